@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "common/text.h"
+
+namespace vartel {
+
+enum class Answer { Yes, No, Cancel };
+
+// How logic talks to the user without opening a window itself. The program shows real boxes;
+// tests and the command line script the answers.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual void message(const Text& text) = 0;  // information box, one OK
+    virtual void error(const Text& text) = 0;    // error box; a "." is added when missing
+    virtual Answer confirm(const Text& text, bool withCancel) = 0;
+    virtual std::optional<Text> askText(const Text& caption, const Text& prompt) = 0;
+    virtual std::optional<std::string> openFile(const Text& filter) = 0;
+    virtual std::optional<std::string> saveFile(const Text& filter,
+                                                const Text& defaultExtension) = 0;
+};
+
+}  // namespace vartel

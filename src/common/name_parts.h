@@ -1,0 +1,17 @@
+#pragma once
+
+#include "common/text.h"
+
+namespace vartel {
+
+// The name is the last path component; the stem is everything before its last "."; the
+// extension keeps its dot and is empty when the name has no ".".
+Text nameOfPath(const Text& path);
+Text folderOfPath(const Text& path);  // everything before the last separator, without it
+Text stemOf(const Text& name);
+Text extensionOf(const Text& name);  // with its dot
+Text joinPath(const Text& folder, const Text& name);
+
+inline constexpr char32_t kPathSeparator = U'/';
+
+}  // namespace vartel

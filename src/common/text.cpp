@@ -1,0 +1,99 @@
+#include "common/text.h"
+
+namespace vartel {
+namespace {
+
+// Byte 0x80..0xFF that is not valid UTF-8 stands as U+DC80..U+DCFF (a lone low surrogate).
+constexpr char32_t kEscapeBase = 0xDC00;
+
+// Length of the valid UTF-8 sequence starting at bytes[i], or 0 when it is not one.
+// Overlong forms, surrogates and values above U+10FFFF are invalid.
+std::size_t validSequenceLength(std::string_view bytes, std::size_t i, char32_t& out) {
+    const auto b0 = static_cast<unsigned char>(bytes[i]);
+    if (b0 < 0x80) {
+        out = b0;
+        return 1;
+    }
+    std::size_t length;
+    char32_t value;
+    char32_t minimum;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        length = 2, value = b0 & 0x1F, minimum = 0x80;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        length = 3, value = b0 & 0x0F, minimum = 0x800;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        length = 4, value = b0 & 0x07, minimum = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + length > bytes.size()) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto b = static_cast<unsigned char>(bytes[i + k]);
+        if ((b & 0xC0) != 0x80) return 0;
+        value = (value << 6) | (b & 0x3F);
+    }
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
+    out = value;
+    return length;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+}  // namespace
+
+Text textFromBytes(std::string_view bytes) {
+    Text text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        char32_t c;
+        if (const auto n = validSequenceLength(bytes, i, c)) {
+            text.push_back(c);
+            i += n;
+        } else {
+            text.push_back(kEscapeBase + static_cast<unsigned char>(bytes[i]));
+            ++i;
+        }
+    }
+    return text;
+}
+
+std::string bytesFromText(std::u32string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (const char32_t c : text) {
+        if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
+            bytes.push_back(static_cast<char>(c - kEscapeBase));
+        } else {
+            appendUtf8(bytes, c);
+        }
+    }
+    return bytes;
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        char32_t c;
+        const auto n = validSequenceLength(bytes, i, c);
+        if (n == 0) return false;
+        i += n;
+    }
+    return true;
+}
+
+}  // namespace vartel

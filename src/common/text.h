@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vartel {
+
+// One element is one character, so positions and counts are character counts.
+using Text = std::u32string;
+
+// File names and file contents are bytes. Valid UTF-8 decodes to code points; every byte that
+// is not part of valid UTF-8 (always 0x80..0xFF) becomes U+DC80..U+DCFF, so any byte sequence survives the round trip.
+Text textFromBytes(std::string_view bytes);
+std::string bytesFromText(std::u32string_view text);
+
+// True when the bytes are entirely valid UTF-8 (no escaped bytes would be produced).
+bool isValidUtf8(std::string_view bytes);
+
+}  // namespace vartel

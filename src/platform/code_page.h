@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/text.h"
+
+namespace vartel {
+
+// Code page 932 (the Japanese multibyte code page) through ICU's "windows-31j" converter.
+Text decodeCodePage932(std::string_view bytes);
+// Empty when some character has no code page 932 form or would not come back unchanged.
+std::optional<std::string> encodeCodePage932Exactly(std::u32string_view text);
+
+}  // namespace vartel

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/text.h"
+
+namespace vartel {
+
+// An INI-style file of sections and "key=value" entries, stored as a text file.
+// Reading rules: section and key names compare without regard to case; a value is everything
+// after the first "=", without the blanks at its ends and without one pair of enclosing ' or ".
+// The first of two equal sections or keys wins.
+class ProfileFile {
+public:
+    static ProfileFile fromLines(const std::vector<Text>& lines);
+    // A file that does not exist reads as an empty profile, as every key then takes its default.
+    static ProfileFile read(const std::string& path);
+
+    std::optional<Text> value(std::u32string_view section, std::u32string_view key) const;
+
+    // Appends the entry to its section, the section after the others when it is new.
+    void append(const Text& section, const Text& key, const Text& value);
+    std::vector<Text> lines() const;
+    void write(const std::string& path) const;
+
+private:
+    struct Entry {
+        Text key;
+        Text value;
+    };
+    struct Section {
+        Text name;
+        std::vector<Entry> entries;
+    };
+    Section* findSection(std::u32string_view name);
+    const Section* findSection(std::u32string_view name) const;
+
+    std::vector<Section> sections_;
+};
+
+}  // namespace vartel

@@ -4,12 +4,14 @@
 
 namespace vartel {
 
-LocalDateTime SystemClock::now() const {
-    const std::time_t seconds = std::time(nullptr);
+LocalDateTime localDateTimeOf(std::int64_t secondsSinceEpoch) {
+    const auto seconds = static_cast<std::time_t>(secondsSinceEpoch);
     std::tm local{};
     localtime_r(&seconds, &local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
+
+LocalDateTime SystemClock::now() const { return localDateTimeOf(std::time(nullptr)); }
 
 }  // namespace vartel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace vartel {
 
 struct LocalDateTime {
@@ -10,6 +12,9 @@ struct LocalDateTime {
     int minute = 0;
     int second = 0;
 };
+
+// Local time of a moment given in seconds since the epoch (file times).
+LocalDateTime localDateTimeOf(std::int64_t secondsSinceEpoch);
 
 // The current local date and time; tests set it.
 class Clock {

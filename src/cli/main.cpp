@@ -1,1 +1,26 @@
-int main() { return 0; }
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "cli/commands.h"
+
+namespace {
+
+const char* const kUsage =
+    "usage: vartel-cli COMMAND ...\n"
+    "  macro-run MACRO.vmc [--name STEM] [--ext EXT] [--path FULLPATH] [--table TABLE.csv]\n"
+    "            [--trace] [--guard-no N]\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using vartel::cli::Arguments;
+    const std::map<std::string, int (*)(const Arguments&)> commands = {
+        {"macro-run", vartel::cli::runMacroRun},
+    };
+    if (argc < 2 || !commands.contains(argv[1])) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    return commands.at(argv[1])(Arguments(argv + 2, argv + argc));
+}

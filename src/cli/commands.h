@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vartel::cli {
+
+// Each command takes the arguments after its name and returns the process exit code:
+// 0 success, 1 a failed run, 2 bad usage; commands add their own codes where they say so.
+using Arguments = std::vector<std::string>;
+
+int runMacroRun(const Arguments& args);
+
+}  // namespace vartel::cli

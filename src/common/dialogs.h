@@ -23,4 +23,9 @@ public:
                                                 const Text& defaultExtension) = 0;
 };
 
+// What an error box shows: the message with a "." added when it does not end in one.
+inline Text errorBoxText(const Text& message) {
+    return !message.empty() && message.back() == U'.' ? message : message + U'.';
+}
+
 }  // namespace vartel

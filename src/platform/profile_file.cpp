@@ -47,10 +47,7 @@ ProfileFile ProfileFile::fromLines(const std::vector<Text>& lines) {
             if (close == std::u32string_view::npos) continue;
             const Text name(trimBlanks(line.substr(1, close - 1)));
             current = profile.findSection(name);
-            if (!current) {
-                profile.sections_.push_back({name, {}});
-                current = &profile.sections_.back();
-            }
+            if (!current) current = profile.addSection(name);
             continue;
         }
         const auto equals = line.find(U'=');
@@ -78,10 +75,7 @@ std::optional<Text> ProfileFile::value(std::u32string_view section, std::u32stri
 
 void ProfileFile::append(const Text& section, const Text& key, const Text& value) {
     Section* target = findSection(section);
-    if (!target) {
-        sections_.push_back({section, {}});
-        target = &sections_.back();
-    }
+    if (!target) target = addSection(section);
     target->entries.push_back({key, value});
 }
 
@@ -97,10 +91,14 @@ std::vector<Text> ProfileFile::lines() const {
 void ProfileFile::write(const std::string& path) const { writeTextFile(path, lines()); }
 
 ProfileFile::Section* ProfileFile::findSection(std::u32string_view name) {
-    for (auto& section : sections_) {
-        if (sameName(section.name, name)) return &section;
-    }
-    return nullptr;
+    const auto found = sectionIndex_.find(toLower(name));
+    return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
+}
+
+ProfileFile::Section* ProfileFile::addSection(const Text& name) {
+    sectionIndex_.emplace(toLower(name), sections_.size());
+    sections_.push_back({name, {}});
+    return &sections_.back();
 }
 
 const ProfileFile::Section* ProfileFile::findSection(std::u32string_view name) const {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "common/text.h"
@@ -36,8 +37,10 @@ private:
     };
     Section* findSection(std::u32string_view name);
     const Section* findSection(std::u32string_view name) const;
+    Section* addSection(const Text& name);
 
     std::vector<Section> sections_;
+    std::unordered_map<Text, std::size_t> sectionIndex_;  // by lower-case name
 };
 
 }  // namespace vartel

@@ -1,0 +1,71 @@
+#include <cstdio>
+
+#include "cli/argument_reader.h"
+#include "cli/cli_dialogs.h"
+#include "cli/commands.h"
+#include "common/error.h"
+#include "common/integer_text.h"
+#include "editor/macro_editor.h"
+#include "macro/macro_file.h"
+#include "macro/macro_interpreter.h"
+#include "platform/clock.h"
+
+namespace vartel::cli {
+namespace {
+
+// Outside the main window there is no conversion list, so no file is checked.
+class NoCheckedFiles : public CheckedFileCount {
+public:
+    int checkedFileCount() const override { return 0; }
+};
+
+void printLine(const Text& line) {
+    const std::string bytes = bytesFromText(line) + "\n";
+    std::fputs(bytes.c_str(), stdout);
+}
+
+Text traceLine(const TraceRow& row) {
+    Text line = formatInteger(row.number) + U"\t" + row.output;
+    for (const auto& text : row.operandTexts) line += U"\t" + text;
+    for (const auto number : row.operandNumbers) line += U"\t" + formatInteger(number);
+    return line;
+}
+
+}  // namespace
+
+int runMacroRun(const Arguments& args) {
+    const ArgumentReader reader(args, {"--name", "--ext", "--path", "--guard-no"}, {"--trace"});
+    const auto guardNo = parseInteger(textFromBytes(reader.value("--guard-no").value_or("0")));
+    if (!reader.valid() || reader.positional().size() != 1 || !guardNo || *guardNo < 0) {
+        std::fputs("usage: vartel-cli macro-run MACRO.vmc [--name STEM] [--ext EXT] "
+                   "[--path FULLPATH] [--trace] [--guard-no N]\n",
+                   stderr);
+        return 2;
+    }
+    CliDialogs dialogs(*guardNo);
+    MacroEditor editor;
+    const SystemClock clock;
+    const NoCheckedFiles noFiles;
+    std::vector<TraceRow> trace;
+    try {
+        if (!PLode(editor.program(), reader.positional()[0], dialogs)) return 1;
+        // As the test window does: every variable starts from its table.
+        editor.store().loadAll(editor.program().tables());
+        MacroInterpreter interpreter(editor.program(), editor.store(), editor.table(),
+                                     {dialogs, clock, noFiles});
+        const auto result = interpreter.FiRun(textFromBytes(reader.value("--name").value_or("")),
+                                              textFromBytes(reader.value("--ext").value_or("")),
+                                              textFromBytes(reader.value("--path").value_or("")),
+                                              reader.has("--trace") ? &trace : nullptr);
+        for (const auto& row : trace) printLine(traceLine(row));
+        if (!result) return 3;
+        printLine(*result);
+        return 0;
+    } catch (const VartelError& failure) {
+        for (const auto& row : trace) printLine(traceLine(row));
+        dialogs.error(failure.message());
+        return 1;
+    }
+}
+
+}  // namespace vartel::cli

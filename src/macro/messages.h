@@ -1,0 +1,22 @@
+#pragma once
+
+#include "common/text.h"
+
+namespace vartel::messages {
+
+// %s stands for the offending text.
+inline const Text kNotAnInteger = U"'%s' is not a valid integer value";
+inline const Text kJumpGuard =
+    U"ジャンプが50回繰り返されました、無限ループとみなし処理を中断しますか？";
+inline const Text kLoopGuard =
+    U"繰り返しが合計50回繰り返されました、無限ループとみなし処理を中断しますか？";
+inline const Text kVersionMismatch = U"ファイルのバージョンが一致しません";
+
+// %s stands for the code as written.
+inline const Text kNoSuchSlot = U"'%s' は変数の番号として使えません";
+// %d stands for the line number.
+inline const Text kLoopEndWithoutStart = U"%d行目の「繰り返し終了」に対応する「繰り返し開始」がありません";
+inline const Text kDivisionByZero = U"0で割ることはできません";
+inline const Text kDivisionOverflow = U"割り算の結果が数値の範囲を超えています";
+
+}  // namespace vartel::messages

@@ -9,7 +9,9 @@ namespace {
 const char* const kUsage =
     "usage: vartel-cli COMMAND ...\n"
     "  macro-run MACRO.vmc [--name STEM] [--ext EXT] [--path FULLPATH] [--table TABLE.csv]\n"
-    "            [--trace] [--guard-no N]\n";
+    "            [--trace] [--guard-no N]\n"
+    "  preview --macro MACRO.vmc PATH...\n"
+    "  rename --macro MACRO.vmc PATH...\n";
 
 }  // namespace
 
@@ -17,6 +19,8 @@ int main(int argc, char** argv) {
     using vartel::cli::Arguments;
     const std::map<std::string, int (*)(const Arguments&)> commands = {
         {"macro-run", vartel::cli::runMacroRun},
+        {"preview", vartel::cli::runPreview},
+        {"rename", vartel::cli::runRename},
     };
     if (argc < 2 || !commands.contains(argv[1])) {
         std::fputs(kUsage, stderr);

@@ -1,8 +1,8 @@
 #include "recording/macro_catalogue.h"
 
 #include "common/error.h"
+#include "macro/macro_file.h"
 #include "platform/file_system.h"
-#include "platform/profile_file.h"
 #include "recording/messages.h"
 #include "workspace/messages.h"
 
@@ -18,7 +18,7 @@ bool isMacroFile(const std::string& name) {
 
 Text titleOf(const std::string& path) {
     try {
-        return ProfileFile::read(path).value(U"Main", U"Caption").value_or(kUntitledMacro);
+        return readMacroCaption(path).value_or(kUntitledMacro);
     } catch (const VartelError&) {
         return kUntitledMacro;  // unreadable, as if the key were missing
     }

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "common/error.h"
+#include "macro/messages.h"
 #include "platform/letter_case.h"
 #include "workspace/messages.h"
 #include "workspace/modified_time.h"
@@ -147,7 +148,7 @@ void sortByColumn(Workspace& workspace, SortColumn column) {
             case SortColumn::FullPath: keys.emplace_back(toLower(row.fullPath)); break;
             case SortColumn::Size: {
                 const auto size = parseSizeText(row.size);
-                if (!size) throw VartelError(withText(kNotAnInteger, row.size));
+                if (!size) throw VartelError(withText(messages::kNotAnInteger, row.size));
                 keys.emplace_back(*size);
                 break;
             }

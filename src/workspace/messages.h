@@ -17,8 +17,7 @@ inline const Text kSaveListQuestion = U"現在の変換リストを保存しま�
 inline const Text kListFileFilter = U"CSVファイル（*.csv）|*.csv";
 inline const Text kListFileExtension = U".csv";
 inline const Text kCannotRename = U"ファイル名を変更できません";
-// The conversion messages of the sort and the size search; %s stands for the text.
-inline const Text kNotAnInteger = U"'%s' is not a valid integer value";
+// The conversion message of the sort by time; %s stands for the text.
 inline const Text kNotADateTime = U"'%s' is not a valid date and time";
 
 // The message with its "%s" replaced by the text.

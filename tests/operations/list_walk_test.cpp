@@ -33,7 +33,7 @@ TEST_F(ListWalkTest, MovesChangedCheckedRowsAndKeepsTheRestInPlace) {
 }
 
 TEST_F(ListWalkTest, AbortLeavesUnvisitedRowsAndTheStatusShowsTheCounts) {
-    for (int i = 0; i < 10; ++i) makeFile("f" + std::to_string(i));
+    for (int i = 0; i < 10; ++i) makeFile(std::string("f").append(std::to_string(i)));
     dropPaths({"f0", "f1", "f2", "f3", "f4", "f5", "f6", "f7", "f8", "f9"});
     pump.calls = 0;
     pump.abortAt = 4;

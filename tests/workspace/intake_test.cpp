@@ -80,7 +80,7 @@ TEST_F(IntakeTest, DroppingTwiceDoublesTheRows) {
 }
 
 TEST_F(IntakeTest, AbortStopsWithinOneEntryAndEmptiesTheQueue) {
-    for (int i = 0; i < 20; ++i) makeFile("D/f" + std::to_string(i));
+    for (int i = 0; i < 20; ++i) makeFile(std::string("D/f").append(std::to_string(i)));
     makeFile("D/sub/g");
     pump.abortAt = 3;
     dropPaths({"D", "D"});

@@ -1,12 +1,12 @@
 #include "workspace/execution.h"
 
-#include <algorithm>
 #include <set>
 #include <unordered_map>
 
 #include "common/integer_text.h"
 #include "common/name_parts.h"
 #include "workspace/messages.h"
+#include "workspace/remove_flagged.h"
 #include "workspace/rename_in_folder.h"
 
 namespace vartel {
@@ -18,12 +18,6 @@ void showSummary(Dialogs& dialogs, int errors) {
 
 // The loops run from the bottom and collect what they produce; the rows they finish leave
 // their list in one pass, and what they collected is appended in top-to-bottom order.
-template <typename Row>
-void removeDone(std::vector<Row>& rows, const std::vector<char>& done) {
-    std::size_t i = 0;
-    std::erase_if(rows, [&](const Row&) { return done[i++] != 0; });
-}
-
 template <typename Row>
 void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected) {
     rows.insert(rows.end(), std::make_move_iterator(collected.rbegin()),
@@ -89,7 +83,7 @@ void execute(Workspace& workspace) {
         }
         if (!workspace.nextItem()) break;
     }
-    removeDone(preview, done);
+    removeFlagged(preview, done);
     appendReversed(workspace.historyList(), history);
     appendReversed(workspace.conversionList(), rows);
     showSummary(workspace.dialogs(), errors);
@@ -128,7 +122,7 @@ void undo(Workspace& workspace) {
         }
         if (!workspace.nextItem()) break;
     }
-    removeDone(history, done);
+    removeFlagged(history, done);
     showSummary(workspace.dialogs(), errors);
 }
 
@@ -149,7 +143,7 @@ void returnToConversionList(Workspace& workspace) {
         }
         if (!workspace.nextItem()) break;
     }
-    removeDone(preview, done);
+    removeFlagged(preview, done);
     appendReversed(workspace.conversionList(), rows);
 }
 

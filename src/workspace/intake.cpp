@@ -80,4 +80,10 @@ void Workspace::drop(const std::vector<Text>& paths) {
     if (!state_.busy || walking_) DragFileAdd();
 }
 
+void Workspace::addPaths(const std::vector<Text>& paths) {
+    if (state_.busy) return;
+    pending_.assign(paths.begin(), paths.end());
+    DragFileAdd();
+}
+
 }  // namespace vartel

@@ -2,6 +2,7 @@
 
 #include "common/integer_text.h"
 #include "workspace/messages.h"
+#include "workspace/remove_flagged.h"
 
 namespace vartel {
 
@@ -52,15 +53,7 @@ bool Workspace::nextItem() {
 }
 
 void Workspace::removeMovedRows() {
-    if (state_.moved > 0) {
-        std::size_t kept = 0;
-        for (std::size_t i = 0; i < conversion_.size(); ++i) {
-            if (i < leaving_.size() && leaving_[i]) continue;
-            if (kept != i) conversion_[kept] = std::move(conversion_[i]);
-            ++kept;
-        }
-        conversion_.resize(kept);
-    }
+    if (state_.moved > 0) removeFlagged(conversion_, leaving_);
     leaving_.clear();
     leavingChecked_ = 0;
     checkedAtStart_ = -1;

@@ -59,8 +59,12 @@ public:
     bool nextItem();
     void setProgressMaximum(int maximum) { state_.progressMaximum = maximum; }
 
-    // Takes up every pending path; see intake.
+    // Takes up every pending path: a file becomes one row, a folder adds its whole tree,
+    // breadth first. Symbolic links are rows of their own and never followed.
     void DragFileAdd();
+    // The folder tree's "下層ファイルを追加" and the file pane's "変換リストに追加": the queue
+    // starts afresh with these paths.
+    void addPaths(const std::vector<Text>& paths);
     // Paths dropped on the window. While a long command runs they wait in the queue, so the
     // running command never sees the list change under it.
     void drop(const std::vector<Text>& paths);

@@ -127,14 +127,18 @@ TEST_F(IntakeTest, NamesThatAreNotUtf8AreKeptByteForByte) {
     EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path("D/" + name));
 }
 
-TEST_F(IntakeTest, DropWhileBusyWaitsForTheNextWalk) {
+TEST_F(IntakeTest, DropWhileBusyWaitsAndAddingFromTheBrowserStartsAfresh) {
     makeFile("a.txt");
+    makeFile("b.txt");
     workspace.ProcedureStart();
     dropPaths({"a.txt"});
     EXPECT_TRUE(workspace.conversionList().empty());
     workspace.ProcedureEnd();
-    workspace.DragFileAdd();
-    EXPECT_EQ(names(), (std::vector<Text>{U"a.txt"}));
+    dropPaths({"b.txt"});
+    EXPECT_EQ(names(), (std::vector<Text>{U"a.txt", U"b.txt"}));
+    workspace.pendingPaths().push_back(pathText("a.txt"));
+    workspace.addPaths({pathText("b.txt")});
+    EXPECT_EQ(names(), (std::vector<Text>{U"a.txt", U"b.txt", U"b.txt"}));
 }
 
 }  // namespace

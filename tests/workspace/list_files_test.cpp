@@ -69,6 +69,20 @@ TEST_F(ListFilesTest, ReadsEveryLineEndAndEncodingAndSkipsWhatIsGone) {
     EXPECT_TRUE(dialogs.errors.empty());
 }
 
+TEST_F(ListFilesTest, PathsThatAreNotUtf8SurviveSaveAndLoad) {
+    const std::string odd = "files/\x82\xA0\xFF.txt";
+    makeFile(odd);
+    workspace.conversionList().clear();
+    dropPaths({odd});
+    dialogs.files = {path("saved.csv")};
+    saveList(workspace);
+    dialogs.answers = {Answer::No};
+    dialogs.files = {path("saved.csv")};
+    loadList(workspace);
+    ASSERT_EQ(workspace.conversionList().size(), 1u);
+    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path(odd));
+}
+
 TEST_F(ListFilesTest, AnUnreadableListFileEmptiesTheListsAndThrows) {
     dialogs.answers = {Answer::No};
     dialogs.files = {path("missing.csv")};

@@ -41,7 +41,7 @@ void moveRowsTo(ConversionList& rows, const std::vector<char>& moving, std::size
 }  // namespace
 
 void selectAll(Workspace& workspace) { edit(workspace, selectAllRows<ConversionList>); }
-void invertSelection(Workspace& workspace) { edit(workspace, vartel::invertSelection<ConversionList>); }
+void invertSelection(Workspace& workspace) { edit(workspace, invertSelectionOfRows<ConversionList>); }
 void checkSelected(Workspace& workspace) { edit(workspace, checkSelectedRows<ConversionList>); }
 void uncheckSelected(Workspace& workspace) { edit(workspace, uncheckSelectedRows<ConversionList>); }
 void invertCheck(Workspace& workspace) { edit(workspace, invertCheckOfSelectedRows<ConversionList>); }

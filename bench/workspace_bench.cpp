@@ -26,7 +26,7 @@ constexpr int kFilesPerFolder = 1000;  // 100,000 files in all
 constexpr int kRenames = 10000;
 
 class SilentDialogs : public Dialogs {
-public:
+  public:
     void message(const Text&) override {}
     void error(const Text&) override {}
     Answer confirm(const Text&, bool) override { return Answer::Yes; }
@@ -36,32 +36,37 @@ public:
 };
 
 class NoPump : public Pump {
-public:
+  public:
     void pump() override {}
 };
 
 // A generated tree, made once per run and removed at the end.
 class Tree {
-public:
+  public:
     Tree() {
-        root_ = std::filesystem::temp_directory_path() / ("vartel-bench-" + std::to_string(::getpid()));
+        root_ =
+            std::filesystem::temp_directory_path() / ("vartel-bench-" + std::to_string(::getpid()));
         for (int f = 0; f < kFolders; ++f) {
             const auto folder = root_ / (std::string("folder").append(std::to_string(f)));
             std::filesystem::create_directories(folder);
             for (int i = 0; i < kFilesPerFolder; ++i) {
-                std::ofstream(folder / (std::string("file").append(std::to_string(i)).append(".txt"))) << 'x';
+                std::ofstream(folder /
+                              (std::string("file").append(std::to_string(i)).append(".txt")))
+                    << 'x';
             }
         }
         std::filesystem::create_directories(root_ / "renames");
         for (int i = 0; i < kRenames; ++i) {
-            std::ofstream(root_ / "renames" / (std::string("r").append(std::to_string(i)).append(".txt"))) << 'x';
+            std::ofstream(root_ / "renames" /
+                          (std::string("r").append(std::to_string(i)).append(".txt")))
+                << 'x';
         }
     }
     ~Tree() { std::filesystem::remove_all(root_); }
     std::string root() const { return root_.string(); }
     std::string renames() const { return (root_ / "renames").string(); }
 
-private:
+  private:
     std::filesystem::path root_;
 };
 
@@ -124,7 +129,8 @@ ConversionList syntheticRows(int count) {
     rows.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         const Text name = U"写真" + textFromBytes(std::to_string(i)) + U".jpg";
-        rows.push_back({name, U".jpg", U"12345", U"2020/01/02 3:04:05", U"/home/user/photos/" + name});
+        rows.push_back(
+            {name, U".jpg", U"12345", U"2020/01/02 3:04:05", U"/home/user/photos/" + name});
     }
     return rows;
 }
@@ -138,7 +144,8 @@ void BM_Preview100k(benchmark::State& state) {
         state.ResumeTiming();
         {
             BusyScope busy(bench.workspace);
-            walkCheckedRows(bench.workspace, [](const FileEntry& row) { return U"new " + row.name; });
+            walkCheckedRows(bench.workspace,
+                            [](const FileEntry& row) { return U"new " + row.name; });
         }
         benchmark::DoNotOptimize(bench.workspace.previewList().size());
     }
@@ -150,8 +157,8 @@ void BM_MacroPreview100k(benchmark::State& state) {
     MacroEditor editor;
     const int kind = InstructionCatalogue::kindIndexOf(U"代入").value();
     const int type = InstructionCatalogue::typeIndexOf(kind, U"文字").value();
-    editor.program().appendLine({{U"拡張子", U"代入", U"文字", {U"png", U"", U""}},
-                                 CodedRow(66, kind, type, -2, 0, 0)});
+    editor.program().appendLine(
+        {{U"拡張子", U"代入", U"文字", {U"png", U"", U""}}, CodedRow(66, kind, type, -2, 0, 0)});
     const FixedClock clock{{2020, 1, 2, 3, 4, 5}};
     for (auto _ : state) {
         state.PauseTiming();

@@ -22,13 +22,13 @@ void printLine(const Text& line) {
 
 // Nothing to keep alive without a window.
 class NoPump : public Pump {
-public:
+  public:
     void pump() override {}
 };
 
 // The summary of an execution is the command's result, so it goes to standard output.
 class SummaryDialogs : public CliDialogs {
-public:
+  public:
     void message(const Text& text) override { printLine(text); }
 };
 
@@ -67,7 +67,11 @@ int previewOrRename(const Arguments& args, bool rename) {
 
 }  // namespace
 
-int runPreview(const Arguments& args) { return previewOrRename(args, false); }
-int runRename(const Arguments& args) { return previewOrRename(args, true); }
+int runPreview(const Arguments& args) {
+    return previewOrRename(args, false);
+}
+int runRename(const Arguments& args) {
+    return previewOrRename(args, true);
+}
 
 }  // namespace vartel::cli

@@ -37,7 +37,7 @@ FileEntry rowAt(const Text& path, const Text& size, const Text& modified) {
 // The conversion rows by full path, so that undo finds the first row of a path at once even
 // after earlier undos of the same run have changed paths.
 class RowsByPath {
-public:
+  public:
     explicit RowsByPath(const ConversionList& rows) {
         for (std::size_t i = 0; i < rows.size(); ++i) rowsOf_[rows[i].fullPath].insert(i);
     }
@@ -50,7 +50,7 @@ public:
     }
     void add(const Text& path, std::size_t row) { rowsOf_[path].insert(row); }
 
-private:
+  private:
     std::unordered_map<Text, std::set<std::size_t>> rowsOf_;
 };
 

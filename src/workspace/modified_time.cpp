@@ -77,7 +77,9 @@ std::optional<std::int64_t> parseModifiedText(const Text& text) {
     }
     if (at != text.size()) return std::nullopt;
     return ((((static_cast<std::int64_t>(*year) * 12 + *month) * 31 + *day) * 24 + hour) * 60 +
-            minute) * 60 + second;
+            minute) *
+               60 +
+           second;
 }
 
 }  // namespace vartel

@@ -23,7 +23,8 @@ void Workspace::ProcedureStart() {
 
 void Workspace::ProcedureEnd() {
     removeMovedRows();
-    status_.previewCount = kPreviewCountCaption + formatInteger(static_cast<std::int64_t>(preview_.size()));
+    status_.previewCount =
+        kPreviewCountCaption + formatInteger(static_cast<std::int64_t>(preview_.size()));
     writeListCount();
     state_.progressShown = false;
     state_.busy = false;
@@ -60,10 +61,13 @@ void Workspace::removeMovedRows() {
 }
 
 void Workspace::writeListCount() {
-    status_.listCount = kListCountCaption + formatInteger(static_cast<std::int64_t>(conversion_.size()));
+    status_.listCount =
+        kListCountCaption + formatInteger(static_cast<std::int64_t>(conversion_.size()));
 }
 
-void Workspace::writeHitCount(int hits) { status_.hits = formatInteger(hits) + kHitCountSuffix; }
+void Workspace::writeHitCount(int hits) {
+    status_.hits = formatInteger(hits) + kHitCountSuffix;
+}
 
 int Workspace::checkedFileCount() const {
     const auto count = [this] {

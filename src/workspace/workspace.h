@@ -24,7 +24,7 @@ using CutBuffer = std::vector<Text>;
 // window only shows these and calls the commands; the commands talk to the user through the
 // dialogs and let the window breathe through the pump during long loops.
 class Workspace : public CheckedFileCount {
-public:
+  public:
     Workspace(Dialogs& dialogs, Pump& pump,
               PumpThrottle::Interval pumpInterval = PumpThrottle::kDefaultInterval);
 
@@ -76,7 +76,7 @@ public:
     // longer count.
     int checkedFileCount() const override;
 
-private:
+  private:
     void addRow(FileEntry entry);
     void walkFolder(const Text& folder);
     void removeMovedRows();
@@ -98,7 +98,7 @@ private:
 
 // Enters the busy state and leaves it on every path out of the scope.
 class BusyScope {
-public:
+  public:
     explicit BusyScope(Workspace& workspace) : workspace_(workspace) {
         workspace_.ProcedureStart();
     }
@@ -106,7 +106,7 @@ public:
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
-private:
+  private:
     Workspace& workspace_;
 };
 

@@ -10,7 +10,7 @@ namespace vartel {
 namespace {
 
 class PreviewCommandTest : public ::testing::Test {
-protected:
+  protected:
     PreviewCommandTest() {
         std::filesystem::create_directories(folder.file("files/sub"));
         for (const char* name : {"files/a.txt", "files/sub/b.txt", "files/keep"}) {

@@ -19,8 +19,8 @@ TEST_F(ListWalkTest, MovesChangedCheckedRowsAndKeepsTheRestInPlace) {
     walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {
         visited.push_back(row.name);
         if (row.name == U"a" || row.name == U"b") return row.name + U"1";  // adjacent
-        if (row.name == U"d") return Text(U"D");                          // case only
-        if (row.name == U"e") return std::nullopt;                          // no result
+        if (row.name == U"d") return Text(U"D");                           // case only
+        if (row.name == U"e") return std::nullopt;                         // no result
         return row.name;
     });
     EXPECT_EQ(visited, (std::vector<Text>{U"a", U"b", U"d", U"e", U"f"}));

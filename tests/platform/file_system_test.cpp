@@ -10,7 +10,7 @@ namespace vartel {
 namespace {
 
 class FileSystemTest : public ::testing::Test {
-protected:
+  protected:
     std::string make(const std::string& name, const std::string& content) {
         std::ofstream(folder.file(name), std::ios::binary) << content;
         return folder.file(name);

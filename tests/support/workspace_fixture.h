@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,8 +9,6 @@
 #include <fstream>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "scripted_dialogs.h"
 #include "temporary_folder.h"
@@ -19,7 +18,7 @@ namespace vartel {
 
 // Counts the pumps and, when told, presses "中止" at one of them.
 class AbortingPump : public Pump {
-public:
+  public:
     Workspace* workspace = nullptr;
     int abortAt = -1;
     int calls = 0;
@@ -31,7 +30,7 @@ public:
 // A workspace over a real temporary folder; the pump runs after every item, so an abort takes
 // effect at once.
 class WorkspaceTest : public ::testing::Test {
-protected:
+  protected:
     WorkspaceTest() { pump.workspace = &workspace; }
 
     // Writes a file of the given content (relative path, folders made as needed).

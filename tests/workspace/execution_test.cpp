@@ -11,7 +11,7 @@ namespace vartel {
 namespace {
 
 class ExecutionTest : public WorkspaceTest {
-protected:
+  protected:
     // Drops the files and proposes the new names given per old name (others keep theirs).
     void preview(const std::vector<std::string>& files, const std::map<Text, Text>& renames) {
         for (const auto& file : files) makeFile(file, file);
@@ -40,7 +40,8 @@ TEST_F(ExecutionTest, RenamesInPreviewOrderIntoHistoryAndBackIntoTheList) {
     EXPECT_EQ(names(), (std::vector<Text>{U"keep.txt", U"A.doc", U"B", U"C.txt"}));
     EXPECT_EQ(workspace.conversionList()[1].extension, U".doc");
     EXPECT_EQ(workspace.conversionList()[2].extension, U"");
-    EXPECT_EQ(historyPaths(), (std::vector<Text>{pathText("A.doc"), pathText("B"), pathText("C.txt")}));
+    EXPECT_EQ(historyPaths(),
+              (std::vector<Text>{pathText("A.doc"), pathText("B"), pathText("C.txt")}));
     EXPECT_EQ(contentOf("A.doc"), "a.txt");
     EXPECT_FALSE(exists("a.txt"));
     EXPECT_EQ(workspace.status().listCount, U"変換リスト数： 4");
@@ -150,8 +151,7 @@ TEST_F(ExecutionTest, NamesThatAreNotUtf8RenameAndUndoByteForByte) {
 }
 
 TEST_F(ExecutionTest, ReturnMovesCheckedRowsBackInPreviewOrder) {
-    preview({"a.txt", "b.txt", "c.txt"},
-            {{U"a.txt", U"1"}, {U"b.txt", U"2"}, {U"c.txt", U"3"}});
+    preview({"a.txt", "b.txt", "c.txt"}, {{U"a.txt", U"1"}, {U"b.txt", U"2"}, {U"c.txt", U"3"}});
     workspace.previewList()[1].checked = false;
     returnToConversionList(workspace);
     EXPECT_EQ(names(), (std::vector<Text>{U"a.txt", U"c.txt"}));

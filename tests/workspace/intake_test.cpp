@@ -87,8 +87,9 @@ TEST_F(IntakeTest, AbortStopsWithinOneEntryAndEmptiesTheQueue) {
     EXPECT_LE(workspace.conversionList().size(), 3u);
     EXPECT_GE(workspace.conversionList().size(), 2u);
     EXPECT_TRUE(workspace.pendingPaths().empty());
-    EXPECT_EQ(workspace.status().listCount,
-              U"変換リスト数： " + textFromBytes(std::to_string(workspace.conversionList().size())));
+    EXPECT_EQ(
+        workspace.status().listCount,
+        U"変換リスト数： " + textFromBytes(std::to_string(workspace.conversionList().size())));
     pump.abortAt = -1;
     const auto before = workspace.conversionList().size();
     makeFile("later.txt");

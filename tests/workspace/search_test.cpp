@@ -10,10 +10,10 @@ namespace vartel {
 namespace {
 
 class SearchTest : public WorkspaceTest {
-protected:
+  protected:
     void SetUp() override {
         const std::vector<std::pair<Text, Text>> rows = {
-            {U"abc def.txt", U"1023"},  {U"ABC.TXT", U"1024"}, {U"def.doc", U"1025"},
+            {U"abc def.txt", U"1023"},   {U"ABC.TXT", U"1024"}, {U"def.doc", U"1025"},
             {U"xyz.txt", U"5368709120"}, {U"abcdef", U"0"},
         };
         for (const auto& [name, size] : rows) {
@@ -32,7 +32,8 @@ protected:
     }
     void select(const std::vector<int>& rows) {
         for (auto& row : workspace.conversionList()) row.selected = false;
-        for (const int i : rows) workspace.conversionList()[static_cast<std::size_t>(i)].selected = true;
+        for (const int i : rows)
+            workspace.conversionList()[static_cast<std::size_t>(i)].selected = true;
     }
     using Rows = std::vector<int>;
 };
@@ -88,7 +89,9 @@ TEST_F(SearchTest, SizeSearchCases) {
     };
     using S = SizeSearch;
     const auto search = [](const Text& value, S::Unit unit, S::Range range = S::AtLeast,
-                           bool narrowing = false) { return S{value, unit, range, narrowing}; };
+                           bool narrowing = false) {
+        return S{value, unit, range, narrowing};
+    };
     const std::vector<Case> cases = {
         {search(U"1", S::Kilobytes), {}, {1, 2, 3}},
         {search(U"1", S::Kilobytes, S::AtMost), {}, {0, 1, 4}},

@@ -10,5 +10,6 @@ namespace vartel::cli {
 using Arguments = std::vector<std::string>;
 
 int runMacroRun(const Arguments& args);
+int runValidate(const Arguments& args);
 
 }  // namespace vartel::cli

@@ -9,7 +9,8 @@ namespace {
 const char* const kUsage =
     "usage: vartel-cli COMMAND ...\n"
     "  macro-run MACRO.vmc [--name STEM] [--ext EXT] [--path FULLPATH] [--table TABLE.csv]\n"
-    "            [--trace] [--guard-no N]\n";
+    "            [--trace] [--guard-no N]\n"
+    "  validate --kind KIND --type TYPE [--target X] [--a A] [--b B] [--c C]\n";
 
 }  // namespace
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     using vartel::cli::Arguments;
     const std::map<std::string, int (*)(const Arguments&)> commands = {
         {"macro-run", vartel::cli::runMacroRun},
+        {"validate", vartel::cli::runValidate},
     };
     if (argc < 2 || !commands.contains(argv[1])) {
         std::fputs(kUsage, stderr);

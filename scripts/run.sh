@@ -3,5 +3,5 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" build
+"$root/scripts/build.sh" build -DVARTEL_GUI=ON
 exec "$root/build/vartel" "$@"

@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 
-"$root/scripts/build.sh" build -DVARTEL_BENCH=ON
+"$root/scripts/build.sh" build -DVARTEL_GUI=ON -DVARTEL_BENCH=ON -DVARTEL_SANITIZE=OFF
 (cd "$root/build" && ctest --output-on-failure -j"$(nproc)")
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

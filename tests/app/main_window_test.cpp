@@ -1,0 +1,19 @@
+#include <QtTest>
+
+#include "app/main_window.h"
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithItsCaptionAndSize() {
+        vartel::MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Vartel"));
+        QCOMPARE(window.minimumSize(), QSize(731, 509));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

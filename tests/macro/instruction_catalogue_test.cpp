@@ -1,0 +1,50 @@
+#include "macro/instruction_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include "macro/variables.h"
+
+namespace vartel {
+namespace {
+
+TEST(InstructionCatalogueTest, LooksUpNamesIndicesAndSignatures) {
+    EXPECT_EQ(InstructionCatalogue::kindNames().size(), 15u);
+    EXPECT_EQ(InstructionCatalogue::kindIndexOf(U"複数条件"), 14);
+    EXPECT_EQ(InstructionCatalogue::typeIndexOf(kKindSearch, U"区別なし"), 1);
+    EXPECT_FALSE(InstructionCatalogue::typeIndexOf(kKindCondition, U"条件開始").has_value());
+    EXPECT_EQ(InstructionCatalogue::signatureCode(kKindDelete, 0), 211);
+    EXPECT_FALSE(InstructionCatalogue::signatureCode(kKindLoop, kBlockStartType).has_value());
+    EXPECT_EQ(InstructionCatalogue::signatureDigit(2230, 0), 2);
+    EXPECT_EQ(InstructionCatalogue::signatureDigit(2230, 2), 3);
+    EXPECT_EQ(InstructionCatalogue::signatureDigit(211, 0), 0);
+    // Every type names a reference row of its own.
+    std::vector<bool> used(kReferenceEntryCount, false);
+    int types = 0;
+    for (const auto& kind : InstructionCatalogue::kinds()) {
+        for (const auto& type : kind.types) {
+            ++types;
+            EXPECT_FALSE(used.at(static_cast<std::size_t>(type.referenceRow)));
+            used[static_cast<std::size_t>(type.referenceRow)] = true;
+            EXPECT_FALSE(functionReference()[static_cast<std::size_t>(type.referenceRow)]
+                             .description.empty());
+        }
+    }
+    EXPECT_EQ(types, kReferenceEntryCount);
+    EXPECT_EQ(InstructionCatalogue::referenceEntry(kKindReplace, 0)->name, U"置換（大小区別）");
+}
+
+TEST(VariablesTest, NamesAndCodesMatchExactly) {
+    const std::pair<Text, int> names[] = {{U"数値１", 1},    {U"数値１６", 16}, {U"固定数値１", 17},
+                                          {U"文字１", 33},   {U"固定文字１６", 64},
+                                          {U"ファイル名", 65}, {U"拡張子", 66}};
+    for (const auto& [name, code] : names) EXPECT_EQ(variableCode(name), code);
+    for (const Text& text : {U"数値1", U"数値", U"ファイル名 ", U"数値１７", U"数値０"}) {
+        EXPECT_FALSE(variableCode(text).has_value()) << bytesFromText(text);
+    }
+    for (int code = 1; code <= kVariableCount; ++code) EXPECT_EQ(variableCode(variableName(code)), code);
+    EXPECT_TRUE(isPersistentVariable(17));
+    EXPECT_FALSE(isPersistentVariable(33));
+}
+
+}  // namespace
+}  // namespace vartel

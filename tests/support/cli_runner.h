@@ -1,0 +1,42 @@
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "temporary_folder.h"
+
+namespace vartel {
+
+struct CliResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built vartel-cli with the arguments (each quoted for the shell).
+inline CliResult runCli(const std::vector<std::string>& args) {
+    TemporaryFolder folder;
+    std::string command = "'" VARTEL_CLI_PATH "'";
+    for (const auto& arg : args) {
+        std::string quoted = "'";
+        for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        command += " " + quoted + "'";
+    }
+    command += " >'" + folder.file("out") + "' 2>'" + folder.file("err") + "' </dev/null";
+    const int status = std::system(command.c_str());
+    const auto slurp = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream buffer;
+        buffer << in.rdbuf();
+        return buffer.str();
+    };
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(folder.file("out")),
+            slurp(folder.file("err"))};
+}
+
+}  // namespace vartel

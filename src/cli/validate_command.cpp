@@ -28,15 +28,21 @@ int runValidate(const Arguments& args) {
         std::fputs(kValidateUsage, stderr);
         return 2;
     }
-    const auto kind = indexOf(*kindText, InstructionCatalogue::kindIndexOf(textFromBytes(*kindText)));
-    const auto type = kind ? indexOf(*typeText, InstructionCatalogue::typeIndexOf(*kind, textFromBytes(*typeText)))
-                           : std::nullopt;
+    const auto kind =
+        indexOf(*kindText, InstructionCatalogue::kindIndexOf(textFromBytes(*kindText)));
+    const auto type =
+        kind
+            ? indexOf(*typeText, InstructionCatalogue::typeIndexOf(*kind, textFromBytes(*typeText)))
+            : std::nullopt;
     if (!kind || !type) {
         std::fputs(kValidateUsage, stderr);
         return 2;
     }
-    const auto textOf = [&](const char* option) { return textFromBytes(reader.value(option).value_or("")); };
-    const LineCheck result = TorF(textOf("--target"), {textOf("--a"), textOf("--b"), textOf("--c")}, *kind, *type);
+    const auto textOf = [&](const char* option) {
+        return textFromBytes(reader.value(option).value_or(""));
+    };
+    const LineCheck result =
+        TorF(textOf("--target"), {textOf("--a"), textOf("--b"), textOf("--c")}, *kind, *type);
     Text line = formatInteger(result.failures);
     for (const int code : result.codes) line += U"\t" + formatInteger(code);
     const std::string bytes = bytesFromText(line) + "\n";

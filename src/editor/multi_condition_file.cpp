@@ -20,7 +20,8 @@ std::vector<MultiConditionRow> parseMultiConditionLines(const std::vector<Text>&
         if (p > 0) row.search = line.substr(1, p - 1);
         // The output runs up to, not including, the line's last character, whatever it is.
         const std::size_t outputStart = p + kSeparator.size();
-        if (outputStart + 1 < line.size()) row.output = line.substr(outputStart, line.size() - 1 - outputStart);
+        if (outputStart + 1 < line.size())
+            row.output = line.substr(outputStart, line.size() - 1 - outputStart);
         rows.push_back(std::move(row));
     }
     return rows;
@@ -29,7 +30,8 @@ std::vector<MultiConditionRow> parseMultiConditionLines(const std::vector<Text>&
 std::vector<Text> multiConditionLines(const std::vector<MultiConditionRow>& rows) {
     std::vector<Text> lines;
     lines.reserve(rows.size());
-    for (const auto& row : rows) lines.push_back(kQuote + row.search + Text(kSeparator) + row.output + kQuote);
+    for (const auto& row : rows)
+        lines.push_back(kQuote + row.search + Text(kSeparator) + row.output + kQuote);
     return lines;
 }
 

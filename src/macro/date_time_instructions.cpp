@@ -10,13 +10,18 @@ void currentDate(int type, InstructionContext& context) {
     const Text month = formatInteger(now.month);
     const Text day = formatInteger(now.day);
     switch (type) {
-        case 0: context.storeResult(year + U"年" + month + U"月" + day + U"日"); break;
-        case 1: context.storeResult(year + month + day); break;
+        case 0:
+            context.storeResult(year + U"年" + month + U"月" + day + U"日");
+            break;
+        case 1:
+            context.storeResult(year + month + day);
+            break;
         case 2:
             context.storeResult(fillPlaceholders(context.operands[0].text,
                                                  {{U"%y", year}, {U"%m", month}, {U"%d", day}}));
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -26,11 +31,15 @@ void currentTime(int type, InstructionContext& context) {
     const Text minute = formatInteger(now.minute);
     switch (type) {
         case 0:
-            context.storeResult(morningOrAfternoon(now.hour) + hour12Text(now.hour) + U"時" + minute +
-                                U"分");
+            context.storeResult(morningOrAfternoon(now.hour) + hour12Text(now.hour) + U"時" +
+                                minute + U"分");
             break;
-        case 1: context.storeResult(hour + U"時" + minute + U"分"); break;
-        case 2: context.storeResult(hour + minute); break;
+        case 1:
+            context.storeResult(hour + U"時" + minute + U"分");
+            break;
+        case 2:
+            context.storeResult(hour + minute);
+            break;
         case 3:
             context.storeResult(fillPlaceholders(context.operands[0].text,
                                                  {{U"%h24", hour},
@@ -38,7 +47,8 @@ void currentTime(int type, InstructionContext& context) {
                                                   {U"%mora", morningOrAfternoon(now.hour)},
                                                   {U"%mi", minute}}));
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -13,9 +13,13 @@ constexpr int kLastMorningHour = 12;
 
 }  // namespace
 
-Text hour12Text(int hour) { return formatInteger(hour <= kLastMorningHour ? hour : hour - 12); }
+Text hour12Text(int hour) {
+    return formatInteger(hour <= kLastMorningHour ? hour : hour - 12);
+}
 
-const Text& morningOrAfternoon(int hour) { return hour <= kLastMorningHour ? kMorning : kAfternoon; }
+const Text& morningOrAfternoon(int hour) {
+    return hour <= kLastMorningHour ? kMorning : kAfternoon;
+}
 
 Text fillPlaceholders(const Text& pattern, const std::vector<std::pair<Text, Text>>& values) {
     Text result = pattern;

@@ -12,7 +12,9 @@ namespace vartel {
 namespace {
 
 // The name of the folder that holds the file; empty for a file at the root.
-Text parentFolderName(const Text& fullPath) { return nameOfPath(folderOfPath(fullPath)); }
+Text parentFolderName(const Text& fullPath) {
+    return nameOfPath(folderOfPath(fullPath));
+}
 
 // The size as the instruction has always held it: the low 32 bits read as signed.
 std::int32_t sizeOf(const Text& fullPath) {
@@ -39,10 +41,17 @@ Text modifiedTime(const Text& fullPath, const Text& pattern) {
 
 void fileFacts(int type, InstructionContext& context) {
     switch (type) {
-        case 0: context.storeResult(parentFolderName(context.fullPath)); break;
-        case 1: context.storeResult(sizeOf(context.fullPath)); break;
-        case 2: context.storeResult(modifiedTime(context.fullPath, context.operands[0].text)); break;
-        default: break;
+        case 0:
+            context.storeResult(parentFolderName(context.fullPath));
+            break;
+        case 1:
+            context.storeResult(sizeOf(context.fullPath));
+            break;
+        case 2:
+            context.storeResult(modifiedTime(context.fullPath, context.operands[0].text));
+            break;
+        default:
+            break;
     }
 }
 

@@ -11,7 +11,9 @@ constexpr int kPositions = 4;
 // A digit no signature uses; it accepts nothing.
 constexpr int kNoDigit = -1;
 
-bool isNumber(int code) { return isNumericVariable(code) || code == kNumericLiteralCode; }
+bool isNumber(int code) {
+    return isNumericVariable(code) || code == kNumericLiteralCode;
+}
 
 // A numeric literal is a text too.
 bool isText(int code) {
@@ -21,13 +23,20 @@ bool isText(int code) {
 
 bool accepts(int digit, int code) {
     switch (digit) {
-        case 0: return code == kEmptyCode;
-        case 1: return isNumber(code);
-        case 2: return isText(code);
-        case 3: return isText(code) || code == kEmptyCode;
-        case 4: return code == kNumericLiteralCode;
-        case 6: return true;
-        default: return false;
+        case 0:
+            return code == kEmptyCode;
+        case 1:
+            return isNumber(code);
+        case 2:
+            return isText(code);
+        case 3:
+            return isText(code) || code == kEmptyCode;
+        case 4:
+            return code == kNumericLiteralCode;
+        case 6:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -37,7 +46,9 @@ bool comparablePair(int first, int second) {
 
 }  // namespace
 
-void AddRe(LineInput& input) { input = LineInput{}; }
+void AddRe(LineInput& input) {
+    input = LineInput{};
+}
 
 std::optional<int> targetCodeOf(std::u32string_view text) {
     if (text.empty()) return kEmptyCode;
@@ -49,7 +60,8 @@ int operandCodeOf(std::u32string_view text) {
     return parseInteger(text) ? kNumericLiteralCode : kTextLiteralCode;
 }
 
-LineCheck TorF(std::u32string_view target, const std::array<Text, 3>& operands, int kind, int type) {
+LineCheck TorF(std::u32string_view target, const std::array<Text, 3>& operands, int kind,
+               int type) {
     LineCheck check;
     const auto targetCode = targetCodeOf(target);
     if (!targetCode) {

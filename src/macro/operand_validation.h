@@ -26,8 +26,8 @@ std::optional<int> targetCodeOf(std::u32string_view text);
 int operandCodeOf(std::u32string_view text);
 
 struct LineCheck {
-    int failures = 0;              // 0: the line is valid
-    std::array<int, 4> codes{};    // target, operands 1..3; all 0 when the target was refused
+    int failures = 0;            // 0: the line is valid
+    std::array<int, 4> codes{};  // target, operands 1..3; all 0 when the target was refused
 };
 
 // Encodes a typed line and checks its codes against the chosen type's signature. A target that

@@ -12,7 +12,9 @@ namespace {
 constexpr char32_t kSpace = U' ';
 constexpr char32_t kIdeographicSpace = U'\u3000';
 
-bool isBlank(char32_t c) { return c == kSpace || c == kIdeographicSpace; }
+bool isBlank(char32_t c) {
+    return c == kSpace || c == kIdeographicSpace;
+}
 
 }  // namespace
 
@@ -27,20 +29,23 @@ Text copyCharacters(std::u32string_view text, std::int32_t from, std::int32_t co
     const std::int64_t last = first + count - 1;
     const std::int64_t length = static_cast<std::int64_t>(text.size());
     // Every position below 1 reads the first character.
-    const std::int64_t before = std::max<std::int64_t>(0, std::min<std::int64_t>(last, 0) - first + 1);
+    const std::int64_t before =
+        std::max<std::int64_t>(0, std::min<std::int64_t>(last, 0) - first + 1);
     const std::int64_t begin = std::max<std::int64_t>(first, 1);
     const std::int64_t end = std::min(last, length);
     const std::int64_t inside = end >= begin ? end - begin + 1 : 0;
     checkTextLength(static_cast<std::uint64_t>(before + inside));
     Text result(static_cast<std::size_t>(before), text.front());
     if (inside > 0) {
-        result.append(text.substr(static_cast<std::size_t>(begin - 1), static_cast<std::size_t>(inside)));
+        result.append(
+            text.substr(static_cast<std::size_t>(begin - 1), static_cast<std::size_t>(inside)));
     }
     return result;
 }
 
 Text insertCharacters(std::u32string_view text, std::u32string_view inserted, std::int32_t after) {
-    const auto n = static_cast<std::size_t>(std::clamp<std::int64_t>(after, 0, static_cast<std::int64_t>(text.size())));
+    const auto n = static_cast<std::size_t>(
+        std::clamp<std::int64_t>(after, 0, static_cast<std::int64_t>(text.size())));
     checkTextLength(static_cast<std::uint64_t>(text.size()) + inserted.size());
     Text result(text.substr(0, n));
     result.append(inserted);
@@ -53,7 +58,8 @@ Text deleteCharacters(std::u32string_view text, std::int32_t at, std::int32_t co
     // Deleting one character at a time, count times, comes to this one cut.
     if (count <= 0 || at < 1 || static_cast<std::size_t>(at) > text.size()) return result;
     const std::size_t remaining = text.size() - static_cast<std::size_t>(at) + 1;
-    result.erase(static_cast<std::size_t>(at) - 1, std::min(static_cast<std::size_t>(count), remaining));
+    result.erase(static_cast<std::size_t>(at) - 1,
+                 std::min(static_cast<std::size_t>(count), remaining));
     return result;
 }
 

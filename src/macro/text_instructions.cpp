@@ -11,14 +11,20 @@ namespace vartel {
 void textOutput(int type, InstructionContext& context) {
     const auto& [a, b, c] = context.operands;
     switch (type) {
-        case 0: context.storeResult(copyCharacters(a.text, b.number, c.number)); break;
-        case 1: context.storeResult(insertCharacters(a.text, b.text, c.number)); break;
+        case 0:
+            context.storeResult(copyCharacters(a.text, b.number, c.number));
+            break;
+        case 1:
+            context.storeResult(insertCharacters(a.text, b.text, c.number));
+            break;
         case 2: {
-            checkTextLength(static_cast<std::uint64_t>(a.text.size()) + b.text.size() + c.text.size());
+            checkTextLength(static_cast<std::uint64_t>(a.text.size()) + b.text.size() +
+                            c.text.size());
             context.storeResult(a.text + b.text + c.text);
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -33,33 +39,50 @@ void deletion(int type, InstructionContext& context) {
             if (slot >= 33 && slot < kSlotCount) context.store.slot(slot) = a.text;
             break;
         }
-        case 1: context.storeResult(trimLeadingBlanks(a.text)); break;
-        case 2: context.storeResult(trimTrailingBlanks(a.text)); break;
-        default: break;
+        case 1:
+            context.storeResult(trimLeadingBlanks(a.text));
+            break;
+        case 2:
+            context.storeResult(trimTrailingBlanks(a.text));
+            break;
+        default:
+            break;
     }
 }
 
 void conversion(int type, InstructionContext& context) {
     const auto& a = context.operands[0];
     switch (type) {
-        case 0: context.storeResult(toLower(a.text)); break;
-        case 1: context.storeResult(toUpper(a.text)); break;
-        case 2: context.storeResult(a.number); break;
+        case 0:
+            context.storeResult(toLower(a.text));
+            break;
+        case 1:
+            context.storeResult(toUpper(a.text));
+            break;
+        case 2:
+            context.storeResult(a.number);
+            break;
         case 3: {
             const auto value = parseInteger(a.text);
             if (!value) throw VartelError(fillIn(messages::kNotAnInteger, U"%s", a.text));
             context.storeResult(*value);
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
 void information(int type, InstructionContext& context) {
     switch (type) {
-        case 0: context.storeResult(static_cast<std::int32_t>(context.operands[0].text.size())); break;
-        case 1: context.storeResult(context.services.fileCount.checkedFileCount()); break;
-        default: break;  // "コメント" computes nothing
+        case 0:
+            context.storeResult(static_cast<std::int32_t>(context.operands[0].text.size()));
+            break;
+        case 1:
+            context.storeResult(context.services.fileCount.checkedFileCount());
+            break;
+        default:
+            break;  // "コメント" computes nothing
     }
 }
 

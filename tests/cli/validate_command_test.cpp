@@ -12,7 +12,8 @@ TEST(ValidateCommandTest, PrintsFailuresAndCodesForNamesOrIndices) {
     };
     const Case cases[] = {
         {{"--kind", "12", "--type", "0", "--a", "数値１", "--b", "abc"}, "2\t0\t1\t-2\t0\n"},
-        {{"--kind", "文字出力", "--type", "0", "--target", "文字１", "--a", "ファイル名", "--b", " 1", "--c", "$3"},
+        {{"--kind", "文字出力", "--type", "0", "--target", "文字１", "--a", "ファイル名", "--b",
+          " 1", "--c", "$3"},
          "0\t33\t65\t-1\t-1\n"},
         {{"--kind", "1", "--type", "コピー", "--target", "数値"}, "1\t0\t0\t0\t0\n"},
     };

@@ -1,7 +1,8 @@
 #include "editor/multi_condition_file.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 #include "../support/temporary_folder.h"
 #include "common/error.h"
@@ -13,9 +14,9 @@ TEST(MultiConditionFileTest, ReadsOnlyLinesThatQualify) {
     const std::pair<Text, std::optional<MultiConditionRow>> cases[] = {
         {U"\"abc\",\"XYZ\"", MultiConditionRow{U"abc", U"XYZ"}},
         {U"\"abc\",\"", MultiConditionRow{U"abc", U""}},
-        {U"\"abc\",\"XY", MultiConditionRow{U"abc", U"X"}},             // closing quote missing
-        {U"\"a\",\"b\",\"c\"", MultiConditionRow{U"a", U"b\",\"c"}},      // the first separator counts
-        {U"\"a\"b\",\"c\"", MultiConditionRow{U"a\"b", U"c"}},           // quotes are not escaped
+        {U"\"abc\",\"XY", MultiConditionRow{U"abc", U"X"}},           // closing quote missing
+        {U"\"a\",\"b\",\"c\"", MultiConditionRow{U"a", U"b\",\"c"}},  // the first separator counts
+        {U"\"a\"b\",\"c\"", MultiConditionRow{U"a\"b", U"c"}},        // quotes are not escaped
         {U"\",\"x\"", MultiConditionRow{U"", U"x"}},
         {U"\"\",\"\"", MultiConditionRow{U"", U""}},
         {U" \"abc\",\"XYZ\"", std::nullopt},

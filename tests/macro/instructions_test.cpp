@@ -1,6 +1,7 @@
 #include "macro/instructions.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,7 +9,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
-#include <gtest/gtest.h>
 
 #include "../support/macro_builder.h"
 #include "../support/scripted_dialogs.h"
@@ -22,20 +22,21 @@ namespace vartel {
 namespace {
 
 class SettableCount : public CheckedFileCount {
-public:
+  public:
     int count = 0;
     int checkedFileCount() const override { return count; }
 };
 
 // One instruction line run through FiRun, the target read back from the store.
 class InstructionTest : public ::testing::Test {
-protected:
+  protected:
     Text runLine(const Text& kind, const Text& type, const Text& a = {}, const Text& b = {},
                  const Text& c = {}) {
         const int kindIndex = InstructionCatalogue::kindIndexOf(kind).value();
         const int typeIndex = InstructionCatalogue::typeIndexOf(kindIndex, type).value();
         const int signature = InstructionCatalogue::signatureCode(kindIndex, typeIndex).value();
-        const Text target = InstructionCatalogue::signatureDigit(signature, 0) == 1 ? U"数値１" : U"文字１";
+        const Text target =
+            InstructionCatalogue::signatureDigit(signature, 0) == 1 ? U"数値１" : U"文字１";
         run(programOf({typedLine(target, kind, type, a, b, c)}));
         return store.slot(variableCode(target).value());
     }
@@ -107,7 +108,8 @@ TEST_F(InstructionTest, TextInstructions) {
         {U"数値演算", U"＋", U"2147483647", U"1", {}, U"-2147483648"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(bytesFromText(c.kind + U" " + c.type + U" [" + c.a + U"][" + c.b + U"][" + c.c + U"]"));
+        SCOPED_TRACE(
+            bytesFromText(c.kind + U" " + c.type + U" [" + c.a + U"][" + c.b + U"][" + c.c + U"]"));
         EXPECT_EQ(runLine(c.kind, c.type, c.a, c.b, c.c), c.expected);
     }
 }
@@ -117,16 +119,17 @@ TEST_F(InstructionTest, DeleteWritesIntoTheFirstOperandsSlot) {
         Text at, count, expected;
     };
     const DeleteCase cases[] = {
-        {U"3", U"2", U"テス字列"},   {U"0", U"2", U"テスト文字列"},
-        {U"9", U"2", U"テスト文字列"}, {U"7", U"1", U"テスト文字列"},
-        {U"6", U"1", U"テスト文字"},  {U"5", U"10", U"テスト文"},
-        {U"1", U"2147483647", U""}, {U"-2147483648", U"3", U"テスト文字列"},
+        {U"3", U"2", U"テス字列"},      {U"0", U"2", U"テスト文字列"},
+        {U"9", U"2", U"テスト文字列"},  {U"7", U"1", U"テスト文字列"},
+        {U"6", U"1", U"テスト文字"},    {U"5", U"10", U"テスト文"},
+        {U"1", U"2147483647", U""},     {U"-2147483648", U"3", U"テスト文字列"},
         {U"2", U"-1", U"テスト文字列"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(bytesFromText(c.at + U"," + c.count));
-        const auto program = programOf({typedLine(U"", U"削除", U"削除", U"ファイル名", c.at, c.count),
-                                        typedLine(U"", U"削除", U"削除", U"文字２", c.at, c.count)});
+        const auto program =
+            programOf({typedLine(U"", U"削除", U"削除", U"ファイル名", c.at, c.count),
+                       typedLine(U"", U"削除", U"削除", U"文字２", c.at, c.count)});
         store.slot(34) = U"テスト文字列";
         EXPECT_EQ(run(program, U"テスト文字列"), c.expected + U".txt");
         EXPECT_EQ(store.slot(34), c.expected);
@@ -152,13 +155,15 @@ TEST_F(InstructionTest, DeleteOfALiteralKeepsItsResultOutOfTheStore) {
 }
 
 TEST_F(InstructionTest, ResultsBeyondAnyNameLengthFailCleanly) {
-    EXPECT_THROW(runLine(U"文字出力", U"コピー", U"ABC", U"-2147483648", U"2147483647"), VartelError);
+    EXPECT_THROW(runLine(U"文字出力", U"コピー", U"ABC", U"-2147483648", U"2147483647"),
+                 VartelError);
     // Doubling a text in a loop stops with the same report instead of exhausting memory.
     dialogs.answers.assign(100, Answer::No);
-    const auto program = programOf({typedLine(U"文字１", U"代入", U"文字", U"ab"),
-                                    typedLine(U"", U"ジャンプ", U"アンカー", U"1"),
-                                    typedLine(U"文字１", U"文字出力", U"結合", U"文字１", U"文字１"),
-                                    typedLine(U"", U"ジャンプ", U"ジャンプ", U"1")});
+    const auto program =
+        programOf({typedLine(U"文字１", U"代入", U"文字", U"ab"),
+                   typedLine(U"", U"ジャンプ", U"アンカー", U"1"),
+                   typedLine(U"文字１", U"文字出力", U"結合", U"文字１", U"文字１"),
+                   typedLine(U"", U"ジャンプ", U"ジャンプ", U"1")});
     try {
         run(program);
         FAIL() << "no failure";
@@ -188,7 +193,11 @@ TEST_F(InstructionTest, FileCountIsReadWhenTheLineRuns) {
 
 TEST_F(InstructionTest, MultipleConditionsTakeTheFirstMatchingRow) {
     EXPECT_EQ(runLine(U"複数条件", U"完全一致", U"abc", U"none"), U"none");
-    table.rows = {{U"", U"empty"}, {U"ABC", U"upper"}, {U"bc", U"first"}, {U"abc", U"exact"}, {U"b", U"second"}};
+    table.rows = {{U"", U"empty"},
+                  {U"ABC", U"upper"},
+                  {U"bc", U"first"},
+                  {U"abc", U"exact"},
+                  {U"b", U"second"}};
     const Case cases[] = {
         {U"複数条件", U"完全一致", U"abc", U"none", {}, U"exact"},
         {U"複数条件", U"完全一致", U"ab", U"none", {}, U"none"},
@@ -246,7 +255,7 @@ TEST_F(InstructionTest, TimesInTwelveAndTwentyFourHours) {
 }
 
 class FileInstructionTest : public InstructionTest {
-protected:
+  protected:
     void SetUp() override {
         setenv("TZ", "Asia/Tokyo", 1);
         tzset();
@@ -274,9 +283,11 @@ TEST_F(FileInstructionTest, ParentFolderName) {
 }
 
 TEST_F(FileInstructionTest, SizeKeepsTheLow32BitsAndIsZeroForAMissingFile) {
-    const std::pair<std::int64_t, Text> cases[] = {
-        {0, U"0"}, {5, U"5"}, {2147483647, U"2147483647"}, {2147483648 + 5, U"-2147483643"},
-        {4294967296 + 7, U"7"}};
+    const std::pair<std::int64_t, Text> cases[] = {{0, U"0"},
+                                                   {5, U"5"},
+                                                   {2147483647, U"2147483647"},
+                                                   {2147483648 + 5, U"-2147483643"},
+                                                   {4294967296 + 7, U"7"}};
     for (const auto& [size, expected] : cases) {
         fullPath = textFromBytes(makeFile("ファイル", size));
         EXPECT_EQ(runLine(U"ファイル関連", U"サイズ"), expected) << size;

@@ -15,7 +15,8 @@ struct ValidationCase {
 
 LineCheck check(const ValidationCase& c) {
     const int kind = InstructionCatalogue::kindIndexOf(c.kind).value();
-    return TorF(c.target, {c.a, c.b, c.c}, kind, InstructionCatalogue::typeIndexOf(kind, c.type).value());
+    return TorF(c.target, {c.a, c.b, c.c}, kind,
+                InstructionCatalogue::typeIndexOf(kind, c.type).value());
 }
 
 TEST(OperandValidationTest, ChecksEveryPositionAgainstItsDigit) {
@@ -53,8 +54,8 @@ TEST(OperandValidationTest, ChecksEveryPositionAgainstItsDigit) {
         {U"複数条件", U"部分一致", U"文字１", U"ファイル名", U"", U"x", 1, {33, 65, 0, -2}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(bytesFromText(c.kind + U" " + c.type + U" " + c.target + U"=" + c.a + U"," + c.b +
-                                   U"," + c.c));
+        SCOPED_TRACE(bytesFromText(c.kind + U" " + c.type + U" " + c.target + U"=" + c.a + U"," +
+                                   c.b + U"," + c.c));
         const LineCheck result = check(c);
         EXPECT_EQ(result.failures, c.failures);
         EXPECT_EQ(result.codes, c.codes);

@@ -11,5 +11,9 @@ using Arguments = std::vector<std::string>;
 
 int runMacroRun(const Arguments& args);
 int runValidate(const Arguments& args);
+// Walk the paths as a drop does and run the macro over the rows: preview prints the proposed
+// renames; rename also carries them out and exits with 4 when any failed.
+int runPreview(const Arguments& args);
+int runRename(const Arguments& args);
 
 }  // namespace vartel::cli

@@ -10,7 +10,9 @@ const char* const kUsage =
     "usage: vartel-cli COMMAND ...\n"
     "  macro-run MACRO.vmc [--name STEM] [--ext EXT] [--path FULLPATH] [--table TABLE.csv]\n"
     "            [--trace] [--guard-no N]\n"
-    "  validate --kind KIND --type TYPE [--target X] [--a A] [--b B] [--c C]\n";
+    "  validate --kind KIND --type TYPE [--target X] [--a A] [--b B] [--c C]\n"
+    "  preview --macro MACRO.vmc PATH...\n"
+    "  rename --macro MACRO.vmc PATH...\n";
 
 }  // namespace
 
@@ -19,6 +21,8 @@ int main(int argc, char** argv) {
     const std::map<std::string, int (*)(const Arguments&)> commands = {
         {"macro-run", vartel::cli::runMacroRun},
         {"validate", vartel::cli::runValidate},
+        {"preview", vartel::cli::runPreview},
+        {"rename", vartel::cli::runRename},
     };
     if (argc < 2 || !commands.contains(argv[1])) {
         std::fputs(kUsage, stderr);

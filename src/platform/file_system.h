@@ -1,5 +1,7 @@
 #pragma once
 
+#include <dirent.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,5 +17,38 @@ struct FileStatus {
 };
 
 std::optional<FileStatus> lookUpFile(const std::string& path);
+
+struct FolderEntry {
+    std::string name;
+    FileStatus status;
+};
+
+// The entries of one folder in the order the file system gives them, without "." and "..".
+// Entries are looked up relative to the open folder, so a long walk does not resolve the whole
+// path again for every file. An entry that vanishes before it is looked up is passed over.
+class FolderListing {
+public:
+    explicit FolderListing(const std::string& path);
+    ~FolderListing();
+    FolderListing(const FolderListing&) = delete;
+    FolderListing& operator=(const FolderListing&) = delete;
+
+    bool isOpen() const { return folder_ != nullptr; }
+    // Nothing at the end of the listing; failed() then tells an error from the normal end.
+    std::optional<FolderEntry> next();
+    bool failed() const { return failed_; }
+
+private:
+    DIR* folder_ = nullptr;
+    bool failed_ = false;
+};
+
+// Renames within the file system and never replaces an existing entry. A rename that only
+// changes the letter case of a name on a file system that ignores case goes through a unique
+// temporary name, since the target "exists" there as the source itself.
+bool renameWithoutReplacing(const std::string& from, const std::string& to);
+
+// The folder of the running program, without a trailing separator.
+std::string executableFolder();
 
 }  // namespace vartel

@@ -1,0 +1,17 @@
+#include "operations/list_walk.h"
+
+namespace vartel {
+
+void walkCheckedRows(Workspace& workspace, const NewNameOfRow& newNameOf) {
+    const auto& rows = workspace.conversionList();
+    for (int index = 0; index < static_cast<int>(rows.size()); ++index) {
+        if (!rows[static_cast<std::size_t>(index)].checked) continue;
+        if (const auto newName = newNameOf(rows[static_cast<std::size_t>(index)])) {
+            index = workspace.List2Add(index, *newName);
+        } else if (!workspace.keepGoing()) {
+            break;
+        }
+    }
+}
+
+}  // namespace vartel

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/dialogs.h"
+#include "common/text.h"
+
+namespace vartel {
+
+// The saved macros of the Data folder: paths and, entry for entry, their titles.
+struct MacroCatalogue {
+    std::vector<std::string> paths;
+    std::vector<Text> titles;
+};
+
+// The folder "Data" beside the program.
+std::string dataFolder();
+
+// Lists the ".vmc" files (exact letter case) in the file system's order. A missing folder
+// gives an empty catalogue; a listing that breaks off keeps what it found and says so.
+MacroCatalogue buildMacroCatalogue(const std::string& folder, Dialogs& dialogs);
+
+}  // namespace vartel

@@ -1,0 +1,27 @@
+#include "recording/macro_run.h"
+
+#include "common/name_parts.h"
+#include "macro/macro_interpreter.h"
+#include "operations/list_walk.h"
+
+namespace vartel {
+
+void runMacroOverList(Workspace& workspace, MacroEditor& editor, const Clock& clock) {
+    if (workspace.busy()) return;
+    BusyScope busy(workspace);
+    const auto& tables = editor.program().tables();
+    VariableStore& store = editor.store();
+    store = VariableStore{};
+    store.loadAll(tables);
+    MacroInterpreter interpreter(editor.program(), store, editor.table(),
+                                 RunServices{workspace.dialogs(), clock, workspace});
+    walkCheckedRows(workspace, [&](const FileEntry& row) {
+        Text extension = extensionOf(nameOfPath(row.fullPath));
+        if (!extension.empty()) extension.erase(0, 1);
+        auto result = interpreter.FiRun(stemOf(row.name), extension, row.fullPath);
+        store.loadPerFile(tables);
+        return result;
+    });
+}
+
+}  // namespace vartel

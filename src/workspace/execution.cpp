@@ -1,0 +1,160 @@
+#include "workspace/execution.h"
+
+#include <algorithm>
+#include <set>
+#include <unordered_map>
+
+#include "common/integer_text.h"
+#include "common/name_parts.h"
+#include "workspace/messages.h"
+#include "workspace/rename_in_folder.h"
+
+namespace vartel {
+namespace {
+
+void showSummary(Dialogs& dialogs, int errors) {
+    dialogs.message(errors == 0 ? kFinishedNormally : formatInteger(errors) + kErrorCountSuffix);
+}
+
+// The loops run from the bottom and collect what they produce; the rows they finish leave
+// their list in one pass, and what they collected is appended in top-to-bottom order.
+template <typename Row>
+void removeDone(std::vector<Row>& rows, const std::vector<char>& done) {
+    std::size_t i = 0;
+    std::erase_if(rows, [&](const Row&) { return done[i++] != 0; });
+}
+
+template <typename Row>
+void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected) {
+    rows.insert(rows.end(), std::make_move_iterator(collected.rbegin()),
+                std::make_move_iterator(collected.rend()));
+}
+
+FileEntry rowAt(const Text& path, const Text& size, const Text& modified) {
+    FileEntry entry;
+    entry.name = nameOfPath(path);
+    entry.extension = extensionOf(entry.name);
+    entry.size = size;
+    entry.modified = modified;
+    entry.fullPath = path;
+    return entry;
+}
+
+// The conversion rows by full path, so that undo finds the first row of a path at once even
+// after earlier undos of the same run have changed paths.
+class RowsByPath {
+public:
+    explicit RowsByPath(const ConversionList& rows) {
+        for (std::size_t i = 0; i < rows.size(); ++i) rowsOf_[rows[i].fullPath].insert(i);
+    }
+    std::optional<std::size_t> takeFirst(const Text& path) {
+        const auto found = rowsOf_.find(path);
+        if (found == rowsOf_.end() || found->second.empty()) return std::nullopt;
+        const std::size_t first = *found->second.begin();
+        found->second.erase(found->second.begin());
+        return first;
+    }
+    void add(const Text& path, std::size_t row) { rowsOf_[path].insert(row); }
+
+private:
+    std::unordered_map<Text, std::set<std::size_t>> rowsOf_;
+};
+
+}  // namespace
+
+void execute(Workspace& workspace) {
+    if (workspace.busy()) return;
+    BusyScope busy(workspace);
+    auto& preview = workspace.previewList();
+    if (preview.empty()) {
+        workspace.dialogs().message(kCreatePreviewFirst);
+        return;
+    }
+    workspace.setProgressMaximum(static_cast<int>(preview.size()));
+    int errors = 0;
+    std::vector<char> done(preview.size(), 0);
+    std::vector<HistoryEntry> history;
+    ConversionList rows;
+    for (auto i = static_cast<std::ptrdiff_t>(preview.size()) - 1; i >= 0; --i) {
+        PreviewEntry& row = preview[static_cast<std::size_t>(i)];
+        if (row.checked) {
+            if (const auto target = renameInFolder(row.fullPathBefore, row.newName)) {
+                history.push_back({row.oldName, row.newName, *target});
+                rows.push_back(rowAt(*target, row.size, row.modified));
+                done[static_cast<std::size_t>(i)] = 1;
+            } else {
+                ++errors;
+                row.failed = true;
+            }
+        }
+        if (!workspace.nextItem()) break;
+    }
+    removeDone(preview, done);
+    appendReversed(workspace.historyList(), history);
+    appendReversed(workspace.conversionList(), rows);
+    showSummary(workspace.dialogs(), errors);
+}
+
+void undo(Workspace& workspace) {
+    if (workspace.busy()) return;
+    BusyScope busy(workspace);
+    auto& history = workspace.historyList();
+    if (history.empty()) {
+        workspace.dialogs().message(kNoHistory);
+        return;
+    }
+    workspace.setProgressMaximum(static_cast<int>(history.size()));
+    auto& rows = workspace.conversionList();
+    std::optional<RowsByPath> rowsByPath;
+    int errors = 0;
+    std::vector<char> done(history.size(), 0);
+    for (auto i = static_cast<std::ptrdiff_t>(history.size()) - 1; i >= 0; --i) {
+        HistoryEntry& entry = history[static_cast<std::size_t>(i)];
+        if (entry.checked) {
+            if (const auto restored = renameInFolder(entry.pathAfter, entry.oldName)) {
+                if (!rowsByPath) rowsByPath.emplace(rows);
+                if (const auto at = rowsByPath->takeFirst(entry.pathAfter)) {
+                    FileEntry& row = rows[*at];
+                    row.name = entry.oldName;
+                    row.extension = extensionOf(entry.oldName);
+                    row.fullPath = *restored;
+                    rowsByPath->add(*restored, *at);
+                }
+                done[static_cast<std::size_t>(i)] = 1;
+            } else {
+                ++errors;
+                entry.failed = true;
+            }
+        }
+        if (!workspace.nextItem()) break;
+    }
+    removeDone(history, done);
+    showSummary(workspace.dialogs(), errors);
+}
+
+void returnToConversionList(Workspace& workspace) {
+    if (workspace.busy()) return;
+    BusyScope busy(workspace);
+    auto& preview = workspace.previewList();
+    workspace.setProgressMaximum(static_cast<int>(preview.size()));
+    std::vector<char> done(preview.size(), 0);
+    ConversionList rows;
+    for (auto i = static_cast<std::ptrdiff_t>(preview.size()) - 1; i >= 0; --i) {
+        const PreviewEntry& row = preview[static_cast<std::size_t>(i)];
+        if (row.checked) {
+            FileEntry entry = rowAt(row.fullPathBefore, row.size, row.modified);
+            entry.name = row.oldName;
+            rows.push_back(std::move(entry));
+            done[static_cast<std::size_t>(i)] = 1;
+        }
+        if (!workspace.nextItem()) break;
+    }
+    removeDone(preview, done);
+    appendReversed(workspace.conversionList(), rows);
+}
+
+void clearHistory(Workspace& workspace) {
+    if (!workspace.busy()) workspace.historyList().clear();
+}
+
+}  // namespace vartel

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "common/text.h"
+#include "platform/file_system.h"
+
+namespace vartel {
+
+// One row of the conversion list. Every field is text, as the list shows it; size and modified
+// are parsed back only when a command needs their values.
+struct FileEntry {
+    Text name;       // last path component, extension included
+    Text extension;  // from the last "." of the name, dot included; empty without a "."
+    Text size;       // bytes, plain decimal
+    Text modified;   // local time, yyyy/MM/dd H:mm:ss, the time left out at exactly 00:00:00
+    Text fullPath;
+    bool checked = true;
+    bool selected = false;
+};
+
+using ConversionList = std::vector<FileEntry>;
+
+// The row intake makes for the entry at the path; the name is the path's last component.
+FileEntry fileEntryOf(const Text& fullPath, const FileStatus& status);
+
+// The size column's text, and its value for sorting and searching; nothing when the text is
+// not a plain decimal number.
+Text sizeText(std::int64_t bytes);
+std::optional<std::int64_t> parseSizeText(const Text& text);
+
+}  // namespace vartel

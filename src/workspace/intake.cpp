@@ -1,0 +1,83 @@
+#include <exception>
+
+#include "common/name_parts.h"
+#include "workspace/messages.h"
+#include "workspace/workspace.h"
+
+namespace vartel {
+namespace {
+
+// The file of this name is the shell's thumbnail cache, never a file the user means to rename;
+// it is passed over inside folders only, so a dropped one is still taken.
+const Text kThumbnailCache = U"Thumbs.db";
+
+struct WalkFailed : std::exception {};
+
+}  // namespace
+
+void Workspace::addRow(FileEntry entry) {
+    conversion_.push_back(std::move(entry));
+    ++state_.walkCounter;
+}
+
+void Workspace::walkFolder(const Text& folder) {
+    FolderListing listing(bytesFromText(folder));
+    while (auto entry = listing.next()) {
+        const Text name = textFromBytes(entry->name);
+        const Text path = joinPath(folder, name);
+        if (entry->status.isFolder) {
+            pending_.push_back(path);
+        } else if (entry->status.size != 0 && name != kThumbnailCache) {
+            addRow(fileEntryOf(path, entry->status));
+        }
+        if (!keepGoing()) {
+            pending_.clear();
+            return;
+        }
+    }
+    if (listing.failed()) throw WalkFailed{};
+}
+
+void Workspace::DragFileAdd() {
+    if (walking_) return;  // the running walk takes the new paths up
+    struct Finish {
+        Workspace& w;
+        ~Finish() {
+            w.writeListCount();
+            w.state_.adding = false;
+            w.state_.busy = false;
+            w.walking_ = false;
+        }
+    } finish{*this};
+    walking_ = true;
+    state_.busy = true;
+    state_.adding = true;
+    state_.walkCounter = 0;
+    throttle_.restart();
+    try {
+        while (!pending_.empty()) {
+            const Text path = std::move(pending_.front());
+            pending_.pop_front();
+            if (!path.empty()) {
+                // A dropped symbolic link is a row of its own, like one met inside a folder.
+                const auto status = lookUpFile(bytesFromText(path));
+                if (status && status->isFolder) {
+                    walkFolder(path);
+                } else if (status && status->size != 0) {
+                    addRow(fileEntryOf(path, *status));
+                }
+            }
+            if (!keepGoing()) pending_.clear();
+        }
+    } catch (const std::exception&) {  // a listing that broke off, or no memory for a row
+        pending_.clear();
+        dialogs_.error(kGettingFilesFailed);
+    }
+}
+
+void Workspace::drop(const std::vector<Text>& paths) {
+    pending_.insert(pending_.end(), paths.begin(), paths.end());
+    if (!state_.busy || walking_) DragFileAdd();
+}
+
+}  // namespace vartel

@@ -1,0 +1,173 @@
+#include "workspace/list_editing.h"
+
+#include <algorithm>
+#include <numeric>
+#include <variant>
+
+#include "common/error.h"
+#include "macro/messages.h"
+#include "platform/letter_case.h"
+#include "workspace/messages.h"
+#include "workspace/modified_time.h"
+#include "workspace/row_flags.h"
+
+namespace vartel {
+namespace {
+
+const Text kCheckedFlag = U"1";
+const Text kUncheckedFlag = U"0";
+constexpr std::size_t kLinesPerCutRow = 6;
+
+// Runs an edit of the conversion list unless a long command is walking it.
+template <typename Edit>
+void edit(Workspace& workspace, Edit change) {
+    if (!workspace.busy()) change(workspace.conversionList());
+}
+
+// Moves the rows flagged in `moving` to the place `before` (an index among the rows that do not
+// move), keeping both groups in order. One pass, whatever the number of rows.
+void moveRowsTo(ConversionList& rows, const std::vector<char>& moving, std::size_t before) {
+    ConversionList staying;
+    ConversionList moved;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        (moving[i] ? moved : staying).push_back(std::move(rows[i]));
+    }
+    for (auto& row : moved) row.selected = false;
+    staying.insert(staying.begin() + static_cast<std::ptrdiff_t>(before),
+                   std::make_move_iterator(moved.begin()), std::make_move_iterator(moved.end()));
+    rows = std::move(staying);
+}
+
+}  // namespace
+
+void selectAll(Workspace& workspace) { edit(workspace, selectAllRows<ConversionList>); }
+void invertSelection(Workspace& workspace) { edit(workspace, vartel::invertSelection<ConversionList>); }
+void checkSelected(Workspace& workspace) { edit(workspace, checkSelectedRows<ConversionList>); }
+void uncheckSelected(Workspace& workspace) { edit(workspace, uncheckSelectedRows<ConversionList>); }
+void invertCheck(Workspace& workspace) { edit(workspace, invertCheckOfSelectedRows<ConversionList>); }
+
+void exclude(Workspace& workspace) {
+    if (workspace.busy()) return;
+    std::erase_if(workspace.conversionList(), [](const FileEntry& row) { return row.selected; });
+    workspace.writeListCount();
+}
+
+void cut(Workspace& workspace) {
+    if (workspace.busy()) return;
+    auto& buffer = workspace.cutBuffer();
+    buffer.clear();
+    for (const auto& row : workspace.conversionList()) {
+        if (!row.selected) continue;
+        buffer.insert(buffer.end(), {row.checked ? kCheckedFlag : kUncheckedFlag, row.name,
+                                     row.extension, row.size, row.modified, row.fullPath});
+    }
+    exclude(workspace);
+}
+
+void paste(Workspace& workspace) {
+    if (workspace.busy()) return;
+    const auto& buffer = workspace.cutBuffer();
+    ConversionList pasted;
+    for (std::size_t at = 0; at + kLinesPerCutRow <= buffer.size(); at += kLinesPerCutRow) {
+        FileEntry row{buffer[at + 1], buffer[at + 2], buffer[at + 3], buffer[at + 4],
+                      buffer[at + 5]};
+        row.checked = buffer[at] == kCheckedFlag;
+        row.selected = true;
+        pasted.push_back(std::move(row));
+    }
+    auto& rows = workspace.conversionList();
+    const int position = firstSelectedRow(rows) + 1;
+    rows.insert(rows.begin() + position, pasted.begin(), pasted.end());
+    workspace.writeListCount();
+}
+
+void moveUp(Workspace& workspace) {
+    edit(workspace, [](ConversionList& rows) {
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            if (rows[i].selected && !rows[i - 1].selected) std::swap(rows[i], rows[i - 1]);
+        }
+    });
+}
+
+void moveDown(Workspace& workspace) {
+    edit(workspace, [](ConversionList& rows) {
+        for (std::size_t i = rows.size(); i-- > 1;) {
+            if (rows[i - 1].selected && !rows[i].selected) std::swap(rows[i], rows[i - 1]);
+        }
+    });
+}
+
+std::vector<int> dragRecord(const ConversionList& rows) {
+    std::vector<int> dragged;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].selected) dragged.push_back(static_cast<int>(i));
+    }
+    return dragged;
+}
+
+void dropRows(Workspace& workspace, const std::vector<int>& dragged, int target) {
+    edit(workspace, [&](ConversionList& rows) {
+        const int count = static_cast<int>(rows.size());
+        if (dragged.empty() || count == 0) return;
+        // A record that no longer fits the list (it changed since the drag began) moves nothing.
+        for (std::size_t j = 0; j < dragged.size(); ++j) {
+            if (dragged[j] < 0 || dragged[j] >= count || (j > 0 && dragged[j] <= dragged[j - 1])) {
+                return;
+            }
+        }
+        const int last = count - 1;
+        if (target < 0 || target > last) target = last;
+        std::vector<char> moving(rows.size(), 0);
+        for (const int d : dragged) moving[static_cast<std::size_t>(d)] = 1;
+        const auto staying = static_cast<std::size_t>(count) - dragged.size();
+        // Where the moved rows go, counted among the rows that stay.
+        std::size_t before = 0;
+        if (target == last) {
+            before = staying;
+        } else if (dragged.front() > target) {
+            before = static_cast<std::size_t>(target);
+        } else if (dragged.back() < target) {
+            before = static_cast<std::size_t>(target) + 1 - dragged.size();
+        } else {
+            return;
+        }
+        moveRowsTo(rows, moving, before);
+    });
+}
+
+void sortByColumn(Workspace& workspace, SortColumn column) {
+    if (workspace.busy()) return;
+    auto& rows = workspace.conversionList();
+    using Key = std::variant<Text, std::int64_t>;
+    std::vector<Key> keys;
+    keys.reserve(rows.size());
+    for (const auto& row : rows) {
+        switch (column) {
+            case SortColumn::Name: keys.emplace_back(toLower(row.name)); break;
+            case SortColumn::Extension: keys.emplace_back(toLower(row.extension)); break;
+            case SortColumn::FullPath: keys.emplace_back(toLower(row.fullPath)); break;
+            case SortColumn::Size: {
+                const auto size = parseSizeText(row.size);
+                if (!size) throw VartelError(withText(messages::kNotAnInteger, row.size));
+                keys.emplace_back(*size);
+                break;
+            }
+            case SortColumn::Modified: {
+                const auto time = parseModifiedText(row.modified);
+                if (!time) throw VartelError(withText(kNotADateTime, row.modified));
+                keys.emplace_back(*time);
+                break;
+            }
+        }
+    }
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    ConversionList sorted;
+    sorted.reserve(rows.size());
+    for (const std::size_t i : order) sorted.push_back(std::move(rows[i]));
+    rows = std::move(sorted);
+}
+
+}  // namespace vartel

@@ -1,0 +1,88 @@
+#include "workspace/workspace.h"
+
+#include "common/integer_text.h"
+#include "workspace/messages.h"
+
+namespace vartel {
+
+Workspace::Workspace(Dialogs& dialogs, Pump& pump, PumpThrottle::Interval pumpInterval)
+    : dialogs_(dialogs), throttle_(pump, pumpInterval) {}
+
+void Workspace::ProcedureStart() {
+    state_.busy = true;
+    state_.progressShown = true;
+    state_.progressPosition = 0;
+    state_.progressMaximum = static_cast<int>(conversion_.size());
+    state_.moved = 0;
+    leaving_.assign(conversion_.size(), 0);
+    leavingChecked_ = 0;
+    checkedAtStart_ = -1;
+    throttle_.restart();
+}
+
+void Workspace::ProcedureEnd() {
+    removeMovedRows();
+    status_.previewCount = kPreviewCountCaption + formatInteger(static_cast<std::int64_t>(preview_.size()));
+    writeListCount();
+    state_.progressShown = false;
+    state_.busy = false;
+}
+
+int Workspace::List2Add(int index, const Text& newName) {
+    const auto at = static_cast<std::size_t>(index);
+    const FileEntry& row = conversion_[at];
+    if (row.name != newName) {
+        preview_.push_back({row.name, newName, row.size, row.modified, row.fullPath});
+        leaving_[at] = 1;
+        if (row.checked) ++leavingChecked_;
+        ++state_.moved;
+    }
+    state_.progressPosition = index + 1;
+    return keepGoing() ? index : static_cast<int>(conversion_.size());
+}
+
+bool Workspace::keepGoing() {
+    throttle_.tick();
+    return state_.busy;
+}
+
+bool Workspace::nextItem() {
+    ++state_.progressPosition;
+    return keepGoing();
+}
+
+void Workspace::removeMovedRows() {
+    if (state_.moved > 0) {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < conversion_.size(); ++i) {
+            if (i < leaving_.size() && leaving_[i]) continue;
+            if (kept != i) conversion_[kept] = std::move(conversion_[i]);
+            ++kept;
+        }
+        conversion_.resize(kept);
+    }
+    leaving_.clear();
+    leavingChecked_ = 0;
+    checkedAtStart_ = -1;
+}
+
+void Workspace::writeListCount() {
+    status_.listCount = kListCountCaption + formatInteger(static_cast<std::int64_t>(conversion_.size()));
+}
+
+void Workspace::writeHitCount(int hits) { status_.hits = formatInteger(hits) + kHitCountSuffix; }
+
+int Workspace::checkedFileCount() const {
+    const auto count = [this] {
+        int checked = 0;
+        for (const auto& row : conversion_) checked += row.checked ? 1 : 0;
+        return checked;
+    };
+    if (!state_.busy) return count();
+    // A macro may ask for every row of a long run; the list does not change meanwhile except
+    // by the rows that leave it.
+    if (checkedAtStart_ < 0) checkedAtStart_ = count();
+    return checkedAtStart_ - leavingChecked_;
+}
+
+}  // namespace vartel

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "common/dialogs.h"
+#include "common/pump.h"
+#include "macro/checked_file_count.h"
+#include "workspace/busy_state.h"
+#include "workspace/file_entry.h"
+#include "workspace/history_entry.h"
+#include "workspace/preview_entry.h"
+#include "workspace/pump_throttle.h"
+#include "workspace/status_texts.h"
+
+namespace vartel {
+
+// Paths waiting for DragFileAdd, first in first out.
+using PendingPaths = std::deque<Text>;
+// The conversion list's private cut buffer: six lines per cut row.
+using CutBuffer = std::vector<Text>;
+
+// The data of the main window: the three lists, the busy state and the status texts. The
+// window only shows these and calls the commands; the commands talk to the user through the
+// dialogs and let the window breathe through the pump during long loops.
+class Workspace : public CheckedFileCount {
+public:
+    Workspace(Dialogs& dialogs, Pump& pump,
+              PumpThrottle::Interval pumpInterval = PumpThrottle::kDefaultInterval);
+
+    ConversionList& conversionList() { return conversion_; }
+    const ConversionList& conversionList() const { return conversion_; }
+    PreviewList& previewList() { return preview_; }
+    const PreviewList& previewList() const { return preview_; }
+    HistoryList& historyList() { return history_; }
+    const HistoryList& historyList() const { return history_; }
+    PendingPaths& pendingPaths() { return pending_; }
+    CutBuffer& cutBuffer() { return cutBuffer_; }
+    Dialogs& dialogs() { return dialogs_; }
+
+    const BusyState& busyState() const { return state_; }
+    bool busy() const { return state_.busy; }
+    const StatusTexts& status() const { return status_; }
+
+    // "中止": the running loop stops at its next check.
+    void abort() { state_.busy = false; }
+
+    void ProcedureStart();
+    void ProcedureEnd();
+    // Offers a new name for the conversion row at index; a changed row moves into the
+    // preview. Returns where the caller's walk goes on (the caller adds 1), or the row count
+    // after an abort. Moved rows leave the conversion list in one pass at ProcedureEnd, so a
+    // walk over n rows costs O(n); until then the caller must not reorder the list.
+    int List2Add(int index, const Text& newName);
+
+    // For loops of long commands, after every item: lets the window run now and then and tells
+    // whether the loop may go on; nextItem also advances the progress by one.
+    bool keepGoing();
+    bool nextItem();
+    void setProgressMaximum(int maximum) { state_.progressMaximum = maximum; }
+
+    // Takes up every pending path; see intake.
+    void DragFileAdd();
+    // Paths dropped on the window. While a long command runs they wait in the queue, so the
+    // running command never sees the list change under it.
+    void drop(const std::vector<Text>& paths);
+
+    void writeListCount();
+    void writeHitCount(int hits);
+
+    // The checked rows that are still in the conversion list; rows moved by a running walk no
+    // longer count.
+    int checkedFileCount() const override;
+
+private:
+    void addRow(FileEntry entry);
+    void walkFolder(const Text& folder);
+    void removeMovedRows();
+
+    Dialogs& dialogs_;
+    PumpThrottle throttle_;
+    ConversionList conversion_;
+    PreviewList preview_;
+    HistoryList history_;
+    PendingPaths pending_;
+    CutBuffer cutBuffer_;
+    BusyState state_;
+    StatusTexts status_;
+    std::vector<char> leaving_;  // rows List2Add moved, removed at ProcedureEnd
+    int leavingChecked_ = 0;
+    mutable int checkedAtStart_ = -1;  // counted once per busy period, when first asked
+    bool walking_ = false;
+};
+
+// Enters the busy state and leaves it on every path out of the scope.
+class BusyScope {
+public:
+    explicit BusyScope(Workspace& workspace) : workspace_(workspace) {
+        workspace_.ProcedureStart();
+    }
+    ~BusyScope() { workspace_.ProcedureEnd(); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    Workspace& workspace_;
+};
+
+}  // namespace vartel

@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "../support/cli_runner.h"
+#include "../support/macro_builder.h"
+#include "macro/macro_file.h"
+
+namespace vartel {
+namespace {
+
+class PreviewCommandTest : public ::testing::Test {
+protected:
+    PreviewCommandTest() {
+        std::filesystem::create_directories(folder.file("files/sub"));
+        for (const char* name : {"files/a.txt", "files/sub/b.txt", "files/keep"}) {
+            std::ofstream(folder.file(name)) << name;
+        }
+        PSave(programOf({typedLine(U"拡張子", U"代入", U"文字", U"md")}), macro, U"t");
+    }
+    TemporaryFolder folder;
+    const std::string macro = folder.file("m.vmc");
+};
+
+TEST_F(PreviewCommandTest, PreviewPrintsTheProposedRenamesAndTouchesNothing) {
+    const auto result = runCli({"preview", "--macro", macro, folder.file("files")});
+    EXPECT_EQ(result.exitCode, 0);
+    const std::string files = folder.file("files");
+    EXPECT_TRUE(result.out.find("a.txt\ta.md\t" + files + "/a.txt\n") != std::string::npos);
+    EXPECT_TRUE(result.out.find("keep\tkeep.md\t" + files + "/keep\n") != std::string::npos);
+    EXPECT_TRUE(result.out.ends_with("b.txt\tb.md\t" + files + "/sub/b.txt\n"));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("files/a.txt")));
+}
+
+TEST_F(PreviewCommandTest, RenameCarriesOutAndReportsFailures) {
+    std::ofstream(folder.file("files/a.md")) << "taken";
+    const auto result = runCli({"rename", "--macro", macro, folder.file("files")});
+    EXPECT_EQ(result.exitCode, 4);
+    EXPECT_TRUE(result.out.ends_with("1個のエラーがあります\n"));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("files/sub/b.md")));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("files/a.txt")));
+
+    std::filesystem::remove(folder.file("files/a.md"));
+    const auto again = runCli({"rename", "--macro", macro, folder.file("files/a.txt")});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_TRUE(again.out.ends_with("正常終了\n"));
+}
+
+TEST_F(PreviewCommandTest, Usage) {
+    EXPECT_EQ(runCli({"preview", folder.file("files")}).exitCode, 2);
+    EXPECT_EQ(runCli({"rename", "--macro", macro}).exitCode, 2);
+    EXPECT_EQ(runCli({"preview", "--macro", folder.file("missing.vmc"), "x"}).exitCode, 1);
+}
+
+}  // namespace
+}  // namespace vartel

@@ -1,0 +1,51 @@
+#include "recording/macro_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "../support/scripted_dialogs.h"
+#include "../support/temporary_folder.h"
+
+namespace vartel {
+namespace {
+
+TEST(MacroCatalogueTest, ListsExactlyTheVmcFilesWithTheirTitles) {
+    TemporaryFolder folder;
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"a.vmc", "[Main]\r\nCaption=最初\r\n"},
+        {"b.txt", "[Main]\r\nCaption=not a macro\r\n"},
+        {"c.VMC", "[Main]\r\nCaption=wrong case\r\n"},
+        {"d.vmc", "[Main]\r\nVersion=0.3\r\n"},
+        {"e.vmc", "[Main]\r\nCaption=\r\n"},
+        {"f.vmc", "[Main]\r\nCaption=最初\r\n"},
+    };
+    for (const auto& [name, content] : files) std::ofstream(folder.file(name)) << content;
+    std::filesystem::create_directory(folder.file("folder.vmc"));
+    ScriptedDialogs dialogs;
+    const auto catalogue = buildMacroCatalogue(folder.path().string(), dialogs);
+    ASSERT_EQ(catalogue.paths.size(), catalogue.titles.size());
+    std::vector<std::pair<std::string, Text>> entries;
+    for (std::size_t i = 0; i < catalogue.paths.size(); ++i) {
+        entries.emplace_back(catalogue.paths[i], catalogue.titles[i]);
+    }
+    std::sort(entries.begin(), entries.end());
+    const std::vector<std::pair<std::string, Text>> expected = {
+        {folder.file("a.vmc"), U"最初"},       {folder.file("d.vmc"), U"名前なし"},
+        {folder.file("e.vmc"), U""},           {folder.file("f.vmc"), U"最初"},
+        {folder.file("folder.vmc"), U"名前なし"},
+    };
+    EXPECT_EQ(entries, expected);
+    EXPECT_TRUE(dialogs.errors.empty());
+}
+
+TEST(MacroCatalogueTest, AMissingFolderIsAnEmptyCatalogueWithoutMessage) {
+    ScriptedDialogs dialogs;
+    const auto catalogue = buildMacroCatalogue("/nonexistent/vartel/Data", dialogs);
+    EXPECT_TRUE(catalogue.paths.empty());
+    EXPECT_TRUE(dialogs.errors.empty());
+}
+
+}  // namespace
+}  // namespace vartel

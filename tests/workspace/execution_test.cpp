@@ -1,0 +1,175 @@
+#include "workspace/execution.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "../support/workspace_fixture.h"
+#include "operations/list_walk.h"
+
+namespace vartel {
+namespace {
+
+class ExecutionTest : public WorkspaceTest {
+protected:
+    // Drops the files and proposes the new names given per old name (others keep theirs).
+    void preview(const std::vector<std::string>& files, const std::map<Text, Text>& renames) {
+        for (const auto& file : files) makeFile(file, file);
+        dropPaths(files);
+        BusyScope busy(workspace);
+        walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {
+            const auto found = renames.find(row.name);
+            return found == renames.end() ? row.name : found->second;
+        });
+    }
+    std::vector<Text> historyPaths() const {
+        std::vector<Text> result;
+        for (const auto& row : workspace.historyList()) result.push_back(row.pathAfter);
+        return result;
+    }
+};
+
+TEST_F(ExecutionTest, RenamesInPreviewOrderIntoHistoryAndBackIntoTheList) {
+    preview({"a.txt", "keep.txt", "b.txt", "c.txt"},
+            {{U"a.txt", U"A.doc"}, {U"b.txt", U"B"}, {U"c.txt", U"C.txt"}});
+    EXPECT_EQ(workspace.status().previewCount, U"変換候補数： 3");
+    EXPECT_EQ(workspace.status().listCount, U"変換リスト数： 1");
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages, (std::vector<Text>{U"正常終了"}));
+    EXPECT_TRUE(workspace.previewList().empty());
+    EXPECT_EQ(names(), (std::vector<Text>{U"keep.txt", U"A.doc", U"B", U"C.txt"}));
+    EXPECT_EQ(workspace.conversionList()[1].extension, U".doc");
+    EXPECT_EQ(workspace.conversionList()[2].extension, U"");
+    EXPECT_EQ(historyPaths(), (std::vector<Text>{pathText("A.doc"), pathText("B"), pathText("C.txt")}));
+    EXPECT_EQ(contentOf("A.doc"), "a.txt");
+    EXPECT_FALSE(exists("a.txt"));
+    EXPECT_EQ(workspace.status().listCount, U"変換リスト数： 4");
+}
+
+TEST_F(ExecutionTest, EmptyPreviewAndUncheckedRows) {
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages, (std::vector<Text>{U"プレビューを作成してください"}));
+    preview({"a.txt"}, {{U"a.txt", U"b.txt"}});
+    workspace.previewList()[0].checked = false;
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages.back(), U"正常終了");
+    EXPECT_TRUE(exists("a.txt"));
+    EXPECT_EQ(workspace.previewList().size(), 1u);
+    EXPECT_FALSE(workspace.busy());
+}
+
+TEST_F(ExecutionTest, ClashingRowsTheLowerWinsTheUpperFailsAndStaysRed) {
+    preview({"a.txt", "b.txt"}, {{U"a.txt", U"same.txt"}, {U"b.txt", U"same.txt"}});
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages, (std::vector<Text>{U"1個のエラーがあります"}));
+    ASSERT_EQ(workspace.previewList().size(), 1u);
+    EXPECT_EQ(workspace.previewList()[0].oldName, U"a.txt");
+    EXPECT_TRUE(workspace.previewList()[0].failed);
+    EXPECT_TRUE(workspace.previewList()[0].checked);
+    EXPECT_EQ(contentOf("same.txt"), "b.txt");
+    EXPECT_EQ(contentOf("a.txt"), "a.txt");
+}
+
+TEST_F(ExecutionTest, ASwapFailsForBothRows) {
+    preview({"a", "b"}, {{U"a", U"b"}, {U"b", U"a"}});
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages, (std::vector<Text>{U"2個のエラーがあります"}));
+    EXPECT_EQ(contentOf("a"), "a");
+    EXPECT_EQ(contentOf("b"), "b");
+    EXPECT_TRUE(workspace.historyList().empty());
+}
+
+TEST_F(ExecutionTest, NeverReplacesAFileThatAppearedMeanwhile) {
+    preview({"a.txt", "gone.txt"}, {{U"a.txt", U"b.txt"}, {U"gone.txt", U"g.txt"}});
+    makeFile("b.txt", "someone else's");
+    std::filesystem::remove(path("gone.txt"));
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages, (std::vector<Text>{U"2個のエラーがあります"}));
+    EXPECT_EQ(contentOf("b.txt"), "someone else's");
+    EXPECT_EQ(contentOf("a.txt"), "a.txt");
+    EXPECT_FALSE(exists("g.txt"));
+}
+
+TEST_F(ExecutionTest, NamesThatWouldLeaveTheFolderAreFailedRows) {
+    std::filesystem::create_directories(path("sub"));
+    const std::vector<Text> refused = {U"", U".", U"..", U"sub/x", U"../x", Text(U"a\0b", 3)};
+    preview({"f.txt"}, {});
+    for (const auto& name : refused) {
+        workspace.previewList().push_back({U"f.txt", name, U"5", U"", pathText("f.txt")});
+    }
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages.back(), U"6個のエラーがあります");
+    EXPECT_EQ(contentOf("f.txt"), "f.txt");
+    EXPECT_TRUE(std::filesystem::is_empty(path("sub")));
+    for (const auto& row : workspace.previewList()) EXPECT_TRUE(row.failed);
+}
+
+TEST_F(ExecutionTest, UndoOfADoubleRenameRestoresTheFirstName) {
+    preview({"a.txt"}, {{U"a.txt", U"b.txt"}});
+    execute(workspace);
+    {
+        BusyScope busy(workspace);
+        walkCheckedRows(workspace, [](const FileEntry&) { return Text(U"c.txt"); });
+    }
+    execute(workspace);
+    ASSERT_EQ(workspace.historyList().size(), 2u);
+    undo(workspace);
+    EXPECT_EQ(dialogs.messages.back(), U"正常終了");
+    EXPECT_EQ(contentOf("a.txt"), "a.txt");
+    EXPECT_TRUE(workspace.historyList().empty());
+    ASSERT_EQ(workspace.conversionList().size(), 1u);
+    EXPECT_EQ(workspace.conversionList()[0].fullPath, pathText("a.txt"));
+    EXPECT_EQ(workspace.conversionList()[0].extension, U".txt");
+}
+
+TEST_F(ExecutionTest, UndoRenamesBackEvenWithoutARowAndKeepsFailures) {
+    preview({"a.txt", "b.txt"}, {{U"a.txt", U"x.txt"}, {U"b.txt", U"y.txt"}});
+    execute(workspace);
+    workspace.conversionList().clear();  // excluded meanwhile
+    makeFile("b.txt", "blocker");
+    undo(workspace);
+    EXPECT_EQ(dialogs.messages.back(), U"1個のエラーがあります");
+    EXPECT_EQ(contentOf("a.txt"), "a.txt");
+    EXPECT_TRUE(workspace.conversionList().empty());
+    ASSERT_EQ(workspace.historyList().size(), 1u);
+    EXPECT_TRUE(workspace.historyList()[0].failed);
+    EXPECT_EQ(contentOf("y.txt"), "b.txt");
+    clearHistory(workspace);
+    undo(workspace);
+    EXPECT_EQ(dialogs.messages.back(), U"履歴がありません");
+}
+
+TEST_F(ExecutionTest, NamesThatAreNotUtf8RenameAndUndoByteForByte) {
+    const std::string odd = "\x82\xA0\xFF.txt";
+    preview({odd}, {{textFromBytes(odd), textFromBytes("\xE9t\xE9.txt")}});
+    execute(workspace);
+    EXPECT_EQ(contentOf("\xE9t\xE9.txt"), odd);
+    undo(workspace);
+    EXPECT_EQ(contentOf(odd), odd);
+    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path(odd));
+}
+
+TEST_F(ExecutionTest, ReturnMovesCheckedRowsBackInPreviewOrder) {
+    preview({"a.txt", "b.txt", "c.txt"},
+            {{U"a.txt", U"1"}, {U"b.txt", U"2"}, {U"c.txt", U"3"}});
+    workspace.previewList()[1].checked = false;
+    returnToConversionList(workspace);
+    EXPECT_EQ(names(), (std::vector<Text>{U"a.txt", U"c.txt"}));
+    EXPECT_EQ(previewNames(), (std::vector<Text>{U"2"}));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(exists("a.txt"));
+}
+
+TEST_F(ExecutionTest, AbortStopsAfterTheRowInHand) {
+    preview({"a", "b", "c"}, {{U"a", U"x"}, {U"b", U"y"}, {U"c", U"z"}});
+    pump.calls = 0;
+    pump.abortAt = 1;
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages.back(), U"正常終了");
+    EXPECT_EQ(previewNames(), (std::vector<Text>{U"x", U"y"}));
+    EXPECT_TRUE(exists("z"));
+    EXPECT_FALSE(workspace.busy());
+}
+
+}  // namespace
+}  // namespace vartel

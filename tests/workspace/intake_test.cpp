@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "../support/workspace_fixture.h"
+#include "workspace/messages.h"
+
+namespace vartel {
+namespace {
+
+using IntakeTest = WorkspaceTest;
+
+std::vector<Text> sorted(std::vector<Text> texts) {
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
+
+TEST_F(IntakeTest, WalksBreadthFirstAfterTheDroppedItemsInDropOrder) {
+    makeFile("a.txt");
+    makeFile("D/d1.txt");
+    makeFile("D/S/s1.txt");
+    makeFile("D/S/T/t1.txt");
+    makeFile("b.txt");
+    dropPaths({"a.txt", "D", "b.txt"});
+    EXPECT_EQ(names(), (std::vector<Text>{U"a.txt", U"d1.txt", U"b.txt", U"s1.txt", U"t1.txt"}));
+    EXPECT_EQ(workspace.conversionList()[3].fullPath, pathText("D/S/s1.txt"));
+    EXPECT_EQ(workspace.status().listCount, U"変換リスト数： 5");
+    EXPECT_EQ(workspace.busyState().walkCounter, 5);
+    EXPECT_FALSE(workspace.busy());
+    EXPECT_TRUE(workspace.pendingPaths().empty());
+    EXPECT_TRUE(std::all_of(workspace.conversionList().begin(), workspace.conversionList().end(),
+                            [](const FileEntry& row) { return row.checked; }));
+}
+
+TEST_F(IntakeTest, SkipsEmptyFilesAndTheThumbnailCacheOnlyInsideFolders) {
+    makeFile("D/Thumbs.db");
+    makeFile("D/thumbs.db");
+    makeFile("D/.hidden");
+    makeFile("D/empty.txt", "");
+    makeFile("D/Hidden folder/.inner");
+    makeFile("Thumbs.db");
+    makeFile("empty.txt", "");
+    std::filesystem::create_directories(path("D/nothing here"));
+    dropPaths({"empty.txt", "Thumbs.db", "D"});
+    EXPECT_EQ(names()[0], U"Thumbs.db");
+    EXPECT_EQ(sorted(names()), sorted({U"Thumbs.db", U"thumbs.db", U".hidden", U".inner"}));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.errors.empty());
+}
+
+TEST_F(IntakeTest, ReadOnlyFoldersAreWalkedAndUnreadableOnesAddNothing) {
+    makeFile("D/ro/inside.txt");
+    makeFile("D/closed/secret.txt");
+    ::chmod(path("D/ro").c_str(), 0555);
+    ::chmod(path("D/closed").c_str(), 0);
+    dropPaths({"D", "missing.txt"});
+    std::vector<Text> expected{U"inside.txt"};
+    if (::geteuid() == 0) expected.push_back(U"secret.txt");  // permissions do not bind root
+    EXPECT_EQ(sorted(names()), sorted(expected));
+    EXPECT_TRUE(dialogs.errors.empty());
+}
+
+TEST_F(IntakeTest, SymbolicLinksAreRowsAndNeverFollowed) {
+    makeFile("D/sub/file.txt");
+    std::filesystem::create_directory_symlink("..", path("D/sub/up"));  // a loop
+    std::filesystem::create_directory_symlink(path("D"), path("D/self"));
+    dropPaths({"D"});
+    EXPECT_EQ(sorted(names()), sorted({U"self", U"file.txt", U"up"}));
+}
+
+TEST_F(IntakeTest, DroppingTwiceDoublesTheRows) {
+    makeFile("D/one.txt");
+    dropPaths({"D"});
+    dropPaths({"D"});
+    EXPECT_EQ(names(), (std::vector<Text>{U"one.txt", U"one.txt"}));
+    EXPECT_EQ(workspace.status().listCount, U"変換リスト数： 2");
+}
+
+TEST_F(IntakeTest, AbortStopsWithinOneEntryAndEmptiesTheQueue) {
+    for (int i = 0; i < 20; ++i) makeFile("D/f" + std::to_string(i));
+    makeFile("D/sub/g");
+    pump.abortAt = 3;
+    dropPaths({"D", "D"});
+    EXPECT_LE(workspace.conversionList().size(), 3u);
+    EXPECT_GE(workspace.conversionList().size(), 2u);
+    EXPECT_TRUE(workspace.pendingPaths().empty());
+    EXPECT_EQ(workspace.status().listCount,
+              U"変換リスト数： " + textFromBytes(std::to_string(workspace.conversionList().size())));
+    pump.abortAt = -1;
+    const auto before = workspace.conversionList().size();
+    makeFile("later.txt");
+    dropPaths({"later.txt"});
+    EXPECT_EQ(workspace.conversionList().size(), before + 1);
+}
+
+TEST_F(IntakeTest, RowFieldsNamePartsSizeAndTime) {
+    makeFile("dotted.folder/noext", "12345");
+    makeFile("name.tar.gz", "1");
+    const std::string big = makeFile("big.bin");
+    ASSERT_EQ(::truncate(big.c_str(), (std::int64_t{5} << 30) + 7), 0);  // sparse, 5 GiB
+    const std::string midnight = makeFile("midnight.txt");
+    const std::string evening = makeFile("evening.txt");
+    // In Tokyo: 2020/01/02 00:00:00 and 2020/01/02 21:05:09.
+    const timespec atMidnight[2] = {{1577890800, 0}, {1577890800, 0}};
+    const timespec atEvening[2] = {{1577966709, 0}, {1577966709, 0}};
+    ::utimensat(AT_FDCWD, midnight.c_str(), atMidnight, 0);
+    ::utimensat(AT_FDCWD, evening.c_str(), atEvening, 0);
+    dropPaths({"dotted.folder", "name.tar.gz", "big.bin", "midnight.txt", "evening.txt"});
+    const auto& rows = workspace.conversionList();
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0].extension, U"");
+    EXPECT_EQ(rows[0].size, U"5");
+    EXPECT_EQ(rows[1].extension, U".gz");
+    EXPECT_EQ(rows[2].size, U"5368709127");
+    EXPECT_EQ(rows[3].modified, U"2020/01/02");
+    EXPECT_EQ(rows[4].modified, U"2020/01/02 21:05:09");
+}
+
+TEST_F(IntakeTest, NamesThatAreNotUtf8AreKeptByteForByte) {
+    const std::string name = "caf\xE9 \x82\xA0.txt";  // Latin-1 and Shift-JIS bytes
+    makeFile("D/" + name);
+    dropPaths({"D"});
+    ASSERT_EQ(workspace.conversionList().size(), 1u);
+    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path("D/" + name));
+}
+
+TEST_F(IntakeTest, DropWhileBusyWaitsForTheNextWalk) {
+    makeFile("a.txt");
+    workspace.ProcedureStart();
+    dropPaths({"a.txt"});
+    EXPECT_TRUE(workspace.conversionList().empty());
+    workspace.ProcedureEnd();
+    workspace.DragFileAdd();
+    EXPECT_EQ(names(), (std::vector<Text>{U"a.txt"}));
+}
+
+}  // namespace
+}  // namespace vartel

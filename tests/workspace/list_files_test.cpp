@@ -1,0 +1,142 @@
+#include "workspace/list_files.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/workspace_fixture.h"
+#include "common/error.h"
+
+namespace vartel {
+namespace {
+
+class ListFilesTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        for (const char* name : {"a.txt", "b.txt", "c.txt"}) makeFile(std::string("files/") + name);
+        reset();
+    }
+    // Three rows, one pending preview, one history row, no saved file.
+    void reset() {
+        workspace.conversionList().clear();
+        workspace.previewList() = {{U"p", U"q", U"1", U"", U"/p"}};
+        workspace.historyList() = {{U"h", U"i", U"/i"}};
+        std::filesystem::remove(path("saved.csv"));
+        dropPaths({"files/a.txt", "files/b.txt", "files/c.txt"});
+    }
+    std::string listFile(const std::string& bytes) { return makeFile("list.csv", bytes); }
+};
+
+TEST_F(ListFilesTest, SaveAndLoadGiveTheSamePathsAllChecked) {
+    workspace.conversionList()[1].checked = false;
+    dialogs.files = {path("saved.csv")};
+    saveList(workspace);
+    const std::string p = path("files/");
+    EXPECT_EQ(contentOf("saved.csv"), p + "a.txt\r\n" + p + "b.txt\r\n" + p + "c.txt\r\n");
+
+    dialogs.answers = {Answer::No};
+    dialogs.files = {path("saved.csv")};
+    loadList(workspace);
+    EXPECT_EQ(dialogs.questions, (std::vector<Text>{U"現在の変換リストを保存しますか？"}));
+    EXPECT_EQ(names(), (std::vector<Text>{U"a.txt", U"b.txt", U"c.txt"}));
+    EXPECT_TRUE(workspace.conversionList()[1].checked);
+    EXPECT_TRUE(workspace.previewList().empty());
+    EXPECT_EQ(workspace.historyList().size(), 1u);
+}
+
+TEST_F(ListFilesTest, ReadsEveryLineEndAndEncodingAndSkipsWhatIsGone) {
+    const std::string p = path("files/");
+    makeFile("files/日本語.txt");
+    makeFile("files/sub/deep.txt");
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"LF", p + "a.txt\n" + p + "gone.txt\n\n" + p + "b.txt"},
+        {"CR", p + "a.txt\r" + p + "gone.txt\r" + p + "b.txt\r"},
+        {"CR LF", p + "a.txt\r\n" + p + "gone.txt\r\n" + p + "b.txt\r\n"},
+    };
+    for (const auto& [label, bytes] : cases) {
+        dialogs.answers = {Answer::No};
+        dialogs.files = {listFile(bytes)};
+        loadList(workspace);
+        EXPECT_EQ(names(), (std::vector<Text>{U"a.txt", U"b.txt"})) << label;
+    }
+    const std::string cp932 = p + "\x93\xfa\x96\x7b\x8c\xea.txt\r\n" + p + "sub\r\n";
+    const std::string utf8 = "\xEF\xBB\xBF" + p + "日本語.txt\r\n" + p + "sub\r\n";
+    for (const auto& bytes : {cp932, utf8}) {
+        dialogs.answers = {Answer::No};
+        dialogs.files = {listFile(bytes)};
+        loadList(workspace);
+        EXPECT_EQ(names(), (std::vector<Text>{U"日本語.txt", U"deep.txt"}));
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.errors.empty());
+}
+
+TEST_F(ListFilesTest, AnUnreadableListFileEmptiesTheListsAndThrows) {
+    dialogs.answers = {Answer::No};
+    dialogs.files = {path("missing.csv")};
+    EXPECT_THROW(loadList(workspace), VartelError);
+    EXPECT_TRUE(workspace.conversionList().empty());
+    EXPECT_TRUE(workspace.previewList().empty());
+}
+
+TEST_F(ListFilesTest, EveryAnswerOfTheQuestion) {
+    using Files = std::deque<std::optional<std::string>>;
+    const auto savedTo = path("saved.csv");
+    const auto other = listFile(path("files/a.txt") + "\r\n");
+    struct Case {
+        const char* label;
+        void (*command)(Workspace&);
+        Answer answer;
+        Files files;
+        std::size_t rowsAfter;
+        bool previewKept;
+        bool saved;
+    };
+    const std::vector<Case> cases = {
+        {"load, cancel", loadList, Answer::Cancel, {}, 3, true, false},
+        {"load, no, open cancelled", loadList, Answer::No, {std::nullopt}, 3, true, false},
+        {"load, yes, save cancelled", loadList, Answer::Yes, {std::nullopt, other}, 3, true, false},
+        {"load, yes, open cancelled", loadList, Answer::Yes, {savedTo, std::nullopt}, 3, true, false},
+        {"load, yes", loadList, Answer::Yes, {savedTo, other}, 1, false, true},
+        {"new, cancel", newList, Answer::Cancel, {}, 3, true, false},
+        {"new, yes, save cancelled", newList, Answer::Yes, {std::nullopt}, 3, true, false},
+        {"new, yes", newList, Answer::Yes, {savedTo}, 0, false, true},
+        {"new, no", newList, Answer::No, {}, 0, false, false},
+    };
+    for (const auto& c : cases) {
+        reset();
+        dialogs.answers = {c.answer};
+        dialogs.files = c.files;
+        c.command(workspace);
+        EXPECT_EQ(workspace.conversionList().size(), c.rowsAfter) << c.label;
+        EXPECT_EQ(workspace.previewList().size(), c.previewKept ? 1u : 0u) << c.label;
+        EXPECT_EQ(exists("saved.csv"), c.saved) << c.label;
+        EXPECT_EQ(workspace.status().listCount,
+                  U"変換リスト数： " + textFromBytes(std::to_string(c.rowsAfter)))
+            << c.label;
+    }
+}
+
+TEST_F(ListFilesTest, CloseAndAnEmptyList) {
+    const std::vector<std::tuple<Answer, std::optional<std::string>, bool>> cases = {
+        {Answer::Cancel, std::nullopt, false},
+        {Answer::No, std::nullopt, true},
+        {Answer::Yes, std::nullopt, true},
+        {Answer::Yes, path("saved.csv"), true},
+    };
+    for (const auto& [answer, file, closes] : cases) {
+        dialogs.answers = {answer};
+        dialogs.files = {file};
+        EXPECT_EQ(closeRequested(workspace), closes);
+    }
+    EXPECT_TRUE(exists("saved.csv"));
+
+    workspace.conversionList().clear();
+    dialogs.questions.clear();
+    EXPECT_TRUE(closeRequested(workspace));
+    newList(workspace);
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(workspace.previewList().size(), 1u);
+    EXPECT_EQ(workspace.status().listCount, U"変換リスト数： 0");
+}
+
+}  // namespace
+}  // namespace vartel

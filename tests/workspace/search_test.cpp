@@ -1,0 +1,117 @@
+#include "workspace/search.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/workspace_fixture.h"
+#include "common/error.h"
+#include "common/name_parts.h"
+
+namespace vartel {
+namespace {
+
+class SearchTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        const std::vector<std::pair<Text, Text>> rows = {
+            {U"abc def.txt", U"1023"},  {U"ABC.TXT", U"1024"}, {U"def.doc", U"1025"},
+            {U"xyz.txt", U"5368709120"}, {U"abcdef", U"0"},
+        };
+        for (const auto& [name, size] : rows) {
+            workspace.conversionList().push_back(
+                {name, extensionOf(name), size, U"2020/01/01", U"/Abc/" + name});
+        }
+        workspace.conversionList()[4].checked = false;
+    }
+    std::vector<int> hits() const {
+        std::vector<int> result;
+        const auto& list = workspace.conversionList();
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (list[i].selected) result.push_back(static_cast<int>(i));
+        }
+        return result;
+    }
+    void select(const std::vector<int>& rows) {
+        for (auto& row : workspace.conversionList()) row.selected = false;
+        for (const int i : rows) workspace.conversionList()[static_cast<std::size_t>(i)].selected = true;
+    }
+    using Rows = std::vector<int>;
+};
+
+TEST(SearchTermsTest, SplitsAtBothBlanksAndDropsEmptyTerms) {
+    EXPECT_EQ(searchTerms(U"  abc　def  g "), (std::vector<Text>{U"abc", U"def", U"g"}));
+    EXPECT_TRUE(searchTerms(U" 　 ").empty());
+    EXPECT_EQ(searchTerms(U"a\tb"), (std::vector<Text>{U"a\tb"}));
+}
+
+TEST_F(SearchTest, TextSearchCases) {
+    struct Case {
+        TextSearch search;
+        Rows startSelected;
+        Rows expected;
+    };
+    using S = TextSearch;
+    const std::vector<Case> cases = {
+        {{U"abc　def"}, {}, {0, 4}},
+        {{U"abc　def", S::Name, S::DoesNotContain}, {}, {3}},
+        {{U"xyz def", S::Name, S::DoesNotContain}, {}, {1}},
+        {{U"ABC"}, {}, {0, 1, 4}},
+        {{U"ABC", S::Name, S::Contains, false, true}, {}, {1}},
+        {{U".txt", S::Extension}, {}, {0, 1, 3}},
+        {{U"Abc/abc", S::Path, S::Contains, false, true}, {}, {0, 4}},
+        {{U"abc", S::Path}, {}, {0, 1, 2, 3, 4}},
+        {{U"def", S::Name, S::Contains, true}, {1, 2}, {2}},
+        {{U"def", S::Name, S::Contains, true}, {}, {0, 2, 4}},
+        {{U"def", S::Name, S::Contains, false}, {1}, {0, 2, 4}},
+        {{U"   "}, {1}, {0, 1, 2, 3, 4}},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        select(cases[i].startSelected);
+        textSearch(workspace, cases[i].search);
+        EXPECT_EQ(hits(), cases[i].expected) << "case " << i;
+        EXPECT_EQ(workspace.status().hits,
+                  textFromBytes(std::to_string(cases[i].expected.size())) + U"ヒット");
+    }
+    EXPECT_FALSE(workspace.conversionList()[4].checked);
+    EXPECT_TRUE(workspace.conversionList()[0].checked);
+}
+
+TEST_F(SearchTest, SizeSearchCases) {
+    struct Case {
+        SizeSearch search;
+        Rows startSelected;
+        Rows expected;
+    };
+    using S = SizeSearch;
+    const std::vector<Case> cases = {
+        {{U"1", S::Kilobytes}, {}, {1, 2, 3}},
+        {{U"1", S::Kilobytes, S::AtMost}, {}, {0, 1, 4}},
+        {{U"5", S::Gigabytes}, {}, {3}},
+        {{U"2147483647", S::Gigabytes, S::AtMost}, {}, {0, 1, 2, 3, 4}},
+        {{U"1024", S::Bytes, S::AtLeast, true}, {0, 1, 4}, {1}},
+        {{U"1024", S::Bytes, S::AtLeast, true}, {}, {1, 2, 3}},
+        {{U"1024", S::Bytes, S::AtLeast, false}, {0}, {1, 2, 3}},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        select(cases[i].startSelected);
+        sizeSearch(workspace, cases[i].search);
+        EXPECT_EQ(hits(), cases[i].expected) << "case " << i;
+    }
+}
+
+TEST_F(SearchTest, SizeValueThatIsNotANumber) {
+    for (const Text value : {U"", U"1.5", U"abc"}) {
+        try {
+            sizeSearch(workspace, {value});
+            ADD_FAILURE() << "no failure";
+        } catch (const VartelError& failure) {
+            EXPECT_EQ(failure.message(), U"'" + value + U"' is not a valid integer value");
+        }
+    }
+    workspace.conversionList().clear();
+    sizeSearch(workspace, {U"abc"});
+    textSearch(workspace, {U"abc"});
+    EXPECT_EQ(workspace.status().hits, U"0ヒット");
+}
+
+}  // namespace
+}  // namespace vartel

@@ -9,11 +9,6 @@ namespace {
 
 constexpr int kRows = 100000;
 
-class NoPump : public Pump {
-public:
-    void pump() override {}
-};
-
 // Names of about 30 characters, mixed case, half of them Japanese, every one checked.
 ConversionList rows() {
     ConversionList list;
@@ -52,8 +47,8 @@ void BM_PreviewDeleteAToB(benchmark::State& state) {
     previewAll(state, DeleteSettings{DeleteMode::AToB, 1, 1, U"_", U"_a", false});
 }
 void BM_PreviewReplaceIgnoringCase(benchmark::State& state) {
-    previewAll(state, ReplaceSettings{ReplaceRange::Whole, ReplaceKind::Replace, U"photo",
-                                      U"画像", 1, 1, false});
+    previewAll(state, ReplaceSettings{ReplaceRange::Whole, ReplaceKind::Replace, U"photo", U"画像",
+                                      1, 1, false});
 }
 void BM_PreviewNumberingWithZeroFill(benchmark::State& state) {
     previewAll(state, NumberingSettings{NumberingForm::BeforeA, 1, 1, true, U"_ab", {}, 1, false});

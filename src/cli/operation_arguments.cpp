@@ -55,7 +55,8 @@ public:
             const auto equals = setting.find('=');
             const std::string key = setting.substr(0, equals);
             if (equals == std::string::npos || !keys.contains(key)) {
-                std::fprintf(stderr, "unknown setting for %s: %s\n", kind_.c_str(), setting.c_str());
+                std::fprintf(stderr, "unknown setting for %s: %s\n", kind_.c_str(),
+                             setting.c_str());
                 failed_ = true;
                 continue;
             }

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "common/pump.h"
 #include "common/text.h"
 
 namespace vartel::cli {
@@ -13,11 +12,5 @@ inline void printLine(const Text& line) {
     const std::string bytes = bytesFromText(line) + "\n";
     std::fputs(bytes.c_str(), stdout);
 }
-
-// Nothing to keep alive without a window.
-class NoPump : public Pump {
-public:
-    void pump() override {}
-};
 
 }  // namespace vartel::cli

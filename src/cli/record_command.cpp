@@ -7,6 +7,7 @@
 #include "cli/output.h"
 #include "common/error.h"
 #include "common/integer_text.h"
+#include "common/pump.h"
 #include "macro/macro_file.h"
 #include "recording/recorder.h"
 

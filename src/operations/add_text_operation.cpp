@@ -11,12 +11,16 @@ namespace {
 
 Text description(const AddTextSettings& s) {
     switch (s.mode) {
-        case AddTextMode::AtStart: return s.text + U"　を最初に追加";
-        case AddTextMode::AtEnd: return s.text + U"　を最後に追加";
+        case AddTextMode::AtStart:
+            return s.text + U"　を最初に追加";
+        case AddTextMode::AtEnd:
+            return s.text + U"　を最後に追加";
         case AddTextMode::AfterNth:
             return s.text + U"　を　" + formatInteger(s.n) + U"　番目の文字の後に挿入";
-        case AddTextMode::BeforeA: return s.text + U"　を　" + s.a + U"　の前に追加";
-        case AddTextMode::AfterA: return s.text + U"　を　" + s.a + U"　の後に追加";
+        case AddTextMode::BeforeA:
+            return s.text + U"　を　" + s.a + U"　の前に追加";
+        case AddTextMode::AfterA:
+            return s.text + U"　を　" + s.a + U"　の後に追加";
     }
     return {};
 }
@@ -25,9 +29,12 @@ Text description(const AddTextSettings& s) {
 
 Text addTextNewName(const AddTextSettings& s, const Text& stem, const Text& extension) {
     switch (s.mode) {
-        case AddTextMode::AtStart: return s.text + stem + extension;
-        case AddTextMode::AtEnd: return stem + s.text + extension;
-        case AddTextMode::AfterNth: return insertCharacters(stem, s.text, s.n) + extension;
+        case AddTextMode::AtStart:
+            return s.text + stem + extension;
+        case AddTextMode::AtEnd:
+            return stem + s.text + extension;
+        case AddTextMode::AfterNth:
+            return insertCharacters(stem, s.text, s.n) + extension;
         case AddTextMode::BeforeA:
         case AddTextMode::AfterA:
             return insertAtSearch(stem, s.text, s.a, s.caseSensitive,

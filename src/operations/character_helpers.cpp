@@ -8,6 +8,8 @@ int WPos(std::u32string_view pattern, std::u32string_view text, bool caseSensiti
     return searchPosition(text, pattern, !caseSensitive);
 }
 
-int WLength(std::u32string_view text) { return static_cast<int>(text.size()); }
+int WLength(std::u32string_view text) {
+    return static_cast<int>(text.size());
+}
 
 }  // namespace vartel

@@ -13,12 +13,15 @@ Text description(const DeleteSettings& s) {
     switch (s.mode) {
         case DeleteMode::FromStart:
             return U"最初から　" + formatInteger(s.c) + U"　個の文字を削除";
-        case DeleteMode::FromEnd: return U"最後から　" + formatInteger(s.c) + U"　個の文字を削除";
+        case DeleteMode::FromEnd:
+            return U"最後から　" + formatInteger(s.c) + U"　個の文字を削除";
         case DeleteMode::FromNth:
             return formatInteger(s.n) + U"　番目の文字から　" + formatInteger(s.c) +
                    U"　個の文字を削除";
-        case DeleteMode::TextA: return U"「" + s.a + U"」　を削除";
-        case DeleteMode::AToB: return s.a + U"　と　" + s.b + U"　とその間を削除";
+        case DeleteMode::TextA:
+            return U"「" + s.a + U"」　を削除";
+        case DeleteMode::AToB:
+            return s.a + U"　と　" + s.b + U"　とその間を削除";
     }
     return {};
 }
@@ -27,10 +30,14 @@ Text description(const DeleteSettings& s) {
 
 Text deleteFromStem(const DeleteSettings& s, const Text& stem) {
     switch (s.mode) {
-        case DeleteMode::FromStart: return deleteCharacters(stem, 1, s.c);
-        case DeleteMode::FromEnd: return deleteCharacters(stem, WLength(stem) - s.c + 1, s.c);
-        case DeleteMode::FromNth: return deleteCharacters(stem, s.n, s.c);
-        case DeleteMode::TextA: return replaceAll(stem, s.a, Text(), !s.caseSensitive);
+        case DeleteMode::FromStart:
+            return deleteCharacters(stem, 1, s.c);
+        case DeleteMode::FromEnd:
+            return deleteCharacters(stem, WLength(stem) - s.c + 1, s.c);
+        case DeleteMode::FromNth:
+            return deleteCharacters(stem, s.n, s.c);
+        case DeleteMode::TextA:
+            return replaceAll(stem, s.a, Text(), !s.caseSensitive);
         case DeleteMode::AToB: {
             const int a = WPos(s.a, stem, s.caseSensitive);
             const int b = WPos(s.b, stem, s.caseSensitive);
@@ -47,8 +54,7 @@ bool recordDelete(const DeleteSettings& s, RecordingFrame& frame) {
     const Operand none = emptyOperand();
     switch (s.mode) {
         case DeleteMode::FromStart:
-            frame.FPos(none, kDeleteKind, kDeleteType, name, numberOperand(1),
-                       numberOperand(s.c));
+            frame.FPos(none, kDeleteKind, kDeleteType, name, numberOperand(1), numberOperand(s.c));
             break;
         case DeleteMode::FromEnd: {
             const auto variables = frame.allocateVariables({kAllocNumber});

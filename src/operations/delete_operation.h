@@ -18,8 +18,7 @@ struct DeleteSettings {
 
 // The stem with the mode's characters deleted; the extension never changes.
 Text deleteFromStem(const DeleteSettings& settings, const Text& stem);
-inline Text deleteNewName(const DeleteSettings& settings, const Text& stem,
-                          const Text& extension) {
+inline Text deleteNewName(const DeleteSettings& settings, const Text& stem, const Text& extension) {
     return deleteFromStem(settings, stem) + extension;
 }
 

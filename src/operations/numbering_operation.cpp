@@ -11,12 +11,18 @@ namespace {
 
 Text description(const NumberingSettings& s) {
     switch (s.form) {
-        case NumberingForm::AThenNumberThenB: return s.a + U"番号" + s.b + U"　に書き換え";
-        case NumberingForm::AtStart: return U"番号を最初に追加";
-        case NumberingForm::AtEnd: return U"番号を最後に追加";
-        case NumberingForm::AfterNth: return formatInteger(s.n) + U"　番目の文字の後に番号を追加";
-        case NumberingForm::BeforeA: return s.a + U"　の前に番号を追加";
-        case NumberingForm::AfterA: return s.a + U"　の後に番号を追加";
+        case NumberingForm::AThenNumberThenB:
+            return s.a + U"番号" + s.b + U"　に書き換え";
+        case NumberingForm::AtStart:
+            return U"番号を最初に追加";
+        case NumberingForm::AtEnd:
+            return U"番号を最後に追加";
+        case NumberingForm::AfterNth:
+            return formatInteger(s.n) + U"　番目の文字の後に番号を追加";
+        case NumberingForm::BeforeA:
+            return s.a + U"　の前に番号を追加";
+        case NumberingForm::AfterA:
+            return s.a + U"　の後に番号を追加";
     }
     return {};
 }
@@ -60,10 +66,14 @@ std::int32_t nextNumber(std::int32_t number, std::int32_t step) {
 Text numberingNewName(const NumberingSettings& s, const Text& stem, const Text& extension,
                       const Text& number) {
     switch (s.form) {
-        case NumberingForm::AThenNumberThenB: return s.a + number + s.b + extension;
-        case NumberingForm::AtStart: return number + stem + extension;
-        case NumberingForm::AtEnd: return stem + number + extension;
-        case NumberingForm::AfterNth: return insertCharacters(stem, number, s.n) + extension;
+        case NumberingForm::AThenNumberThenB:
+            return s.a + number + s.b + extension;
+        case NumberingForm::AtStart:
+            return number + stem + extension;
+        case NumberingForm::AtEnd:
+            return stem + number + extension;
+        case NumberingForm::AfterNth:
+            return insertCharacters(stem, number, s.n) + extension;
         case NumberingForm::BeforeA:
         case NumberingForm::AfterA:
             return insertAtSearch(stem, number, s.a, s.caseSensitive,
@@ -77,7 +87,8 @@ bool recordNumbering(const NumberingSettings& s, int checkedCount, RecordingFram
     std::vector<int> classes = {kAllocFixedNumber, kAllocText};
     if (s.autoDigits) classes.insert(classes.end(), {kAllocNumber, kAllocNumber});
     if (s.form == NumberingForm::BeforeA) classes.push_back(kAllocNumber);
-    if (s.form == NumberingForm::AfterA) classes.insert(classes.end(), {kAllocNumber, kAllocNumber});
+    if (s.form == NumberingForm::AfterA)
+        classes.insert(classes.end(), {kAllocNumber, kAllocNumber});
     const auto variables = frame.allocateVariables(classes);
     if (!variables) return false;
     const auto& v = *variables;
@@ -94,8 +105,12 @@ bool recordNumbering(const NumberingSettings& s, int checkedCount, RecordingFram
         case NumberingForm::AThenNumberThenB:
             frame.FPos(name, kTextOutput, kJoin, textOperand(s.a), t, textOperand(s.b));
             break;
-        case NumberingForm::AtStart: frame.FPos(name, kTextOutput, kJoin, t, name, none); break;
-        case NumberingForm::AtEnd: frame.FPos(name, kTextOutput, kJoin, name, t, none); break;
+        case NumberingForm::AtStart:
+            frame.FPos(name, kTextOutput, kJoin, t, name, none);
+            break;
+        case NumberingForm::AtEnd:
+            frame.FPos(name, kTextOutput, kJoin, name, t, none);
+            break;
         case NumberingForm::AfterNth:
             frame.FPos(name, kTextOutput, kInsert, name, t, numberOperand(s.n));
             break;

@@ -16,12 +16,24 @@ const Text kLoopKind = U"繰り返し";
 
 }  // namespace
 
-Operand emptyOperand() { return {}; }
-Operand nameOperand() { return {kFileNameName, kFileNameCode}; }
-Operand extensionOperand() { return {kExtensionName, kExtensionCode}; }
-Operand numberOperand(std::int64_t value) { return {formatInteger(value), kNumericLiteralCode}; }
-Operand textOperand(const Text& text) { return {text, kTextLiteralCode}; }
-Operand variableOperand(int code) { return {variableName(code), code}; }
+Operand emptyOperand() {
+    return {};
+}
+Operand nameOperand() {
+    return {kFileNameName, kFileNameCode};
+}
+Operand extensionOperand() {
+    return {kExtensionName, kExtensionCode};
+}
+Operand numberOperand(std::int64_t value) {
+    return {formatInteger(value), kNumericLiteralCode};
+}
+Operand textOperand(const Text& text) {
+    return {text, kTextLiteralCode};
+}
+Operand variableOperand(int code) {
+    return {variableName(code), code};
+}
 
 void RecordingFrame::FPos(const Operand& target, const Text& kind, const Text& type,
                           const Operand& a, const Operand& b, const Operand& c) {
@@ -33,8 +45,8 @@ void RecordingFrame::FPos(const Operand& target, const Text& kind, const Text& t
 }
 
 void RecordingFrame::appendBlockStart(int kind, const Text& kindName, const Text& typeName) {
-    state_.macro.push_back({{Text(), kindName, typeName, {}},
-                            CodedRow(kEmptyCode, kind, kBlockStartType, 0, 0, 0)});
+    state_.macro.push_back(
+        {{Text(), kindName, typeName, {}}, CodedRow(kEmptyCode, kind, kBlockStartType, 0, 0, 0)});
 }
 
 void RecordingFrame::appendConditionStart() {

@@ -13,9 +13,12 @@ namespace {
 
 Text convert(const ReplaceSettings& s, const Text& stretch) {
     switch (s.kind) {
-        case ReplaceKind::Replace: return replaceAll(stretch, s.s, s.r, !s.caseSensitive);
-        case ReplaceKind::ToLower: return toLower(stretch);
-        case ReplaceKind::ToUpper: return toUpper(stretch);
+        case ReplaceKind::Replace:
+            return replaceAll(stretch, s.s, s.r, !s.caseSensitive);
+        case ReplaceKind::ToLower:
+            return toLower(stretch);
+        case ReplaceKind::ToUpper:
+            return toUpper(stretch);
     }
     return stretch;
 }
@@ -24,9 +27,12 @@ Text convert(const ReplaceSettings& s, const Text& stretch) {
 std::pair<std::size_t, std::size_t> stretchOf(const ReplaceSettings& s, std::size_t length) {
     const auto c = static_cast<std::size_t>(std::max(s.c, 0));
     switch (s.range) {
-        case ReplaceRange::Whole: return {0, length};
-        case ReplaceRange::FirstC: return {0, std::min(c, length)};
-        case ReplaceRange::LastC: return {length - std::min(c, length), std::min(c, length)};
+        case ReplaceRange::Whole:
+            return {0, length};
+        case ReplaceRange::FirstC:
+            return {0, std::min(c, length)};
+        case ReplaceRange::LastC:
+            return {length - std::min(c, length), std::min(c, length)};
         case ReplaceRange::CFromNth: {
             const auto begin = std::min(static_cast<std::size_t>(std::max(s.n, 1)) - 1, length);
             return {begin, std::min(c, length - begin)};
@@ -43,16 +49,23 @@ void recordConversion(const ReplaceSettings& s, RecordingFrame& frame, const Ope
             frame.FPos(x, kReplaceKind, caseTypeOf(s.caseSensitive), x, textOperand(s.s),
                        textOperand(s.r));
             break;
-        case ReplaceKind::ToLower: frame.FPos(x, kConvert, kToLowerType, x, none, none); break;
-        case ReplaceKind::ToUpper: frame.FPos(x, kConvert, kToUpperType, x, none, none); break;
+        case ReplaceKind::ToLower:
+            frame.FPos(x, kConvert, kToLowerType, x, none, none);
+            break;
+        case ReplaceKind::ToUpper:
+            frame.FPos(x, kConvert, kToUpperType, x, none, none);
+            break;
     }
 }
 
 const Text& processingKind(ReplaceKind kind) {
     switch (kind) {
-        case ReplaceKind::ToLower: return messages::kKindToLower;
-        case ReplaceKind::ToUpper: return messages::kKindToUpper;
-        case ReplaceKind::Replace: break;
+        case ReplaceKind::ToLower:
+            return messages::kKindToLower;
+        case ReplaceKind::ToUpper:
+            return messages::kKindToUpper;
+        case ReplaceKind::Replace:
+            break;
     }
     return messages::kKindReplace;
 }
@@ -62,12 +75,19 @@ Text description(const ReplaceSettings& s) {
     const Text c = formatInteger(s.c);
     Text where;
     switch (s.range) {
-        case ReplaceRange::Whole: where = U"全体"; break;
-        case ReplaceRange::FirstC: where = U"最初から　" + c + U"　個の文字"; break;
-        case ReplaceRange::LastC: where = U"最後から　" + c + U"　個の文字"; break;
+        case ReplaceRange::Whole:
+            where = U"全体";
+            break;
+        case ReplaceRange::FirstC:
+            where = U"最初から　" + c + U"　個の文字";
+            break;
+        case ReplaceRange::LastC:
+            where = U"最後から　" + c + U"　個の文字";
+            break;
         case ReplaceRange::CFromNth:
             // This one phrase is written without the full-width blanks.
-            if (s.kind == ReplaceKind::ToUpper) return n + U"番目の文字から" + c + U" 個の文字を大文字に変換";
+            if (s.kind == ReplaceKind::ToUpper)
+                return n + U"番目の文字から" + c + U" 個の文字を大文字に変換";
             where = n + U"　番目の文字から　" + c + U"　個の文字";
             break;
     }
@@ -75,8 +95,10 @@ Text description(const ReplaceSettings& s) {
         case ReplaceKind::Replace:
             return where + (s.range == ReplaceRange::Whole ? U"から　" : U"の中から　") + s.s +
                    U"　を　" + s.r + U"　に置換";
-        case ReplaceKind::ToLower: return where + U"を小文字に変換";
-        case ReplaceKind::ToUpper: return where + U"を大文字に変換";
+        case ReplaceKind::ToLower:
+            return where + U"を小文字に変換";
+        case ReplaceKind::ToUpper:
+            return where + U"を大文字に変換";
     }
     return {};
 }
@@ -93,7 +115,9 @@ bool recordReplace(const ReplaceSettings& s, RecordingFrame& frame) {
     const Operand name = nameOperand();
     const Operand none = emptyOperand();
     switch (s.range) {
-        case ReplaceRange::Whole: recordConversion(s, frame, name); break;
+        case ReplaceRange::Whole:
+            recordConversion(s, frame, name);
+            break;
         case ReplaceRange::FirstC: {
             const auto variables = frame.allocateVariables({kAllocText});
             if (!variables) return false;

@@ -17,13 +17,12 @@ struct Overloaded : Ts... {
 
 bool recordStep(const OperationSettings& operation, int checkedCount, RecordingFrame& frame) {
     return std::visit(
-        Overloaded{[&](const AddTextSettings& s) { return recordAddText(s, frame); },
-                   [&](const DeleteSettings& s) { return recordDelete(s, frame); },
-                   [&](const ReplaceSettings& s) { return recordReplace(s, frame); },
-                   [&](const NumberingSettings& s) {
-                       return recordNumbering(s, checkedCount, frame);
-                   },
-                   [&](const ExtensionSettings& s) { return recordExtension(s, frame); }},
+        Overloaded{
+            [&](const AddTextSettings& s) { return recordAddText(s, frame); },
+            [&](const DeleteSettings& s) { return recordDelete(s, frame); },
+            [&](const ReplaceSettings& s) { return recordReplace(s, frame); },
+            [&](const NumberingSettings& s) { return recordNumbering(s, checkedCount, frame); },
+            [&](const ExtensionSettings& s) { return recordExtension(s, frame); }},
         operation);
 }
 
@@ -34,37 +33,36 @@ NewNameOfRow listPathOf(const OperationSettings& operation, int checkedCount) {
             return newName(stemOfRow(row), row.extension);
         };
     };
-    return std::visit(
-        Overloaded{
-            [&](const AddTextSettings& s) {
-                return byParts([s](const Text& stem, const Text& ext) {
-                    return addTextNewName(s, stem, ext);
-                });
-            },
-            [&](const DeleteSettings& s) {
-                return byParts([s](const Text& stem, const Text& ext) {
-                    return deleteNewName(s, stem, ext);
-                });
-            },
-            [&](const ReplaceSettings& s) {
-                return byParts([s](const Text& stem, const Text& ext) {
-                    return replaceNewName(s, stem, ext);
-                });
-            },
-            [&](const NumberingSettings& s) {
-                return byParts([s, checkedCount, number = s.start](const Text& stem,
-                                                                     const Text& ext) mutable {
-                    const Text text = numberText(number, s.autoDigits, checkedCount);
-                    number = nextNumber(number, s.step);
-                    return numberingNewName(s, stem, ext, text);
-                });
-            },
-            [&](const ExtensionSettings& s) {
-                return byParts([s](const Text& stem, const Text& ext) {
-                    return extensionNewName(s, stem, ext);
-                });
-            }},
-        operation);
+    return std::visit(Overloaded{[&](const AddTextSettings& s) {
+                                     return byParts([s](const Text& stem, const Text& ext) {
+                                         return addTextNewName(s, stem, ext);
+                                     });
+                                 },
+                                 [&](const DeleteSettings& s) {
+                                     return byParts([s](const Text& stem, const Text& ext) {
+                                         return deleteNewName(s, stem, ext);
+                                     });
+                                 },
+                                 [&](const ReplaceSettings& s) {
+                                     return byParts([s](const Text& stem, const Text& ext) {
+                                         return replaceNewName(s, stem, ext);
+                                     });
+                                 },
+                                 [&](const NumberingSettings& s) {
+                                     return byParts([s, checkedCount, number = s.start](
+                                                        const Text& stem, const Text& ext) mutable {
+                                         const Text text =
+                                             numberText(number, s.autoDigits, checkedCount);
+                                         number = nextNumber(number, s.step);
+                                         return numberingNewName(s, stem, ext, text);
+                                     });
+                                 },
+                                 [&](const ExtensionSettings& s) {
+                                     return byParts([s](const Text& stem, const Text& ext) {
+                                         return extensionNewName(s, stem, ext);
+                                     });
+                                 }},
+                      operation);
 }
 
 }  // namespace

@@ -76,8 +76,10 @@ void Recorder::switchView() {
 bool Recorder::enabled(RecordingCommand command) const {
     switch (command) {
         case RecordingCommand::StopRecording:
-        case RecordingCommand::RecordingBox: return state_.on;
-        default: return !state_.on;
+        case RecordingCommand::RecordingBox:
+            return state_.on;
+        default:
+            return !state_.on;
     }
 }
 

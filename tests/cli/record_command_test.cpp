@@ -8,15 +8,16 @@ namespace vartel {
 namespace {
 
 TEST(RecordCommandTest, PrintsTheRecordedLinesOrTheSteps) {
-    const std::vector<std::string> operations = {
-        "--op", "extension", "--set", "mode=0", "--set", "a=md",
-        "--op", "number", "--set", "form=1", "--set", "auto=1", "--set", "start=5"};
+    const std::vector<std::string> operations = {"--op",  "extension", "--set",  "mode=0", "--set",
+                                                 "a=md",  "--op",      "number", "--set",  "form=1",
+                                                 "--set", "auto=1",    "--set",  "start=5"};
     auto args = std::vector<std::string>{"record", "--sample", "写真.jpg", "--checked", "12"};
     args.insert(args.end(), operations.begin(), operations.end());
     const auto lines = runCli(args);
     EXPECT_EQ(lines.exitCode, 0);
-    EXPECT_TRUE(lines.out.starts_with("1\t拡張子\t代入\t文字\tmd\t\t\n"
-                                      "2\t\t情報\tコメント\t拡張子\t変換後のファイル名：\t写真.md\n"));
+    EXPECT_TRUE(
+        lines.out.starts_with("1\t拡張子\t代入\t文字\tmd\t\t\n"
+                              "2\t\t情報\tコメント\t拡張子\t変換後のファイル名：\t写真.md\n"));
     EXPECT_TRUE(lines.out.ends_with("\t\t情報\tコメント\t連番\t変換後のファイル名：\t05写真.md\n"));
 
     args.push_back("--steps");
@@ -32,7 +33,8 @@ TEST(RecordCommandTest, SavesTheMacroAndGoesOnAfterARefusedStep) {
     std::vector<std::string> args = {"record", "--sample", "a.txt"};
     // Seventeen numbering steps: the last one finds no fixed number left.
     for (int i = 0; i < 17; ++i) args.insert(args.end(), {"--op", "number"});
-    args.insert(args.end(), {"--op", "add", "--set", "text=Z", "--steps", "-o", out, "--title", "題"});
+    args.insert(args.end(),
+                {"--op", "add", "--set", "text=Z", "--steps", "-o", out, "--title", "題"});
     const auto result = runCli(args);
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.err, "使える変数がありません\n");

@@ -15,7 +15,9 @@ class Generator {
 public:
     explicit Generator(unsigned seed) : random_(seed) {}
 
-    int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    int between(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random_);
+    }
     bool chance(int percent) { return between(1, 100) <= percent; }
 
     Text word(int maxLength) {
@@ -30,11 +32,16 @@ public:
     // Names with and without extension, with a leading dot, an empty stem, several dots.
     Text name() {
         switch (between(0, 4)) {
-            case 0: return word(8);
-            case 1: return U"." + word(5);
-            case 2: return word(8) + U"." + word(4);
-            case 3: return word(6) + U".";
-            default: return word(4) + U"." + word(3) + U"." + word(3);
+            case 0:
+                return word(8);
+            case 1:
+                return U"." + word(5);
+            case 2:
+                return word(8) + U"." + word(4);
+            case 3:
+                return word(6) + U".";
+            default:
+                return word(4) + U"." + word(3) + U"." + word(3);
         }
     }
 
@@ -42,8 +49,8 @@ public:
     Text searchText(const Text& stem) {
         if (stem.empty() || chance(30)) return word(3);
         const int from = between(0, static_cast<int>(stem.size()) - 1);
-        Text text = stem.substr(static_cast<std::size_t>(from),
-                                static_cast<std::size_t>(between(1, 3)));
+        Text text =
+            stem.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(between(1, 3)));
         if (chance(30)) text += word(2);
         if (chance(30)) text = toggleCase(text);
         return text;
@@ -59,8 +66,10 @@ public:
 private:
     static Text toggleCase(Text text) {
         for (auto& c : text) {
-            if (c >= U'a' && c <= U'z') c = c - U'a' + U'A';
-            else if (c >= U'A' && c <= U'Z') c = c - U'A' + U'a';
+            if (c >= U'a' && c <= U'z')
+                c = c - U'a' + U'A';
+            else if (c >= U'A' && c <= U'Z')
+                c = c - U'A' + U'a';
         }
         return text;
     }
@@ -73,16 +82,29 @@ OperationSettings randomOperation(Generator& g, const Text& stem) {
             return AddTextSettings{g.word(3), static_cast<AddTextMode>(g.between(0, 4)), g.count(),
                                    g.searchText(stem), g.chance(50)};
         case 1:
-            return DeleteSettings{static_cast<DeleteMode>(g.between(0, 4)), g.count(), g.count(),
-                                  g.searchText(stem), g.searchText(stem), g.chance(50)};
+            return DeleteSettings{static_cast<DeleteMode>(g.between(0, 4)),
+                                  g.count(),
+                                  g.count(),
+                                  g.searchText(stem),
+                                  g.searchText(stem),
+                                  g.chance(50)};
         case 2:
             return ReplaceSettings{static_cast<ReplaceRange>(g.between(0, 3)),
-                                   static_cast<ReplaceKind>(g.between(0, 2)), g.searchText(stem),
-                                   g.word(3), g.count(), g.count(), g.chance(50)};
+                                   static_cast<ReplaceKind>(g.between(0, 2)),
+                                   g.searchText(stem),
+                                   g.word(3),
+                                   g.count(),
+                                   g.count(),
+                                   g.chance(50)};
         case 3:
-            return NumberingSettings{static_cast<NumberingForm>(g.between(0, 5)), g.number(),
-                                     g.number(), g.chance(50), g.searchText(stem), g.word(2),
-                                     g.count(), g.chance(50)};
+            return NumberingSettings{static_cast<NumberingForm>(g.between(0, 5)),
+                                     g.number(),
+                                     g.number(),
+                                     g.chance(50),
+                                     g.searchText(stem),
+                                     g.word(2),
+                                     g.count(),
+                                     g.chance(50)};
         default:
             return ExtensionSettings{static_cast<ExtensionMode>(g.between(0, 4)), g.word(3),
                                      g.count(), g.count()};
@@ -111,31 +133,30 @@ TEST(OperationAgreementTest, RecordedMacroGivesThePreviewsName) {
         bool recorded = false;
         // The stem edits keep the row's extension; a macro's result always has its dot.
         bool dotAdded = extension.empty();
-        std::visit(Overloaded{
-                       [&](const AddTextSettings& s) {
-                           preview = addTextNewName(s, stem, extension);
-                           recorded = recordAddText(s, frame);
-                       },
-                       [&](const DeleteSettings& s) {
-                           preview = deleteNewName(s, stem, extension);
-                           recorded = recordDelete(s, frame);
-                       },
-                       [&](const ReplaceSettings& s) {
-                           preview = replaceNewName(s, stem, extension);
-                           recorded = recordReplace(s, frame);
-                       },
-                       [&](const NumberingSettings& s) {
-                           preview = numberingNewName(s, stem, extension,
-                                                      numberText(s.start, s.autoDigits, files));
-                           recorded = recordNumbering(s, files, frame);
-                       },
-                       [&](const ExtensionSettings& s) {
-                           preview = extensionNewName(s, stem, extension);
-                           recorded = recordExtension(s, frame);
-                           // Adding at the end keeps a missing extension missing (a documented
-                           // difference); every other mode writes the dot itself.
-                           dotAdded = s.mode == ExtensionMode::AtEnd && extension.empty();
-                       }},
+        std::visit(Overloaded{[&](const AddTextSettings& s) {
+                                  preview = addTextNewName(s, stem, extension);
+                                  recorded = recordAddText(s, frame);
+                              },
+                              [&](const DeleteSettings& s) {
+                                  preview = deleteNewName(s, stem, extension);
+                                  recorded = recordDelete(s, frame);
+                              },
+                              [&](const ReplaceSettings& s) {
+                                  preview = replaceNewName(s, stem, extension);
+                                  recorded = recordReplace(s, frame);
+                              },
+                              [&](const NumberingSettings& s) {
+                                  preview = numberingNewName(
+                                      s, stem, extension, numberText(s.start, s.autoDigits, files));
+                                  recorded = recordNumbering(s, files, frame);
+                              },
+                              [&](const ExtensionSettings& s) {
+                                  preview = extensionNewName(s, stem, extension);
+                                  recorded = recordExtension(s, frame);
+                                  // Adding at the end keeps a missing extension missing (a
+                                  // documented difference); every other mode writes the dot itself.
+                                  dotAdded = s.mode == ExtensionMode::AtEnd && extension.empty();
+                              }},
                    operation);
         ASSERT_TRUE(recorded);
         Text expected = preview;

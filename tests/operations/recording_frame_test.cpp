@@ -16,9 +16,9 @@ TEST(CharacterHelpersTest, WPosFindsTheFirstOccurrenceOrAPartialOneAtTheEnd) {
         int position;
     };
     const Case cases[] = {
-        {U"ab", U"xaab", true, 3},   {U"", U"abc", true, 0},     {U"b", U"ABC", false, 2},
-        {U"b", U"ABC", true, 0},     {U"abx", U"abcab", true, 4}, {U"abc", U"xab", true, 2},
-        {U"abc", U"xyz", true, 0},   {U"ｂ", U"ＡＢＣ", false, 2}, {U"x", U"", true, 0},
+        {U"ab", U"xaab", true, 3}, {U"", U"abc", true, 0},       {U"b", U"ABC", false, 2},
+        {U"b", U"ABC", true, 0},   {U"abx", U"abcab", true, 4},  {U"abc", U"xab", true, 2},
+        {U"abc", U"xyz", true, 0}, {U"ｂ", U"ＡＢＣ", false, 2}, {U"x", U"", true, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(WPos(c.pattern, c.text, c.caseSensitive), c.position)
@@ -58,9 +58,6 @@ TEST(RecordingFrameTest, CommentLineOfANameWithoutExtensionEndsInALoneDot) {
 
 class RefusedStepTest : public ::testing::Test {
 protected:
-    struct NoPump : Pump {
-        void pump() override {}
-    };
     // Runs the operation as "プレビュー" does while recording; whether a step was recorded.
     bool run(const OperationSettings& operation) {
         RecordingFrame frame = runner.frame();
@@ -103,7 +100,8 @@ TEST_F(RefusedStepTest, SeventeenthNumberingStepOfARecordingIsRefused) {
     EXPECT_EQ(runner.state.macro, lines);
     EXPECT_EQ(runner.state.steps.size(), 16u);
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    for (int code = 1; code <= 64; ++code) EXPECT_NE(runner.editorProgram.initialValue(code), U"99");
+    for (int code = 1; code <= 64; ++code)
+        EXPECT_NE(runner.editorProgram.initialValue(code), U"99");
 }
 
 TEST_F(RefusedStepTest, AnchorNumbersRiseAcrossStepsAndRestartWithTheRecording) {

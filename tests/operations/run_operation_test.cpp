@@ -11,10 +11,6 @@ namespace {
 
 class RunOperationTest : public ::testing::Test {
 protected:
-    struct NoPump : Pump {
-        void pump() override {}
-    };
-
     void addRows(const std::vector<Text>& names) {
         for (const auto& name : names) {
             const auto dot = name.rfind(U'.');
@@ -32,7 +28,6 @@ protected:
         workspace.conversionList().clear();
         workspace.previewList().clear();
         addRows({name});
-        RecordingFrame frame = recorder.frame();
         runOperation(workspace, frame, operation);
         return workspace.previewList().empty() ? name : workspace.previewList()[0].newName;
     }
@@ -40,8 +35,9 @@ protected:
     ScriptedDialogs dialogs;
     NoPump pump;
     Workspace workspace{dialogs, pump};
-    RecordedMacroRunner recorder{U"x"};  // not recording
-    RunOperationTest() { recorder.state.on = false; }
+    RecordingState recording;  // off unless a test turns it on
+    MacroProgram editorProgram;
+    RecordingFrame frame{recording, editorProgram};
 };
 
 TEST_F(RunOperationTest, ListPathEdgeCases) {
@@ -130,10 +126,9 @@ TEST_F(RunOperationTest, NumberWidthFollowsTheCountOfCheckedRows) {
         addRows(names);
         addRows({U"skipped.txt"});
         workspace.conversionList().back().checked = false;
-        RecordingFrame frame = recorder.frame();
         runOperation(workspace, frame,
-                     NumberingSettings{NumberingForm::AThenNumberThenB, c.start, c.step, true,
-                                       {}, {}, 1, false});
+                     NumberingSettings{
+                         NumberingForm::AThenNumberThenB, c.start, c.step, true, {}, {}, 1, false});
         const auto preview = previewNames();
         ASSERT_EQ(preview.size(), static_cast<std::size_t>(c.files));
         EXPECT_EQ(preview[0], c.first + U".txt");
@@ -145,7 +140,6 @@ TEST_F(RunOperationTest, NumberWidthFollowsTheCountOfCheckedRows) {
 
 TEST_F(RunOperationTest, UnchangedRowsStayButTakeTheirNumber) {
     addRows({U"1.a", U"x.a", U"3.a"});
-    RecordingFrame frame = recorder.frame();
     runOperation(workspace, frame,
                  NumberingSettings{NumberingForm::AThenNumberThenB, 1, 1, false, {}, {}, 1, false});
     EXPECT_EQ(previewNames(), std::vector<Text>{U"2.a"});
@@ -155,23 +149,23 @@ TEST_F(RunOperationTest, UnchangedRowsStayButTakeTheirNumber) {
 
 TEST_F(RunOperationTest, RecordingLeavesTheListsAlone) {
     addRows({U"a.txt", U"b.txt"});
-    recorder.state.on = true;
-    RecordingFrame frame = recorder.frame();
-    EXPECT_TRUE(runOperation(workspace, frame,
-                             NumberingSettings{NumberingForm::AtStart, 1, 1, true, {}, {}, 1,
-                                               false}));
+    recording.restart(U"x");
+    recording.on = true;
+    EXPECT_TRUE(runOperation(
+        workspace, frame, NumberingSettings{NumberingForm::AtStart, 1, 1, true, {}, {}, 1, false}));
     EXPECT_TRUE(workspace.previewList().empty());
     EXPECT_EQ(workspace.conversionList().size(), 2u);
     // The sample takes the width of the two checked rows.
-    EXPECT_EQ(recorder.state.sampleName(), U"1x.");
+    EXPECT_EQ(recording.sampleName(), U"1x.");
     EXPECT_FALSE(workspace.busy());
 }
 
 // The width a macro run takes from "ファイル数" as it goes: rows that leave the list shrink it.
 TEST_F(RunOperationTest, RecordedNumberingTakesItsWidthFromTheFileCountAsItRuns) {
     RecordedMacroRunner runner(U"x.txt");
-    RecordingFrame frame = runner.frame();
-    ASSERT_TRUE(recordNumbering({NumberingForm::AtStart, 1, 1, true, {}, {}, 1, false}, 10, frame));
+    RecordingFrame recorded = runner.frame();
+    ASSERT_TRUE(
+        recordNumbering({NumberingForm::AtStart, 1, 1, true, {}, {}, 1, false}, 10, recorded));
     EXPECT_EQ(runner.run(U"x", U"txt", 10), U"01x.txt");
     EXPECT_EQ(runner.run(U"x", U"txt", 9), U"1x.txt");
 }

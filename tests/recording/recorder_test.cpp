@@ -19,7 +19,8 @@ protected:
         recorder.showMacroResultTab = [this] { ++macroTabShown; };
     }
     void giveEditorALine() {
-        editor.program().appendLine(typedLine(U"ファイル名", U"文字出力", U"結合", U"a", U"ファイル名"));
+        editor.program().appendLine(
+            typedLine(U"ファイル名", U"文字出力", U"結合", U"a", U"ファイル名"));
         editor.program().setInitialValue(5, U"7");
     }
     void recordAddAtStart(const Text& text) {

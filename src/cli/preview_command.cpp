@@ -6,6 +6,7 @@
 #include "cli/operation_arguments.h"
 #include "cli/output.h"
 #include "common/error.h"
+#include "common/pump.h"
 #include "editor/macro_editor.h"
 #include "macro/macro_file.h"
 #include "platform/clock.h"

@@ -24,6 +24,17 @@ Text displayRowLine(int number, const DisplayRow& row) {
     return line;
 }
 
+// The recording touches no row; the numbering only asks how many are checked.
+class SampleWorkspace : public Workspace {
+public:
+    SampleWorkspace(Dialogs& dialogs, Pump& pump, int checked)
+        : Workspace(dialogs, pump), checked_(checked) {}
+    int checkedFileCount() const override { return checked_; }
+
+private:
+    int checked_;
+};
+
 }  // namespace
 
 int runRecord(const Arguments& args) {
@@ -46,9 +57,7 @@ int runRecord(const Arguments& args) {
 
     CliDialogs dialogs;  // a step refused for want of variables says so on standard error
     NoPump pump;
-    Workspace workspace(dialogs, pump);
-    // The numbering counts the checked rows of the list; the recording touches no row.
-    workspace.conversionList().resize(static_cast<std::size_t>(*checked));
+    SampleWorkspace workspace(dialogs, pump, *checked);
     MacroEditor editor;
     Recorder recorder(editor, dialogs);
     recorder.initialFileName = textFromBytes(*reader.value("--sample"));

@@ -323,13 +323,5 @@ TEST(RecordedLinesTest, EachModeRecordsItsLinesStepAndComment) {
     }
 }
 
-TEST(RecordedLinesTest, NumberingStartsItsCounterAtTheStartNumber) {
-    RecordedMacroRunner runner(U"a.txt");
-    RecordingFrame frame = runner.frame();
-    ASSERT_TRUE(recordNumbering({NumberingForm::AtEnd, -42, 1, false, {}, {}, 1, false}, 3, frame));
-    EXPECT_EQ(runner.editorProgram.initialValue(17), U"-42");
-    EXPECT_EQ(runner.editorProgram.initialValue(18), U"0");
-}
-
 }  // namespace
 }  // namespace vartel

@@ -49,13 +49,6 @@ TEST(RecordingFrameTest, FnLabelHandsOutEachClassAndFailsAfterSixteen) {
     EXPECT_EQ(frame.FnLabel(kAllocAnchor), 41);
 }
 
-TEST(RecordingFrameTest, CommentLineOfANameWithoutExtensionEndsInALoneDot) {
-    RecordedMacroRunner runner(U"abc");
-    RecordingFrame frame = runner.frame();
-    ASSERT_TRUE(recordAddText({U"", AddTextMode::AtEnd, 1, {}, false}, frame));
-    EXPECT_EQ(runner.state.macro.back().display.operands[2], U"abc.");
-}
-
 class RefusedStepTest : public ::testing::Test {
 protected:
     // Runs the operation as "プレビュー" does while recording; whether a step was recorded.

@@ -4,6 +4,8 @@
 
 #include "../support/scripted_dialogs.h"
 #include "common/integer_text.h"
+#include "recording/macro_run.h"
+#include "recording/recorder.h"
 #include "recorded_macro_runner.h"
 
 namespace vartel {
@@ -168,6 +170,32 @@ TEST_F(RunOperationTest, RecordedNumberingTakesItsWidthFromTheFileCountAsItRuns)
         recordNumbering({NumberingForm::AtStart, 1, 1, true, {}, {}, 1, false}, 10, recorded));
     EXPECT_EQ(runner.run(U"x", U"txt", 10), U"01x.txt");
     EXPECT_EQ(runner.run(U"x", U"txt", 9), U"1x.txt");
+}
+
+// The running number of a recorded numbering lives in a fixed variable across the rows of a run.
+TEST_F(RunOperationTest, RecordedNumberingOverTheListNumbersAsThePreviewDoes) {
+    const NumberingSettings numbering{NumberingForm::AfterA, 3, 2, false, U"_", {}, 1, false};
+    const std::vector<Text> names = {U"a_1.txt", U"b.txt", U"c_.jpg", U"d"};
+    addRows(names);
+    runOperation(workspace, frame, numbering);
+    const auto preview = previewNames();
+
+    workspace.conversionList().clear();
+    workspace.previewList().clear();
+    addRows(names);
+    MacroEditor editor;
+    Recorder recorder(editor, dialogs);
+    recorder.initialFileName = U"x_y.z";
+    ASSERT_TRUE(recorder.start());
+    RecordingFrame recorded = recorder.frame();
+    ASSERT_TRUE(recordNumbering(numbering, 0, recorded));
+    recorder.stop();
+    const FixedClock clock{{2006, 6, 4, 17, 21, 0}};
+    runMacroOverList(workspace, editor, clock);
+    auto fromMacro = previewNames();
+    fromMacro.back().pop_back();  // the name without extension comes back with a lone dot
+    EXPECT_EQ(fromMacro, preview);
+    EXPECT_EQ(preview, (std::vector<Text>{U"a_31.txt", U"5b.txt", U"c_7.jpg", U"9d"}));
 }
 
 }  // namespace

@@ -112,6 +112,14 @@ Text replaceInStem(const ReplaceSettings& s, const Text& stem) {
 }
 
 bool recordReplace(const ReplaceSettings& s, RecordingFrame& frame) {
+    // The text variable T holds a part of the name, the number M a count or a position.
+    std::vector<int> classes;
+    if (s.range == ReplaceRange::FirstC) classes = {kAllocText};
+    if (s.range == ReplaceRange::LastC || s.range == ReplaceRange::CFromNth) {
+        classes = {kAllocText, kAllocNumber};
+    }
+    const auto variables = frame.allocateVariables(classes);
+    if (!variables) return false;
     const Operand name = nameOperand();
     const Operand none = emptyOperand();
     switch (s.range) {
@@ -119,8 +127,6 @@ bool recordReplace(const ReplaceSettings& s, RecordingFrame& frame) {
             recordConversion(s, frame, name);
             break;
         case ReplaceRange::FirstC: {
-            const auto variables = frame.allocateVariables({kAllocText});
-            if (!variables) return false;
             const Operand& t = (*variables)[0];
             frame.FPos(t, kTextOutput, kCopy, name, numberOperand(1), numberOperand(s.c));
             frame.FPos(none, kDeleteKind, kDeleteType, name, numberOperand(1), numberOperand(s.c));
@@ -129,8 +135,6 @@ bool recordReplace(const ReplaceSettings& s, RecordingFrame& frame) {
             break;
         }
         case ReplaceRange::LastC: {
-            const auto variables = frame.allocateVariables({kAllocText, kAllocNumber});
-            if (!variables) return false;
             const Operand& t = (*variables)[0];
             const Operand& m = (*variables)[1];
             frame.FPos(m, kInformation, kLength, name, none, none);
@@ -142,8 +146,6 @@ bool recordReplace(const ReplaceSettings& s, RecordingFrame& frame) {
             break;
         }
         case ReplaceRange::CFromNth: {
-            const auto variables = frame.allocateVariables({kAllocText, kAllocNumber});
-            if (!variables) return false;
             const Operand& t = (*variables)[0];
             const Operand& m = (*variables)[1];
             frame.FPos(t, kTextOutput, kCopy, name, numberOperand(s.n), numberOperand(s.c));

@@ -4,9 +4,9 @@
 
 #include "../support/scripted_dialogs.h"
 #include "common/integer_text.h"
+#include "recorded_macro_runner.h"
 #include "recording/macro_run.h"
 #include "recording/recorder.h"
-#include "recorded_macro_runner.h"
 
 namespace vartel {
 namespace {

@@ -10,9 +10,13 @@ namespace vartel::cli {
 using Arguments = std::vector<std::string>;
 
 int runMacroRun(const Arguments& args);
+int runValidate(const Arguments& args);
 // Walk the paths as a drop does and run the macro over the rows: preview prints the proposed
 // renames; rename also carries them out and exits with 4 when any failed.
 int runPreview(const Arguments& args);
 int runRename(const Arguments& args);
+// Records the operations on a sample name and prints the macro's lines or its steps; -o also
+// saves the macro.
+int runRecord(const Arguments& args);
 
 }  // namespace vartel::cli

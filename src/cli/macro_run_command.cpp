@@ -3,9 +3,11 @@
 #include "cli/argument_reader.h"
 #include "cli/cli_dialogs.h"
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "common/error.h"
 #include "common/integer_text.h"
 #include "editor/macro_editor.h"
+#include "editor/multi_condition_file.h"
 #include "macro/macro_file.h"
 #include "macro/macro_interpreter.h"
 #include "platform/clock.h"
@@ -19,11 +21,6 @@ public:
     int checkedFileCount() const override { return 0; }
 };
 
-void printLine(const Text& line) {
-    const std::string bytes = bytesFromText(line) + "\n";
-    std::fputs(bytes.c_str(), stdout);
-}
-
 Text traceLine(const TraceRow& row) {
     Text line = formatInteger(row.number) + U"\t" + row.output;
     for (const auto& text : row.operandTexts) line += U"\t" + text;
@@ -34,11 +31,11 @@ Text traceLine(const TraceRow& row) {
 }  // namespace
 
 int runMacroRun(const Arguments& args) {
-    const ArgumentReader reader(args, {"--name", "--ext", "--path", "--guard-no"}, {"--trace"});
+    const ArgumentReader reader(args, {"--name", "--ext", "--path", "--table", "--guard-no"}, {"--trace"});
     const auto guardNo = parseInteger(textFromBytes(reader.value("--guard-no").value_or("0")));
     if (!reader.valid() || reader.positional().size() != 1 || !guardNo || *guardNo < 0) {
         std::fputs("usage: vartel-cli macro-run MACRO.vmc [--name STEM] [--ext EXT] "
-                   "[--path FULLPATH] [--trace] [--guard-no N]\n",
+                   "[--path FULLPATH] [--table TABLE.csv] [--trace] [--guard-no N]\n",
                    stderr);
         return 2;
     }
@@ -49,6 +46,7 @@ int runMacroRun(const Arguments& args) {
     std::vector<TraceRow> trace;
     try {
         if (!PLode(editor.program(), reader.positional()[0], dialogs)) return 1;
+        if (const auto table = reader.value("--table")) editor.table().rows = readMultiConditionFile(*table);
         // As the test window does: every variable starts from its table.
         editor.store().loadAll(editor.program().tables());
         MacroInterpreter interpreter(editor.program(), editor.store(), editor.table(),

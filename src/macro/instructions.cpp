@@ -3,7 +3,9 @@
 #include "common/error.h"
 #include "common/integer_text.h"
 #include "macro/instruction_catalogue.h"
+#include "macro/instruction_families.h"
 #include "macro/messages.h"
+#include "macro/text_edits.h"
 
 namespace vartel {
 namespace {
@@ -37,6 +39,7 @@ void arithmetic(int type, InstructionContext& context) {
 }  // namespace
 
 void InstructionContext::storeResult(const Text& value) const {
+    checkTextLength(value.size());
     if (targetCode >= 1 && targetCode < kSlotCount) store.slot(targetCode) = value;
 }
 
@@ -45,8 +48,18 @@ void InstructionContext::storeResult(std::int32_t value) const { storeResult(for
 void executeInstruction(int kind, int type, InstructionContext& context) {
     switch (kind) {
         case kKindAssign: assign(type, context); break;
+        case kKindTextOutput: textOutput(type, context); break;
+        case kKindDelete: deletion(type, context); break;
+        case kKindReplace: replacement(type, context); break;
+        case kKindSearch: search(type, context); break;
+        case kKindConvert: conversion(type, context); break;
+        case kKindInformation: information(type, context); break;
         case kKindArithmetic: arithmetic(type, context); break;
-        default: break;  // "コメント" and the rest compute nothing
+        case kKindDate: currentDate(type, context); break;
+        case kKindTime: currentTime(type, context); break;
+        case kKindFile: fileFacts(type, context); break;
+        case kKindMultiCondition: multiCondition(type, context); break;
+        default: break;  // control kinds run in the interpreter; unknown kinds do nothing
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/error.h"
 #include "common/integer_text.h"
+#include "common/message_text.h"
 #include "macro/instruction_catalogue.h"
 #include "macro/instructions.h"
 #include "macro/messages.h"
@@ -14,15 +15,9 @@ namespace {
 
 constexpr int kGuardLimit = 50;
 
-Text withText(const Text& pattern, const Text& value) {
-    Text message = pattern;
-    message.replace(message.find(U"%s"), 2, value);
-    return message;
-}
-
 std::int32_t integerOf(const Text& text) {
     if (const auto value = parseInteger(text)) return *value;
-    throw VartelError(withText(messages::kNotAnInteger, text));
+    throw VartelError(fillIn(messages::kNotAnInteger, U"%s", text));
 }
 
 // The coded row of a line, each field read as an integer; a field that is not one stops the run.
@@ -35,7 +30,7 @@ struct LineCodes {
 
 int codedField(const CodedRow& row, int field) {
     if (const auto value = row.value(field)) return *value;
-    throw VartelError(withText(messages::kNotAnInteger, row.text(field)));
+    throw VartelError(fillIn(messages::kNotAnInteger, U"%s", row.text(field)));
 }
 
 LineCodes readCodes(const MacroLine& line) {
@@ -44,7 +39,7 @@ LineCodes readCodes(const MacroLine& line) {
                     codedField(row, CodedRow::Type),
                     {codedField(row, CodedRow::Operand1), codedField(row, CodedRow::Operand2),
                      codedField(row, CodedRow::Operand3)}};
-    if (codes.target >= kSlotCount) throw VartelError(withText(messages::kNoSuchSlot, row.text(CodedRow::Target)));
+    if (codes.target >= kSlotCount) throw VartelError(fillIn(messages::kNoSuchSlot, U"%s", row.text(CodedRow::Target)));
     return codes;
 }
 
@@ -76,7 +71,7 @@ private:
             const Text& typed = line.display.operands[static_cast<std::size_t>(k)];
             operand.number = 0;
             if (code >= kSlotCount) {
-                throw VartelError(withText(messages::kNoSuchSlot,
+                throw VartelError(fillIn(messages::kNoSuchSlot, U"%s",
                                            line.coded.text(CodedRow::Operand1 + k)));
             } else if (code >= 33) {
                 operand.text.assign(store_.slot(code));
@@ -178,9 +173,8 @@ private:
         while (depth > 0) {
             // Never read above the first line: an end without a start has nowhere to go back to.
             if (i < 0) {
-                Text message = messages::kLoopEndWithoutStart;
-                message.replace(message.find(U"%d"), 2, formatInteger(current_ + 1));
-                throw VartelError(message);
+                throw VartelError(fillIn(messages::kLoopEndWithoutStart, U"%d",
+                                         formatInteger(current_ + 1)));
             }
             const Text& type = typeNameOf(i);
             if (type == kLoopStartTypeName) --depth;

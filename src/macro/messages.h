@@ -18,5 +18,8 @@ inline const Text kNoSuchSlot = U"'%s' は変数の番号として使えませ�
 inline const Text kLoopEndWithoutStart = U"%d行目の「繰り返し終了」に対応する「繰り返し開始」がありません";
 inline const Text kDivisionByZero = U"0で割ることはできません";
 inline const Text kDivisionOverflow = U"割り算の結果が数値の範囲を超えています";
+inline const Text kTextTooLong = U"文字列が長すぎます";
+// %s stands for the full path.
+inline const Text kFileNotFound = U"ファイル '%s' が見つかりません";
 
 }  // namespace vartel::messages

@@ -38,8 +38,8 @@ TEST(VariablesTest, NamesAndCodesMatchExactly) {
                                           {U"文字１", 33},   {U"固定文字１６", 64},
                                           {U"ファイル名", 65}, {U"拡張子", 66}};
     for (const auto& [name, code] : names) EXPECT_EQ(variableCode(name), code);
-    for (const Text& text : {U"数値1", U"数値", U"ファイル名 ", U"数値１７", U"数値０"}) {
-        EXPECT_FALSE(variableCode(text).has_value()) << bytesFromText(text);
+    for (const std::u32string_view text : {U"数値1", U"数値", U"ファイル名 ", U"数値１７", U"数値０"}) {
+        EXPECT_FALSE(variableCode(text).has_value()) << bytesFromText(Text(text));
     }
     for (int code = 1; code <= kVariableCount; ++code) EXPECT_EQ(variableCode(variableName(code)), code);
     EXPECT_TRUE(isPersistentVariable(17));

@@ -1,0 +1,55 @@
+#include "common/integer_text.h"
+#include "macro/date_time_text.h"
+#include "macro/instruction_families.h"
+
+namespace vartel {
+
+void currentDate(int type, InstructionContext& context) {
+    const LocalDateTime now = context.services.clock.now();
+    const Text year = formatInteger(now.year);
+    const Text month = formatInteger(now.month);
+    const Text day = formatInteger(now.day);
+    switch (type) {
+        case 0:
+            context.storeResult(year + U"年" + month + U"月" + day + U"日");
+            break;
+        case 1:
+            context.storeResult(year + month + day);
+            break;
+        case 2:
+            context.storeResult(fillPlaceholders(context.operands[0].text,
+                                                 {{U"%y", year}, {U"%m", month}, {U"%d", day}}));
+            break;
+        default:
+            break;
+    }
+}
+
+void currentTime(int type, InstructionContext& context) {
+    const LocalDateTime now = context.services.clock.now();
+    const Text hour = formatInteger(now.hour);
+    const Text minute = formatInteger(now.minute);
+    switch (type) {
+        case 0:
+            context.storeResult(morningOrAfternoon(now.hour) + hour12Text(now.hour) + U"時" +
+                                minute + U"分");
+            break;
+        case 1:
+            context.storeResult(hour + U"時" + minute + U"分");
+            break;
+        case 2:
+            context.storeResult(hour + minute);
+            break;
+        case 3:
+            context.storeResult(fillPlaceholders(context.operands[0].text,
+                                                 {{U"%h24", hour},
+                                                  {U"%h12", hour12Text(now.hour)},
+                                                  {U"%mora", morningOrAfternoon(now.hour)},
+                                                  {U"%mi", minute}}));
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace vartel

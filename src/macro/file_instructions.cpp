@@ -1,0 +1,58 @@
+#include "common/error.h"
+#include "common/integer_text.h"
+#include "common/message_text.h"
+#include "common/name_parts.h"
+#include "macro/date_time_text.h"
+#include "macro/instruction_families.h"
+#include "macro/messages.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+
+namespace vartel {
+namespace {
+
+// The name of the folder that holds the file; empty for a file at the root.
+Text parentFolderName(const Text& fullPath) {
+    return nameOfPath(folderOfPath(fullPath));
+}
+
+// The size as the instruction has always held it: the low 32 bits read as signed.
+std::int32_t sizeOf(const Text& fullPath) {
+    const auto status = lookUpFile(bytesFromText(fullPath));
+    if (!status) return 0;
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(status->size));
+}
+
+Text modifiedTime(const Text& fullPath, const Text& pattern) {
+    const auto status = lookUpFile(bytesFromText(fullPath));
+    if (!status) throw VartelError(fillIn(messages::kFileNotFound, U"%s", fullPath));
+    const LocalDateTime at = localDateTimeOf(status->modifiedSeconds);
+    // "%mi" and "%mora" go before "%m", so they are not taken for the month.
+    return fillPlaceholders(pattern, {{U"%y", formatInteger(at.year)},
+                                      {U"%mi", formatInteger(at.minute)},
+                                      {U"%d", formatInteger(at.day)},
+                                      {U"%h24", formatInteger(at.hour)},
+                                      {U"%h12", hour12Text(at.hour)},
+                                      {U"%mora", morningOrAfternoon(at.hour)},
+                                      {U"%m", formatInteger(at.month)}});
+}
+
+}  // namespace
+
+void fileFacts(int type, InstructionContext& context) {
+    switch (type) {
+        case 0:
+            context.storeResult(parentFolderName(context.fullPath));
+            break;
+        case 1:
+            context.storeResult(sizeOf(context.fullPath));
+            break;
+        case 2:
+            context.storeResult(modifiedTime(context.fullPath, context.operands[0].text));
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace vartel

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "common/text.h"
+
+namespace vartel {
+
+// The 1-based position of the first occurrence of pattern in text, or 0. When the text ends
+// while a match is still in progress, the start of that partial match counts: abx in abcab is
+// at 4. An empty pattern or text gives 0. Letter case through the program's one mapping.
+int searchPosition(std::u32string_view text, std::u32string_view pattern, bool ignoreCase);
+
+}  // namespace vartel

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "../tests/support/scripted_dialogs.h"
 #include "editor/macro_editor.h"
 #include "macro/instruction_catalogue.h"
 #include "operations/list_walk.h"
@@ -24,21 +25,6 @@ namespace {
 constexpr int kFolders = 100;
 constexpr int kFilesPerFolder = 1000;  // 100,000 files in all
 constexpr int kRenames = 10000;
-
-class SilentDialogs : public Dialogs {
-  public:
-    void message(const Text&) override {}
-    void error(const Text&) override {}
-    Answer confirm(const Text&, bool) override { return Answer::Yes; }
-    std::optional<Text> askText(const Text&, const Text&) override { return std::nullopt; }
-    std::optional<std::string> openFile(const Text&) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const Text&, const Text&) override { return std::nullopt; }
-};
-
-class NoPump : public Pump {
-  public:
-    void pump() override {}
-};
 
 // A generated tree, made once per run and removed at the end.
 class Tree {
@@ -76,7 +62,7 @@ const Tree& tree() {
 }
 
 struct Bench {
-    SilentDialogs dialogs;
+    ScriptedDialogs dialogs;
     NoPump pump;
     Workspace workspace{dialogs, pump};
 };

@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 
 #include "../support/workspace_fixture.h"
@@ -105,6 +107,8 @@ TEST_F(IntakeTest, RowFieldsNamePartsSizeAndTime) {
     const std::string midnight = makeFile("midnight.txt");
     const std::string evening = makeFile("evening.txt");
     // In Tokyo: 2020/01/02 00:00:00 and 2020/01/02 21:05:09.
+    ::setenv("TZ", "Asia/Tokyo", 1);
+    ::tzset();
     const timespec atMidnight[2] = {{1577890800, 0}, {1577890800, 0}};
     const timespec atEvening[2] = {{1577966709, 0}, {1577966709, 0}};
     ::utimensat(AT_FDCWD, midnight.c_str(), atMidnight, 0);

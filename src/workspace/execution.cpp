@@ -69,23 +69,32 @@ void execute(Workspace& workspace) {
     std::vector<char> done(preview.size(), 0);
     std::vector<HistoryEntry> history;
     ConversionList rows;
-    for (auto i = static_cast<std::ptrdiff_t>(preview.size()) - 1; i >= 0; --i) {
-        PreviewEntry& row = preview[static_cast<std::size_t>(i)];
-        if (row.checked) {
-            if (const auto target = renameInFolder(row.fullPathBefore, row.newName)) {
-                history.push_back({row.oldName, row.newName, *target});
-                rows.push_back(rowAt(*target, row.size, row.modified));
-                done[static_cast<std::size_t>(i)] = 1;
-            } else {
-                ++errors;
-                row.failed = true;
+    // Files renamed before a failure of the loop itself must still reach the history.
+    const auto record = [&] {
+        removeFlagged(preview, done);
+        appendReversed(workspace.historyList(), history);
+        appendReversed(workspace.conversionList(), rows);
+    };
+    try {
+        for (auto i = static_cast<std::ptrdiff_t>(preview.size()) - 1; i >= 0; --i) {
+            PreviewEntry& row = preview[static_cast<std::size_t>(i)];
+            if (row.checked) {
+                if (const auto target = renameInFolder(row.fullPathBefore, row.newName)) {
+                    history.push_back({row.oldName, row.newName, *target});
+                    rows.push_back(rowAt(*target, row.size, row.modified));
+                    done[static_cast<std::size_t>(i)] = 1;
+                } else {
+                    ++errors;
+                    row.failed = true;
+                }
             }
+            if (!workspace.nextItem()) break;
         }
-        if (!workspace.nextItem()) break;
+    } catch (...) {
+        record();
+        throw;
     }
-    removeFlagged(preview, done);
-    appendReversed(workspace.historyList(), history);
-    appendReversed(workspace.conversionList(), rows);
+    record();
     showSummary(workspace.dialogs(), errors);
 }
 
@@ -102,25 +111,30 @@ void undo(Workspace& workspace) {
     std::optional<RowsByPath> rowsByPath;
     int errors = 0;
     std::vector<char> done(history.size(), 0);
-    for (auto i = static_cast<std::ptrdiff_t>(history.size()) - 1; i >= 0; --i) {
-        HistoryEntry& entry = history[static_cast<std::size_t>(i)];
-        if (entry.checked) {
-            if (const auto restored = renameInFolder(entry.pathAfter, entry.oldName)) {
-                if (!rowsByPath) rowsByPath.emplace(rows);
-                if (const auto at = rowsByPath->takeFirst(entry.pathAfter)) {
-                    FileEntry& row = rows[*at];
-                    row.name = entry.oldName;
-                    row.extension = extensionOf(entry.oldName);
-                    row.fullPath = *restored;
-                    rowsByPath->add(*restored, *at);
+    try {
+        for (auto i = static_cast<std::ptrdiff_t>(history.size()) - 1; i >= 0; --i) {
+            HistoryEntry& entry = history[static_cast<std::size_t>(i)];
+            if (entry.checked) {
+                if (const auto restored = renameInFolder(entry.pathAfter, entry.oldName)) {
+                    if (!rowsByPath) rowsByPath.emplace(rows);
+                    if (const auto at = rowsByPath->takeFirst(entry.pathAfter)) {
+                        FileEntry& row = rows[*at];
+                        row.name = entry.oldName;
+                        row.extension = extensionOf(entry.oldName);
+                        row.fullPath = *restored;
+                        rowsByPath->add(*restored, *at);
+                    }
+                    done[static_cast<std::size_t>(i)] = 1;
+                } else {
+                    ++errors;
+                    entry.failed = true;
                 }
-                done[static_cast<std::size_t>(i)] = 1;
-            } else {
-                ++errors;
-                entry.failed = true;
             }
+            if (!workspace.nextItem()) break;
         }
-        if (!workspace.nextItem()) break;
+    } catch (...) {
+        removeFlagged(history, done);
+        throw;
     }
     removeFlagged(history, done);
     showSummary(workspace.dialogs(), errors);

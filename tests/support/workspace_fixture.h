@@ -10,20 +10,24 @@
 #include <string>
 #include <vector>
 
+#include "common/error.h"
 #include "scripted_dialogs.h"
 #include "temporary_folder.h"
 #include "workspace/workspace.h"
 
 namespace vartel {
 
-// Counts the pumps and, when told, presses "中止" at one of them.
+// Counts the pumps and, when told, presses "中止" at one of them or fails in one.
 class AbortingPump : public Pump {
   public:
     Workspace* workspace = nullptr;
     int abortAt = -1;
+    int failAt = -1;
     int calls = 0;
     void pump() override {
-        if (++calls == abortAt && workspace != nullptr) workspace->abort();
+        ++calls;
+        if (calls == abortAt && workspace != nullptr) workspace->abort();
+        if (calls == failAt) throw VartelError(U"failed while busy");
     }
 };
 

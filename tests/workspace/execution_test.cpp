@@ -5,6 +5,7 @@
 #include <map>
 
 #include "../support/workspace_fixture.h"
+#include "common/error.h"
 #include "operations/list_walk.h"
 
 namespace vartel {
@@ -169,6 +170,21 @@ TEST_F(ExecutionTest, AbortStopsAfterTheRowInHand) {
     EXPECT_EQ(previewNames(), (std::vector<Text>{U"x", U"y"}));
     EXPECT_TRUE(exists("z"));
     EXPECT_FALSE(workspace.busy());
+}
+
+TEST_F(ExecutionTest, AFailureMidwayStillRecordsTheRenamesDone) {
+    preview({"a", "b"}, {{U"a", U"x"}, {U"b", U"y"}});
+    pump.calls = 0;
+    pump.failAt = 1;
+    EXPECT_THROW(execute(workspace), VartelError);
+    EXPECT_FALSE(workspace.busy());
+    ASSERT_EQ(workspace.historyList().size(), 1u);
+    EXPECT_EQ(workspace.historyList()[0].pathAfter, pathText("y"));
+    EXPECT_EQ(names(), (std::vector<Text>{U"y"}));
+    EXPECT_EQ(previewNames(), (std::vector<Text>{U"x"}));
+    pump.failAt = -1;
+    undo(workspace);
+    EXPECT_EQ(contentOf("b"), "b");
 }
 
 }  // namespace

@@ -124,6 +124,14 @@ TEST_F(IntakeTest, RowFieldsNamePartsSizeAndTime) {
     EXPECT_EQ(rows[4].modified, U"2020/01/02 21:05:09");
 }
 
+TEST_F(IntakeTest, LongDroppedPathsAreTakenWhole) {
+    const std::string relative = std::string(150, 'a') + "/" + std::string(150, 'b') + ".txt";
+    makeFile(relative);
+    dropPaths({relative});
+    ASSERT_EQ(workspace.conversionList().size(), 1u);
+    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path(relative));
+}
+
 TEST_F(IntakeTest, NamesThatAreNotUtf8AreKeptByteForByte) {
     const std::string name = "caf\xE9 \x82\xA0.txt";  // Latin-1 and Shift-JIS bytes
     makeFile("D/" + name);

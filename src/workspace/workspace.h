@@ -65,8 +65,9 @@ class Workspace : public CheckedFileCount {
     // The folder tree's "下層ファイルを追加" and the file pane's "変換リストに追加": the queue
     // starts afresh with these paths.
     void addPaths(const std::vector<Text>& paths);
-    // Paths dropped on the window. While a long command runs they wait in the queue, so the
-    // running command never sees the list change under it.
+    // Paths dropped on the window. While a walk runs they are walked after it; while another
+    // long command runs they wait in the queue for the next walk, so the running command never
+    // sees the list change under it.
     void drop(const std::vector<Text>& paths);
 
     void writeListCount();
@@ -78,6 +79,7 @@ class Workspace : public CheckedFileCount {
 
   private:
     void addRow(FileEntry entry);
+    void walkPendingPaths();
     void walkFolder(const Text& folder);
     void removeMovedRows();
 
@@ -87,6 +89,7 @@ class Workspace : public CheckedFileCount {
     PreviewList preview_;
     HistoryList history_;
     PendingPaths pending_;
+    std::vector<Text> lateDrops_;  // dropped while a walk runs
     CutBuffer cutBuffer_;
     BusyState state_;
     StatusTexts status_;

@@ -99,6 +99,37 @@ TEST_F(IntakeTest, AbortStopsWithinOneEntryAndEmptiesTheQueue) {
     EXPECT_EQ(workspace.conversionList().size(), before + 1);
 }
 
+// Drops a path and presses "中止" from inside the walk, as the window's event loop would.
+class DroppingPump : public Pump {
+  public:
+    Workspace* workspace = nullptr;
+    Text path;
+    bool abort = false;
+    int calls = 0;
+    void pump() override {
+        if (++calls != 2) return;
+        if (abort) workspace->abort();
+        workspace->drop({path});
+    }
+};
+
+TEST_F(IntakeTest, PathsDroppedDuringAWalkAreWalkedAfterIt) {
+    for (const char* name : {"D/one", "D/two", "D/three", "late.txt"}) makeFile(name);
+    for (const bool abort : {false, true}) {
+        DroppingPump dropping;
+        Workspace walking(dialogs, dropping, std::chrono::milliseconds(0));
+        dropping.workspace = &walking;
+        dropping.path = pathText("late.txt");
+        dropping.abort = abort;
+        walking.drop({pathText("D")});
+        const auto& rows = walking.conversionList();
+        ASSERT_FALSE(rows.empty());
+        EXPECT_EQ(rows.back().name, U"late.txt");
+        EXPECT_EQ(rows.size(), abort ? 3u : 4u);
+        EXPECT_FALSE(walking.busy());
+    }
+}
+
 TEST_F(IntakeTest, RowFieldsNamePartsSizeAndTime) {
     makeFile("dotted.folder/noext", "12345");
     makeFile("name.tar.gz", "1");

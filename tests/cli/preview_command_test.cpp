@@ -55,8 +55,11 @@ TEST_F(PreviewCommandTest, TheMacroLooksUpTheTableGiven) {
         {"preview", "--macro", lookup, "--table", folder.file("table.csv"), folder.file("files")});
     EXPECT_EQ(result.exitCode, 0);
     const std::string files = folder.file("files");
-    EXPECT_EQ(result.out,
-              "a.txt\talpha.txt\t" + files + "/a.txt\nb.txt\tkeep.txt\t" + files + "/sub/b.txt\n");
+    for (const auto& line :
+         {"a.txt\talpha.txt\t" + files + "/a.txt\n", "keep\tkeep.\t" + files + "/keep\n",
+          "b.txt\tkeep.txt\t" + files + "/sub/b.txt\n"}) {
+        EXPECT_NE(result.out.find(line), std::string::npos) << line;
+    }
 }
 
 TEST_F(PreviewCommandTest, Usage) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "editor/line_clipboard.h"
 #include "macro/macro_program.h"
 #include "macro/multi_condition_table.h"
+#include "macro/operand_validation.h"
 #include "macro/variable_store.h"
 
 namespace vartel {
@@ -15,11 +17,18 @@ public:
     VariableStore& store() { return store_; }
     MultiConditionTable& table() { return table_; }
     const MultiConditionTable& table() const { return table_; }
+    LineClipboard& clipboard() { return clipboard_; }
+    const LineClipboard& clipboard() const { return clipboard_; }
+    // The line being typed: target, operands and the chosen kind and type.
+    LineInput& input() { return input_; }
+    const LineInput& input() const { return input_; }
 
 private:
     MacroProgram program_;
     VariableStore store_;
     MultiConditionTable table_;
+    LineClipboard clipboard_;
+    LineInput input_;
 };
 
 }  // namespace vartel

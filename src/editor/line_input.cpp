@@ -9,7 +9,9 @@ void chooseKind(LineInput& input, int kind) {
     input.type = 0;
 }
 
-void chooseType(LineInput& input, int type) { input.type = type; }
+void chooseType(LineInput& input, int type) {
+    input.type = type;
+}
 
 const ReferenceEntry* referenceOf(const LineInput& input) {
     if (!input.kind || !input.type) return nullptr;

@@ -11,7 +11,7 @@ namespace vartel {
 // The one loaded macro with its run-time values and lookup table. Every macro run, the test
 // window's and the run over the list, uses these instances.
 class MacroEditor {
-public:
+  public:
     MacroProgram& program() { return program_; }
     const MacroProgram& program() const { return program_; }
     VariableStore& store() { return store_; }
@@ -23,7 +23,7 @@ public:
     LineInput& input() { return input_; }
     const LineInput& input() const { return input_; }
 
-private:
+  private:
     MacroProgram program_;
     VariableStore store_;
     MultiConditionTable table_;

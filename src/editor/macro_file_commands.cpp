@@ -7,7 +7,8 @@
 namespace vartel {
 
 bool saveMacro(const MacroEditor& editor, Dialogs& dialogs) {
-    const auto title = dialogs.askText(editor_messages::kTitleCaption, editor_messages::kTitlePrompt);
+    const auto title =
+        dialogs.askText(editor_messages::kTitleCaption, editor_messages::kTitlePrompt);
     if (!title) return false;
     const auto path =
         dialogs.saveFile(editor_messages::kMacroFilter, editor_messages::kMacroExtension);

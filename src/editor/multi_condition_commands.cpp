@@ -28,13 +28,15 @@ bool addPair(MultiConditionTable& table, const Text& search, const Text& output,
 void deletePairs(MultiConditionTable& table, const std::vector<int>& selected) {
     std::vector<bool> remove(table.rows.size(), false);
     for (const int i : selected)
-        if (i >= 0 && static_cast<std::size_t>(i) < remove.size()) remove[static_cast<std::size_t>(i)] = true;
+        if (i >= 0 && static_cast<std::size_t>(i) < remove.size())
+            remove[static_cast<std::size_t>(i)] = true;
     std::size_t index = 0;
     std::erase_if(table.rows, [&](const MultiConditionRow&) { return remove[index++]; });
 }
 
 void saveTable(const MultiConditionTable& table, Dialogs& dialogs) {
-    const auto path = dialogs.saveFile(editor_messages::kTableFilter, editor_messages::kTableExtension);
+    const auto path =
+        dialogs.saveFile(editor_messages::kTableFilter, editor_messages::kTableExtension);
     if (!path) return;
     writeMultiConditionFile(*path, table);
 }

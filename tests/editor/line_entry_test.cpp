@@ -25,7 +25,7 @@ std::vector<Text> typeNames(const MacroProgram& program) {
 }
 
 class LineEntryTest : public ::testing::Test {
-protected:
+  protected:
     // Five comment lines whose first operand names them L1..L5.
     LineEntryTest() {
         for (const Text name : {U"L1", U"L2", U"L3", U"L4", U"L5"})
@@ -49,7 +49,8 @@ TEST_F(LineEntryTest, ConditionAndLoopLinesBringTheirBlockStart) {
          {typedLine(U"", U"繰り返し", U"＝", U"文字１", U"abc"),
           typedLine(U"", U"繰り返し", U"繰り返し開始")}},
         {typed(U"", kKindLoop, 3), {typedLine(U"", U"繰り返し", U"繰り返し終了")}},
-        {typed(U"数値１", kKindAssign, 0, U"$1F"), {typedLine(U"数値１", U"代入", U"数値", U"$1F")}},
+        {typed(U"数値１", kKindAssign, 0, U"$1F"),
+         {typedLine(U"数値１", U"代入", U"数値", U"$1F")}},
     };
     for (const auto& c : cases) {
         MacroEditor fresh;
@@ -68,9 +69,9 @@ TEST_F(LineEntryTest, ConditionAndLoopLinesBringTheirBlockStart) {
 
 TEST_F(LineEntryTest, RefusedLinesChangeNothingAndKeepTheInput) {
     const LineInput refused[] = {
-        typed(U"文字１", kKindAssign, 0, U"5"),      // a number needs a numeric target
-        typed(U"数値", kKindAssign, 1, U"abc"),      // the target names no variable
-        typed(U"", kKindJump, 0, U"数値１"),          // a label is a numeric literal
+        typed(U"文字１", kKindAssign, 0, U"5"),  // a number needs a numeric target
+        typed(U"数値", kKindAssign, 1, U"abc"),  // the target names no variable
+        typed(U"", kKindJump, 0, U"数値１"),     // a label is a numeric literal
         typed(U"", kKindCondition, 0, U"数値１", U"abc"),
         typed(U"文字１", kKindAssign, std::nullopt, U"a"),  // no type chosen
         {U"文字１", {U"a"}, std::nullopt, std::nullopt},
@@ -90,7 +91,8 @@ TEST_F(LineEntryTest, RefusedLinesChangeNothingAndKeepTheInput) {
 
 TEST_F(LineEntryTest, InsertNeedsExactlyOneSelectedLine) {
     const LineInput input = typed(U"", kKindInformation, 2, U"new");
-    for (const auto& selection : {std::vector<int>{}, std::vector<int>{0, 1}, std::vector<int>{7}}) {
+    for (const auto& selection :
+         {std::vector<int>{}, std::vector<int>{0, 1}, std::vector<int>{7}}) {
         editor.input() = input;
         dialogs.messages.clear();
         EXPECT_FALSE(insertLine(editor, selection, dialogs));
@@ -140,7 +142,8 @@ TEST_F(LineEntryTest, TheOldBlockStartStaysBelowANewCondition) {
 }
 
 TEST_F(LineEntryTest, ModifyStartsFromTheLineAsShown) {
-    editor.program().appendLine(typedLine(U"文字１", U"置換処理", U"区別なし", U"ファイル名", U"a", U"b"));
+    editor.program().appendLine(
+        typedLine(U"文字１", U"置換処理", U"区別なし", U"ファイル名", U"a", U"b"));
     editor.program().appendLine(typedLine(U"", U"繰り返し", U"繰り返し開始"));
     editor.input() = typed(U"x", kKindAssign, 0);
 

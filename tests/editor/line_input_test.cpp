@@ -26,7 +26,8 @@ TEST(LineInputTest, DigitsFollowTheWidthSwitch) {
         EXPECT_EQ(targetCodeOf(input.target), c.code);
     }
     LineInput input;
-    for (int digit = 0; digit <= 9; ++digit) appendDigit(input, InputField::Operand3, digit, DigitWidth::Full);
+    for (int digit = 0; digit <= 9; ++digit)
+        appendDigit(input, InputField::Operand3, digit, DigitWidth::Full);
     EXPECT_EQ(input.operands[2], U"０１２３４５６７８９");
 }
 

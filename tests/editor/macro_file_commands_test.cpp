@@ -15,7 +15,7 @@ namespace vartel {
 namespace {
 
 class MacroFileCommandsTest : public ::testing::Test {
-protected:
+  protected:
     MacroFileCommandsTest() {
         editor.program() = programOf({typedLine(U"文字１", U"代入", U"文字", U"ファイル名")});
         editor.program().setInitialValue(33, U"edited");

@@ -12,7 +12,7 @@ namespace vartel {
 namespace {
 
 class MultiConditionCommandsTest : public ::testing::Test {
-protected:
+  protected:
     MultiConditionCommandsTest() {
         writeMultiConditionFile(path, MultiConditionTable{{{U"abc", U"XYZ"}, {U"日本", U"語"}}});
     }
@@ -25,7 +25,8 @@ protected:
 TEST_F(MultiConditionCommandsTest, LoadReplacesAndAddAppends) {
     dialogs.files = {path, path};
     Loadcsv(table, false, dialogs);
-    EXPECT_EQ(table.rows, (std::vector<MultiConditionRow>{{U"old", U"row"}, {U"abc", U"XYZ"}, {U"日本", U"語"}}));
+    EXPECT_EQ(table.rows, (std::vector<MultiConditionRow>{
+                              {U"old", U"row"}, {U"abc", U"XYZ"}, {U"日本", U"語"}}));
     Loadcsv(table, true, dialogs);
     EXPECT_EQ(table.rows, (std::vector<MultiConditionRow>{{U"abc", U"XYZ"}, {U"日本", U"語"}}));
 }
@@ -40,7 +41,8 @@ TEST_F(MultiConditionCommandsTest, ACancelledOrUnreadableLoadKeepsTheTable) {
 
 TEST_F(MultiConditionCommandsTest, TypedPairsNeedBothFields) {
     const std::pair<Text, Text> refused[] = {{U"", U"x"}, {U"x", U""}, {U"", U""}};
-    for (const auto& [search, output] : refused) EXPECT_FALSE(addPair(table, search, output, dialogs));
+    for (const auto& [search, output] : refused)
+        EXPECT_FALSE(addPair(table, search, output, dialogs));
     EXPECT_EQ(dialogs.messages, std::vector<Text>(3, editor_messages::kEmptyField));
     EXPECT_TRUE(addPair(table, U" ", U"　", dialogs));
     EXPECT_EQ(table.rows.back(), (MultiConditionRow{U" ", U"　"}));

@@ -10,12 +10,12 @@ namespace vartel {
 namespace {
 
 class NoFiles : public CheckedFileCount {
-public:
+  public:
     int checkedFileCount() const override { return 0; }
 };
 
 class TestRunTest : public ::testing::Test {
-protected:
+  protected:
     std::optional<Text> run(const TestSample& sample) {
         return testRun(editor, sample, {dialogs, clock, files}, trace);
     }

@@ -84,6 +84,7 @@ MacroEditorWindow::MacroEditorWindow(MacroEditor& editor, Dialogs& dialogs, QWid
     lineList_->setFixedSize(621, 197);
     for (int column = 0; column < 7; ++column)
         lineList_->setColumnWidth(column, kLineColumnWidths[column]);
+    lineList_->horizontalHeader()->setSectionsClickable(false);
     lineList_->setContextMenuPolicy(Qt::CustomContextMenu);
 
     inputRow_ = new LineInputRow(central);
@@ -104,14 +105,19 @@ MacroEditorWindow::MacroEditorWindow(MacroEditor& editor, Dialogs& dialogs, QWid
     tabs->addTab(shortcuts_, kShortcutTab);
     tabs->addTab(multiCondition_, kMultiConditionTab);
 
-    auto* left = new QVBoxLayout;
+    // The left column is as wide as the line list; the tabs take the rest.
+    auto* leftColumn = new QWidget(central);
+    leftColumn->setFixedWidth(621);
+    auto* left = new QVBoxLayout(leftColumn);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(2);
     left->addWidget(lineList_);
     left->addLayout(inputLine);
     left->addWidget(buildReferenceBox());
     left->addWidget(buildVariableTables(), 1);
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addLayout(left);
+    layout->addWidget(leftColumn);
     layout->addWidget(tabs, 1);
     setCentralWidget(central);
 
@@ -158,7 +164,8 @@ QWidget* MacroEditorWindow::buildVariableTables() {
             editor_.program().setInitialValue(cls * 16 + entry + 1, value);
         });
         auto* view = listView(variableModels_[c], holder);
-        view->setColumnWidth(0, 72);
+        view->setColumnWidth(0, 80);
+        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         view->horizontalHeader()->setStretchLastSection(true);
         variableTables_[c] = view;
         row->addWidget(view);

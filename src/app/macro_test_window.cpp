@@ -69,6 +69,10 @@ MacroTestWindow::MacroTestWindow(MacroEditor& editor, Dialogs& dialogs, const Cl
     traceList_->setSelectionBehavior(QAbstractItemView::SelectRows);
     traceList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     traceList_->verticalHeader()->hide();
+    // All eight columns fit the window at its first size.
+    traceList_->setColumnWidth(0, 40);
+    for (int column = 1; column < kTraceColumns.size(); ++column)
+        traceList_->setColumnWidth(column, 95);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

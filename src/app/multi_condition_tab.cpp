@@ -34,6 +34,9 @@ MultiConditionTab::MultiConditionTab(MultiConditionTable& table, Dialogs& dialog
     auto* load = new QPushButton(kLoadTable, group);
     auto* addFile = new QPushButton(kAdd, group);
     auto* save = new QPushButton(kSave, group);
+    // The tab is narrow: the file buttons share its width.
+    for (auto* button : {load, addFile, save})
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     grid->addWidget(load, 0, 0);
     grid->addWidget(addFile, 0, 1);
     grid->addWidget(save, 0, 2);
@@ -45,6 +48,7 @@ MultiConditionTab::MultiConditionTab(MultiConditionTable& table, Dialogs& dialog
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setShowGrid(true);
     list_->verticalHeader()->hide();
+    list_->verticalHeader()->setDefaultSectionSize(18);
     list_->setColumnWidth(0, 100);
     list_->horizontalHeader()->setStretchLastSection(true);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -20,7 +20,8 @@ namespace {
 QPushButton* shortcutButton(const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setObjectName(caption);
+    // The tab is narrow: the buttons share its width instead of asking for their own.
+    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     return button;
 }
 
@@ -36,7 +37,7 @@ ShortcutTab::ShortcutTab(QWidget* parent) : QWidget(parent) {
         auto* button = shortcutButton(captions[i], variables);
         const QString text = captions[i] == kClear ? QString() : captions[i];
         connect(button, &QPushButton::clicked, this, [this, text] { emit textChosen(text); });
-        variableGrid->addWidget(button, i / 4, i % 4);
+        variableGrid->addWidget(button, i / 3, i % 3);
     }
 
     auto* numbers = new QGroupBox(kNumbersGroup, this);
@@ -75,7 +76,13 @@ ShortcutTab::ShortcutTab(QWidget* parent) : QWidget(parent) {
             emit kindChosen(tree_->indexOfTopLevelItem(item));
     });
 
+    for (auto* grid : {variableGrid, numberGrid}) {
+        grid->setContentsMargins(4, 2, 4, 2);
+        grid->setSpacing(2);
+    }
+    widthLayout->setContentsMargins(4, 0, 4, 0);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(variables);
     layout->addWidget(numbers);
     layout->addWidget(tree_, 1);

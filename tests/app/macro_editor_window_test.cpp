@@ -101,7 +101,11 @@ class MacroEditorWindowTest : public QObject {
         for (int k = 0; k < operands.size(); ++k) typeText(fields[k + 1], operands[k]);
     }
 
-    void add() { QTest::mouseClick(button(window.get(), QStringLiteral("追加")), Qt::LeftButton); }
+    // The editor's "追加", not the one of the tab "複数条件".
+    void add() {
+        QTest::mouseClick(button(window->inputRow()->parentWidget(), QStringLiteral("追加")),
+                          Qt::LeftButton);
+    }
 
     MacroEditor editor;
     ScriptedDialogs dialogs;

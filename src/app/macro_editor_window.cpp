@@ -286,6 +286,11 @@ void MacroEditorWindow::closeEditor() {
     hide();
 }
 
+void MacroEditorWindow::showEvent(QShowEvent* event) {
+    refresh();
+    QMainWindow::showEvent(event);
+}
+
 void MacroEditorWindow::refresh() {
     lineModel_->refresh();
     for (auto* model : variableModels_) model->refresh();

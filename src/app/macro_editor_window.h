@@ -80,6 +80,11 @@ class MacroEditorWindow : public QMainWindow {
     // "使い方".
     void helpRequested();
 
+  protected:
+    // The macro may have changed while the window was hidden (a recording, a macro loaded from
+    // the main window).
+    void showEvent(QShowEvent* event) override;
+
   private:
     void buildMenus();
     QWidget* buildVariableTables();

@@ -26,7 +26,8 @@ int TextTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TextTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
+    // A view may ask before the owner's refresh after its rows shrank.
+    if (!index.isValid() || index.row() >= rows_()) return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return toQString(cell_(index.row(), index.column()));
     if (role == Qt::ForegroundRole && red_ && red_(index.row())) return QBrush(Qt::red);
@@ -45,7 +46,9 @@ Qt::ItemFlags TextTableModel::flags(const QModelIndex& index) const {
 }
 
 bool TextTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || !index.isValid() || index.column() != editableColumn_) return false;
+    if (role != Qt::EditRole || !index.isValid() || index.column() != editableColumn_ ||
+        index.row() >= rows_())
+        return false;
     edit_(index.row(), toText(value.toString()));
     emit dataChanged(index, index);
     return true;

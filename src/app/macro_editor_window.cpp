@@ -23,6 +23,7 @@
 #include "app/qt_text.h"
 #include "app/shortcut_tab.h"
 #include "app/text_table_model.h"
+#include "common/integer_text.h"
 #include "editor/line_commands.h"
 #include "editor/line_entry.h"
 #include "editor/macro_file_commands.h"
@@ -38,7 +39,7 @@ const Text kCommentTypeName = U"コメント";
 Text lineCell(const MacroLine& line, int row, int column) {
     switch (column) {
         case 0:
-            return textFromBytes(std::to_string(row + 1));
+            return formatInteger(row + 1);
         case 1:
             return line.display.target;
         case 2:
@@ -113,8 +114,8 @@ MacroEditorWindow::MacroEditorWindow(MacroEditor& editor, Dialogs& dialogs, QWid
     left->setSpacing(2);
     left->addWidget(lineList_);
     left->addLayout(inputLine);
-    left->addWidget(buildReferenceBox());
-    left->addWidget(buildVariableTables(), 1);
+    left->addWidget(buildReferenceBox(leftColumn));
+    left->addWidget(buildVariableTables(leftColumn), 1);
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(leftColumn);
@@ -127,8 +128,8 @@ MacroEditorWindow::MacroEditorWindow(MacroEditor& editor, Dialogs& dialogs, QWid
     showInput();
 }
 
-QWidget* MacroEditorWindow::buildReferenceBox() {
-    auto* box = new QGroupBox(editor_captions::kReference, centralWidget());
+QWidget* MacroEditorWindow::buildReferenceBox(QWidget* parent) {
+    auto* box = new QGroupBox(editor_captions::kReference, parent);
     referenceName_ = new QLineEdit(box);
     referenceSignature_ = new QLineEdit(box);
     referenceDescription_ = new QPlainTextEdit(box);
@@ -145,8 +146,8 @@ QWidget* MacroEditorWindow::buildReferenceBox() {
     return box;
 }
 
-QWidget* MacroEditorWindow::buildVariableTables() {
-    auto* holder = new QWidget(centralWidget());
+QWidget* MacroEditorWindow::buildVariableTables(QWidget* parent) {
+    auto* holder = new QWidget(parent);
     auto* row = new QHBoxLayout(holder);
     row->setContentsMargins(0, 0, 0, 0);
     for (std::size_t c = 0; c < 4; ++c) {

@@ -87,8 +87,8 @@ class MacroEditorWindow : public QMainWindow {
 
   private:
     void buildMenus();
-    QWidget* buildVariableTables();
-    QWidget* buildReferenceBox();
+    QWidget* buildVariableTables(QWidget* parent);
+    QWidget* buildReferenceBox(QWidget* parent);
     void connectShortcuts();
     void showInput();
     void takeInputFromRow();

@@ -1,6 +1,6 @@
 #include "editor/multi_condition_commands.h"
 
-#include <algorithm>
+#include <iterator>
 
 #include "editor/messages.h"
 #include "editor/multi_condition_file.h"
@@ -30,8 +30,10 @@ void deletePairs(MultiConditionTable& table, const std::vector<int>& selected) {
     for (const int i : selected)
         if (i >= 0 && static_cast<std::size_t>(i) < remove.size())
             remove[static_cast<std::size_t>(i)] = true;
-    std::size_t index = 0;
-    std::erase_if(table.rows, [&](const MultiConditionRow&) { return remove[index++]; });
+    std::vector<MultiConditionRow> kept;
+    for (std::size_t i = 0; i < table.rows.size(); ++i)
+        if (!remove[i]) kept.push_back(std::move(table.rows[i]));
+    table.rows = std::move(kept);
 }
 
 void saveTable(const MultiConditionTable& table, Dialogs& dialogs) {

@@ -73,12 +73,14 @@ MacroEditorWindow::MacroEditorWindow(MacroEditor& editor, Dialogs& dialogs, QWid
     setFixedSize(886, 523);
 
     auto* central = new QWidget(this);
+    // The models read the editor, which outlives this window and its views.
+    MacroEditor& shown = editor_;
     lineModel_ = new TextTableModel(
-        kLineColumns, [this] { return editor_.program().lineCount(); },
-        [this](int row, int column) { return lineCell(editor_.program().line(row), row, column); },
+        kLineColumns, [&shown] { return shown.program().lineCount(); },
+        [&shown](int row, int column) { return lineCell(shown.program().line(row), row, column); },
         this);
     lineModel_->setRed(
-        [this](int row) { return editor_.program().line(row).display.type == kCommentTypeName; });
+        [&shown](int row) { return shown.program().line(row).display.type == kCommentTypeName; });
     lineList_ = listView(lineModel_, central);
     lineList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lineList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -128,6 +130,11 @@ MacroEditorWindow::MacroEditorWindow(MacroEditor& editor, Dialogs& dialogs, QWid
     showInput();
 }
 
+// The focus moves while the child widgets are taken down; by then this window is gone.
+MacroEditorWindow::~MacroEditorWindow() {
+    disconnect(focusTracking_);
+}
+
 QWidget* MacroEditorWindow::buildReferenceBox(QWidget* parent) {
     auto* box = new QGroupBox(editor_captions::kReference, parent);
     referenceName_ = new QLineEdit(box);
@@ -154,15 +161,15 @@ QWidget* MacroEditorWindow::buildVariableTables(QWidget* parent) {
         const auto cls = static_cast<int>(c);
         variableModels_[c] = new TextTableModel(
             editor_captions::kVariableColumns, [] { return 16; },
-            [this, c](int entry, int column) {
+            [&shown = editor_, c](int entry, int column) {
                 const auto& e =
-                    editor_.program().tables()[c].entries[static_cast<std::size_t>(entry)];
+                    shown.program().tables()[c].entries[static_cast<std::size_t>(entry)];
                 return column == 0 ? e.name : e.value;
             },
             this);
         // Values can be edited, names cannot.
-        variableModels_[c]->setEditable(1, [this, cls](int entry, const Text& value) {
-            editor_.program().setInitialValue(cls * 16 + entry + 1, value);
+        variableModels_[c]->setEditable(1, [&shown = editor_, cls](int entry, const Text& value) {
+            shown.program().setInitialValue(cls * 16 + entry + 1, value);
         });
         auto* view = listView(variableModels_[c], holder);
         view->setColumnWidth(0, 80);
@@ -230,11 +237,12 @@ void MacroEditorWindow::connectShortcuts() {
         showInput();
     });
     // The shortcut buttons fill the field that had the focus last.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        const auto& fields = inputRow_->fields();
-        const auto at = std::find(fields.begin(), fields.end(), now);
-        if (at != fields.end()) focused_ = static_cast<InputField>(at - fields.begin());
-    });
+    focusTracking_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            const auto& fields = inputRow_->fields();
+            const auto at = std::find(fields.begin(), fields.end(), now);
+            if (at != fields.end()) focused_ = static_cast<InputField>(at - fields.begin());
+        });
     connect(shortcuts_, &ShortcutTab::textChosen, this, [this](const QString& text) {
         putShortcutText(editor_.input(), focused_, toText(text));
         showInput();

@@ -30,6 +30,7 @@ class MacroEditorWindow : public QMainWindow {
 
   public:
     MacroEditorWindow(MacroEditor& editor, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~MacroEditorWindow() override;
 
     QTableView* lineList() const { return lineList_; }
     LineInputRow* inputRow() const { return inputRow_; }
@@ -111,6 +112,7 @@ class MacroEditorWindow : public QMainWindow {
     QAction* menuPaste_ = nullptr;
     QAction* menuPasteAtEnd_ = nullptr;
     std::optional<InputField> focused_;
+    QMetaObject::Connection focusTracking_;
 };
 
 }  // namespace vartel

@@ -59,9 +59,9 @@ MacroTestWindow::MacroTestWindow(MacroEditor& editor, Dialogs& dialogs, const Cl
     fields->addWidget(result_, 1);
 
     traceModel_ = new TextTableModel(
-        kTraceColumns, [this] { return static_cast<int>(trace_.size()); },
-        [this](int row, int column) {
-            return traceCell(trace_[static_cast<std::size_t>(row)], column);
+        kTraceColumns, [trace = trace_] { return static_cast<int>(trace->size()); },
+        [trace = trace_](int row, int column) {
+            return traceCell((*trace)[static_cast<std::size_t>(row)], column);
         },
         this);
     traceList_ = new QTableView(this);
@@ -80,7 +80,7 @@ MacroTestWindow::MacroTestWindow(MacroEditor& editor, Dialogs& dialogs, const Cl
 }
 
 void MacroTestWindow::openTest() {
-    trace_.clear();
+    trace_->clear();
     traceModel_->refresh();
     show();
     raise();
@@ -91,7 +91,7 @@ void MacroTestWindow::runTest() {
                             toText(path_->text())};
     // A failure keeps the previous result; the trace keeps the lines run before it.
     guardCommand(dialogs_, [&] {
-        const auto result = testRun(editor_, sample, {dialogs_, clock_, fileCount_}, trace_);
+        const auto result = testRun(editor_, sample, {dialogs_, clock_, fileCount_}, *trace_);
         result_->setText(result ? toQString(*result) : QString());
     });
     traceModel_->refresh();

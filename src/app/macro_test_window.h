@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 #include "common/dialogs.h"
@@ -42,7 +43,8 @@ class MacroTestWindow : public QWidget {
     Dialogs& dialogs_;
     const Clock& clock_;
     const CheckedFileCount& fileCount_;
-    std::vector<TraceRow> trace_;
+    // Shared with the trace model, which the window's base class takes down after the members.
+    std::shared_ptr<std::vector<TraceRow>> trace_ = std::make_shared<std::vector<TraceRow>>();
     TextTableModel* traceModel_;
     QLineEdit* name_;
     QLineEdit* extension_;

@@ -22,9 +22,10 @@ MultiConditionTab::MultiConditionTab(MultiConditionTable& table, Dialogs& dialog
     : QWidget(parent), table_(table), dialogs_(dialogs) {
     using namespace editor_captions;
     model_ = new TextTableModel(
-        {kSearchString, kOutputString}, [this] { return static_cast<int>(table_.rows.size()); },
-        [this](int row, int column) {
-            const auto& pair = table_.rows[static_cast<std::size_t>(row)];
+        {kSearchString, kOutputString},
+        [&shown = table_] { return static_cast<int>(shown.rows.size()); },
+        [&shown = table_](int row, int column) {
+            const auto& pair = shown.rows[static_cast<std::size_t>(row)];
             return column == 0 ? pair.search : pair.output;
         },
         this);

@@ -32,14 +32,10 @@ bool offerToSave(const MacroEditor& editor, Dialogs& dialogs) {
     return true;
 }
 
-void clearMacro(MacroEditor& editor) {
-    editor.program().clearLines();
-    editor.program().tables() = newVariableTables();
-}
-
 void newMacro(MacroEditor& editor, Dialogs& dialogs) {
     if (!offerToSave(editor, dialogs)) return;
-    clearMacro(editor);
+    editor.program().clearLines();
+    editor.program().tables() = newVariableTables();
 }
 
 bool openMacro(MacroEditor& editor, Dialogs& dialogs) {
@@ -47,11 +43,6 @@ bool openMacro(MacroEditor& editor, Dialogs& dialogs) {
     const auto path = dialogs.openFile(editor_messages::kMacroFilter);
     if (!path) return false;
     return PLode(editor.program(), *path, dialogs);
-}
-
-void takeRecordedLines(MacroEditor& editor, const std::vector<MacroLine>& lines) {
-    editor.program().clearLines();
-    for (const auto& line : lines) editor.program().appendLine(line);
 }
 
 }  // namespace vartel

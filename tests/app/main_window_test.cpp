@@ -1,11 +1,13 @@
+#include "app/main_window.h"
+
 #include <QtTest>
 
-#include "app/main_window.h"
+#include "gui_test_registry.h"
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void opensWithItsCaptionAndSize() {
         vartel::MainWindow window;
         window.show();
@@ -15,5 +17,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+VARTEL_GUI_TEST(MainWindowTest)
 #include "main_window_test.moc"

@@ -92,15 +92,21 @@ TEST_F(ExecutionTest, NeverReplacesAFileThatAppearedMeanwhile) {
     EXPECT_FALSE(exists("g.txt"));
 }
 
-TEST_F(ExecutionTest, NamesThatWouldLeaveTheFolderAreFailedRows) {
+TEST_F(ExecutionTest, NamesThatWouldLeaveTheFolderOrTheSystemRefusesAreFailedRows) {
     std::filesystem::create_directories(path("sub"));
-    const std::vector<Text> refused = {U"", U".", U"..", U"sub/x", U"../x", Text(U"a\0b", 3)};
+    const std::vector<Text> refused = {U"",
+                                       U".",
+                                       U"..",
+                                       U"sub/x",
+                                       U"../x",
+                                       Text(U"a\0b", 3),
+                                       Text(300, U'n')};  // the last too long for the system
     preview({"f.txt"}, {});
     for (const auto& name : refused) {
         workspace.previewList().push_back({U"f.txt", name, U"5", U"", pathText("f.txt")});
     }
     execute(workspace);
-    EXPECT_EQ(dialogs.messages.back(), U"6個のエラーがあります");
+    EXPECT_EQ(dialogs.messages.back(), U"7個のエラーがあります");
     EXPECT_EQ(contentOf("f.txt"), "f.txt");
     EXPECT_TRUE(std::filesystem::is_empty(path("sub")));
     for (const auto& row : workspace.previewList()) EXPECT_TRUE(row.failed);

@@ -47,10 +47,11 @@ class Workspace : public CheckedFileCount {
 
     void ProcedureStart();
     void ProcedureEnd();
-    // Offers a new name for the conversion row at index; a changed row moves into the
-    // preview. Returns where the caller's walk goes on (the caller adds 1), or the row count
-    // after an abort. Moved rows leave the conversion list in one pass at ProcedureEnd, so a
-    // walk over n rows costs O(n); until then the caller must not reorder the list.
+    // Only between ProcedureStart and ProcedureEnd: offers a new name for the conversion row at
+    // index; a changed row moves into the preview. Returns where the caller's walk goes on (the
+    // caller adds 1), or the row count after an abort. Moved rows leave the conversion list in one
+    // pass at ProcedureEnd, so a walk over n rows costs O(n); until then the caller must not
+    // reorder the list.
     int List2Add(int index, const Text& newName);
 
     // For loops of long commands, after every item: lets the window run now and then and tells

@@ -9,8 +9,21 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/fault_injection.h"
+
 namespace vartel {
 namespace {
+
+FaultInjector* faultInjector = nullptr;
+
+// True when an installed injector makes this call fail; errno then holds its error.
+bool failsOnPurpose(FileCall call, const std::string& path, const std::string& other) {
+    if (faultInjector == nullptr) return false;
+    const int error = faultInjector->failure(call, path, other);
+    if (error == 0) return false;
+    errno = error;
+    return true;
+}
 
 FileStatus statusOf(const struct stat& info) {
     FileStatus status;
@@ -22,6 +35,7 @@ FileStatus statusOf(const struct stat& info) {
 }
 
 int renameNoReplace(const std::string& from, const std::string& to) {
+    if (faultInjector != nullptr && failsOnPurpose(FileCall::Rename, from, to)) return -1;
     return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
 }
 
@@ -79,13 +93,28 @@ bool renameThroughTemporary(const std::string& from, const std::string& to) {
 
 }  // namespace
 
+FaultInjector* installFaultInjector(FaultInjector* injector) {
+    FaultInjector* const before = faultInjector;
+    faultInjector = injector;
+    return before;
+}
+
 std::optional<FileStatus> lookUpFile(const std::string& path) {
+    if (faultInjector != nullptr && failsOnPurpose(FileCall::LookUp, path, {})) {
+        return std::nullopt;
+    }
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0) return std::nullopt;
     return statusOf(info);
 }
 
-FolderListing::FolderListing(const std::string& path) : folder_(::opendir(path.c_str())) {}
+FolderListing::FolderListing(const std::string& path) {
+    if (faultInjector != nullptr) {
+        if (failsOnPurpose(FileCall::OpenFolder, path, {})) return;
+        path_ = path;
+    }
+    folder_ = ::opendir(path.c_str());
+}
 
 FolderListing::~FolderListing() {
     if (folder_ != nullptr) ::closedir(folder_);
@@ -103,7 +132,16 @@ std::optional<FolderEntry> FolderListing::next() {
         const char* name = entry->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
         struct stat info {};
-        if (::fstatat(::dirfd(folder_), name, &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        const bool unreadable =
+            (faultInjector != nullptr && failsOnPurpose(FileCall::ReadEntry, path_, name)) ||
+            ::fstatat(::dirfd(folder_), name, &info, AT_SYMLINK_NOFOLLOW) != 0;
+        if (unreadable) {
+            // An entry removed since the folder was read is simply gone; any other failure
+            // means the listing can no longer be trusted to be whole.
+            if (errno == ENOENT) continue;
+            failed_ = true;
+            return std::nullopt;
+        }
         return FolderEntry{name, statusOf(info)};
     }
 }

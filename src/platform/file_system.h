@@ -25,7 +25,8 @@ struct FolderEntry {
 
 // The entries of one folder in the order the file system gives them, without "." and "..".
 // Entries are looked up relative to the open folder, so a long walk does not resolve the whole
-// path again for every file. An entry that vanishes before it is looked up is passed over.
+// path again for every file. An entry that vanishes before it is looked up is passed over; one
+// that cannot be looked up for any other reason ends the listing as failed.
 class FolderListing {
   public:
     explicit FolderListing(const std::string& path);
@@ -41,6 +42,7 @@ class FolderListing {
   private:
     DIR* folder_ = nullptr;
     bool failed_ = false;
+    std::string path_;  // kept only while faults are injected
 };
 
 // Renames within the file system and never replaces an existing entry. A rename that only

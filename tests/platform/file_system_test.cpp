@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "../support/injected_faults.h"
 #include "../support/temporary_folder.h"
 
 namespace vartel {
@@ -37,6 +38,52 @@ TEST_F(FileSystemTest, RenameNeverReplaces) {
     EXPECT_EQ(contentOf("\xFF\xFE"), "a");
     EXPECT_TRUE(renameWithoutReplacing(folder.file("\xFF\xFE"), folder.file("A")));
     EXPECT_EQ(contentOf("A"), "a");
+}
+
+// A case-only rename where case is ignored goes through a temporary name. Spelling the same
+// entry with "./" takes that way on any file system; whichever step fails, the file ends
+// under its own name and nothing is left behind.
+TEST_F(FileSystemTest, ARenameThroughATemporaryNameThatFailsPutsTheFileBack) {
+    make("a", "a");
+    const std::string same = folder.path().string() + "/./a";
+    for (const int nth : {0, 2, 3}) {
+        SCOPED_TRACE(nth);
+        InjectedFaults faults(nth == 0 ? std::vector<Fault>{}
+                                       : std::vector<Fault>{{FileCall::Rename, EIO, nth}});
+        EXPECT_EQ(renameWithoutReplacing(folder.file("a"), same), nth == 0);
+        EXPECT_EQ(faults.calls(FileCall::Rename), nth == 0 ? 3 : nth == 2 ? 2 : 4);
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        EXPECT_EQ(names, std::vector<std::string>{"a"});
+        EXPECT_EQ(contentOf("a"), "a");
+    }
+}
+
+TEST_F(FileSystemTest, AListingTellsAFailedEntryFromOneThatVanished) {
+    make("a", "a");
+    make("b", "b");
+    {
+        InjectedFaults faults({{FileCall::ReadEntry, ENOENT, 0, "", "a"}});
+        FolderListing listing(folder.path().string());
+        std::vector<std::string> names;
+        while (const auto entry = listing.next()) names.push_back(entry->name);
+        EXPECT_EQ(names, std::vector<std::string>{"b"});
+        EXPECT_FALSE(listing.failed());
+    }
+    for (const int error : {EIO, EACCES}) {
+        InjectedFaults faults({{FileCall::ReadEntry, error}});
+        FolderListing listing(folder.path().string());
+        EXPECT_FALSE(listing.next());
+        EXPECT_TRUE(listing.failed());
+    }
+    InjectedFaults faults({{FileCall::OpenFolder, EACCES}, {FileCall::LookUp, EACCES}});
+    FolderListing listing(folder.path().string());
+    EXPECT_FALSE(listing.isOpen());
+    EXPECT_FALSE(listing.next());
+    EXPECT_FALSE(listing.failed());
+    EXPECT_FALSE(lookUpFile(folder.file("a")));
 }
 
 }  // namespace

@@ -1,0 +1,316 @@
+// Random batches of renames on a real folder, executed, undone and returned in random orders,
+// with and without a failing disk: no file is ever lost, doubled or overwritten, and every
+// rename on disk is one the history shows.
+#include <dirent.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <random>
+
+#include "../support/injected_faults.h"
+#include "../support/workspace_fixture.h"
+#include "common/integer_text.h"
+#include "common/name_parts.h"
+#include "operations/list_walk.h"
+#include "workspace/execution.h"
+
+namespace vartel {
+namespace {
+
+using Disk = std::map<std::string, std::string>;  // name -> content
+
+struct Seed {
+    unsigned seed;
+    double faultChance;  // of each rename request failing
+};
+
+class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterface<Seed> {
+  protected:
+    NothingLostTest() : random(GetParam().seed) {}
+
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
+    bool chance(double p) { return std::bernoulli_distribution(p)(random); }
+    template <typename T>
+    const T& pick(const std::vector<T>& items) {
+        return items[static_cast<std::size_t>(below(static_cast<int>(items.size())))];
+    }
+
+    // Full-width letters, bytes that are not UTF-8, letter cases, extensions, and now and then a
+    // name near or past the system's limit of 255 bytes.
+    std::string randomName() {
+        static const std::vector<std::string> pieces = {
+            "a", "B", "report", "Photo", "data_01", "ファイル", "ＡＢＣ", "ａｂｃ", "写真",
+            "１２３", "\x82\xA0", "\xFF", "\xE9t\xE9", "x y", "-", "Ä"};
+        static const std::vector<std::string> extensions = {".txt", ".TXT", ".jpg", "", ".tar.gz",
+                                                            ".ＴＸＴ"};
+        std::string name;
+        for (int n = 1 + below(3); n > 0; --n) name += pick(pieces);
+        name += pick(extensions);
+        if (chance(0.08)) {
+            static const std::vector<std::size_t> lengths = {254, 255, 256, 300};
+            const std::size_t length = pick(lengths);
+            if (name.size() < length) name.insert(0, length - name.size(), 'L');
+        }
+        return name;
+    }
+
+    // The same name with some ASCII and full-width letters in the other case.
+    std::string caseVariant(const std::string& name) {
+        Text text = textFromBytes(name);
+        for (char32_t& c : text) {
+            if (!chance(0.5)) continue;
+            if ((c >= U'a' && c <= U'z') || (c >= U'ａ' && c <= U'ｚ')) c -= 0x20;
+            else if ((c >= U'A' && c <= U'Z') || (c >= U'Ａ' && c <= U'Ｚ')) c += 0x20;
+        }
+        return bytesFromText(text);
+    }
+
+    Disk disk() const {
+        Disk files;
+        DIR* listing = ::opendir(folder.path().c_str());
+        while (const dirent* entry = ::readdir(listing)) {
+            const std::string name = entry->d_name;
+            if (name != "." && name != "..") files[name] = contentOf(name);
+        }
+        ::closedir(listing);
+        return files;
+    }
+
+    std::string nameOf(const Text& path) const { return bytesFromText(nameOfPath(path)); }
+
+    // What must hold between any two commands: every file stands in exactly one row of the
+    // conversion list or the preview, under its own name, and every content exists once.
+    void expectEveryFileOnce() {
+        const Disk files = disk();
+        std::vector<std::string> rows;
+        for (const auto& row : workspace.conversionList()) {
+            EXPECT_EQ(row.name, nameOfPath(row.fullPath));
+            EXPECT_EQ(row.extension, extensionOf(row.name));
+            rows.push_back(nameOf(row.fullPath));
+        }
+        for (const auto& row : workspace.previewList()) {
+            EXPECT_EQ(row.oldName, nameOfPath(row.fullPathBefore));
+            EXPECT_NE(row.oldName, row.newName);
+            rows.push_back(nameOf(row.fullPathBefore));
+        }
+        std::sort(rows.begin(), rows.end());
+        std::vector<std::string> names;
+        std::vector<std::string> contents;
+        for (const auto& [name, content] : files) {
+            names.push_back(name);
+            contents.push_back(content);
+        }
+        EXPECT_EQ(rows, names);
+        std::sort(contents.begin(), contents.end());
+        EXPECT_EQ(contents, originalContents);
+    }
+
+    // Applies one rename the program reports as done to the expected disk; it must have been
+    // possible without replacing anything.
+    void applyRename(Disk& expected, const std::string& from, const std::string& to) {
+        ASSERT_TRUE(expected.count(from)) << from;
+        ASSERT_FALSE(expected.count(to)) << to;
+        expected[to] = std::move(expected[from]);
+        expected.erase(from);
+    }
+
+    void expectSummary(int errors) {
+        ASSERT_FALSE(dialogs.messages.empty());
+        EXPECT_EQ(dialogs.messages.back(),
+                  errors == 0 ? Text(U"正常終了") : formatInteger(errors) + U"個のエラーがあります");
+    }
+
+    // Which rows of the list before are gone from the list after, which keeps the others in
+    // order.
+    template <typename Row, typename Same>
+    std::vector<char> goneRows(const std::vector<Row>& before, const std::vector<Row>& after,
+                               Same same) {
+        std::vector<char> gone(before.size(), 1);
+        std::size_t next = 0;
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            if (next < after.size() && same(before[i], after[next])) {
+                gone[i] = 0;
+                ++next;
+            }
+        }
+        EXPECT_EQ(next, after.size()) << "a row came from nowhere";
+        return gone;
+    }
+
+    void makePreview() {
+        for (auto& row : workspace.conversionList()) row.checked = chance(0.8);
+        // New names by path, chosen before the walk so that swaps and cycles can be built.
+        std::map<Text, Text> newNames;
+        std::vector<const FileEntry*> rows;
+        for (const auto& row : workspace.conversionList()) rows.push_back(&row);
+        std::shuffle(rows.begin(), rows.end(), random);
+        for (std::size_t i = 0; i < rows.size();) {
+            const FileEntry& row = *rows[i];
+            const int kind = below(10);
+            if (kind <= 1 && i + 2 < rows.size()) {  // a swap or a three-way cycle
+                const std::size_t n = kind == 0 ? 2 : 3;
+                for (std::size_t k = 0; k < n; ++k) {
+                    newNames[rows[i + k]->fullPath] = rows[i + (k + 1) % n]->name;
+                }
+                i += n;
+                continue;
+            }
+            if (kind == 2) newNames[row.fullPath] = textFromBytes(randomName());
+            if (kind == 3) newNames[row.fullPath] = textFromBytes(caseVariant(nameOf(row.fullPath)));
+            if (kind == 4) newNames[row.fullPath] = pick(rows)->name;  // a clash
+            if (kind == 5) newNames[row.fullPath] = row.name + U"_" + pick(rows)->name;
+            if (kind == 6 && chance(0.2)) {
+                newNames[row.fullPath] = pick(std::vector<Text>{U"", U"..", U"a/b"});
+            }
+            ++i;  // 7 to 9 keep their names
+        }
+        BusyScope busy(workspace);
+        walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {
+            const auto found = newNames.find(row.fullPath);
+            if (found == newNames.end()) return chance(0.5) ? std::optional<Text>() : row.name;
+            return found->second;
+        });
+    }
+
+    void maybeAbortSoon(std::size_t rows) {
+        pump.calls = 0;
+        pump.abortAt = chance(0.15) ? 1 + below(static_cast<int>(rows) + 1) : -1;
+    }
+
+    void executeAndCheck() {
+        for (auto& row : workspace.previewList()) {
+            row.checked = chance(0.9);
+            row.failed = false;
+        }
+        const PreviewList before = workspace.previewList();
+        Disk expected = disk();
+        const std::size_t historyBefore = workspace.historyList().size();
+        const std::size_t rowsBefore = workspace.conversionList().size();
+        maybeAbortSoon(before.size());
+        execute(workspace);
+        pump.abortAt = -1;
+        if (before.empty()) return;
+
+        const auto& after = workspace.previewList();
+        const auto gone = goneRows(before, after, [](const PreviewEntry& x, const PreviewEntry& y) {
+            return x.oldName == y.oldName && x.newName == y.newName &&
+                   x.fullPathBefore == y.fullPathBefore && x.checked == y.checked;
+        });
+        std::vector<HistoryEntry> done;
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            if (!gone[i]) continue;
+            EXPECT_TRUE(before[i].checked);
+            done.push_back({before[i].oldName, before[i].newName,
+                            joinPath(folderOfPath(before[i].fullPathBefore), before[i].newName)});
+        }
+        // The new history rows and list rows are the done ones, in the preview's order.
+        const auto& history = workspace.historyList();
+        ASSERT_EQ(history.size(), historyBefore + done.size());
+        ASSERT_EQ(workspace.conversionList().size(), rowsBefore + done.size());
+        for (std::size_t k = 0; k < done.size(); ++k) {
+            const HistoryEntry& entry = history[historyBefore + k];
+            EXPECT_EQ(entry.oldName, done[k].oldName);
+            EXPECT_EQ(entry.newName, done[k].newName);
+            EXPECT_EQ(entry.pathAfter, done[k].pathAfter);
+            EXPECT_TRUE(entry.checked && !entry.failed);
+            EXPECT_EQ(workspace.conversionList()[rowsBefore + k].fullPath, done[k].pathAfter);
+            EXPECT_TRUE(workspace.conversionList()[rowsBefore + k].checked);
+        }
+        int errors = 0;
+        for (const auto& row : after) errors += row.failed ? 1 : 0;
+        for (const auto& row : after) EXPECT_TRUE(!row.failed || row.checked);
+        expectSummary(errors);
+        // The loop renamed from the bottom up; nothing else moved.
+        for (auto k = done.size(); k-- > 0;) {
+            applyRename(expected, bytesFromText(done[k].oldName), nameOf(done[k].pathAfter));
+        }
+        EXPECT_EQ(disk(), expected);
+    }
+
+    void undoAndCheck(double checkedChance) {
+        for (auto& row : workspace.historyList()) {
+            row.checked = chance(checkedChance);
+            row.failed = false;
+        }
+        const HistoryList before = workspace.historyList();
+        Disk expected = disk();
+        maybeAbortSoon(before.size());
+        undo(workspace);
+        pump.abortAt = -1;
+        if (before.empty()) return;
+
+        const auto& after = workspace.historyList();
+        const auto gone = goneRows(before, after, [](const HistoryEntry& x, const HistoryEntry& y) {
+            return x.oldName == y.oldName && x.newName == y.newName &&
+                   x.pathAfter == y.pathAfter && x.checked == y.checked;
+        });
+        int errors = 0;
+        for (const auto& row : after) errors += row.failed ? 1 : 0;
+        for (const auto& row : after) EXPECT_TRUE(!row.failed || row.checked);
+        expectSummary(errors);
+        for (auto i = before.size(); i-- > 0;) {
+            if (!gone[i]) continue;
+            EXPECT_TRUE(before[i].checked);
+            applyRename(expected, nameOf(before[i].pathAfter), bytesFromText(before[i].oldName));
+        }
+        EXPECT_EQ(disk(), expected);
+    }
+
+    void returnSome(double checkedChance) {
+        for (auto& row : workspace.previewList()) row.checked = chance(checkedChance);
+        const Disk expected = disk();
+        returnToConversionList(workspace);
+        EXPECT_EQ(disk(), expected);
+    }
+
+    std::mt19937 random;
+    std::vector<std::string> originalContents;
+};
+
+TEST_P(NothingLostTest, EveryFileStaysExactlyOnceAndEveryRenameIsAccountedFor) {
+    const int files = 40;
+    for (int k = 0; k < files; ++k) {
+        std::string name;
+        do {
+            name = randomName();
+        } while (name.size() > 255 || exists(name));
+        originalContents.push_back("content " + std::to_string(k));
+        makeFile(name, originalContents.back());
+    }
+    std::sort(originalContents.begin(), originalContents.end());
+    workspace.addPaths({textFromBytes(folder.path().string())});
+    ASSERT_EQ(workspace.conversionList().size(), static_cast<std::size_t>(files));
+    expectEveryFileOnce();
+
+    RandomRenameFaults faults(GetParam().seed, GetParam().faultChance);
+    for (int round = 0; round < 30 && !HasFatalFailure(); ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const int action = below(10);
+        if (action < 3) {
+            makePreview();
+        } else if (action < 6) {
+            executeAndCheck();
+        } else if (action < 8) {
+            // Undo goes by the paths the history holds; a file whose row waits in the preview
+            // would come back without its row, so the preview goes back first, as a careful
+            // user would do.
+            returnSome(1.0);
+            undoAndCheck(0.7);
+        } else {
+            returnSome(0.5);
+        }
+        expectEveryFileOnce();
+    }
+    // In the end everything is returned and the whole history undone, as far as it goes.
+    returnSome(1.0);
+    for (int pass = 0; pass < 3 && !workspace.historyList().empty(); ++pass) undoAndCheck(1.0);
+    expectEveryFileOnce();
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, NothingLostTest,
+                         ::testing::Values(Seed{1, 0}, Seed{2, 0}, Seed{3, 0}, Seed{4, 0.1},
+                                           Seed{5, 0.1}, Seed{6, 0.3}, Seed{7, 0}, Seed{8, 0.1}));
+
+}  // namespace
+}  // namespace vartel

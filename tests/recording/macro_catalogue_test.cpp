@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "../support/injected_faults.h"
 #include "../support/scripted_dialogs.h"
 #include "../support/temporary_folder.h"
 
@@ -47,6 +48,19 @@ TEST(MacroCatalogueTest, AMissingFolderIsAnEmptyCatalogueWithoutMessage) {
     const auto catalogue = buildMacroCatalogue("/nonexistent/vartel/Data", dialogs);
     EXPECT_TRUE(catalogue.paths.empty());
     EXPECT_TRUE(dialogs.errors.empty());
+}
+
+TEST(MacroCatalogueTest, AListingThatBreaksOffKeepsTheMacrosFoundBefore) {
+    TemporaryFolder folder;
+    for (const char* name : {"a.vmc", "b.vmc", "c.vmc"}) {
+        std::ofstream(folder.file(name)) << "[Main]\r\nCaption=" << name << "\r\n";
+    }
+    ScriptedDialogs dialogs;
+    InjectedFaults faults({{FileCall::ReadEntry, EIO, 2}});
+    const auto catalogue = buildMacroCatalogue(folder.path().string(), dialogs);
+    EXPECT_EQ(dialogs.errors, (std::vector<Text>{U"ファイルの取得に失敗しました。"}));
+    ASSERT_EQ(catalogue.paths.size(), 1u);
+    EXPECT_EQ(catalogue.titles.size(), 1u);
 }
 
 }  // namespace

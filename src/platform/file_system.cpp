@@ -91,6 +91,10 @@ bool renameThroughTemporary(const std::string& from, const std::string& to) {
     return false;
 }
 
+// The system would read such a path only up to the NUL, which names another entry: a folder
+// walk would then list an ancestor again and again.
+bool holdsNul(const std::string& path) { return path.find('\0') != std::string::npos; }
+
 }  // namespace
 
 FaultInjector* installFaultInjector(FaultInjector* injector) {
@@ -104,11 +108,12 @@ std::optional<FileStatus> lookUpFile(const std::string& path) {
         return std::nullopt;
     }
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) return std::nullopt;
+    if (holdsNul(path) || ::lstat(path.c_str(), &info) != 0) return std::nullopt;
     return statusOf(info);
 }
 
 FolderListing::FolderListing(const std::string& path) {
+    if (holdsNul(path)) return;
     if (faultInjector != nullptr) {
         if (failsOnPurpose(FileCall::OpenFolder, path, {})) return;
         path_ = path;
@@ -147,7 +152,7 @@ std::optional<FolderEntry> FolderListing::next() {
 }
 
 bool renameWithoutReplacing(const std::string& from, const std::string& to) {
-    if (from.find('\0') != std::string::npos || to.find('\0') != std::string::npos) return false;
+    if (holdsNul(from) || holdsNul(to)) return false;
     if (renameOnce(from, to)) return true;
     if (errno == EEXIST && from != to && sameEntry(from, to)) {
         return renameThroughTemporary(from, to);

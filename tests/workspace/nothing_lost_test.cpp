@@ -236,6 +236,7 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
             row.failed = false;
         }
         const HistoryList before = workspace.historyList();
+        ConversionList rows = workspace.conversionList();
         Disk expected = disk();
         maybeAbortSoon(before.size());
         undo(workspace);
@@ -255,15 +256,52 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
             if (!gone[i]) continue;
             EXPECT_TRUE(before[i].checked);
             applyRename(expected, nameOf(before[i].pathAfter), bytesFromText(before[i].oldName));
+            // The first row, from the top, of the renamed path follows the file.
+            const auto row = std::find_if(rows.begin(), rows.end(), [&](const FileEntry& r) {
+                return r.fullPath == before[i].pathAfter;
+            });
+            if (row != rows.end()) {
+                row->fullPath = joinPath(folderOfPath(row->fullPath), before[i].oldName);
+                row->name = before[i].oldName;
+                row->extension = extensionOf(row->name);
+            }
         }
         EXPECT_EQ(disk(), expected);
+        ASSERT_EQ(workspace.conversionList().size(), rows.size());
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            EXPECT_EQ(workspace.conversionList()[k].fullPath, rows[k].fullPath);
+            EXPECT_EQ(workspace.conversionList()[k].name, rows[k].name);
+            EXPECT_EQ(workspace.conversionList()[k].checked, rows[k].checked);
+        }
     }
 
     void returnSome(double checkedChance) {
         for (auto& row : workspace.previewList()) row.checked = chance(checkedChance);
         const Disk expected = disk();
+        ConversionList rows = workspace.conversionList();
+        std::vector<Text> staying;
+        for (const auto& row : workspace.previewList()) {
+            if (row.checked) {
+                rows.push_back({row.oldName, extensionOf(row.oldName), row.size, row.modified,
+                                row.fullPathBefore});
+            } else {
+                staying.push_back(row.fullPathBefore);
+            }
+        }
         returnToConversionList(workspace);
         EXPECT_EQ(disk(), expected);
+        ASSERT_EQ(workspace.conversionList().size(), rows.size());
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            const FileEntry& row = workspace.conversionList()[k];
+            EXPECT_EQ(row.fullPath, rows[k].fullPath);
+            EXPECT_EQ(row.name, rows[k].name);
+            EXPECT_EQ(row.size, rows[k].size);
+            EXPECT_EQ(row.modified, rows[k].modified);
+            EXPECT_EQ(row.checked, rows[k].checked);
+        }
+        std::vector<Text> left;
+        for (const auto& row : workspace.previewList()) left.push_back(row.fullPathBefore);
+        EXPECT_EQ(left, staying);
     }
 
     std::mt19937 random;

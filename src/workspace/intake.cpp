@@ -54,19 +54,19 @@ void Workspace::DragFileAdd() {
     state_.adding = true;
     state_.walkCounter = 0;
     throttle_.restart();
-    try {
-        for (;;) {
+    for (;;) {
+        try {
             walkPendingPaths();
-            if (lateDrops_.empty()) break;
-            // Paths dropped while this walk ran, even after an abort, start a walk of their own.
-            pending_.assign(lateDrops_.begin(), lateDrops_.end());
-            lateDrops_.clear();
-            state_.busy = true;
+        } catch (const std::exception&) {  // a listing that broke off, or no memory for a row
+            pending_.clear();
+            dialogs_.error(kGettingFilesFailed);
         }
-    } catch (const std::exception&) {  // a listing that broke off, or no memory for a row
-        pending_.clear();
+        if (lateDrops_.empty()) break;
+        // Paths dropped while this walk ran start a walk of their own, even after an abort or a
+        // failure: the user dropped them after the walk began, and they must not be lost.
+        pending_.assign(lateDrops_.begin(), lateDrops_.end());
         lateDrops_.clear();
-        dialogs_.error(kGettingFilesFailed);
+        state_.busy = true;
     }
 }
 

@@ -7,6 +7,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "../support/injected_faults.h"
 #include "../support/workspace_fixture.h"
 #include "workspace/messages.h"
 
@@ -115,17 +116,26 @@ class DroppingPump : public Pump {
 
 TEST_F(IntakeTest, PathsDroppedDuringAWalkAreWalkedAfterIt) {
     for (const char* name : {"D/one", "D/two", "D/three", "late.txt"}) makeFile(name);
-    for (const bool abort : {false, true}) {
+    enum class End { Normal, Abort, Failure };
+    for (const End end : {End::Normal, End::Abort, End::Failure}) {
         DroppingPump dropping;
         Workspace walking(dialogs, dropping, std::chrono::milliseconds(0));
         dropping.workspace = &walking;
         dropping.path = pathText("late.txt");
-        dropping.abort = abort;
-        walking.drop({pathText("D")});
+        dropping.abort = end == End::Abort;
+        dialogs.errors.clear();
+        {
+            // The drop comes after the second entry; the third cannot be read.
+            InjectedFaults faults(end == End::Failure
+                                      ? std::vector<Fault>{{FileCall::ReadEntry, EIO, 3}}
+                                      : std::vector<Fault>{});
+            walking.drop({pathText("D")});
+        }
         const auto& rows = walking.conversionList();
         ASSERT_FALSE(rows.empty());
         EXPECT_EQ(rows.back().name, U"late.txt");
-        EXPECT_EQ(rows.size(), abort ? 3u : 4u);
+        EXPECT_EQ(rows.size(), end == End::Normal ? 4u : 3u);
+        EXPECT_EQ(dialogs.errors.size(), end == End::Failure ? 1u : 0u);
         EXPECT_FALSE(walking.busy());
     }
 }

@@ -1,11 +1,47 @@
 #include <QApplication>
+#include <QFontDatabase>
 
 #include "app/main_window.h"
+#include "app/qt_dialogs.h"
+#include "app/qt_pump.h"
+#include "editor/macro_editor.h"
+#include "platform/clock.h"
+#include "workspace/workspace.h"
+
+namespace {
+
+// The Japanese UI font the windows were drawn for, or the nearest one this desktop has.
+QFont applicationFont() {
+    const QStringList families = QFontDatabase::families();
+    for (const char* name : {"ＭＳ Ｐゴシック", "IPAPGothic", "Noto Sans CJK JP"}) {
+        const QString family = QString::fromUtf8(name);
+        if (families.contains(family)) return QFont(family, 9);
+    }
+    QFont font = QApplication::font();
+    font.setPointSize(9);
+    return font;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vartel"));
-    vartel::MainWindow window;
+    QApplication::setFont(applicationFont());
+
+    vartel::QtDialogs dialogs;
+    vartel::QtPump pump;
+    vartel::SystemClock clock;
+    vartel::Workspace workspace(dialogs, pump);
+    vartel::MacroEditor editor;
+    vartel::MainWindow window(workspace, editor, pump, clock);
+    dialogs.setParent(&window);
+    // The macro editor, its test window and the line-modify dialog are created here, after the
+    // main window, and handed to it with setMacroEditorWindow.
+
+    // Paths on the command line are added as if dropped on the window.
+    const QStringList paths = QApplication::arguments().mid(1);
     window.show();
+    if (!paths.isEmpty()) window.addPaths(paths);
     return QApplication::exec();
 }

@@ -1,12 +1,549 @@
 #include "app/main_window.h"
 
-namespace vartel {
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QUrl>
+#include <QVBoxLayout>
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("Vartel"));
+#include "app/messages.h"
+#include "app/qt_text.h"
+#include "common/error.h"
+#include "macro/macro_file.h"
+#include "recording/macro_run.h"
+#include "workspace/execution.h"
+#include "workspace/list_editing.h"
+#include "workspace/list_files.h"
+#include "workspace/row_flags.h"
+#include "workspace/single_rename.h"
+
+namespace vartel {
+namespace {
+
+// Sizes of the regions at the design size of the window.
+constexpr int kLeftColumnWidth = 217;
+constexpr int kEditTabsWidth = 225;
+constexpr int kStatusPanelWidth = 128;
+
+QAction* separator(QObject* parent) {
+    auto* line = new QAction(parent);
+    line->setSeparator(true);
+    return line;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Workspace& workspace, MacroEditor& editor, QtPump& pump, const Clock& clock,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      workspace_(workspace),
+      editor_(editor),
+      clock_(clock),
+      shell_(workspace.dialogs()) {
+    setWindowTitle(ui::kApplicationTitle);
     resize(792, 603);
     move(180, 33);
     setMinimumSize(731, 509);
+    setAcceptDrops(true);
+    buildRegions();
+    buildMenus();
+    buildContextMenus();
+    connectCommands();
+    renameDialog_ = new RenameDialog(this);
+    pump.setBeforeEvents([this] { showBusy(); });
+
+    catalogue_ = buildMacroCatalogue(dataFolder(), workspace_.dialogs());
+    for (const Text& title : catalogue_.titles) macroTab_->chooser->addItem(toQString(title));
+    macroTab_->chooser->setCurrentIndex(-1);
+    refreshLists();
+}
+
+void MainWindow::buildRegions() {
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(3, 3, 3, 3);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(3);
+
+    folderPanes_ = new FolderPanes(central);
+    folderPanes_->setFixedWidth(kLeftColumnWidth);
+    grid->addWidget(folderPanes_, 0, 0, 2, 1);
+
+    folderToggle_ = new QPushButton(ui::kHideLeft, central);
+    folderToggle_->setFixedSize(12, 20);
+    grid->addWidget(folderToggle_, 0, 1, 2, 1, Qt::AlignTop);
+
+    auto* centre = new QWidget(central);
+    auto* centreLayout = new QVBoxLayout(centre);
+    centreLayout->setContentsMargins(0, 0, 0, 0);
+    centreLayout->setSpacing(2);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(2);
+    buttons->addWidget(new QLabel(ui::kConversionListCaption, centre));
+    const std::pair<QString, QString> captions[] = {{ui::kLoad, ui::kLoadListHint},
+                                                    {ui::kSave, ui::kSaveListHint},
+                                                    {ui::kSelectAll, ui::kSelectAllHint},
+                                                    {ui::kMoveUp, ui::kMoveUpHint},
+                                                    {ui::kMoveDown, ui::kMoveDownHint}};
+    for (const auto& [caption, hint] : captions) {
+        auto* listButton = button(caption, hint, centre);
+        listButton->setFixedHeight(20);
+        listButton->setMaximumWidth(caption.size() == 1 ? 26 : 42);
+        buttons->addWidget(listButton);
+        listButtons_ << listButton;
+    }
+    buttons->addStretch(1);
+    centreLayout->addLayout(buttons);
+    conversionView_ = new ConversionListView(centre);
+    conversionModel_ = new RowTableModel<FileEntry>(
+        workspace_.conversionList(),
+        {QStringLiteral("ファイル名"), QStringLiteral("拡張子"), QStringLiteral("サイズ"), QStringLiteral("更新日時"),
+         QStringLiteral("フルパス")},
+        {&FileEntry::name, &FileEntry::extension, &FileEntry::size, &FileEntry::modified, &FileEntry::fullPath},
+        this);
+    conversionView_->setRowModel(conversionModel_, {128, 70, 70, 120, 200});
+    centreLayout->addWidget(conversionView_, 1);
+    grid->addWidget(centre, 0, 2);
+
+    editToggle_ = new QPushButton(ui::kShowRight, central);
+    editToggle_->setFixedSize(16, 20);
+    grid->addWidget(editToggle_, 0, 3, Qt::AlignTop);
+
+    editTabs_ = new QTabWidget(central);
+    editTabs_->setFixedWidth(kEditTabsWidth);
+    editTabs_->setUsesScrollButtons(true);
+    addTab_ = new AddTab;
+    deleteTab_ = new DeleteTab;
+    replaceTab_ = new ReplaceTab;
+    numberTab_ = new NumberTab;
+    extensionTab_ = new ExtensionTab;
+    macroTab_ = new MacroTab;
+    searchTab_ = new SearchTab;
+    editTabs_->addTab(addTab_, ui::kAddTab);
+    editTabs_->addTab(deleteTab_, ui::kDeleteTab);
+    editTabs_->addTab(replaceTab_, ui::kReplaceTab);
+    editTabs_->addTab(numberTab_, ui::kNumberTab);
+    editTabs_->addTab(extensionTab_, ui::kExtensionTab);
+    editTabs_->addTab(macroTab_, ui::kMacroTab);
+    editTabs_->addTab(searchTab_, ui::kSearchTab);
+    grid->addWidget(editTabs_, 0, 4);
+
+    resultTabs_ = new QTabWidget(central);
+    previewPanel_ = new ResultListPanel(ui::kReturnToList, ui::kExecute);
+    previewPanel_->list->setRowModel(
+        new RowTableModel<PreviewEntry>(workspace_.previewList(),
+                                        {QStringLiteral("変換前"), QStringLiteral("変換後"), QStringLiteral("サイズ"),
+                                         QStringLiteral("更新日時"), QStringLiteral("変更前のフルパス")},
+                                        {&PreviewEntry::oldName, &PreviewEntry::newName, &PreviewEntry::size,
+                                         &PreviewEntry::modified, &PreviewEntry::fullPathBefore},
+                                        this),
+        {128, 128, 80, 100});
+    macroPanel_ = new MacroResultPanel;
+    historyPanel_ = new ResultListPanel(ui::kClear, ui::kUndo);
+    historyPanel_->list->setRowModel(
+        new RowTableModel<HistoryEntry>(
+            workspace_.historyList(), {QStringLiteral("変換前"), QStringLiteral("変換後"), QStringLiteral("変換後のパス")},
+            {&HistoryEntry::oldName, &HistoryEntry::newName, &HistoryEntry::pathAfter}, this),
+        {128, 128});
+    resultTabs_->addTab(previewPanel_, ui::kPreviewTab);
+    resultTabs_->addTab(macroPanel_, ui::kMacroTab);
+    resultTabs_->addTab(historyPanel_, ui::kHistoryTab);
+    grid->addWidget(resultTabs_, 1, 2, 1, 3);
+
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(0, 3);
+    grid->setRowStretch(1, 2);
+    setCentralWidget(central);
+
+    for (auto*& panel : status_) {
+        panel = new QLabel(this);
+        panel->setMinimumWidth(kStatusPanelWidth);
+        statusBar()->addWidget(panel);
+    }
+
+    addingBox_ = new AddingBox(central);
+    progressBox_ = new ProgressBox(central);
+    recordingBox_ = new RecordingBox(central);
+}
+
+QAction* MainWindow::action(QMenu* menu, const QString& caption, const std::function<void()>& command,
+                            const QKeySequence& shortcut) {
+    QAction* entry = menu->addAction(caption);
+    if (!shortcut.isEmpty()) entry->setShortcut(shortcut);
+    connect(entry, &QAction::triggered, this, [command] { command(); });
+    return entry;
+}
+
+void MainWindow::buildMenus() {
+    const auto onList = [this](void (*command)(Workspace&)) {
+        return [this, command] { run([this, command] { command(workspace_); }); };
+    };
+
+    fileMenu_ = menuBar()->addMenu(ui::kFileMenu);
+    QMenu* listMenu = fileMenu_->addMenu(ui::kListMenu);
+    action(listMenu, ui::kNew, onList(newList));
+    action(listMenu, ui::kLoadList, onList(loadList));
+    action(listMenu, ui::kSave, onList(saveList));
+    action(fileMenu_, ui::kClose, [this] { close(); });
+
+    QMenu* edit = menuBar()->addMenu(ui::kEditMenu);
+    action(edit, ui::kInvertSelection, onList(invertSelection), QKeySequence(Qt::CTRL | Qt::Key_I));
+    action(edit, ui::kSelectAll, onList(selectAll), QKeySequence(Qt::CTRL | Qt::Key_A));
+    edit->addSeparator();
+    action(edit, ui::kCheck, onList(checkSelected), QKeySequence(Qt::CTRL | Qt::Key_C));
+    action(edit, ui::kUncheck, onList(uncheckSelected), QKeySequence(Qt::CTRL | Qt::Key_D));
+    action(edit, ui::kInvertCheck, onList(invertCheck), QKeySequence(Qt::CTRL | Qt::Key_E));
+    edit->addSeparator();
+    action(edit, ui::kExclude, onList(exclude));
+    action(edit, ui::kCut, onList(cut));
+    action(edit, ui::kPaste, onList(paste));
+    action(edit, ui::kRename, [this] { renameSelected(); });
+
+    QMenu* view = menuBar()->addMenu(ui::kViewMenu);
+    action(view, ui::kFolderTree, [this] { toggleFolderTree(); });
+    action(view, ui::kEditTabs, [this] { toggleEditTabs(); });
+    action(view, ui::kEditMacro, [this] { showMacroEditor(); });
+
+    macroMenu_ = menuBar()->addMenu(ui::kMacroMenu);
+    macroMenu_->addAction(ui::kRecordWithThisFile);
+    macroMenu_->addAction(ui::kStopRecording)->setEnabled(false);
+    action(macroMenu_, ui::kEdit, [this] { showMacroEditor(); });
+    action(macroMenu_, ui::kSave, [this] { saveMacro(); });
+    action(macroMenu_, ui::kLoad, [this] { loadMacro(); });
+    action(macroMenu_, ui::kRun, [this] { runMacro(); });
+
+    QMenu* help = menuBar()->addMenu(ui::kHelpMenu);
+    action(help, ui::kHowToUse, [this] { howToUse(); });
+}
+
+void MainWindow::buildContextMenus() {
+    const auto entry = [this](QWidget* list, const QString& caption, const std::function<void()>& command) {
+        auto* item = new QAction(caption, list);
+        connect(item, &QAction::triggered, this, [command] { command(); });
+        list->addAction(item);
+    };
+    const auto onList = [this](void (*command)(Workspace&)) {
+        return [this, command] { run([this, command] { command(workspace_); }); };
+    };
+    entry(conversionView_, ui::kOpen, [this] { openSelected(); });
+    entry(conversionView_, ui::kOpenFolder, [this] { openFolderOfSelected(); });
+    entry(conversionView_, ui::kRename, [this] { renameSelected(); });
+    entry(conversionView_, ui::kCheck, onList(checkSelected));
+    entry(conversionView_, ui::kUncheck, onList(uncheckSelected));
+    conversionView_->addAction(new QAction(ui::kRecordWithThisFile, conversionView_));
+    conversionView_->addAction(separator(conversionView_));
+    entry(conversionView_, ui::kCut, onList(cut));
+    entry(conversionView_, ui::kPaste, onList(paste));
+    entry(conversionView_, ui::kExclude, onList(exclude));
+    conversionView_->addAction(separator(conversionView_));
+    entry(conversionView_, ui::kProperties, [this] { propertiesOfSelected(); });
+}
+
+void MainWindow::connectCommands() {
+    const auto on = [this](QAbstractButton* source, const std::function<void()>& command) {
+        connect(source, &QAbstractButton::clicked, this, [command] { command(); });
+    };
+    const auto onAction = [this](QAction* source, const std::function<void()>& command) {
+        connect(source, &QAction::triggered, this, [command] { command(); });
+    };
+    const auto onList = [this](void (*command)(Workspace&)) {
+        return [this, command] { run([this, command] { command(workspace_); }); };
+    };
+
+    on(folderToggle_, [this] { toggleFolderTree(); });
+    on(editToggle_, [this] { toggleEditTabs(); });
+    on(listButtons_[0], onList(loadList));
+    on(listButtons_[1], onList(saveList));
+    on(listButtons_[2], [this] {
+        run([this] { selectAll(workspace_); });
+        conversionView_->setFocus();
+    });
+    on(listButtons_[3], onList(moveUp));
+    on(listButtons_[4], onList(moveDown));
+
+    connect(conversionView_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int column) { run([this, column] { sortByColumn(workspace_, static_cast<SortColumn>(column)); }); });
+    auto dragged = std::make_shared<std::vector<int>>();
+    connect(conversionView_, &ConversionListView::dragStarted, this,
+            [this, dragged] { *dragged = dragRecord(workspace_.conversionList()); });
+    connect(conversionView_, &ConversionListView::rowsDropped, this, [this, dragged](int target) {
+        run([this, dragged, target] { dropRows(workspace_, *dragged, target); });
+    });
+    connect(conversionView_, &ConversionListView::filesDropped, this, &MainWindow::addPaths);
+
+    // The preview and the history share their selection and check buttons.
+    for (ResultListPanel* panel : {previewPanel_, historyPanel_}) {
+        const bool preview = panel == previewPanel_;
+        const auto onRows = [this, preview](void (*previewCommand)(PreviewList&),
+                                            void (*historyCommand)(HistoryList&)) {
+            return [this, preview, previewCommand, historyCommand] {
+                run([=, this] {
+                    if (workspace_.busy()) return;
+                    if (preview) previewCommand(workspace_.previewList());
+                    else historyCommand(workspace_.historyList());
+                });
+            };
+        };
+        on(panel->selectAll, onRows(selectAllRows<PreviewList>, selectAllRows<HistoryList>));
+        const auto check = onRows(checkSelectedRows<PreviewList>, checkSelectedRows<HistoryList>);
+        const auto uncheck = onRows(uncheckSelectedRows<PreviewList>, uncheckSelectedRows<HistoryList>);
+        on(panel->check, check);
+        on(panel->uncheck, uncheck);
+        onAction(panel->checkAction, check);
+        onAction(panel->uncheckAction, uncheck);
+    }
+    on(previewPanel_->extra, onList(returnToConversionList));
+    on(previewPanel_->main, onList(execute));
+    on(historyPanel_->extra, onList(clearHistory));
+    on(historyPanel_->main, onList(undo));
+
+    for (QPushButton* abort : {addingBox_->abort, progressBox_->abort})
+        on(abort, [this] { workspace_.abort(); });
+
+    connect(folderPanes_, &FolderPanes::openFolderRequested, this,
+            [this](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+    connect(folderPanes_, &FolderPanes::addFilesBelowRequested, this,
+            [this](const QString& path) { addPaths({path}); });
+    connect(folderPanes_, &FolderPanes::openRequested, this, [this](const QStringList& paths) {
+        for (const QString& path : paths) shell_.open(path);
+    });
+    connect(folderPanes_, &FolderPanes::openFileFolderRequested, this, [this](const QStringList& paths) {
+        if (!paths.isEmpty()) shell_.openFolder(paths.first());
+    });
+    connect(folderPanes_, &FolderPanes::addToListRequested, this, &MainWindow::addPaths);
+
+    on(macroTab_->load, [this] { loadMacro(); });
+    on(macroTab_->save, [this] { saveMacro(); });
+    on(macroTab_->edit, [this] { showMacroEditor(); });
+    on(macroTab_->run, [this] { runMacro(); });
+    connect(macroTab_->chooser, &QComboBox::activated, this, &MainWindow::chooseMacro);
+    on(macroPanel_->save, [this] { saveMacro(); });
+    on(macroPanel_->edit, [this] { showMacroEditor(); });
+    on(macroPanel_->run, [this] { runMacro(); });
+
+    on(searchTab_->searchText, [this] { run([this] { textSearch(workspace_, searchTab_->textSearch()); }); });
+    on(searchTab_->searchSize, [this] { run([this] { sizeSearch(workspace_, searchTab_->sizeSearch()); }); });
+}
+
+void MainWindow::run(const std::function<void()>& command) {
+    if (depth_ > 0) return;
+    ++depth_;
+    const auto guarded = [this](const std::function<void()>& step) {
+        try {
+            step();
+        } catch (const VartelError& failure) {
+            workspace_.dialogs().error(failure.message());
+        } catch (const std::exception& failure) {
+            workspace_.dialogs().error(textFromBytes(failure.what()));
+        }
+    };
+    guarded(command);
+    // Files dropped while the command ran waited for it.
+    while (!workspace_.pendingPaths().empty()) guarded([this] { workspace_.DragFileAdd(); });
+    --depth_;
+    leaveBusy();
+    refreshLists();
+}
+
+void MainWindow::addPaths(const QStringList& paths) {
+    std::vector<Text> texts;
+    texts.reserve(static_cast<std::size_t>(paths.size()));
+    for (const QString& path : paths) texts.push_back(pathText(QDir::cleanPath(path)));
+    if (depth_ > 0) {
+        // The running command owns the lists; a running walk takes these up itself, any other
+        // command leaves them for when it ends.
+        workspace_.pendingPaths().insert(workspace_.pendingPaths().end(), texts.begin(), texts.end());
+        return;
+    }
+    run([this, &texts] { workspace_.drop(texts); });
+}
+
+void MainWindow::showBusy() {
+    const BusyState& state = workspace_.busyState();
+    if (!state.busy) return;
+    if (!busyShown_) {
+        busyShown_ = true;
+        for (QWidget* control : std::initializer_list<QWidget*>{folderPanes_, conversionView_, editTabs_, resultTabs_})
+            control->setEnabled(false);
+        for (QPushButton* listButton : listButtons_) listButton->setEnabled(false);
+        fileMenu_->menuAction()->setEnabled(false);
+        macroMenu_->menuAction()->setEnabled(false);
+        for (RowListView* view : {static_cast<RowListView*>(conversionView_), previewPanel_->list, historyPanel_->list})
+            view->freeze();
+        if (state.adding) {
+            addingBox_->show();
+            addingBox_->raise();
+        } else {
+            progressBox_->show();
+            progressBox_->raise();
+            progressBox_->bar->setFocus();
+        }
+        placeBoxes();
+    }
+    addingBox_->setCount(state.walkCounter);
+    progressBox_->setProgress(state.progressPosition, state.progressMaximum);
+}
+
+void MainWindow::leaveBusy() {
+    addingBox_->setCount(workspace_.busyState().walkCounter);
+    if (!busyShown_) return;
+    busyShown_ = false;
+    addingBox_->hide();
+    progressBox_->hide();
+    progressBox_->setProgress(0, 0);
+    // What a toggle hid stays disabled.
+    folderPanes_->setEnabled(!folderPanes_->isHidden());
+    editTabs_->setEnabled(!editTabs_->isHidden());
+    conversionView_->setEnabled(true);
+    resultTabs_->setEnabled(true);
+    for (QPushButton* listButton : listButtons_) listButton->setEnabled(true);
+    fileMenu_->menuAction()->setEnabled(true);
+    macroMenu_->menuAction()->setEnabled(true);
+    for (RowListView* view : {static_cast<RowListView*>(conversionView_), previewPanel_->list, historyPanel_->list})
+        view->thaw();
+}
+
+void MainWindow::refreshLists() {
+    if (workspace_.busy()) return;
+    conversionView_->refresh();
+    previewPanel_->list->refresh();
+    historyPanel_->list->refresh();
+    macroPanel_->lineModel->refresh();
+    const StatusTexts& texts = workspace_.status();
+    status_[0]->setText(toQString(texts.hits));
+    status_[1]->setText(toQString(texts.previewCount));
+    status_[2]->setText(toQString(texts.listCount));
+}
+
+void MainWindow::placeBoxes() {
+    const QRect list(conversionView_->mapTo(centralWidget(), QPoint(0, 0)), conversionView_->size());
+    for (QWidget* box : std::initializer_list<QWidget*>{addingBox_, progressBox_, recordingBox_}) {
+        QSize size = box->sizeHint().expandedTo(QSize(qMin(list.width() - 8, 300), 0));
+        size.setWidth(qMin(size.width(), list.width()));
+        box->setGeometry(QRect(QPoint(0, 0), size).translated(list.center() - QRect(QPoint(0, 0), size).center()));
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    placeBoxes();
+}
+
+void MainWindow::toggleFolderTree() {
+    const bool hiding = folderToggle_->text() == ui::kHideLeft;
+    folderPanes_->setVisible(!hiding);
+    folderPanes_->setEnabled(!hiding && !busyShown_);
+    folderToggle_->setText(hiding ? ui::kShowRight : ui::kHideLeft);
+    centralWidget()->layout()->activate();
+}
+
+void MainWindow::toggleEditTabs() {
+    const bool hiding = editToggle_->text() == ui::kShowRight;
+    editTabs_->setVisible(!hiding);
+    editTabs_->setEnabled(!hiding && !busyShown_);
+    editToggle_->setText(hiding ? ui::kHideLeft : ui::kShowRight);
+    centralWidget()->layout()->activate();
+}
+
+void MainWindow::showMacroEditor() {
+    if (!macroEditorWindow_) return;
+    macroEditorWindow_->show();
+    macroEditorWindow_->raise();
+}
+
+void MainWindow::howToUse() {
+    // A help file that cannot be opened is not worth a message.
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ReadMe.html"))));
+}
+
+QString MainWindow::firstSelectedPath() const {
+    const int index = firstSelectedRow(workspace_.conversionList());
+    if (index < 0) return {};
+    return pathQString(workspace_.conversionList()[static_cast<std::size_t>(index)].fullPath);
+}
+
+void MainWindow::renameSelected() {
+    if (depth_ > 0 || workspace_.busy()) return;
+    const int index = firstSelectedRow(workspace_.conversionList());
+    if (index < 0) return;
+    const auto name = renameDialog_->ask(toQString(workspace_.conversionList()[static_cast<std::size_t>(index)].name));
+    if (!name) return;
+    run([this, &name] { renameFirstSelected(workspace_, toText(*name)); });
+}
+
+void MainWindow::openSelected() {
+    const QString path = firstSelectedPath();
+    if (!path.isEmpty()) shell_.open(path);
+}
+
+void MainWindow::openFolderOfSelected() {
+    const QString path = firstSelectedPath();
+    if (!path.isEmpty()) shell_.openFolder(path);
+}
+
+void MainWindow::propertiesOfSelected() {
+    const QString path = firstSelectedPath();
+    if (!path.isEmpty()) shell_.showProperties(path);
+}
+
+void MainWindow::chooseMacro(int index) {
+    if (index < 0 || index >= static_cast<int>(catalogue_.paths.size())) return;
+    run([this, index] {
+        PLode(editor_.program(), catalogue_.paths[static_cast<std::size_t>(index)], workspace_.dialogs());
+    });
+}
+
+void MainWindow::loadMacro() {
+    run([this] {
+        const auto path = workspace_.dialogs().openFile(ui::kMacroFileFilter);
+        if (path) PLode(editor_.program(), *path, workspace_.dialogs());
+    });
+}
+
+void MainWindow::saveMacro() {
+    run([this] {
+        Dialogs& dialogs = workspace_.dialogs();
+        const auto title = dialogs.askText(ui::kTitleCaption, ui::kTitlePrompt);
+        if (!title) return;
+        const auto path = dialogs.saveFile(ui::kMacroFileFilter, ui::kMacroFileExtension);
+        if (path) PSave(editor_.program(), *path, *title);
+    });
+}
+
+void MainWindow::runMacro() {
+    run([this] { runMacroOverList(workspace_, editor_, clock_); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (depth_ > 0) {
+        // A long command is on its way; stop it first, the window closes on the next request.
+        workspace_.abort();
+        event->ignore();
+        return;
+    }
+    // A list that could not be saved keeps the window open.
+    bool mayClose = false;
+    run([this, &mayClose] { mayClose = closeRequested(workspace_); });
+    if (mayClose) event->accept();
+    else event->ignore();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QStringList paths = droppedPaths(event->mimeData());
+    event->acceptProposedAction();
+    addPaths(paths);
 }
 
 }  // namespace vartel

@@ -1,14 +1,150 @@
 #pragma once
 
+#include <QAction>
+#include <QLabel>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QTabWidget>
+#include <functional>
+
+#include "app/add_tab.h"
+#include "app/adding_box.h"
+#include "app/conversion_list_view.h"
+#include "app/delete_tab.h"
+#include "app/desktop_shell.h"
+#include "app/extension_tab.h"
+#include "app/folder_panes.h"
+#include "app/macro_result_panel.h"
+#include "app/macro_tab.h"
+#include "app/number_tab.h"
+#include "app/progress_box.h"
+#include "app/qt_pump.h"
+#include "app/recording_box.h"
+#include "app/rename_dialog.h"
+#include "app/replace_tab.h"
+#include "app/result_list_panel.h"
+#include "app/search_tab.h"
+#include "editor/macro_editor.h"
+#include "platform/clock.h"
+#include "recording/macro_catalogue.h"
+#include "workspace/workspace.h"
 
 namespace vartel {
 
+// The main window: the folder panes, the conversion list, the editing tabs, the result tabs
+// and the status bar around the workspace. Every command runs to its end on this thread; while
+// a long one runs, the window shows its progress and lets only "中止" and harmless commands in.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    MainWindow(Workspace& workspace, MacroEditor& editor, QtPump& pump, const Clock& clock,
+               QWidget* parent = nullptr);
+
+    // The macro editor's window, shown by "マクロ編集" and hidden when recording starts or
+    // stops. It comes from the editor; without it those commands show nothing.
+    void setMacroEditorWindow(QWidget* window) { macroEditorWindow_ = window; }
+
+    // Files and folders handed over as a drop on the window does.
+    void addPaths(const QStringList& paths);
+
+    // Runs a command at the command boundary: failures become error boxes, and the window
+    // shows the lists as the command left them. A command asked for while another runs is
+    // refused, since the running one walks the lists.
+    void run(const std::function<void()>& command);
+
+    // The regions, for the tests and the screenshot.
+    FolderPanes* folderPanes() const { return folderPanes_; }
+    QPushButton* folderToggle() const { return folderToggle_; }
+    QPushButton* editToggle() const { return editToggle_; }
+    ConversionListView* conversionList() const { return conversionView_; }
+    QTabWidget* editTabs() const { return editTabs_; }
+    QTabWidget* resultTabs() const { return resultTabs_; }
+    AddTab* addTab() const { return addTab_; }
+    DeleteTab* deleteTab() const { return deleteTab_; }
+    ReplaceTab* replaceTab() const { return replaceTab_; }
+    NumberTab* numberTab() const { return numberTab_; }
+    ExtensionTab* extensionTab() const { return extensionTab_; }
+    MacroTab* macroTab() const { return macroTab_; }
+    SearchTab* searchTab() const { return searchTab_; }
+    ResultListPanel* previewPanel() const { return previewPanel_; }
+    ResultListPanel* historyPanel() const { return historyPanel_; }
+    MacroResultPanel* macroPanel() const { return macroPanel_; }
+    AddingBox* addingBox() const { return addingBox_; }
+    ProgressBox* progressBox() const { return progressBox_; }
+    RecordingBox* recordingBox() const { return recordingBox_; }
+    RenameDialog* renameDialog() const { return renameDialog_; }
+    QLabel* statusPanel(int index) const { return status_[index]; }
+    const QList<QPushButton*>& listButtons() const { return listButtons_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildRegions();
+    void buildMenus();
+    void buildContextMenus();
+    void connectCommands();
+    QAction* action(QMenu* menu, const QString& caption, const std::function<void()>& command,
+                    const QKeySequence& shortcut = {});
+
+    void toggleFolderTree();
+    void toggleEditTabs();
+    void showMacroEditor();
+    void howToUse();
+
+    void renameSelected();
+    void openSelected();
+    void openFolderOfSelected();
+    void propertiesOfSelected();
+    void chooseMacro(int index);
+    void loadMacro();
+    void saveMacro();
+    void runMacro();
+
+    void showBusy();
+    void leaveBusy();
+    void refreshLists();
+    void placeBoxes();
+    QString firstSelectedPath() const;
+
+    Workspace& workspace_;
+    MacroEditor& editor_;
+    const Clock& clock_;
+    DesktopShell shell_;
+    MacroCatalogue catalogue_;
+    int depth_ = 0;  // commands running, the outermost included
+    bool busyShown_ = false;
+    QWidget* macroEditorWindow_ = nullptr;
+
+    FolderPanes* folderPanes_ = nullptr;
+    QPushButton* folderToggle_ = nullptr;
+    QPushButton* editToggle_ = nullptr;
+    QList<QPushButton*> listButtons_;
+    ConversionListView* conversionView_ = nullptr;
+    RowListModel* conversionModel_ = nullptr;
+    QTabWidget* editTabs_ = nullptr;
+    AddTab* addTab_ = nullptr;
+    DeleteTab* deleteTab_ = nullptr;
+    ReplaceTab* replaceTab_ = nullptr;
+    NumberTab* numberTab_ = nullptr;
+    ExtensionTab* extensionTab_ = nullptr;
+    MacroTab* macroTab_ = nullptr;
+    SearchTab* searchTab_ = nullptr;
+    QTabWidget* resultTabs_ = nullptr;
+    ResultListPanel* previewPanel_ = nullptr;
+    ResultListPanel* historyPanel_ = nullptr;
+    MacroResultPanel* macroPanel_ = nullptr;
+    QLabel* status_[3] = {};
+    AddingBox* addingBox_ = nullptr;
+    ProgressBox* progressBox_ = nullptr;
+    RecordingBox* recordingBox_ = nullptr;
+    RenameDialog* renameDialog_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* macroMenu_ = nullptr;
 };
 
 }  // namespace vartel

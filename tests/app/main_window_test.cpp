@@ -1,17 +1,283 @@
+#include <QAction>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QTimer>
 #include <QtTest>
+#include <filesystem>
+#include <fstream>
 
+#include "../support/scripted_dialogs.h"
+#include "../support/temporary_folder.h"
 #include "app/main_window.h"
+#include "app/qt_dialogs.h"
+#include "app/qt_text.h"
+
+using namespace vartel;
+namespace fs = std::filesystem;
+
+namespace {
+
+// One main window over its own workspace; the dialogs are scripted and the pump runs the
+// events at every item, so a test can act in the middle of a long command.
+struct Program {
+    ScriptedDialogs dialogs;
+    QtPump pump;
+    FixedClock clock{LocalDateTime{2024, 1, 2, 3, 4, 5}};
+    Workspace workspace{dialogs, pump, std::chrono::milliseconds(0)};
+    MacroEditor editor;
+    MainWindow window{workspace, editor, pump, clock};
+
+    QAction* entry(const QString& menu, const QString& caption) {
+        for (QAction* top : window.menuBar()->actions()) {
+            if (top->text() != menu) continue;
+            for (QAction* item : top->menu()->actions()) {
+                if (item->text() == caption) return item;
+                if (item->menu()) {
+                    for (QAction* sub : item->menu()->actions())
+                        if (sub->text() == caption) return sub;
+                }
+            }
+        }
+        return nullptr;
+    }
+    QString status(int panel) const { return window.statusPanel(panel)->text(); }
+    int rows() const { return static_cast<int>(workspace.conversionList().size()); }
+};
+
+void writeFile(const fs::path& path, const std::string& content = "data") {
+    std::ofstream(path) << content;
+}
+
+std::vector<QRect> geometries(const MainWindow& window) {
+    std::vector<QRect> result;
+    for (QWidget* region : std::initializer_list<QWidget*>{window.folderPanes(), window.folderToggle(),
+                                                          window.conversionList(), window.editToggle(),
+                                                          window.editTabs(), window.resultTabs()})
+        result.push_back(region->geometry());
+    for (QPushButton* button : window.listButtons()) result.push_back(button->geometry());
+    return result;
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void opensWithItsCaptionAndSize() {
-        vartel::MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Vartel"));
-        QCOMPARE(window.minimumSize(), QSize(731, 509));
+    void opensWithItsRegions() {
+        Program program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        QCOMPARE(program.window.windowTitle(), QStringLiteral("Vartel"));
+        QCOMPARE(program.window.minimumSize(), QSize(731, 509));
+        QCOMPARE(program.window.editTabs()->width(), 225);
+        QCOMPARE(program.window.folderPanes()->width(), 217);
+        QStringList tabs;
+        for (int i = 0; i < program.window.editTabs()->count(); ++i) tabs << program.window.editTabs()->tabText(i);
+        QCOMPARE(tabs, QStringList({"追加", "削除", "置換", "連番", "拡張子", "マクロ", "検索"}));
+        QVERIFY(program.window.addingBox()->isHidden());
+        QVERIFY(program.window.progressBox()->isHidden());
+        QVERIFY(program.window.recordingBox()->isHidden());
+        QVERIFY(!program.entry("マクロ", "記録終了")->isEnabled());
+        QCOMPARE(program.entry("編集", "チェック")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(program.window.renameDialog()->size(), QSize(353, 140));
+        QCOMPARE(program.window.renameDialog()->windowTitle(), QStringLiteral("ダイアログ"));
+    }
+
+    void togglesGiveTheWidthAwayAndBackExactly() {
+        Program program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        const auto before = geometries(program.window);
+        const int listWidth = program.window.conversionList()->width();
+
+        program.window.folderToggle()->click();
+        QCOMPARE(program.window.folderToggle()->text(), QStringLiteral(">"));
+        QVERIFY(!program.window.folderPanes()->isVisible());
+        QVERIFY(!program.window.folderPanes()->isEnabled());
+        QVERIFY(program.window.conversionList()->width() > listWidth + 200);
+
+        // The menu entry runs the same toggle as the buttons.
+        program.entry("表示", "編集タブ")->trigger();
+        QCOMPARE(program.window.editToggle()->text(), QStringLiteral("<"));
+        QVERIFY(!program.window.editTabs()->isVisible());
+        // With both hidden the list runs from the left edge to the right of the result tabs,
+        // less the toggle button and its spacing.
+        const auto inWindow = [&](QWidget* region) {
+            return QRect(region->mapTo(&program.window, QPoint(0, 0)), region->size());
+        };
+        const QRect list = inWindow(program.window.conversionList());
+        const QRect results = inWindow(program.window.resultTabs());
+        QVERIFY(list.left() <= results.left() + 4);
+        QVERIFY(list.right() < results.right());
+        QVERIFY(results.right() - list.right() <= program.window.editToggle()->width() + 8);
+
+        program.entry("表示", "フォルダツリー")->trigger();
+        program.window.editToggle()->click();
+        QCOMPARE(program.window.folderToggle()->text(), QStringLiteral("<"));
+        QCOMPARE(program.window.editToggle()->text(), QStringLiteral(">"));
+        QCOMPARE(geometries(program.window), before);
+        QVERIFY(program.window.folderPanes()->isEnabled());
+    }
+
+    void qtFiltersKeepTheirCaptionAndAddTheDefaultExtension() {
+        QCOMPARE(qtFileFilter(U"CSVファイル（*.csv）|*.csv"), QStringLiteral("CSVファイル（*.csv） (*.csv)"));
+        QCOMPARE(qtFileFilter(U"A|*.a;*.b|B|*.c"), QStringLiteral("A (*.a *.b);;B (*.c)"));
+        QCOMPARE(withDefaultExtension("/t/list", U".csv"), QStringLiteral("/t/list.csv"));
+        QCOMPARE(withDefaultExtension("/t/list.txt", U".csv"), QStringLiteral("/t/list.txt"));
+        QCOMPARE(withDefaultExtension("/t.d/list", U".csv"), QStringLiteral("/t.d/list.csv"));
+    }
+
+    // Add a folder, propose names with a macro, execute, see the history, undo; the disk
+    // follows every step and the status bar tells the counts.
+    void renamesAndUndoesOnDisk() {
+        TemporaryFolder folder;
+        fs::create_directory(folder.path() / "sub");
+        writeFile(folder.path() / "one");
+        writeFile(folder.path() / "sub" / "two");
+        writeFile(folder.path() / "kept.txt");
+        Program program;
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        QCOMPARE(program.rows(), 3);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
+        QCOMPARE(program.window.conversionList()->model()->rowCount(), 3);
+        QCOMPARE(program.window.addingBox()->counter->text(), QStringLiteral("3"));
+
+        // An empty macro gives every name without an extension a trailing dot.
+        program.window.macroTab()->run->click();
+        QCOMPARE(program.status(1), QStringLiteral("変換候補数： 2"));
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 1"));
+        QCOMPARE(program.window.previewPanel()->list->model()->rowCount(), 2);
+
+        program.window.previewPanel()->main->click();
+        QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+        QVERIFY(fs::exists(folder.path() / "one."));
+        QVERIFY(fs::exists(folder.path() / "sub" / "two."));
+        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 2);
+        QCOMPARE(program.window.historyPanel()->list->model()->index(0, 1).data().toString(), QStringLiteral("one."));
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
+
+        program.window.historyPanel()->main->click();
+        QVERIFY(fs::exists(folder.path() / "one"));
+        QVERIFY(fs::exists(folder.path() / "sub" / "two"));
+        QVERIFY(!fs::exists(folder.path() / "one."));
+        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 0);
+    }
+
+    void failedRenamesAreRedAndCounted() {
+        TemporaryFolder folder;
+        writeFile(folder.path() / "a");
+        writeFile(folder.path() / "a.", "taken");
+        Program program;
+        program.window.addPaths({QString::fromStdString(folder.file("a"))});
+        program.window.macroTab()->run->click();
+        program.window.previewPanel()->main->click();
+        QCOMPARE(program.dialogs.messages.back(), Text(U"1個のエラーがあります"));
+        const QModelIndex row = program.window.previewPanel()->list->model()->index(0, 0);
+        QCOMPARE(row.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+        std::ifstream taken(folder.file("a."));
+        std::string content;
+        taken >> content;
+        QCOMPARE(content, std::string("taken"));
+    }
+
+    void shortcutsAndMenusRunTheirCommands() {
+        TemporaryFolder folder;
+        for (const char* name : {"a.txt", "b.txt", "c.txt"}) writeFile(folder.path() / name);
+        Program program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        auto& list = program.workspace.conversionList();
+        const auto checks = [&] {
+            QString flags;
+            for (const auto& row : list) flags += row.checked ? '1' : '0';
+            return flags;
+        };
+        program.window.conversionList()->setFocus();
+
+        QTest::keyClick(&program.window, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(program.window.conversionList()->selectionModel()->selectedRows().size(), 3);
+        QTest::keyClick(&program.window, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(checks(), QStringLiteral("000"));
+        QTest::keyClick(&program.window, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(checks(), QStringLiteral("111"));
+        QTest::keyClick(&program.window, Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(program.window.conversionList()->selectionModel()->selectedRows().size(), 0);
+
+        // A selection made in the view is the rows' selection.
+        program.window.conversionList()->selectRow(1);
+        QVERIFY(list[1].selected && !list[0].selected);
+        QTest::keyClick(&program.window, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(checks(), QStringLiteral("101"));
+
+        program.entry("編集", "除外")->trigger();
+        QCOMPARE(program.rows(), 2);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
+
+        // A header click sorts by that column.
+        program.window.conversionList()->horizontalHeader()->sectionClicked(4);
+        QVERIFY(list[0].fullPath < list[1].fullPath);
+
+        program.window.searchTab()->pattern->setText(toQString(list[1].name));
+        program.window.searchTab()->searchText->click();
+        QCOMPARE(program.status(0), QStringLiteral("1ヒット"));
+        QCOMPARE(program.window.conversionList()->selectionModel()->selectedRows().size(), 1);
+
+        program.window.searchTab()->size->setText("x");
+        program.window.searchTab()->searchSize->click();
+        QCOMPARE(program.dialogs.errors.size(), std::size_t(1));
+
+        program.dialogs.files.push_back(folder.file("list"));
+        program.window.listButtons()[1]->click();
+        QVERIFY(fs::exists(folder.file("list")));
+    }
+
+    // During a walk the lists and the editing tabs are out of reach, the adding box counts,
+    // and "中止" ends the walk with what it found so far.
+    void abortStopsAWalkAndTheControlsComeBack() {
+        TemporaryFolder folder;
+        for (int i = 0; i < 200; ++i) writeFile(folder.path() / ("f" + std::to_string(i)));
+        Program program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        bool seenBusy = false;
+        QTimer::singleShot(0, &program.window, [&] {
+            seenBusy = !program.window.conversionList()->isEnabled() && !program.window.editTabs()->isEnabled() &&
+                       !program.window.resultTabs()->isEnabled() && program.window.addingBox()->isVisible() &&
+                       program.window.addingBox()->abort->isEnabled();
+            // Commands of the menus refuse to touch the list meanwhile.
+            program.entry("編集", "除外")->trigger();
+            program.window.addingBox()->abort->click();
+        });
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        QVERIFY(seenBusy);
+        QVERIFY(program.rows() < 200);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： ") + QString::number(program.rows()));
+        QCOMPARE(program.window.conversionList()->model()->rowCount(), program.rows());
+        QVERIFY(program.window.conversionList()->isEnabled());
+        QVERIFY(program.window.editTabs()->isEnabled());
+        QVERIFY(program.window.addingBox()->isHidden());
+    }
+
+    void abortStopsAMacroRunInTheProgressBox() {
+        TemporaryFolder folder;
+        for (int i = 0; i < 100; ++i) writeFile(folder.path() / ("f" + std::to_string(i)));
+        Program program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        bool seenProgress = false;
+        QTimer::singleShot(0, &program.window, [&] {
+            seenProgress = program.window.progressBox()->isVisible() && !program.window.folderPanes()->isEnabled();
+            program.window.progressBox()->abort->click();
+        });
+        program.window.macroTab()->run->click();
+        QVERIFY(seenProgress);
+        const int moved = static_cast<int>(program.workspace.previewList().size());
+        QVERIFY(moved > 0 && moved < 100);
+        QCOMPARE(program.rows() + moved, 100);
+        QVERIFY(program.window.progressBox()->isHidden());
     }
 };
 

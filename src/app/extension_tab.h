@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app/form_parts.h"
+
+namespace vartel {
+
+// The editing tab "拡張子": the extension made one, added to, or cut.
+class ExtensionTab : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ExtensionTab(QWidget* parent = nullptr);
+
+    QButtonGroup* mode;
+    QLineEdit* a;
+    QSpinBox* n;
+    QSpinBox* c;
+    QPushButton* preview;
+};
+
+}  // namespace vartel

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStringList>
+
+namespace vartel {
+
+// The pieces the editing tabs are made of.
+
+// A titled group of radio buttons, the first one chosen; ids are the captions' indices.
+QGroupBox* radioGroup(const QString& title, const QStringList& captions, int columns,
+                      QButtonGroup*& buttons, QWidget* parent);
+
+// A count of 1 to 255, as every N and C of the tabs.
+QSpinBox* countBox(QWidget* parent);
+// A whole number without practical bounds, as the start and step of numbering.
+QSpinBox* numberBox(int value, QWidget* parent);
+
+QPushButton* button(const QString& caption, const QString& hint, QWidget* parent);
+
+// A line with a label in front of the field.
+QWidget* labelled(const QString& label, QWidget* field, QWidget* parent);
+
+}  // namespace vartel

@@ -1,0 +1,39 @@
+#include "app/number_tab.h"
+
+#include <QVBoxLayout>
+
+#include "app/messages.h"
+
+namespace vartel {
+
+NumberTab::NumberTab(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    auto* numbers = new QGroupBox(QStringLiteral("番号"), this);
+    auto* numbersLayout = new QVBoxLayout(numbers);
+    start = numberBox(1, numbers);
+    step = numberBox(1, numbers);
+    autoDigits = new QCheckBox(QStringLiteral("自動桁補正をする"), numbers);
+    numbersLayout->addWidget(labelled(QStringLiteral("開始番号："), start, numbers));
+    numbersLayout->addWidget(labelled(QStringLiteral("番号間隔："), step, numbers));
+    numbersLayout->addWidget(autoDigits);
+    layout->addWidget(numbers);
+    layout->addWidget(radioGroup(
+        QStringLiteral("形式"),
+        {QStringLiteral("’Ａ’＋番号＋’Ｂ’　に書き換え"), QStringLiteral("最初に番号を追加"),
+         QStringLiteral("最後に番号を追加"), QStringLiteral("Ｎ文字目の後に番号を追加"),
+         QStringLiteral("’Ａ’の前に追加"), QStringLiteral("’Ａ’の後に追加")},
+        1, form, this));
+    a = new QLineEdit(this);
+    b = new QLineEdit(this);
+    layout->addWidget(labelled(ui::kTextA, a, this));
+    layout->addWidget(labelled(ui::kTextB, b, this));
+    n = countBox(this);
+    layout->addWidget(labelled(ui::kCountN, n, this));
+    caseSensitive = new QCheckBox(ui::kCaseSensitive, this);
+    layout->addWidget(caseSensitive);
+    layout->addStretch(1);
+    preview = button(ui::kPreviewButton, ui::kPreviewHint, this);
+    layout->addWidget(preview);
+}
+
+}  // namespace vartel

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test; then the core tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, and runs every test; then a short run of every fuzz target;
+# then the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 
 "$root/scripts/build.sh" build -DVARTEL_GUI=ON -DVARTEL_BENCH=ON -DVARTEL_SANITIZE=OFF
 (cd "$root/build" && ctest --output-on-failure -j"$(nproc)")
+
+# A short run of every fuzz target; scripts/fuzz.sh runs them longer.
+"$root/scripts/fuzz.sh" "${VARTEL_FUZZ_SECONDS:-30}"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -65,7 +65,11 @@ std::string encodeTextLines(const std::vector<Text>& lines) {
         whole += line;
         whole += U"\r\n";
     }
-    if (auto cp932 = encodeCodePage932Exactly(whole)) return *cp932;
+    // Code page 932 bytes that happen to form valid UTF-8 (half-width katakana pairs such as
+    // "ﾃｩ") would read back as other characters; such texts are written as UTF-8 instead.
+    if (auto cp932 = encodeCodePage932Exactly(whole)) {
+        if (!isValidUtf8(*cp932) || bytesFromText(whole) == *cp932) return *cp932;
+    }
     return std::string(kUtf8Mark) + bytesFromText(whole);
 }
 

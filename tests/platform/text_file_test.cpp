@@ -44,6 +44,14 @@ TEST(TextFileTest, WritesCodePage932WhenLosslessElseUtf8WithMark) {
     }
 }
 
+TEST(TextFileTest, WhatIsWrittenReadsBackAsTheSameLines) {
+    // Half-width katakana pairs whose code page 932 bytes also form valid UTF-8.
+    const std::vector<std::vector<Text>> samples = {
+        {U"ﾃｩ"}, {U"ｱｲｳ", U"ﾃｽﾄ.txt"}, {U"abc"}, {U""}, {U"\uFEFFmark"}, {U"名前", U"ﾊﾟｿｺﾝ"}};
+    for (const auto& lines : samples) EXPECT_EQ(decodeTextLines(encodeTextLines(lines)), lines);
+    EXPECT_EQ(encodeTextLines({U"abc"}), "abc\r\n");
+}
+
 TEST(TextFileTest, FileRoundTripReplacesTheWholeFile) {
     TemporaryFolder folder;
     const std::string path = folder.file("list.csv");

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFontDatabase>
+#include <QTimer>
 
 #include "app/main_window.h"
 #include "app/qt_dialogs.h"
@@ -43,5 +44,13 @@ int main(int argc, char** argv) {
     const QStringList paths = QApplication::arguments().mid(1);
     window.show();
     if (!paths.isEmpty()) window.addPaths(paths);
+    // For the pictures of the README: the window as drawn, saved once it has settled.
+    const QString screenshot = qEnvironmentVariable("VARTEL_SCREENSHOT");
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(1500, &window, [&window, screenshot] {
+            window.grab().save(screenshot);
+            QApplication::exit(0);
+        });
+    }
     return QApplication::exec();
 }

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/messages.h"
+#include "app/qt_paths.h"
 #include "app/qt_text.h"
 #include "common/error.h"
 #include "macro/macro_file.h"

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "../support/scripted_dialogs.h"
+#include "gui_test_registry.h"
 #include "../support/temporary_folder.h"
 #include "app/main_window.h"
 #include "app/qt_dialogs.h"
@@ -281,5 +282,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+VARTEL_GUI_TEST(MainWindowTest)
 #include "main_window_test.moc"

@@ -15,5 +15,8 @@ int runValidate(const Arguments& args);
 // renames; rename also carries them out and exits with 4 when any failed.
 int runPreview(const Arguments& args);
 int runRename(const Arguments& args);
+// Records the operations on a sample name and prints the macro's lines or its steps; -o also
+// saves the macro.
+int runRecord(const Arguments& args);
 
 }  // namespace vartel::cli

@@ -3,6 +3,7 @@
 #include "cli/argument_reader.h"
 #include "cli/cli_dialogs.h"
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "common/error.h"
 #include "common/integer_text.h"
 #include "editor/macro_editor.h"
@@ -19,11 +20,6 @@ class NoCheckedFiles : public CheckedFileCount {
 public:
     int checkedFileCount() const override { return 0; }
 };
-
-void printLine(const Text& line) {
-    const std::string bytes = bytesFromText(line) + "\n";
-    std::fputs(bytes.c_str(), stdout);
-}
 
 Text traceLine(const TraceRow& row) {
     Text line = formatInteger(row.number) + U"\t" + row.output;

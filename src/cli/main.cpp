@@ -11,8 +11,10 @@ const char* const kUsage =
     "  macro-run MACRO.vmc [--name STEM] [--ext EXT] [--path FULLPATH] [--table TABLE.csv]\n"
     "            [--trace] [--guard-no N]\n"
     "  validate --kind KIND --type TYPE [--target X] [--a A] [--b B] [--c C]\n"
-    "  preview --macro MACRO.vmc PATH...\n"
-    "  rename --macro MACRO.vmc PATH...\n";
+    "  preview (--macro MACRO.vmc | OPERATION) PATH...\n"
+    "  rename (--macro MACRO.vmc | OPERATION) PATH...\n"
+    "  record --sample NAME [--checked N] OPERATION... [--steps] [-o OUT.vmc --title T]\n"
+    "  OPERATION := --op add|delete|replace|number|extension [--set KEY=VALUE]...\n";
 
 }  // namespace
 
@@ -23,6 +25,7 @@ int main(int argc, char** argv) {
         {"validate", vartel::cli::runValidate},
         {"preview", vartel::cli::runPreview},
         {"rename", vartel::cli::runRename},
+        {"record", vartel::cli::runRecord},
     };
     if (argc < 2 || !commands.contains(argv[1])) {
         std::fputs(kUsage, stderr);

@@ -3,7 +3,10 @@
 #include "cli/argument_reader.h"
 #include "cli/cli_dialogs.h"
 #include "cli/commands.h"
+#include "cli/operation_arguments.h"
+#include "cli/output.h"
 #include "common/error.h"
+#include "common/pump.h"
 #include "editor/macro_editor.h"
 #include "macro/macro_file.h"
 #include "platform/clock.h"
@@ -15,17 +18,6 @@ namespace {
 
 constexpr int kSomeRenamesFailed = 4;
 
-void printLine(const Text& line) {
-    const std::string bytes = bytesFromText(line) + "\n";
-    std::fputs(bytes.c_str(), stdout);
-}
-
-// Nothing to keep alive without a window.
-class NoPump : public Pump {
-public:
-    void pump() override {}
-};
-
 // The summary of an execution is the command's result, so it goes to standard output.
 class SummaryDialogs : public CliDialogs {
 public:
@@ -33,11 +25,21 @@ public:
 };
 
 int previewOrRename(const Arguments& args, bool rename) {
-    const ArgumentReader reader(args, {"--macro"}, {});
-    if (!reader.valid() || !reader.has("--macro") || reader.positional().empty()) {
-        std::fprintf(stderr, "usage: vartel-cli %s --macro MACRO.vmc PATH...\n",
+    const auto split = splitOperations(args);
+    const ArgumentReader reader(split ? split->rest : args, {"--macro"}, {});
+    const std::size_t operations = split ? split->operations.size() : 0;
+    if (!split || !reader.valid() || reader.has("--macro") == (operations == 1) ||
+        operations > 1 || reader.positional().empty()) {
+        std::fprintf(stderr,
+                     "usage: vartel-cli %s (--macro MACRO.vmc | --op OPERATION [--set KEY=VALUE]...)"
+                     " PATH...\n",
                      rename ? "rename" : "preview");
         return 2;
+    }
+    std::optional<OperationSettings> operation;
+    if (operations == 1) {
+        operation = operationOf(split->operations[0].first, split->operations[0].second);
+        if (!operation) return 2;
     }
     SummaryDialogs dialogs;
     NoPump pump;
@@ -45,11 +47,17 @@ int previewOrRename(const Arguments& args, bool rename) {
     MacroEditor editor;
     const SystemClock clock;
     try {
-        if (!PLode(editor.program(), *reader.value("--macro"), dialogs)) return 1;
+        if (!operation && !PLode(editor.program(), *reader.value("--macro"), dialogs)) return 1;
         std::vector<Text> paths;
         for (const auto& path : reader.positional()) paths.push_back(textFromBytes(path));
         workspace.drop(paths);
-        runMacroOverList(workspace, editor, clock);
+        if (operation) {
+            RecordingState notRecording;
+            RecordingFrame frame(notRecording, editor.program());
+            runOperation(workspace, frame, *operation);
+        } else {
+            runMacroOverList(workspace, editor, clock);
+        }
         for (const auto& row : workspace.previewList()) {
             printLine(row.oldName + U"\t" + row.newName + U"\t" + row.fullPathBefore);
         }

@@ -9,4 +9,10 @@ public:
     virtual void pump() = 0;
 };
 
+// Where there is no window to keep alive: the command line, tests, benchmarks.
+class NoPump : public Pump {
+public:
+    void pump() override {}
+};
+
 }  // namespace vartel

@@ -52,5 +52,19 @@ TEST_F(PreviewCommandTest, Usage) {
     EXPECT_EQ(runCli({"preview", "--macro", folder.file("missing.vmc"), "x"}).exitCode, 1);
 }
 
+TEST_F(PreviewCommandTest, AnOperationPreviewsAndRenamesWithoutAMacro) {
+    const std::string files = folder.file("files");
+    const auto preview = runCli({"preview", "--op", "replace", "--set", "kind=2", files});
+    EXPECT_EQ(preview.exitCode, 0);
+    EXPECT_EQ(preview.out, "a.txt\tA.txt\t" + files + "/a.txt\nkeep\tKEEP\t" + files +
+                               "/keep\nb.txt\tB.txt\t" + files + "/sub/b.txt\n");
+    const auto rename = runCli({"rename", "--op", "number", "--set", "form=2", "--set",
+                                "auto=1", "--set", "start=9", files});
+    EXPECT_EQ(rename.exitCode, 0);
+    EXPECT_TRUE(std::filesystem::exists(folder.file("files/a9.txt")));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("files/keep10")));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("files/sub/b11.txt")));
+}
+
 }  // namespace
 }  // namespace vartel

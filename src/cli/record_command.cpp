@@ -1,0 +1,92 @@
+#include <cstdio>
+
+#include "cli/argument_reader.h"
+#include "cli/cli_dialogs.h"
+#include "cli/commands.h"
+#include "cli/operation_arguments.h"
+#include "cli/output.h"
+#include "common/error.h"
+#include "common/integer_text.h"
+#include "common/pump.h"
+#include "macro/macro_file.h"
+#include "recording/recorder.h"
+
+namespace vartel::cli {
+namespace {
+
+constexpr char kUsage[] =
+    "usage: vartel-cli record --sample NAME [--checked N] (--op OPERATION [--set KEY=VALUE]...)..."
+    " [--steps] [-o OUT.vmc --title T]\n";
+
+Text displayRowLine(int number, const DisplayRow& row) {
+    Text line = formatInteger(number) + U"\t" + row.target + U"\t" + row.kind + U"\t" + row.type;
+    for (const auto& operand : row.operands) line += U"\t" + operand;
+    return line;
+}
+
+// The recording touches no row; the numbering only asks how many are checked.
+class SampleWorkspace : public Workspace {
+public:
+    SampleWorkspace(Dialogs& dialogs, Pump& pump, int checked)
+        : Workspace(dialogs, pump), checked_(checked) {}
+    int checkedFileCount() const override { return checked_; }
+
+private:
+    int checked_;
+};
+
+}  // namespace
+
+int runRecord(const Arguments& args) {
+    const auto split = splitOperations(args);
+    const ArgumentReader reader(split ? split->rest : args,
+                                {"--sample", "--checked", "-o", "--title"}, {"--steps"});
+    const auto checked = parseInteger(textFromBytes(reader.value("--checked").value_or("0")));
+    if (!split || !reader.valid() || !reader.positional().empty() || !reader.has("--sample") ||
+        split->operations.empty() || reader.has("-o") != reader.has("--title") || !checked ||
+        *checked < 0) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    std::vector<OperationSettings> operations;
+    for (const auto& [kind, settings] : split->operations) {
+        const auto operation = operationOf(kind, settings);
+        if (!operation) return 2;
+        operations.push_back(*operation);
+    }
+
+    CliDialogs dialogs;  // a step refused for want of variables says so on standard error
+    NoPump pump;
+    SampleWorkspace workspace(dialogs, pump, *checked);
+    MacroEditor editor;
+    Recorder recorder(editor, dialogs);
+    recorder.initialFileName = textFromBytes(*reader.value("--sample"));
+    recorder.start();
+    for (const auto& operation : operations) {
+        RecordingFrame frame = recorder.frame();
+        runOperation(workspace, frame, operation);
+    }
+    recorder.stop();
+
+    if (reader.has("--steps")) {
+        for (const auto& step : recorder.state().steps) {
+            printLine(step.nameAfter + U"\t" + step.kind + U"\t" + step.detail);
+        }
+    } else {
+        const auto& lines = editor.program().lines();
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            printLine(displayRowLine(static_cast<int>(i) + 1, lines[i].display));
+        }
+    }
+    if (reader.has("-o")) {
+        try {
+            PSave(editor.program(), *reader.value("-o"), textFromBytes(*reader.value("--title")));
+        } catch (const VartelError& failure) {
+            dialogs.error(failure.message());
+            return 1;
+        }
+    }
+    return 0;
+}
+
+}  // namespace vartel::cli

@@ -1,0 +1,76 @@
+#include "operations/add_text_operation.h"
+
+#include "common/integer_text.h"
+#include "macro/text_edits.h"
+#include "operations/messages.h"
+#include "operations/operation_names.h"
+#include "operations/search_insert_lines.h"
+
+namespace vartel {
+namespace {
+
+Text description(const AddTextSettings& s) {
+    switch (s.mode) {
+        case AddTextMode::AtStart:
+            return s.text + U"　を最初に追加";
+        case AddTextMode::AtEnd:
+            return s.text + U"　を最後に追加";
+        case AddTextMode::AfterNth:
+            return s.text + U"　を　" + formatInteger(s.n) + U"　番目の文字の後に挿入";
+        case AddTextMode::BeforeA:
+            return s.text + U"　を　" + s.a + U"　の前に追加";
+        case AddTextMode::AfterA:
+            return s.text + U"　を　" + s.a + U"　の後に追加";
+    }
+    return {};
+}
+
+}  // namespace
+
+Text addTextNewName(const AddTextSettings& s, const Text& stem, const Text& extension) {
+    switch (s.mode) {
+        case AddTextMode::AtStart:
+            return s.text + stem + extension;
+        case AddTextMode::AtEnd:
+            return stem + s.text + extension;
+        case AddTextMode::AfterNth:
+            return insertCharacters(stem, s.text, s.n) + extension;
+        case AddTextMode::BeforeA:
+        case AddTextMode::AfterA:
+            return insertAtSearch(stem, s.text, s.a, s.caseSensitive,
+                                  s.mode == AddTextMode::AfterA) +
+                   extension;
+    }
+    return stem + extension;
+}
+
+bool recordAddText(const AddTextSettings& s, RecordingFrame& frame) {
+    const Operand name = nameOperand();
+    const Operand text = textOperand(s.text);
+    switch (s.mode) {
+        case AddTextMode::AtStart:
+            frame.FPos(name, kTextOutput, kJoin, text, name, emptyOperand());
+            break;
+        case AddTextMode::AtEnd:
+            frame.FPos(name, kTextOutput, kJoin, name, text, emptyOperand());
+            break;
+        case AddTextMode::AfterNth:
+            frame.FPos(name, kTextOutput, kInsert, name, text, numberOperand(s.n));
+            break;
+        case AddTextMode::BeforeA:
+        case AddTextMode::AfterA: {
+            const bool after = s.mode == AddTextMode::AfterA;
+            const auto variables = after ? frame.allocateVariables({kAllocNumber, kAllocNumber})
+                                         : frame.allocateVariables({kAllocNumber});
+            if (!variables) return false;
+            recordInsertAtSearch(frame, text, s.a, s.caseSensitive, (*variables)[0],
+                                 after ? std::optional<Operand>((*variables)[1]) : std::nullopt);
+            break;
+        }
+    }
+    frame.sampleStem() = addTextNewName(s, frame.sampleStem(), Text());
+    frame.FMacr(messages::kKindAdd, description(s));
+    return true;
+}
+
+}  // namespace vartel

@@ -1,0 +1,103 @@
+#include "operations/delete_operation.h"
+
+#include "common/integer_text.h"
+#include "macro/text_edits.h"
+#include "operations/character_helpers.h"
+#include "operations/messages.h"
+#include "operations/operation_names.h"
+
+namespace vartel {
+namespace {
+
+Text description(const DeleteSettings& s) {
+    switch (s.mode) {
+        case DeleteMode::FromStart:
+            return U"最初から　" + formatInteger(s.c) + U"　個の文字を削除";
+        case DeleteMode::FromEnd:
+            return U"最後から　" + formatInteger(s.c) + U"　個の文字を削除";
+        case DeleteMode::FromNth:
+            return formatInteger(s.n) + U"　番目の文字から　" + formatInteger(s.c) +
+                   U"　個の文字を削除";
+        case DeleteMode::TextA:
+            return U"「" + s.a + U"」　を削除";
+        case DeleteMode::AToB:
+            return s.a + U"　と　" + s.b + U"　とその間を削除";
+    }
+    return {};
+}
+
+}  // namespace
+
+Text deleteFromStem(const DeleteSettings& s, const Text& stem) {
+    switch (s.mode) {
+        case DeleteMode::FromStart:
+            return deleteCharacters(stem, 1, s.c);
+        case DeleteMode::FromEnd:
+            return deleteCharacters(stem, WLength(stem) - s.c + 1, s.c);
+        case DeleteMode::FromNth:
+            return deleteCharacters(stem, s.n, s.c);
+        case DeleteMode::TextA:
+            return replaceAll(stem, s.a, Text(), !s.caseSensitive);
+        case DeleteMode::AToB: {
+            const int a = WPos(s.a, stem, s.caseSensitive);
+            const int b = WPos(s.b, stem, s.caseSensitive);
+            // Without B there is no end to the stretch, so nothing goes, as without A.
+            if (a == 0 || b == 0) return stem;
+            return deleteCharacters(stem, a, b + WLength(s.b) - a);
+        }
+    }
+    return stem;
+}
+
+bool recordDelete(const DeleteSettings& s, RecordingFrame& frame) {
+    const Operand name = nameOperand();
+    const Operand none = emptyOperand();
+    switch (s.mode) {
+        case DeleteMode::FromStart:
+            frame.FPos(none, kDeleteKind, kDeleteType, name, numberOperand(1), numberOperand(s.c));
+            break;
+        case DeleteMode::FromEnd: {
+            const auto variables = frame.allocateVariables({kAllocNumber});
+            if (!variables) return false;
+            const Operand& x = (*variables)[0];
+            frame.FPos(x, kInformation, kLength, name, none, none);
+            frame.FPos(x, kArithmetic, kMinus, x, numberOperand(s.c), none);
+            frame.FPos(x, kArithmetic, kPlus, x, numberOperand(1), none);
+            frame.FPos(none, kDeleteKind, kDeleteType, name, x, numberOperand(s.c));
+            break;
+        }
+        case DeleteMode::FromNth:
+            frame.FPos(none, kDeleteKind, kDeleteType, name, numberOperand(s.n),
+                       numberOperand(s.c));
+            break;
+        case DeleteMode::TextA:
+            frame.FPos(name, kReplaceKind, caseTypeOf(s.caseSensitive), name, textOperand(s.a),
+                       none);
+            break;
+        case DeleteMode::AToB: {
+            const auto variables =
+                frame.allocateVariables({kAllocNumber, kAllocNumber, kAllocNumber});
+            if (!variables) return false;
+            const Operand& x = (*variables)[0];
+            const Operand& y = (*variables)[1];
+            const Operand& z = (*variables)[2];
+            const Text& type = caseTypeOf(s.caseSensitive);
+            frame.FPos(x, kSearch, type, name, textOperand(s.a), none);
+            frame.FPos(y, kSearch, type, name, textOperand(s.b), none);
+            // The deletion runs only when B was found, as on the list path.
+            frame.FPos(none, kCondition, kGreater, y, numberOperand(0), none);
+            frame.appendConditionStart();
+            frame.FPos(z, kInformation, kLength, textOperand(s.b), none, none);
+            frame.FPos(y, kArithmetic, kPlus, y, z, none);
+            frame.FPos(y, kArithmetic, kMinus, y, x, none);
+            frame.FPos(none, kDeleteKind, kDeleteType, name, x, y);
+            frame.FPos(none, kCondition, kConditionEndTypeName, none, none, none);
+            break;
+        }
+    }
+    frame.sampleStem() = deleteFromStem(s, frame.sampleStem());
+    frame.FMacr(messages::kKindDelete, description(s));
+    return true;
+}
+
+}  // namespace vartel

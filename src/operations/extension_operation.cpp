@@ -1,0 +1,78 @@
+#include "operations/extension_operation.h"
+
+#include "common/integer_text.h"
+#include "macro/text_edits.h"
+#include "operations/messages.h"
+#include "operations/operation_names.h"
+
+namespace vartel {
+namespace {
+
+Text description(const ExtensionSettings& s) {
+    switch (s.mode) {
+        case ExtensionMode::Unify:
+            return U"拡張子を　" + s.a + U"　に統一";
+        case ExtensionMode::AtStart:
+            return U"最初に　" + s.a + U"　を追加";
+        case ExtensionMode::AtEnd:
+            return U"最後に　" + s.a + U"　を追加";
+        case ExtensionMode::AfterNth:
+            return formatInteger(s.n) + U"　番目の文字の後に　" + s.a + U"　を追加";
+        case ExtensionMode::DeleteFromNth:
+            return formatInteger(s.n) + U" 番目の文字から　" + formatInteger(s.c) +
+                   U"　個の文字を削除";
+    }
+    return {};
+}
+
+}  // namespace
+
+Text editExtension(const ExtensionSettings& s, const Text& extension) {
+    switch (s.mode) {
+        case ExtensionMode::Unify:
+            return s.a;
+        case ExtensionMode::AtStart:
+            return s.a + extension;
+        case ExtensionMode::AtEnd:
+            return extension + s.a;
+        case ExtensionMode::AfterNth:
+            return insertCharacters(extension, s.a, s.n);
+        case ExtensionMode::DeleteFromNth:
+            return deleteCharacters(extension, s.n, s.c);
+    }
+    return extension;
+}
+
+Text extensionNewName(const ExtensionSettings& s, const Text& stem, const Text& extension) {
+    if (s.mode == ExtensionMode::AtEnd) return stem + extension + s.a;
+    const Text withoutDot = extension.empty() ? Text() : extension.substr(1);
+    return stem + U"." + editExtension(s, withoutDot);
+}
+
+bool recordExtension(const ExtensionSettings& s, RecordingFrame& frame) {
+    const Operand ext = extensionOperand();
+    const Operand a = textOperand(s.a);
+    const Operand none = emptyOperand();
+    switch (s.mode) {
+        case ExtensionMode::Unify:
+            frame.FPos(ext, kAssign, kTextType, a, none, none);
+            break;
+        case ExtensionMode::AtStart:
+            frame.FPos(ext, kTextOutput, kJoin, a, ext, none);
+            break;
+        case ExtensionMode::AtEnd:
+            frame.FPos(ext, kTextOutput, kJoin, ext, a, none);
+            break;
+        case ExtensionMode::AfterNth:
+            frame.FPos(ext, kTextOutput, kInsert, ext, a, numberOperand(s.n));
+            break;
+        case ExtensionMode::DeleteFromNth:
+            frame.FPos(none, kDeleteKind, kDeleteType, ext, numberOperand(s.n), numberOperand(s.c));
+            break;
+    }
+    frame.sampleExtension() = editExtension(s, frame.sampleExtension());
+    frame.FMacr(messages::kKindExtension, description(s));
+    return true;
+}
+
+}  // namespace vartel

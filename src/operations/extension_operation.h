@@ -1,0 +1,28 @@
+#pragma once
+
+#include "operations/recording_frame.h"
+
+namespace vartel {
+
+enum class ExtensionMode { Unify = 0, AtStart, AtEnd, AfterNth, DeleteFromNth };
+
+// The tab "拡張子".
+struct ExtensionSettings {
+    ExtensionMode mode = ExtensionMode::Unify;
+    Text a;  // written without a leading dot
+    int n = 1;
+    int c = 1;
+};
+
+// The extension without its dot, edited by the mode.
+Text editExtension(const ExtensionSettings& settings, const Text& extension);
+
+// The new name of a row from its stem and its extension (dot included). Every mode writes the
+// dot itself except adding at the end, which keeps the row's own extension text: a name without
+// one then gets no dot.
+Text extensionNewName(const ExtensionSettings& settings, const Text& stem, const Text& extension);
+
+// Edits the sample extension and appends the line that does the same; always recorded.
+bool recordExtension(const ExtensionSettings& settings, RecordingFrame& frame);
+
+}  // namespace vartel

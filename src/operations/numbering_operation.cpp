@@ -1,0 +1,131 @@
+#include "operations/numbering_operation.h"
+
+#include "common/integer_text.h"
+#include "macro/text_edits.h"
+#include "operations/messages.h"
+#include "operations/operation_names.h"
+#include "operations/search_insert_lines.h"
+
+namespace vartel {
+namespace {
+
+Text description(const NumberingSettings& s) {
+    switch (s.form) {
+        case NumberingForm::AThenNumberThenB:
+            return s.a + U"番号" + s.b + U"　に書き換え";
+        case NumberingForm::AtStart:
+            return U"番号を最初に追加";
+        case NumberingForm::AtEnd:
+            return U"番号を最後に追加";
+        case NumberingForm::AfterNth:
+            return formatInteger(s.n) + U"　番目の文字の後に番号を追加";
+        case NumberingForm::BeforeA:
+            return s.a + U"　の前に番号を追加";
+        case NumberingForm::AfterA:
+            return s.a + U"　の後に番号を追加";
+    }
+    return {};
+}
+
+// F holds the running number, T its text; Q and R count digits for the zero fill.
+void recordNumberLines(const NumberingSettings& s, RecordingFrame& frame, const Operand& f,
+                       const Operand& t, const Operand* q, const Operand* r) {
+    const Operand none = emptyOperand();
+    if (q != nullptr) {
+        frame.FPos(*q, kInformation, kFileCount, none, none, none);
+        frame.FPos(t, kConvert, kNumberToText, *q, none, none);
+        frame.FPos(*q, kInformation, kLength, t, none, none);
+    }
+    frame.FPos(t, kConvert, kNumberToText, f, none, none);
+    if (q != nullptr) {
+        frame.FPos(*r, kInformation, kLength, t, none, none);
+        frame.FPos(none, kLoop, kGreater, *q, *r, none);
+        frame.appendLoopStart();
+        frame.FPos(t, kTextOutput, kJoin, textOperand(U"0"), t, none);
+        frame.FPos(*r, kInformation, kLength, t, none, none);
+        frame.FPos(none, kLoop, kLoopEndTypeName, none, none, none);
+    }
+    frame.FPos(f, kArithmetic, kPlus, f, numberOperand(s.step), none);
+}
+
+}  // namespace
+
+Text numberText(std::int32_t number, bool autoDigits, int checkedCount) {
+    Text text = formatInteger(number);
+    if (!autoDigits) return text;
+    const std::size_t width = formatInteger(checkedCount).size();
+    if (text.size() < width) text.insert(0, width - text.size(), U'0');
+    return text;
+}
+
+std::int32_t nextNumber(std::int32_t number, std::int32_t step) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(number) +
+                                     static_cast<std::uint32_t>(step));
+}
+
+Text numberingNewName(const NumberingSettings& s, const Text& stem, const Text& extension,
+                      const Text& number) {
+    switch (s.form) {
+        case NumberingForm::AThenNumberThenB:
+            return s.a + number + s.b + extension;
+        case NumberingForm::AtStart:
+            return number + stem + extension;
+        case NumberingForm::AtEnd:
+            return stem + number + extension;
+        case NumberingForm::AfterNth:
+            return insertCharacters(stem, number, s.n) + extension;
+        case NumberingForm::BeforeA:
+        case NumberingForm::AfterA:
+            return insertAtSearch(stem, number, s.a, s.caseSensitive,
+                                  s.form == NumberingForm::AfterA) +
+                   extension;
+    }
+    return stem + extension;
+}
+
+bool recordNumbering(const NumberingSettings& s, int checkedCount, RecordingFrame& frame) {
+    std::vector<int> classes = {kAllocFixedNumber, kAllocText};
+    if (s.autoDigits) classes.insert(classes.end(), {kAllocNumber, kAllocNumber});
+    if (s.form == NumberingForm::BeforeA) classes.push_back(kAllocNumber);
+    if (s.form == NumberingForm::AfterA)
+        classes.insert(classes.end(), {kAllocNumber, kAllocNumber});
+    const auto variables = frame.allocateVariables(classes);
+    if (!variables) return false;
+    const auto& v = *variables;
+    const Operand& f = v[0];
+    const Operand& t = v[1];
+    const std::size_t searchAt = s.autoDigits ? 4 : 2;
+    frame.setInitialValue(f.code, formatInteger(s.start));
+    recordNumberLines(s, frame, f, t, s.autoDigits ? &v[2] : nullptr,
+                      s.autoDigits ? &v[3] : nullptr);
+
+    const Operand name = nameOperand();
+    const Operand none = emptyOperand();
+    switch (s.form) {
+        case NumberingForm::AThenNumberThenB:
+            frame.FPos(name, kTextOutput, kJoin, textOperand(s.a), t, textOperand(s.b));
+            break;
+        case NumberingForm::AtStart:
+            frame.FPos(name, kTextOutput, kJoin, t, name, none);
+            break;
+        case NumberingForm::AtEnd:
+            frame.FPos(name, kTextOutput, kJoin, name, t, none);
+            break;
+        case NumberingForm::AfterNth:
+            frame.FPos(name, kTextOutput, kInsert, name, t, numberOperand(s.n));
+            break;
+        case NumberingForm::BeforeA:
+        case NumberingForm::AfterA: {
+            const bool after = s.form == NumberingForm::AfterA;
+            recordInsertAtSearch(frame, t, s.a, s.caseSensitive, v[searchAt],
+                                 after ? std::optional<Operand>(v[searchAt + 1]) : std::nullopt);
+            break;
+        }
+    }
+    frame.sampleStem() = numberingNewName(s, frame.sampleStem(), Text(),
+                                          numberText(s.start, s.autoDigits, checkedCount));
+    frame.FMacr(messages::kKindNumbering, description(s));
+    return true;
+}
+
+}  // namespace vartel

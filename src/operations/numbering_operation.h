@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+
+#include "operations/recording_frame.h"
+
+namespace vartel {
+
+enum class NumberingForm { AThenNumberThenB = 0, AtStart, AtEnd, AfterNth, BeforeA, AfterA };
+
+// The tab "連番".
+struct NumberingSettings {
+    NumberingForm form = NumberingForm::AThenNumberThenB;
+    std::int32_t start = 1;
+    std::int32_t step = 1;
+    bool autoDigits = false;  // zero fill to the digits of the count of checked rows
+    Text a;
+    Text b;
+    int n = 1;
+    bool caseSensitive = false;
+};
+
+// The number in decimal; with the zero fill, "0"s in front up to the length of the count
+// written the same way (a minus sign counts as a character). Never cut.
+Text numberText(std::int32_t number, bool autoDigits, int checkedCount);
+
+// The number after the step, wrapping in 32 bits as the macro's arithmetic does.
+std::int32_t nextNumber(std::int32_t number, std::int32_t step);
+
+// The new name of a row from its stem, its extension (dot included) and its number text.
+Text numberingNewName(const NumberingSettings& settings, const Text& stem, const Text& extension,
+                      const Text& number);
+
+// Edits the sample stem with the start number and appends the lines that number every file of
+// a macro run; false when no variable was left, and then nothing is recorded.
+bool recordNumbering(const NumberingSettings& settings, int checkedCount, RecordingFrame& frame);
+
+}  // namespace vartel

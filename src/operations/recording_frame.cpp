@@ -1,0 +1,89 @@
+#include "operations/recording_frame.h"
+
+#include "common/integer_text.h"
+#include "macro/instruction_catalogue.h"
+#include "macro/variables.h"
+#include "operations/messages.h"
+
+namespace vartel {
+namespace {
+
+constexpr int kClassSize = 16;
+const Text kInformationKind = U"情報";
+const Text kCommentType = U"コメント";
+const Text kConditionKind = U"条件処理";
+const Text kLoopKind = U"繰り返し";
+
+}  // namespace
+
+Operand emptyOperand() {
+    return {};
+}
+Operand nameOperand() {
+    return {kFileNameName, kFileNameCode};
+}
+Operand extensionOperand() {
+    return {kExtensionName, kExtensionCode};
+}
+Operand numberOperand(std::int64_t value) {
+    return {formatInteger(value), kNumericLiteralCode};
+}
+Operand textOperand(const Text& text) {
+    return {text, kTextLiteralCode};
+}
+Operand variableOperand(int code) {
+    return {variableName(code), code};
+}
+
+void RecordingFrame::FPos(const Operand& target, const Text& kind, const Text& type,
+                          const Operand& a, const Operand& b, const Operand& c) {
+    // The operations pass only names the catalogue holds.
+    const int kindIndex = InstructionCatalogue::kindIndexOf(kind).value();
+    const int typeIndex = InstructionCatalogue::typeIndexOf(kindIndex, type).value();
+    state_.macro.push_back({{target.text, kind, type, {a.text, b.text, c.text}},
+                            CodedRow(target.code, kindIndex, typeIndex, a.code, b.code, c.code)});
+}
+
+void RecordingFrame::appendBlockStart(int kind, const Text& kindName, const Text& typeName) {
+    state_.macro.push_back(
+        {{Text(), kindName, typeName, {}}, CodedRow(kEmptyCode, kind, kBlockStartType, 0, 0, 0)});
+}
+
+void RecordingFrame::appendConditionStart() {
+    appendBlockStart(kKindCondition, kConditionKind, kConditionStartTypeName);
+}
+
+void RecordingFrame::appendLoopStart() {
+    appendBlockStart(kKindLoop, kLoopKind, kLoopStartTypeName);
+}
+
+int RecordingFrame::FnLabel(int allocationClass) {
+    int& counter = state_.counters[static_cast<std::size_t>(allocationClass - 1)];
+    if (allocationClass == kAllocAnchor) return ++counter;
+    const int number = (allocationClass - 1) * kClassSize + counter;
+    ++counter;
+    return counter > kClassSize ? -1 : number;
+}
+
+std::optional<std::vector<Operand>> RecordingFrame::allocateVariables(
+    const std::vector<int>& classes) {
+    std::vector<int> numbers;
+    for (const int allocationClass : classes) numbers.push_back(FnLabel(allocationClass));
+    std::vector<Operand> operands;
+    for (const int number : numbers) {
+        if (number < 0) return std::nullopt;
+        operands.push_back(variableOperand(number + 1));
+    }
+    return operands;
+}
+
+void RecordingFrame::FMacr(const Text& kind, const Text& description) {
+    const Text nameAfter = state_.sampleName();
+    FPos(emptyOperand(), kInformationKind, kCommentType, textOperand(kind),
+         textOperand(messages::kNameAfterConversion), textOperand(nameAfter));
+    state_.steps.push_back({nameAfter, kind, description});
+    state_.counters[kAllocNumber - 1] = 0;
+    state_.counters[kAllocText - 1] = 0;
+}
+
+}  // namespace vartel

@@ -1,0 +1,165 @@
+#include "operations/replace_operation.h"
+
+#include <algorithm>
+
+#include "common/integer_text.h"
+#include "macro/text_edits.h"
+#include "operations/messages.h"
+#include "operations/operation_names.h"
+#include "platform/letter_case.h"
+
+namespace vartel {
+namespace {
+
+Text convert(const ReplaceSettings& s, const Text& stretch) {
+    switch (s.kind) {
+        case ReplaceKind::Replace:
+            return replaceAll(stretch, s.s, s.r, !s.caseSensitive);
+        case ReplaceKind::ToLower:
+            return toLower(stretch);
+        case ReplaceKind::ToUpper:
+            return toUpper(stretch);
+    }
+    return stretch;
+}
+
+// Where the stretch of the range begins and how long it is, 0-based.
+std::pair<std::size_t, std::size_t> stretchOf(const ReplaceSettings& s, std::size_t length) {
+    const auto c = static_cast<std::size_t>(std::max(s.c, 0));
+    switch (s.range) {
+        case ReplaceRange::Whole:
+            return {0, length};
+        case ReplaceRange::FirstC:
+            return {0, std::min(c, length)};
+        case ReplaceRange::LastC:
+            return {length - std::min(c, length), std::min(c, length)};
+        case ReplaceRange::CFromNth: {
+            const auto begin = std::min(static_cast<std::size_t>(std::max(s.n, 1)) - 1, length);
+            return {begin, std::min(c, length - begin)};
+        }
+    }
+    return {0, length};
+}
+
+// The conversion line on the name or on the variable holding the stretch.
+void recordConversion(const ReplaceSettings& s, RecordingFrame& frame, const Operand& x) {
+    const Operand none = emptyOperand();
+    switch (s.kind) {
+        case ReplaceKind::Replace:
+            frame.FPos(x, kReplaceKind, caseTypeOf(s.caseSensitive), x, textOperand(s.s),
+                       textOperand(s.r));
+            break;
+        case ReplaceKind::ToLower:
+            frame.FPos(x, kConvert, kToLowerType, x, none, none);
+            break;
+        case ReplaceKind::ToUpper:
+            frame.FPos(x, kConvert, kToUpperType, x, none, none);
+            break;
+    }
+}
+
+const Text& processingKind(ReplaceKind kind) {
+    switch (kind) {
+        case ReplaceKind::ToLower:
+            return messages::kKindToLower;
+        case ReplaceKind::ToUpper:
+            return messages::kKindToUpper;
+        case ReplaceKind::Replace:
+            break;
+    }
+    return messages::kKindReplace;
+}
+
+Text description(const ReplaceSettings& s) {
+    const Text n = formatInteger(s.n);
+    const Text c = formatInteger(s.c);
+    Text where;
+    switch (s.range) {
+        case ReplaceRange::Whole:
+            where = U"全体";
+            break;
+        case ReplaceRange::FirstC:
+            where = U"最初から　" + c + U"　個の文字";
+            break;
+        case ReplaceRange::LastC:
+            where = U"最後から　" + c + U"　個の文字";
+            break;
+        case ReplaceRange::CFromNth:
+            // This one phrase is written without the full-width blanks.
+            if (s.kind == ReplaceKind::ToUpper)
+                return n + U"番目の文字から" + c + U" 個の文字を大文字に変換";
+            where = n + U"　番目の文字から　" + c + U"　個の文字";
+            break;
+    }
+    switch (s.kind) {
+        case ReplaceKind::Replace:
+            return where + (s.range == ReplaceRange::Whole ? U"から　" : U"の中から　") + s.s +
+                   U"　を　" + s.r + U"　に置換";
+        case ReplaceKind::ToLower:
+            return where + U"を小文字に変換";
+        case ReplaceKind::ToUpper:
+            return where + U"を大文字に変換";
+    }
+    return {};
+}
+
+}  // namespace
+
+Text replaceInStem(const ReplaceSettings& s, const Text& stem) {
+    const auto [begin, length] = stretchOf(s, stem.size());
+    return stem.substr(0, begin) + convert(s, stem.substr(begin, length)) +
+           stem.substr(begin + length);
+}
+
+bool recordReplace(const ReplaceSettings& s, RecordingFrame& frame) {
+    // The text variable T holds a part of the name, the number M a count or a position.
+    std::vector<int> classes;
+    if (s.range == ReplaceRange::FirstC) classes = {kAllocText};
+    if (s.range == ReplaceRange::LastC || s.range == ReplaceRange::CFromNth) {
+        classes = {kAllocText, kAllocNumber};
+    }
+    const auto variables = frame.allocateVariables(classes);
+    if (!variables) return false;
+    const Operand name = nameOperand();
+    const Operand none = emptyOperand();
+    switch (s.range) {
+        case ReplaceRange::Whole:
+            recordConversion(s, frame, name);
+            break;
+        case ReplaceRange::FirstC: {
+            const Operand& t = (*variables)[0];
+            frame.FPos(t, kTextOutput, kCopy, name, numberOperand(1), numberOperand(s.c));
+            frame.FPos(none, kDeleteKind, kDeleteType, name, numberOperand(1), numberOperand(s.c));
+            recordConversion(s, frame, t);
+            frame.FPos(name, kTextOutput, kJoin, t, name, none);
+            break;
+        }
+        case ReplaceRange::LastC: {
+            const Operand& t = (*variables)[0];
+            const Operand& m = (*variables)[1];
+            frame.FPos(m, kInformation, kLength, name, none, none);
+            frame.FPos(m, kArithmetic, kMinus, m, numberOperand(s.c), none);
+            frame.FPos(t, kTextOutput, kCopy, name, numberOperand(1), m);
+            frame.FPos(none, kDeleteKind, kDeleteType, name, numberOperand(1), m);
+            recordConversion(s, frame, name);
+            frame.FPos(name, kTextOutput, kJoin, t, name, none);
+            break;
+        }
+        case ReplaceRange::CFromNth: {
+            const Operand& t = (*variables)[0];
+            const Operand& m = (*variables)[1];
+            frame.FPos(t, kTextOutput, kCopy, name, numberOperand(s.n), numberOperand(s.c));
+            frame.FPos(none, kDeleteKind, kDeleteType, name, numberOperand(s.n),
+                       numberOperand(s.c));
+            recordConversion(s, frame, t);
+            frame.FPos(m, kArithmetic, kMinus, numberOperand(s.n), numberOperand(1), none);
+            frame.FPos(name, kTextOutput, kInsert, name, t, m);
+            break;
+        }
+    }
+    frame.sampleStem() = replaceInStem(s, frame.sampleStem());
+    frame.FMacr(processingKind(s.kind), description(s));
+    return true;
+}
+
+}  // namespace vartel

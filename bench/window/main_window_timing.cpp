@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
     vartel::SystemClock clock;
     vartel::Workspace workspace(dialogs, pump);
     vartel::MacroEditor editor;
-    vartel::MainWindow window(workspace, editor, pump, clock);
+    vartel::Recorder recorder(editor, dialogs);
+    vartel::MainWindow window(workspace, editor, recorder, pump, clock);
     window.show();
     QApplication::processEvents();
 

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/messages.h"
+#include "app/qt_text.h"
 
 namespace vartel {
 
@@ -26,6 +27,16 @@ AddTab::AddTab(QWidget* parent) : QWidget(parent) {
     layout->addStretch(1);
     preview = button(ui::kPreviewButton, ui::kPreviewHint, this);
     layout->addWidget(preview);
+}
+
+AddTextSettings AddTab::settings() const {
+    AddTextSettings settings;
+    settings.text = toText(text->text());
+    settings.mode = static_cast<AddTextMode>(mode->checkedId());
+    settings.n = n->value();
+    settings.a = toText(a->text());
+    settings.caseSensitive = caseSensitive->isChecked();
+    return settings;
 }
 
 }  // namespace vartel

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "app/form_parts.h"
+#include "operations/add_text_operation.h"
 
 namespace vartel {
 
@@ -13,6 +14,9 @@ class AddTab : public QWidget {
 
 public:
     explicit AddTab(QWidget* parent = nullptr);
+
+    // The settings as they stand on the tab.
+    AddTextSettings settings() const;
 
     QLineEdit* text;
     QButtonGroup* mode;

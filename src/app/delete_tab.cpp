@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "app/messages.h"
+#include "app/qt_text.h"
 
 namespace vartel {
 
@@ -27,6 +28,17 @@ DeleteTab::DeleteTab(QWidget* parent) : QWidget(parent) {
     layout->addStretch(1);
     preview = button(ui::kPreviewButton, ui::kPreviewHint, this);
     layout->addWidget(preview);
+}
+
+DeleteSettings DeleteTab::settings() const {
+    DeleteSettings settings;
+    settings.mode = static_cast<DeleteMode>(mode->checkedId());
+    settings.n = n->value();
+    settings.c = c->value();
+    settings.a = toText(a->text());
+    settings.b = toText(b->text());
+    settings.caseSensitive = caseSensitive->isChecked();
+    return settings;
 }
 
 }  // namespace vartel

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "app/form_parts.h"
+#include "operations/delete_operation.h"
 
 namespace vartel {
 
@@ -13,6 +14,9 @@ class DeleteTab : public QWidget {
 
 public:
     explicit DeleteTab(QWidget* parent = nullptr);
+
+    // The settings as they stand on the tab.
+    DeleteSettings settings() const;
 
     QButtonGroup* mode;
     QLineEdit* a;

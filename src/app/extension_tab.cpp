@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "app/messages.h"
+#include "app/qt_text.h"
 
 namespace vartel {
 
@@ -22,6 +23,15 @@ ExtensionTab::ExtensionTab(QWidget* parent) : QWidget(parent) {
     layout->addStretch(1);
     preview = button(ui::kPreviewButton, ui::kPreviewHint, this);
     layout->addWidget(preview);
+}
+
+ExtensionSettings ExtensionTab::settings() const {
+    ExtensionSettings settings;
+    settings.mode = static_cast<ExtensionMode>(mode->checkedId());
+    settings.a = toText(a->text());
+    settings.n = n->value();
+    settings.c = c->value();
+    return settings;
 }
 
 }  // namespace vartel

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "app/form_parts.h"
+#include "operations/extension_operation.h"
 
 namespace vartel {
 
@@ -12,6 +13,9 @@ class ExtensionTab : public QWidget {
 
 public:
     explicit ExtensionTab(QWidget* parent = nullptr);
+
+    // The settings as they stand on the tab.
+    ExtensionSettings settings() const;
 
     QButtonGroup* mode;
     QLineEdit* a;

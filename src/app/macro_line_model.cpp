@@ -15,19 +15,13 @@ const Text kCommentType = U"コメント";
 
 }  // namespace
 
-void MacroLineModel::setLines(const std::vector<MacroLine>* lines) {
-    beginResetModel();
-    lines_ = lines;
-    endResetModel();
-}
-
 void MacroLineModel::refresh() {
     beginResetModel();
     endResetModel();
 }
 
 int MacroLineModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !lines_ ? 0 : static_cast<int>(lines_->size());
+    return parent.isValid() ? 0 : static_cast<int>(lines_.size());
 }
 
 int MacroLineModel::columnCount(const QModelIndex& parent) const {
@@ -40,8 +34,8 @@ QVariant MacroLineModel::headerData(int section, Qt::Orientation orientation, in
 }
 
 QVariant MacroLineModel::data(const QModelIndex& index, int role) const {
-    if (!lines_ || !index.isValid() || index.row() >= rowCount()) return {};
-    const DisplayRow& row = (*lines_)[static_cast<std::size_t>(index.row())].display;
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const DisplayRow& row = lines_[static_cast<std::size_t>(index.row())].display;
     if (role == Qt::ForegroundRole && row.type == kCommentType) return QColor(Qt::red);
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {

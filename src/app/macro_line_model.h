@@ -10,10 +10,10 @@ namespace vartel {
 // The display rows of a macro's lines; comment lines in red.
 class MacroLineModel : public QAbstractTableModel {
 public:
-    explicit MacroLineModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    MacroLineModel(const std::vector<MacroLine>& lines, QObject* parent)
+        : QAbstractTableModel(parent), lines_(lines) {}
 
-    // The lines shown; nothing shows no lines. The owner calls refresh after they change.
-    void setLines(const std::vector<MacroLine>* lines);
+    // The owner calls this after the lines changed.
     void refresh();
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -22,7 +22,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    const std::vector<MacroLine>* lines_ = nullptr;
+    const std::vector<MacroLine>& lines_;
 };
 
 }  // namespace vartel

@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include "app/messages.h"
@@ -20,23 +19,20 @@ void styleList(QTableView* view) {
 
 }  // namespace
 
-MacroResultPanel::MacroResultPanel(QWidget* parent) : QWidget(parent) {
+MacroResultPanel::MacroResultPanel(const RecordingState& recording, QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
-    lineModel = new MacroLineModel(this);
+    lineModel = new MacroLineModel(recording.macro, this);
     lines = new QTableView(this);
     lines->setModel(lineModel);
     styleList(lines);
     steps = new QTableView(this);
-    auto* stepModel = new QStandardItemModel(0, 3, steps);
-    stepModel->setHorizontalHeaderLabels(
-        {QStringLiteral("処理後のファイル名"), QStringLiteral("処理種類"), QStringLiteral("詳細")});
+    stepModel = new StepListModel(recording.steps, this);
     steps->setModel(stepModel);
     styleList(steps);
     layout->addWidget(lines, 1);
     layout->addWidget(steps, 1);
-    // The steps are what is shown first.
-    lines->hide();
+    showLines(false);
 
     auto* buttons = new QHBoxLayout;
     switchButton = new QPushButton(ui::kSwitchView, this);
@@ -48,13 +44,16 @@ MacroResultPanel::MacroResultPanel(QWidget* parent) : QWidget(parent) {
     buttons->addStretch(1);
     for (auto* command : {save, edit, run}) buttons->addWidget(command);
     layout->addLayout(buttons);
-    connect(switchButton, &QPushButton::clicked, this, &MacroResultPanel::switchView);
 }
 
-void MacroResultPanel::switchView() {
-    const bool toLines = lines->isHidden();
-    lines->setVisible(toLines);
-    steps->setVisible(!toLines);
+void MacroResultPanel::showLines(bool shown) {
+    lines->setVisible(shown);
+    steps->setVisible(!shown);
+}
+
+void MacroResultPanel::refresh() {
+    lineModel->refresh();
+    stepModel->refresh();
 }
 
 }  // namespace vartel

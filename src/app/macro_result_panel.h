@@ -5,6 +5,8 @@
 #include <QWidget>
 
 #include "app/macro_line_model.h"
+#include "app/step_list_model.h"
+#include "operations/recording_state.h"
 
 namespace vartel {
 
@@ -13,13 +15,16 @@ class MacroResultPanel : public QWidget {
     Q_OBJECT
 
 public:
-    explicit MacroResultPanel(QWidget* parent = nullptr);
+    explicit MacroResultPanel(const RecordingState& recording, QWidget* parent = nullptr);
 
-    // Shows the other of the two lists; the hidden one leaves the tab order.
-    void switchView();
+    // One of the two lists is shown; the hidden one leaves the tab order.
+    void showLines(bool shown);
     bool showingLines() const { return !lines->isHidden(); }
+    // Shows the recording as it is now.
+    void refresh();
 
     MacroLineModel* lineModel;
+    StepListModel* stepModel;
     QTableView* lines;
     QTableView* steps;
     QPushButton* switchButton;

@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
     vartel::SystemClock clock;
     vartel::Workspace workspace(dialogs, pump);
     vartel::MacroEditor editor;
-    vartel::MainWindow window(workspace, editor, pump, clock);
+    vartel::Recorder recorder(editor, dialogs);
+    vartel::MainWindow window(workspace, editor, recorder, pump, clock);
     dialogs.setParent(&window);
     // The macro editor, its test window and the line-modify dialog are created here, after the
     // main window, and handed to it with setMacroEditorWindow.

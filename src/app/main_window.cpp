@@ -19,6 +19,7 @@
 #include "common/error.h"
 #include "macro/macro_file.h"
 #include "recording/macro_run.h"
+#include "recording/messages.h"
 #include "workspace/execution.h"
 #include "workspace/list_editing.h"
 #include "workspace/list_files.h"
@@ -41,11 +42,12 @@ QAction* separator(QObject* parent) {
 
 }  // namespace
 
-MainWindow::MainWindow(Workspace& workspace, MacroEditor& editor, QtPump& pump, const Clock& clock,
-                       QWidget* parent)
+MainWindow::MainWindow(Workspace& workspace, MacroEditor& editor, Recorder& recorder, QtPump& pump,
+                       const Clock& clock, QWidget* parent)
     : QMainWindow(parent),
       workspace_(workspace),
       editor_(editor),
+      recorder_(recorder),
       clock_(clock),
       shell_(workspace.dialogs()) {
     setWindowTitle(ui::kApplicationTitle);
@@ -59,11 +61,16 @@ MainWindow::MainWindow(Workspace& workspace, MacroEditor& editor, QtPump& pump, 
     connectCommands();
     renameDialog_ = new RenameDialog(this);
     pump.setBeforeEvents([this] { showBusy(); });
+    recorder_.closeEditorWindow = [this] {
+        if (macroEditorWindow_) macroEditorWindow_->hide();
+    };
+    recorder_.showMacroResultTab = [this] { resultTabs_->setCurrentWidget(macroPanel_); };
 
     catalogue_ = buildMacroCatalogue(dataFolder(), workspace_.dialogs());
     for (const Text& title : catalogue_.titles) macroTab_->chooser->addItem(toQString(title));
     macroTab_->chooser->setCurrentIndex(-1);
     refreshLists();
+    updateEnabled();
 }
 
 void MainWindow::buildRegions() {
@@ -146,7 +153,7 @@ void MainWindow::buildRegions() {
                                          &PreviewEntry::modified, &PreviewEntry::fullPathBefore},
                                         this),
         {128, 128, 80, 100});
-    macroPanel_ = new MacroResultPanel;
+    macroPanel_ = new MacroResultPanel(recorder_.state());
     historyPanel_ = new ResultListPanel(ui::kClear, ui::kUndo);
     historyPanel_->list->setRowModel(
         new RowTableModel<HistoryEntry>(
@@ -210,15 +217,17 @@ void MainWindow::buildMenus() {
     QMenu* view = menuBar()->addMenu(ui::kViewMenu);
     action(view, ui::kFolderTree, [this] { toggleFolderTree(); });
     action(view, ui::kEditTabs, [this] { toggleEditTabs(); });
-    action(view, ui::kEditMacro, [this] { showMacroEditor(); });
+    bindToRecording(RecordingCommand::EditMacro, action(view, ui::kEditMacro, [this] { showMacroEditor(); }));
 
     macroMenu_ = menuBar()->addMenu(ui::kMacroMenu);
-    macroMenu_->addAction(ui::kRecordWithThisFile);
-    macroMenu_->addAction(ui::kStopRecording)->setEnabled(false);
-    action(macroMenu_, ui::kEdit, [this] { showMacroEditor(); });
-    action(macroMenu_, ui::kSave, [this] { saveMacro(); });
-    action(macroMenu_, ui::kLoad, [this] { loadMacro(); });
-    action(macroMenu_, ui::kRun, [this] { runMacro(); });
+    bindToRecording(RecordingCommand::RecordWithThisFile,
+                    action(macroMenu_, ui::kRecordWithThisFile, [this] { recordWithThisFile(); }));
+    bindToRecording(RecordingCommand::StopRecording,
+                    action(macroMenu_, ui::kStopRecording, [this] { stopRecording(); }));
+    bindToRecording(RecordingCommand::EditMacro, action(macroMenu_, ui::kEdit, [this] { showMacroEditor(); }));
+    bindToRecording(RecordingCommand::SaveMacro, action(macroMenu_, ui::kSave, [this] { saveMacro(); }));
+    bindToRecording(RecordingCommand::MacroChooser, action(macroMenu_, ui::kLoad, [this] { loadMacro(); }));
+    bindToRecording(RecordingCommand::RunMacro, action(macroMenu_, ui::kRun, [this] { runMacro(); }));
 
     QMenu* help = menuBar()->addMenu(ui::kHelpMenu);
     action(help, ui::kHowToUse, [this] { howToUse(); });
@@ -238,7 +247,8 @@ void MainWindow::buildContextMenus() {
     entry(conversionView_, ui::kRename, [this] { renameSelected(); });
     entry(conversionView_, ui::kCheck, onList(checkSelected));
     entry(conversionView_, ui::kUncheck, onList(uncheckSelected));
-    conversionView_->addAction(new QAction(ui::kRecordWithThisFile, conversionView_));
+    entry(conversionView_, ui::kRecordWithThisFile, [this] { recordWithThisFile(); });
+    bindToRecording(RecordingCommand::RecordWithThisFile, conversionView_->actions().back());
     conversionView_->addAction(separator(conversionView_));
     entry(conversionView_, ui::kCut, onList(cut));
     entry(conversionView_, ui::kPaste, onList(paste));
@@ -320,6 +330,28 @@ void MainWindow::connectCommands() {
     });
     connect(folderPanes_, &FolderPanes::addToListRequested, this, &MainWindow::addPaths);
 
+    on(addTab_->preview, [this] { preview(addTab_->settings()); });
+    on(deleteTab_->preview, [this] { preview(deleteTab_->settings()); });
+    on(replaceTab_->preview, [this] { preview(replaceTab_->settings()); });
+    on(numberTab_->preview, [this] { preview(numberTab_->settings()); });
+    on(extensionTab_->preview, [this] { preview(extensionTab_->settings()); });
+
+    on(macroTab_->startRecording, [this] { startRecording(); });
+    on(macroTab_->stopRecording, [this] { stopRecording(); });
+    on(recordingBox_->stop, [this] { stopRecording(); });
+    on(recordingBox_->reset, [this] { resetRecording(); });
+    on(macroPanel_->switchButton, [this] { switchMacroView(); });
+    bindToRecording(RecordingCommand::InitialFileName, macroTab_->initialName);
+    bindToRecording(RecordingCommand::StartRecording, macroTab_->startRecording);
+    bindToRecording(RecordingCommand::StopRecording, macroTab_->stopRecording);
+    bindToRecording(RecordingCommand::StopRecording, recordingBox_->stop);
+    bindToRecording(RecordingCommand::RecordingBox, recordingBox_);
+    for (QObject* save : {macroTab_->save, macroPanel_->save}) bindToRecording(RecordingCommand::SaveMacro, save);
+    for (QObject* chooser : {static_cast<QObject*>(macroTab_->chooser), static_cast<QObject*>(macroTab_->load)})
+        bindToRecording(RecordingCommand::MacroChooser, chooser);
+    for (QObject* edit : {macroTab_->edit, macroPanel_->edit}) bindToRecording(RecordingCommand::EditMacro, edit);
+    for (QObject* run : {macroTab_->run, macroPanel_->run}) bindToRecording(RecordingCommand::RunMacro, run);
+
     on(macroTab_->load, [this] { loadMacro(); });
     on(macroTab_->save, [this] { saveMacro(); });
     on(macroTab_->edit, [this] { showMacroEditor(); });
@@ -351,6 +383,7 @@ void MainWindow::run(const std::function<void()>& command) {
     --depth_;
     leaveBusy();
     refreshLists();
+    showRecording();
 }
 
 void MainWindow::addPaths(const QStringList& paths) {
@@ -371,11 +404,7 @@ void MainWindow::showBusy() {
     if (!state.busy) return;
     if (!busyShown_) {
         busyShown_ = true;
-        for (QWidget* control : std::initializer_list<QWidget*>{folderPanes_, conversionView_, editTabs_, resultTabs_})
-            control->setEnabled(false);
-        for (QPushButton* listButton : listButtons_) listButton->setEnabled(false);
-        fileMenu_->menuAction()->setEnabled(false);
-        macroMenu_->menuAction()->setEnabled(false);
+        updateEnabled();
         for (RowListView* view : {static_cast<RowListView*>(conversionView_), previewPanel_->list, historyPanel_->list})
             view->freeze();
         if (state.adding) {
@@ -399,16 +428,45 @@ void MainWindow::leaveBusy() {
     addingBox_->hide();
     progressBox_->hide();
     progressBox_->setProgress(0, 0);
-    // What a toggle hid stays disabled.
-    folderPanes_->setEnabled(!folderPanes_->isHidden());
-    editTabs_->setEnabled(!editTabs_->isHidden());
-    conversionView_->setEnabled(true);
-    resultTabs_->setEnabled(true);
-    for (QPushButton* listButton : listButtons_) listButton->setEnabled(true);
-    fileMenu_->menuAction()->setEnabled(true);
-    macroMenu_->menuAction()->setEnabled(true);
+    updateEnabled();
     for (RowListView* view : {static_cast<RowListView*>(conversionView_), previewPanel_->list, historyPanel_->list})
         view->thaw();
+}
+
+void MainWindow::bindToRecording(RecordingCommand command, QObject* control) {
+    recordingControls_.emplace_back(command, control);
+}
+
+void MainWindow::updateEnabled() {
+    const bool idle = !busyShown_;
+    for (QWidget* control : std::initializer_list<QWidget*>{resultTabs_, listButtons_[0], listButtons_[1],
+                                                            listButtons_[2], listButtons_[3], listButtons_[4]})
+        control->setEnabled(idle);
+    // What a toggle hid stays disabled.
+    folderPanes_->setEnabled(idle && !folderPanes_->isHidden());
+    editTabs_->setEnabled(idle && !editTabs_->isHidden());
+    conversionView_->setEnabled(idle && recorder_.enabled(RecordingCommand::ConversionList));
+    fileMenu_->menuAction()->setEnabled(idle);
+    macroMenu_->menuAction()->setEnabled(idle);
+    for (const auto& [command, control] : recordingControls_) {
+        const bool enabled = recorder_.enabled(command);
+        if (auto* entry = qobject_cast<QAction*>(control)) entry->setEnabled(enabled);
+        else static_cast<QWidget*>(control)->setEnabled(enabled);
+    }
+}
+
+void MainWindow::showRecording() {
+    const RecordingState& state = recorder_.state();
+    recordingBox_->initialName->setText(toQString(recordingStartName_));
+    recordingBox_->currentName->setText(toQString(state.sampleName()));
+    recordingBox_->setVisible(recorder_.recording());
+    if (recorder_.recording()) {
+        placeBoxes();
+        recordingBox_->raise();
+    }
+    macroPanel_->showLines(recorder_.view() == RecordingView::Lines);
+    macroPanel_->refresh();
+    updateEnabled();
 }
 
 void MainWindow::refreshLists() {
@@ -416,7 +474,6 @@ void MainWindow::refreshLists() {
     conversionView_->refresh();
     previewPanel_->list->refresh();
     historyPanel_->list->refresh();
-    macroPanel_->lineModel->refresh();
     const StatusTexts& texts = workspace_.status();
     status_[0]->setText(toQString(texts.hits));
     status_[1]->setText(toQString(texts.previewCount));
@@ -495,6 +552,44 @@ void MainWindow::propertiesOfSelected() {
     if (!path.isEmpty()) shell_.showProperties(path);
 }
 
+void MainWindow::preview(const OperationSettings& operation) {
+    run([this, &operation] {
+        RecordingFrame frame = recorder_.frame();
+        runOperation(workspace_, frame, operation);
+    });
+}
+
+void MainWindow::startRecording() {
+    run([this] {
+        recorder_.initialFileName = toText(macroTab_->initialName->text());
+        if (recorder_.start()) recordingStartName_ = recorder_.state().sampleName();
+    });
+}
+
+void MainWindow::recordWithThisFile() {
+    run([this] {
+        if (!recorder_.recordWithFile(workspace_.conversionList())) return;
+        macroTab_->initialName->setText(toQString(recorder_.initialFileName));
+        recordingStartName_ = recorder_.state().sampleName();
+    });
+}
+
+void MainWindow::stopRecording() {
+    run([this] { recorder_.stop(); });
+}
+
+void MainWindow::resetRecording() {
+    run([this] {
+        recorder_.reset();
+        recordingStartName_ = recorder_.state().sampleName();
+    });
+}
+
+void MainWindow::switchMacroView() {
+    recorder_.switchView();
+    showRecording();
+}
+
 void MainWindow::chooseMacro(int index) {
     if (index < 0 || index >= static_cast<int>(catalogue_.paths.size())) return;
     run([this, index] {
@@ -504,7 +599,7 @@ void MainWindow::chooseMacro(int index) {
 
 void MainWindow::loadMacro() {
     run([this] {
-        const auto path = workspace_.dialogs().openFile(ui::kMacroFileFilter);
+        const auto path = workspace_.dialogs().openFile(kMacroFileFilter);
         if (path) PLode(editor_.program(), *path, workspace_.dialogs());
     });
 }
@@ -512,9 +607,9 @@ void MainWindow::loadMacro() {
 void MainWindow::saveMacro() {
     run([this] {
         Dialogs& dialogs = workspace_.dialogs();
-        const auto title = dialogs.askText(ui::kTitleCaption, ui::kTitlePrompt);
+        const auto title = dialogs.askText(kTitleCaption, kTitlePrompt);
         if (!title) return;
-        const auto path = dialogs.saveFile(ui::kMacroFileFilter, ui::kMacroFileExtension);
+        const auto path = dialogs.saveFile(kMacroFileFilter, kMacroFileExtension);
         if (path) PSave(editor_.program(), *path, *title);
     });
 }

@@ -25,8 +25,10 @@
 #include "app/result_list_panel.h"
 #include "app/search_tab.h"
 #include "editor/macro_editor.h"
+#include "operations/run_operation.h"
 #include "platform/clock.h"
 #include "recording/macro_catalogue.h"
+#include "recording/recorder.h"
 #include "workspace/workspace.h"
 
 namespace vartel {
@@ -38,8 +40,8 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    MainWindow(Workspace& workspace, MacroEditor& editor, QtPump& pump, const Clock& clock,
-               QWidget* parent = nullptr);
+    MainWindow(Workspace& workspace, MacroEditor& editor, Recorder& recorder, QtPump& pump,
+               const Clock& clock, QWidget* parent = nullptr);
 
     // The macro editor's window, shown by "マクロ編集" and hidden when recording starts or
     // stops. It comes from the editor; without it those commands show nothing.
@@ -100,11 +102,22 @@ private:
     void openSelected();
     void openFolderOfSelected();
     void propertiesOfSelected();
+    void preview(const OperationSettings& operation);
+    void startRecording();
+    void recordWithThisFile();
+    void stopRecording();
+    void resetRecording();
+    void switchMacroView();
     void chooseMacro(int index);
     void loadMacro();
     void saveMacro();
     void runMacro();
 
+    // Every control that a recording turns off or on, by the command it belongs to.
+    void bindToRecording(RecordingCommand command, QObject* control);
+    // Enables what the busy state, the recording and the toggles leave usable.
+    void updateEnabled();
+    void showRecording();
     void showBusy();
     void leaveBusy();
     void refreshLists();
@@ -113,6 +126,7 @@ private:
 
     Workspace& workspace_;
     MacroEditor& editor_;
+    Recorder& recorder_;
     const Clock& clock_;
     DesktopShell shell_;
     MacroCatalogue catalogue_;
@@ -143,6 +157,8 @@ private:
     ProgressBox* progressBox_ = nullptr;
     RecordingBox* recordingBox_ = nullptr;
     RenameDialog* renameDialog_ = nullptr;
+    std::vector<std::pair<RecordingCommand, QObject*>> recordingControls_;
+    Text recordingStartName_;  // the sample name as the recording started or was reset
     QMenu* fileMenu_ = nullptr;
     QMenu* macroMenu_ = nullptr;
 };

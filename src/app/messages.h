@@ -128,14 +128,3 @@ inline const QString kBytes = QStringLiteral(" バイト");
 
 }  // namespace vartel::ui
 
-#include "common/text.h"
-
-namespace vartel::ui {
-
-// Texts the core's dialogs are given.
-inline const Text kTitleCaption = U"タイトル";
-inline const Text kTitlePrompt = U"ソースのタイトルを入力してください";
-inline const Text kMacroFileFilter = U"ソースファイル（*.vmc）|*.vmc";
-inline const Text kMacroFileExtension = U".vmc";
-
-}  // namespace vartel::ui

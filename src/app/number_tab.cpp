@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "app/messages.h"
+#include "app/qt_text.h"
 
 namespace vartel {
 
@@ -34,6 +35,19 @@ NumberTab::NumberTab(QWidget* parent) : QWidget(parent) {
     layout->addStretch(1);
     preview = button(ui::kPreviewButton, ui::kPreviewHint, this);
     layout->addWidget(preview);
+}
+
+NumberingSettings NumberTab::settings() const {
+    NumberingSettings settings;
+    settings.form = static_cast<NumberingForm>(form->checkedId());
+    settings.start = start->value();
+    settings.step = step->value();
+    settings.autoDigits = autoDigits->isChecked();
+    settings.a = toText(a->text());
+    settings.b = toText(b->text());
+    settings.n = n->value();
+    settings.caseSensitive = caseSensitive->isChecked();
+    return settings;
 }
 
 }  // namespace vartel

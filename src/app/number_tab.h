@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "app/form_parts.h"
+#include "operations/numbering_operation.h"
 
 namespace vartel {
 
@@ -12,6 +13,9 @@ class NumberTab : public QWidget {
 
 public:
     explicit NumberTab(QWidget* parent = nullptr);
+
+    // The settings as they stand on the tab.
+    NumberingSettings settings() const;
 
     QSpinBox* start;
     QSpinBox* step;

@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "app/messages.h"
+#include "app/qt_text.h"
 
 namespace vartel {
 
@@ -29,6 +30,18 @@ ReplaceTab::ReplaceTab(QWidget* parent) : QWidget(parent) {
     layout->addStretch(1);
     preview = button(ui::kPreviewButton, ui::kPreviewHint, this);
     layout->addWidget(preview);
+}
+
+ReplaceSettings ReplaceTab::settings() const {
+    ReplaceSettings settings;
+    settings.range = static_cast<ReplaceRange>(range->checkedId());
+    settings.kind = static_cast<ReplaceKind>(kind->checkedId());
+    settings.s = toText(search->text());
+    settings.r = toText(replacement->text());
+    settings.n = n->value();
+    settings.c = c->value();
+    settings.caseSensitive = caseSensitive->isChecked();
+    return settings;
 }
 
 }  // namespace vartel

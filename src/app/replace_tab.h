@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "app/form_parts.h"
+#include "operations/replace_operation.h"
 
 namespace vartel {
 
@@ -12,6 +13,9 @@ class ReplaceTab : public QWidget {
 
 public:
     explicit ReplaceTab(QWidget* parent = nullptr);
+
+    // The settings as they stand on the tab.
+    ReplaceSettings settings() const;
 
     QLineEdit* search;
     QLineEdit* replacement;

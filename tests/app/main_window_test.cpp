@@ -26,7 +26,8 @@ struct Program {
     FixedClock clock{LocalDateTime{2024, 1, 2, 3, 4, 5}};
     Workspace workspace{dialogs, pump, std::chrono::milliseconds(0)};
     MacroEditor editor;
-    MainWindow window{workspace, editor, pump, clock};
+    Recorder recorder{editor, dialogs};
+    MainWindow window{workspace, editor, recorder, pump, clock};
 
     QAction* entry(const QString& menu, const QString& caption) {
         for (QAction* top : window.menuBar()->actions()) {

@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "../support/scripted_dialogs.h"
 #include "gui_test_registry.h"
@@ -58,6 +59,14 @@ std::vector<QRect> geometries(const MainWindow& window) {
         result.push_back(region->geometry());
     for (QPushButton* button : window.listButtons()) result.push_back(button->geometry());
     return result;
+}
+
+// The names of the files under a folder, with the subfolder they are in.
+std::set<std::string> namesOnDisk(const fs::path& root) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        if (entry.is_regular_file()) names.insert(fs::relative(entry.path(), root).string());
+    return names;
 }
 
 }  // namespace
@@ -163,6 +172,110 @@ private slots:
         QVERIFY(fs::exists(folder.path() / "one"));
         QVERIFY(fs::exists(folder.path() / "sub" / "two"));
         QVERIFY(!fs::exists(folder.path() / "one."));
+        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 0);
+    }
+
+    // Each editing tab's preview, executed in turn, renames on disk; the history undoes all.
+    void everyOperationRenamesOnDisk() {
+        TemporaryFolder folder;
+        fs::create_directory(folder.path() / "sub");
+        writeFile(folder.path() / "photo.JPG");
+        writeFile(folder.path() / "sub" / "photo.txt");
+        Program program;
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        const auto apply = [&](QPushButton* preview) {
+            preview->click();
+            QCOMPARE(program.status(1), QStringLiteral("変換候補数： 2"));
+            program.window.previewPanel()->main->click();
+            QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+        };
+        using Names = std::set<std::string>;
+
+        program.window.addTab()->text->setText("x_");
+        apply(program.window.addTab()->preview);
+        QCOMPARE(namesOnDisk(folder.path()), (Names{"x_photo.JPG", "sub/x_photo.txt"}));
+
+        program.window.deleteTab()->mode->button(1)->setChecked(true);
+        program.window.deleteTab()->c->setValue(2);
+        apply(program.window.deleteTab()->preview);
+        QCOMPARE(namesOnDisk(folder.path()), (Names{"x_pho.JPG", "sub/x_pho.txt"}));
+
+        program.window.replaceTab()->search->setText("x_");
+        program.window.replaceTab()->replacement->setText("写真");
+        apply(program.window.replaceTab()->preview);
+        QCOMPARE(namesOnDisk(folder.path()), (Names{"写真pho.JPG", "sub/写真pho.txt"}));
+
+        program.window.numberTab()->form->button(2)->setChecked(true);
+        program.window.numberTab()->start->setValue(7);
+        apply(program.window.numberTab()->preview);
+        const Names numbered = namesOnDisk(folder.path());
+        QVERIFY((numbered == Names{"写真pho7.JPG", "sub/写真pho8.txt"}) ||
+                (numbered == Names{"写真pho8.JPG", "sub/写真pho7.txt"}));
+
+        program.window.extensionTab()->a->setText("jpg");
+        apply(program.window.extensionTab()->preview);
+        for (const std::string& name : namesOnDisk(folder.path())) QVERIFY(name.ends_with(".jpg"));
+
+        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 10);
+        program.window.historyPanel()->main->click();
+        QCOMPARE(namesOnDisk(folder.path()), (Names{"photo.JPG", "sub/photo.txt"}));
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
+    }
+
+    // A recording turns the preview into macro lines on the sample name and keeps the lists.
+    void recordingWritesStepsAndHandsTheLinesOver() {
+        Program program;
+        QTemporaryDir folder;
+        writeFile(fs::path(folder.path().toStdString()) / "a.txt");
+        program.window.addPaths({folder.path()});
+        program.window.macroTab()->initialName->setText("abc.txt");
+        program.window.macroTab()->startRecording->click();
+        QVERIFY(!program.window.recordingBox()->isHidden());
+        QCOMPARE(program.window.recordingBox()->initialName->text(), QStringLiteral("abc.txt"));
+        QVERIFY(!program.window.conversionList()->isEnabled());
+        QVERIFY(!program.window.macroTab()->startRecording->isEnabled());
+        QVERIFY(!program.window.macroTab()->initialName->isEnabled());
+        QVERIFY(!program.entry("マクロ", "実行")->isEnabled());
+        QVERIFY(program.entry("マクロ", "記録終了")->isEnabled());
+        QCOMPARE(program.window.resultTabs()->currentWidget(), program.window.macroPanel());
+
+        program.window.addTab()->text->setText("x");
+        program.window.addTab()->preview->click();
+        QCOMPARE(program.window.recordingBox()->currentName->text(), QStringLiteral("xabc.txt"));
+        QCOMPARE(program.window.macroPanel()->steps->model()->rowCount(), 1);
+        QCOMPARE(program.workspace.previewList().size(), std::size_t(0));
+        QCOMPARE(program.rows(), 1);
+
+        program.window.macroPanel()->switchButton->click();
+        QVERIFY(program.window.macroPanel()->showingLines());
+        QAbstractItemModel* lines = program.window.macroPanel()->lines->model();
+        QVERIFY(lines->rowCount() >= 2);
+        const int last = lines->rowCount() - 1;
+        QCOMPARE(lines->index(last, 3).data().toString(), QStringLiteral("コメント"));
+        QCOMPARE(lines->index(last, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+
+        program.window.recordingBox()->stop->click();
+        QVERIFY(program.window.recordingBox()->isHidden());
+        QCOMPARE(program.editor.program().lineCount(), lines->rowCount());
+        QVERIFY(program.window.conversionList()->isEnabled());
+        QVERIFY(program.window.macroTab()->startRecording->isEnabled());
+        QVERIFY(!program.window.macroTab()->stopRecording->isEnabled());
+    }
+
+    void renameDialogRenamesTheFirstSelectedRowAtOnce() {
+        TemporaryFolder folder;
+        writeFile(folder.path() / "old.txt");
+        Program program;
+        program.window.addPaths({QString::fromStdString(folder.file("old.txt"))});
+        program.window.conversionList()->selectRow(0);
+        QTimer::singleShot(0, program.window.renameDialog(), [&] {
+            QCOMPARE(program.window.renameDialog()->before->text(), QStringLiteral("old.txt"));
+            program.window.renameDialog()->after->setText("new.txt");
+            program.window.renameDialog()->accept();
+        });
+        program.entry("編集", "名前の変更")->trigger();
+        QVERIFY(fs::exists(folder.file("new.txt")));
+        QCOMPARE(program.window.conversionList()->model()->index(0, 0).data().toString(), QStringLiteral("new.txt"));
         QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 0);
     }
 

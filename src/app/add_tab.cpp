@@ -9,7 +9,7 @@
 namespace vartel {
 
 AddTab::AddTab(QWidget* parent) : QWidget(parent) {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = tabLayout(this);
     text = new QLineEdit(this);
     layout->addWidget(new QLabel(QStringLiteral("追加文字"), this));
     layout->addWidget(text);

@@ -8,7 +8,7 @@
 namespace vartel {
 
 DeleteTab::DeleteTab(QWidget* parent) : QWidget(parent) {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = tabLayout(this);
     layout->addWidget(radioGroup(
         QStringLiteral("削除位置"),
         {QStringLiteral("最初からＣ個の文字を削除"), QStringLiteral("最後からＣ個の文字を削除"),

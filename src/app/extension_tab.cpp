@@ -8,7 +8,7 @@
 namespace vartel {
 
 ExtensionTab::ExtensionTab(QWidget* parent) : QWidget(parent) {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = tabLayout(this);
     layout->addWidget(radioGroup(
         QStringLiteral("形式"),
         {QStringLiteral("’Ａ’に統一"), QStringLiteral("最初に’Ａ’を追加"), QStringLiteral("最後に’Ａ’を追加"),

@@ -39,6 +39,8 @@ FolderPanes::FolderPanes(QWidget* parent) : QWidget(parent) {
     files->setSelectionMode(QAbstractItemView::ExtendedSelection);
     files->setEditTriggers(QAbstractItemView::NoEditTriggers);
     files->verticalHeader()->hide();
+    files->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    files->verticalHeader()->setDefaultSectionSize(files->fontMetrics().height() + 4);
     files->horizontalHeader()->hide();
     files->horizontalHeader()->setStretchLastSection(true);
     for (int column = 1; column < fileModel_->columnCount(); ++column) files->hideColumn(column);

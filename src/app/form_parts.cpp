@@ -8,6 +8,13 @@
 
 namespace vartel {
 
+QVBoxLayout* tabLayout(QWidget* tab) {
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(2);
+    return layout;
+}
+
 QGroupBox* radioGroup(const QString& title, const QStringList& captions, int columns,
                       QButtonGroup*& buttons, QWidget* parent) {
     auto* group = new QGroupBox(title, parent);

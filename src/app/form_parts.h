@@ -7,10 +7,14 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStringList>
+#include <QVBoxLayout>
 
 namespace vartel {
 
 // The pieces the editing tabs are made of.
+
+// The column of controls of one tab, kept tight so the longest tab fits the window.
+QVBoxLayout* tabLayout(QWidget* tab);
 
 // A titled group of radio buttons, the first one chosen; ids are the captions' indices.
 QGroupBox* radioGroup(const QString& title, const QStringList& captions, int columns,

@@ -8,7 +8,7 @@
 namespace vartel {
 
 MacroTab::MacroTab(QWidget* parent) : QWidget(parent) {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = tabLayout(this);
 
     auto* recording = new QGroupBox(ui::kNewMacroGroup, this);
     auto* recordingLayout = new QVBoxLayout(recording);

@@ -8,7 +8,7 @@
 namespace vartel {
 
 NumberTab::NumberTab(QWidget* parent) : QWidget(parent) {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = tabLayout(this);
     auto* numbers = new QGroupBox(QStringLiteral("番号"), this);
     auto* numbersLayout = new QVBoxLayout(numbers);
     start = numberBox(1, numbers);

@@ -8,7 +8,7 @@
 namespace vartel {
 
 ReplaceTab::ReplaceTab(QWidget* parent) : QWidget(parent) {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = tabLayout(this);
     search = new QLineEdit(this);
     replacement = new QLineEdit(this);
     layout->addWidget(labelled(QStringLiteral("検索文字"), search, this));

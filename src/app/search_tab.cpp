@@ -21,7 +21,7 @@ QComboBox* choice(const QStringList& captions, QWidget* parent) {
 }  // namespace
 
 SearchTab::SearchTab(QWidget* parent) : QWidget(parent) {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = tabLayout(this);
 
     auto* text = new QGroupBox(QStringLiteral("文字検索"), this);
     auto* textLayout = new QVBoxLayout(text);

@@ -22,7 +22,7 @@ public:
     // While a long command runs the list changes under the view: the view keeps the row count
     // it had and draws nothing new; thawing shows the list as it is then, in one reset.
     void freeze() {
-        frozenRows_ = rows();
+        frozenRows_ = shownRows_;
         frozen_ = true;
     }
     void thaw() {
@@ -32,6 +32,7 @@ public:
     bool frozen() const { return frozen_; }
     void refresh() {
         beginResetModel();
+        shownRows_ = rows();
         endResetModel();
     }
 
@@ -89,6 +90,7 @@ private:
     QStringList headers_;
     bool frozen_ = false;
     int frozenRows_ = 0;
+    int shownRows_ = 0;  // the row count the view was last told
 };
 
 // The model of one of the three lists: a vector of rows whose columns are text fields.

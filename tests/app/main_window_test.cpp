@@ -93,6 +93,18 @@ private slots:
         QCOMPARE(program.entry("編集", "チェック")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
         QCOMPARE(program.window.renameDialog()->size(), QSize(353, 140));
         QCOMPARE(program.window.renameDialog()->windowTitle(), QStringLiteral("ダイアログ"));
+        QStringList hints;
+        for (QPushButton* button : program.window.listButtons()) hints << button->toolTip();
+        QCOMPARE(hints, QStringList({"変換リストを読込ます", "変換リストを保存します", "全てのファイルを選択します",
+                                     "選択されたファイルを上に移動します", "選択されたファイルを下に移動します"}));
+        QCOMPARE(program.window.addTab()->preview->toolTip(), QStringLiteral("変換候補にファイルを追加します"));
+        // The conversion list's context menu, separators included.
+        QStringList entries;
+        for (QAction* entry : program.window.conversionList()->actions())
+            entries << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+        QCOMPARE(entries, QStringList({"開く", "フォルダを開く", "名前の変更", "チェック", "チェック解除",
+                                       "このファイルでマクロを記録", "-", "切り取り", "貼り付け", "除外", "-",
+                                       "プロパティ"}));
     }
 
     void togglesGiveTheWidthAwayAndBackExactly() {
@@ -277,6 +289,30 @@ private slots:
         QVERIFY(fs::exists(folder.file("new.txt")));
         QCOMPARE(program.window.conversionList()->model()->index(0, 0).data().toString(), QStringLiteral("new.txt"));
         QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 0);
+    }
+
+    void rowsMoveByDraggingAndClosingOffersToSave() {
+        TemporaryFolder folder;
+        for (const char* name : {"a", "b", "c"}) writeFile(folder.path() / name);
+        Program program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        const Text first = program.workspace.conversionList()[0].name;
+        program.window.conversionList()->selectRow(0);
+        emit program.window.conversionList()->dragStarted();
+        emit program.window.conversionList()->rowsDropped(-1);
+        QCOMPARE(program.workspace.conversionList().back().name, first);
+        QVERIFY(!program.window.conversionList()->selectionModel()->hasSelection());
+
+        program.dialogs.answers = {Answer::Cancel};
+        QVERIFY(!program.window.close());
+        QVERIFY(program.window.isVisible());
+        program.dialogs.answers = {Answer::Yes};
+        program.dialogs.files = {folder.file("saved.csv")};
+        QVERIFY(program.window.close());
+        QVERIFY(fs::exists(folder.file("saved.csv")));
+        QCOMPARE(program.dialogs.questions.back(), Text(U"現在の変換リストを保存しますか？"));
     }
 
     void failedRenamesAreRedAndCounted() {

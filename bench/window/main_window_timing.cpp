@@ -9,9 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/main_window.h"
-#include "app/qt_pump.h"
-#include "workspace/execution.h"
+#include "app/program.h"
 
 namespace {
 
@@ -19,13 +17,17 @@ namespace fs = std::filesystem;
 
 // Answers nothing and shows nothing: the timings are of the lists, not of boxes.
 class SilentDialogs : public vartel::Dialogs {
-public:
+  public:
     void message(const vartel::Text&) override {}
     void error(const vartel::Text&) override {}
     vartel::Answer confirm(const vartel::Text&, bool) override { return vartel::Answer::No; }
-    std::optional<vartel::Text> askText(const vartel::Text&, const vartel::Text&) override { return {}; }
+    std::optional<vartel::Text> askText(const vartel::Text&, const vartel::Text&) override {
+        return {};
+    }
     std::optional<std::string> openFile(const vartel::Text&) override { return {}; }
-    std::optional<std::string> saveFile(const vartel::Text&, const vartel::Text&) override { return {}; }
+    std::optional<std::string> saveFile(const vartel::Text&, const vartel::Text&) override {
+        return {};
+    }
 };
 
 template <typename Step>
@@ -40,7 +42,8 @@ double seconds(Step step) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const int files = argc > 1 ? std::stoi(argv[1]) : 100000;
-    const fs::path root = fs::temp_directory_path() / ("vartel-window-timing-" + std::to_string(::getpid()));
+    const fs::path root =
+        fs::temp_directory_path() / ("vartel-window-timing-" + std::to_string(::getpid()));
     for (int i = 0; i < files; ++i) {
         const fs::path folder = root / ("folder" + std::to_string(i / 1000));
         if (i % 1000 == 0) fs::create_directories(folder);
@@ -49,12 +52,10 @@ int main(int argc, char** argv) {
     }
 
     SilentDialogs dialogs;
-    vartel::QtPump pump;
     vartel::SystemClock clock;
-    vartel::Workspace workspace(dialogs, pump);
-    vartel::MacroEditor editor;
-    vartel::Recorder recorder(editor, dialogs);
-    vartel::MainWindow window(workspace, editor, recorder, pump, clock);
+    vartel::Program program(dialogs, clock);
+    vartel::MainWindow& window = program.window;
+    vartel::Workspace& workspace = program.workspace;
     window.show();
     QApplication::processEvents();
 

@@ -13,20 +13,16 @@ AddTab::AddTab(QWidget* parent) : QWidget(parent) {
     text = new QLineEdit(this);
     layout->addWidget(new QLabel(QStringLiteral("追加文字"), this));
     layout->addWidget(text);
-    layout->addWidget(radioGroup(QStringLiteral("追加位置"),
-                                 {QStringLiteral("最初に追加"), QStringLiteral("最後に追加"),
-                                  QStringLiteral("Ｎ文字目の後に挿入"), QStringLiteral("’Ａ’の前に追加"),
-                                  QStringLiteral("’Ａ’の後に追加")},
-                                 1, mode, this));
-    a = new QLineEdit(this);
-    layout->addWidget(labelled(ui::kTextA, a, this));
-    n = countBox(this);
-    layout->addWidget(labelled(ui::kCountN, n, this));
-    caseSensitive = new QCheckBox(ui::kCaseSensitive, this);
-    layout->addWidget(caseSensitive);
-    layout->addStretch(1);
-    preview = button(ui::kPreviewButton, ui::kPreviewHint, this);
-    layout->addWidget(preview);
+    layout->addWidget(
+        radioGroup(QStringLiteral("追加位置"),
+                   {QStringLiteral("最初に追加"), QStringLiteral("最後に追加"),
+                    QStringLiteral("Ｎ文字目の後に挿入"), QStringLiteral("’Ａ’の前に追加"),
+                    QStringLiteral("’Ａ’の後に追加")},
+                   1, mode, this));
+    a = textField(layout, ui::kTextA, this);
+    n = countField(layout, ui::kCountN, this);
+    caseSensitive = caseField(layout, this);
+    preview = previewButton(layout, this);
 }
 
 AddTextSettings AddTab::settings() const {

@@ -12,7 +12,7 @@ namespace vartel {
 class AddTab : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit AddTab(QWidget* parent = nullptr);
 
     // The settings as they stand on the tab.

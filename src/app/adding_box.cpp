@@ -18,6 +18,8 @@ AddingBox::AddingBox(QWidget* parent) : QGroupBox(ui::kAddingBoxCaption, parent)
     hide();
 }
 
-void AddingBox::setCount(int count) { counter->setText(QString::number(count)); }
+void AddingBox::setCount(int count) {
+    counter->setText(QString::number(count));
+}
 
 }  // namespace vartel

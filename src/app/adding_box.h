@@ -10,7 +10,7 @@ namespace vartel {
 class AddingBox : public QGroupBox {
     Q_OBJECT
 
-public:
+  public:
     explicit AddingBox(QWidget* parent = nullptr);
     void setCount(int count);
 

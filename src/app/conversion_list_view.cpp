@@ -10,7 +10,9 @@ namespace {
 
 const QString kRowsFormat = QStringLiteral("application/x-vartel-rows");
 
-bool acceptable(const QMimeData* data) { return data->hasFormat(kRowsFormat) || data->hasUrls(); }
+bool acceptable(const QMimeData* data) {
+    return data->hasFormat(kRowsFormat) || data->hasUrls();
+}
 
 }  // namespace
 
@@ -31,13 +33,17 @@ void ConversionListView::startDrag(Qt::DropActions) {
 }
 
 void ConversionListView::dragEnterEvent(QDragEnterEvent* event) {
-    if (acceptable(event->mimeData())) event->acceptProposedAction();
-    else event->ignore();
+    if (acceptable(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void ConversionListView::dragMoveEvent(QDragMoveEvent* event) {
-    if (acceptable(event->mimeData())) event->acceptProposedAction();
-    else event->ignore();
+    if (acceptable(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void ConversionListView::dropEvent(QDropEvent* event) {

@@ -12,15 +12,15 @@ namespace vartel {
 class ConversionListView : public RowListView {
     Q_OBJECT
 
-public:
+  public:
     explicit ConversionListView(QWidget* parent = nullptr);
 
-signals:
+  signals:
     void dragStarted();
     void rowsDropped(int targetRow);
     void filesDropped(const QStringList& paths);
 
-protected:
+  protected:
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;

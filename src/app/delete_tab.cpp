@@ -15,19 +15,12 @@ DeleteTab::DeleteTab(QWidget* parent) : QWidget(parent) {
          QStringLiteral("Ｎ番目の文字からＣ個の文字を削除"), QStringLiteral("’Ａ’を削除"),
          QStringLiteral("’Ａ’と’Ｂ’とその間を削除")},
         1, mode, this));
-    a = new QLineEdit(this);
-    b = new QLineEdit(this);
-    layout->addWidget(labelled(ui::kTextA, a, this));
-    layout->addWidget(labelled(ui::kTextB, b, this));
-    n = countBox(this);
-    c = countBox(this);
-    layout->addWidget(labelled(ui::kCountN, n, this));
-    layout->addWidget(labelled(ui::kCountC, c, this));
-    caseSensitive = new QCheckBox(ui::kCaseSensitive, this);
-    layout->addWidget(caseSensitive);
-    layout->addStretch(1);
-    preview = button(ui::kPreviewButton, ui::kPreviewHint, this);
-    layout->addWidget(preview);
+    a = textField(layout, ui::kTextA, this);
+    b = textField(layout, ui::kTextB, this);
+    n = countField(layout, ui::kCountN, this);
+    c = countField(layout, ui::kCountC, this);
+    caseSensitive = caseField(layout, this);
+    preview = previewButton(layout, this);
 }
 
 DeleteSettings DeleteTab::settings() const {

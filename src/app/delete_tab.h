@@ -12,7 +12,7 @@ namespace vartel {
 class DeleteTab : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit DeleteTab(QWidget* parent = nullptr);
 
     // The settings as they stand on the tab.

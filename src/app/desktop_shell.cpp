@@ -23,9 +23,10 @@ bool askFileManager(const QString& method, const QString& path) {
 #ifdef VARTEL_HAVE_DBUS
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return false;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
-        QStringLiteral("org.freedesktop.FileManager1"), method);
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.FileManager1"),
+                                       QStringLiteral("/org/freedesktop/FileManager1"),
+                                       QStringLiteral("org.freedesktop.FileManager1"), method);
     call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
     return bus.call(call, QDBus::Block, 3000).type() == QDBusMessage::ReplyMessage;
 #else

@@ -9,7 +9,7 @@ class Dialogs;
 // What the desktop does with a file: open it, show it in the file manager, show its
 // properties.
 class DesktopShell {
-public:
+  public:
     explicit DesktopShell(Dialogs& dialogs) : dialogs_(dialogs) {}
 
     // Opens the file with its default application; when there is none, says so and shows the
@@ -19,7 +19,7 @@ public:
     void openFolder(const QString& path);
     void showProperties(const QString& path);
 
-private:
+  private:
     Dialogs& dialogs_;
 };
 

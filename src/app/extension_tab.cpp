@@ -11,18 +11,14 @@ ExtensionTab::ExtensionTab(QWidget* parent) : QWidget(parent) {
     auto* layout = tabLayout(this);
     layout->addWidget(radioGroup(
         QStringLiteral("形式"),
-        {QStringLiteral("’Ａ’に統一"), QStringLiteral("最初に’Ａ’を追加"), QStringLiteral("最後に’Ａ’を追加"),
-         QStringLiteral("Ｎ番目の文字の後に’Ａ’を追加"), QStringLiteral("Ｎ番目の文字からＣ個の文字を削除")},
+        {QStringLiteral("’Ａ’に統一"), QStringLiteral("最初に’Ａ’を追加"),
+         QStringLiteral("最後に’Ａ’を追加"), QStringLiteral("Ｎ番目の文字の後に’Ａ’を追加"),
+         QStringLiteral("Ｎ番目の文字からＣ個の文字を削除")},
         1, mode, this));
-    a = new QLineEdit(this);
-    layout->addWidget(labelled(ui::kTextA, a, this));
-    n = countBox(this);
-    c = countBox(this);
-    layout->addWidget(labelled(ui::kCountN, n, this));
-    layout->addWidget(labelled(ui::kCountC, c, this));
-    layout->addStretch(1);
-    preview = button(ui::kPreviewButton, ui::kPreviewHint, this);
-    layout->addWidget(preview);
+    a = textField(layout, ui::kTextA, this);
+    n = countField(layout, ui::kCountN, this);
+    c = countField(layout, ui::kCountC, this);
+    preview = previewButton(layout, this);
 }
 
 ExtensionSettings ExtensionTab::settings() const {

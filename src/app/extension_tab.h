@@ -11,7 +11,7 @@ namespace vartel {
 class ExtensionTab : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit ExtensionTab(QWidget* parent = nullptr);
 
     // The settings as they stand on the tab.

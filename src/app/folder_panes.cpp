@@ -61,7 +61,9 @@ void FolderPanes::showFolder(const QString& path) {
     files->setRootIndex(fileModel_->index(path));
 }
 
-QString FolderPanes::currentFolder() const { return fileModel_->rootPath(); }
+QString FolderPanes::currentFolder() const {
+    return fileModel_->rootPath();
+}
 
 QStringList FolderPanes::selectedFiles() const {
     QStringList paths;
@@ -86,7 +88,8 @@ void FolderPanes::showTreeMenu(const QPoint& at) {
 void FolderPanes::showFileMenu(const QPoint& at) {
     const QStringList paths = selectedFiles();
     QMenu menu(this);
-    connect(menu.addAction(ui::kOpen), &QAction::triggered, this, [this, paths] { emit openRequested(paths); });
+    connect(menu.addAction(ui::kOpen), &QAction::triggered, this,
+            [this, paths] { emit openRequested(paths); });
     connect(menu.addAction(ui::kOpenFolder), &QAction::triggered, this,
             [this, paths] { emit openFileFolderRequested(paths); });
     connect(menu.addAction(ui::kAddToList), &QAction::triggered, this,

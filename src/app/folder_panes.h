@@ -13,7 +13,7 @@ namespace vartel {
 class FolderPanes : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit FolderPanes(QWidget* parent = nullptr);
 
     // Shows the files of a folder, as choosing it in the tree does.
@@ -24,14 +24,14 @@ public:
     QTreeView* tree;
     QTableView* files;
 
-signals:
+  signals:
     void openFolderRequested(const QString& path);
     void addFilesBelowRequested(const QString& path);
     void openRequested(const QStringList& paths);
     void openFileFolderRequested(const QStringList& paths);
     void addToListRequested(const QStringList& paths);
 
-private:
+  private:
     void showTreeMenu(const QPoint& at);
     void showFileMenu(const QPoint& at);
 

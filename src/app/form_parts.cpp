@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <limits>
 
+#include "app/messages.h"
+
 namespace vartel {
 
 QVBoxLayout* tabLayout(QWidget* tab) {
@@ -49,6 +51,31 @@ QPushButton* button(const QString& caption, const QString& hint, QWidget* parent
     auto* result = new QPushButton(caption, parent);
     if (!hint.isEmpty()) result->setToolTip(hint);
     return result;
+}
+
+QLineEdit* textField(QVBoxLayout* layout, const QString& label, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    layout->addWidget(labelled(label, field, parent));
+    return field;
+}
+
+QSpinBox* countField(QVBoxLayout* layout, const QString& label, QWidget* parent) {
+    auto* field = countBox(parent);
+    layout->addWidget(labelled(label, field, parent));
+    return field;
+}
+
+QCheckBox* caseField(QVBoxLayout* layout, QWidget* parent) {
+    auto* field = new QCheckBox(ui::kCaseSensitive, parent);
+    layout->addWidget(field);
+    return field;
+}
+
+QPushButton* previewButton(QVBoxLayout* layout, QWidget* parent) {
+    layout->addStretch(1);
+    auto* preview = button(ui::kPreviewButton, ui::kPreviewHint, parent);
+    layout->addWidget(preview);
+    return preview;
 }
 
 QWidget* labelled(const QString& label, QWidget* field, QWidget* parent) {

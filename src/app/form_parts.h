@@ -27,6 +27,13 @@ QSpinBox* numberBox(int value, QWidget* parent);
 
 QPushButton* button(const QString& caption, const QString& hint, QWidget* parent);
 
+// Fields added to a tab's column under their labels.
+QLineEdit* textField(QVBoxLayout* layout, const QString& label, QWidget* parent);
+QSpinBox* countField(QVBoxLayout* layout, const QString& label, QWidget* parent);
+QCheckBox* caseField(QVBoxLayout* layout, QWidget* parent);
+// The "プレビュー" at the foot of an operation's tab.
+QPushButton* previewButton(QVBoxLayout* layout, QWidget* parent);
+
 // A line with a label in front of the field.
 QWidget* labelled(const QString& label, QWidget* field, QWidget* parent);
 

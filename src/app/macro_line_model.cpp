@@ -8,8 +8,9 @@
 namespace vartel {
 namespace {
 
-const QStringList kHeaders = {QStringLiteral("No."),      QStringLiteral("代入変数"), QStringLiteral("種類"),
-                              QStringLiteral("タイプ"),   QStringLiteral("第一変数"), QStringLiteral("第二変数"),
+const QStringList kHeaders = {QStringLiteral("No."),      QStringLiteral("代入変数"),
+                              QStringLiteral("種類"),     QStringLiteral("タイプ"),
+                              QStringLiteral("第一変数"), QStringLiteral("第二変数"),
                               QStringLiteral("第三変数")};
 const Text kCommentType = U"コメント";
 
@@ -39,11 +40,16 @@ QVariant MacroLineModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ForegroundRole && row.type == kCommentType) return QColor(Qt::red);
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
-        case 0: return index.row() + 1;
-        case 1: return toQString(row.target);
-        case 2: return toQString(row.kind);
-        case 3: return toQString(row.type);
-        default: return toQString(row.operands[static_cast<std::size_t>(index.column() - 4)]);
+        case 0:
+            return index.row() + 1;
+        case 1:
+            return toQString(row.target);
+        case 2:
+            return toQString(row.kind);
+        case 3:
+            return toQString(row.type);
+        default:
+            return toQString(row.operands[static_cast<std::size_t>(index.column() - 4)]);
     }
 }
 

@@ -9,7 +9,7 @@ namespace vartel {
 
 // The display rows of a macro's lines; comment lines in red.
 class MacroLineModel : public QAbstractTableModel {
-public:
+  public:
     MacroLineModel(const std::vector<MacroLine>& lines, QObject* parent)
         : QAbstractTableModel(parent), lines_(lines) {}
 
@@ -21,7 +21,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-private:
+  private:
     const std::vector<MacroLine>& lines_;
 };
 

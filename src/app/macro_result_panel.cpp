@@ -19,7 +19,8 @@ void styleList(QTableView* view) {
 
 }  // namespace
 
-MacroResultPanel::MacroResultPanel(const RecordingState& recording, QWidget* parent) : QWidget(parent) {
+MacroResultPanel::MacroResultPanel(const RecordingState& recording, QWidget* parent)
+    : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     lineModel = new MacroLineModel(recording.macro, this);

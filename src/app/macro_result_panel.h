@@ -14,7 +14,7 @@ namespace vartel {
 class MacroResultPanel : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit MacroResultPanel(const RecordingState& recording, QWidget* parent = nullptr);
 
     // One of the two lists is shown; the hidden one leaves the tab order.

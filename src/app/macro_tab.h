@@ -11,7 +11,7 @@ namespace vartel {
 class MacroTab : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit MacroTab(QWidget* parent = nullptr);
 
     QLineEdit* initialName;

@@ -2,12 +2,9 @@
 #include <QFontDatabase>
 #include <QTimer>
 
-#include "app/main_window.h"
+#include "app/program.h"
 #include "app/qt_dialogs.h"
-#include "app/qt_pump.h"
-#include "editor/macro_editor.h"
 #include "platform/clock.h"
-#include "workspace/workspace.h"
 
 namespace {
 
@@ -31,12 +28,9 @@ int main(int argc, char** argv) {
     QApplication::setFont(applicationFont());
 
     vartel::QtDialogs dialogs;
-    vartel::QtPump pump;
     vartel::SystemClock clock;
-    vartel::Workspace workspace(dialogs, pump);
-    vartel::MacroEditor editor;
-    vartel::Recorder recorder(editor, dialogs);
-    vartel::MainWindow window(workspace, editor, recorder, pump, clock);
+    vartel::Program program(dialogs, clock);
+    vartel::MainWindow& window = program.window;
     dialogs.setParent(&window);
     // The macro editor, its test window and the line-modify dialog are created here, after the
     // main window, and handed to it with setMacroEditorWindow.

@@ -112,9 +112,10 @@ void MainWindow::buildRegions() {
     conversionView_ = new ConversionListView(centre);
     conversionModel_ = new RowTableModel<FileEntry>(
         workspace_.conversionList(),
-        {QStringLiteral("ファイル名"), QStringLiteral("拡張子"), QStringLiteral("サイズ"), QStringLiteral("更新日時"),
-         QStringLiteral("フルパス")},
-        {&FileEntry::name, &FileEntry::extension, &FileEntry::size, &FileEntry::modified, &FileEntry::fullPath},
+        {QStringLiteral("ファイル名"), QStringLiteral("拡張子"), QStringLiteral("サイズ"),
+         QStringLiteral("更新日時"), QStringLiteral("フルパス")},
+        {&FileEntry::name, &FileEntry::extension, &FileEntry::size, &FileEntry::modified,
+         &FileEntry::fullPath},
         this);
     conversionView_->setRowModel(conversionModel_, {128, 70, 70, 120, 200});
     centreLayout->addWidget(conversionView_, 1);
@@ -146,18 +147,20 @@ void MainWindow::buildRegions() {
     resultTabs_ = new QTabWidget(central);
     previewPanel_ = new ResultListPanel(ui::kReturnToList, ui::kExecute);
     previewPanel_->list->setRowModel(
-        new RowTableModel<PreviewEntry>(workspace_.previewList(),
-                                        {QStringLiteral("変換前"), QStringLiteral("変換後"), QStringLiteral("サイズ"),
-                                         QStringLiteral("更新日時"), QStringLiteral("変更前のフルパス")},
-                                        {&PreviewEntry::oldName, &PreviewEntry::newName, &PreviewEntry::size,
-                                         &PreviewEntry::modified, &PreviewEntry::fullPathBefore},
-                                        this),
+        new RowTableModel<PreviewEntry>(
+            workspace_.previewList(),
+            {QStringLiteral("変換前"), QStringLiteral("変換後"), QStringLiteral("サイズ"),
+             QStringLiteral("更新日時"), QStringLiteral("変更前のフルパス")},
+            {&PreviewEntry::oldName, &PreviewEntry::newName, &PreviewEntry::size,
+             &PreviewEntry::modified, &PreviewEntry::fullPathBefore},
+            this),
         {128, 128, 80, 100});
     macroPanel_ = new MacroResultPanel(recorder_.state());
     historyPanel_ = new ResultListPanel(ui::kClear, ui::kUndo);
     historyPanel_->list->setRowModel(
         new RowTableModel<HistoryEntry>(
-            workspace_.historyList(), {QStringLiteral("変換前"), QStringLiteral("変換後"), QStringLiteral("変換後のパス")},
+            workspace_.historyList(),
+            {QStringLiteral("変換前"), QStringLiteral("変換後"), QStringLiteral("変換後のパス")},
             {&HistoryEntry::oldName, &HistoryEntry::newName, &HistoryEntry::pathAfter}, this),
         {128, 128});
     resultTabs_->addTab(previewPanel_, ui::kPreviewTab);
@@ -181,8 +184,8 @@ void MainWindow::buildRegions() {
     recordingBox_ = new RecordingBox(central);
 }
 
-QAction* MainWindow::action(QMenu* menu, const QString& caption, const std::function<void()>& command,
-                            const QKeySequence& shortcut) {
+QAction* MainWindow::action(QMenu* menu, const QString& caption,
+                            const std::function<void()>& command, const QKeySequence& shortcut) {
     QAction* entry = menu->addAction(caption);
     if (!shortcut.isEmpty()) entry->setShortcut(shortcut);
     connect(entry, &QAction::triggered, this, [command] { command(); });
@@ -217,24 +220,30 @@ void MainWindow::buildMenus() {
     QMenu* view = menuBar()->addMenu(ui::kViewMenu);
     action(view, ui::kFolderTree, [this] { toggleFolderTree(); });
     action(view, ui::kEditTabs, [this] { toggleEditTabs(); });
-    bindToRecording(RecordingCommand::EditMacro, action(view, ui::kEditMacro, [this] { showMacroEditor(); }));
+    bindToRecording(RecordingCommand::EditMacro,
+                    action(view, ui::kEditMacro, [this] { showMacroEditor(); }));
 
     macroMenu_ = menuBar()->addMenu(ui::kMacroMenu);
     bindToRecording(RecordingCommand::RecordWithThisFile,
                     action(macroMenu_, ui::kRecordWithThisFile, [this] { recordWithThisFile(); }));
     bindToRecording(RecordingCommand::StopRecording,
                     action(macroMenu_, ui::kStopRecording, [this] { stopRecording(); }));
-    bindToRecording(RecordingCommand::EditMacro, action(macroMenu_, ui::kEdit, [this] { showMacroEditor(); }));
-    bindToRecording(RecordingCommand::SaveMacro, action(macroMenu_, ui::kSave, [this] { saveMacro(); }));
-    bindToRecording(RecordingCommand::MacroChooser, action(macroMenu_, ui::kLoad, [this] { loadMacro(); }));
-    bindToRecording(RecordingCommand::RunMacro, action(macroMenu_, ui::kRun, [this] { runMacro(); }));
+    bindToRecording(RecordingCommand::EditMacro,
+                    action(macroMenu_, ui::kEdit, [this] { showMacroEditor(); }));
+    bindToRecording(RecordingCommand::SaveMacro,
+                    action(macroMenu_, ui::kSave, [this] { saveMacro(); }));
+    bindToRecording(RecordingCommand::MacroChooser,
+                    action(macroMenu_, ui::kLoad, [this] { loadMacro(); }));
+    bindToRecording(RecordingCommand::RunMacro,
+                    action(macroMenu_, ui::kRun, [this] { runMacro(); }));
 
     QMenu* help = menuBar()->addMenu(ui::kHelpMenu);
     action(help, ui::kHowToUse, [this] { howToUse(); });
 }
 
 void MainWindow::buildContextMenus() {
-    const auto entry = [this](QWidget* list, const QString& caption, const std::function<void()>& command) {
+    const auto entry = [this](QWidget* list, const QString& caption,
+                              const std::function<void()>& command) {
         auto* item = new QAction(caption, list);
         connect(item, &QAction::triggered, this, [command] { command(); });
         list->addAction(item);
@@ -280,7 +289,9 @@ void MainWindow::connectCommands() {
     on(listButtons_[4], onList(moveDown));
 
     connect(conversionView_->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { run([this, column] { sortByColumn(workspace_, static_cast<SortColumn>(column)); }); });
+            [this](int column) {
+                run([this, column] { sortByColumn(workspace_, static_cast<SortColumn>(column)); });
+            });
     auto dragged = std::make_shared<std::vector<int>>();
     connect(conversionView_, &ConversionListView::dragStarted, this,
             [this, dragged] { *dragged = dragRecord(workspace_.conversionList()); });
@@ -297,14 +308,17 @@ void MainWindow::connectCommands() {
             return [this, preview, previewCommand, historyCommand] {
                 run([=, this] {
                     if (workspace_.busy()) return;
-                    if (preview) previewCommand(workspace_.previewList());
-                    else historyCommand(workspace_.historyList());
+                    if (preview)
+                        previewCommand(workspace_.previewList());
+                    else
+                        historyCommand(workspace_.historyList());
                 });
             };
         };
         on(panel->selectAll, onRows(selectAllRows<PreviewList>, selectAllRows<HistoryList>));
         const auto check = onRows(checkSelectedRows<PreviewList>, checkSelectedRows<HistoryList>);
-        const auto uncheck = onRows(uncheckSelectedRows<PreviewList>, uncheckSelectedRows<HistoryList>);
+        const auto uncheck =
+            onRows(uncheckSelectedRows<PreviewList>, uncheckSelectedRows<HistoryList>);
         on(panel->check, check);
         on(panel->uncheck, uncheck);
         onAction(panel->checkAction, check);
@@ -325,9 +339,10 @@ void MainWindow::connectCommands() {
     connect(folderPanes_, &FolderPanes::openRequested, this, [this](const QStringList& paths) {
         for (const QString& path : paths) shell_.open(path);
     });
-    connect(folderPanes_, &FolderPanes::openFileFolderRequested, this, [this](const QStringList& paths) {
-        if (!paths.isEmpty()) shell_.openFolder(paths.first());
-    });
+    connect(folderPanes_, &FolderPanes::openFileFolderRequested, this,
+            [this](const QStringList& paths) {
+                if (!paths.isEmpty()) shell_.openFolder(paths.first());
+            });
     connect(folderPanes_, &FolderPanes::addToListRequested, this, &MainWindow::addPaths);
 
     on(addTab_->preview, [this] { preview(addTab_->settings()); });
@@ -346,11 +361,15 @@ void MainWindow::connectCommands() {
     bindToRecording(RecordingCommand::StopRecording, macroTab_->stopRecording);
     bindToRecording(RecordingCommand::StopRecording, recordingBox_->stop);
     bindToRecording(RecordingCommand::RecordingBox, recordingBox_);
-    for (QObject* save : {macroTab_->save, macroPanel_->save}) bindToRecording(RecordingCommand::SaveMacro, save);
-    for (QObject* chooser : {static_cast<QObject*>(macroTab_->chooser), static_cast<QObject*>(macroTab_->load)})
+    for (QObject* save : {macroTab_->save, macroPanel_->save})
+        bindToRecording(RecordingCommand::SaveMacro, save);
+    for (QObject* chooser :
+         {static_cast<QObject*>(macroTab_->chooser), static_cast<QObject*>(macroTab_->load)})
         bindToRecording(RecordingCommand::MacroChooser, chooser);
-    for (QObject* edit : {macroTab_->edit, macroPanel_->edit}) bindToRecording(RecordingCommand::EditMacro, edit);
-    for (QObject* run : {macroTab_->run, macroPanel_->run}) bindToRecording(RecordingCommand::RunMacro, run);
+    for (QObject* edit : {macroTab_->edit, macroPanel_->edit})
+        bindToRecording(RecordingCommand::EditMacro, edit);
+    for (QObject* run : {macroTab_->run, macroPanel_->run})
+        bindToRecording(RecordingCommand::RunMacro, run);
 
     on(macroTab_->load, [this] { loadMacro(); });
     on(macroTab_->save, [this] { saveMacro(); });
@@ -361,8 +380,10 @@ void MainWindow::connectCommands() {
     on(macroPanel_->edit, [this] { showMacroEditor(); });
     on(macroPanel_->run, [this] { runMacro(); });
 
-    on(searchTab_->searchText, [this] { run([this] { textSearch(workspace_, searchTab_->textSearch()); }); });
-    on(searchTab_->searchSize, [this] { run([this] { sizeSearch(workspace_, searchTab_->sizeSearch()); }); });
+    on(searchTab_->searchText,
+       [this] { run([this] { textSearch(workspace_, searchTab_->textSearch()); }); });
+    on(searchTab_->searchSize,
+       [this] { run([this] { sizeSearch(workspace_, searchTab_->sizeSearch()); }); });
 }
 
 void MainWindow::run(const std::function<void()>& command) {
@@ -393,7 +414,8 @@ void MainWindow::addPaths(const QStringList& paths) {
     if (depth_ > 0) {
         // The running command owns the lists; a running walk takes these up itself, any other
         // command leaves them for when it ends.
-        workspace_.pendingPaths().insert(workspace_.pendingPaths().end(), texts.begin(), texts.end());
+        workspace_.pendingPaths().insert(workspace_.pendingPaths().end(), texts.begin(),
+                                         texts.end());
         return;
     }
     run([this, &texts] { workspace_.drop(texts); });
@@ -405,7 +427,8 @@ void MainWindow::showBusy() {
     if (!busyShown_) {
         busyShown_ = true;
         updateEnabled();
-        for (RowListView* view : {static_cast<RowListView*>(conversionView_), previewPanel_->list, historyPanel_->list})
+        for (RowListView* view :
+             {static_cast<RowListView*>(conversionView_), previewPanel_->list, historyPanel_->list})
             view->freeze();
         if (state.adding) {
             addingBox_->show();
@@ -429,7 +452,8 @@ void MainWindow::leaveBusy() {
     progressBox_->hide();
     progressBox_->setProgress(0, 0);
     updateEnabled();
-    for (RowListView* view : {static_cast<RowListView*>(conversionView_), previewPanel_->list, historyPanel_->list})
+    for (RowListView* view :
+         {static_cast<RowListView*>(conversionView_), previewPanel_->list, historyPanel_->list})
         view->thaw();
 }
 
@@ -439,8 +463,9 @@ void MainWindow::bindToRecording(RecordingCommand command, QObject* control) {
 
 void MainWindow::updateEnabled() {
     const bool idle = !busyShown_;
-    for (QWidget* control : std::initializer_list<QWidget*>{resultTabs_, listButtons_[0], listButtons_[1],
-                                                            listButtons_[2], listButtons_[3], listButtons_[4]})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{resultTabs_, listButtons_[0], listButtons_[1],
+                                         listButtons_[2], listButtons_[3], listButtons_[4]})
         control->setEnabled(idle);
     // What a toggle hid stays disabled.
     folderPanes_->setEnabled(idle && !folderPanes_->isHidden());
@@ -450,8 +475,10 @@ void MainWindow::updateEnabled() {
     macroMenu_->menuAction()->setEnabled(idle);
     for (const auto& [command, control] : recordingControls_) {
         const bool enabled = recorder_.enabled(command);
-        if (auto* entry = qobject_cast<QAction*>(control)) entry->setEnabled(enabled);
-        else static_cast<QWidget*>(control)->setEnabled(enabled);
+        if (auto* entry = qobject_cast<QAction*>(control))
+            entry->setEnabled(enabled);
+        else
+            static_cast<QWidget*>(control)->setEnabled(enabled);
     }
 }
 
@@ -481,11 +508,13 @@ void MainWindow::refreshLists() {
 }
 
 void MainWindow::placeBoxes() {
-    const QRect list(conversionView_->mapTo(centralWidget(), QPoint(0, 0)), conversionView_->size());
+    const QRect list(conversionView_->mapTo(centralWidget(), QPoint(0, 0)),
+                     conversionView_->size());
     for (QWidget* box : std::initializer_list<QWidget*>{addingBox_, progressBox_, recordingBox_}) {
         QSize size = box->sizeHint().expandedTo(QSize(qMin(list.width() - 8, 300), 0));
         size.setWidth(qMin(size.width(), list.width()));
-        box->setGeometry(QRect(QPoint(0, 0), size).translated(list.center() - QRect(QPoint(0, 0), size).center()));
+        box->setGeometry(QRect(QPoint(0, 0), size)
+                             .translated(list.center() - QRect(QPoint(0, 0), size).center()));
     }
 }
 
@@ -495,18 +524,20 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::toggleFolderTree() {
-    const bool hiding = folderToggle_->text() == ui::kHideLeft;
-    folderPanes_->setVisible(!hiding);
-    folderPanes_->setEnabled(!hiding && !busyShown_);
-    folderToggle_->setText(hiding ? ui::kShowRight : ui::kHideLeft);
-    centralWidget()->layout()->activate();
+    toggleRegion(folderToggle_, folderPanes_, ui::kHideLeft, ui::kShowRight);
 }
 
 void MainWindow::toggleEditTabs() {
-    const bool hiding = editToggle_->text() == ui::kShowRight;
-    editTabs_->setVisible(!hiding);
-    editTabs_->setEnabled(!hiding && !busyShown_);
-    editToggle_->setText(hiding ? ui::kHideLeft : ui::kShowRight);
+    toggleRegion(editToggle_, editTabs_, ui::kShowRight, ui::kHideLeft);
+}
+
+void MainWindow::toggleRegion(QPushButton* toggle, QWidget* region, const QString& shownCaption,
+                              const QString& hiddenCaption) {
+    const bool hiding = toggle->text() == shownCaption;
+    region->setVisible(!hiding);
+    region->setEnabled(!hiding && !busyShown_);
+    toggle->setText(hiding ? hiddenCaption : shownCaption);
+    // The freed width goes to the lists now, not at the next layout pass.
     centralWidget()->layout()->activate();
 }
 
@@ -518,8 +549,8 @@ void MainWindow::showMacroEditor() {
 
 void MainWindow::howToUse() {
     // A help file that cannot be opened is not worth a message.
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ReadMe.html"))));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ReadMe.html"))));
 }
 
 QString MainWindow::firstSelectedPath() const {
@@ -532,7 +563,8 @@ void MainWindow::renameSelected() {
     if (depth_ > 0 || workspace_.busy()) return;
     const int index = firstSelectedRow(workspace_.conversionList());
     if (index < 0) return;
-    const auto name = renameDialog_->ask(toQString(workspace_.conversionList()[static_cast<std::size_t>(index)].name));
+    const auto name = renameDialog_->ask(
+        toQString(workspace_.conversionList()[static_cast<std::size_t>(index)].name));
     if (!name) return;
     run([this, &name] { renameFirstSelected(workspace_, toText(*name)); });
 }
@@ -593,7 +625,8 @@ void MainWindow::switchMacroView() {
 void MainWindow::chooseMacro(int index) {
     if (index < 0 || index >= static_cast<int>(catalogue_.paths.size())) return;
     run([this, index] {
-        PLode(editor_.program(), catalogue_.paths[static_cast<std::size_t>(index)], workspace_.dialogs());
+        PLode(editor_.program(), catalogue_.paths[static_cast<std::size_t>(index)],
+              workspace_.dialogs());
     });
 }
 
@@ -628,8 +661,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // A list that could not be saved keeps the window open.
     bool mayClose = false;
     run([this, &mayClose] { mayClose = closeRequested(workspace_); });
-    if (mayClose) event->accept();
-    else event->ignore();
+    if (mayClose)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

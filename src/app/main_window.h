@@ -39,7 +39,7 @@ namespace vartel {
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     MainWindow(Workspace& workspace, MacroEditor& editor, Recorder& recorder, QtPump& pump,
                const Clock& clock, QWidget* parent = nullptr);
 
@@ -79,13 +79,13 @@ public:
     QLabel* statusPanel(int index) const { return status_[index]; }
     const QList<QPushButton*>& listButtons() const { return listButtons_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void buildRegions();
     void buildMenus();
     void buildContextMenus();
@@ -95,6 +95,9 @@ private:
 
     void toggleFolderTree();
     void toggleEditTabs();
+    // The caption tells the state: the region is shown while the button reads shownCaption.
+    void toggleRegion(QPushButton* toggle, QWidget* region, const QString& shownCaption,
+                      const QString& hiddenCaption);
     void showMacroEditor();
     void howToUse();
 

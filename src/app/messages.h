@@ -127,4 +127,3 @@ inline const QString kPropertiesPermissions = QStringLiteral("アクセス権");
 inline const QString kBytes = QStringLiteral(" バイト");
 
 }  // namespace vartel::ui
-

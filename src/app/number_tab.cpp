@@ -24,17 +24,11 @@ NumberTab::NumberTab(QWidget* parent) : QWidget(parent) {
          QStringLiteral("最後に番号を追加"), QStringLiteral("Ｎ文字目の後に番号を追加"),
          QStringLiteral("’Ａ’の前に追加"), QStringLiteral("’Ａ’の後に追加")},
         1, form, this));
-    a = new QLineEdit(this);
-    b = new QLineEdit(this);
-    layout->addWidget(labelled(ui::kTextA, a, this));
-    layout->addWidget(labelled(ui::kTextB, b, this));
-    n = countBox(this);
-    layout->addWidget(labelled(ui::kCountN, n, this));
-    caseSensitive = new QCheckBox(ui::kCaseSensitive, this);
-    layout->addWidget(caseSensitive);
-    layout->addStretch(1);
-    preview = button(ui::kPreviewButton, ui::kPreviewHint, this);
-    layout->addWidget(preview);
+    a = textField(layout, ui::kTextA, this);
+    b = textField(layout, ui::kTextB, this);
+    n = countField(layout, ui::kCountN, this);
+    caseSensitive = caseField(layout, this);
+    preview = previewButton(layout, this);
 }
 
 NumberingSettings NumberTab::settings() const {

@@ -11,7 +11,7 @@ namespace vartel {
 class NumberTab : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit NumberTab(QWidget* parent = nullptr);
 
     // The settings as they stand on the tab.

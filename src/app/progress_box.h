@@ -10,7 +10,7 @@ namespace vartel {
 class ProgressBox : public QFrame {
     Q_OBJECT
 
-public:
+  public:
     explicit ProgressBox(QWidget* parent = nullptr);
     // Position out of maximum, shown from 0 to 100.
     void setProgress(int position, int maximum);

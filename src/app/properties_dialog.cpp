@@ -17,7 +17,8 @@ QString permissionText(QFileDevice::Permissions permissions) {
         QFileDevice::ReadOther, QFileDevice::WriteOther, QFileDevice::ExeOther};
     const char letters[] = "rwxrwxrwx";
     QString text;
-    for (int i = 0; i < 9; ++i) text += permissions.testFlag(bits[i]) ? QLatin1Char(letters[i]) : QLatin1Char('-');
+    for (int i = 0; i < 9; ++i)
+        text += permissions.testFlag(bits[i]) ? QLatin1Char(letters[i]) : QLatin1Char('-');
     return text;
 }
 
@@ -30,10 +31,13 @@ PropertiesDialog::PropertiesDialog(const QString& path, QWidget* parent) : QDial
     auto* place = new QLabel(file.absoluteFilePath(), this);
     place->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addRow(ui::kPropertiesPath, place);
-    layout->addRow(ui::kPropertiesSize, new QLabel(QString::number(file.size()) + ui::kBytes, this));
-    layout->addRow(ui::kPropertiesModified,
-                   new QLabel(file.lastModified().toString(QStringLiteral("yyyy/MM/dd H:mm:ss")), this));
-    layout->addRow(ui::kPropertiesPermissions, new QLabel(permissionText(file.permissions()), this));
+    layout->addRow(ui::kPropertiesSize,
+                   new QLabel(QString::number(file.size()) + ui::kBytes, this));
+    layout->addRow(
+        ui::kPropertiesModified,
+        new QLabel(file.lastModified().toString(QStringLiteral("yyyy/MM/dd H:mm:ss")), this));
+    layout->addRow(ui::kPropertiesPermissions,
+                   new QLabel(permissionText(file.permissions()), this));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addRow(buttons);

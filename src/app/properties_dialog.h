@@ -9,7 +9,7 @@ namespace vartel {
 class PropertiesDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit PropertiesDialog(const QString& path, QWidget* parent = nullptr);
 };
 

@@ -24,7 +24,8 @@ Answer QtDialogs::confirm(const Text& text, bool withCancel) {
                     QMessageBox::NoButton, parent_);
     QPushButton* yes = box.addButton(ui::kYes, QMessageBox::YesRole);
     QPushButton* no = box.addButton(ui::kNo, QMessageBox::NoRole);
-    QPushButton* cancel = withCancel ? box.addButton(ui::kCancel, QMessageBox::RejectRole) : nullptr;
+    QPushButton* cancel =
+        withCancel ? box.addButton(ui::kCancel, QMessageBox::RejectRole) : nullptr;
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel ? static_cast<QAbstractButton*>(cancel) : no);
     box.exec();
@@ -42,8 +43,9 @@ std::optional<Text> QtDialogs::askText(const Text& caption, const Text& prompt) 
 }
 
 std::optional<std::string> QtDialogs::openFile(const Text& filter) {
-    const QString path = QFileDialog::getOpenFileName(parent_, QString(), QString(), qtFileFilter(filter),
-                                                      nullptr, QFileDialog::HideNameFilterDetails);
+    const QString path =
+        QFileDialog::getOpenFileName(parent_, QString(), QString(), qtFileFilter(filter), nullptr,
+                                     QFileDialog::HideNameFilterDetails);
     if (path.isEmpty()) return std::nullopt;
     return QFile::encodeName(path).toStdString();
 }

@@ -9,7 +9,7 @@ namespace vartel {
 
 // The dialogs of the core as modal boxes over the main window.
 class QtDialogs : public Dialogs {
-public:
+  public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void message(const Text& text) override;
@@ -19,7 +19,7 @@ public:
     std::optional<std::string> openFile(const Text& filter) override;
     std::optional<std::string> saveFile(const Text& filter, const Text& defaultExtension) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 

@@ -11,7 +11,8 @@ namespace vartel {
 // bytes, so a name that is not UTF-8 stays byte-exact.
 inline Text pathText(const QString& path) {
     const QByteArray bytes = QFile::encodeName(path);
-    return textFromBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return textFromBytes(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 inline QString pathQString(const Text& path) {

@@ -10,7 +10,7 @@ namespace vartel {
 class RecordingBox : public QGroupBox {
     Q_OBJECT
 
-public:
+  public:
     explicit RecordingBox(QWidget* parent = nullptr);
 
     QLineEdit* initialName;

@@ -10,7 +10,7 @@ namespace vartel {
 class RenameDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit RenameDialog(QWidget* parent = nullptr);
 
     // The name confirmed with OK, or nothing.

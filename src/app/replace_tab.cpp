@@ -9,27 +9,20 @@ namespace vartel {
 
 ReplaceTab::ReplaceTab(QWidget* parent) : QWidget(parent) {
     auto* layout = tabLayout(this);
-    search = new QLineEdit(this);
-    replacement = new QLineEdit(this);
-    layout->addWidget(labelled(QStringLiteral("検索文字"), search, this));
-    layout->addWidget(labelled(QStringLiteral("置換文字"), replacement, this));
-    layout->addWidget(radioGroup(QStringLiteral("変換範囲"),
-                                 {QStringLiteral("全体"), QStringLiteral("最初からＣ個の文字"),
-                                  QStringLiteral("最後からＣ個の文字"),
-                                  QStringLiteral("Ｎ文字目からＣ個の文字")},
-                                 1, range, this));
-    layout->addWidget(radioGroup(QStringLiteral("変換種類"),
-                                 {QStringLiteral("置換"), QStringLiteral("大→小"), QStringLiteral("小→大")},
-                                 3, kind, this));
-    n = countBox(this);
-    c = countBox(this);
-    layout->addWidget(labelled(ui::kCountN, n, this));
-    layout->addWidget(labelled(ui::kCountC, c, this));
-    caseSensitive = new QCheckBox(ui::kCaseSensitive, this);
-    layout->addWidget(caseSensitive);
-    layout->addStretch(1);
-    preview = button(ui::kPreviewButton, ui::kPreviewHint, this);
-    layout->addWidget(preview);
+    search = textField(layout, QStringLiteral("検索文字"), this);
+    replacement = textField(layout, QStringLiteral("置換文字"), this);
+    layout->addWidget(
+        radioGroup(QStringLiteral("変換範囲"),
+                   {QStringLiteral("全体"), QStringLiteral("最初からＣ個の文字"),
+                    QStringLiteral("最後からＣ個の文字"), QStringLiteral("Ｎ文字目からＣ個の文字")},
+                   1, range, this));
+    layout->addWidget(radioGroup(
+        QStringLiteral("変換種類"),
+        {QStringLiteral("置換"), QStringLiteral("大→小"), QStringLiteral("小→大")}, 3, kind, this));
+    n = countField(layout, ui::kCountN, this);
+    c = countField(layout, ui::kCountC, this);
+    caseSensitive = caseField(layout, this);
+    preview = previewButton(layout, this);
 }
 
 ReplaceSettings ReplaceTab::settings() const {

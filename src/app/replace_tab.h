@@ -11,7 +11,7 @@ namespace vartel {
 class ReplaceTab : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit ReplaceTab(QWidget* parent = nullptr);
 
     // The settings as they stand on the tab.

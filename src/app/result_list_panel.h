@@ -12,8 +12,9 @@ namespace vartel {
 class ResultListPanel : public QWidget {
     Q_OBJECT
 
-public:
-    ResultListPanel(const QString& extraCaption, const QString& mainCaption, QWidget* parent = nullptr);
+  public:
+    ResultListPanel(const QString& extraCaption, const QString& mainCaption,
+                    QWidget* parent = nullptr);
 
     RowListView* list;
     QPushButton* selectAll;

@@ -12,7 +12,7 @@ namespace vartel {
 // A table of the rows of one of the workspace's lists, read straight from its vector. The rows
 // carry their check and selection flags themselves; the view mirrors the selection.
 class RowListModel : public QAbstractTableModel {
-public:
+  public:
     RowListModel(QStringList headers, QObject* parent)
         : QAbstractTableModel(parent), headers_(std::move(headers)) {}
 
@@ -78,7 +78,7 @@ public:
         return flags;
     }
 
-protected:
+  protected:
     virtual int rows() const = 0;
     virtual QString cell(int row, int column) const = 0;
     virtual bool checkable() const { return true; }
@@ -86,7 +86,7 @@ protected:
     virtual void setChecked(int, bool) {}
     virtual bool isRed(int) const { return false; }
 
-private:
+  private:
     QStringList headers_;
     bool frozen_ = false;
     int frozenRows_ = 0;
@@ -96,7 +96,7 @@ private:
 // The model of one of the three lists: a vector of rows whose columns are text fields.
 template <typename Row>
 class RowTableModel : public RowListModel {
-public:
+  public:
     using Column = Text Row::*;
     RowTableModel(std::vector<Row>& rows, QStringList headers, std::vector<Column> columns,
                   QObject* parent)
@@ -107,7 +107,7 @@ public:
         if (row < rows()) rows_[static_cast<std::size_t>(row)].selected = selected;
     }
 
-protected:
+  protected:
     int rows() const override { return static_cast<int>(rows_.size()); }
     QString cell(int row, int column) const override {
         return toQString(at(row).*columns_[static_cast<std::size_t>(column)]);
@@ -121,7 +121,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     const Row& at(int row) const { return rows_[static_cast<std::size_t>(row)]; }
 
     std::vector<Row>& rows_;

@@ -28,7 +28,8 @@ void RowListView::setRowModel(RowListModel* model, const std::vector<int>& colum
     setModel(model);
     for (std::size_t i = 0; i < columnWidths.size(); ++i)
         setColumnWidth(static_cast<int>(i), columnWidths[i]);
-    horizontalHeader()->setStretchLastSection(static_cast<int>(columnWidths.size()) < model->columnCount());
+    horizontalHeader()->setStretchLastSection(static_cast<int>(columnWidths.size()) <
+                                              model->columnCount());
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& selected, const QItemSelection& deselected) {
                 takeSelection(selected, deselected);

@@ -13,7 +13,7 @@ namespace vartel {
 class RowListView : public QTableView {
     Q_OBJECT
 
-public:
+  public:
     explicit RowListView(QWidget* parent = nullptr);
 
     void setRowModel(RowListModel* model, const std::vector<int>& columnWidths);
@@ -24,7 +24,7 @@ public:
     void freeze();
     void thaw();
 
-private:
+  private:
     void selectFromRows();
     void takeSelection(const QItemSelection& selected, const QItemSelection& deselected);
 

@@ -28,9 +28,12 @@ SearchTab::SearchTab(QWidget* parent) : QWidget(parent) {
     pattern = new QLineEdit(text);
     textLayout->addWidget(new QLabel(QStringLiteral("検索文字列"), text));
     textLayout->addWidget(pattern);
-    field = choice({QStringLiteral("ファイル名"), QStringLiteral("種類（拡張子）"), QStringLiteral("パス")}, text);
+    field = choice(
+        {QStringLiteral("ファイル名"), QStringLiteral("種類（拡張子）"), QStringLiteral("パス")},
+        text);
     textLayout->addWidget(labelled(QStringLiteral("検索位置"), field, text));
-    condition = choice({QStringLiteral("’検索文字列’を含む"), QStringLiteral("’検索文字列’を含まない")}, text);
+    condition = choice(
+        {QStringLiteral("’検索文字列’を含む"), QStringLiteral("’検索文字列’を含まない")}, text);
     textLayout->addWidget(labelled(QStringLiteral("検索条件"), condition, text));
     textNarrowing = new QCheckBox(kNarrowing, text);
     caseSensitive = new QCheckBox(QStringLiteral("大文字と小文字を区別する"), text);
@@ -43,8 +46,8 @@ SearchTab::SearchTab(QWidget* parent) : QWidget(parent) {
     auto* sizeGroup = new QGroupBox(QStringLiteral("サイズ検索"), this);
     auto* sizeLayout = new QVBoxLayout(sizeGroup);
     size = new QLineEdit(sizeGroup);
-    unit = choice({QStringLiteral("B（バイト）"), QStringLiteral("KB（キロバイト）"), QStringLiteral("MB（メガバイト）"),
-                   QStringLiteral("GB（ギガバイト）")},
+    unit = choice({QStringLiteral("B（バイト）"), QStringLiteral("KB（キロバイト）"),
+                   QStringLiteral("MB（メガバイト）"), QStringLiteral("GB（ギガバイト）")},
                   sizeGroup);
     auto* sizeLine = labelled(QStringLiteral("サイズ"), size, sizeGroup);
     sizeLine->layout()->addWidget(unit);

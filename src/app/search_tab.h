@@ -12,7 +12,7 @@ namespace vartel {
 class SearchTab : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit SearchTab(QWidget* parent = nullptr);
 
     TextSearch textSearch() const;

@@ -7,7 +7,8 @@
 namespace vartel {
 namespace {
 
-const QStringList kHeaders = {QStringLiteral("処理後のファイル名"), QStringLiteral("処理種類"), QStringLiteral("詳細")};
+const QStringList kHeaders = {QStringLiteral("処理後のファイル名"), QStringLiteral("処理種類"),
+                              QStringLiteral("詳細")};
 
 }  // namespace
 
@@ -28,9 +29,12 @@ QVariant StepListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
     const RecordedStep& step = steps_[static_cast<std::size_t>(index.row())];
     switch (index.column()) {
-        case 0: return toQString(step.nameAfter);
-        case 1: return toQString(step.kind);
-        default: return toQString(step.detail);
+        case 0:
+            return toQString(step.nameAfter);
+        case 1:
+            return toQString(step.kind);
+        default:
+            return toQString(step.detail);
     }
 }
 

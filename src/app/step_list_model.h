@@ -9,7 +9,7 @@ namespace vartel {
 
 // The recorded steps: the name after each step, its kind and what it did.
 class StepListModel : public QAbstractTableModel {
-public:
+  public:
     StepListModel(const std::vector<RecordedStep>& steps, QObject* parent)
         : QAbstractTableModel(parent), steps_(steps) {}
 
@@ -23,7 +23,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-private:
+  private:
     const std::vector<RecordedStep>& steps_;
 };
 

@@ -8,27 +8,27 @@
 #include <set>
 
 #include "../support/scripted_dialogs.h"
-#include "gui_test_registry.h"
 #include "../support/temporary_folder.h"
-#include "app/main_window.h"
+#include "app/program.h"
 #include "app/qt_dialogs.h"
 #include "app/qt_text.h"
+#include "gui_test_registry.h"
 
 using namespace vartel;
 namespace fs = std::filesystem;
 
 namespace {
 
-// One main window over its own workspace; the dialogs are scripted and the pump runs the
-// events at every item, so a test can act in the middle of a long command.
-struct Program {
+// The answers and the time a test gives the program.
+struct Script {
     ScriptedDialogs dialogs;
-    QtPump pump;
     FixedClock clock{LocalDateTime{2024, 1, 2, 3, 4, 5}};
-    Workspace workspace{dialogs, pump, std::chrono::milliseconds(0)};
-    MacroEditor editor;
-    Recorder recorder{editor, dialogs};
-    MainWindow window{workspace, editor, recorder, pump, clock};
+};
+
+// The whole program over scripted dialogs; its pump runs the events at every item, so a test
+// can act in the middle of a long command.
+struct TestProgram : Script, Program {
+    TestProgram() : Program(dialogs, clock, std::chrono::milliseconds(0)) {}
 
     QAction* entry(const QString& menu, const QString& caption) {
         for (QAction* top : window.menuBar()->actions()) {
@@ -53,9 +53,9 @@ void writeFile(const fs::path& path, const std::string& content = "data") {
 
 std::vector<QRect> geometries(const MainWindow& window) {
     std::vector<QRect> result;
-    for (QWidget* region : std::initializer_list<QWidget*>{window.folderPanes(), window.folderToggle(),
-                                                          window.conversionList(), window.editToggle(),
-                                                          window.editTabs(), window.resultTabs()})
+    for (QWidget* region : std::initializer_list<QWidget*>{
+             window.folderPanes(), window.folderToggle(), window.conversionList(),
+             window.editToggle(), window.editTabs(), window.resultTabs()})
         result.push_back(region->geometry());
     for (QPushButton* button : window.listButtons()) result.push_back(button->geometry());
     return result;
@@ -74,9 +74,9 @@ std::set<std::string> namesOnDisk(const fs::path& root) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void opensWithItsRegions() {
-        Program program;
+        TestProgram program;
         program.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&program.window));
         QCOMPARE(program.window.windowTitle(), QStringLiteral("Vartel"));
@@ -84,7 +84,8 @@ private slots:
         QCOMPARE(program.window.editTabs()->width(), 225);
         QCOMPARE(program.window.folderPanes()->width(), 217);
         QStringList tabs;
-        for (int i = 0; i < program.window.editTabs()->count(); ++i) tabs << program.window.editTabs()->tabText(i);
+        for (int i = 0; i < program.window.editTabs()->count(); ++i)
+            tabs << program.window.editTabs()->tabText(i);
         QCOMPARE(tabs, QStringList({"追加", "削除", "置換", "連番", "拡張子", "マクロ", "検索"}));
         QVERIFY(program.window.addingBox()->isHidden());
         QVERIFY(program.window.progressBox()->isHidden());
@@ -95,20 +96,23 @@ private slots:
         QCOMPARE(program.window.renameDialog()->windowTitle(), QStringLiteral("ダイアログ"));
         QStringList hints;
         for (QPushButton* button : program.window.listButtons()) hints << button->toolTip();
-        QCOMPARE(hints, QStringList({"変換リストを読込ます", "変換リストを保存します", "全てのファイルを選択します",
-                                     "選択されたファイルを上に移動します", "選択されたファイルを下に移動します"}));
-        QCOMPARE(program.window.addTab()->preview->toolTip(), QStringLiteral("変換候補にファイルを追加します"));
+        QCOMPARE(hints,
+                 QStringList({"変換リストを読込ます", "変換リストを保存します",
+                              "全てのファイルを選択します", "選択されたファイルを上に移動します",
+                              "選択されたファイルを下に移動します"}));
+        QCOMPARE(program.window.addTab()->preview->toolTip(),
+                 QStringLiteral("変換候補にファイルを追加します"));
         // The conversion list's context menu, separators included.
         QStringList entries;
         for (QAction* entry : program.window.conversionList()->actions())
             entries << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
-        QCOMPARE(entries, QStringList({"開く", "フォルダを開く", "名前の変更", "チェック", "チェック解除",
-                                       "このファイルでマクロを記録", "-", "切り取り", "貼り付け", "除外", "-",
-                                       "プロパティ"}));
+        QCOMPARE(entries, QStringList({"開く", "フォルダを開く", "名前の変更", "チェック",
+                                       "チェック解除", "このファイルでマクロを記録", "-",
+                                       "切り取り", "貼り付け", "除外", "-", "プロパティ"}));
     }
 
     void togglesGiveTheWidthAwayAndBackExactly() {
-        Program program;
+        TestProgram program;
         program.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&program.window));
         const auto before = geometries(program.window);
@@ -144,7 +148,8 @@ private slots:
     }
 
     void qtFiltersKeepTheirCaptionAndAddTheDefaultExtension() {
-        QCOMPARE(qtFileFilter(U"CSVファイル（*.csv）|*.csv"), QStringLiteral("CSVファイル（*.csv） (*.csv)"));
+        QCOMPARE(qtFileFilter(U"CSVファイル（*.csv）|*.csv"),
+                 QStringLiteral("CSVファイル（*.csv） (*.csv)"));
         QCOMPARE(qtFileFilter(U"A|*.a;*.b|B|*.c"), QStringLiteral("A (*.a *.b);;B (*.c)"));
         QCOMPARE(withDefaultExtension("/t/list", U".csv"), QStringLiteral("/t/list.csv"));
         QCOMPARE(withDefaultExtension("/t/list.txt", U".csv"), QStringLiteral("/t/list.txt"));
@@ -159,7 +164,7 @@ private slots:
         writeFile(folder.path() / "one");
         writeFile(folder.path() / "sub" / "two");
         writeFile(folder.path() / "kept.txt");
-        Program program;
+        TestProgram program;
         program.window.addPaths({QString::fromStdString(folder.path().string())});
         QCOMPARE(program.rows(), 3);
         QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
@@ -177,7 +182,8 @@ private slots:
         QVERIFY(fs::exists(folder.path() / "one."));
         QVERIFY(fs::exists(folder.path() / "sub" / "two."));
         QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 2);
-        QCOMPARE(program.window.historyPanel()->list->model()->index(0, 1).data().toString(), QStringLiteral("one."));
+        QCOMPARE(program.window.historyPanel()->list->model()->index(0, 1).data().toString(),
+                 QStringLiteral("one."));
         QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
 
         program.window.historyPanel()->main->click();
@@ -193,7 +199,7 @@ private slots:
         fs::create_directory(folder.path() / "sub");
         writeFile(folder.path() / "photo.JPG");
         writeFile(folder.path() / "sub" / "photo.txt");
-        Program program;
+        TestProgram program;
         program.window.addPaths({QString::fromStdString(folder.path().string())});
         const auto apply = [&](QPushButton* preview) {
             preview->click();
@@ -236,7 +242,7 @@ private slots:
 
     // A recording turns the preview into macro lines on the sample name and keeps the lists.
     void recordingWritesStepsAndHandsTheLinesOver() {
-        Program program;
+        TestProgram program;
         QTemporaryDir folder;
         writeFile(fs::path(folder.path().toStdString()) / "a.txt");
         program.window.addPaths({folder.path()});
@@ -277,7 +283,7 @@ private slots:
     void renameDialogRenamesTheFirstSelectedRowAtOnce() {
         TemporaryFolder folder;
         writeFile(folder.path() / "old.txt");
-        Program program;
+        TestProgram program;
         program.window.addPaths({QString::fromStdString(folder.file("old.txt"))});
         program.window.conversionList()->selectRow(0);
         QTimer::singleShot(0, program.window.renameDialog(), [&] {
@@ -287,14 +293,15 @@ private slots:
         });
         program.entry("編集", "名前の変更")->trigger();
         QVERIFY(fs::exists(folder.file("new.txt")));
-        QCOMPARE(program.window.conversionList()->model()->index(0, 0).data().toString(), QStringLiteral("new.txt"));
+        QCOMPARE(program.window.conversionList()->model()->index(0, 0).data().toString(),
+                 QStringLiteral("new.txt"));
         QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 0);
     }
 
     void rowsMoveByDraggingAndClosingOffersToSave() {
         TemporaryFolder folder;
         for (const char* name : {"a", "b", "c"}) writeFile(folder.path() / name);
-        Program program;
+        TestProgram program;
         program.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&program.window));
         program.window.addPaths({QString::fromStdString(folder.path().string())});
@@ -319,7 +326,7 @@ private slots:
         TemporaryFolder folder;
         writeFile(folder.path() / "a");
         writeFile(folder.path() / "a.", "taken");
-        Program program;
+        TestProgram program;
         program.window.addPaths({QString::fromStdString(folder.file("a"))});
         program.window.macroTab()->run->click();
         program.window.previewPanel()->main->click();
@@ -335,7 +342,7 @@ private slots:
     void shortcutsAndMenusRunTheirCommands() {
         TemporaryFolder folder;
         for (const char* name : {"a.txt", "b.txt", "c.txt"}) writeFile(folder.path() / name);
-        Program program;
+        TestProgram program;
         program.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&program.window));
         program.window.addPaths({QString::fromStdString(folder.path().string())});
@@ -389,13 +396,15 @@ private slots:
     void abortStopsAWalkAndTheControlsComeBack() {
         TemporaryFolder folder;
         for (int i = 0; i < 200; ++i) writeFile(folder.path() / ("f" + std::to_string(i)));
-        Program program;
+        TestProgram program;
         program.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&program.window));
         bool seenBusy = false;
         QTimer::singleShot(0, &program.window, [&] {
-            seenBusy = !program.window.conversionList()->isEnabled() && !program.window.editTabs()->isEnabled() &&
-                       !program.window.resultTabs()->isEnabled() && program.window.addingBox()->isVisible() &&
+            seenBusy = !program.window.conversionList()->isEnabled() &&
+                       !program.window.editTabs()->isEnabled() &&
+                       !program.window.resultTabs()->isEnabled() &&
+                       program.window.addingBox()->isVisible() &&
                        program.window.addingBox()->abort->isEnabled();
             // Commands of the menus refuse to touch the list meanwhile.
             program.entry("編集", "除外")->trigger();
@@ -404,7 +413,8 @@ private slots:
         program.window.addPaths({QString::fromStdString(folder.path().string())});
         QVERIFY(seenBusy);
         QVERIFY(program.rows() < 200);
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： ") + QString::number(program.rows()));
+        QCOMPARE(program.status(2),
+                 QStringLiteral("変換リスト数： ") + QString::number(program.rows()));
         QCOMPARE(program.window.conversionList()->model()->rowCount(), program.rows());
         QVERIFY(program.window.conversionList()->isEnabled());
         QVERIFY(program.window.editTabs()->isEnabled());
@@ -414,13 +424,14 @@ private slots:
     void abortStopsAMacroRunInTheProgressBox() {
         TemporaryFolder folder;
         for (int i = 0; i < 100; ++i) writeFile(folder.path() / ("f" + std::to_string(i)));
-        Program program;
+        TestProgram program;
         program.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&program.window));
         program.window.addPaths({QString::fromStdString(folder.path().string())});
         bool seenProgress = false;
         QTimer::singleShot(0, &program.window, [&] {
-            seenProgress = program.window.progressBox()->isVisible() && !program.window.folderPanes()->isEnabled();
+            seenProgress = program.window.progressBox()->isVisible() &&
+                           !program.window.folderPanes()->isEnabled();
             program.window.progressBox()->abort->click();
         });
         program.window.macroTab()->run->click();

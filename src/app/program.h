@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "app/qt_pump.h"
+#include "editor/macro_editor.h"
+#include "recording/recorder.h"
+#include "workspace/workspace.h"
+
+namespace vartel {
+
+// Everything the running program is made of, each part built from those before it. The dialogs
+// and the clock come from outside, so tests can script the one and fix the other.
+struct Program {
+    Program(Dialogs& dialogs, const Clock& clock,
+            PumpThrottle::Interval pumpInterval = PumpThrottle::kDefaultInterval)
+        : workspace(dialogs, pump, pumpInterval),
+          recorder(editor, dialogs),
+          window(workspace, editor, recorder, pump, clock) {}
+
+    QtPump pump;
+    Workspace workspace;
+    MacroEditor editor;
+    Recorder recorder;
+    MainWindow window;
+};
+
+}  // namespace vartel

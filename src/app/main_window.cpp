@@ -192,29 +192,30 @@ QAction* MainWindow::action(QMenu* menu, const QString& caption,
     return entry;
 }
 
-void MainWindow::buildMenus() {
-    const auto onList = [this](void (*command)(Workspace&)) {
-        return [this, command] { run([this, command] { command(workspace_); }); };
-    };
+std::function<void()> MainWindow::listCommand(void (*command)(Workspace&)) {
+    return [this, command] { run([this, command] { command(workspace_); }); };
+}
 
+void MainWindow::buildMenus() {
     fileMenu_ = menuBar()->addMenu(ui::kFileMenu);
     QMenu* listMenu = fileMenu_->addMenu(ui::kListMenu);
-    action(listMenu, ui::kNew, onList(newList));
-    action(listMenu, ui::kLoadList, onList(loadList));
-    action(listMenu, ui::kSave, onList(saveList));
+    action(listMenu, ui::kNew, listCommand(newList));
+    action(listMenu, ui::kLoadList, listCommand(loadList));
+    action(listMenu, ui::kSave, listCommand(saveList));
     action(fileMenu_, ui::kClose, [this] { close(); });
 
     QMenu* edit = menuBar()->addMenu(ui::kEditMenu);
-    action(edit, ui::kInvertSelection, onList(invertSelection), QKeySequence(Qt::CTRL | Qt::Key_I));
-    action(edit, ui::kSelectAll, onList(selectAll), QKeySequence(Qt::CTRL | Qt::Key_A));
+    action(edit, ui::kInvertSelection, listCommand(invertSelection),
+           QKeySequence(Qt::CTRL | Qt::Key_I));
+    action(edit, ui::kSelectAll, listCommand(selectAll), QKeySequence(Qt::CTRL | Qt::Key_A));
     edit->addSeparator();
-    action(edit, ui::kCheck, onList(checkSelected), QKeySequence(Qt::CTRL | Qt::Key_C));
-    action(edit, ui::kUncheck, onList(uncheckSelected), QKeySequence(Qt::CTRL | Qt::Key_D));
-    action(edit, ui::kInvertCheck, onList(invertCheck), QKeySequence(Qt::CTRL | Qt::Key_E));
+    action(edit, ui::kCheck, listCommand(checkSelected), QKeySequence(Qt::CTRL | Qt::Key_C));
+    action(edit, ui::kUncheck, listCommand(uncheckSelected), QKeySequence(Qt::CTRL | Qt::Key_D));
+    action(edit, ui::kInvertCheck, listCommand(invertCheck), QKeySequence(Qt::CTRL | Qt::Key_E));
     edit->addSeparator();
-    action(edit, ui::kExclude, onList(exclude));
-    action(edit, ui::kCut, onList(cut));
-    action(edit, ui::kPaste, onList(paste));
+    action(edit, ui::kExclude, listCommand(exclude));
+    action(edit, ui::kCut, listCommand(cut));
+    action(edit, ui::kPaste, listCommand(paste));
     action(edit, ui::kRename, [this] { renameSelected(); });
 
     QMenu* view = menuBar()->addMenu(ui::kViewMenu);
@@ -248,20 +249,17 @@ void MainWindow::buildContextMenus() {
         connect(item, &QAction::triggered, this, [command] { command(); });
         list->addAction(item);
     };
-    const auto onList = [this](void (*command)(Workspace&)) {
-        return [this, command] { run([this, command] { command(workspace_); }); };
-    };
     entry(conversionView_, ui::kOpen, [this] { openSelected(); });
     entry(conversionView_, ui::kOpenFolder, [this] { openFolderOfSelected(); });
     entry(conversionView_, ui::kRename, [this] { renameSelected(); });
-    entry(conversionView_, ui::kCheck, onList(checkSelected));
-    entry(conversionView_, ui::kUncheck, onList(uncheckSelected));
+    entry(conversionView_, ui::kCheck, listCommand(checkSelected));
+    entry(conversionView_, ui::kUncheck, listCommand(uncheckSelected));
     entry(conversionView_, ui::kRecordWithThisFile, [this] { recordWithThisFile(); });
     bindToRecording(RecordingCommand::RecordWithThisFile, conversionView_->actions().back());
     conversionView_->addAction(separator(conversionView_));
-    entry(conversionView_, ui::kCut, onList(cut));
-    entry(conversionView_, ui::kPaste, onList(paste));
-    entry(conversionView_, ui::kExclude, onList(exclude));
+    entry(conversionView_, ui::kCut, listCommand(cut));
+    entry(conversionView_, ui::kPaste, listCommand(paste));
+    entry(conversionView_, ui::kExclude, listCommand(exclude));
     conversionView_->addAction(separator(conversionView_));
     entry(conversionView_, ui::kProperties, [this] { propertiesOfSelected(); });
 }
@@ -273,20 +271,17 @@ void MainWindow::connectCommands() {
     const auto onAction = [this](QAction* source, const std::function<void()>& command) {
         connect(source, &QAction::triggered, this, [command] { command(); });
     };
-    const auto onList = [this](void (*command)(Workspace&)) {
-        return [this, command] { run([this, command] { command(workspace_); }); };
-    };
 
     on(folderToggle_, [this] { toggleFolderTree(); });
     on(editToggle_, [this] { toggleEditTabs(); });
-    on(listButtons_[0], onList(loadList));
-    on(listButtons_[1], onList(saveList));
+    on(listButtons_[0], listCommand(loadList));
+    on(listButtons_[1], listCommand(saveList));
     on(listButtons_[2], [this] {
         run([this] { selectAll(workspace_); });
         conversionView_->setFocus();
     });
-    on(listButtons_[3], onList(moveUp));
-    on(listButtons_[4], onList(moveDown));
+    on(listButtons_[3], listCommand(moveUp));
+    on(listButtons_[4], listCommand(moveDown));
 
     connect(conversionView_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) {
@@ -324,10 +319,10 @@ void MainWindow::connectCommands() {
         onAction(panel->checkAction, check);
         onAction(panel->uncheckAction, uncheck);
     }
-    on(previewPanel_->extra, onList(returnToConversionList));
-    on(previewPanel_->main, onList(execute));
-    on(historyPanel_->extra, onList(clearHistory));
-    on(historyPanel_->main, onList(undo));
+    on(previewPanel_->extra, listCommand(returnToConversionList));
+    on(previewPanel_->main, listCommand(execute));
+    on(historyPanel_->extra, listCommand(clearHistory));
+    on(historyPanel_->main, listCommand(undo));
 
     for (QPushButton* abort : {addingBox_->abort, progressBox_->abort})
         on(abort, [this] { workspace_.abort(); });

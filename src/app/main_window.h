@@ -93,6 +93,9 @@ class MainWindow : public QMainWindow {
     QAction* action(QMenu* menu, const QString& caption, const std::function<void()>& command,
                     const QKeySequence& shortcut = {});
 
+    // A command of the core on the workspace, run at the command boundary.
+    std::function<void()> listCommand(void (*command)(Workspace&));
+
     void toggleFolderTree();
     void toggleEditTabs();
     // The caption tells the state: the region is shown while the button reads shownCaption.

@@ -1,5 +1,6 @@
 #include "app/desktop_shell.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
@@ -51,7 +52,7 @@ void DesktopShell::openFolder(const QString& path) {
 
 void DesktopShell::showProperties(const QString& path) {
     if (askFileManager(QStringLiteral("ShowItemProperties"), path)) return;
-    PropertiesDialog(path).exec();
+    PropertiesDialog(path, QApplication::activeWindow()).exec();
 }
 
 }  // namespace vartel

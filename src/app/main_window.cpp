@@ -328,7 +328,7 @@ void MainWindow::connectCommands() {
         on(abort, [this] { workspace_.abort(); });
 
     connect(folderPanes_, &FolderPanes::openFolderRequested, this,
-            [this](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+            [this](const QString& path) { shell_.openFolder(path); });
     connect(folderPanes_, &FolderPanes::addFilesBelowRequested, this,
             [this](const QString& path) { addPaths({path}); });
     connect(folderPanes_, &FolderPanes::openRequested, this, [this](const QStringList& paths) {

@@ -421,7 +421,7 @@ class MainWindowTest : public QObject {
         QVERIFY(program.window.addingBox()->isHidden());
     }
 
-    void abortStopsAMacroRunInTheProgressBox() {
+    void abortStopsAMacroRunAndAnExecution() {
         TemporaryFolder folder;
         for (int i = 0; i < 100; ++i) writeFile(folder.path() / ("f" + std::to_string(i)));
         TestProgram program;
@@ -440,6 +440,19 @@ class MainWindowTest : public QObject {
         QVERIFY(moved > 0 && moved < 100);
         QCOMPARE(program.rows() + moved, 100);
         QVERIFY(program.window.progressBox()->isHidden());
+
+        // Execute stops the same way; what was renamed stays renamed.
+        program.window.macroTab()->run->click();
+        const int proposed = static_cast<int>(program.workspace.previewList().size());
+        QCOMPARE(proposed, 100);
+        QTimer::singleShot(0, &program.window,
+                           [&] { program.window.progressBox()->abort->click(); });
+        program.window.previewPanel()->main->click();
+        const auto renamed = program.workspace.historyList().size();
+        QVERIFY(renamed > 0 && renamed < 100);
+        QCOMPARE(program.workspace.previewList().size() + renamed, std::size_t(100));
+        QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+        QVERIFY(program.window.resultTabs()->isEnabled());
     }
 };
 

@@ -443,8 +443,7 @@ class MainWindowTest : public QObject {
 
         // Execute stops the same way; what was renamed stays renamed.
         program.window.macroTab()->run->click();
-        const int proposed = static_cast<int>(program.workspace.previewList().size());
-        QCOMPARE(proposed, 100);
+        QCOMPARE(program.workspace.previewList().size(), std::size_t(100));
         QTimer::singleShot(0, &program.window,
                            [&] { program.window.progressBox()->abort->click(); });
         program.window.previewPanel()->main->click();

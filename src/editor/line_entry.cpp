@@ -1,0 +1,105 @@
+#include "editor/line_entry.h"
+
+#include "editor/messages.h"
+#include "macro/block_start_line.h"
+#include "macro/instruction_catalogue.h"
+
+namespace vartel {
+namespace {
+
+// The typed line followed by its block-start line, if it takes one. Nothing when the input has
+// no complete choice of kind and type or TorF finds failures.
+std::optional<std::vector<MacroLine>> checkedLines(const LineInput& input) {
+    if (!input.kind || !input.type) return std::nullopt;
+    const int kind = *input.kind;
+    const int type = *input.type;
+    const InstructionType* found = InstructionCatalogue::find(kind, type);
+    if (!found) return std::nullopt;
+    const LineCheck check = TorF(input.target, input.operands, kind, type);
+    if (check.failures > 0) return std::nullopt;
+    const auto& codes = check.codes;
+    std::vector<MacroLine> lines{
+        {{input.target, InstructionCatalogue::kinds()[static_cast<std::size_t>(kind)].name,
+          found->name, input.operands},
+         CodedRow(codes[0], kind, type, codes[1], codes[2], codes[3])}};
+    if (auto start = blockStartLineAfter(kind, type)) lines.push_back(std::move(*start));
+    return lines;
+}
+
+void insertAt(MacroProgram& program, int index, const std::vector<MacroLine>& lines) {
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        program.insertLine(index + static_cast<int>(k), lines[k]);
+}
+
+bool validIndex(const MacroProgram& program, int index) {
+    return index >= 0 && index < program.lineCount();
+}
+
+}  // namespace
+
+bool addLine(MacroEditor& editor, Dialogs& dialogs) {
+    const auto lines = checkedLines(editor.input());
+    if (!lines) {
+        dialogs.message(editor_messages::kKindTypeWrong);
+        return false;
+    }
+    insertAt(editor.program(), editor.program().lineCount(), *lines);
+    AddRe(editor.input());
+    return true;
+}
+
+bool insertLine(MacroEditor& editor, const std::vector<int>& selected, Dialogs& dialogs) {
+    const auto lines = checkedLines(editor.input());
+    if (!lines) {
+        dialogs.message(editor_messages::kKindTypeWrong);
+        return false;
+    }
+    if (selected.size() != 1 || !validIndex(editor.program(), selected.front())) {
+        dialogs.message(editor_messages::kNoInsertPosition);
+        return false;
+    }
+    insertAt(editor.program(), selected.front(), *lines);
+    AddRe(editor.input());
+    return true;
+}
+
+std::optional<ModifyRequest> beginModify(MacroEditor& editor, const std::vector<int>& selected,
+                                         Dialogs& dialogs) {
+    if (selected.size() != 1) {
+        dialogs.message(editor_messages::kNoModifyPosition);
+        return std::nullopt;
+    }
+    const int index = selected.front();
+    // A selection the list no longer holds cannot fill the dialog.
+    if (!validIndex(editor.program(), index)) {
+        dialogs.message(editor_messages::kFunctionError);
+        return std::nullopt;
+    }
+    const DisplayRow& row = editor.program().line(index).display;
+    ModifyRequest request{index, {row.target, row.operands, std::nullopt, std::nullopt}};
+    request.input.kind = InstructionCatalogue::kindIndexOf(row.kind);
+    if (request.input.kind)
+        request.input.type = InstructionCatalogue::typeIndexOf(*request.input.kind, row.type);
+    AddRe(editor.input());
+    return request;
+}
+
+bool modifyLine(MacroEditor& editor, int index, const LineInput& input, Dialogs& dialogs) {
+    AddRe(editor.input());
+    const auto lines = checkedLines(input);
+    if (!lines) {
+        dialogs.message(editor_messages::kKindTypeWrong);
+        return false;
+    }
+    MacroProgram& program = editor.program();
+    if (!validIndex(program, index)) {
+        dialogs.message(editor_messages::kNoModifyPosition);
+        return true;
+    }
+    insertAt(program, index, *lines);
+    // The old line now stands right below the new ones.
+    program.removeLine(index + static_cast<int>(lines->size()));
+    return true;
+}
+
+}  // namespace vartel

@@ -1,0 +1,48 @@
+#include "editor/macro_file_commands.h"
+
+#include "editor/messages.h"
+#include "macro/macro_file.h"
+#include "macro/variable_table.h"
+
+namespace vartel {
+
+bool saveMacro(const MacroEditor& editor, Dialogs& dialogs) {
+    const auto title =
+        dialogs.askText(editor_messages::kTitleCaption, editor_messages::kTitlePrompt);
+    if (!title) return false;
+    const auto path =
+        dialogs.saveFile(editor_messages::kMacroFilter, editor_messages::kMacroExtension);
+    if (!path) return false;
+    PSave(editor.program(), *path, *title);
+    return true;
+}
+
+bool offerToSave(const MacroEditor& editor, Dialogs& dialogs) {
+    if (editor.program().lineCount() == 0) return true;
+    switch (dialogs.confirm(editor_messages::kSaveCurrentMacro, true)) {
+        case Answer::Cancel:
+            return false;
+        case Answer::Yes:
+            // Cancelling the title or the file here discards the macro, as the user chose.
+            saveMacro(editor, dialogs);
+            return true;
+        case Answer::No:
+            return true;
+    }
+    return true;
+}
+
+void newMacro(MacroEditor& editor, Dialogs& dialogs) {
+    if (!offerToSave(editor, dialogs)) return;
+    editor.program().clearLines();
+    editor.program().tables() = newVariableTables();
+}
+
+bool openMacro(MacroEditor& editor, Dialogs& dialogs) {
+    if (!offerToSave(editor, dialogs)) return false;
+    const auto path = dialogs.openFile(editor_messages::kMacroFilter);
+    if (!path) return false;
+    return PLode(editor.program(), *path, dialogs);
+}
+
+}  // namespace vartel

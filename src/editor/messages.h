@@ -1,0 +1,20 @@
+#pragma once
+
+#include "common/text.h"
+
+namespace vartel::editor_messages {
+
+inline const Text kKindTypeWrong = U"種類・タイプが間違っています";
+inline const Text kNoInsertPosition = U"挿入位置を決定できません";
+inline const Text kNoModifyPosition = U"修正位置を特定できません";
+inline const Text kFunctionError = U"関数にエラーがあります";
+inline const Text kSaveCurrentMacro = U"現在のマクロを保存しますか？";
+inline const Text kTitleCaption = U"タイトル";
+inline const Text kTitlePrompt = U"ソースのタイトルを入力してください";
+inline const Text kMacroFilter = U"ソースファイル（*.vmc）|*.vmc";
+inline const Text kMacroExtension = U".vmc";
+inline const Text kTableFilter = U"CSVファイル（*.csv）|*.csv";
+inline const Text kTableExtension = U".csv";
+inline const Text kEmptyField = U"空欄は入力できません";
+
+}  // namespace vartel::editor_messages

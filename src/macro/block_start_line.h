@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+
+#include "macro/macro_line.h"
+
+namespace vartel {
+
+// The condition-start or loop-start line that follows a condition or loop line of the given
+// kind and type; nothing for any other line, block ends included.
+std::optional<MacroLine> blockStartLineAfter(int kind, int type);
+
+}  // namespace vartel

@@ -4,8 +4,7 @@
 #include <QTableView>
 #include <QWidget>
 
-#include "app/macro_line_model.h"
-#include "app/step_list_model.h"
+#include "app/text_table_model.h"
 #include "operations/recording_state.h"
 
 namespace vartel {
@@ -23,8 +22,8 @@ class MacroResultPanel : public QWidget {
     // Shows the recording as it is now.
     void refresh();
 
-    MacroLineModel* lineModel;
-    StepListModel* stepModel;
+    TextTableModel* lineModel;
+    TextTableModel* stepModel;
     QTableView* lines;
     QTableView* steps;
     QPushButton* switchButton;

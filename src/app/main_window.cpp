@@ -17,9 +17,9 @@
 #include "app/qt_paths.h"
 #include "app/qt_text.h"
 #include "common/error.h"
+#include "editor/macro_file_commands.h"
 #include "macro/macro_file.h"
 #include "recording/macro_run.h"
-#include "recording/messages.h"
 #include "workspace/execution.h"
 #include "workspace/list_editing.h"
 #include "workspace/list_files.h"
@@ -62,7 +62,7 @@ MainWindow::MainWindow(Workspace& workspace, MacroEditor& editor, Recorder& reco
     renameDialog_ = new RenameDialog(this);
     pump.setBeforeEvents([this] { showBusy(); });
     recorder_.closeEditorWindow = [this] {
-        if (macroEditorWindow_) macroEditorWindow_->hide();
+        if (editorWindow_) editorWindow_->closeEditor();
     };
     recorder_.showMacroResultTab = [this] { resultTabs_->setCurrentWidget(macroPanel_); };
 
@@ -537,9 +537,7 @@ void MainWindow::toggleRegion(QPushButton* toggle, QWidget* region, const QStrin
 }
 
 void MainWindow::showMacroEditor() {
-    if (!macroEditorWindow_) return;
-    macroEditorWindow_->show();
-    macroEditorWindow_->raise();
+    if (editorWindow_) editorWindow_->showEditor();
 }
 
 void MainWindow::howToUse() {
@@ -623,23 +621,20 @@ void MainWindow::chooseMacro(int index) {
         PLode(editor_.program(), catalogue_.paths[static_cast<std::size_t>(index)],
               workspace_.dialogs());
     });
+    showMacroChange();
 }
 
 void MainWindow::loadMacro() {
-    run([this] {
-        const auto path = workspace_.dialogs().openFile(kMacroFileFilter);
-        if (path) PLode(editor_.program(), *path, workspace_.dialogs());
-    });
+    run([this] { openMacro(editor_, workspace_.dialogs()); });
+    showMacroChange();
 }
 
 void MainWindow::saveMacro() {
-    run([this] {
-        Dialogs& dialogs = workspace_.dialogs();
-        const auto title = dialogs.askText(kTitleCaption, kTitlePrompt);
-        if (!title) return;
-        const auto path = dialogs.saveFile(kMacroFileFilter, kMacroFileExtension);
-        if (path) PSave(editor_.program(), *path, *title);
-    });
+    run([this] { vartel::saveMacro(editor_, workspace_.dialogs()); });
+}
+
+void MainWindow::showMacroChange() {
+    if (editorWindow_) editorWindow_->refresh();
 }
 
 void MainWindow::runMacro() {

@@ -14,6 +14,7 @@
 #include "app/desktop_shell.h"
 #include "app/extension_tab.h"
 #include "app/folder_panes.h"
+#include "app/macro_editor_window.h"
 #include "app/macro_result_panel.h"
 #include "app/macro_tab.h"
 #include "app/number_tab.h"
@@ -43,9 +44,9 @@ class MainWindow : public QMainWindow {
     MainWindow(Workspace& workspace, MacroEditor& editor, Recorder& recorder, QtPump& pump,
                const Clock& clock, QWidget* parent = nullptr);
 
-    // The macro editor's window, shown by "マクロ編集" and hidden when recording starts or
-    // stops. It comes from the editor; without it those commands show nothing.
-    void setMacroEditorWindow(QWidget* window) { macroEditorWindow_ = window; }
+    // The macro editor's window, shown by "マクロ編集", hidden when recording starts or stops,
+    // and shown afresh after the main window loaded a macro.
+    void setMacroEditorWindow(MacroEditorWindow* window) { editorWindow_ = window; }
 
     // Files and folders handed over as a drop on the window does.
     void addPaths(const QStringList& paths);
@@ -79,6 +80,10 @@ class MainWindow : public QMainWindow {
     QLabel* statusPanel(int index) const { return status_[index]; }
     const QList<QPushButton*>& listButtons() const { return listButtons_; }
 
+  public slots:
+    // "使い方": the user guide beside the program, in the desktop's browser.
+    void howToUse();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -102,7 +107,6 @@ class MainWindow : public QMainWindow {
     void toggleRegion(QPushButton* toggle, QWidget* region, const QString& shownCaption,
                       const QString& hiddenCaption);
     void showMacroEditor();
-    void howToUse();
 
     void renameSelected();
     void openSelected();
@@ -117,6 +121,8 @@ class MainWindow : public QMainWindow {
     void chooseMacro(int index);
     void loadMacro();
     void saveMacro();
+    // The editor window shows the macro the main window just loaded.
+    void showMacroChange();
     void runMacro();
 
     // Every control that a recording turns off or on, by the command it belongs to.
@@ -138,7 +144,7 @@ class MainWindow : public QMainWindow {
     MacroCatalogue catalogue_;
     int depth_ = 0;  // commands running, the outermost included
     bool busyShown_ = false;
-    QWidget* macroEditorWindow_ = nullptr;
+    MacroEditorWindow* editorWindow_ = nullptr;
 
     FolderPanes* folderPanes_ = nullptr;
     QPushButton* folderToggle_ = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/macro_editor_window.h"
+#include "app/macro_test_window.h"
 #include "app/main_window.h"
 #include "app/qt_pump.h"
 #include "editor/macro_editor.h"
@@ -15,13 +17,26 @@ struct Program {
             PumpThrottle::Interval pumpInterval = PumpThrottle::kDefaultInterval)
         : workspace(dialogs, pump, pumpInterval),
           recorder(editor, dialogs),
-          window(workspace, editor, recorder, pump, clock) {}
+          window(workspace, editor, recorder, pump, clock),
+          editorWindow(editor, dialogs),
+          testWindow(editor, dialogs, clock, workspace) {
+        window.setMacroEditorWindow(&editorWindow);
+        QObject::connect(&editorWindow, &MacroEditorWindow::testRequested, &testWindow,
+                         &MacroTestWindow::openTest);
+        QObject::connect(&editorWindow, &MacroEditorWindow::helpRequested, &window,
+                         &MainWindow::howToUse);
+        // Only the main window's closing ends the program.
+        editorWindow.setAttribute(Qt::WA_QuitOnClose, false);
+        testWindow.setAttribute(Qt::WA_QuitOnClose, false);
+    }
 
     QtPump pump;
     Workspace workspace;
     MacroEditor editor;
     Recorder recorder;
     MainWindow window;
+    MacroEditorWindow editorWindow;
+    MacroTestWindow testWindow;
 };
 
 }  // namespace vartel

@@ -246,8 +246,12 @@ class MainWindowTest : public QObject {
         QTemporaryDir folder;
         writeFile(fs::path(folder.path().toStdString()) / "a.txt");
         program.window.addPaths({folder.path()});
+        // The editor is open until the recording starts.
+        program.entry("表示", "マクロ編集")->trigger();
+        QVERIFY(program.editorWindow.isVisible());
         program.window.macroTab()->initialName->setText("abc.txt");
         program.window.macroTab()->startRecording->click();
+        QVERIFY(!program.editorWindow.isVisible());
         QVERIFY(!program.window.recordingBox()->isHidden());
         QCOMPARE(program.window.recordingBox()->initialName->text(), QStringLiteral("abc.txt"));
         QVERIFY(!program.window.conversionList()->isEnabled());
@@ -275,9 +279,29 @@ class MainWindowTest : public QObject {
         program.window.recordingBox()->stop->click();
         QVERIFY(program.window.recordingBox()->isHidden());
         QCOMPARE(program.editor.program().lineCount(), lines->rowCount());
+        QVERIFY(!program.editorWindow.isVisible());
         QVERIFY(program.window.conversionList()->isEnabled());
         QVERIFY(program.window.macroTab()->startRecording->isEnabled());
         QVERIFY(!program.window.macroTab()->stopRecording->isEnabled());
+    }
+
+    // A macro saved from the main window and loaded back through "マクロ" ▸ "読込".
+    void macrosAreSavedAndLoadedFromTheMainWindow() {
+        TemporaryFolder folder;
+        TestProgram program;
+        MacroLine comment;
+        comment.display.type = U"コメント";
+        program.editor.program().appendLine(comment);
+        program.dialogs.texts = {Text(U"題名")};
+        program.dialogs.files = {folder.file("saved.vmc")};
+        program.window.macroTab()->save->click();
+        QVERIFY(fs::exists(folder.file("saved.vmc")));
+
+        program.editor.program().clearLines();
+        program.dialogs.files = {folder.file("saved.vmc")};
+        program.entry("マクロ", "読込")->trigger();
+        QCOMPARE(program.editor.program().lineCount(), 1);
+        QCOMPARE(program.editorWindow.lineList()->model()->rowCount(), 1);
     }
 
     void renameDialogRenamesTheFirstSelectedRowAtOnce() {

@@ -32,8 +32,6 @@ int main(int argc, char** argv) {
     vartel::Program program(dialogs, clock);
     vartel::MainWindow& window = program.window;
     dialogs.setParent(&window);
-    // The macro editor, its test window and the line-modify dialog are created here, after the
-    // main window, and handed to it with setMacroEditorWindow.
 
     // Paths on the command line are added as if dropped on the window.
     const QStringList paths = QApplication::arguments().mid(1);

@@ -346,6 +346,108 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.dialogs.questions.back(), Text(U"現在の変換リストを保存しますか？"));
     }
 
+    // Saved, emptied and loaded back through the buttons and the menu, the status bar telling
+    // the count after each.
+    void listFilesRoundTrip() {
+        TemporaryFolder folder;
+        for (const char* name : {"a.txt", "b.txt"}) writeFile(folder.path() / name);
+        TestProgram program;
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        program.dialogs.files = {folder.file("list.csv")};
+        program.window.listButtons()[1]->click();
+
+        program.dialogs.answers = {Answer::No};
+        program.entry("ファイル", "新規")->trigger();
+        QCOMPARE(program.rows(), 0);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 0"));
+        QCOMPARE(program.window.conversionList()->model()->rowCount(), 0);
+
+        program.dialogs.files = {folder.file("list.csv")};
+        program.window.listButtons()[0]->click();
+        QCOMPARE(program.rows(), 2);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
+    }
+
+    // The check boxes, the buttons of the preview and history tabs and their context menus.
+    void previewAndHistoryButtons() {
+        TemporaryFolder folder;
+        for (const char* name : {"a", "b", "c"}) writeFile(folder.path() / name);
+        TestProgram program;
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        program.window.macroTab()->run->click();
+        ResultListPanel* preview = program.window.previewPanel();
+        QAbstractItemModel* rows = preview->list->model();
+        QCOMPARE(rows->rowCount(), 3);
+
+        preview->selectAll->click();
+        preview->uncheck->click();
+        QCOMPARE(rows->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        // A click on a row's box checks that row only.
+        QVERIFY(rows->setData(rows->index(1, 0), Qt::Checked, Qt::CheckStateRole));
+        QVERIFY(program.workspace.previewList()[1].checked);
+        QVERIFY(!program.workspace.previewList()[0].checked);
+
+        preview->extra->click();
+        QCOMPARE(rows->rowCount(), 2);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 1"));
+        preview->main->click();
+        QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+        QCOMPARE(rows->rowCount(), 2);
+
+        preview->checkAction->trigger();
+        preview->main->click();
+        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 2);
+        program.window.historyPanel()->extra->click();
+        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 0);
+        program.window.historyPanel()->main->click();
+        QCOMPARE(program.dialogs.messages.back(), Text(U"履歴がありません"));
+    }
+
+    void movesAndCutAndPasteKeepTheSelectionVisible() {
+        TemporaryFolder folder;
+        for (const char* name : {"a", "b", "c", "d"}) writeFile(folder.path() / name);
+        TestProgram program;
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        auto& list = program.workspace.conversionList();
+        const auto names = [&] {
+            std::vector<Text> result;
+            for (const auto& row : list) result.push_back(row.name);
+            return result;
+        };
+        const auto before = names();
+        QItemSelectionModel* selection = program.window.conversionList()->selectionModel();
+        program.window.conversionList()->selectRow(2);
+        program.window.listButtons()[3]->click();
+        QCOMPARE(names()[1], before[2]);
+        QVERIFY(selection->isRowSelected(1, {}));
+        program.window.listButtons()[4]->click();
+        program.window.listButtons()[4]->click();
+        QCOMPARE(names()[3], before[2]);
+        QVERIFY(selection->isRowSelected(3, {}));
+
+        program.entry("編集", "切り取り")->trigger();
+        QCOMPARE(program.rows(), 3);
+        program.window.conversionList()->selectRow(0);
+        program.entry("編集", "貼り付け")->trigger();
+        QCOMPARE(names()[1], before[2]);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 4"));
+    }
+
+    void folderPanesAddWhatTheyShow() {
+        TemporaryFolder folder;
+        fs::create_directory(folder.path() / "deep");
+        writeFile(folder.path() / "deep" / "one");
+        writeFile(folder.path() / "two");
+        TestProgram program;
+        emit program.window.folderPanes()->addFilesBelowRequested(
+            QString::fromStdString(folder.path().string()));
+        QCOMPARE(program.rows(), 2);
+        emit program.window.folderPanes()->addToListRequested(
+            {QString::fromStdString(folder.file("two"))});
+        QCOMPARE(program.rows(), 3);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
+    }
+
     void failedRenamesAreRedAndCounted() {
         TemporaryFolder folder;
         writeFile(folder.path() / "a");

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
@@ -59,6 +60,8 @@ MainWindow::MainWindow(Workspace& workspace, MacroEditor& editor, Recorder& reco
     buildMenus();
     buildContextMenus();
     connectCommands();
+    // Files dropped on a text field are meant for the list, like anywhere else on the window.
+    for (QLineEdit* field : findChildren<QLineEdit*>()) field->setAcceptDrops(false);
     renameDialog_ = new RenameDialog(this);
     pump.setBeforeEvents([this] { showBusy(); });
     recorder_.closeEditorWindow = [this] {

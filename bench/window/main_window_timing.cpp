@@ -85,10 +85,16 @@ int main(int argc, char** argv) {
         }
     });
 
-    std::printf("rows in the list          %zu\n", workspace.conversionList().size());
+    window.addTab()->text->setText(QStringLiteral("x_"));
+    const double addText = seconds([&] {
+        window.addTab()->preview->click();
+        settle();
+    });
+    std::printf("rows                      %d\n", files);
     std::printf("add the tree              %.3f s\n", add);
     std::printf("preview of %zu rows    %.3f s\n", previewRows, preview);
     std::printf("return to the list        %.3f s\n", back);
+    std::printf("preview of the tab 追加   %.3f s\n", addText);
     std::printf("scroll, one frame         %.2f ms\n", scroll * 1000 / frames);
     fs::remove_all(root);
     return 0;

@@ -113,14 +113,14 @@ void MainWindow::buildRegions() {
     buttons->addStretch(1);
     centreLayout->addLayout(buttons);
     conversionView_ = new ConversionListView(centre);
-    conversionModel_ = new RowTableModel<FileEntry>(
+    auto* conversionModel = new RowTableModel<FileEntry>(
         workspace_.conversionList(),
         {QStringLiteral("ファイル名"), QStringLiteral("拡張子"), QStringLiteral("サイズ"),
          QStringLiteral("更新日時"), QStringLiteral("フルパス")},
         {&FileEntry::name, &FileEntry::extension, &FileEntry::size, &FileEntry::modified,
          &FileEntry::fullPath},
         this);
-    conversionView_->setRowModel(conversionModel_, {128, 70, 70, 120, 200});
+    conversionView_->setRowModel(conversionModel, {128, 70, 70, 120, 200});
     centreLayout->addWidget(conversionView_, 1);
     grid->addWidget(centre, 0, 2);
 

@@ -151,7 +151,6 @@ class MainWindow : public QMainWindow {
     QPushButton* editToggle_ = nullptr;
     QList<QPushButton*> listButtons_;
     ConversionListView* conversionView_ = nullptr;
-    RowListModel* conversionModel_ = nullptr;
     QTabWidget* editTabs_ = nullptr;
     AddTab* addTab_ = nullptr;
     DeleteTab* deleteTab_ = nullptr;

@@ -17,7 +17,6 @@ class RowListView : public QTableView {
     explicit RowListView(QWidget* parent = nullptr);
 
     void setRowModel(RowListModel* model, const std::vector<int>& columnWidths);
-    RowListModel* rowModel() const { return model_; }
 
     // Shows the list as it is now, with the rows' own selection.
     void refresh();

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -138,13 +139,22 @@ void MainWindow::buildRegions() {
     extensionTab_ = new ExtensionTab;
     macroTab_ = new MacroTab;
     searchTab_ = new SearchTab;
-    editTabs_->addTab(addTab_, ui::kAddTab);
-    editTabs_->addTab(deleteTab_, ui::kDeleteTab);
-    editTabs_->addTab(replaceTab_, ui::kReplaceTab);
-    editTabs_->addTab(numberTab_, ui::kNumberTab);
-    editTabs_->addTab(extensionTab_, ui::kExtensionTab);
-    editTabs_->addTab(macroTab_, ui::kMacroTab);
-    editTabs_->addTab(searchTab_, ui::kSearchTab);
+    // A tab taller than the room the window gives it scrolls instead of crushing its controls.
+    const auto addPage = [this](QWidget* page, const QString& caption) {
+        auto* scroller = new QScrollArea;
+        scroller->setWidget(page);
+        scroller->setWidgetResizable(true);
+        scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        editTabs_->addTab(scroller, caption);
+    };
+    addPage(addTab_, ui::kAddTab);
+    addPage(deleteTab_, ui::kDeleteTab);
+    addPage(replaceTab_, ui::kReplaceTab);
+    addPage(numberTab_, ui::kNumberTab);
+    addPage(extensionTab_, ui::kExtensionTab);
+    addPage(macroTab_, ui::kMacroTab);
+    addPage(searchTab_, ui::kSearchTab);
     grid->addWidget(editTabs_, 0, 4);
 
     resultTabs_ = new QTabWidget(central);
@@ -172,8 +182,8 @@ void MainWindow::buildRegions() {
     grid->addWidget(resultTabs_, 1, 2, 1, 3);
 
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(0, 3);
-    grid->setRowStretch(1, 2);
+    grid->setRowStretch(0, 2);
+    grid->setRowStretch(1, 1);
     setCentralWidget(central);
 
     for (auto*& panel : status_) {

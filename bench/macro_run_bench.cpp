@@ -9,7 +9,7 @@ namespace vartel {
 namespace {
 
 class NoFiles : public CheckedFileCount {
-public:
+  public:
     int checkedFileCount() const override { return 0; }
 };
 

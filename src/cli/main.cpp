@@ -11,8 +11,8 @@ const char* const kUsage =
     "  macro-run MACRO.vmc [--name STEM] [--ext EXT] [--path FULLPATH] [--table TABLE.csv]\n"
     "            [--trace] [--guard-no N]\n"
     "  validate --kind KIND --type TYPE [--target X] [--a A] [--b B] [--c C]\n"
-    "  preview (--macro MACRO.vmc | OPERATION) PATH...\n"
-    "  rename (--macro MACRO.vmc | OPERATION) PATH...\n"
+    "  preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) PATH...\n"
+    "  rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) PATH...\n"
     "  record --sample NAME [--checked N] OPERATION... [--steps] [-o OUT.vmc --title T]\n"
     "  OPERATION := --op add|delete|replace|number|extension [--set KEY=VALUE]...\n";
 

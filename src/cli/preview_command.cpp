@@ -8,6 +8,7 @@
 #include "common/error.h"
 #include "common/pump.h"
 #include "editor/macro_editor.h"
+#include "editor/multi_condition_file.h"
 #include "macro/macro_file.h"
 #include "platform/clock.h"
 #include "recording/macro_run.h"
@@ -20,18 +21,20 @@ constexpr int kSomeRenamesFailed = 4;
 
 // The summary of an execution is the command's result, so it goes to standard output.
 class SummaryDialogs : public CliDialogs {
-public:
+  public:
     void message(const Text& text) override { printLine(text); }
 };
 
 int previewOrRename(const Arguments& args, bool rename) {
     const auto split = splitOperations(args);
-    const ArgumentReader reader(split ? split->rest : args, {"--macro"}, {});
+    const ArgumentReader reader(split ? split->rest : args, {"--macro", "--table"}, {});
     const std::size_t operations = split ? split->operations.size() : 0;
     if (!split || !reader.valid() || reader.has("--macro") == (operations == 1) ||
-        operations > 1 || reader.positional().empty()) {
+        (reader.has("--table") && !reader.has("--macro")) || operations > 1 ||
+        reader.positional().empty()) {
         std::fprintf(stderr,
-                     "usage: vartel-cli %s (--macro MACRO.vmc | --op OPERATION [--set KEY=VALUE]...)"
+                     "usage: vartel-cli %s (--macro MACRO.vmc [--table TABLE.csv] | --op OPERATION "
+                     "[--set KEY=VALUE]...)"
                      " PATH...\n",
                      rename ? "rename" : "preview");
         return 2;
@@ -48,6 +51,9 @@ int previewOrRename(const Arguments& args, bool rename) {
     const SystemClock clock;
     try {
         if (!operation && !PLode(editor.program(), *reader.value("--macro"), dialogs)) return 1;
+        if (const auto table = reader.value("--table")) {
+            editor.table().rows = readMultiConditionFile(*table);
+        }
         std::vector<Text> paths;
         for (const auto& path : reader.positional()) paths.push_back(textFromBytes(path));
         workspace.drop(paths);
@@ -75,7 +81,11 @@ int previewOrRename(const Arguments& args, bool rename) {
 
 }  // namespace
 
-int runPreview(const Arguments& args) { return previewOrRename(args, false); }
-int runRename(const Arguments& args) { return previewOrRename(args, true); }
+int runPreview(const Arguments& args) {
+    return previewOrRename(args, false);
+}
+int runRename(const Arguments& args) {
+    return previewOrRename(args, true);
+}
 
 }  // namespace vartel::cli

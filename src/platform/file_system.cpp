@@ -47,9 +47,12 @@ std::string folderPartOf(const std::string& path) {
 // True when both paths name the same entry although they are spelt differently, which happens
 // only where the file system ignores letter case.
 bool sameEntry(const std::string& from, const std::string& to) {
-    struct stat a {}, b {};
+    struct stat a {};
+    struct stat b {};
     if (::lstat(from.c_str(), &a) != 0 || ::lstat(to.c_str(), &b) != 0) return false;
     if (a.st_dev != b.st_dev || a.st_ino != b.st_ino) return false;
+    // A file with a single link has one entry, so both spellings name it.
+    if (!S_ISDIR(a.st_mode) && a.st_nlink == 1) return true;
     // Two hard links of one file are two entries; only a case-folding file system lists the
     // source under the target's spelling as well.
     const std::string folder = folderPartOf(to);

@@ -27,7 +27,7 @@ struct FolderEntry {
 // Entries are looked up relative to the open folder, so a long walk does not resolve the whole
 // path again for every file. An entry that vanishes before it is looked up is passed over.
 class FolderListing {
-public:
+  public:
     explicit FolderListing(const std::string& path);
     ~FolderListing();
     FolderListing(const FolderListing&) = delete;
@@ -38,7 +38,7 @@ public:
     std::optional<FolderEntry> next();
     bool failed() const { return failed_; }
 
-private:
+  private:
     DIR* folder_ = nullptr;
     bool failed_ = false;
 };

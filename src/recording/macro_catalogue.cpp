@@ -26,7 +26,9 @@ Text titleOf(const std::string& path) {
 
 }  // namespace
 
-std::string dataFolder() { return executableFolder() + "/Data"; }
+std::string dataFolder() {
+    return executableFolder() + "/Data";
+}
 
 MacroCatalogue buildMacroCatalogue(const std::string& folder, Dialogs& dialogs) {
     MacroCatalogue catalogue;

@@ -1,12 +1,12 @@
 #include "workspace/execution.h"
 
-#include <algorithm>
 #include <set>
 #include <unordered_map>
 
 #include "common/integer_text.h"
 #include "common/name_parts.h"
 #include "workspace/messages.h"
+#include "workspace/remove_flagged.h"
 #include "workspace/rename_in_folder.h"
 
 namespace vartel {
@@ -18,12 +18,6 @@ void showSummary(Dialogs& dialogs, int errors) {
 
 // The loops run from the bottom and collect what they produce; the rows they finish leave
 // their list in one pass, and what they collected is appended in top-to-bottom order.
-template <typename Row>
-void removeDone(std::vector<Row>& rows, const std::vector<char>& done) {
-    std::size_t i = 0;
-    std::erase_if(rows, [&](const Row&) { return done[i++] != 0; });
-}
-
 template <typename Row>
 void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected) {
     rows.insert(rows.end(), std::make_move_iterator(collected.rbegin()),
@@ -43,7 +37,7 @@ FileEntry rowAt(const Text& path, const Text& size, const Text& modified) {
 // The conversion rows by full path, so that undo finds the first row of a path at once even
 // after earlier undos of the same run have changed paths.
 class RowsByPath {
-public:
+  public:
     explicit RowsByPath(const ConversionList& rows) {
         for (std::size_t i = 0; i < rows.size(); ++i) rowsOf_[rows[i].fullPath].insert(i);
     }
@@ -56,7 +50,7 @@ public:
     }
     void add(const Text& path, std::size_t row) { rowsOf_[path].insert(row); }
 
-private:
+  private:
     std::unordered_map<Text, std::set<std::size_t>> rowsOf_;
 };
 
@@ -75,23 +69,32 @@ void execute(Workspace& workspace) {
     std::vector<char> done(preview.size(), 0);
     std::vector<HistoryEntry> history;
     ConversionList rows;
-    for (auto i = static_cast<std::ptrdiff_t>(preview.size()) - 1; i >= 0; --i) {
-        PreviewEntry& row = preview[static_cast<std::size_t>(i)];
-        if (row.checked) {
-            if (const auto target = renameInFolder(row.fullPathBefore, row.newName)) {
-                history.push_back({row.oldName, row.newName, *target});
-                rows.push_back(rowAt(*target, row.size, row.modified));
-                done[static_cast<std::size_t>(i)] = 1;
-            } else {
-                ++errors;
-                row.failed = true;
+    // Files renamed before a failure of the loop itself must still reach the history.
+    const auto record = [&] {
+        removeFlagged(preview, done);
+        appendReversed(workspace.historyList(), history);
+        appendReversed(workspace.conversionList(), rows);
+    };
+    try {
+        for (auto i = static_cast<std::ptrdiff_t>(preview.size()) - 1; i >= 0; --i) {
+            PreviewEntry& row = preview[static_cast<std::size_t>(i)];
+            if (row.checked) {
+                if (const auto target = renameInFolder(row.fullPathBefore, row.newName)) {
+                    history.push_back({row.oldName, row.newName, *target});
+                    rows.push_back(rowAt(*target, row.size, row.modified));
+                    done[static_cast<std::size_t>(i)] = 1;
+                } else {
+                    ++errors;
+                    row.failed = true;
+                }
             }
+            if (!workspace.nextItem()) break;
         }
-        if (!workspace.nextItem()) break;
+    } catch (...) {
+        record();
+        throw;
     }
-    removeDone(preview, done);
-    appendReversed(workspace.historyList(), history);
-    appendReversed(workspace.conversionList(), rows);
+    record();
     showSummary(workspace.dialogs(), errors);
 }
 
@@ -108,27 +111,32 @@ void undo(Workspace& workspace) {
     std::optional<RowsByPath> rowsByPath;
     int errors = 0;
     std::vector<char> done(history.size(), 0);
-    for (auto i = static_cast<std::ptrdiff_t>(history.size()) - 1; i >= 0; --i) {
-        HistoryEntry& entry = history[static_cast<std::size_t>(i)];
-        if (entry.checked) {
-            if (const auto restored = renameInFolder(entry.pathAfter, entry.oldName)) {
-                if (!rowsByPath) rowsByPath.emplace(rows);
-                if (const auto at = rowsByPath->takeFirst(entry.pathAfter)) {
-                    FileEntry& row = rows[*at];
-                    row.name = entry.oldName;
-                    row.extension = extensionOf(entry.oldName);
-                    row.fullPath = *restored;
-                    rowsByPath->add(*restored, *at);
+    try {
+        for (auto i = static_cast<std::ptrdiff_t>(history.size()) - 1; i >= 0; --i) {
+            HistoryEntry& entry = history[static_cast<std::size_t>(i)];
+            if (entry.checked) {
+                if (const auto restored = renameInFolder(entry.pathAfter, entry.oldName)) {
+                    if (!rowsByPath) rowsByPath.emplace(rows);
+                    if (const auto at = rowsByPath->takeFirst(entry.pathAfter)) {
+                        FileEntry& row = rows[*at];
+                        row.name = entry.oldName;
+                        row.extension = extensionOf(entry.oldName);
+                        row.fullPath = *restored;
+                        rowsByPath->add(*restored, *at);
+                    }
+                    done[static_cast<std::size_t>(i)] = 1;
+                } else {
+                    ++errors;
+                    entry.failed = true;
                 }
-                done[static_cast<std::size_t>(i)] = 1;
-            } else {
-                ++errors;
-                entry.failed = true;
             }
+            if (!workspace.nextItem()) break;
         }
-        if (!workspace.nextItem()) break;
+    } catch (...) {
+        removeFlagged(history, done);
+        throw;
     }
-    removeDone(history, done);
+    removeFlagged(history, done);
     showSummary(workspace.dialogs(), errors);
 }
 
@@ -149,7 +157,7 @@ void returnToConversionList(Workspace& workspace) {
         }
         if (!workspace.nextItem()) break;
     }
-    removeDone(preview, done);
+    removeFlagged(preview, done);
     appendReversed(workspace.conversionList(), rows);
 }
 

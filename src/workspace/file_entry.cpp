@@ -18,7 +18,9 @@ FileEntry fileEntryOf(const Text& fullPath, const FileStatus& status) {
     return entry;
 }
 
-Text sizeText(std::int64_t bytes) { return formatInteger(bytes); }
+Text sizeText(std::int64_t bytes) {
+    return formatInteger(bytes);
+}
 
 std::optional<std::int64_t> parseSizeText(const Text& text) {
     std::size_t at = 0;

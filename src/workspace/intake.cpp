@@ -39,7 +39,7 @@ void Workspace::walkFolder(const Text& folder) {
 }
 
 void Workspace::DragFileAdd() {
-    if (walking_) return;  // the running walk takes the new paths up
+    if (walking_) return;
     struct Finish {
         Workspace& w;
         ~Finish() {
@@ -55,29 +55,51 @@ void Workspace::DragFileAdd() {
     state_.walkCounter = 0;
     throttle_.restart();
     try {
-        while (!pending_.empty()) {
-            const Text path = std::move(pending_.front());
-            pending_.pop_front();
-            if (!path.empty()) {
-                // A dropped symbolic link is a row of its own, like one met inside a folder.
-                const auto status = lookUpFile(bytesFromText(path));
-                if (status && status->isFolder) {
-                    walkFolder(path);
-                } else if (status && status->size != 0) {
-                    addRow(fileEntryOf(path, *status));
-                }
-            }
-            if (!keepGoing()) pending_.clear();
+        for (;;) {
+            walkPendingPaths();
+            if (lateDrops_.empty()) break;
+            // Paths dropped while this walk ran, even after an abort, start a walk of their own.
+            pending_.assign(lateDrops_.begin(), lateDrops_.end());
+            lateDrops_.clear();
+            state_.busy = true;
         }
     } catch (const std::exception&) {  // a listing that broke off, or no memory for a row
         pending_.clear();
+        lateDrops_.clear();
         dialogs_.error(kGettingFilesFailed);
     }
 }
 
+void Workspace::walkPendingPaths() {
+    while (!pending_.empty()) {
+        const Text path = std::move(pending_.front());
+        pending_.pop_front();
+        if (!path.empty()) {
+            // A dropped symbolic link is a row of its own, like one met inside a folder.
+            const auto status = lookUpFile(bytesFromText(path));
+            if (status && status->isFolder) {
+                walkFolder(path);
+            } else if (status && status->size != 0) {
+                addRow(fileEntryOf(path, *status));
+            }
+        }
+        if (!keepGoing()) pending_.clear();
+    }
+}
+
 void Workspace::drop(const std::vector<Text>& paths) {
+    if (walking_) {
+        lateDrops_.insert(lateDrops_.end(), paths.begin(), paths.end());
+        return;
+    }
     pending_.insert(pending_.end(), paths.begin(), paths.end());
-    if (!state_.busy || walking_) DragFileAdd();
+    if (!state_.busy) DragFileAdd();
+}
+
+void Workspace::addPaths(const std::vector<Text>& paths) {
+    if (state_.busy) return;
+    pending_.assign(paths.begin(), paths.end());
+    DragFileAdd();
 }
 
 }  // namespace vartel

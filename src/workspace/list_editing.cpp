@@ -40,11 +40,21 @@ void moveRowsTo(ConversionList& rows, const std::vector<char>& moving, std::size
 
 }  // namespace
 
-void selectAll(Workspace& workspace) { edit(workspace, selectAllRows<ConversionList>); }
-void invertSelection(Workspace& workspace) { edit(workspace, vartel::invertSelection<ConversionList>); }
-void checkSelected(Workspace& workspace) { edit(workspace, checkSelectedRows<ConversionList>); }
-void uncheckSelected(Workspace& workspace) { edit(workspace, uncheckSelectedRows<ConversionList>); }
-void invertCheck(Workspace& workspace) { edit(workspace, invertCheckOfSelectedRows<ConversionList>); }
+void selectAll(Workspace& workspace) {
+    edit(workspace, selectAllRows<ConversionList>);
+}
+void invertSelection(Workspace& workspace) {
+    edit(workspace, invertSelectionOfRows<ConversionList>);
+}
+void checkSelected(Workspace& workspace) {
+    edit(workspace, checkSelectedRows<ConversionList>);
+}
+void uncheckSelected(Workspace& workspace) {
+    edit(workspace, uncheckSelectedRows<ConversionList>);
+}
+void invertCheck(Workspace& workspace) {
+    edit(workspace, invertCheckOfSelectedRows<ConversionList>);
+}
 
 void exclude(Workspace& workspace) {
     if (workspace.busy()) return;
@@ -143,9 +153,15 @@ void sortByColumn(Workspace& workspace, SortColumn column) {
     keys.reserve(rows.size());
     for (const auto& row : rows) {
         switch (column) {
-            case SortColumn::Name: keys.emplace_back(toLower(row.name)); break;
-            case SortColumn::Extension: keys.emplace_back(toLower(row.extension)); break;
-            case SortColumn::FullPath: keys.emplace_back(toLower(row.fullPath)); break;
+            case SortColumn::Name:
+                keys.emplace_back(toLower(row.name));
+                break;
+            case SortColumn::Extension:
+                keys.emplace_back(toLower(row.extension));
+                break;
+            case SortColumn::FullPath:
+                keys.emplace_back(toLower(row.fullPath));
+                break;
             case SortColumn::Size: {
                 const auto size = parseSizeText(row.size);
                 if (!size) throw VartelError(withText(messages::kNotAnInteger, row.size));

@@ -62,14 +62,17 @@ void newList(Workspace& workspace) {
     if (workspace.busy()) return;
     if (!workspace.conversionList().empty()) {
         switch (askToSave(workspace)) {
-            case Answer::Cancel: return;
+            case Answer::Cancel:
+                return;
             case Answer::Yes:
                 if (saveThroughDialog(workspace)) {
                     workspace.pendingPaths().clear();
                     emptyLists(workspace);
                 }
                 break;
-            case Answer::No: emptyLists(workspace); break;
+            case Answer::No:
+                emptyLists(workspace);
+                break;
         }
     }
     workspace.writeListCount();
@@ -78,9 +81,13 @@ void newList(Workspace& workspace) {
 bool closeRequested(Workspace& workspace) {
     if (workspace.conversionList().empty()) return true;
     switch (askToSave(workspace)) {
-        case Answer::Cancel: return false;
-        case Answer::Yes: saveThroughDialog(workspace); return true;
-        case Answer::No: return true;
+        case Answer::Cancel:
+            return false;
+        case Answer::Yes:
+            saveThroughDialog(workspace);
+            return true;
+        case Answer::No:
+            return true;
     }
     return true;
 }

@@ -1,7 +1,5 @@
 #include "workspace/modified_time.h"
 
-#include <cstdio>
-
 namespace vartel {
 namespace {
 
@@ -24,17 +22,38 @@ bool expect(const Text& text, std::size_t& at, char32_t c) {
     return true;
 }
 
+// Written by hand: intake formats one time per file, and a formatted print costs more than the
+// rest of the row.
+void appendDigits(Text& text, int value, int width) {
+    char32_t digits[8];
+    int count = 0;
+    do {
+        digits[count++] = U'0' + static_cast<char32_t>(value % 10);
+        value /= 10;
+    } while (value > 0 && count < 8);
+    while (count < width) digits[count++] = U'0';
+    while (count > 0) text.push_back(digits[--count]);
+}
+
 }  // namespace
 
 Text modifiedText(const LocalDateTime& t) {
-    char buffer[64];
-    if (t.hour == 0 && t.minute == 0 && t.second == 0) {
-        std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d", t.year, t.month, t.day);
-    } else {
-        std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d %d:%02d:%02d", t.year, t.month, t.day,
-                      t.hour, t.minute, t.second);
+    Text text;
+    text.reserve(19);
+    appendDigits(text, t.year, 4);
+    text.push_back(U'/');
+    appendDigits(text, t.month, 2);
+    text.push_back(U'/');
+    appendDigits(text, t.day, 2);
+    if (t.hour != 0 || t.minute != 0 || t.second != 0) {
+        text.push_back(U' ');
+        appendDigits(text, t.hour, 1);
+        text.push_back(U':');
+        appendDigits(text, t.minute, 2);
+        text.push_back(U':');
+        appendDigits(text, t.second, 2);
     }
-    return textFromBytes(buffer);
+    return text;
 }
 
 std::optional<std::int64_t> parseModifiedText(const Text& text) {
@@ -58,7 +77,9 @@ std::optional<std::int64_t> parseModifiedText(const Text& text) {
     }
     if (at != text.size()) return std::nullopt;
     return ((((static_cast<std::int64_t>(*year) * 12 + *month) * 31 + *day) * 24 + hour) * 60 +
-            minute) * 60 + second;
+            minute) *
+               60 +
+           second;
 }
 
 }  // namespace vartel

@@ -10,7 +10,7 @@ namespace vartel {
 // some time has passed: events every few milliseconds keep the window live, and pumping per
 // item would cost more than the work itself.
 class PumpThrottle {
-public:
+  public:
     using Interval = std::chrono::steady_clock::duration;
     static constexpr Interval kDefaultInterval = std::chrono::milliseconds(15);
 
@@ -24,7 +24,7 @@ public:
         last_ = std::chrono::steady_clock::now();
     }
 
-private:
+  private:
     Pump& pump_;
     Interval interval_;
     std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();

@@ -10,7 +10,7 @@ void selectAllRows(List& rows) {
 }
 
 template <typename List>
-void invertSelection(List& rows) {
+void invertSelectionOfRows(List& rows) {
     for (auto& row : rows) row.selected = !row.selected;
 }
 

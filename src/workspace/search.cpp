@@ -16,9 +16,12 @@ constexpr char32_t kFullWidthBlank = U'\u3000';
 
 const Text& fieldOf(const FileEntry& row, TextSearch::Field field) {
     switch (field) {
-        case TextSearch::Extension: return row.extension;
-        case TextSearch::Path: return row.fullPath;
-        case TextSearch::Name: break;
+        case TextSearch::Extension:
+            return row.extension;
+        case TextSearch::Path:
+            return row.fullPath;
+        case TextSearch::Name:
+            break;
     }
     return row.name;
 }
@@ -30,8 +33,8 @@ void selectStartingSet(ConversionList& rows, bool narrowing) {
 
 void finish(Workspace& workspace) {
     const auto& rows = workspace.conversionList();
-    workspace.writeHitCount(static_cast<int>(
-        std::count_if(rows.begin(), rows.end(), [](const FileEntry& row) { return row.selected; })));
+    workspace.writeHitCount(static_cast<int>(std::count_if(
+        rows.begin(), rows.end(), [](const FileEntry& row) { return row.selected; })));
 }
 
 }  // namespace
@@ -82,8 +85,8 @@ void sizeSearch(Workspace& workspace, const SizeSearch& search) {
             if (search.narrowing && !row.selected) continue;
             const auto size = parseSizeText(row.size);
             if (!size) throw VartelError(withText(messages::kNotAnInteger, row.size));
-            row.selected = search.range == SizeSearch::AtLeast ? *size >= threshold
-                                                               : *size <= threshold;
+            row.selected =
+                search.range == SizeSearch::AtLeast ? *size >= threshold : *size <= threshold;
         }
     }
     finish(workspace);

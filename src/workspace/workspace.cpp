@@ -2,6 +2,7 @@
 
 #include "common/integer_text.h"
 #include "workspace/messages.h"
+#include "workspace/remove_flagged.h"
 
 namespace vartel {
 
@@ -22,7 +23,8 @@ void Workspace::ProcedureStart() {
 
 void Workspace::ProcedureEnd() {
     removeMovedRows();
-    status_.previewCount = kPreviewCountCaption + formatInteger(static_cast<std::int64_t>(preview_.size()));
+    status_.previewCount =
+        kPreviewCountCaption + formatInteger(static_cast<std::int64_t>(preview_.size()));
     writeListCount();
     state_.progressShown = false;
     state_.busy = false;
@@ -52,25 +54,20 @@ bool Workspace::nextItem() {
 }
 
 void Workspace::removeMovedRows() {
-    if (state_.moved > 0) {
-        std::size_t kept = 0;
-        for (std::size_t i = 0; i < conversion_.size(); ++i) {
-            if (i < leaving_.size() && leaving_[i]) continue;
-            if (kept != i) conversion_[kept] = std::move(conversion_[i]);
-            ++kept;
-        }
-        conversion_.resize(kept);
-    }
+    if (state_.moved > 0) removeFlagged(conversion_, leaving_);
     leaving_.clear();
     leavingChecked_ = 0;
     checkedAtStart_ = -1;
 }
 
 void Workspace::writeListCount() {
-    status_.listCount = kListCountCaption + formatInteger(static_cast<std::int64_t>(conversion_.size()));
+    status_.listCount =
+        kListCountCaption + formatInteger(static_cast<std::int64_t>(conversion_.size()));
 }
 
-void Workspace::writeHitCount(int hits) { status_.hits = formatInteger(hits) + kHitCountSuffix; }
+void Workspace::writeHitCount(int hits) {
+    status_.hits = formatInteger(hits) + kHitCountSuffix;
+}
 
 int Workspace::checkedFileCount() const {
     const auto count = [this] {

@@ -24,7 +24,7 @@ using CutBuffer = std::vector<Text>;
 // window only shows these and calls the commands; the commands talk to the user through the
 // dialogs and let the window breathe through the pump during long loops.
 class Workspace : public CheckedFileCount {
-public:
+  public:
     Workspace(Dialogs& dialogs, Pump& pump,
               PumpThrottle::Interval pumpInterval = PumpThrottle::kDefaultInterval);
 
@@ -47,10 +47,11 @@ public:
 
     void ProcedureStart();
     void ProcedureEnd();
-    // Offers a new name for the conversion row at index; a changed row moves into the
-    // preview. Returns where the caller's walk goes on (the caller adds 1), or the row count
-    // after an abort. Moved rows leave the conversion list in one pass at ProcedureEnd, so a
-    // walk over n rows costs O(n); until then the caller must not reorder the list.
+    // Only between ProcedureStart and ProcedureEnd: offers a new name for the conversion row at
+    // index; a changed row moves into the preview. Returns where the caller's walk goes on (the
+    // caller adds 1), or the row count after an abort. Moved rows leave the conversion list in one
+    // pass at ProcedureEnd, so a walk over n rows costs O(n); until then the caller must not
+    // reorder the list.
     int List2Add(int index, const Text& newName);
 
     // For loops of long commands, after every item: lets the window run now and then and tells
@@ -59,10 +60,15 @@ public:
     bool nextItem();
     void setProgressMaximum(int maximum) { state_.progressMaximum = maximum; }
 
-    // Takes up every pending path; see intake.
+    // Takes up every pending path: a file becomes one row, a folder adds its whole tree,
+    // breadth first. Symbolic links are rows of their own and never followed.
     void DragFileAdd();
-    // Paths dropped on the window. While a long command runs they wait in the queue, so the
-    // running command never sees the list change under it.
+    // The folder tree's "下層ファイルを追加" and the file pane's "変換リストに追加": the queue
+    // starts afresh with these paths.
+    void addPaths(const std::vector<Text>& paths);
+    // Paths dropped on the window. While a walk runs they are walked after it; while another
+    // long command runs they wait in the queue for the next walk, so the running command never
+    // sees the list change under it.
     void drop(const std::vector<Text>& paths);
 
     void writeListCount();
@@ -72,8 +78,9 @@ public:
     // longer count.
     int checkedFileCount() const override;
 
-private:
+  private:
     void addRow(FileEntry entry);
+    void walkPendingPaths();
     void walkFolder(const Text& folder);
     void removeMovedRows();
 
@@ -83,6 +90,7 @@ private:
     PreviewList preview_;
     HistoryList history_;
     PendingPaths pending_;
+    std::vector<Text> lateDrops_;  // dropped while a walk runs
     CutBuffer cutBuffer_;
     BusyState state_;
     StatusTexts status_;
@@ -94,7 +102,7 @@ private:
 
 // Enters the busy state and leaves it on every path out of the scope.
 class BusyScope {
-public:
+  public:
     explicit BusyScope(Workspace& workspace) : workspace_(workspace) {
         workspace_.ProcedureStart();
     }
@@ -102,7 +110,7 @@ public:
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
-private:
+  private:
     Workspace& workspace_;
 };
 

@@ -10,7 +10,7 @@ namespace vartel {
 namespace {
 
 class PreviewCommandTest : public ::testing::Test {
-protected:
+  protected:
     PreviewCommandTest() {
         std::filesystem::create_directories(folder.file("files/sub"));
         for (const char* name : {"files/a.txt", "files/sub/b.txt", "files/keep"}) {
@@ -46,8 +46,26 @@ TEST_F(PreviewCommandTest, RenameCarriesOutAndReportsFailures) {
     EXPECT_TRUE(again.out.ends_with("正常終了\n"));
 }
 
+TEST_F(PreviewCommandTest, TheMacroLooksUpTheTableGiven) {
+    const std::string lookup = folder.file("lookup.vmc");
+    PSave(programOf({typedLine(U"ファイル名", U"複数条件", U"完全一致", U"ファイル名", U"keep")}),
+          lookup, U"t");
+    std::ofstream(folder.file("table.csv")) << "\"a\",\"alpha\"\r\n";
+    const auto result = runCli(
+        {"preview", "--macro", lookup, "--table", folder.file("table.csv"), folder.file("files")});
+    EXPECT_EQ(result.exitCode, 0);
+    const std::string files = folder.file("files");
+    for (const auto& line :
+         {"a.txt\talpha.txt\t" + files + "/a.txt\n", "keep\tkeep.\t" + files + "/keep\n",
+          "b.txt\tkeep.txt\t" + files + "/sub/b.txt\n"}) {
+        EXPECT_NE(result.out.find(line), std::string::npos) << line;
+    }
+}
+
 TEST_F(PreviewCommandTest, Usage) {
     EXPECT_EQ(runCli({"preview", folder.file("files")}).exitCode, 2);
+    EXPECT_EQ(runCli({"preview", "--op", "add", "--table", macro, folder.file("files")}).exitCode,
+              2);
     EXPECT_EQ(runCli({"rename", "--macro", macro}).exitCode, 2);
     EXPECT_EQ(runCli({"preview", "--macro", folder.file("missing.vmc"), "x"}).exitCode, 1);
 }
@@ -58,8 +76,8 @@ TEST_F(PreviewCommandTest, AnOperationPreviewsAndRenamesWithoutAMacro) {
     EXPECT_EQ(preview.exitCode, 0);
     EXPECT_EQ(preview.out, "a.txt\tA.txt\t" + files + "/a.txt\nkeep\tKEEP\t" + files +
                                "/keep\nb.txt\tB.txt\t" + files + "/sub/b.txt\n");
-    const auto rename = runCli({"rename", "--op", "number", "--set", "form=2", "--set",
-                                "auto=1", "--set", "start=9", files});
+    const auto rename = runCli({"rename", "--op", "number", "--set", "form=2", "--set", "auto=1",
+                                "--set", "start=9", files});
     EXPECT_EQ(rename.exitCode, 0);
     EXPECT_TRUE(std::filesystem::exists(folder.file("files/a9.txt")));
     EXPECT_TRUE(std::filesystem::exists(folder.file("files/keep10")));

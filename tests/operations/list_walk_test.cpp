@@ -19,8 +19,8 @@ TEST_F(ListWalkTest, MovesChangedCheckedRowsAndKeepsTheRestInPlace) {
     walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {
         visited.push_back(row.name);
         if (row.name == U"a" || row.name == U"b") return row.name + U"1";  // adjacent
-        if (row.name == U"d") return Text(U"D");                          // case only
-        if (row.name == U"e") return std::nullopt;                          // no result
+        if (row.name == U"d") return Text(U"D");                           // case only
+        if (row.name == U"e") return std::nullopt;                         // no result
         return row.name;
     });
     EXPECT_EQ(visited, (std::vector<Text>{U"a", U"b", U"d", U"e", U"f"}));
@@ -33,7 +33,7 @@ TEST_F(ListWalkTest, MovesChangedCheckedRowsAndKeepsTheRestInPlace) {
 }
 
 TEST_F(ListWalkTest, AbortLeavesUnvisitedRowsAndTheStatusShowsTheCounts) {
-    for (int i = 0; i < 10; ++i) makeFile("f" + std::to_string(i));
+    for (int i = 0; i < 10; ++i) makeFile(std::string("f").append(std::to_string(i)));
     dropPaths({"f0", "f1", "f2", "f3", "f4", "f5", "f6", "f7", "f8", "f9"});
     pump.calls = 0;
     pump.abortAt = 4;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 
 #include "../support/temporary_folder.h"
@@ -11,7 +10,7 @@ namespace vartel {
 namespace {
 
 class FileSystemTest : public ::testing::Test {
-protected:
+  protected:
     std::string make(const std::string& name, const std::string& content) {
         std::ofstream(folder.file(name), std::ios::binary) << content;
         return folder.file(name);
@@ -38,29 +37,6 @@ TEST_F(FileSystemTest, RenameNeverReplaces) {
     EXPECT_EQ(contentOf("\xFF\xFE"), "a");
     EXPECT_TRUE(renameWithoutReplacing(folder.file("\xFF\xFE"), folder.file("A")));
     EXPECT_EQ(contentOf("A"), "a");
-}
-
-TEST_F(FileSystemTest, ListingGivesEveryEntryWithoutFollowingLinks) {
-    make("file", "12345");
-    std::filesystem::create_directory(folder.file("sub"));
-    std::filesystem::create_directory_symlink(folder.file("sub"), folder.file("link"));
-    FolderListing listing(folder.path().string());
-    ASSERT_TRUE(listing.isOpen());
-    std::vector<std::tuple<std::string, bool, bool>> entries;
-    while (const auto entry = listing.next()) {
-        entries.emplace_back(entry->name, entry->status.isFolder, entry->status.isSymbolicLink);
-        if (entry->name == "file") {
-            EXPECT_EQ(entry->status.size, 5);
-        }
-    }
-    EXPECT_FALSE(listing.failed());
-    std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, (std::vector<std::tuple<std::string, bool, bool>>{
-                           {"file", false, false}, {"link", false, true}, {"sub", true, false}}));
-    FolderListing missing(folder.file("missing"));
-    EXPECT_FALSE(missing.isOpen());
-    EXPECT_FALSE(missing.next());
-    EXPECT_FALSE(missing.failed());
 }
 
 }  // namespace

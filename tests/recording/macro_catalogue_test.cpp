@@ -32,8 +32,10 @@ TEST(MacroCatalogueTest, ListsExactlyTheVmcFilesWithTheirTitles) {
     }
     std::sort(entries.begin(), entries.end());
     const std::vector<std::pair<std::string, Text>> expected = {
-        {folder.file("a.vmc"), U"最初"},       {folder.file("d.vmc"), U"名前なし"},
-        {folder.file("e.vmc"), U""},           {folder.file("f.vmc"), U"最初"},
+        {folder.file("a.vmc"), U"最初"},
+        {folder.file("d.vmc"), U"名前なし"},
+        {folder.file("e.vmc"), U""},
+        {folder.file("f.vmc"), U"最初"},
         {folder.file("folder.vmc"), U"名前なし"},
     };
     EXPECT_EQ(entries, expected);

@@ -11,7 +11,7 @@ namespace vartel {
 namespace {
 
 class MacroRunTest : public WorkspaceTest {
-protected:
+  protected:
     void rows(std::initializer_list<Text> names) {
         for (const auto& name : names) {
             workspace.conversionList().push_back(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,29 +10,31 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
+#include "common/error.h"
 #include "scripted_dialogs.h"
 #include "temporary_folder.h"
 #include "workspace/workspace.h"
 
 namespace vartel {
 
-// Counts the pumps and, when told, presses "中止" at one of them.
+// Counts the pumps and, when told, presses "中止" at one of them or fails in one.
 class AbortingPump : public Pump {
-public:
+  public:
     Workspace* workspace = nullptr;
     int abortAt = -1;
+    int failAt = -1;
     int calls = 0;
     void pump() override {
-        if (++calls == abortAt && workspace != nullptr) workspace->abort();
+        ++calls;
+        if (calls == abortAt && workspace != nullptr) workspace->abort();
+        if (calls == failAt) throw VartelError(U"failed while busy");
     }
 };
 
 // A workspace over a real temporary folder; the pump runs after every item, so an abort takes
 // effect at once.
 class WorkspaceTest : public ::testing::Test {
-protected:
+  protected:
     WorkspaceTest() { pump.workspace = &workspace; }
 
     // Writes a file of the given content (relative path, folders made as needed).

@@ -5,13 +5,14 @@
 #include <map>
 
 #include "../support/workspace_fixture.h"
+#include "common/error.h"
 #include "operations/list_walk.h"
 
 namespace vartel {
 namespace {
 
 class ExecutionTest : public WorkspaceTest {
-protected:
+  protected:
     // Drops the files and proposes the new names given per old name (others keep theirs).
     void preview(const std::vector<std::string>& files, const std::map<Text, Text>& renames) {
         for (const auto& file : files) makeFile(file, file);
@@ -40,7 +41,8 @@ TEST_F(ExecutionTest, RenamesInPreviewOrderIntoHistoryAndBackIntoTheList) {
     EXPECT_EQ(names(), (std::vector<Text>{U"keep.txt", U"A.doc", U"B", U"C.txt"}));
     EXPECT_EQ(workspace.conversionList()[1].extension, U".doc");
     EXPECT_EQ(workspace.conversionList()[2].extension, U"");
-    EXPECT_EQ(historyPaths(), (std::vector<Text>{pathText("A.doc"), pathText("B"), pathText("C.txt")}));
+    EXPECT_EQ(historyPaths(),
+              (std::vector<Text>{pathText("A.doc"), pathText("B"), pathText("C.txt")}));
     EXPECT_EQ(contentOf("A.doc"), "a.txt");
     EXPECT_FALSE(exists("a.txt"));
     EXPECT_EQ(workspace.status().listCount, U"変換リスト数： 4");
@@ -90,15 +92,21 @@ TEST_F(ExecutionTest, NeverReplacesAFileThatAppearedMeanwhile) {
     EXPECT_FALSE(exists("g.txt"));
 }
 
-TEST_F(ExecutionTest, NamesThatWouldLeaveTheFolderAreFailedRows) {
+TEST_F(ExecutionTest, NamesThatWouldLeaveTheFolderOrTheSystemRefusesAreFailedRows) {
     std::filesystem::create_directories(path("sub"));
-    const std::vector<Text> refused = {U"", U".", U"..", U"sub/x", U"../x", Text(U"a\0b", 3)};
+    const std::vector<Text> refused = {U"",
+                                       U".",
+                                       U"..",
+                                       U"sub/x",
+                                       U"../x",
+                                       Text(U"a\0b", 3),
+                                       Text(300, U'n')};  // the last too long for the system
     preview({"f.txt"}, {});
     for (const auto& name : refused) {
         workspace.previewList().push_back({U"f.txt", name, U"5", U"", pathText("f.txt")});
     }
     execute(workspace);
-    EXPECT_EQ(dialogs.messages.back(), U"6個のエラーがあります");
+    EXPECT_EQ(dialogs.messages.back(), U"7個のエラーがあります");
     EXPECT_EQ(contentOf("f.txt"), "f.txt");
     EXPECT_TRUE(std::filesystem::is_empty(path("sub")));
     for (const auto& row : workspace.previewList()) EXPECT_TRUE(row.failed);
@@ -150,8 +158,7 @@ TEST_F(ExecutionTest, NamesThatAreNotUtf8RenameAndUndoByteForByte) {
 }
 
 TEST_F(ExecutionTest, ReturnMovesCheckedRowsBackInPreviewOrder) {
-    preview({"a.txt", "b.txt", "c.txt"},
-            {{U"a.txt", U"1"}, {U"b.txt", U"2"}, {U"c.txt", U"3"}});
+    preview({"a.txt", "b.txt", "c.txt"}, {{U"a.txt", U"1"}, {U"b.txt", U"2"}, {U"c.txt", U"3"}});
     workspace.previewList()[1].checked = false;
     returnToConversionList(workspace);
     EXPECT_EQ(names(), (std::vector<Text>{U"a.txt", U"c.txt"}));
@@ -169,6 +176,21 @@ TEST_F(ExecutionTest, AbortStopsAfterTheRowInHand) {
     EXPECT_EQ(previewNames(), (std::vector<Text>{U"x", U"y"}));
     EXPECT_TRUE(exists("z"));
     EXPECT_FALSE(workspace.busy());
+}
+
+TEST_F(ExecutionTest, AFailureMidwayStillRecordsTheRenamesDone) {
+    preview({"a", "b"}, {{U"a", U"x"}, {U"b", U"y"}});
+    pump.calls = 0;
+    pump.failAt = 1;
+    EXPECT_THROW(execute(workspace), VartelError);
+    EXPECT_FALSE(workspace.busy());
+    ASSERT_EQ(workspace.historyList().size(), 1u);
+    EXPECT_EQ(workspace.historyList()[0].pathAfter, pathText("y"));
+    EXPECT_EQ(names(), (std::vector<Text>{U"y"}));
+    EXPECT_EQ(previewNames(), (std::vector<Text>{U"x"}));
+    pump.failAt = -1;
+    undo(workspace);
+    EXPECT_EQ(contentOf("b"), "b");
 }
 
 }  // namespace

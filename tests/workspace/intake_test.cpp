@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 
 #include "../support/workspace_fixture.h"
@@ -80,20 +82,52 @@ TEST_F(IntakeTest, DroppingTwiceDoublesTheRows) {
 }
 
 TEST_F(IntakeTest, AbortStopsWithinOneEntryAndEmptiesTheQueue) {
-    for (int i = 0; i < 20; ++i) makeFile("D/f" + std::to_string(i));
+    for (int i = 0; i < 20; ++i) makeFile(std::string("D/f").append(std::to_string(i)));
     makeFile("D/sub/g");
     pump.abortAt = 3;
     dropPaths({"D", "D"});
     EXPECT_LE(workspace.conversionList().size(), 3u);
     EXPECT_GE(workspace.conversionList().size(), 2u);
     EXPECT_TRUE(workspace.pendingPaths().empty());
-    EXPECT_EQ(workspace.status().listCount,
-              U"変換リスト数： " + textFromBytes(std::to_string(workspace.conversionList().size())));
+    EXPECT_EQ(
+        workspace.status().listCount,
+        U"変換リスト数： " + textFromBytes(std::to_string(workspace.conversionList().size())));
     pump.abortAt = -1;
     const auto before = workspace.conversionList().size();
     makeFile("later.txt");
     dropPaths({"later.txt"});
     EXPECT_EQ(workspace.conversionList().size(), before + 1);
+}
+
+// Drops a path and presses "中止" from inside the walk, as the window's event loop would.
+class DroppingPump : public Pump {
+  public:
+    Workspace* workspace = nullptr;
+    Text path;
+    bool abort = false;
+    int calls = 0;
+    void pump() override {
+        if (++calls != 2) return;
+        if (abort) workspace->abort();
+        workspace->drop({path});
+    }
+};
+
+TEST_F(IntakeTest, PathsDroppedDuringAWalkAreWalkedAfterIt) {
+    for (const char* name : {"D/one", "D/two", "D/three", "late.txt"}) makeFile(name);
+    for (const bool abort : {false, true}) {
+        DroppingPump dropping;
+        Workspace walking(dialogs, dropping, std::chrono::milliseconds(0));
+        dropping.workspace = &walking;
+        dropping.path = pathText("late.txt");
+        dropping.abort = abort;
+        walking.drop({pathText("D")});
+        const auto& rows = walking.conversionList();
+        ASSERT_FALSE(rows.empty());
+        EXPECT_EQ(rows.back().name, U"late.txt");
+        EXPECT_EQ(rows.size(), abort ? 3u : 4u);
+        EXPECT_FALSE(walking.busy());
+    }
 }
 
 TEST_F(IntakeTest, RowFieldsNamePartsSizeAndTime) {
@@ -104,6 +138,8 @@ TEST_F(IntakeTest, RowFieldsNamePartsSizeAndTime) {
     const std::string midnight = makeFile("midnight.txt");
     const std::string evening = makeFile("evening.txt");
     // In Tokyo: 2020/01/02 00:00:00 and 2020/01/02 21:05:09.
+    ::setenv("TZ", "Asia/Tokyo", 1);
+    ::tzset();
     const timespec atMidnight[2] = {{1577890800, 0}, {1577890800, 0}};
     const timespec atEvening[2] = {{1577966709, 0}, {1577966709, 0}};
     ::utimensat(AT_FDCWD, midnight.c_str(), atMidnight, 0);
@@ -119,6 +155,14 @@ TEST_F(IntakeTest, RowFieldsNamePartsSizeAndTime) {
     EXPECT_EQ(rows[4].modified, U"2020/01/02 21:05:09");
 }
 
+TEST_F(IntakeTest, LongDroppedPathsAreTakenWhole) {
+    const std::string relative = std::string(150, 'a') + "/" + std::string(150, 'b') + ".txt";
+    makeFile(relative);
+    dropPaths({relative});
+    ASSERT_EQ(workspace.conversionList().size(), 1u);
+    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path(relative));
+}
+
 TEST_F(IntakeTest, NamesThatAreNotUtf8AreKeptByteForByte) {
     const std::string name = "caf\xE9 \x82\xA0.txt";  // Latin-1 and Shift-JIS bytes
     makeFile("D/" + name);
@@ -127,14 +171,18 @@ TEST_F(IntakeTest, NamesThatAreNotUtf8AreKeptByteForByte) {
     EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path("D/" + name));
 }
 
-TEST_F(IntakeTest, DropWhileBusyWaitsForTheNextWalk) {
+TEST_F(IntakeTest, DropWhileBusyWaitsAndAddingFromTheBrowserStartsAfresh) {
     makeFile("a.txt");
+    makeFile("b.txt");
     workspace.ProcedureStart();
     dropPaths({"a.txt"});
     EXPECT_TRUE(workspace.conversionList().empty());
     workspace.ProcedureEnd();
-    workspace.DragFileAdd();
-    EXPECT_EQ(names(), (std::vector<Text>{U"a.txt"}));
+    dropPaths({"b.txt"});
+    EXPECT_EQ(names(), (std::vector<Text>{U"a.txt", U"b.txt"}));
+    workspace.pendingPaths().push_back(pathText("a.txt"));
+    workspace.addPaths({pathText("b.txt")});
+    EXPECT_EQ(names(), (std::vector<Text>{U"a.txt", U"b.txt", U"b.txt"}));
 }
 
 }  // namespace

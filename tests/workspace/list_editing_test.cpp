@@ -9,7 +9,7 @@ namespace vartel {
 namespace {
 
 class ListEditingTest : public WorkspaceTest {
-protected:
+  protected:
     // Rows named r0, r1, ... with the given rows selected.
     void rows(int count, std::initializer_list<int> selected = {}) {
         auto& list = workspace.conversionList();

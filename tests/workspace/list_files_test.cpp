@@ -9,7 +9,7 @@ namespace vartel {
 namespace {
 
 class ListFilesTest : public WorkspaceTest {
-protected:
+  protected:
     void SetUp() override {
         for (const char* name : {"a.txt", "b.txt", "c.txt"}) makeFile(std::string("files/") + name);
         reset();
@@ -69,6 +69,20 @@ TEST_F(ListFilesTest, ReadsEveryLineEndAndEncodingAndSkipsWhatIsGone) {
     EXPECT_TRUE(dialogs.errors.empty());
 }
 
+TEST_F(ListFilesTest, PathsThatAreNotUtf8SurviveSaveAndLoad) {
+    const std::string odd = "files/\x82\xA0\xFF.txt";
+    makeFile(odd);
+    workspace.conversionList().clear();
+    dropPaths({odd});
+    dialogs.files = {path("saved.csv")};
+    saveList(workspace);
+    dialogs.answers = {Answer::No};
+    dialogs.files = {path("saved.csv")};
+    loadList(workspace);
+    ASSERT_EQ(workspace.conversionList().size(), 1u);
+    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path(odd));
+}
+
 TEST_F(ListFilesTest, AnUnreadableListFileEmptiesTheListsAndThrows) {
     dialogs.answers = {Answer::No};
     dialogs.files = {path("missing.csv")};
@@ -94,7 +108,13 @@ TEST_F(ListFilesTest, EveryAnswerOfTheQuestion) {
         {"load, cancel", loadList, Answer::Cancel, {}, 3, true, false},
         {"load, no, open cancelled", loadList, Answer::No, {std::nullopt}, 3, true, false},
         {"load, yes, save cancelled", loadList, Answer::Yes, {std::nullopt, other}, 3, true, false},
-        {"load, yes, open cancelled", loadList, Answer::Yes, {savedTo, std::nullopt}, 3, true, false},
+        {"load, yes, open cancelled",
+         loadList,
+         Answer::Yes,
+         {savedTo, std::nullopt},
+         3,
+         true,
+         false},
         {"load, yes", loadList, Answer::Yes, {savedTo, other}, 1, false, true},
         {"new, cancel", newList, Answer::Cancel, {}, 3, true, false},
         {"new, yes, save cancelled", newList, Answer::Yes, {std::nullopt}, 3, true, false},

@@ -10,10 +10,10 @@ namespace vartel {
 namespace {
 
 class SearchTest : public WorkspaceTest {
-protected:
+  protected:
     void SetUp() override {
         const std::vector<std::pair<Text, Text>> rows = {
-            {U"abc def.txt", U"1023"},  {U"ABC.TXT", U"1024"}, {U"def.doc", U"1025"},
+            {U"abc def.txt", U"1023"},   {U"ABC.TXT", U"1024"}, {U"def.doc", U"1025"},
             {U"xyz.txt", U"5368709120"}, {U"abcdef", U"0"},
         };
         for (const auto& [name, size] : rows) {
@@ -32,7 +32,8 @@ protected:
     }
     void select(const std::vector<int>& rows) {
         for (auto& row : workspace.conversionList()) row.selected = false;
-        for (const int i : rows) workspace.conversionList()[static_cast<std::size_t>(i)].selected = true;
+        for (const int i : rows)
+            workspace.conversionList()[static_cast<std::size_t>(i)].selected = true;
     }
     using Rows = std::vector<int>;
 };
@@ -50,19 +51,24 @@ TEST_F(SearchTest, TextSearchCases) {
         Rows expected;
     };
     using S = TextSearch;
+    const auto search = [](const Text& pattern, S::Field field = S::Name,
+                           S::Condition condition = S::Contains, bool narrowing = false,
+                           bool caseSensitive = false) {
+        return S{pattern, field, condition, narrowing, caseSensitive};
+    };
     const std::vector<Case> cases = {
-        {{U"abc　def"}, {}, {0, 4}},
-        {{U"abc　def", S::Name, S::DoesNotContain}, {}, {3}},
-        {{U"xyz def", S::Name, S::DoesNotContain}, {}, {1}},
-        {{U"ABC"}, {}, {0, 1, 4}},
-        {{U"ABC", S::Name, S::Contains, false, true}, {}, {1}},
-        {{U".txt", S::Extension}, {}, {0, 1, 3}},
-        {{U"Abc/abc", S::Path, S::Contains, false, true}, {}, {0, 4}},
-        {{U"abc", S::Path}, {}, {0, 1, 2, 3, 4}},
-        {{U"def", S::Name, S::Contains, true}, {1, 2}, {2}},
-        {{U"def", S::Name, S::Contains, true}, {}, {0, 2, 4}},
-        {{U"def", S::Name, S::Contains, false}, {1}, {0, 2, 4}},
-        {{U"   "}, {1}, {0, 1, 2, 3, 4}},
+        {search(U"abc　def"), {}, {0, 4}},
+        {search(U"abc　def", S::Name, S::DoesNotContain), {}, {3}},
+        {search(U"xyz def", S::Name, S::DoesNotContain), {}, {1}},
+        {search(U"ABC"), {}, {0, 1, 4}},
+        {search(U"ABC", S::Name, S::Contains, false, true), {}, {1}},
+        {search(U".txt", S::Extension), {}, {0, 1, 3}},
+        {search(U"Abc/abc", S::Path, S::Contains, false, true), {}, {0, 4}},
+        {search(U"abc", S::Path), {}, {0, 1, 2, 3, 4}},
+        {search(U"def", S::Name, S::Contains, true), {1, 2}, {2}},
+        {search(U"def", S::Name, S::Contains, true), {}, {0, 2, 4}},
+        {search(U"def", S::Name, S::Contains, false), {1}, {0, 2, 4}},
+        {search(U"   "), {1}, {0, 1, 2, 3, 4}},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         select(cases[i].startSelected);
@@ -82,14 +88,18 @@ TEST_F(SearchTest, SizeSearchCases) {
         Rows expected;
     };
     using S = SizeSearch;
+    const auto search = [](const Text& value, S::Unit unit, S::Range range = S::AtLeast,
+                           bool narrowing = false) {
+        return S{value, unit, range, narrowing};
+    };
     const std::vector<Case> cases = {
-        {{U"1", S::Kilobytes}, {}, {1, 2, 3}},
-        {{U"1", S::Kilobytes, S::AtMost}, {}, {0, 1, 4}},
-        {{U"5", S::Gigabytes}, {}, {3}},
-        {{U"2147483647", S::Gigabytes, S::AtMost}, {}, {0, 1, 2, 3, 4}},
-        {{U"1024", S::Bytes, S::AtLeast, true}, {0, 1, 4}, {1}},
-        {{U"1024", S::Bytes, S::AtLeast, true}, {}, {1, 2, 3}},
-        {{U"1024", S::Bytes, S::AtLeast, false}, {0}, {1, 2, 3}},
+        {search(U"1", S::Kilobytes), {}, {1, 2, 3}},
+        {search(U"1", S::Kilobytes, S::AtMost), {}, {0, 1, 4}},
+        {search(U"5", S::Gigabytes), {}, {3}},
+        {search(U"2147483647", S::Gigabytes, S::AtMost), {}, {0, 1, 2, 3, 4}},
+        {search(U"1024", S::Bytes, S::AtLeast, true), {0, 1, 4}, {1}},
+        {search(U"1024", S::Bytes, S::AtLeast, true), {}, {1, 2, 3}},
+        {search(U"1024", S::Bytes, S::AtLeast, false), {0}, {1, 2, 3}},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         select(cases[i].startSelected);

@@ -8,7 +8,7 @@ namespace vartel {
 namespace {
 
 class SingleRenameTest : public WorkspaceTest {
-protected:
+  protected:
     void SetUp() override {
         makeFile("a.txt", "a");
         makeFile("b.txt", "b");

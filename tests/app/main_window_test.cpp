@@ -480,19 +480,19 @@ class MainWindowTest : public QObject {
         };
         program.window.conversionList()->setFocus();
 
-        QTest::keyClick(&program.window, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(program.window.conversionList(), Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(program.window.conversionList()->selectionModel()->selectedRows().size(), 3);
-        QTest::keyClick(&program.window, Qt::Key_D, Qt::ControlModifier);
+        QTest::keyClick(program.window.conversionList(), Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(checks(), QStringLiteral("000"));
-        QTest::keyClick(&program.window, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(program.window.conversionList(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(checks(), QStringLiteral("111"));
-        QTest::keyClick(&program.window, Qt::Key_I, Qt::ControlModifier);
+        QTest::keyClick(program.window.conversionList(), Qt::Key_I, Qt::ControlModifier);
         QCOMPARE(program.window.conversionList()->selectionModel()->selectedRows().size(), 0);
 
         // A selection made in the view is the rows' selection.
         program.window.conversionList()->selectRow(1);
         QVERIFY(list[1].selected && !list[0].selected);
-        QTest::keyClick(&program.window, Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(program.window.conversionList(), Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(checks(), QStringLiteral("101"));
 
         program.entry("編集", "除外")->trigger();

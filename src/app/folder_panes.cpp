@@ -17,6 +17,8 @@ FolderPanes::FolderPanes(QWidget* parent) : QWidget(parent) {
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     folders_->setReadOnly(true);
+    // The tree shows the folders as they were when opened; it does not follow the disk.
+    folders_->setOption(QFileSystemModel::DontWatchForChanges);
     const QString home = QDir::homePath();
     folders_->setRootPath(home);
     tree = new QTreeView(this);

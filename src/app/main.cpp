@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 
 #include "app/program.h"
 #include "app/qt_dialogs.h"
@@ -26,6 +28,11 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vartel"));
     QApplication::setFont(applicationFont());
+    // Qt's own dialogs (files, the title box) speak the program's language too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     vartel::QtDialogs dialogs;
     vartel::SystemClock clock;

@@ -410,8 +410,11 @@ void MainWindow::run(const std::function<void()>& command) {
     // Files dropped while the command ran waited for it.
     while (!workspace_.pendingPaths().empty()) guarded([this] { workspace_.DragFileAdd(); });
     --depth_;
-    leaveBusy();
-    refreshLists();
+    // After a long command the lists are shown again in one reset each.
+    if (busyShown_)
+        leaveBusy();
+    else
+        refreshLists();
     showRecording();
 }
 
@@ -453,8 +456,6 @@ void MainWindow::showBusy() {
 }
 
 void MainWindow::leaveBusy() {
-    addingBox_->setCount(workspace_.busyState().walkCounter);
-    if (!busyShown_) return;
     busyShown_ = false;
     addingBox_->hide();
     progressBox_->hide();
@@ -463,6 +464,7 @@ void MainWindow::leaveBusy() {
     for (RowListView* view :
          {static_cast<RowListView*>(conversionView_), previewPanel_->list, historyPanel_->list})
         view->thaw();
+    refreshStatus();
 }
 
 void MainWindow::bindToRecording(RecordingCommand command, QObject* control) {
@@ -505,10 +507,14 @@ void MainWindow::showRecording() {
 }
 
 void MainWindow::refreshLists() {
-    if (workspace_.busy()) return;
     conversionView_->refresh();
     previewPanel_->list->refresh();
     historyPanel_->list->refresh();
+    refreshStatus();
+}
+
+void MainWindow::refreshStatus() {
+    addingBox_->setCount(workspace_.busyState().walkCounter);
     const StatusTexts& texts = workspace_.status();
     status_[0]->setText(toQString(texts.hits));
     status_[1]->setText(toQString(texts.previewCount));

@@ -133,6 +133,7 @@ class MainWindow : public QMainWindow {
     void showBusy();
     void leaveBusy();
     void refreshLists();
+    void refreshStatus();
     void placeBoxes();
     QString firstSelectedPath() const;
 

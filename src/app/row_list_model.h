@@ -20,15 +20,12 @@ class RowListModel : public QAbstractTableModel {
     virtual void setSelected(int row, bool selected) = 0;
 
     // While a long command runs the list changes under the view: the view keeps the row count
-    // it had and draws nothing new; thawing shows the list as it is then, in one reset.
+    // it had and draws nothing new. After thawing, one refresh shows the list as it is then.
     void freeze() {
         frozenRows_ = shownRows_;
         frozen_ = true;
     }
-    void thaw() {
-        frozen_ = false;
-        refresh();
-    }
+    void thaw() { frozen_ = false; }
     bool frozen() const { return frozen_; }
     void refresh() {
         beginResetModel();

@@ -48,7 +48,7 @@ void RowListView::freeze() {
 
 void RowListView::thaw() {
     model_->thaw();
-    selectFromRows();
+    refresh();
     setUpdatesEnabled(true);
 }
 

@@ -14,6 +14,8 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 bool recordStep(const OperationSettings& operation, int checkedCount, RecordingFrame& frame) {
     return std::visit(

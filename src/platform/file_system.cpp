@@ -77,15 +77,20 @@ bool renameThroughTemporary(const std::string& from, const std::string& to) {
     return false;
 }
 
+// The system would read such a path only up to the NUL, which names another entry: a folder
+// walk would then list an ancestor again and again.
+bool holdsNul(const std::string& path) { return path.find('\0') != std::string::npos; }
+
 }  // namespace
 
 std::optional<FileStatus> lookUpFile(const std::string& path) {
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) return std::nullopt;
+    if (holdsNul(path) || ::lstat(path.c_str(), &info) != 0) return std::nullopt;
     return statusOf(info);
 }
 
-FolderListing::FolderListing(const std::string& path) : folder_(::opendir(path.c_str())) {}
+FolderListing::FolderListing(const std::string& path)
+    : folder_(holdsNul(path) ? nullptr : ::opendir(path.c_str())) {}
 
 FolderListing::~FolderListing() {
     if (folder_ != nullptr) ::closedir(folder_);
@@ -109,7 +114,7 @@ std::optional<FolderEntry> FolderListing::next() {
 }
 
 bool renameWithoutReplacing(const std::string& from, const std::string& to) {
-    if (from.find('\0') != std::string::npos || to.find('\0') != std::string::npos) return false;
+    if (holdsNul(from) || holdsNul(to)) return false;
     if (renameOnce(from, to)) return true;
     if (errno == EEXIST && from != to && sameEntry(from, to)) {
         return renameThroughTemporary(from, to);

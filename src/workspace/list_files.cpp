@@ -50,10 +50,11 @@ void loadList(Workspace& workspace) {
     const auto openFrom = dialogs.openFile(kListFileFilter);
     if (!openFrom) return;
     if (saveTo) writeList(workspace.conversionList(), *saveTo);
+    // Read before emptying, so a file that cannot be read leaves the lists as they were.
+    const auto lines = readTextFile(*openFrom);
     workspace.pendingPaths().clear();
     emptyLists(workspace);
     workspace.writeListCount();
-    const auto lines = readTextFile(*openFrom);
     workspace.pendingPaths().assign(lines.begin(), lines.end());
     workspace.DragFileAdd();
 }

@@ -22,6 +22,16 @@ class FileSystemTest : public ::testing::Test {
     TemporaryFolder folder;
 };
 
+TEST_F(FileSystemTest, PathsWithNulNameNothing) {
+    // Cut at the NUL, "<folder>/\0x" would name the folder itself, and a walk would list it
+    // again below itself without end.
+    make("a", "a");
+    const std::string withNul = folder.file(std::string("\0x", 2));
+    EXPECT_FALSE(lookUpFile(withNul).has_value());
+    EXPECT_FALSE(FolderListing(withNul).isOpen());
+    EXPECT_FALSE(FolderListing(folder.file("a") + std::string(1, '\0')).isOpen());
+}
+
 TEST_F(FileSystemTest, RenameNeverReplaces) {
     make("a", "a");
     make("b", "b");

@@ -83,12 +83,13 @@ TEST_F(ListFilesTest, PathsThatAreNotUtf8SurviveSaveAndLoad) {
     EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path(odd));
 }
 
-TEST_F(ListFilesTest, AnUnreadableListFileEmptiesTheListsAndThrows) {
+TEST_F(ListFilesTest, AnUnreadableListFileThrowsAndKeepsTheLists) {
     dialogs.answers = {Answer::No};
     dialogs.files = {path("missing.csv")};
+    const auto before = workspace.conversionList().size();
     EXPECT_THROW(loadList(workspace), VartelError);
-    EXPECT_TRUE(workspace.conversionList().empty());
-    EXPECT_TRUE(workspace.previewList().empty());
+    EXPECT_EQ(workspace.conversionList().size(), before);
+    EXPECT_EQ(workspace.previewList().size(), 1u);
 }
 
 TEST_F(ListFilesTest, EveryAnswerOfTheQuestion) {

@@ -441,15 +441,16 @@ void MainWindow::showBusy() {
         for (RowListView* view :
              {static_cast<RowListView*>(conversionView_), previewPanel_->list, historyPanel_->list})
             view->freeze();
-        if (state.adding) {
-            addingBox_->show();
-            addingBox_->raise();
-        } else {
-            progressBox_->show();
-            progressBox_->raise();
-            progressBox_->bar->setFocus();
-        }
+    }
+    // A walk shows its counter, every other command its progress; files dropped during a
+    // command are walked right after it, so one busy period may show both in turn.
+    QWidget* const box = state.adding ? static_cast<QWidget*>(addingBox_) : progressBox_;
+    if (box->isHidden()) {
+        (state.adding ? static_cast<QWidget*>(progressBox_) : addingBox_)->hide();
+        box->show();
         placeBoxes();
+        box->raise();
+        if (!state.adding) progressBox_->bar->setFocus();
     }
     addingBox_->setCount(state.walkCounter);
     progressBox_->setProgress(state.progressPosition, state.progressMaximum);

@@ -452,6 +452,32 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
     }
 
+    // Files dropped while an operation runs wait for it and are added when it ends.
+    void aDropDuringAnOperationIsTakenUpAfterIt() {
+        TemporaryFolder folder;
+        fs::create_directory(folder.path() / "later");
+        writeFile(folder.path() / "later" / "dropped.txt");
+        for (int i = 0; i < 20; ++i) writeFile(folder.path() / ("f" + std::to_string(i)));
+        TestProgram program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        QStringList files;
+        for (int i = 0; i < 20; ++i)
+            files << QString::fromStdString(folder.file("f" + std::to_string(i)));
+        program.window.addPaths(files);
+        int rowsDuringRun = -1;
+        QTimer::singleShot(0, &program.window, [&] {
+            program.window.addPaths({QString::fromStdString(folder.file("later"))});
+            rowsDuringRun = program.rows();
+        });
+        program.window.macroTab()->run->click();
+        QCOMPARE(rowsDuringRun, 20);
+        QCOMPARE(program.workspace.previewList().size(), std::size_t(20));
+        QCOMPARE(program.rows(), 1);
+        QCOMPARE(program.workspace.conversionList()[0].name, Text(U"dropped.txt"));
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 1"));
+    }
+
     void failedRenamesAreRedAndCounted() {
         TemporaryFolder folder;
         writeFile(folder.path() / "a");

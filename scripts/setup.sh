@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth
   clang libclang-rt-14-dev
+  valgrind
 )
 
 missing=()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test; then a short run of every fuzz target;
-# then the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# then every test again, GUI tests included, under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -13,5 +13,5 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-"$root/scripts/build.sh" build-asan -DVARTEL_SANITIZE=ON -DVARTEL_GUI=OFF -DVARTEL_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+"$root/scripts/build.sh" build-asan -DVARTEL_SANITIZE=ON -DVARTEL_GUI=ON -DVARTEL_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 (cd "$root/build-asan" && ctest --output-on-failure -j"$(nproc)")

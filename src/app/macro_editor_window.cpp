@@ -18,12 +18,12 @@
 #include "app/command_guard.h"
 #include "app/editor_captions.h"
 #include "app/line_input_row.h"
+#include "app/macro_line_cells.h"
 #include "app/modify_dialog.h"
 #include "app/multi_condition_tab.h"
 #include "app/qt_text.h"
 #include "app/shortcut_tab.h"
 #include "app/text_table_model.h"
-#include "common/integer_text.h"
 #include "editor/line_commands.h"
 #include "editor/line_entry.h"
 #include "editor/macro_file_commands.h"
@@ -34,22 +34,6 @@ namespace vartel {
 namespace {
 
 constexpr int kLineColumnWidths[] = {32, 100, 90, 90, 100, 100, 100};
-const Text kCommentTypeName = U"コメント";
-
-Text lineCell(const MacroLine& line, int row, int column) {
-    switch (column) {
-        case 0:
-            return formatInteger(row + 1);
-        case 1:
-            return line.display.target;
-        case 2:
-            return line.display.kind;
-        case 3:
-            return line.display.type;
-        default:
-            return line.display.operands[static_cast<std::size_t>(column - 4)];
-    }
-}
 
 QTableView* listView(QAbstractItemModel* model, QWidget* parent) {
     auto* view = new QTableView(parent);
@@ -77,10 +61,11 @@ MacroEditorWindow::MacroEditorWindow(MacroEditor& editor, Dialogs& dialogs, QWid
     MacroEditor& shown = editor_;
     lineModel_ = new TextTableModel(
         kLineColumns, [&shown] { return shown.program().lineCount(); },
-        [&shown](int row, int column) { return lineCell(shown.program().line(row), row, column); },
+        [&shown](int row, int column) {
+            return macroLineCell(shown.program().line(row), row, column);
+        },
         this);
-    lineModel_->setRed(
-        [&shown](int row) { return shown.program().line(row).display.type == kCommentTypeName; });
+    lineModel_->setRed([&shown](int row) { return isCommentLine(shown.program().line(row)); });
     lineList_ = listView(lineModel_, central);
     lineList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lineList_->setEditTriggers(QAbstractItemView::NoEditTriggers);

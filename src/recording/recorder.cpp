@@ -1,35 +1,25 @@
 #include "recording/recorder.h"
 
 #include "common/error.h"
-#include "macro/macro_file.h"
-#include "macro/variables.h"
-#include "recording/messages.h"
+#include "editor/macro_file_commands.h"
+#include "macro/variable_table.h"
 
 namespace vartel {
 
 bool Recorder::offerToSave() {
-    if (editor_.program().lineCount() == 0) return true;
-    const Answer answer = dialogs_.confirm(kSaveCurrentMacro, true);
-    if (answer == Answer::Cancel) return false;
-    if (answer == Answer::No) return true;
-    const auto title = dialogs_.askText(kTitleCaption, kTitlePrompt);
-    if (!title) return true;
-    const auto path = dialogs_.saveFile(kMacroFileFilter, kMacroFileExtension);
-    if (!path) return true;
     try {
-        PSave(editor_.program(), *path, *title);
+        return vartel::offerToSave(editor_, dialogs_);
     } catch (const VartelError& failure) {
         // The user asked to keep this macro; clearing it now would lose it.
         dialogs_.error(failure.message());
         return false;
     }
-    return true;
 }
 
 void Recorder::clearEditorMacro() {
     MacroProgram& program = editor_.program();
     program.clearLines();
-    for (int code = 1; code <= kVariableCount; ++code) program.setInitialValue(code, U"0");
+    program.tables() = newVariableTables();
 }
 
 bool Recorder::start() {

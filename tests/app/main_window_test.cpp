@@ -1,19 +1,618 @@
-#include "app/main_window.h"
-
+#include <QAction>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QTimer>
 #include <QtTest>
+#include <filesystem>
+#include <fstream>
+#include <set>
 
+#include "../support/scripted_dialogs.h"
+#include "../support/temporary_folder.h"
+#include "app/program.h"
+#include "app/qt_text.h"
 #include "gui_test_registry.h"
+
+using namespace vartel;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The answers and the time a test gives the program.
+struct Script {
+    ScriptedDialogs dialogs;
+    FixedClock clock{LocalDateTime{2024, 1, 2, 3, 4, 5}};
+};
+
+// The whole program over scripted dialogs; its pump runs the events at every item, so a test
+// can act in the middle of a long command.
+struct TestProgram : Script, Program {
+    TestProgram() : Program(dialogs, clock, std::chrono::milliseconds(0)) {}
+
+    QAction* entry(const QString& menu, const QString& caption) {
+        for (QAction* top : window.menuBar()->actions()) {
+            if (top->text() != menu) continue;
+            for (QAction* item : top->menu()->actions()) {
+                if (item->text() == caption) return item;
+                if (item->menu()) {
+                    for (QAction* sub : item->menu()->actions())
+                        if (sub->text() == caption) return sub;
+                }
+            }
+        }
+        return nullptr;
+    }
+    QString status(int panel) const { return window.statusPanel(panel)->text(); }
+    int rows() const { return static_cast<int>(workspace.conversionList().size()); }
+};
+
+void writeFile(const fs::path& path, const std::string& content = "data") {
+    std::ofstream(path) << content;
+}
+
+std::vector<QRect> geometries(const MainWindow& window) {
+    std::vector<QRect> result;
+    for (QWidget* region : std::initializer_list<QWidget*>{
+             window.folderPanes(), window.folderToggle(), window.conversionList(),
+             window.editToggle(), window.editTabs(), window.resultTabs()})
+        result.push_back(region->geometry());
+    for (QPushButton* button : window.listButtons()) result.push_back(button->geometry());
+    return result;
+}
+
+// The names of the files under a folder, with the subfolder they are in.
+std::set<std::string> namesOnDisk(const fs::path& root) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        if (entry.is_regular_file()) names.insert(fs::relative(entry.path(), root).string());
+    return names;
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void opensWithItsCaptionAndSize() {
-        vartel::MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Vartel"));
-        QCOMPARE(window.minimumSize(), QSize(731, 509));
+    void opensWithItsRegions() {
+        TestProgram program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        QCOMPARE(program.window.windowTitle(), QStringLiteral("Vartel"));
+        QCOMPARE(program.window.minimumSize(), QSize(731, 509));
+        QCOMPARE(program.window.editTabs()->width(), 225);
+        QCOMPARE(program.window.folderPanes()->width(), 217);
+        QStringList tabs;
+        for (int i = 0; i < program.window.editTabs()->count(); ++i)
+            tabs << program.window.editTabs()->tabText(i);
+        QCOMPARE(tabs, QStringList({"追加", "削除", "置換", "連番", "拡張子", "マクロ", "検索"}));
+        QVERIFY(program.window.addingBox()->isHidden());
+        QVERIFY(program.window.progressBox()->isHidden());
+        QVERIFY(program.window.recordingBox()->isHidden());
+        QVERIFY(!program.entry("マクロ", "記録終了")->isEnabled());
+        QCOMPARE(program.entry("編集", "チェック")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(program.window.renameDialog()->size(), QSize(353, 140));
+        QCOMPARE(program.window.renameDialog()->windowTitle(), QStringLiteral("ダイアログ"));
+        QStringList hints;
+        for (QPushButton* button : program.window.listButtons()) hints << button->toolTip();
+        QCOMPARE(hints,
+                 QStringList({"変換リストを読込ます", "変換リストを保存します",
+                              "全てのファイルを選択します", "選択されたファイルを上に移動します",
+                              "選択されたファイルを下に移動します"}));
+        QCOMPARE(program.window.addTab()->preview->toolTip(),
+                 QStringLiteral("変換候補にファイルを追加します"));
+        // The conversion list's context menu, separators included.
+        QStringList entries;
+        for (QAction* entry : program.window.conversionList()->actions())
+            entries << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+        QCOMPARE(entries, QStringList({"開く", "フォルダを開く", "名前の変更", "チェック",
+                                       "チェック解除", "このファイルでマクロを記録", "-",
+                                       "切り取り", "貼り付け", "除外", "-", "プロパティ"}));
+    }
+
+    void togglesGiveTheWidthAwayAndBackExactly() {
+        TestProgram program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        const auto before = geometries(program.window);
+        const int listWidth = program.window.conversionList()->width();
+
+        program.window.folderToggle()->click();
+        QCOMPARE(program.window.folderToggle()->text(), QStringLiteral(">"));
+        QVERIFY(!program.window.folderPanes()->isVisible());
+        QVERIFY(!program.window.folderPanes()->isEnabled());
+        QVERIFY(program.window.conversionList()->width() > listWidth + 200);
+
+        // The menu entry runs the same toggle as the buttons.
+        program.entry("表示", "編集タブ")->trigger();
+        QCOMPARE(program.window.editToggle()->text(), QStringLiteral("<"));
+        QVERIFY(!program.window.editTabs()->isVisible());
+        // With both hidden the list runs from the left edge to the right of the result tabs,
+        // less the toggle button and its spacing.
+        const auto inWindow = [&](QWidget* region) {
+            return QRect(region->mapTo(&program.window, QPoint(0, 0)), region->size());
+        };
+        const QRect list = inWindow(program.window.conversionList());
+        const QRect results = inWindow(program.window.resultTabs());
+        QVERIFY(list.left() <= results.left() + 4);
+        QVERIFY(list.right() < results.right());
+        QVERIFY(results.right() - list.right() <= program.window.editToggle()->width() + 8);
+
+        program.entry("表示", "フォルダツリー")->trigger();
+        program.window.editToggle()->click();
+        QCOMPARE(program.window.folderToggle()->text(), QStringLiteral("<"));
+        QCOMPARE(program.window.editToggle()->text(), QStringLiteral(">"));
+        QCOMPARE(geometries(program.window), before);
+        QVERIFY(program.window.folderPanes()->isEnabled());
+    }
+
+    // Add a folder, propose names with a macro, execute, see the history, undo; the disk
+    // follows every step and the status bar tells the counts.
+    void renamesAndUndoesOnDisk() {
+        TemporaryFolder folder;
+        fs::create_directory(folder.path() / "sub");
+        writeFile(folder.path() / "one");
+        writeFile(folder.path() / "sub" / "two");
+        writeFile(folder.path() / "kept.txt");
+        TestProgram program;
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        QCOMPARE(program.rows(), 3);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
+        QCOMPARE(program.window.conversionList()->model()->rowCount(), 3);
+        QCOMPARE(program.window.addingBox()->counter->text(), QStringLiteral("3"));
+
+        // An empty macro gives every name without an extension a trailing dot.
+        program.window.macroTab()->run->click();
+        QCOMPARE(program.status(1), QStringLiteral("変換候補数： 2"));
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 1"));
+        QCOMPARE(program.window.previewPanel()->list->model()->rowCount(), 2);
+
+        program.window.previewPanel()->main->click();
+        QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+        QVERIFY(fs::exists(folder.path() / "one."));
+        QVERIFY(fs::exists(folder.path() / "sub" / "two."));
+        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 2);
+        QCOMPARE(program.window.historyPanel()->list->model()->index(0, 1).data().toString(),
+                 QStringLiteral("one."));
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
+
+        program.window.historyPanel()->main->click();
+        QVERIFY(fs::exists(folder.path() / "one"));
+        QVERIFY(fs::exists(folder.path() / "sub" / "two"));
+        QVERIFY(!fs::exists(folder.path() / "one."));
+        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 0);
+    }
+
+    // Each editing tab's preview, executed in turn, renames on disk; the history undoes all.
+    void everyOperationRenamesOnDisk() {
+        TemporaryFolder folder;
+        fs::create_directory(folder.path() / "sub");
+        writeFile(folder.path() / "photo.JPG");
+        writeFile(folder.path() / "sub" / "photo.txt");
+        TestProgram program;
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        const auto apply = [&](QPushButton* preview) {
+            preview->click();
+            QCOMPARE(program.status(1), QStringLiteral("変換候補数： 2"));
+            program.window.previewPanel()->main->click();
+            QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+        };
+        using Names = std::set<std::string>;
+
+        program.window.addTab()->text->setText("x_");
+        apply(program.window.addTab()->preview);
+        QCOMPARE(namesOnDisk(folder.path()), (Names{"x_photo.JPG", "sub/x_photo.txt"}));
+
+        program.window.deleteTab()->mode->button(1)->setChecked(true);
+        program.window.deleteTab()->c->setValue(2);
+        apply(program.window.deleteTab()->preview);
+        QCOMPARE(namesOnDisk(folder.path()), (Names{"x_pho.JPG", "sub/x_pho.txt"}));
+
+        program.window.replaceTab()->search->setText("x_");
+        program.window.replaceTab()->replacement->setText("写真");
+        apply(program.window.replaceTab()->preview);
+        QCOMPARE(namesOnDisk(folder.path()), (Names{"写真pho.JPG", "sub/写真pho.txt"}));
+
+        program.window.numberTab()->form->button(2)->setChecked(true);
+        program.window.numberTab()->start->setValue(7);
+        apply(program.window.numberTab()->preview);
+        const Names numbered = namesOnDisk(folder.path());
+        QVERIFY((numbered == Names{"写真pho7.JPG", "sub/写真pho8.txt"}) ||
+                (numbered == Names{"写真pho8.JPG", "sub/写真pho7.txt"}));
+
+        program.window.extensionTab()->a->setText("jpg");
+        apply(program.window.extensionTab()->preview);
+        for (const std::string& name : namesOnDisk(folder.path())) QVERIFY(name.ends_with(".jpg"));
+
+        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 10);
+        program.window.historyPanel()->main->click();
+        QCOMPARE(namesOnDisk(folder.path()), (Names{"photo.JPG", "sub/photo.txt"}));
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
+    }
+
+    // A recording turns the preview into macro lines on the sample name and keeps the lists.
+    void recordingWritesStepsAndHandsTheLinesOver() {
+        TestProgram program;
+        QTemporaryDir folder;
+        writeFile(fs::path(folder.path().toStdString()) / "a.txt");
+        program.window.addPaths({folder.path()});
+        // The editor is open until the recording starts.
+        program.entry("表示", "マクロ編集")->trigger();
+        QVERIFY(program.editorWindow.isVisible());
+        program.window.macroTab()->initialName->setText("abc.txt");
+        program.window.macroTab()->startRecording->click();
+        QVERIFY(!program.editorWindow.isVisible());
+        QVERIFY(!program.window.recordingBox()->isHidden());
+        QCOMPARE(program.window.recordingBox()->initialName->text(), QStringLiteral("abc.txt"));
+        QVERIFY(!program.window.conversionList()->isEnabled());
+        QVERIFY(!program.window.macroTab()->startRecording->isEnabled());
+        QVERIFY(!program.window.macroTab()->initialName->isEnabled());
+        QVERIFY(!program.entry("マクロ", "実行")->isEnabled());
+        QVERIFY(program.entry("マクロ", "記録終了")->isEnabled());
+        QCOMPARE(program.window.resultTabs()->currentWidget(), program.window.macroPanel());
+
+        program.window.addTab()->text->setText("x");
+        program.window.addTab()->preview->click();
+        QCOMPARE(program.window.recordingBox()->currentName->text(), QStringLiteral("xabc.txt"));
+        QCOMPARE(program.window.macroPanel()->steps->model()->rowCount(), 1);
+        QCOMPARE(program.workspace.previewList().size(), std::size_t(0));
+        QCOMPARE(program.rows(), 1);
+
+        program.window.macroPanel()->switchButton->click();
+        QVERIFY(program.window.macroPanel()->showingLines());
+        QAbstractItemModel* lines = program.window.macroPanel()->lines->model();
+        QVERIFY(lines->rowCount() >= 2);
+        const int last = lines->rowCount() - 1;
+        QCOMPARE(lines->index(last, 3).data().toString(), QStringLiteral("コメント"));
+        QCOMPARE(lines->index(last, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+
+        // A reset empties what was recorded and starts from the initial name again.
+        program.window.recordingBox()->reset->click();
+        QCOMPARE(program.window.macroPanel()->lines->model()->rowCount(), 0);
+        QCOMPARE(program.window.recordingBox()->currentName->text(), QStringLiteral("abc.txt"));
+        program.window.addTab()->preview->click();
+
+        program.window.recordingBox()->stop->click();
+        QVERIFY(program.window.recordingBox()->isHidden());
+        QCOMPARE(program.editor.program().lineCount(), lines->rowCount());
+        QVERIFY(!program.editorWindow.isVisible());
+        QVERIFY(program.window.conversionList()->isEnabled());
+        QVERIFY(program.window.macroTab()->startRecording->isEnabled());
+        QVERIFY(!program.window.macroTab()->stopRecording->isEnabled());
+
+        // The list's context menu records with the name of the selected row.
+        program.window.conversionList()->selectRow(0);
+        for (QAction* entry : program.window.conversionList()->actions())
+            if (entry->text() == QStringLiteral("このファイルでマクロを記録")) entry->trigger();
+        QCOMPARE(program.window.macroTab()->initialName->text(), QStringLiteral("a.txt"));
+        QCOMPARE(program.window.recordingBox()->initialName->text(), QStringLiteral("a.txt"));
+        QVERIFY(program.recorder.recording());
+    }
+
+    // A macro saved from the main window and loaded back through "マクロ" ▸ "読込".
+    void macrosAreSavedAndLoadedFromTheMainWindow() {
+        TemporaryFolder folder;
+        TestProgram program;
+        MacroLine comment;
+        comment.display.type = U"コメント";
+        program.editor.program().appendLine(comment);
+        program.dialogs.texts = {Text(U"題名")};
+        program.dialogs.files = {folder.file("saved.vmc")};
+        program.window.macroTab()->save->click();
+        QVERIFY(fs::exists(folder.file("saved.vmc")));
+
+        program.editor.program().clearLines();
+        program.dialogs.files = {folder.file("saved.vmc")};
+        program.entry("マクロ", "読込")->trigger();
+        QCOMPARE(program.editor.program().lineCount(), 1);
+        QCOMPARE(program.editorWindow.lineList()->model()->rowCount(), 1);
+    }
+
+    void renameDialogRenamesTheFirstSelectedRowAtOnce() {
+        TemporaryFolder folder;
+        writeFile(folder.path() / "old.txt");
+        TestProgram program;
+        program.window.addPaths({QString::fromStdString(folder.file("old.txt"))});
+        program.window.conversionList()->selectRow(0);
+        QTimer::singleShot(0, program.window.renameDialog(), [&] {
+            QCOMPARE(program.window.renameDialog()->before->text(), QStringLiteral("old.txt"));
+            program.window.renameDialog()->after->setText("new.txt");
+            program.window.renameDialog()->accept();
+        });
+        program.entry("編集", "名前の変更")->trigger();
+        QVERIFY(fs::exists(folder.file("new.txt")));
+        QCOMPARE(program.window.conversionList()->model()->index(0, 0).data().toString(),
+                 QStringLiteral("new.txt"));
+        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 0);
+    }
+
+    void rowsMoveByDraggingAndClosingOffersToSave() {
+        TemporaryFolder folder;
+        for (const char* name : {"a", "b", "c"}) writeFile(folder.path() / name);
+        TestProgram program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        const Text first = program.workspace.conversionList()[0].name;
+        program.window.conversionList()->selectRow(0);
+        emit program.window.conversionList()->dragStarted();
+        emit program.window.conversionList()->rowsDropped(-1);
+        QCOMPARE(program.workspace.conversionList().back().name, first);
+        QVERIFY(!program.window.conversionList()->selectionModel()->hasSelection());
+
+        program.dialogs.answers = {Answer::Cancel};
+        QVERIFY(!program.window.close());
+        QVERIFY(program.window.isVisible());
+        program.dialogs.answers = {Answer::Yes};
+        program.dialogs.files = {folder.file("saved.csv")};
+        QVERIFY(program.window.close());
+        QVERIFY(fs::exists(folder.file("saved.csv")));
+        QCOMPARE(program.dialogs.questions.back(), Text(U"現在の変換リストを保存しますか？"));
+    }
+
+    // Saved, emptied and loaded back through the buttons and the menu, the status bar telling
+    // the count after each.
+    void listFilesRoundTrip() {
+        TemporaryFolder folder;
+        for (const char* name : {"a.txt", "b.txt"}) writeFile(folder.path() / name);
+        TestProgram program;
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        program.dialogs.files = {folder.file("list.csv")};
+        program.window.listButtons()[1]->click();
+
+        program.dialogs.answers = {Answer::No};
+        program.entry("ファイル", "新規")->trigger();
+        QCOMPARE(program.rows(), 0);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 0"));
+        QCOMPARE(program.window.conversionList()->model()->rowCount(), 0);
+
+        program.dialogs.files = {folder.file("list.csv")};
+        program.window.listButtons()[0]->click();
+        QCOMPARE(program.rows(), 2);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
+    }
+
+    // The check boxes, the buttons of the preview and history tabs and their context menus.
+    void previewAndHistoryButtons() {
+        TemporaryFolder folder;
+        for (const char* name : {"a", "b", "c"}) writeFile(folder.path() / name);
+        TestProgram program;
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        program.window.macroTab()->run->click();
+        ResultListPanel* preview = program.window.previewPanel();
+        QAbstractItemModel* rows = preview->list->model();
+        QCOMPARE(rows->rowCount(), 3);
+
+        preview->selectAll->click();
+        preview->uncheck->click();
+        QCOMPARE(rows->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        // A click on a row's box checks that row only.
+        QVERIFY(rows->setData(rows->index(1, 0), Qt::Checked, Qt::CheckStateRole));
+        QVERIFY(program.workspace.previewList()[1].checked);
+        QVERIFY(!program.workspace.previewList()[0].checked);
+
+        preview->extra->click();
+        QCOMPARE(rows->rowCount(), 2);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 1"));
+        preview->main->click();
+        QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+        QCOMPARE(rows->rowCount(), 2);
+
+        preview->checkAction->trigger();
+        preview->main->click();
+        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 2);
+        program.window.historyPanel()->extra->click();
+        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 0);
+        program.window.historyPanel()->main->click();
+        QCOMPARE(program.dialogs.messages.back(), Text(U"履歴がありません"));
+    }
+
+    void movesAndCutAndPasteKeepTheSelectionVisible() {
+        TemporaryFolder folder;
+        for (const char* name : {"a", "b", "c", "d"}) writeFile(folder.path() / name);
+        TestProgram program;
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        auto& list = program.workspace.conversionList();
+        const auto names = [&] {
+            std::vector<Text> result;
+            for (const auto& row : list) result.push_back(row.name);
+            return result;
+        };
+        const auto before = names();
+        QItemSelectionModel* selection = program.window.conversionList()->selectionModel();
+        program.window.conversionList()->selectRow(2);
+        program.window.listButtons()[3]->click();
+        QCOMPARE(names()[1], before[2]);
+        QVERIFY(selection->isRowSelected(1, {}));
+        program.window.listButtons()[4]->click();
+        program.window.listButtons()[4]->click();
+        QCOMPARE(names()[3], before[2]);
+        QVERIFY(selection->isRowSelected(3, {}));
+
+        program.entry("編集", "切り取り")->trigger();
+        QCOMPARE(program.rows(), 3);
+        program.window.conversionList()->selectRow(0);
+        program.entry("編集", "貼り付け")->trigger();
+        QCOMPARE(names()[1], before[2]);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 4"));
+    }
+
+    void folderPanesAddWhatTheyShow() {
+        TemporaryFolder folder;
+        fs::create_directory(folder.path() / "deep");
+        writeFile(folder.path() / "deep" / "one");
+        writeFile(folder.path() / "two");
+        TestProgram program;
+        emit program.window.folderPanes()->addFilesBelowRequested(
+            QString::fromStdString(folder.path().string()));
+        QCOMPARE(program.rows(), 2);
+        emit program.window.folderPanes()->addToListRequested(
+            {QString::fromStdString(folder.file("two"))});
+        QCOMPARE(program.rows(), 3);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
+    }
+
+    // Files dropped while an operation runs wait for it and are added when it ends.
+    void aDropDuringAnOperationIsTakenUpAfterIt() {
+        TemporaryFolder folder;
+        fs::create_directory(folder.path() / "later");
+        writeFile(folder.path() / "later" / "dropped.txt");
+        for (int i = 0; i < 20; ++i) writeFile(folder.path() / ("f" + std::to_string(i)));
+        TestProgram program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        QStringList files;
+        for (int i = 0; i < 20; ++i)
+            files << QString::fromStdString(folder.file("f" + std::to_string(i)));
+        program.window.addPaths(files);
+        int rowsDuringRun = -1;
+        QTimer::singleShot(0, &program.window, [&] {
+            program.window.addPaths({QString::fromStdString(folder.file("later"))});
+            rowsDuringRun = program.rows();
+        });
+        program.window.macroTab()->run->click();
+        QCOMPARE(rowsDuringRun, 20);
+        QCOMPARE(program.workspace.previewList().size(), std::size_t(20));
+        QCOMPARE(program.rows(), 1);
+        QCOMPARE(program.workspace.conversionList()[0].name, Text(U"dropped.txt"));
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 1"));
+    }
+
+    void failedRenamesAreRedAndCounted() {
+        TemporaryFolder folder;
+        writeFile(folder.path() / "a");
+        writeFile(folder.path() / "a.", "taken");
+        TestProgram program;
+        program.window.addPaths({QString::fromStdString(folder.file("a"))});
+        program.window.macroTab()->run->click();
+        program.window.previewPanel()->main->click();
+        QCOMPARE(program.dialogs.messages.back(), Text(U"1個のエラーがあります"));
+        const QModelIndex row = program.window.previewPanel()->list->model()->index(0, 0);
+        QCOMPARE(row.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+        std::ifstream taken(folder.file("a."));
+        std::string content;
+        taken >> content;
+        QCOMPARE(content, std::string("taken"));
+    }
+
+    void shortcutsAndMenusRunTheirCommands() {
+        TemporaryFolder folder;
+        for (const char* name : {"a.txt", "b.txt", "c.txt"}) writeFile(folder.path() / name);
+        TestProgram program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        auto& list = program.workspace.conversionList();
+        const auto checks = [&] {
+            QString flags;
+            for (const auto& row : list) flags += row.checked ? '1' : '0';
+            return flags;
+        };
+        program.window.conversionList()->setFocus();
+
+        QTest::keyClick(program.window.conversionList(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(program.window.conversionList()->selectionModel()->selectedRows().size(), 3);
+        QTest::keyClick(program.window.conversionList(), Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(checks(), QStringLiteral("000"));
+        QTest::keyClick(program.window.conversionList(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(checks(), QStringLiteral("111"));
+        QTest::keyClick(program.window.conversionList(), Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(program.window.conversionList()->selectionModel()->selectedRows().size(), 0);
+
+        // A selection made in the view is the rows' selection.
+        program.window.conversionList()->selectRow(1);
+        QVERIFY(list[1].selected && !list[0].selected);
+        QTest::keyClick(program.window.conversionList(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(checks(), QStringLiteral("101"));
+
+        program.entry("編集", "除外")->trigger();
+        QCOMPARE(program.rows(), 2);
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
+
+        // A header click sorts by that column.
+        program.window.conversionList()->horizontalHeader()->sectionClicked(4);
+        QVERIFY(list[0].fullPath < list[1].fullPath);
+
+        program.window.searchTab()->pattern->setText(toQString(list[1].name));
+        program.window.searchTab()->searchText->click();
+        QCOMPARE(program.status(0), QStringLiteral("1ヒット"));
+        QCOMPARE(program.window.conversionList()->selectionModel()->selectedRows().size(), 1);
+
+        program.window.searchTab()->size->setText("x");
+        program.window.searchTab()->searchSize->click();
+        QCOMPARE(program.dialogs.errors.size(), std::size_t(1));
+
+        program.dialogs.files.push_back(folder.file("list"));
+        program.window.listButtons()[1]->click();
+        QVERIFY(fs::exists(folder.file("list")));
+    }
+
+    // During a walk the lists and the editing tabs are out of reach, the adding box counts,
+    // and "中止" ends the walk with what it found so far.
+    void abortStopsAWalkAndTheControlsComeBack() {
+        TemporaryFolder folder;
+        for (int i = 0; i < 200; ++i) writeFile(folder.path() / ("f" + std::to_string(i)));
+        TestProgram program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        bool seenBusy = false;
+        QTimer::singleShot(0, &program.window, [&] {
+            seenBusy = !program.window.conversionList()->isEnabled() &&
+                       !program.window.editTabs()->isEnabled() &&
+                       !program.window.resultTabs()->isEnabled() &&
+                       program.window.addingBox()->isVisible() &&
+                       program.window.addingBox()->abort->isEnabled();
+            // Commands of the menus refuse to touch the list meanwhile, and a region the view
+            // menu shows again stays out of reach until the walk ends.
+            program.entry("編集", "除外")->trigger();
+            program.entry("表示", "フォルダツリー")->trigger();
+            program.entry("表示", "フォルダツリー")->trigger();
+            seenBusy = seenBusy && !program.window.folderPanes()->isEnabled();
+            program.window.addingBox()->abort->click();
+        });
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        QVERIFY(seenBusy);
+        QVERIFY(program.rows() < 200);
+        QCOMPARE(program.status(2),
+                 QStringLiteral("変換リスト数： ") + QString::number(program.rows()));
+        QCOMPARE(program.window.conversionList()->model()->rowCount(), program.rows());
+        QVERIFY(program.window.conversionList()->isEnabled());
+        QVERIFY(program.window.editTabs()->isEnabled());
+        QVERIFY(program.window.folderPanes()->isEnabled());
+        QVERIFY(program.window.addingBox()->isHidden());
+    }
+
+    void abortStopsAMacroRunAndAnExecution() {
+        TemporaryFolder folder;
+        for (int i = 0; i < 100; ++i) writeFile(folder.path() / ("f" + std::to_string(i)));
+        TestProgram program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        bool seenProgress = false;
+        QTimer::singleShot(0, &program.window, [&] {
+            seenProgress = program.window.progressBox()->isVisible() &&
+                           !program.window.folderPanes()->isEnabled();
+            program.window.progressBox()->abort->click();
+        });
+        program.window.macroTab()->run->click();
+        QVERIFY(seenProgress);
+        const int moved = static_cast<int>(program.workspace.previewList().size());
+        QVERIFY(moved > 0 && moved < 100);
+        QCOMPARE(program.rows() + moved, 100);
+        QVERIFY(program.window.progressBox()->isHidden());
+
+        // Execute stops the same way; what was renamed stays renamed.
+        program.window.macroTab()->run->click();
+        QCOMPARE(program.workspace.previewList().size(), std::size_t(100));
+        QTimer::singleShot(0, &program.window,
+                           [&] { program.window.progressBox()->abort->click(); });
+        program.window.previewPanel()->main->click();
+        const auto renamed = program.workspace.historyList().size();
+        QVERIFY(renamed > 0 && renamed < 100);
+        QCOMPARE(program.workspace.previewList().size() + renamed, std::size_t(100));
+        QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+        QVERIFY(program.window.resultTabs()->isEnabled());
     }
 };
 

@@ -2,28 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "../support/macro_builder.h"
 #include "../support/scripted_dialogs.h"
+#include "../support/file_bytes.h"
 #include "../support/temporary_folder.h"
 #include "macro/messages.h"
 #include "platform/text_file.h"
 
 namespace vartel {
 namespace {
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 class MacroFileTest : public ::testing::Test {
 protected:

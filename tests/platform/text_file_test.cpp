@@ -2,25 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
+#include "../support/file_bytes.h"
 #include "../support/temporary_folder.h"
 #include "common/error.h"
 
 namespace vartel {
 namespace {
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 TEST(TextFileTest, ReadsEveryLineEndAndEncoding) {
     const std::vector<Text> expected = {U"テスト", U"", U"abc"};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "common/dialogs.h"
+
+namespace vartel {
+
+// The dialogs of the core as modal boxes over the main window.
+class QtDialogs : public Dialogs {
+  public:
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void message(const Text& text) override;
+    void error(const Text& text) override;
+    Answer confirm(const Text& text, bool withCancel) override;
+    std::optional<Text> askText(const Text& caption, const Text& prompt) override;
+    std::optional<std::string> openFile(const Text& filter) override;
+    std::optional<std::string> saveFile(const Text& filter, const Text& defaultExtension) override;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+// A filter as the core writes it, "caption|pattern[|caption|pattern...]", as the file dialog
+// shows it: the caption as it stands, the patterns after it in brackets where the caption does
+// not show them already.
+QString qtFileFilter(const Text& filter);
+
+// The chosen name with the default extension added when the user typed none.
+QString withDefaultExtension(const QString& path, const Text& defaultExtension);
+
+}  // namespace vartel

@@ -13,7 +13,10 @@ namespace vartel {
 struct Fault {
     Fault(FileCall call, int error, int nth = 0, std::string pathEnd = {},
           std::string otherEnd = {})
-        : call(call), error(error), nth(nth), pathEnd(std::move(pathEnd)),
+        : call(call),
+          error(error),
+          nth(nth),
+          pathEnd(std::move(pathEnd)),
           otherEnd(std::move(otherEnd)) {}
 
     FileCall call;
@@ -24,7 +27,8 @@ struct Fault {
 };
 
 inline bool endsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // Installs itself for its lifetime; fails the calls that match one of its faults.

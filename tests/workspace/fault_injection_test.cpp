@@ -54,8 +54,10 @@ class FaultInjectionTest : public WorkspaceTest {
     // Every file on disk stands in exactly one row of the conversion list or the preview.
     void expectEveryFileInOneRow() const {
         std::vector<std::string> rows;
-        for (const auto& row : workspace.conversionList()) rows.push_back(bytesFromText(row.fullPath));
-        for (const auto& row : workspace.previewList()) rows.push_back(bytesFromText(row.fullPathBefore));
+        for (const auto& row : workspace.conversionList())
+            rows.push_back(bytesFromText(row.fullPath));
+        for (const auto& row : workspace.previewList())
+            rows.push_back(bytesFromText(row.fullPathBefore));
         std::vector<std::string> files;
         for (const auto& [name, content] : disk()) files.push_back(path(name));
         std::sort(rows.begin(), rows.end());
@@ -228,7 +230,8 @@ std::vector<std::string> listingOrder(const std::string& folder) {
 }
 
 TEST_F(FaultInjectionTest, AnEntryThatCannotBeReadStopsTheWalkAndKeepsTheRowsBefore) {
-    for (const char* name : {"d/a", "d/b", "d/c", "d/e", "d/sub/deep", "late"}) makeFile(name, name);
+    for (const char* name : {"d/a", "d/b", "d/c", "d/e", "d/sub/deep", "late"})
+        makeFile(name, name);
     const auto order = listingOrder(path("d"));
     std::vector<Text> before;
     for (const auto& name : order) {

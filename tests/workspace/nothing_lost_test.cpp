@@ -43,10 +43,10 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
     // name near or past the system's limit of 255 bytes.
     std::string randomName() {
         static const std::vector<std::string> pieces = {
-            "a", "B", "report", "Photo", "data_01", "ファイル", "ＡＢＣ", "ａｂｃ", "写真",
-            "１２３", "\x82\xA0", "\xFF", "\xE9t\xE9", "x y", "-", "Ä"};
-        static const std::vector<std::string> extensions = {".txt", ".TXT", ".jpg", "", ".tar.gz",
-                                                            ".ＴＸＴ"};
+            "a",    "B",      "report",   "Photo", "data_01",   "ファイル", "ＡＢＣ", "ａｂｃ",
+            "写真", "１２３", "\x82\xA0", "\xFF",  "\xE9t\xE9", "x y",      "-",      "Ä"};
+        static const std::vector<std::string> extensions = {".txt", ".TXT",    ".jpg",
+                                                            "",     ".tar.gz", ".ＴＸＴ"};
         std::string name;
         for (int n = 1 + below(3); n > 0; --n) name += pick(pieces);
         name += pick(extensions);
@@ -63,8 +63,10 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
         Text text = textFromBytes(name);
         for (char32_t& c : text) {
             if (!chance(0.5)) continue;
-            if ((c >= U'a' && c <= U'z') || (c >= U'ａ' && c <= U'ｚ')) c -= 0x20;
-            else if ((c >= U'A' && c <= U'Z') || (c >= U'Ａ' && c <= U'Ｚ')) c += 0x20;
+            if ((c >= U'a' && c <= U'z') || (c >= U'ａ' && c <= U'ｚ'))
+                c -= 0x20;
+            else if ((c >= U'A' && c <= U'Z') || (c >= U'Ａ' && c <= U'Ｚ'))
+                c += 0x20;
         }
         return bytesFromText(text);
     }
@@ -121,16 +123,17 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
 
     void expectSummary(int errors) {
         ASSERT_FALSE(dialogs.messages.empty());
-        EXPECT_EQ(dialogs.messages.back(),
-                  errors == 0 ? Text(U"正常終了") : formatInteger(errors) + U"個のエラーがあります");
+        EXPECT_EQ(dialogs.messages.back(), errors == 0
+                                               ? Text(U"正常終了")
+                                               : formatInteger(errors) + U"個のエラーがあります");
     }
 
     // Which rows of the list before are gone from the list after, which keeps the others in
     // order. Where equal rows make this ambiguous, matching from the top takes the upper ones as
     // kept, matching from the bottom the lower ones; the caller tries both.
     template <typename Row, typename Same>
-    static std::vector<char> goneRows(const std::vector<Row>& before,
-                                      const std::vector<Row>& after, Same same, bool fromTop) {
+    static std::vector<char> goneRows(const std::vector<Row>& before, const std::vector<Row>& after,
+                                      Same same, bool fromTop) {
         std::vector<char> gone(before.size(), 1);
         std::size_t matched = 0;
         for (std::size_t k = 0; k < before.size(); ++k) {
@@ -212,8 +215,9 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
             std::vector<HistoryEntry> done;
             for (std::size_t i = 0; i < gone.size(); ++i) {
                 if (!gone[i]) continue;
-                done.push_back({before[i].oldName, before[i].newName,
-                                joinPath(folderOfPath(before[i].fullPathBefore), before[i].newName)});
+                done.push_back(
+                    {before[i].oldName, before[i].newName,
+                     joinPath(folderOfPath(before[i].fullPathBefore), before[i].newName)});
             }
             return done;
         };
@@ -255,8 +259,8 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
         expectSummary(errors);
         // The loop renamed from the bottom up; nothing else moved.
         for (auto k = done.size(); k-- > 0;) {
-            EXPECT_TRUE(applyRename(expected, bytesFromText(done[k].oldName),
-                                    nameOf(done[k].pathAfter)));
+            EXPECT_TRUE(
+                applyRename(expected, bytesFromText(done[k].oldName), nameOf(done[k].pathAfter)));
         }
         EXPECT_EQ(disk(), expected);
     }
@@ -280,8 +284,8 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
         for (const auto& row : after) EXPECT_TRUE(!row.failed || row.checked);
         expectSummary(errors);
         const auto same = [](const HistoryEntry& x, const HistoryEntry& y) {
-            return x.oldName == y.oldName && x.newName == y.newName &&
-                   x.pathAfter == y.pathAfter && x.checked == y.checked;
+            return x.oldName == y.oldName && x.newName == y.newName && x.pathAfter == y.pathAfter &&
+                   x.checked == y.checked;
         };
         // The disk and the list the undone rows lead to, from the bottom up; false when they
         // could not all have been done without replacing a file.
@@ -309,9 +313,9 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
         };
         Disk files;
         ConversionList list;
-        const bool possible = (outcome(goneRows(before, after, same, true), files, list) &&
-                               files == disk()) ||
-                              outcome(goneRows(before, after, same, false), files, list);
+        const bool possible =
+            (outcome(goneRows(before, after, same, true), files, list) && files == disk()) ||
+            outcome(goneRows(before, after, same, false), files, list);
         EXPECT_TRUE(possible) << "an undo replaced a file or a history row came from nowhere";
         EXPECT_EQ(disk(), files);
         ASSERT_EQ(workspace.conversionList().size(), list.size());

@@ -14,6 +14,7 @@
 #include "common/name_parts.h"
 #include "operations/list_walk.h"
 #include "workspace/execution.h"
+#include "workspace/single_rename.h"
 
 namespace vartel {
 namespace {
@@ -326,6 +327,32 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
         }
     }
 
+    // "名前の変更" on one row: the file and the row change together, or neither does.
+    void renameOneAndCheck() {
+        auto& rows = workspace.conversionList();
+        if (rows.empty()) return;
+        for (auto& row : rows) row.selected = false;
+        const std::size_t at = static_cast<std::size_t>(below(static_cast<int>(rows.size())));
+        rows[at].selected = true;
+        const FileEntry before = rows[at];
+        const Text newName =
+            textFromBytes(chance(0.3) ? nameOf(pick(rows).fullPath) : randomName());
+        Disk expected = disk();
+        const std::size_t messages = dialogs.messages.size();
+        renameFirstSelected(workspace, newName);
+        const FileEntry& after = rows[at];
+        if (dialogs.messages.size() > messages) {
+            EXPECT_EQ(dialogs.messages.back(), U"ファイル名を変更できません");
+            EXPECT_EQ(after.fullPath, before.fullPath);
+            EXPECT_EQ(after.name, before.name);
+        } else if (newName != before.name) {
+            EXPECT_TRUE(applyRename(expected, nameOf(before.fullPath), bytesFromText(newName)));
+            EXPECT_EQ(after.fullPath, joinPath(folderOfPath(before.fullPath), newName));
+            EXPECT_EQ(after.name, newName);
+        }
+        EXPECT_EQ(disk(), expected);
+    }
+
     void returnSome(double checkedChance) {
         for (auto& row : workspace.previewList()) row.checked = chance(checkedChance);
         const Disk expected = disk();
@@ -377,8 +404,10 @@ TEST_P(NothingLostTest, EveryFileStaysExactlyOnceAndEveryRenameIsAccountedFor) {
     RandomRenameFaults faults(GetParam().seed, GetParam().faultChance);
     for (int round = 0; round < 40 && !HasFatalFailure(); ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
-        const int action = below(10);
-        if (action < 3) {
+        const int action = below(11);
+        if (action == 10) {
+            renameOneAndCheck();
+        } else if (action < 3) {
             makePreview();
         } else if (action < 6) {
             executeAndCheck();

@@ -22,6 +22,7 @@
 #include "app/qt_text.h"
 #include "app/shortcut_tab.h"
 #include "editor/messages.h"
+#include "gui_input.h"
 #include "gui_test_registry.h"
 #include "macro/instruction_catalogue.h"
 #include "macro/macro_file.h"
@@ -54,19 +55,6 @@ QPushButton* button(QWidget* parent, const QString& caption) {
     for (auto* found : parent->findChildren<QPushButton*>())
         if (found->text() == caption) return found;
     return nullptr;
-}
-
-// Types a text as an input method commits it; Japanese cannot come through key clicks.
-void typeText(QWidget* field, const QString& text) {
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(field, &event);
-}
-
-// Moves a chooser to an entry with the keyboard, as a user would.
-void choose(QComboBox* chooser, int index) {
-    while (chooser->currentIndex() < index) QTest::keyClick(chooser, Qt::Key_Down);
-    while (chooser->currentIndex() > index) QTest::keyClick(chooser, Qt::Key_Up);
 }
 
 QString cell(QTableView* view, int row, int column, int role = Qt::DisplayRole) {

@@ -11,6 +11,10 @@
 #include "../support/temporary_folder.h"
 #include "app/program.h"
 #include "app/qt_text.h"
+#include "app/line_input_row.h"
+#include "app/macro_editor_window.h"
+#include "app/macro_tab.h"
+#include "gui_input.h"
 #include "gui_test_registry.h"
 
 using namespace vartel;
@@ -306,6 +310,35 @@ class MainWindowTest : public QObject {
         program.entry("マクロ", "読込")->trigger();
         QCOMPARE(program.editor.program().lineCount(), 1);
         QCOMPARE(program.editorWindow.lineList()->model()->rowCount(), 1);
+    }
+
+    // A line typed in the editor's window, then "マクロ実行" over a real folder and the renames.
+    void aMacroWrittenInTheEditorRenamesAFolder() {
+        TemporaryFolder folder;
+        writeFile(folder.path() / "a.txt");
+        writeFile(folder.path() / "写真.jpg");
+        TestProgram program;
+        program.window.show();
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        program.window.macroTab()->edit->click();
+        QVERIFY(program.editorWindow.isVisible());
+
+        const auto& fields = program.editorWindow.inputRow()->fields();
+        typeText(fields[0], QStringLiteral("ファイル名"));
+        choose(program.editorWindow.inputRow()->kindChooser(), 1);  // 文字出力
+        choose(program.editorWindow.inputRow()->typeChooser(), 2);  // 結合
+        typeText(fields[1], QStringLiteral("ファイル名"));
+        typeText(fields[2], QStringLiteral("_済"));
+        for (auto* found : program.editorWindow.findChildren<QPushButton*>())
+            if (found->text() == QStringLiteral("追加") &&
+                found->parentWidget() == program.editorWindow.inputRow()->parentWidget())
+                found->click();
+        QCOMPARE(program.editor.program().lineCount(), 1);
+
+        program.window.macroTab()->run->click();
+        QCOMPARE(program.workspace.previewList().size(), std::size_t(2));
+        program.window.previewPanel()->main->click();
+        QCOMPARE(namesOnDisk(folder.path()), (std::set<std::string>{"a_済.txt", "写真_済.jpg"}));
     }
 
     void renameDialogRenamesTheFirstSelectedRowAtOnce() {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <map>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "common/error.h"
 #include "scripted_dialogs.h"
 #include "temporary_folder.h"
+#include "operations/list_walk.h"
 #include "workspace/workspace.h"
 
 namespace vartel {
@@ -59,6 +61,18 @@ class WorkspaceTest : public ::testing::Test {
         std::vector<Text> paths;
         for (const auto& relative : relatives) paths.push_back(pathText(relative));
         workspace.drop(paths);
+    }
+
+    // Files whose content is their own name, dropped in this order, each given the new name
+    // from the map in one preview (the others keep theirs).
+    void preview(const std::vector<std::string>& files, const std::map<Text, Text>& renames) {
+        for (const auto& file : files) makeFile(file, file);
+        dropPaths(files);
+        BusyScope busy(workspace);
+        walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {
+            const auto found = renames.find(row.name);
+            return found == renames.end() ? row.name : found->second;
+        });
     }
 
     std::vector<Text> names() const {

@@ -13,16 +13,6 @@ namespace {
 
 class ExecutionTest : public WorkspaceTest {
   protected:
-    // Drops the files and proposes the new names given per old name (others keep theirs).
-    void preview(const std::vector<std::string>& files, const std::map<Text, Text>& renames) {
-        for (const auto& file : files) makeFile(file, file);
-        dropPaths(files);
-        BusyScope busy(workspace);
-        walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {
-            const auto found = renames.find(row.name);
-            return found == renames.end() ? row.name : found->second;
-        });
-    }
     std::vector<Text> historyPaths() const {
         std::vector<Text> result;
         for (const auto& row : workspace.historyList()) result.push_back(row.pathAfter);

@@ -18,18 +18,6 @@ const std::vector<int> kErrors = {EACCES, ENOENT, EXDEV, EIO, ENAMETOOLONG, EEXI
 
 class FaultInjectionTest : public WorkspaceTest {
   protected:
-    // Files whose content is their own name, dropped in this order, each given the new name
-    // from the map in one preview.
-    void preview(const std::vector<std::string>& files, const std::map<Text, Text>& renames) {
-        for (const auto& file : files) makeFile(file, file);
-        dropPaths(files);
-        BusyScope busy(workspace);
-        walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {
-            const auto found = renames.find(row.name);
-            return found == renames.end() ? row.name : found->second;
-        });
-    }
-
     // An empty folder and empty lists, for the next case of a table.
     void reset() {
         std::filesystem::remove_all(folder.path());

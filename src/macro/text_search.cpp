@@ -1,32 +1,48 @@
 #include "macro/text_search.h"
 
+#include <vector>
+
 #include "platform/letter_case.h"
 
 namespace vartel {
 
+// The rule is that of a plain scan that starts again one character after a broken match: the
+// result is the first position from which the text either holds the whole pattern or runs out
+// while still matching it. A plain scan costs length times length on long texts (a macro can
+// build texts of a million characters), so the common prefix of the pattern with the text at
+// every position is taken in one linear pass (the Z algorithm over pattern, a separator, text).
 int searchPosition(std::u32string_view text, std::u32string_view pattern, bool ignoreCase) {
-    const auto same = [ignoreCase](char32_t a, char32_t b) {
-        return ignoreCase ? sameIgnoringCase(a, b) : a == b;
-    };
-    // Indices are 0-based here; start is the 1-based position of the match in progress.
-    std::size_t p = 0;
-    std::size_t start = 0;
-    std::size_t matched = 0;
-    while (matched < pattern.size() && p < text.size()) {
-        if (same(text[p], pattern[matched])) {
-            if (start == 0) start = p + 1;
-            ++matched;
-        } else {
-            // A broken match starts again one character after where it began.
-            if (start != 0) {
-                p = start - 1;
-                start = 0;
-            }
-            matched = 0;
+    if (text.empty() || pattern.empty()) return 0;
+    constexpr char32_t kSeparator = 0xFFFFFFFF;  // no character has this value
+    // Kept between calls: a preview searches every row's name, and most names are short.
+    thread_local std::u32string joined;
+    thread_local std::vector<std::size_t> common;
+    joined.assign(pattern);
+    joined.push_back(kSeparator);
+    joined.append(text);
+    if (ignoreCase) {
+        for (auto& c : joined) {
+            if (c != kSeparator) c = toLowerChar(c);
         }
-        ++p;
     }
-    return static_cast<int>(start);
+    const std::size_t total = joined.size();
+    const std::size_t offset = pattern.size() + 1;
+    common.assign(total, 0);
+    std::size_t left = 0;
+    std::size_t right = 0;
+    for (std::size_t i = 1; i < total; ++i) {
+        std::size_t length = i < right ? std::min(right - i, common[i - left]) : 0;
+        while (i + length < total && joined[length] == joined[i + length]) ++length;
+        common[i] = length;
+        if (i + length > right) left = i, right = i + length;
+        if (i >= offset) {
+            const std::size_t position = i - offset;
+            if (length == pattern.size() || position + length == text.size()) {
+                return static_cast<int>(position + 1);
+            }
+        }
+    }
+    return 0;
 }
 
 }  // namespace vartel

@@ -4,7 +4,7 @@
 
 #include "common/error.h"
 #include "macro/messages.h"
-#include "platform/letter_case.h"
+#include "macro/text_search.h"
 
 namespace vartel {
 namespace {
@@ -84,18 +84,12 @@ Text trimTrailingBlanks(std::u32string_view text) {
 Text replaceAll(std::u32string_view text, std::u32string_view pattern,
                 std::u32string_view replacement, bool ignoreCase) {
     if (pattern.empty() || pattern.size() > text.size()) return Text(text);
-    const auto matchesAt = [&](std::size_t at) {
-        for (std::size_t k = 0; k < pattern.size(); ++k) {
-            const char32_t a = text[at + k];
-            if (ignoreCase ? !sameIgnoringCase(a, pattern[k]) : a != pattern[k]) return false;
-        }
-        return true;
-    };
+    const auto lengths = commonPrefixLengths(text, pattern, ignoreCase);
     Text result;
     result.reserve(text.size());
     std::size_t at = 0;
     while (at < text.size()) {
-        if (at + pattern.size() <= text.size() && matchesAt(at)) {
+        if (lengths[at] == pattern.size()) {
             checkTextLength(static_cast<std::uint64_t>(result.size()) + replacement.size());
             result.append(replacement);
             at += pattern.size();

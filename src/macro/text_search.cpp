@@ -6,13 +6,9 @@
 
 namespace vartel {
 
-// The rule is that of a plain scan that starts again one character after a broken match: the
-// result is the first position from which the text either holds the whole pattern or runs out
-// while still matching it. A plain scan costs length times length on long texts (a macro can
-// build texts of a million characters), so the common prefix of the pattern with the text at
-// every position is taken in one linear pass (the Z algorithm over pattern, a separator, text).
-int searchPosition(std::u32string_view text, std::u32string_view pattern, bool ignoreCase) {
-    if (text.empty() || pattern.empty()) return 0;
+// The Z algorithm over pattern, a separator and text.
+std::span<const std::size_t> commonPrefixLengths(std::u32string_view text,
+                                                 std::u32string_view pattern, bool ignoreCase) {
     constexpr char32_t kSeparator = 0xFFFFFFFF;  // no character has this value
     // Kept between calls: a preview searches every row's name, and most names are short.
     thread_local std::u32string joined;
@@ -26,7 +22,6 @@ int searchPosition(std::u32string_view text, std::u32string_view pattern, bool i
         }
     }
     const std::size_t total = joined.size();
-    const std::size_t offset = pattern.size() + 1;
     common.assign(total, 0);
     std::size_t left = 0;
     std::size_t right = 0;
@@ -35,11 +30,20 @@ int searchPosition(std::u32string_view text, std::u32string_view pattern, bool i
         while (i + length < total && joined[length] == joined[i + length]) ++length;
         common[i] = length;
         if (i + length > right) left = i, right = i + length;
-        if (i >= offset) {
-            const std::size_t position = i - offset;
-            if (length == pattern.size() || position + length == text.size()) {
-                return static_cast<int>(position + 1);
-            }
+    }
+    return std::span<const std::size_t>(common).subspan(pattern.size() + 1);
+}
+
+// The rule is that of a plain scan that starts again one character after a broken match: the
+// first position from which the text either holds the whole pattern or runs out while still
+// matching it.
+int searchPosition(std::u32string_view text, std::u32string_view pattern, bool ignoreCase) {
+    if (text.empty() || pattern.empty()) return 0;
+    const auto lengths = commonPrefixLengths(text, pattern, ignoreCase);
+    for (std::size_t position = 0; position < lengths.size(); ++position) {
+        const std::size_t length = lengths[position];
+        if (length == pattern.size() || position + length == text.size()) {
+            return static_cast<int>(position + 1);
         }
     }
     return 0;

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "macro/text_edits.h"
 #include "platform/letter_case.h"
 
 namespace vartel {
@@ -53,6 +54,8 @@ TEST(TextSearchTest, LongTextsTakeOnePass) {
     EXPECT_EQ(searchPosition(text, pattern, false), 600'001);  // the tail that runs out
     EXPECT_EQ(searchPosition(text + U'b', pattern, true), 600'001);
     EXPECT_EQ(searchPosition(text, U"b", false), 0);
+    EXPECT_EQ(replaceAll(text, pattern, U"x", false), text);
+    EXPECT_EQ(replaceAll(text + U'b', pattern, U"x", true), Text(600'000, U'a') + U"x");
 }
 
 }  // namespace

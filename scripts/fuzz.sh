@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for a bounded time:
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
+# VARTEL_FUZZ_SEED fixes libFuzzer's random seed (0, the default, picks a new one each run).
 # Findings are saved under build-fuzz/findings; a finding makes the script fail.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,7 +22,7 @@ for target in "${targets[@]}"; do
   work=$(mktemp -d)
   [ -d "$root/tests/fuzz/corpus/$name" ] && cp -r "$root/tests/fuzz/corpus/$name/." "$work/"
   echo "fuzzing $name for ${seconds}s"
-  if ! "$root/build-fuzz/$target" "$work" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+  if ! "$root/build-fuzz/$target" "$work" -max_total_time="$seconds" -seed="${VARTEL_FUZZ_SEED:-0}" -max_len=4096 -timeout=10 \
        -rss_limit_mb=2048 -artifact_prefix="$findings/$name-" -print_final_stats=0 \
        >"$findings/$name.log" 2>&1; then
     echo "fuzz target $name found a problem:"; tail -40 "$findings/$name.log"; status=1

@@ -186,17 +186,19 @@ void BM_BareRenameat2(benchmark::State& state) {
 }
 BENCHMARK(BM_BareRenameat2)->Unit(benchmark::kMillisecond);
 
+// The 10,000 files of the rename folder in the preview, each to be prefixed with "s".
+void previewRenames(Bench& bench) {
+    bench.workspace.drop({textFromBytes(tree().renames())});
+    BusyScope busy(bench.workspace);
+    walkCheckedRows(bench.workspace, [](const FileEntry& row) { return U"s" + row.name; });
+}
+
 // Execute of 10,000 previews; the undo that puts the files back is timed separately.
 void BM_Execute10k(benchmark::State& state) {
-    const Text folder = textFromBytes(tree().renames());
     for (auto _ : state) {
         state.PauseTiming();
         Bench bench;
-        bench.workspace.drop({folder});
-        {
-            BusyScope busy(bench.workspace);
-            walkCheckedRows(bench.workspace, [](const FileEntry& row) { return U"s" + row.name; });
-        }
+        previewRenames(bench);
         state.ResumeTiming();
         execute(bench.workspace);
         state.PauseTiming();
@@ -207,15 +209,10 @@ void BM_Execute10k(benchmark::State& state) {
 BENCHMARK(BM_Execute10k)->Unit(benchmark::kMillisecond);
 
 void BM_ExecuteThenUndo10k(benchmark::State& state) {
-    const Text folder = textFromBytes(tree().renames());
     for (auto _ : state) {
         state.PauseTiming();
         Bench bench;
-        bench.workspace.drop({folder});
-        {
-            BusyScope busy(bench.workspace);
-            walkCheckedRows(bench.workspace, [](const FileEntry& row) { return U"s" + row.name; });
-        }
+        previewRenames(bench);
         state.ResumeTiming();
         execute(bench.workspace);
         undo(bench.workspace);

@@ -13,11 +13,6 @@ std::vector<int> orderedSelection(const MacroProgram& program, std::vector<int> 
     return selected;
 }
 
-void removeLines(MacroProgram& program, const std::vector<int>& ordered) {
-    // From the bottom up, so the indices still to come keep their meaning.
-    for (auto it = ordered.rbegin(); it != ordered.rend(); ++it) program.removeLine(*it);
-}
-
 }  // namespace
 
 void copyLines(MacroEditor& editor, const std::vector<int>& selected) {
@@ -29,11 +24,11 @@ void copyLines(MacroEditor& editor, const std::vector<int>& selected) {
 
 void cutLines(MacroEditor& editor, const std::vector<int>& selected) {
     copyLines(editor, selected);
-    removeLines(editor.program(), orderedSelection(editor.program(), selected));
+    editor.program().removeLines(orderedSelection(editor.program(), selected));
 }
 
 void deleteLines(MacroEditor& editor, const std::vector<int>& selected) {
-    removeLines(editor.program(), orderedSelection(editor.program(), selected));
+    editor.program().removeLines(orderedSelection(editor.program(), selected));
 }
 
 void pasteLines(MacroEditor& editor, const std::vector<int>& selected) {

@@ -1,5 +1,7 @@
 #include "macro/macro_program.h"
 
+#include <vector>
+
 #include "macro/variables.h"
 
 namespace vartel {
@@ -17,6 +19,18 @@ void MacroProgram::replaceLine(int index, MacroLine line) {
 }
 
 void MacroProgram::removeLine(int index) { lines_.erase(lines_.begin() + index); }
+
+void MacroProgram::removeLines(const std::vector<int>& ascending) {
+    std::size_t next = 0;  // the next index in ascending still to remove
+    std::size_t index = 0;
+    std::erase_if(lines_, [&](const MacroLine&) {
+        const bool remove =
+            next < ascending.size() && static_cast<std::size_t>(ascending[next]) == index;
+        if (remove) ++next;
+        ++index;
+        return remove;
+    });
+}
 
 void MacroProgram::clearLines() { lines_.clear(); }
 

@@ -24,6 +24,8 @@ public:
     void appendLine(MacroLine line);
     void replaceLine(int index, MacroLine line);
     void removeLine(int index);
+    // Removes the lines at the given indices (ascending, each once) in one pass.
+    void removeLines(const std::vector<int>& ascending);
     void clearLines();
 
     // Tables in class order: 数値, 固定数値, 文字, 固定文字.

@@ -109,8 +109,8 @@ void BM_WalkIntoList(benchmark::State& state) {
         benchmark::DoNotOptimize(rows);
         state.PauseTiming();  // measuring and freeing the list is no part of the walk
         // What the filled list holds on the heap, per row (paths of about 45 characters).
-        bytesPerRow = static_cast<double>(::mallinfo2().uordblks - heapBefore) /
-                      static_cast<double>(rows);
+        bytesPerRow =
+            static_cast<double>(::mallinfo2().uordblks - heapBefore) / static_cast<double>(rows);
         bench.reset();
         state.ResumeTiming();
     }

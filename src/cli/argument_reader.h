@@ -12,7 +12,7 @@ namespace vartel::cli {
 // Splits a command's arguments into "--option value" pairs, bare flags and positional words.
 // Unknown options or a missing value make it invalid.
 class ArgumentReader {
-public:
+  public:
     ArgumentReader(const Arguments& args, const std::set<std::string>& valueOptions,
                    const std::set<std::string>& flags);
 
@@ -23,7 +23,7 @@ public:
     // Every value given for an option that may be repeated, in order.
     std::vector<std::string> values(const std::string& option) const;
 
-private:
+  private:
     bool valid_ = true;
     std::vector<std::string> positional_;
     std::vector<std::pair<std::string, std::string>> options_;

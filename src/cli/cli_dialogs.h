@@ -9,7 +9,7 @@ namespace vartel::cli {
 // Messages go to standard error; questions are answered from the command line: the first
 // `noAnswers` questions get No, every later one Yes.
 class CliDialogs : public Dialogs {
-public:
+  public:
     explicit CliDialogs(int noAnswers = 0) : noAnswers_(noAnswers) {}
 
     void message(const Text& text) override { print(text); }
@@ -25,7 +25,7 @@ public:
     std::optional<std::string> openFile(const Text&) override { return std::nullopt; }
     std::optional<std::string> saveFile(const Text&, const Text&) override { return std::nullopt; }
 
-private:
+  private:
     static void print(const Text& text) {
         const std::string bytes = bytesFromText(text) + "\n";
         std::fputs(bytes.c_str(), stderr);

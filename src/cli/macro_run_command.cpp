@@ -17,7 +17,7 @@ namespace {
 
 // Outside the main window there is no conversion list, so no file is checked.
 class NoCheckedFiles : public CheckedFileCount {
-public:
+  public:
     int checkedFileCount() const override { return 0; }
 };
 
@@ -31,12 +31,14 @@ Text traceLine(const TraceRow& row) {
 }  // namespace
 
 int runMacroRun(const Arguments& args) {
-    const ArgumentReader reader(args, {"--name", "--ext", "--path", "--table", "--guard-no"}, {"--trace"});
+    const ArgumentReader reader(args, {"--name", "--ext", "--path", "--table", "--guard-no"},
+                                {"--trace"});
     const auto guardNo = parseInteger(textFromBytes(reader.value("--guard-no").value_or("0")));
     if (!reader.valid() || reader.positional().size() != 1 || !guardNo || *guardNo < 0) {
-        std::fputs("usage: vartel-cli macro-run MACRO.vmc [--name STEM] [--ext EXT] "
-                   "[--path FULLPATH] [--table TABLE.csv] [--trace] [--guard-no N]\n",
-                   stderr);
+        std::fputs(
+            "usage: vartel-cli macro-run MACRO.vmc [--name STEM] [--ext EXT] "
+            "[--path FULLPATH] [--table TABLE.csv] [--trace] [--guard-no N]\n",
+            stderr);
         return 2;
     }
     CliDialogs dialogs(*guardNo);
@@ -46,7 +48,8 @@ int runMacroRun(const Arguments& args) {
     std::vector<TraceRow> trace;
     try {
         if (!PLode(editor.program(), reader.positional()[0], dialogs)) return 1;
-        if (const auto table = reader.value("--table")) editor.table().rows = readMultiConditionFile(*table);
+        if (const auto table = reader.value("--table"))
+            editor.table().rows = readMultiConditionFile(*table);
         // As the test window does: every variable starts from its table.
         editor.store().loadAll(editor.program().tables());
         MacroInterpreter interpreter(editor.program(), editor.store(), editor.table(),

@@ -21,10 +21,8 @@ const char* const kUsage =
 int main(int argc, char** argv) {
     using vartel::cli::Arguments;
     const std::map<std::string, int (*)(const Arguments&)> commands = {
-        {"macro-run", vartel::cli::runMacroRun},
-        {"validate", vartel::cli::runValidate},
-        {"preview", vartel::cli::runPreview},
-        {"rename", vartel::cli::runRename},
+        {"macro-run", vartel::cli::runMacroRun}, {"validate", vartel::cli::runValidate},
+        {"preview", vartel::cli::runPreview},    {"rename", vartel::cli::runRename},
         {"record", vartel::cli::runRecord},
     };
     if (argc < 2 || !commands.contains(argv[1])) {

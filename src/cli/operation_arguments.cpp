@@ -14,7 +14,7 @@ constexpr int kMinCount = 1;
 constexpr int kMaxCount = 255;
 
 class SettingReader {
-public:
+  public:
     explicit SettingReader(const std::string& kind) : kind_(kind) {}
 
     bool failed() const { return failed_; }
@@ -64,7 +64,7 @@ public:
         }
     }
 
-private:
+  private:
     void fail(const std::string& value) {
         std::fprintf(stderr, "bad value for %s: %s\n", kind_.c_str(), value.c_str());
         failed_ = true;

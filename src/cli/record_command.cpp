@@ -26,12 +26,12 @@ Text displayRowLine(int number, const DisplayRow& row) {
 
 // The recording touches no row; the numbering only asks how many are checked.
 class SampleWorkspace : public Workspace {
-public:
+  public:
     SampleWorkspace(Dialogs& dialogs, Pump& pump, int checked)
         : Workspace(dialogs, pump), checked_(checked) {}
     int checkedFileCount() const override { return checked_; }
 
-private:
+  private:
     int checked_;
 };
 

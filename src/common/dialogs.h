@@ -12,7 +12,7 @@ enum class Answer { Yes, No, Cancel };
 // How logic talks to the user without opening a window itself. The program shows real boxes;
 // tests and the command line script the answers.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual void message(const Text& text) = 0;  // information box, one OK
     virtual void error(const Text& text) = 0;    // error box; a "." is added when missing

@@ -9,7 +9,8 @@ namespace vartel {
 using Text = std::u32string;
 
 // File names and file contents are bytes. Valid UTF-8 decodes to code points; every byte that
-// is not part of valid UTF-8 (always 0x80..0xFF) becomes U+DC80..U+DCFF, so any byte sequence survives the round trip.
+// is not part of valid UTF-8 (always 0x80..0xFF) becomes U+DC80..U+DCFF, so any byte sequence
+// survives the round trip.
 Text textFromBytes(std::string_view bytes);
 std::string bytesFromText(std::u32string_view text);
 

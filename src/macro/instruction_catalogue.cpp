@@ -11,7 +11,8 @@ std::vector<Text> InstructionCatalogue::kindNames() {
 std::vector<Text> InstructionCatalogue::typeNames(int kind) {
     std::vector<Text> names;
     if (kind < 0 || kind >= static_cast<int>(kinds().size())) return names;
-    for (const auto& type : kinds()[static_cast<std::size_t>(kind)].types) names.push_back(type.name);
+    for (const auto& type : kinds()[static_cast<std::size_t>(kind)].types)
+        names.push_back(type.name);
     return names;
 }
 

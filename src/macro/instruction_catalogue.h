@@ -49,7 +49,7 @@ struct InstructionKind {
 };
 
 class InstructionCatalogue {
-public:
+  public:
     static const std::vector<InstructionKind>& kinds();
 
     static std::vector<Text> kindNames();

@@ -14,10 +14,18 @@ const Text kVersion = U"Version";
 const Text kLineCount = U"LineCount";
 const std::array<Text, 6> kLineKeys = {U"Sub", U"Kind", U"Type", U"Vari1", U"Vari2", U"Vari3"};
 
-Text lineSection(int number) { return U"So" + formatInteger(number); }
-Text codedSection(int number) { return lineSection(number) + U"-Int"; }
-Text tableSection(int table) { return U"Val" + formatInteger(table + 1); }
-Text tableKey(int entry) { return U"Str" + formatInteger(entry); }
+Text lineSection(int number) {
+    return U"So" + formatInteger(number);
+}
+Text codedSection(int number) {
+    return lineSection(number) + U"-Int";
+}
+Text tableSection(int table) {
+    return U"Val" + formatInteger(table + 1);
+}
+Text tableKey(int entry) {
+    return U"Str" + formatInteger(entry);
+}
 
 std::array<Text, 6> displayFields(const DisplayRow& row) {
     return {row.target, row.kind, row.type, row.operands[0], row.operands[1], row.operands[2]};
@@ -71,14 +79,15 @@ bool PLode(MacroProgram& program, const std::string& path, Dialogs& dialogs) {
             display[f] = valueOr(file, lineSection(number), kLineKeys[f], {});
             coded[f] = valueOr(file, codedSection(number), kLineKeys[f], {});
         }
-        program.appendLine({{display[0], display[1], display[2], {display[3], display[4], display[5]}},
-                            CodedRow(coded)});
+        program.appendLine(
+            {{display[0], display[1], display[2], {display[3], display[4], display[5]}},
+             CodedRow(coded)});
     }
     for (int t = 0; t < 4; ++t) {
         auto& entries = program.tables()[static_cast<std::size_t>(t)].entries;
         for (int j = 0; j < 16; ++j) {
-            const Text stored = valueOr(file, tableSection(t), tableKey(j),
-                                        variableName(16 * t + j + 1) + U"=0");
+            const Text stored =
+                valueOr(file, tableSection(t), tableKey(j), variableName(16 * t + j + 1) + U"=0");
             const auto equals = stored.find(U'=');
             auto& entry = entries[static_cast<std::size_t>(j)];
             entry.name = stored.substr(0, equals);

@@ -35,20 +35,27 @@ int codedField(const CodedRow& row, int field) {
 
 LineCodes readCodes(const MacroLine& line) {
     const CodedRow& row = line.coded;
-    LineCodes codes{codedField(row, CodedRow::Target), codedField(row, CodedRow::Kind),
+    LineCodes codes{codedField(row, CodedRow::Target),
+                    codedField(row, CodedRow::Kind),
                     codedField(row, CodedRow::Type),
                     {codedField(row, CodedRow::Operand1), codedField(row, CodedRow::Operand2),
                      codedField(row, CodedRow::Operand3)}};
-    if (codes.target >= kSlotCount) throw VartelError(fillIn(messages::kNoSuchSlot, U"%s", row.text(CodedRow::Target)));
+    if (codes.target >= kSlotCount)
+        throw VartelError(fillIn(messages::kNoSuchSlot, U"%s", row.text(CodedRow::Target)));
     return codes;
 }
 
 class Run {
-public:
+  public:
     Run(const MacroProgram& program, VariableStore& store, const MultiConditionTable& table,
         const RunServices& services, const Text& fullPath, std::vector<TraceRow>* trace)
-        : program_(program), store_(store), table_(table), services_(services),
-          fullPath_(fullPath), trace_(trace), lineCount_(program.lineCount()) {}
+        : program_(program),
+          store_(store),
+          table_(table),
+          services_(services),
+          fullPath_(fullPath),
+          trace_(trace),
+          lineCount_(program.lineCount()) {}
 
     // False when the user stopped the run at a guard.
     bool execute() {
@@ -63,7 +70,7 @@ public:
         return true;
     }
 
-private:
+  private:
     void resolveOperands(const MacroLine& line, const LineCodes& codes) {
         for (int k = 0; k < 3; ++k) {
             ResolvedOperand& operand = operands_[static_cast<std::size_t>(k)];
@@ -71,8 +78,8 @@ private:
             const Text& typed = line.display.operands[static_cast<std::size_t>(k)];
             operand.number = 0;
             if (code >= kSlotCount) {
-                throw VartelError(fillIn(messages::kNoSuchSlot, U"%s",
-                                           line.coded.text(CodedRow::Operand1 + k)));
+                throw VartelError(
+                    fillIn(messages::kNoSuchSlot, U"%s", line.coded.text(CodedRow::Operand1 + k)));
             } else if (code >= 33) {
                 operand.text.assign(store_.slot(code));
                 operand.operandClass = OperandClass::Text;
@@ -112,8 +119,8 @@ private:
                 if (codes.type == kBlockEndType) return loopBack();
                 return true;
             default: {
-                InstructionContext context{store_,       table_,           services_,
-                                           fullPath_,    codes.target,     codes.operands[0],
+                InstructionContext context{store_,    table_,       services_,
+                                           fullPath_, codes.target, codes.operands[0],
                                            operands_};
                 executeInstruction(codes.kind, codes.type, context);
                 return true;
@@ -126,9 +133,12 @@ private:
         const ResolvedOperand& b = operands_[1];
         const bool numeric = a.operandClass == OperandClass::Number;
         switch (type) {
-            case 0: return numeric ? a.number == b.number : a.text == b.text;
-            case 1: return numeric ? a.number != b.number : a.text != b.text;
-            default: return numeric ? a.number > b.number : true;
+            case 0:
+                return numeric ? a.number == b.number : a.text == b.text;
+            case 1:
+                return numeric ? a.number != b.number : a.text != b.text;
+            default:
+                return numeric ? a.number > b.number : true;
         }
     }
 
@@ -173,8 +183,8 @@ private:
         while (depth > 0) {
             // Never read above the first line: an end without a start has nowhere to go back to.
             if (i < 0) {
-                throw VartelError(fillIn(messages::kLoopEndWithoutStart, U"%d",
-                                         formatInteger(current_ + 1)));
+                throw VartelError(
+                    fillIn(messages::kLoopEndWithoutStart, U"%d", formatInteger(current_ + 1)));
             }
             const Text& type = typeNameOf(i);
             if (type == kLoopStartTypeName) --depth;

@@ -23,7 +23,7 @@ struct RunServices {
 
 // Runs one macro over one file at a time.
 class MacroInterpreter {
-public:
+  public:
     MacroInterpreter(const MacroProgram& program, VariableStore& store,
                      const MultiConditionTable& table, RunServices services);
 
@@ -34,7 +34,7 @@ public:
     std::optional<Text> FiRun(const Text& name, const Text& extension, const Text& fullPath,
                               std::vector<TraceRow>* trace = nullptr);
 
-private:
+  private:
     const MacroProgram& program_;
     VariableStore& store_;
     const MultiConditionTable& table_;

@@ -23,7 +23,7 @@ struct DisplayRow {
 // integer value is parsed once when the row is made, and a field that is not an integer makes a
 // run fail only when the line is reached.
 class CodedRow {
-public:
+  public:
     enum Field { Target = 0, Kind, Type, Operand1, Operand2, Operand3 };
     static constexpr int kFieldCount = 6;
 
@@ -35,7 +35,7 @@ public:
     std::optional<std::int32_t> value(int field) const { return values_[field]; }
     bool operator==(const CodedRow& other) const { return texts_ == other.texts_; }
 
-private:
+  private:
     std::array<Text, kFieldCount> texts_;
     std::array<std::optional<std::int32_t>, kFieldCount> values_;
 };

@@ -12,13 +12,17 @@ void MacroProgram::insertLine(int before, MacroLine line) {
     lines_.insert(lines_.begin() + before, std::move(line));
 }
 
-void MacroProgram::appendLine(MacroLine line) { lines_.push_back(std::move(line)); }
+void MacroProgram::appendLine(MacroLine line) {
+    lines_.push_back(std::move(line));
+}
 
 void MacroProgram::replaceLine(int index, MacroLine line) {
     lines_[static_cast<std::size_t>(index)] = std::move(line);
 }
 
-void MacroProgram::removeLine(int index) { lines_.erase(lines_.begin() + index); }
+void MacroProgram::removeLine(int index) {
+    lines_.erase(lines_.begin() + index);
+}
 
 void MacroProgram::removeLines(const std::vector<int>& ascending) {
     std::size_t next = 0;  // the next index in ascending still to remove
@@ -32,7 +36,9 @@ void MacroProgram::removeLines(const std::vector<int>& ascending) {
     });
 }
 
-void MacroProgram::clearLines() { lines_.clear(); }
+void MacroProgram::clearLines() {
+    lines_.clear();
+}
 
 const Text& MacroProgram::initialValue(int code) const {
     return tables_[static_cast<std::size_t>((code - 1) / 16)]

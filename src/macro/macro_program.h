@@ -11,7 +11,7 @@ namespace vartel {
 // One macro: its title, its lines and the initial values of its 64 variables.
 // A line's number is its 1-based position, so numbering follows every insertion and deletion.
 class MacroProgram {
-public:
+  public:
     MacroProgram();
 
     const Text& title() const { return title_; }
@@ -38,7 +38,7 @@ public:
     // Back to a new macro: no title, no lines, every value "0".
     void clear();
 
-private:
+  private:
     Text title_;
     std::vector<MacroLine> lines_;
     std::array<VariableTable, 4> tables_;

@@ -15,7 +15,8 @@ inline const Text kVersionMismatch = U"ファイルのバージョンが一致�
 // %s stands for the code as written.
 inline const Text kNoSuchSlot = U"'%s' は変数の番号として使えません";
 // %d stands for the line number.
-inline const Text kLoopEndWithoutStart = U"%d行目の「繰り返し終了」に対応する「繰り返し開始」がありません";
+inline const Text kLoopEndWithoutStart =
+    U"%d行目の「繰り返し終了」に対応する「繰り返し開始」がありません";
 inline const Text kDivisionByZero = U"0で割ることはできません";
 inline const Text kDivisionOverflow = U"割り算の結果が数値の範囲を超えています";
 inline const Text kTextTooLong = U"文字列が長すぎます";

@@ -5,7 +5,8 @@ namespace {
 
 void loadClass(std::array<Text, kSlotCount>& slots, const VariableTable& table, int firstCode) {
     for (int i = 0; i < 16; ++i) {
-        slots[static_cast<std::size_t>(firstCode + i)] = table.entries[static_cast<std::size_t>(i)].value;
+        slots[static_cast<std::size_t>(firstCode + i)] =
+            table.entries[static_cast<std::size_t>(i)].value;
     }
 }
 

@@ -11,7 +11,7 @@ namespace vartel {
 // The run-time values: slot 0 always empty, 1..64 the variables, 65 the file name,
 // 66 the extension. Numbers are kept as their decimal text.
 class VariableStore {
-public:
+  public:
     const Text& slot(int code) const { return slots_[static_cast<std::size_t>(code)]; }
     Text& slot(int code) { return slots_[static_cast<std::size_t>(code)]; }
 
@@ -20,7 +20,7 @@ public:
     // Only the per-file variables (数値, 文字), before every further file of a run.
     void loadPerFile(const std::array<VariableTable, 4>& tables);
 
-private:
+  private:
     std::array<Text, kSlotCount> slots_{};
 };
 

@@ -41,6 +41,8 @@ std::optional<int> variableCode(std::u32string_view name) {
     return std::nullopt;
 }
 
-VariableClass variableClassOf(int code) { return static_cast<VariableClass>((code - 1) / 16 + 1); }
+VariableClass variableClassOf(int code) {
+    return static_cast<VariableClass>((code - 1) / 16 + 1);
+}
 
 }  // namespace vartel

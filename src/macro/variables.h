@@ -28,8 +28,12 @@ Text variableName(int code);
 std::optional<int> variableCode(std::u32string_view name);
 // The class of a variable code 1..64.
 VariableClass variableClassOf(int code);
-inline bool isNumericVariable(int code) { return code >= 1 && code <= 32; }
-inline bool isTextVariable(int code) { return code >= 33 && code <= 64; }
+inline bool isNumericVariable(int code) {
+    return code >= 1 && code <= 32;
+}
+inline bool isTextVariable(int code) {
+    return code >= 33 && code <= 64;
+}
 // Persistent variables keep their values from one file of a run to the next.
 inline bool isPersistentVariable(int code) {
     return (code >= 17 && code <= 32) || (code >= 49 && code <= 64);

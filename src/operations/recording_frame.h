@@ -26,7 +26,7 @@ Operand variableOperand(int code);
 // variables and anchor numbers, and closes each step. The initial values of the variables live
 // in the editor's macro, which the numbering sets.
 class RecordingFrame {
-public:
+  public:
     RecordingFrame(RecordingState& state, MacroProgram& editorProgram)
         : state_(state), program_(editorProgram) {}
 
@@ -54,7 +54,7 @@ public:
     // as it now stands; the per-file variables are free again for the next step.
     void FMacr(const Text& kind, const Text& description);
 
-private:
+  private:
     void appendBlockStart(int kind, const Text& kindName, const Text& typeName);
 
     RecordingState& state_;

@@ -12,6 +12,8 @@ LocalDateTime localDateTimeOf(std::int64_t secondsSinceEpoch) {
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
-LocalDateTime SystemClock::now() const { return localDateTimeOf(std::time(nullptr)); }
+LocalDateTime SystemClock::now() const {
+    return localDateTimeOf(std::time(nullptr));
+}
 
 }  // namespace vartel

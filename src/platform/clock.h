@@ -18,23 +18,23 @@ LocalDateTime localDateTimeOf(std::int64_t secondsSinceEpoch);
 
 // The current local date and time; tests set it.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalDateTime now() const = 0;
 };
 
 class SystemClock : public Clock {
-public:
+  public:
     LocalDateTime now() const override;
 };
 
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(LocalDateTime at) : at_(at) {}
     LocalDateTime now() const override { return at_; }
     void set(LocalDateTime at) { at_ = at; }
 
-private:
+  private:
     LocalDateTime at_;
 };
 

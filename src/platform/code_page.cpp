@@ -81,8 +81,8 @@ std::optional<std::string> encodeCodePage932Exactly(std::u32string_view text) {
     std::string out(utf16.size() * 4 + 4, '\0');
     UErrorCode status = U_ZERO_ERROR;
     const int32_t length =
-        ucnv_fromUChars(converter.get(), out.data(), static_cast<int32_t>(out.size()),
-                        utf16.data(), static_cast<int32_t>(utf16.size()), &status);
+        ucnv_fromUChars(converter.get(), out.data(), static_cast<int32_t>(out.size()), utf16.data(),
+                        static_cast<int32_t>(utf16.size()), &status);
     if (U_FAILURE(status)) return std::nullopt;
     out.resize(static_cast<std::size_t>(length));
     // Some characters map one way only (several Unicode forms share one code); refuse those so

@@ -93,7 +93,9 @@ bool renameThroughTemporary(const std::string& from, const std::string& to) {
 
 // The system would read such a path only up to the NUL, which names another entry: a folder
 // walk would then list an ancestor again and again.
-bool holdsNul(const std::string& path) { return path.find('\0') != std::string::npos; }
+bool holdsNul(const std::string& path) {
+    return path.find('\0') != std::string::npos;
+}
 
 }  // namespace
 

@@ -10,7 +10,9 @@
 namespace vartel {
 namespace {
 
-bool isBlank(char32_t c) { return c == U' ' || c == U'\t'; }
+bool isBlank(char32_t c) {
+    return c == U' ' || c == U'\t';
+}
 
 std::u32string_view trimBlanks(std::u32string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -88,7 +90,9 @@ std::vector<Text> ProfileFile::lines() const {
     return out;
 }
 
-void ProfileFile::write(const std::string& path) const { writeTextFile(path, lines()); }
+void ProfileFile::write(const std::string& path) const {
+    writeTextFile(path, lines());
+}
 
 ProfileFile::Section* ProfileFile::findSection(std::u32string_view name) {
     const auto found = sectionIndex_.find(toLower(name));

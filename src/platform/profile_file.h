@@ -14,7 +14,7 @@ namespace vartel {
 // after the first "=", without the blanks at its ends and without one pair of enclosing ' or ".
 // The first of two equal sections or keys wins.
 class ProfileFile {
-public:
+  public:
     static ProfileFile fromLines(const std::vector<Text>& lines);
     // A file that does not exist reads as an empty profile, as every key then takes its default.
     static ProfileFile read(const std::string& path);
@@ -26,7 +26,7 @@ public:
     std::vector<Text> lines() const;
     void write(const std::string& path) const;
 
-private:
+  private:
     struct Entry {
         Text key;
         Text value;

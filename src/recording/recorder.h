@@ -30,7 +30,7 @@ enum class RecordingCommand {
 // Turns the editing operations into macro lines: owns the recording state and hands the lines
 // to the editor's macro when the recording stops.
 class Recorder {
-public:
+  public:
     Recorder(MacroEditor& editor, Dialogs& dialogs) : editor_(editor), dialogs_(dialogs) {}
 
     // What the window does when the recording says so; either may be left empty.
@@ -60,7 +60,7 @@ public:
 
     bool enabled(RecordingCommand command) const;
 
-private:
+  private:
     bool offerToSave();
     void clearEditorMacro();
     void notify(const std::function<void()>& event) const {

@@ -9,11 +9,11 @@
 
 #include "../support/scripted_dialogs.h"
 #include "../support/temporary_folder.h"
-#include "app/program.h"
-#include "app/qt_text.h"
 #include "app/line_input_row.h"
 #include "app/macro_editor_window.h"
 #include "app/macro_tab.h"
+#include "app/program.h"
+#include "app/qt_text.h"
 #include "gui_input.h"
 #include "gui_test_registry.h"
 

@@ -8,7 +8,7 @@ namespace vartel {
 namespace {
 
 class MacroRunCommandTest : public ::testing::Test {
-protected:
+  protected:
     std::string save(const MacroProgram& program) {
         const std::string path = folder.file("m.vmc");
         PSave(program, path, U"t");
@@ -25,8 +25,7 @@ TEST_F(MacroRunCommandTest, PrintsTheResultAndTheTraceAsTabbedLines) {
     EXPECT_EQ(plain.exitCode, 0);
     EXPECT_EQ(plain.out, "新.jpg\n");
 
-    const auto traced =
-        runCli({"macro-run", save(program), "--name", "a", "--ext", "", "--trace"});
+    const auto traced = runCli({"macro-run", save(program), "--name", "a", "--ext", "", "--trace"});
     EXPECT_EQ(traced.exitCode, 0);
     EXPECT_EQ(traced.out, "1\t新\t新\t\t\t0\t0\t0\n2\t新\t新\t\t\t0\t0\t0\n新.\n");
 }

@@ -6,14 +6,16 @@ namespace vartel {
 namespace {
 
 TEST(TextTest, EveryByteSequenceRoundTrips) {
-    const std::string samples[] = {
-        "", "plain.txt", "\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88",  // テスト
-        "\x83\x65\x83\x58\x83\x67.txt",                            // テスト in code page 932
-        "\xFF\xFE", "\xC0\xAF",                                    // overlong slash
-        "\xED\xA0\x80",                                            // encoded surrogate
-        "\xF4\x90\x80\x80",                                        // above U+10FFFF
-        "abc\xE3\x83",                                             // cut sequence at the end
-        std::string("a\0b", 3)};
+    const std::string samples[] = {"",
+                                   "plain.txt",
+                                   "\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88",  // テスト
+                                   "\x83\x65\x83\x58\x83\x67.txt",  // テスト in code page 932
+                                   "\xFF\xFE",
+                                   "\xC0\xAF",          // overlong slash
+                                   "\xED\xA0\x80",      // encoded surrogate
+                                   "\xF4\x90\x80\x80",  // above U+10FFFF
+                                   "abc\xE3\x83",       // cut sequence at the end
+                                   std::string("a\0b", 3)};
     for (const auto& bytes : samples) EXPECT_EQ(bytesFromText(textFromBytes(bytes)), bytes);
     std::string all;
     for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));

@@ -14,7 +14,7 @@
 namespace {
 
 class TwoFiles : public vartel::CheckedFileCount {
-public:
+  public:
     int checkedFileCount() const override { return 2; }
 };
 

@@ -9,10 +9,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vartel;
-    const auto lines =
-        decodeTextLines(std::string_view(reinterpret_cast<const char*>(data), size));
+    const auto lines = decodeTextLines(std::string_view(reinterpret_cast<const char*>(data), size));
     const auto rows = parseMultiConditionLines(lines);
-    const auto again = parseMultiConditionLines(decodeTextLines(encodeTextLines(multiConditionLines(rows))));
+    const auto again =
+        parseMultiConditionLines(decodeTextLines(encodeTextLines(multiConditionLines(rows))));
     if (again != rows) std::abort();
     return 0;
 }

@@ -34,14 +34,16 @@ TEST(InstructionCatalogueTest, LooksUpNamesIndicesAndSignatures) {
 }
 
 TEST(VariablesTest, NamesAndCodesMatchExactly) {
-    const std::pair<Text, int> names[] = {{U"数値１", 1},    {U"数値１６", 16}, {U"固定数値１", 17},
-                                          {U"文字１", 33},   {U"固定文字１６", 64},
-                                          {U"ファイル名", 65}, {U"拡張子", 66}};
+    const std::pair<Text, int> names[] = {
+        {U"数値１", 1},        {U"数値１６", 16},   {U"固定数値１", 17}, {U"文字１", 33},
+        {U"固定文字１６", 64}, {U"ファイル名", 65}, {U"拡張子", 66}};
     for (const auto& [name, code] : names) EXPECT_EQ(variableCode(name), code);
-    for (const std::u32string_view text : {U"数値1", U"数値", U"ファイル名 ", U"数値１７", U"数値０"}) {
+    for (const std::u32string_view text :
+         {U"数値1", U"数値", U"ファイル名 ", U"数値１７", U"数値０"}) {
         EXPECT_FALSE(variableCode(text).has_value()) << bytesFromText(Text(text));
     }
-    for (int code = 1; code <= kVariableCount; ++code) EXPECT_EQ(variableCode(variableName(code)), code);
+    for (int code = 1; code <= kVariableCount; ++code)
+        EXPECT_EQ(variableCode(variableName(code)), code);
     EXPECT_TRUE(isPersistentVariable(17));
     EXPECT_FALSE(isPersistentVariable(33));
 }

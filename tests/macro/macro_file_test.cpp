@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/file_bytes.h"
 #include "../support/macro_builder.h"
 #include "../support/scripted_dialogs.h"
-#include "../support/file_bytes.h"
 #include "../support/temporary_folder.h"
 #include "macro/messages.h"
 #include "platform/text_file.h"
@@ -13,7 +13,7 @@ namespace vartel {
 namespace {
 
 class MacroFileTest : public ::testing::Test {
-protected:
+  protected:
     TemporaryFolder folder;
     ScriptedDialogs dialogs;
     std::string path = folder.file("macro.vmc");
@@ -60,11 +60,11 @@ TEST_F(MacroFileTest, WritesTheDocumentedLayout) {
     PSave(programOf({typedLine(U"数値１", U"代入", U"数値", U"5")}), path, U"t");
     const auto lines = readTextFile(path);
     const std::vector<Text> head(lines.begin(), lines.begin() + 19);
-    EXPECT_EQ(head, (std::vector<Text>{
-                        U"[Main]", U"Caption=t", U"Version=0.3", U"LineCount=1",
-                        U"[So1]", U"Sub=数値１", U"Kind=代入", U"Type=数値", U"Vari1=5", U"Vari2=",
-                        U"Vari3=", U"[So1-Int]", U"Sub=1", U"Kind=0", U"Type=0", U"Vari1=-1",
-                        U"Vari2=0", U"Vari3=0", U"[Val1]"}));
+    EXPECT_EQ(head,
+              (std::vector<Text>{U"[Main]", U"Caption=t", U"Version=0.3", U"LineCount=1", U"[So1]",
+                                 U"Sub=数値１", U"Kind=代入", U"Type=数値", U"Vari1=5", U"Vari2=",
+                                 U"Vari3=", U"[So1-Int]", U"Sub=1", U"Kind=0", U"Type=0",
+                                 U"Vari1=-1", U"Vari2=0", U"Vari3=0", U"[Val1]"}));
     EXPECT_EQ(lines[19], U"Str0=数値１=0");
     EXPECT_EQ(lines.back(), U"Str15=固定文字１６=0");
 }
@@ -82,9 +82,9 @@ TEST_F(MacroFileTest, SavingOverALongerFileLeavesNoOldSections) {
 
 TEST_F(MacroFileTest, OtherVersionsAreRefusedAndChangeNothing) {
     const MacroProgram before = sampleProgram();
-    for (const std::string content : {"[Main]\r\nVersion=0.1\r\nLineCount=0\r\n",
-                                      "[Main]\r\nLineCount=0\r\n", "", "garbage\x01\x02",
-                                      "[Main]\r\nVersion=0.30\r\n"}) {
+    for (const std::string content :
+         {"[Main]\r\nVersion=0.1\r\nLineCount=0\r\n", "[Main]\r\nLineCount=0\r\n", "",
+          "garbage\x01\x02", "[Main]\r\nVersion=0.30\r\n"}) {
         writeBytes(path, content);
         MacroProgram program = before;
         dialogs.messages.clear();
@@ -123,8 +123,10 @@ TEST_F(MacroFileTest, BrokenCountsNeverCrash) {
         writeBytes(path, "[Main]\r\nVersion=0.3\r\nLineCount=" + count + "\r\n");
         MacroProgram program = sampleProgram();
         const bool loaded = PLode(program, path, dialogs);
-        if (loaded) EXPECT_EQ(program.lineCount(), 0);
-        else EXPECT_EQ(program.lineCount(), sampleProgram().lineCount());
+        if (loaded)
+            EXPECT_EQ(program.lineCount(), 0);
+        else
+            EXPECT_EQ(program.lineCount(), sampleProgram().lineCount());
     }
 }
 

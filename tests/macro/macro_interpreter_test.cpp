@@ -11,13 +11,13 @@ namespace vartel {
 namespace {
 
 class FixedCount : public CheckedFileCount {
-public:
+  public:
     int checkedFileCount() const override { return 3; }
 };
 
 // Runs programs the way the test window does: all variables from their tables, then FiRun.
 class InterpreterTest : public ::testing::Test {
-protected:
+  protected:
     std::optional<Text> run(const MacroProgram& program, const Text& name = U"abc",
                             const Text& extension = U"txt") {
         store.loadAll(program.tables());
@@ -84,9 +84,12 @@ TEST_F(InterpreterTest, ArithmeticWrapsAndDivisionFailsCleanly) {
         Text type, a, b, expected;
     };
     const Case cases[] = {
-        {U"＋", U"2147483647", U"1", U"-2147483648"}, {U"－", U"-2147483648", U"1", U"2147483647"},
-        {U"＊", U"65536", U"65536", U"0"},            {U"＊", U"-3", U"4", U"-12"},
-        {U"／", U"8", U"3", U"2"},                    {U"／", U"-7", U"2", U"-3"},
+        {U"＋", U"2147483647", U"1", U"-2147483648"},
+        {U"－", U"-2147483648", U"1", U"2147483647"},
+        {U"＊", U"65536", U"65536", U"0"},
+        {U"＊", U"-3", U"4", U"-12"},
+        {U"／", U"8", U"3", U"2"},
+        {U"／", U"-7", U"2", U"-3"},
         {U"／", U"-2147483648", U"1", U"-2147483648"},
     };
     for (const auto& c : cases) {
@@ -150,17 +153,17 @@ TEST_F(InterpreterTest, JumpsGoToTheFirstMatchingAnchorByLabelText) {
 }
 
 TEST_F(InterpreterTest, JumpWithoutAnchorContinuesWithTheLastLine) {
-    ASSERT_TRUE(run(programOf({typedLine(U"", U"ジャンプ", U"ジャンプ", U"9"),
-                               assignText(U"文字１", U"skipped"),
-                               assignText(U"文字２", U"last")})));
+    ASSERT_TRUE(
+        run(programOf({typedLine(U"", U"ジャンプ", U"ジャンプ", U"9"),
+                       assignText(U"文字１", U"skipped"), assignText(U"文字２", U"last")})));
     EXPECT_EQ(store.slot(33), U"0");
     EXPECT_EQ(store.slot(34), U"last");
 }
 
 TEST_F(InterpreterTest, JumpGuardAsksAtThe51stJumpAndNoStartsCountingAgain) {
     // A jump on the last line without an anchor repeats itself.
-    const auto program = programOf({add(U"数値１", U"数値１", U"1"),
-                                    typedLine(U"", U"ジャンプ", U"ジャンプ", U"9")});
+    const auto program = programOf(
+        {add(U"数値１", U"数値１", U"1"), typedLine(U"", U"ジャンプ", U"ジャンプ", U"9")});
     dialogs.answers = {Answer::No, Answer::Yes};
     EXPECT_FALSE(run(program).has_value());
     ASSERT_EQ(dialogs.questions.size(), 2u);
@@ -197,18 +200,16 @@ TEST_F(InterpreterTest, ConditionsSkipToTheMatchingEndAcrossNesting) {
 TEST_F(InterpreterTest, FalseConditionWithoutEndRunsTheLastLine) {
     ASSERT_TRUE(run(programOf({typedLine(U"", U"条件処理", U"＜＞", U"1", U"1"),
                                typedLine(U"", U"条件処理", U"条件開始"),
-                               assignText(U"文字１", U"middle"),
-                               assignText(U"文字２", U"last")})));
+                               assignText(U"文字１", U"middle"), assignText(U"文字２", U"last")})));
     EXPECT_EQ(store.slot(33), U"0");
     EXPECT_EQ(store.slot(34), U"last");
 }
 
 TEST_F(InterpreterTest, TheFirstOperandsClassChoosesTheComparison) {
     const auto compare = [&](const Text& type, const Text& a, const Text& b, const Text& text1) {
-        auto program = programOf({typedLine(U"", U"条件処理", type, a, b),
-                                  typedLine(U"", U"条件処理", U"条件開始"),
-                                  assignText(U"文字２", U"taken"),
-                                  typedLine(U"", U"条件処理", U"条件終了")});
+        auto program = programOf(
+            {typedLine(U"", U"条件処理", type, a, b), typedLine(U"", U"条件処理", U"条件開始"),
+             assignText(U"文字２", U"taken"), typedLine(U"", U"条件処理", U"条件終了")});
         program.setInitialValue(33, text1);
         run(program);
         return store.slot(34) == U"taken";
@@ -284,8 +285,8 @@ TEST_F(InterpreterTest, FalseLoopWithoutEndEndsTheRun) {
 }
 
 TEST_F(InterpreterTest, LoopEndWithoutStartFailsWithoutReadingAboveTheFirstLine) {
-    const auto message = failureOf(programOf({assignText(U"文字１", U"a"),
-                                              typedLine(U"", U"繰り返し", U"繰り返し終了")}));
+    const auto message = failureOf(
+        programOf({assignText(U"文字１", U"a"), typedLine(U"", U"繰り返し", U"繰り返し終了")}));
     EXPECT_NE(message.find(U"2"), Text::npos);
     EXPECT_NE(message, U"(no failure)");
     EXPECT_TRUE(dialogs.questions.empty());

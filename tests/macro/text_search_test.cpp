@@ -15,8 +15,8 @@ namespace {
 int plainScan(std::u32string_view text, std::u32string_view pattern, bool ignoreCase) {
     std::size_t p = 0, start = 0, matched = 0;
     while (matched < pattern.size() && p < text.size()) {
-        const bool same = ignoreCase ? sameIgnoringCase(text[p], pattern[matched])
-                                     : text[p] == pattern[matched];
+        const bool same =
+            ignoreCase ? sameIgnoringCase(text[p], pattern[matched]) : text[p] == pattern[matched];
         if (same) {
             if (start == 0) start = p + 1;
             ++matched;
@@ -41,7 +41,8 @@ TEST(TextSearchTest, AgreesWithThePlainScanOnRandomTexts) {
         const auto text = randomText(12);
         const auto pattern = randomText(5);
         for (const bool ignoreCase : {false, true}) {
-            ASSERT_EQ(searchPosition(text, pattern, ignoreCase), plainScan(text, pattern, ignoreCase))
+            ASSERT_EQ(searchPosition(text, pattern, ignoreCase),
+                      plainScan(text, pattern, ignoreCase))
                 << bytesFromText(text) << " / " << bytesFromText(pattern);
         }
     }

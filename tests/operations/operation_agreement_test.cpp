@@ -12,7 +12,7 @@ namespace {
 // For every operation and setting, the macro a recording makes gives the same new name as the
 // preview, on generated names and settings.
 class Generator {
-public:
+  public:
     explicit Generator(unsigned seed) : random_(seed) {}
 
     int between(int low, int high) {
@@ -63,7 +63,7 @@ public:
         return between(-1000, 1000);
     }
 
-private:
+  private:
     static Text toggleCase(Text text) {
         for (auto& c : text) {
             if (c >= U'a' && c <= U'z')

@@ -10,7 +10,7 @@ namespace vartel {
 
 // A recording over one sample name, and FiRun of what it recorded on any name.
 class RecordedMacroRunner {
-public:
+  public:
     struct FixedCount : CheckedFileCount {
         int count = 0;
         int checkedFileCount() const override { return count; }

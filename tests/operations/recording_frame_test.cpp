@@ -50,7 +50,7 @@ TEST(RecordingFrameTest, FnLabelHandsOutEachClassAndFailsAfterSixteen) {
 }
 
 class RefusedStepTest : public ::testing::Test {
-protected:
+  protected:
     // Runs the operation as "プレビュー" does while recording; whether a step was recorded.
     bool run(const OperationSettings& operation) {
         RecordingFrame frame = runner.frame();

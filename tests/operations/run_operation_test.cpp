@@ -12,7 +12,7 @@ namespace vartel {
 namespace {
 
 class RunOperationTest : public ::testing::Test {
-protected:
+  protected:
     void addRows(const std::vector<Text>& names) {
         for (const auto& name : names) {
             const auto dot = name.rfind(U'.');

@@ -45,8 +45,7 @@ TEST(ProfileFileTest, WritesSectionsInOrderOfFirstUse) {
     profile.append(U"Main", U"A", U"1");
     profile.append(U"So1", U"B", U"");
     profile.append(U"Main", U"C", U"3");
-    EXPECT_EQ(profile.lines(),
-              (std::vector<Text>{U"[Main]", U"A=1", U"C=3", U"[So1]", U"B="}));
+    EXPECT_EQ(profile.lines(), (std::vector<Text>{U"[Main]", U"A=1", U"C=3", U"[So1]", U"B="}));
 }
 
 }  // namespace

@@ -12,9 +12,9 @@ namespace {
 TEST(TextFileTest, ReadsEveryLineEndAndEncoding) {
     const std::vector<Text> expected = {U"テスト", U"", U"abc"};
     const std::string samples[] = {
-        "\x83\x65\x83\x58\x83\x67\r\n\r\nabc\r\n",          // code page 932, CR LF
-        "\x83\x65\x83\x58\x83\x67\n\nabc",                  // code page 932, LF, no final end
-        "\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88\r\rabc\r",    // UTF-8, CR only
+        "\x83\x65\x83\x58\x83\x67\r\n\r\nabc\r\n",        // code page 932, CR LF
+        "\x83\x65\x83\x58\x83\x67\n\nabc",                // code page 932, LF, no final end
+        "\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88\r\rabc\r",  // UTF-8, CR only
         "\xEF\xBB\xBF\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88\r\n\nabc\r\n",  // UTF-8 with mark
     };
     for (const auto& bytes : samples) EXPECT_EQ(decodeTextLines(bytes), expected);

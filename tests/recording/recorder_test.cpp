@@ -13,7 +13,7 @@ namespace vartel {
 namespace {
 
 class RecorderTest : public ::testing::Test {
-protected:
+  protected:
     RecorderTest() {
         recorder.closeEditorWindow = [this] { ++editorClosed; };
         recorder.showMacroResultTab = [this] { ++macroTabShown; };

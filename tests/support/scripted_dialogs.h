@@ -12,7 +12,7 @@ namespace vartel {
 // Records what logic shows the user and answers its questions from scripts; a question that
 // has no scripted answer left gets Yes, no text and no file.
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     std::vector<Text> messages;
     std::vector<Text> errors;
     std::vector<Text> questions;
@@ -37,7 +37,7 @@ public:
         return next(files, std::optional<std::string>());
     }
 
-private:
+  private:
     template <typename T>
     static T next(std::deque<T>& queue, T fallback) {
         if (queue.empty()) return fallback;

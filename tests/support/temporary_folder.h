@@ -8,7 +8,7 @@ namespace vartel {
 
 // A real folder under the system's temporary folder, removed with everything in it at the end.
 class TemporaryFolder {
-public:
+  public:
     TemporaryFolder() {
         std::random_device random;
         path_ = std::filesystem::temp_directory_path() /
@@ -33,7 +33,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

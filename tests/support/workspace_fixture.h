@@ -6,15 +6,15 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <map>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "common/error.h"
+#include "operations/list_walk.h"
 #include "scripted_dialogs.h"
 #include "temporary_folder.h"
-#include "operations/list_walk.h"
 #include "workspace/workspace.h"
 
 namespace vartel {

@@ -47,7 +47,7 @@ void BM_SearchReplaceCopyOver100000Names(benchmark::State& state) {
     for (auto _ : state) {
         for (const auto& name : names) {
             store.loadPerFile(program.tables());
-            benchmark::DoNotOptimize(interpreter.FiRun(name, U"jpg", U""));
+            benchmark::DoNotOptimize(interpreter.runMacro(name, U"jpg", U""));
         }
     }
     state.counters["lines_per_second"] = benchmark::Counter(

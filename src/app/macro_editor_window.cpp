@@ -323,7 +323,7 @@ void MacroEditorWindow::saveMacro() {
 }
 
 void MacroEditorWindow::loadMacroFile(const std::string& path) {
-    guardCommand(dialogs_, [&] { PLode(editor_.program(), path, dialogs_); });
+    guardCommand(dialogs_, [&] { vartel::loadMacroFile(editor_.program(), path, dialogs_); });
     refresh();
 }
 

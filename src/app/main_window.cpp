@@ -408,7 +408,7 @@ void MainWindow::run(const std::function<void()>& command) {
     };
     guarded(command);
     // Files dropped while the command ran waited for it.
-    while (!workspace_.pendingPaths().empty()) guarded([this] { workspace_.DragFileAdd(); });
+    while (!workspace_.pendingPaths().empty()) guarded([this] { workspace_.walkPendingPaths(); });
     --depth_;
     // After a long command the lists are shown again in one reset each.
     if (busyShown_)
@@ -638,8 +638,8 @@ void MainWindow::switchMacroView() {
 void MainWindow::chooseMacro(int index) {
     if (index < 0 || index >= static_cast<int>(catalogue_.paths.size())) return;
     run([this, index] {
-        PLode(editor_.program(), catalogue_.paths[static_cast<std::size_t>(index)],
-              workspace_.dialogs());
+        loadMacroFile(editor_.program(), catalogue_.paths[static_cast<std::size_t>(index)],
+                      workspace_.dialogs());
     });
     showMacroChange();
 }

@@ -80,7 +80,7 @@ MultiConditionTab::MultiConditionTab(MultiConditionTable& table, Dialogs& dialog
 }
 
 void MultiConditionTab::loadFile(bool replace) {
-    guardCommand(dialogs_, [&] { Loadcsv(table_, replace, dialogs_); });
+    guardCommand(dialogs_, [&] { loadMultiConditionTable(table_, replace, dialogs_); });
     refresh();
 }
 

@@ -47,17 +47,17 @@ int runMacroRun(const Arguments& args) {
     const NoCheckedFiles noFiles;
     std::vector<TraceRow> trace;
     try {
-        if (!PLode(editor.program(), reader.positional()[0], dialogs)) return 1;
+        if (!loadMacroFile(editor.program(), reader.positional()[0], dialogs)) return 1;
         if (const auto table = reader.value("--table"))
             editor.table().rows = readMultiConditionFile(*table);
         // As the test window does: every variable starts from its table.
         editor.store().loadAll(editor.program().tables());
         MacroInterpreter interpreter(editor.program(), editor.store(), editor.table(),
                                      {dialogs, clock, noFiles});
-        const auto result = interpreter.FiRun(textFromBytes(reader.value("--name").value_or("")),
-                                              textFromBytes(reader.value("--ext").value_or("")),
-                                              textFromBytes(reader.value("--path").value_or("")),
-                                              reader.has("--trace") ? &trace : nullptr);
+        const auto result = interpreter.runMacro(textFromBytes(reader.value("--name").value_or("")),
+                                                 textFromBytes(reader.value("--ext").value_or("")),
+                                                 textFromBytes(reader.value("--path").value_or("")),
+                                                 reader.has("--trace") ? &trace : nullptr);
         for (const auto& row : trace) printLine(traceLine(row));
         if (!result) return 3;
         printLine(*result);

@@ -50,7 +50,8 @@ int previewOrRename(const Arguments& args, bool rename) {
     MacroEditor editor;
     const SystemClock clock;
     try {
-        if (!operation && !PLode(editor.program(), *reader.value("--macro"), dialogs)) return 1;
+        if (!operation && !loadMacroFile(editor.program(), *reader.value("--macro"), dialogs))
+            return 1;
         if (const auto table = reader.value("--table")) {
             editor.table().rows = readMultiConditionFile(*table);
         }

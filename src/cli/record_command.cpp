@@ -80,7 +80,8 @@ int runRecord(const Arguments& args) {
     }
     if (reader.has("-o")) {
         try {
-            PSave(editor.program(), *reader.value("-o"), textFromBytes(*reader.value("--title")));
+            saveMacroFile(editor.program(), *reader.value("-o"),
+                          textFromBytes(*reader.value("--title")));
         } catch (const VartelError& failure) {
             dialogs.error(failure.message());
             return 1;

@@ -12,7 +12,8 @@ namespace {
 const char* const kValidateUsage =
     "usage: vartel-cli validate --kind KIND --type TYPE [--target X] [--a A] [--b B] [--c C]\n";
 
-// A catalogue name first, then an index; an index the catalogue lacks is left to TorF to refuse.
+// A catalogue name first, then an index; an index the catalogue lacks is left to validateLine to
+// refuse.
 std::optional<int> indexOf(const std::string& given, const std::optional<int>& byName) {
     if (byName) return byName;
     return parseInteger(textFromBytes(given));
@@ -41,8 +42,8 @@ int runValidate(const Arguments& args) {
     const auto textOf = [&](const char* option) {
         return textFromBytes(reader.value(option).value_or(""));
     };
-    const LineCheck result =
-        TorF(textOf("--target"), {textOf("--a"), textOf("--b"), textOf("--c")}, *kind, *type);
+    const LineCheck result = validateLine(
+        textOf("--target"), {textOf("--a"), textOf("--b"), textOf("--c")}, *kind, *type);
     Text line = formatInteger(result.failures);
     for (const int code : result.codes) line += U"\t" + formatInteger(code);
     const std::string bytes = bytesFromText(line) + "\n";

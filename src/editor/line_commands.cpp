@@ -45,7 +45,7 @@ void pasteLinesAtEnd(MacroEditor& editor) {
 
 void resetLines(MacroEditor& editor) {
     editor.program().clearLines();
-    AddRe(editor.input());
+    clearLineInput(editor.input());
 }
 
 bool pasteEnabled(const LineClipboard& clipboard, std::size_t selectedCount) {

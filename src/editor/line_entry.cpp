@@ -8,14 +8,14 @@ namespace vartel {
 namespace {
 
 // The typed line followed by its block-start line, if it takes one. Nothing when the input has
-// no complete choice of kind and type or TorF finds failures.
+// no complete choice of kind and type or validateLine finds failures.
 std::optional<std::vector<MacroLine>> checkedLines(const LineInput& input) {
     if (!input.kind || !input.type) return std::nullopt;
     const int kind = *input.kind;
     const int type = *input.type;
     const InstructionType* found = InstructionCatalogue::find(kind, type);
     if (!found) return std::nullopt;
-    const LineCheck check = TorF(input.target, input.operands, kind, type);
+    const LineCheck check = validateLine(input.target, input.operands, kind, type);
     if (check.failures > 0) return std::nullopt;
     const auto& codes = check.codes;
     std::vector<MacroLine> lines{
@@ -44,7 +44,7 @@ bool addLine(MacroEditor& editor, Dialogs& dialogs) {
         return false;
     }
     insertAt(editor.program(), editor.program().lineCount(), *lines);
-    AddRe(editor.input());
+    clearLineInput(editor.input());
     return true;
 }
 
@@ -59,7 +59,7 @@ bool insertLine(MacroEditor& editor, const std::vector<int>& selected, Dialogs& 
         return false;
     }
     insertAt(editor.program(), selected.front(), *lines);
-    AddRe(editor.input());
+    clearLineInput(editor.input());
     return true;
 }
 
@@ -80,12 +80,12 @@ std::optional<ModifyRequest> beginModify(MacroEditor& editor, const std::vector<
     request.input.kind = InstructionCatalogue::kindIndexOf(row.kind);
     if (request.input.kind)
         request.input.type = InstructionCatalogue::typeIndexOf(*request.input.kind, row.type);
-    AddRe(editor.input());
+    clearLineInput(editor.input());
     return request;
 }
 
 bool modifyLine(MacroEditor& editor, int index, const LineInput& input, Dialogs& dialogs) {
-    AddRe(editor.input());
+    clearLineInput(editor.input());
     const auto lines = checkedLines(input);
     if (!lines) {
         dialogs.message(editor_messages::kKindTypeWrong);

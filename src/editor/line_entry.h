@@ -9,7 +9,7 @@
 namespace vartel {
 
 // Adding, inserting and modifying single lines from a typed input. Every line is checked with
-// TorF first; a condition or loop line brings its block-start line along.
+// validateLine first; a condition or loop line brings its block-start line along.
 
 // "追加": appends the editor's input as a line and empties the input. A refused line changes
 // nothing and the input stays as typed.

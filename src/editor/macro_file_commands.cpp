@@ -13,7 +13,7 @@ bool saveMacro(const MacroEditor& editor, Dialogs& dialogs) {
     const auto path =
         dialogs.saveFile(editor_messages::kMacroFilter, editor_messages::kMacroExtension);
     if (!path) return false;
-    PSave(editor.program(), *path, *title);
+    saveMacroFile(editor.program(), *path, *title);
     return true;
 }
 
@@ -42,7 +42,7 @@ bool openMacro(MacroEditor& editor, Dialogs& dialogs) {
     if (!offerToSave(editor, dialogs)) return false;
     const auto path = dialogs.openFile(editor_messages::kMacroFilter);
     if (!path) return false;
-    return PLode(editor.program(), *path, dialogs);
+    return loadMacroFile(editor.program(), *path, dialogs);
 }
 
 }  // namespace vartel

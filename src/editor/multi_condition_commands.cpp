@@ -7,7 +7,7 @@
 
 namespace vartel {
 
-void Loadcsv(MultiConditionTable& table, bool replace, Dialogs& dialogs) {
+void loadMultiConditionTable(MultiConditionTable& table, bool replace, Dialogs& dialogs) {
     const auto path = dialogs.openFile(editor_messages::kTableFilter);
     if (!path) return;
     auto rows = readMultiConditionFile(*path);

@@ -11,7 +11,7 @@ namespace vartel {
 
 // "読み込み" (replace) and the top "追加": the pairs of a chosen file. The file is read before
 // anything is replaced, so a file that cannot be read leaves the table as it was.
-void Loadcsv(MultiConditionTable& table, bool replace, Dialogs& dialogs);
+void loadMultiConditionTable(MultiConditionTable& table, bool replace, Dialogs& dialogs);
 
 // The bottom "追加": appends the typed pair. Refuses an empty field; a field of blanks is
 // not empty. True when the pair was added.

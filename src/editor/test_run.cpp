@@ -8,7 +8,7 @@ std::optional<Text> testRun(MacroEditor& editor, const TestSample& sample,
     editor.store() = VariableStore{};
     editor.store().loadAll(editor.program().tables());
     MacroInterpreter interpreter(editor.program(), editor.store(), editor.table(), services);
-    return interpreter.FiRun(sample.name, sample.extension, sample.fullPath, &trace);
+    return interpreter.runMacro(sample.name, sample.extension, sample.fullPath, &trace);
 }
 
 }  // namespace vartel

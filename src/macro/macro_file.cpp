@@ -38,7 +38,7 @@ Text valueOr(const ProfileFile& file, const Text& section, const Text& key, cons
 
 }  // namespace
 
-void PSave(const MacroProgram& program, const std::string& path, const Text& title) {
+void saveMacroFile(const MacroProgram& program, const std::string& path, const Text& title) {
     ProfileFile file;
     file.append(kMain, kCaption, title);
     file.append(kMain, kVersion, kMacroFileVersion);
@@ -64,7 +64,7 @@ void PSave(const MacroProgram& program, const std::string& path, const Text& tit
     file.write(path);
 }
 
-bool PLode(MacroProgram& program, const std::string& path, Dialogs& dialogs) {
+bool loadMacroFile(MacroProgram& program, const std::string& path, Dialogs& dialogs) {
     const ProfileFile file = ProfileFile::read(path);
     const auto lineCount = parseInteger(valueOr(file, kMain, kLineCount, U"0")).value_or(0);
     if (valueOr(file, kMain, kVersion, U"0.1") != kMacroFileVersion || lineCount > kMaxMacroLines) {

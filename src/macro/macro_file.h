@@ -13,12 +13,12 @@ namespace vartel {
 
 // Writes the program with the title, replacing the whole file. Throws VartelError when the file
 // cannot be written.
-void PSave(const MacroProgram& program, const std::string& path, const Text& title);
+void saveMacroFile(const MacroProgram& program, const std::string& path, const Text& title);
 
 // Loads the lines and tables of a file into the program (the title is not applied). A file of
 // another version is refused with a message and leaves the program as it was; returns whether
 // it was loaded. Throws VartelError when the file cannot be read.
-bool PLode(MacroProgram& program, const std::string& path, Dialogs& dialogs);
+bool loadMacroFile(MacroProgram& program, const std::string& path, Dialogs& dialogs);
 
 // The "Caption" of a macro file, if it has one.
 std::optional<Text> readMacroCaption(const std::string& path);

@@ -236,8 +236,8 @@ MacroInterpreter::MacroInterpreter(const MacroProgram& program, VariableStore& s
                                    const MultiConditionTable& table, RunServices services)
     : program_(program), store_(store), table_(table), services_(services) {}
 
-std::optional<Text> MacroInterpreter::FiRun(const Text& name, const Text& extension,
-                                            const Text& fullPath, std::vector<TraceRow>* trace) {
+std::optional<Text> MacroInterpreter::runMacro(const Text& name, const Text& extension,
+                                               const Text& fullPath, std::vector<TraceRow>* trace) {
     store_.slot(kFileNameCode) = name;
     store_.slot(kExtensionCode) = extension;
     Run run(program_, store_, table_, services_, fullPath, trace);

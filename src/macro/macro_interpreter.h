@@ -31,8 +31,8 @@ class MacroInterpreter {
     // the run at a repetition guard. Throws VartelError when the run fails. Slots 1..64 must be
     // loaded by the caller; whatever the run writes stays in the store. With a trace, one row
     // is appended per executed line.
-    std::optional<Text> FiRun(const Text& name, const Text& extension, const Text& fullPath,
-                              std::vector<TraceRow>* trace = nullptr);
+    std::optional<Text> runMacro(const Text& name, const Text& extension, const Text& fullPath,
+                                 std::vector<TraceRow>* trace = nullptr);
 
   private:
     const MacroProgram& program_;

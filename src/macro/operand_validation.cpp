@@ -46,7 +46,7 @@ bool comparablePair(int first, int second) {
 
 }  // namespace
 
-void AddRe(LineInput& input) {
+void clearLineInput(LineInput& input) {
     input = LineInput{};
 }
 
@@ -60,8 +60,8 @@ int operandCodeOf(std::u32string_view text) {
     return parseInteger(text) ? kNumericLiteralCode : kTextLiteralCode;
 }
 
-LineCheck TorF(std::u32string_view target, const std::array<Text, 3>& operands, int kind,
-               int type) {
+LineCheck validateLine(std::u32string_view target, const std::array<Text, 3>& operands, int kind,
+                       int type) {
     LineCheck check;
     const auto targetCode = targetCodeOf(target);
     if (!targetCode) {

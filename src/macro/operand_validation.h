@@ -17,7 +17,7 @@ struct LineInput {
 };
 
 // Empties the input after a line was taken over or refused: no texts, no kind, no type.
-void AddRe(LineInput& input);
+void clearLineInput(LineInput& input);
 
 // The code of a target text: empty 0, "ファイル名" 65, "拡張子" 66, a variable its slot;
 // nothing for any other text. Exact comparison.
@@ -33,6 +33,7 @@ struct LineCheck {
 // Encodes a typed line and checks its codes against the chosen type's signature. A target that
 // names nothing ends the check with one failure. A kind or type the catalogue does not define
 // accepts nothing, so each of the four positions fails.
-LineCheck TorF(std::u32string_view target, const std::array<Text, 3>& operands, int kind, int type);
+LineCheck validateLine(std::u32string_view target, const std::array<Text, 3>& operands, int kind,
+                       int type);
 
 }  // namespace vartel

@@ -49,13 +49,13 @@ bool recordAddText(const AddTextSettings& s, RecordingFrame& frame) {
     const Operand text = textOperand(s.text);
     switch (s.mode) {
         case AddTextMode::AtStart:
-            frame.FPos(name, kTextOutput, kJoin, text, name, emptyOperand());
+            frame.recordLine(name, kTextOutput, kJoin, text, name, emptyOperand());
             break;
         case AddTextMode::AtEnd:
-            frame.FPos(name, kTextOutput, kJoin, name, text, emptyOperand());
+            frame.recordLine(name, kTextOutput, kJoin, name, text, emptyOperand());
             break;
         case AddTextMode::AfterNth:
-            frame.FPos(name, kTextOutput, kInsert, name, text, numberOperand(s.n));
+            frame.recordLine(name, kTextOutput, kInsert, name, text, numberOperand(s.n));
             break;
         case AddTextMode::BeforeA:
         case AddTextMode::AfterA: {
@@ -69,7 +69,7 @@ bool recordAddText(const AddTextSettings& s, RecordingFrame& frame) {
         }
     }
     frame.sampleStem() = addTextNewName(s, frame.sampleStem(), Text());
-    frame.FMacr(messages::kKindAdd, description(s));
+    frame.closeStep(messages::kKindAdd, description(s));
     return true;
 }
 

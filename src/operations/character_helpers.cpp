@@ -4,11 +4,11 @@
 
 namespace vartel {
 
-int WPos(std::u32string_view pattern, std::u32string_view text, bool caseSensitive) {
+int findPosition(std::u32string_view pattern, std::u32string_view text, bool caseSensitive) {
     return searchPosition(text, pattern, !caseSensitive);
 }
 
-int WLength(std::u32string_view text) {
+int characterCount(std::u32string_view text) {
     return static_cast<int>(text.size());
 }
 

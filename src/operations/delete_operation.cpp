@@ -33,17 +33,17 @@ Text deleteFromStem(const DeleteSettings& s, const Text& stem) {
         case DeleteMode::FromStart:
             return deleteCharacters(stem, 1, s.c);
         case DeleteMode::FromEnd:
-            return deleteCharacters(stem, WLength(stem) - s.c + 1, s.c);
+            return deleteCharacters(stem, characterCount(stem) - s.c + 1, s.c);
         case DeleteMode::FromNth:
             return deleteCharacters(stem, s.n, s.c);
         case DeleteMode::TextA:
             return replaceAll(stem, s.a, Text(), !s.caseSensitive);
         case DeleteMode::AToB: {
-            const int a = WPos(s.a, stem, s.caseSensitive);
-            const int b = WPos(s.b, stem, s.caseSensitive);
+            const int a = findPosition(s.a, stem, s.caseSensitive);
+            const int b = findPosition(s.b, stem, s.caseSensitive);
             // Without B there is no end to the stretch, so nothing goes, as without A.
             if (a == 0 || b == 0) return stem;
-            return deleteCharacters(stem, a, b + WLength(s.b) - a);
+            return deleteCharacters(stem, a, b + characterCount(s.b) - a);
         }
     }
     return stem;
@@ -54,25 +54,26 @@ bool recordDelete(const DeleteSettings& s, RecordingFrame& frame) {
     const Operand none = emptyOperand();
     switch (s.mode) {
         case DeleteMode::FromStart:
-            frame.FPos(none, kDeleteKind, kDeleteType, name, numberOperand(1), numberOperand(s.c));
+            frame.recordLine(none, kDeleteKind, kDeleteType, name, numberOperand(1),
+                             numberOperand(s.c));
             break;
         case DeleteMode::FromEnd: {
             const auto variables = frame.allocateVariables({kAllocNumber});
             if (!variables) return false;
             const Operand& x = (*variables)[0];
-            frame.FPos(x, kInformation, kLength, name, none, none);
-            frame.FPos(x, kArithmetic, kMinus, x, numberOperand(s.c), none);
-            frame.FPos(x, kArithmetic, kPlus, x, numberOperand(1), none);
-            frame.FPos(none, kDeleteKind, kDeleteType, name, x, numberOperand(s.c));
+            frame.recordLine(x, kInformation, kLength, name, none, none);
+            frame.recordLine(x, kArithmetic, kMinus, x, numberOperand(s.c), none);
+            frame.recordLine(x, kArithmetic, kPlus, x, numberOperand(1), none);
+            frame.recordLine(none, kDeleteKind, kDeleteType, name, x, numberOperand(s.c));
             break;
         }
         case DeleteMode::FromNth:
-            frame.FPos(none, kDeleteKind, kDeleteType, name, numberOperand(s.n),
-                       numberOperand(s.c));
+            frame.recordLine(none, kDeleteKind, kDeleteType, name, numberOperand(s.n),
+                             numberOperand(s.c));
             break;
         case DeleteMode::TextA:
-            frame.FPos(name, kReplaceKind, caseTypeOf(s.caseSensitive), name, textOperand(s.a),
-                       none);
+            frame.recordLine(name, kReplaceKind, caseTypeOf(s.caseSensitive), name,
+                             textOperand(s.a), none);
             break;
         case DeleteMode::AToB: {
             const auto variables =
@@ -82,21 +83,21 @@ bool recordDelete(const DeleteSettings& s, RecordingFrame& frame) {
             const Operand& y = (*variables)[1];
             const Operand& z = (*variables)[2];
             const Text& type = caseTypeOf(s.caseSensitive);
-            frame.FPos(x, kSearch, type, name, textOperand(s.a), none);
-            frame.FPos(y, kSearch, type, name, textOperand(s.b), none);
+            frame.recordLine(x, kSearch, type, name, textOperand(s.a), none);
+            frame.recordLine(y, kSearch, type, name, textOperand(s.b), none);
             // The deletion runs only when B was found, as on the list path.
-            frame.FPos(none, kCondition, kGreater, y, numberOperand(0), none);
+            frame.recordLine(none, kCondition, kGreater, y, numberOperand(0), none);
             frame.appendConditionStart();
-            frame.FPos(z, kInformation, kLength, textOperand(s.b), none, none);
-            frame.FPos(y, kArithmetic, kPlus, y, z, none);
-            frame.FPos(y, kArithmetic, kMinus, y, x, none);
-            frame.FPos(none, kDeleteKind, kDeleteType, name, x, y);
-            frame.FPos(none, kCondition, kConditionEndTypeName, none, none, none);
+            frame.recordLine(z, kInformation, kLength, textOperand(s.b), none, none);
+            frame.recordLine(y, kArithmetic, kPlus, y, z, none);
+            frame.recordLine(y, kArithmetic, kMinus, y, x, none);
+            frame.recordLine(none, kDeleteKind, kDeleteType, name, x, y);
+            frame.recordLine(none, kCondition, kConditionEndTypeName, none, none, none);
             break;
         }
     }
     frame.sampleStem() = deleteFromStem(s, frame.sampleStem());
-    frame.FMacr(messages::kKindDelete, description(s));
+    frame.closeStep(messages::kKindDelete, description(s));
     return true;
 }
 

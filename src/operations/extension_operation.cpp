@@ -55,23 +55,24 @@ bool recordExtension(const ExtensionSettings& s, RecordingFrame& frame) {
     const Operand none = emptyOperand();
     switch (s.mode) {
         case ExtensionMode::Unify:
-            frame.FPos(ext, kAssign, kTextType, a, none, none);
+            frame.recordLine(ext, kAssign, kTextType, a, none, none);
             break;
         case ExtensionMode::AtStart:
-            frame.FPos(ext, kTextOutput, kJoin, a, ext, none);
+            frame.recordLine(ext, kTextOutput, kJoin, a, ext, none);
             break;
         case ExtensionMode::AtEnd:
-            frame.FPos(ext, kTextOutput, kJoin, ext, a, none);
+            frame.recordLine(ext, kTextOutput, kJoin, ext, a, none);
             break;
         case ExtensionMode::AfterNth:
-            frame.FPos(ext, kTextOutput, kInsert, ext, a, numberOperand(s.n));
+            frame.recordLine(ext, kTextOutput, kInsert, ext, a, numberOperand(s.n));
             break;
         case ExtensionMode::DeleteFromNth:
-            frame.FPos(none, kDeleteKind, kDeleteType, ext, numberOperand(s.n), numberOperand(s.c));
+            frame.recordLine(none, kDeleteKind, kDeleteType, ext, numberOperand(s.n),
+                             numberOperand(s.c));
             break;
     }
     frame.sampleExtension() = editExtension(s, frame.sampleExtension());
-    frame.FMacr(messages::kKindExtension, description(s));
+    frame.closeStep(messages::kKindExtension, description(s));
     return true;
 }
 

@@ -7,7 +7,7 @@ void walkCheckedRows(Workspace& workspace, const NewNameOfRow& newNameOf) {
     for (int index = 0; index < static_cast<int>(rows.size()); ++index) {
         if (!rows[static_cast<std::size_t>(index)].checked) continue;
         if (const auto newName = newNameOf(rows[static_cast<std::size_t>(index)])) {
-            index = workspace.List2Add(index, *newName);
+            index = workspace.moveToPreview(index, *newName);
         } else if (!workspace.keepGoing()) {
             break;
         }

@@ -11,7 +11,7 @@ namespace vartel {
 using NewNameOfRow = std::function<std::optional<Text>(const FileEntry& row)>;
 
 // The list path of an operation, inside the busy state: visits the checked rows in list order
-// and offers each new name to List2Add, which moves the changed rows into the preview. Ends
+// and offers each new name to moveToPreview, which moves the changed rows into the preview. Ends
 // early when the user aborts.
 void walkCheckedRows(Workspace& workspace, const NewNameOfRow& newNameOf);
 

@@ -32,20 +32,20 @@ void recordNumberLines(const NumberingSettings& s, RecordingFrame& frame, const 
                        const Operand& t, const Operand* q, const Operand* r) {
     const Operand none = emptyOperand();
     if (q != nullptr) {
-        frame.FPos(*q, kInformation, kFileCount, none, none, none);
-        frame.FPos(t, kConvert, kNumberToText, *q, none, none);
-        frame.FPos(*q, kInformation, kLength, t, none, none);
+        frame.recordLine(*q, kInformation, kFileCount, none, none, none);
+        frame.recordLine(t, kConvert, kNumberToText, *q, none, none);
+        frame.recordLine(*q, kInformation, kLength, t, none, none);
     }
-    frame.FPos(t, kConvert, kNumberToText, f, none, none);
+    frame.recordLine(t, kConvert, kNumberToText, f, none, none);
     if (q != nullptr) {
-        frame.FPos(*r, kInformation, kLength, t, none, none);
-        frame.FPos(none, kLoop, kGreater, *q, *r, none);
+        frame.recordLine(*r, kInformation, kLength, t, none, none);
+        frame.recordLine(none, kLoop, kGreater, *q, *r, none);
         frame.appendLoopStart();
-        frame.FPos(t, kTextOutput, kJoin, textOperand(U"0"), t, none);
-        frame.FPos(*r, kInformation, kLength, t, none, none);
-        frame.FPos(none, kLoop, kLoopEndTypeName, none, none, none);
+        frame.recordLine(t, kTextOutput, kJoin, textOperand(U"0"), t, none);
+        frame.recordLine(*r, kInformation, kLength, t, none, none);
+        frame.recordLine(none, kLoop, kLoopEndTypeName, none, none, none);
     }
-    frame.FPos(f, kArithmetic, kPlus, f, numberOperand(s.step), none);
+    frame.recordLine(f, kArithmetic, kPlus, f, numberOperand(s.step), none);
 }
 
 }  // namespace
@@ -103,16 +103,16 @@ bool recordNumbering(const NumberingSettings& s, int checkedCount, RecordingFram
     const Operand none = emptyOperand();
     switch (s.form) {
         case NumberingForm::AThenNumberThenB:
-            frame.FPos(name, kTextOutput, kJoin, textOperand(s.a), t, textOperand(s.b));
+            frame.recordLine(name, kTextOutput, kJoin, textOperand(s.a), t, textOperand(s.b));
             break;
         case NumberingForm::AtStart:
-            frame.FPos(name, kTextOutput, kJoin, t, name, none);
+            frame.recordLine(name, kTextOutput, kJoin, t, name, none);
             break;
         case NumberingForm::AtEnd:
-            frame.FPos(name, kTextOutput, kJoin, name, t, none);
+            frame.recordLine(name, kTextOutput, kJoin, name, t, none);
             break;
         case NumberingForm::AfterNth:
-            frame.FPos(name, kTextOutput, kInsert, name, t, numberOperand(s.n));
+            frame.recordLine(name, kTextOutput, kInsert, name, t, numberOperand(s.n));
             break;
         case NumberingForm::BeforeA:
         case NumberingForm::AfterA: {
@@ -124,7 +124,7 @@ bool recordNumbering(const NumberingSettings& s, int checkedCount, RecordingFram
     }
     frame.sampleStem() = numberingNewName(s, frame.sampleStem(), Text(),
                                           numberText(s.start, s.autoDigits, checkedCount));
-    frame.FMacr(messages::kKindNumbering, description(s));
+    frame.closeStep(messages::kKindNumbering, description(s));
     return true;
 }
 

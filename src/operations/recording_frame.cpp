@@ -35,8 +35,8 @@ Operand variableOperand(int code) {
     return {variableName(code), code};
 }
 
-void RecordingFrame::FPos(const Operand& target, const Text& kind, const Text& type,
-                          const Operand& a, const Operand& b, const Operand& c) {
+void RecordingFrame::recordLine(const Operand& target, const Text& kind, const Text& type,
+                                const Operand& a, const Operand& b, const Operand& c) {
     // The operations pass only names the catalogue holds.
     const int kindIndex = InstructionCatalogue::kindIndexOf(kind).value();
     const int typeIndex = InstructionCatalogue::typeIndexOf(kindIndex, type).value();
@@ -57,7 +57,7 @@ void RecordingFrame::appendLoopStart() {
     appendBlockStart(kKindLoop, kLoopKind, kLoopStartTypeName);
 }
 
-int RecordingFrame::FnLabel(int allocationClass) {
+int RecordingFrame::allocateVariable(int allocationClass) {
     int& counter = state_.counters[static_cast<std::size_t>(allocationClass - 1)];
     if (allocationClass == kAllocAnchor) return ++counter;
     const int number = (allocationClass - 1) * kClassSize + counter;
@@ -68,7 +68,7 @@ int RecordingFrame::FnLabel(int allocationClass) {
 std::optional<std::vector<Operand>> RecordingFrame::allocateVariables(
     const std::vector<int>& classes) {
     std::vector<int> numbers;
-    for (const int allocationClass : classes) numbers.push_back(FnLabel(allocationClass));
+    for (const int allocationClass : classes) numbers.push_back(allocateVariable(allocationClass));
     std::vector<Operand> operands;
     for (const int number : numbers) {
         if (number < 0) return std::nullopt;
@@ -77,10 +77,10 @@ std::optional<std::vector<Operand>> RecordingFrame::allocateVariables(
     return operands;
 }
 
-void RecordingFrame::FMacr(const Text& kind, const Text& description) {
+void RecordingFrame::closeStep(const Text& kind, const Text& description) {
     const Text nameAfter = state_.sampleName();
-    FPos(emptyOperand(), kInformationKind, kCommentType, textOperand(kind),
-         textOperand(messages::kNameAfterConversion), textOperand(nameAfter));
+    recordLine(emptyOperand(), kInformationKind, kCommentType, textOperand(kind),
+               textOperand(messages::kNameAfterConversion), textOperand(nameAfter));
     state_.steps.push_back({nameAfter, kind, description});
     state_.counters[kAllocNumber - 1] = 0;
     state_.counters[kAllocText - 1] = 0;

@@ -35,15 +35,15 @@ class RecordingFrame {
     Text& sampleExtension() { return state_.sampleExtension; }
 
     // Appends one line; the kind and type are names of the instruction catalogue.
-    void FPos(const Operand& target, const Text& kind, const Text& type, const Operand& a,
-              const Operand& b, const Operand& c);
+    void recordLine(const Operand& target, const Text& kind, const Text& type, const Operand& a,
+                    const Operand& b, const Operand& c);
     // The lines that open a condition or a loop block; the catalogue does not offer them.
     void appendConditionStart();
     void appendLoopStart();
 
     // Classes 1 to 4: the 0-based number of a new variable, or -1 when the class has none
     // left (the counter rises all the same). Class 5: the next anchor number.
-    int FnLabel(int allocationClass);
+    int allocateVariable(int allocationClass);
     // Every variable of the classes given, in that order, all taken before any is tested; the
     // operands of the variables, or nothing when one class had none left.
     std::optional<std::vector<Operand>> allocateVariables(const std::vector<int>& classes);
@@ -52,7 +52,7 @@ class RecordingFrame {
 
     // Closes a step with its comment line and its row in the step list, over the sample name
     // as it now stands; the per-file variables are free again for the next step.
-    void FMacr(const Text& kind, const Text& description);
+    void closeStep(const Text& kind, const Text& description);
 
   private:
     void appendBlockStart(int kind, const Text& kindName, const Text& typeName);

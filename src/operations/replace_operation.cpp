@@ -46,14 +46,14 @@ void recordConversion(const ReplaceSettings& s, RecordingFrame& frame, const Ope
     const Operand none = emptyOperand();
     switch (s.kind) {
         case ReplaceKind::Replace:
-            frame.FPos(x, kReplaceKind, caseTypeOf(s.caseSensitive), x, textOperand(s.s),
-                       textOperand(s.r));
+            frame.recordLine(x, kReplaceKind, caseTypeOf(s.caseSensitive), x, textOperand(s.s),
+                             textOperand(s.r));
             break;
         case ReplaceKind::ToLower:
-            frame.FPos(x, kConvert, kToLowerType, x, none, none);
+            frame.recordLine(x, kConvert, kToLowerType, x, none, none);
             break;
         case ReplaceKind::ToUpper:
-            frame.FPos(x, kConvert, kToUpperType, x, none, none);
+            frame.recordLine(x, kConvert, kToUpperType, x, none, none);
             break;
     }
 }
@@ -128,37 +128,38 @@ bool recordReplace(const ReplaceSettings& s, RecordingFrame& frame) {
             break;
         case ReplaceRange::FirstC: {
             const Operand& t = (*variables)[0];
-            frame.FPos(t, kTextOutput, kCopy, name, numberOperand(1), numberOperand(s.c));
-            frame.FPos(none, kDeleteKind, kDeleteType, name, numberOperand(1), numberOperand(s.c));
+            frame.recordLine(t, kTextOutput, kCopy, name, numberOperand(1), numberOperand(s.c));
+            frame.recordLine(none, kDeleteKind, kDeleteType, name, numberOperand(1),
+                             numberOperand(s.c));
             recordConversion(s, frame, t);
-            frame.FPos(name, kTextOutput, kJoin, t, name, none);
+            frame.recordLine(name, kTextOutput, kJoin, t, name, none);
             break;
         }
         case ReplaceRange::LastC: {
             const Operand& t = (*variables)[0];
             const Operand& m = (*variables)[1];
-            frame.FPos(m, kInformation, kLength, name, none, none);
-            frame.FPos(m, kArithmetic, kMinus, m, numberOperand(s.c), none);
-            frame.FPos(t, kTextOutput, kCopy, name, numberOperand(1), m);
-            frame.FPos(none, kDeleteKind, kDeleteType, name, numberOperand(1), m);
+            frame.recordLine(m, kInformation, kLength, name, none, none);
+            frame.recordLine(m, kArithmetic, kMinus, m, numberOperand(s.c), none);
+            frame.recordLine(t, kTextOutput, kCopy, name, numberOperand(1), m);
+            frame.recordLine(none, kDeleteKind, kDeleteType, name, numberOperand(1), m);
             recordConversion(s, frame, name);
-            frame.FPos(name, kTextOutput, kJoin, t, name, none);
+            frame.recordLine(name, kTextOutput, kJoin, t, name, none);
             break;
         }
         case ReplaceRange::CFromNth: {
             const Operand& t = (*variables)[0];
             const Operand& m = (*variables)[1];
-            frame.FPos(t, kTextOutput, kCopy, name, numberOperand(s.n), numberOperand(s.c));
-            frame.FPos(none, kDeleteKind, kDeleteType, name, numberOperand(s.n),
-                       numberOperand(s.c));
+            frame.recordLine(t, kTextOutput, kCopy, name, numberOperand(s.n), numberOperand(s.c));
+            frame.recordLine(none, kDeleteKind, kDeleteType, name, numberOperand(s.n),
+                             numberOperand(s.c));
             recordConversion(s, frame, t);
-            frame.FPos(m, kArithmetic, kMinus, numberOperand(s.n), numberOperand(1), none);
-            frame.FPos(name, kTextOutput, kInsert, name, t, m);
+            frame.recordLine(m, kArithmetic, kMinus, numberOperand(s.n), numberOperand(1), none);
+            frame.recordLine(name, kTextOutput, kInsert, name, t, m);
             break;
         }
     }
     frame.sampleStem() = replaceInStem(s, frame.sampleStem());
-    frame.FMacr(processingKind(s.kind), description(s));
+    frame.closeStep(processingKind(s.kind), description(s));
     return true;
 }
 

@@ -18,7 +18,7 @@ void runMacroOverList(Workspace& workspace, MacroEditor& editor, const Clock& cl
     walkCheckedRows(workspace, [&](const FileEntry& row) {
         Text extension = extensionOf(nameOfPath(row.fullPath));
         if (!extension.empty()) extension.erase(0, 1);
-        auto result = interpreter.FiRun(stemOf(row.name), extension, row.fullPath);
+        auto result = interpreter.runMacro(stemOf(row.name), extension, row.fullPath);
         store.loadPerFile(tables);
         return result;
     });

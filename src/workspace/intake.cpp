@@ -38,7 +38,7 @@ void Workspace::walkFolder(const Text& folder) {
     if (listing.failed()) throw WalkFailed{};
 }
 
-void Workspace::DragFileAdd() {
+void Workspace::walkPendingPaths() {
     if (walking_) return;
     struct Finish {
         Workspace& w;
@@ -56,7 +56,7 @@ void Workspace::DragFileAdd() {
     throttle_.restart();
     for (;;) {
         try {
-            walkPendingPaths();
+            takeUpQueuedPaths();
         } catch (const std::exception&) {  // a listing that broke off, or no memory for a row
             pending_.clear();
             dialogs_.error(kGettingFilesFailed);
@@ -70,7 +70,7 @@ void Workspace::DragFileAdd() {
     }
 }
 
-void Workspace::walkPendingPaths() {
+void Workspace::takeUpQueuedPaths() {
     while (!pending_.empty()) {
         const Text path = std::move(pending_.front());
         pending_.pop_front();
@@ -93,13 +93,13 @@ void Workspace::drop(const std::vector<Text>& paths) {
         return;
     }
     pending_.insert(pending_.end(), paths.begin(), paths.end());
-    if (!state_.busy) DragFileAdd();
+    if (!state_.busy) walkPendingPaths();
 }
 
 void Workspace::addPaths(const std::vector<Text>& paths) {
     if (state_.busy) return;
     pending_.assign(paths.begin(), paths.end());
-    DragFileAdd();
+    walkPendingPaths();
 }
 
 }  // namespace vartel

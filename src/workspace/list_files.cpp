@@ -56,7 +56,7 @@ void loadList(Workspace& workspace) {
     emptyLists(workspace);
     workspace.writeListCount();
     workspace.pendingPaths().assign(lines.begin(), lines.end());
-    workspace.DragFileAdd();
+    workspace.walkPendingPaths();
 }
 
 void newList(Workspace& workspace) {

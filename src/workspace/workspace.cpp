@@ -9,7 +9,7 @@ namespace vartel {
 Workspace::Workspace(Dialogs& dialogs, Pump& pump, PumpThrottle::Interval pumpInterval)
     : dialogs_(dialogs), throttle_(pump, pumpInterval) {}
 
-void Workspace::ProcedureStart() {
+void Workspace::enterBusy() {
     state_.busy = true;
     state_.progressShown = true;
     state_.progressPosition = 0;
@@ -21,7 +21,7 @@ void Workspace::ProcedureStart() {
     throttle_.restart();
 }
 
-void Workspace::ProcedureEnd() {
+void Workspace::leaveBusy() {
     removeMovedRows();
     status_.previewCount =
         kPreviewCountCaption + formatInteger(static_cast<std::int64_t>(preview_.size()));
@@ -30,7 +30,7 @@ void Workspace::ProcedureEnd() {
     state_.busy = false;
 }
 
-int Workspace::List2Add(int index, const Text& newName) {
+int Workspace::moveToPreview(int index, const Text& newName) {
     const auto at = static_cast<std::size_t>(index);
     const FileEntry& row = conversion_[at];
     if (row.name != newName) {

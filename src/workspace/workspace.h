@@ -15,7 +15,7 @@
 
 namespace vartel {
 
-// Paths waiting for DragFileAdd, first in first out.
+// Paths waiting for walkPendingPaths, first in first out.
 using PendingPaths = std::deque<Text>;
 // The conversion list's private cut buffer: six lines per cut row.
 using CutBuffer = std::vector<Text>;
@@ -45,14 +45,14 @@ class Workspace : public CheckedFileCount {
     // "中止": the running loop stops at its next check.
     void abort() { state_.busy = false; }
 
-    void ProcedureStart();
-    void ProcedureEnd();
-    // Only between ProcedureStart and ProcedureEnd: offers a new name for the conversion row at
+    void enterBusy();
+    void leaveBusy();
+    // Only between enterBusy and leaveBusy: offers a new name for the conversion row at
     // index; a changed row moves into the preview. Returns where the caller's walk goes on (the
     // caller adds 1), or the row count after an abort. Moved rows leave the conversion list in one
-    // pass at ProcedureEnd, so a walk over n rows costs O(n); until then the caller must not
+    // pass at leaveBusy, so a walk over n rows costs O(n); until then the caller must not
     // reorder the list.
-    int List2Add(int index, const Text& newName);
+    int moveToPreview(int index, const Text& newName);
 
     // For loops of long commands, after every item: lets the window run now and then and tells
     // whether the loop may go on; nextItem also advances the progress by one.
@@ -62,7 +62,7 @@ class Workspace : public CheckedFileCount {
 
     // Takes up every pending path: a file becomes one row, a folder adds its whole tree,
     // breadth first. Symbolic links are rows of their own and never followed.
-    void DragFileAdd();
+    void walkPendingPaths();
     // The folder tree's "下層ファイルを追加" and the file pane's "変換リストに追加": the queue
     // starts afresh with these paths.
     void addPaths(const std::vector<Text>& paths);
@@ -80,7 +80,7 @@ class Workspace : public CheckedFileCount {
 
   private:
     void addRow(FileEntry entry);
-    void walkPendingPaths();
+    void takeUpQueuedPaths();
     void walkFolder(const Text& folder);
     void removeMovedRows();
 
@@ -94,7 +94,7 @@ class Workspace : public CheckedFileCount {
     CutBuffer cutBuffer_;
     BusyState state_;
     StatusTexts status_;
-    std::vector<char> leaving_;  // rows List2Add moved, removed at ProcedureEnd
+    std::vector<char> leaving_;  // rows moveToPreview moved, removed at leaveBusy
     int leavingChecked_ = 0;
     mutable int checkedAtStart_ = -1;  // counted once per busy period, when first asked
     bool walking_ = false;
@@ -103,10 +103,8 @@ class Workspace : public CheckedFileCount {
 // Enters the busy state and leaves it on every path out of the scope.
 class BusyScope {
   public:
-    explicit BusyScope(Workspace& workspace) : workspace_(workspace) {
-        workspace_.ProcedureStart();
-    }
-    ~BusyScope() { workspace_.ProcedureEnd(); }
+    explicit BusyScope(Workspace& workspace) : workspace_(workspace) { workspace_.enterBusy(); }
+    ~BusyScope() { workspace_.leaveBusy(); }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 

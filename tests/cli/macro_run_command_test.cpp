@@ -11,7 +11,7 @@ class MacroRunCommandTest : public ::testing::Test {
   protected:
     std::string save(const MacroProgram& program) {
         const std::string path = folder.file("m.vmc");
-        PSave(program, path, U"t");
+        saveMacroFile(program, path, U"t");
         return path;
     }
     TemporaryFolder folder;

@@ -12,8 +12,9 @@ TEST(MacroRunTableTest, TheMultipleConditionLinesReadTheGivenTable) {
     TemporaryFolder folder;
     const std::string macro = folder.file("m.vmc");
     const std::string table = folder.file("t.csv");
-    PSave(programOf({typedLine(U"ファイル名", U"複数条件", U"部分一致", U"ファイル名", U"none")}),
-          macro, U"t");
+    saveMacroFile(
+        programOf({typedLine(U"ファイル名", U"複数条件", U"部分一致", U"ファイル名", U"none")}),
+        macro, U"t");
     writeMultiConditionFile(table, {{{U"画像", U"photo"}, {U"像", U"second"}}});
     const CliResult withTable =
         runCli({"macro-run", macro, "--name", "画像01", "--ext", "jpg", "--table", table});

@@ -16,7 +16,7 @@ class PreviewCommandTest : public ::testing::Test {
         for (const char* name : {"files/a.txt", "files/sub/b.txt", "files/keep"}) {
             std::ofstream(folder.file(name)) << name;
         }
-        PSave(programOf({typedLine(U"拡張子", U"代入", U"文字", U"md")}), macro, U"t");
+        saveMacroFile(programOf({typedLine(U"拡張子", U"代入", U"文字", U"md")}), macro, U"t");
     }
     TemporaryFolder folder;
     const std::string macro = folder.file("m.vmc");
@@ -48,8 +48,9 @@ TEST_F(PreviewCommandTest, RenameCarriesOutAndReportsFailures) {
 
 TEST_F(PreviewCommandTest, TheMacroLooksUpTheTableGiven) {
     const std::string lookup = folder.file("lookup.vmc");
-    PSave(programOf({typedLine(U"ファイル名", U"複数条件", U"完全一致", U"ファイル名", U"keep")}),
-          lookup, U"t");
+    saveMacroFile(
+        programOf({typedLine(U"ファイル名", U"複数条件", U"完全一致", U"ファイル名", U"keep")}),
+        lookup, U"t");
     std::ofstream(folder.file("table.csv")) << "\"a\",\"alpha\"\r\n";
     const auto result = runCli(
         {"preview", "--macro", lookup, "--table", folder.file("table.csv"), folder.file("files")});

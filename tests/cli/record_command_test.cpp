@@ -42,7 +42,7 @@ TEST(RecordCommandTest, SavesTheMacroAndGoesOnAfterARefusedStep) {
     EXPECT_EQ(readMacroCaption(out), U"題");
     MacroProgram program;
     ScriptedDialogs dialogs;
-    ASSERT_TRUE(PLode(program, out, dialogs));
+    ASSERT_TRUE(loadMacroFile(program, out, dialogs));
     EXPECT_EQ(program.lineCount(), 16 * 4 + 2);
     EXPECT_EQ(program.initialValue(32), U"1");
 }

@@ -24,18 +24,18 @@ class MultiConditionCommandsTest : public ::testing::Test {
 
 TEST_F(MultiConditionCommandsTest, LoadReplacesAndAddAppends) {
     dialogs.files = {path, path};
-    Loadcsv(table, false, dialogs);
+    loadMultiConditionTable(table, false, dialogs);
     EXPECT_EQ(table.rows, (std::vector<MultiConditionRow>{
                               {U"old", U"row"}, {U"abc", U"XYZ"}, {U"日本", U"語"}}));
-    Loadcsv(table, true, dialogs);
+    loadMultiConditionTable(table, true, dialogs);
     EXPECT_EQ(table.rows, (std::vector<MultiConditionRow>{{U"abc", U"XYZ"}, {U"日本", U"語"}}));
 }
 
 TEST_F(MultiConditionCommandsTest, ACancelledOrUnreadableLoadKeepsTheTable) {
     const auto before = table.rows;
     dialogs.files = {std::nullopt, folder.file("none.csv")};
-    Loadcsv(table, true, dialogs);
-    EXPECT_THROW(Loadcsv(table, true, dialogs), VartelError);
+    loadMultiConditionTable(table, true, dialogs);
+    EXPECT_THROW(loadMultiConditionTable(table, true, dialogs), VartelError);
     EXPECT_EQ(table.rows, before);
 }
 

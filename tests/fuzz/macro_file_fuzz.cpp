@@ -38,10 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FixedClock clock({2026, 12, 7, 17, 21, 0});
     const TwoFiles files;
     try {
-        if (!PLode(program, scratchPath(), dialogs)) return 0;
+        if (!loadMacroFile(program, scratchPath(), dialogs)) return 0;
         store.loadAll(program.tables());
         MacroInterpreter interpreter(program, store, table, {dialogs, clock, files});
-        interpreter.FiRun(U"テスト_abcab", U"txt", U"/tmp/テスト_abcab.txt");
+        interpreter.runMacro(U"テスト_abcab", U"txt", U"/tmp/テスト_abcab.txt");
     } catch (const VartelError&) {
         // A failed run is an ordinary outcome.
     }

@@ -27,7 +27,7 @@ class SettableCount : public CheckedFileCount {
     int checkedFileCount() const override { return count; }
 };
 
-// One instruction line run through FiRun, the target read back from the store.
+// One instruction line run through runMacro, the target read back from the store.
 class InstructionTest : public ::testing::Test {
   protected:
     Text runLine(const Text& kind, const Text& type, const Text& a = {}, const Text& b = {},
@@ -43,7 +43,7 @@ class InstructionTest : public ::testing::Test {
     std::optional<Text> run(const MacroProgram& program, const Text& name = U"name") {
         MacroInterpreter interpreter(program, store, table, {dialogs, clock, count});
         trace.clear();
-        return interpreter.FiRun(name, U"txt", fullPath, &trace);
+        return interpreter.runMacro(name, U"txt", fullPath, &trace);
     }
 
     VariableStore store;

@@ -34,13 +34,13 @@ MacroProgram sampleProgram() {
 
 TEST_F(MacroFileTest, RoundTripKeepsBothRowsAndTheTables) {
     const MacroProgram saved = sampleProgram();
-    PSave(saved, path, U"テスト用マクロ");
+    saveMacroFile(saved, path, U"テスト用マクロ");
     // Every character fits code page 932, so that is what is written.
     EXPECT_FALSE(readBytes(path).starts_with("\xEF\xBB\xBF"));
     EXPECT_NE(readBytes(path).find("\r\n"), std::string::npos);
 
     MacroProgram loaded;
-    ASSERT_TRUE(PLode(loaded, path, dialogs));
+    ASSERT_TRUE(loadMacroFile(loaded, path, dialogs));
     EXPECT_EQ(loaded.lines(), saved.lines());
     EXPECT_EQ(loaded.tables(), saved.tables());
     EXPECT_EQ(loaded.title(), U"");  // loading does not apply the title
@@ -49,15 +49,15 @@ TEST_F(MacroFileTest, RoundTripKeepsBothRowsAndTheTables) {
 
 TEST_F(MacroFileTest, TextsOutsideTheCodePageSurviveAsUtf8) {
     auto program = programOf({typedLine(U"文字１", U"代入", U"文字", U"한국어 ✓")});
-    PSave(program, path, U"t");
+    saveMacroFile(program, path, U"t");
     EXPECT_TRUE(readBytes(path).starts_with("\xEF\xBB\xBF"));
     MacroProgram loaded;
-    ASSERT_TRUE(PLode(loaded, path, dialogs));
+    ASSERT_TRUE(loadMacroFile(loaded, path, dialogs));
     EXPECT_EQ(loaded.line(0).display.operands[0], U"한국어 ✓");
 }
 
 TEST_F(MacroFileTest, WritesTheDocumentedLayout) {
-    PSave(programOf({typedLine(U"数値１", U"代入", U"数値", U"5")}), path, U"t");
+    saveMacroFile(programOf({typedLine(U"数値１", U"代入", U"数値", U"5")}), path, U"t");
     const auto lines = readTextFile(path);
     const std::vector<Text> head(lines.begin(), lines.begin() + 19);
     EXPECT_EQ(head,
@@ -70,13 +70,13 @@ TEST_F(MacroFileTest, WritesTheDocumentedLayout) {
 }
 
 TEST_F(MacroFileTest, SavingOverALongerFileLeavesNoOldSections) {
-    PSave(sampleProgram(), path, U"long");
-    PSave(programOf({typedLine(U"数値１", U"代入", U"数値", U"5")}), path, U"short");
+    saveMacroFile(sampleProgram(), path, U"long");
+    saveMacroFile(programOf({typedLine(U"数値１", U"代入", U"数値", U"5")}), path, U"short");
     const std::string bytes = readBytes(path);
     EXPECT_EQ(bytes.find("[So2]"), std::string::npos);
     EXPECT_EQ(bytes.find("[So5-Int]"), std::string::npos);
     MacroProgram loaded;
-    ASSERT_TRUE(PLode(loaded, path, dialogs));
+    ASSERT_TRUE(loadMacroFile(loaded, path, dialogs));
     EXPECT_EQ(loaded.lineCount(), 1);
 }
 
@@ -88,13 +88,13 @@ TEST_F(MacroFileTest, OtherVersionsAreRefusedAndChangeNothing) {
         writeBytes(path, content);
         MacroProgram program = before;
         dialogs.messages.clear();
-        EXPECT_FALSE(PLode(program, path, dialogs));
+        EXPECT_FALSE(loadMacroFile(program, path, dialogs));
         EXPECT_EQ(dialogs.messages, std::vector<Text>{messages::kVersionMismatch});
         EXPECT_EQ(program.lines(), before.lines());
         EXPECT_EQ(program.tables(), before.tables());
     }
     MacroProgram program;
-    EXPECT_FALSE(PLode(program, folder.file("missing.vmc"), dialogs));
+    EXPECT_FALSE(loadMacroFile(program, folder.file("missing.vmc"), dialogs));
 }
 
 TEST_F(MacroFileTest, HandWrittenFilesTakeDefaultsForMissingKeys) {
@@ -106,7 +106,7 @@ TEST_F(MacroFileTest, HandWrittenFilesTakeDefaultsForMissingKeys) {
                              end + "Vari2=0" + end + "Vari3=0" + end + "[Val1]" + end +
                              "Str2=\xE6\x95\xB0\xE5\x80\xA4\xEF\xBC\x93=15" + end);
         MacroProgram program;
-        ASSERT_TRUE(PLode(program, path, dialogs));
+        ASSERT_TRUE(loadMacroFile(program, path, dialogs));
         ASSERT_EQ(program.lineCount(), 3);
         EXPECT_EQ(program.line(0).display.operands[0], U"x");
         EXPECT_EQ(program.line(1).display, DisplayRow());
@@ -122,7 +122,7 @@ TEST_F(MacroFileTest, BrokenCountsNeverCrash) {
     for (const std::string count : {"-5", "abc", "99999999999", "2147483647"}) {
         writeBytes(path, "[Main]\r\nVersion=0.3\r\nLineCount=" + count + "\r\n");
         MacroProgram program = sampleProgram();
-        const bool loaded = PLode(program, path, dialogs);
+        const bool loaded = loadMacroFile(program, path, dialogs);
         if (loaded)
             EXPECT_EQ(program.lineCount(), 0);
         else
@@ -131,10 +131,11 @@ TEST_F(MacroFileTest, BrokenCountsNeverCrash) {
 }
 
 TEST_F(MacroFileTest, BlanksAroundOperandTextsAreLostButCodesStay) {
-    PSave(programOf({typedLine(U"文字１", U"置換処理", U"大小区別", U"ファイル名", U" ", U"_")}),
-          path, U"t");
+    saveMacroFile(
+        programOf({typedLine(U"文字１", U"置換処理", U"大小区別", U"ファイル名", U" ", U"_")}),
+        path, U"t");
     MacroProgram loaded;
-    ASSERT_TRUE(PLode(loaded, path, dialogs));
+    ASSERT_TRUE(loadMacroFile(loaded, path, dialogs));
     EXPECT_EQ(loaded.line(0).display.operands[1], U"");
     EXPECT_EQ(loaded.line(0).coded.text(CodedRow::Operand2), U"-2");
 }

@@ -15,7 +15,7 @@ class FixedCount : public CheckedFileCount {
     int checkedFileCount() const override { return 3; }
 };
 
-// Runs programs the way the test window does: all variables from their tables, then FiRun.
+// Runs programs the way the test window does: all variables from their tables, then runMacro.
 class InterpreterTest : public ::testing::Test {
   protected:
     std::optional<Text> run(const MacroProgram& program, const Text& name = U"abc",
@@ -23,7 +23,7 @@ class InterpreterTest : public ::testing::Test {
         store.loadAll(program.tables());
         trace.clear();
         MacroInterpreter interpreter(program, store, table, {dialogs, clock, count});
-        return interpreter.FiRun(name, extension, U"/tmp/abc.txt", &trace);
+        return interpreter.runMacro(name, extension, U"/tmp/abc.txt", &trace);
     }
     Text failureOf(const MacroProgram& program) {
         try {

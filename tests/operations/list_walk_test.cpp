@@ -25,7 +25,7 @@ TEST_F(ListWalkTest, MovesChangedCheckedRowsAndKeepsTheRestInPlace) {
     });
     EXPECT_EQ(visited, (std::vector<Text>{U"a", U"b", U"d", U"e", U"f"}));
     EXPECT_EQ(workspace.checkedFileCount(), 2);  // e and f; c is unchecked
-    workspace.ProcedureEnd();
+    workspace.leaveBusy();
     EXPECT_EQ(names(), (std::vector<Text>{U"c", U"e", U"f"}));
     EXPECT_EQ(previewNames(), (std::vector<Text>{U"a1", U"b1", U"D"}));
     EXPECT_EQ(workspace.previewList()[2].fullPathBefore, pathText("d"));

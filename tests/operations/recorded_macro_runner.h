@@ -8,7 +8,7 @@
 
 namespace vartel {
 
-// A recording over one sample name, and FiRun of what it recorded on any name.
+// A recording over one sample name, and runMacro of what it recorded on any name.
 class RecordedMacroRunner {
   public:
     struct FixedCount : CheckedFileCount {
@@ -32,7 +32,7 @@ class RecordedMacroRunner {
         store.loadAll(program.tables());
         files.count = fileCount;
         MacroInterpreter interpreter(program, store, table, RunServices{dialogs, clock, files});
-        return interpreter.FiRun(stem, extension, U"/folder/" + stem + U"." + extension);
+        return interpreter.runMacro(stem, extension, U"/folder/" + stem + U"." + extension);
     }
 
     RecordingState state;

@@ -8,7 +8,7 @@
 namespace vartel {
 namespace {
 
-TEST(CharacterHelpersTest, WPosFindsTheFirstOccurrenceOrAPartialOneAtTheEnd) {
+TEST(CharacterHelpersTest, FindPositionFindsTheFirstOccurrenceOrAPartialOneAtTheEnd) {
     struct Case {
         Text pattern;
         Text text;
@@ -21,32 +21,33 @@ TEST(CharacterHelpersTest, WPosFindsTheFirstOccurrenceOrAPartialOneAtTheEnd) {
         {U"abc", U"xyz", true, 0}, {U"ｂ", U"ＡＢＣ", false, 2}, {U"x", U"", true, 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(WPos(c.pattern, c.text, c.caseSensitive), c.position)
+        EXPECT_EQ(findPosition(c.pattern, c.text, c.caseSensitive), c.position)
             << bytesFromText(c.pattern) << " in " << bytesFromText(c.text);
     }
-    EXPECT_EQ(WLength(U"日本語.txt"), 7);
-    EXPECT_EQ(WLength(U""), 0);
+    EXPECT_EQ(characterCount(U"日本語.txt"), 7);
+    EXPECT_EQ(characterCount(U""), 0);
 }
 
-TEST(RecordingFrameTest, FnLabelHandsOutEachClassAndFailsAfterSixteen) {
+TEST(RecordingFrameTest, AllocateVariableHandsOutEachClassAndFailsAfterSixteen) {
     RecordedMacroRunner runner(U"a.txt");
     RecordingFrame frame = runner.frame();
     for (int allocationClass = 1; allocationClass <= 4; ++allocationClass) {
         for (int i = 0; i < 16; ++i) {
-            EXPECT_EQ(frame.FnLabel(allocationClass), (allocationClass - 1) * 16 + i);
+            EXPECT_EQ(frame.allocateVariable(allocationClass), (allocationClass - 1) * 16 + i);
         }
-        EXPECT_EQ(frame.FnLabel(allocationClass), -1);
-        EXPECT_EQ(frame.FnLabel(allocationClass), -1);  // stays used up
+        EXPECT_EQ(frame.allocateVariable(allocationClass), -1);
+        EXPECT_EQ(frame.allocateVariable(allocationClass), -1);  // stays used up
     }
-    for (int anchor = 1; anchor <= 40; ++anchor) EXPECT_EQ(frame.FnLabel(kAllocAnchor), anchor);
+    for (int anchor = 1; anchor <= 40; ++anchor)
+        EXPECT_EQ(frame.allocateVariable(kAllocAnchor), anchor);
 
     // A closed step frees the per-file classes only.
-    frame.FMacr(U"追加", U"x");
-    EXPECT_EQ(frame.FnLabel(kAllocNumber), 0);
-    EXPECT_EQ(frame.FnLabel(kAllocText), 32);
-    EXPECT_EQ(frame.FnLabel(kAllocFixedNumber), -1);
-    EXPECT_EQ(frame.FnLabel(kAllocFixedText), -1);
-    EXPECT_EQ(frame.FnLabel(kAllocAnchor), 41);
+    frame.closeStep(U"追加", U"x");
+    EXPECT_EQ(frame.allocateVariable(kAllocNumber), 0);
+    EXPECT_EQ(frame.allocateVariable(kAllocText), 32);
+    EXPECT_EQ(frame.allocateVariable(kAllocFixedNumber), -1);
+    EXPECT_EQ(frame.allocateVariable(kAllocFixedText), -1);
+    EXPECT_EQ(frame.allocateVariable(kAllocAnchor), 41);
 }
 
 class RefusedStepTest : public ::testing::Test {
@@ -67,7 +68,7 @@ class RefusedStepTest : public ::testing::Test {
 
 TEST_F(RefusedStepTest, SeventeenthNumberVariableInAStepRefusesTheWholeStep) {
     RecordingFrame frame = runner.frame();
-    for (int i = 0; i < 15; ++i) frame.FnLabel(kAllocNumber);
+    for (int i = 0; i < 15; ++i) frame.allocateVariable(kAllocNumber);
     const auto lines = runner.state.macro;
     // Needs the 16th and the 17th.
     EXPECT_FALSE(run(AddTextSettings{U"T", AddTextMode::AfterA, 1, U"o", false}));

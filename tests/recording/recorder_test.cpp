@@ -130,7 +130,7 @@ TEST_F(RecorderTest, ResetEmptiesTheRecordingAndStartsAnchorsAgain) {
     EXPECT_EQ(recorder.state().sampleName(), U"photo.jpg");
     EXPECT_EQ(editor.program().initialValue(20), U"0");
     RecordingFrame frame = recorder.frame();
-    EXPECT_EQ(frame.FnLabel(kAllocAnchor), 1);
+    EXPECT_EQ(frame.allocateVariable(kAllocAnchor), 1);
 }
 
 TEST_F(RecorderTest, CommandsFollowTheRecordingState) {

@@ -184,10 +184,10 @@ TEST_F(IntakeTest, NamesThatAreNotUtf8AreKeptByteForByte) {
 TEST_F(IntakeTest, DropWhileBusyWaitsAndAddingFromTheBrowserStartsAfresh) {
     makeFile("a.txt");
     makeFile("b.txt");
-    workspace.ProcedureStart();
+    workspace.enterBusy();
     dropPaths({"a.txt"});
     EXPECT_TRUE(workspace.conversionList().empty());
-    workspace.ProcedureEnd();
+    workspace.leaveBusy();
     dropPaths({"b.txt"});
     EXPECT_EQ(names(), (std::vector<Text>{U"a.txt", U"b.txt"}));
     workspace.pendingPaths().push_back(pathText("a.txt"));

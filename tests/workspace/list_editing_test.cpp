@@ -117,9 +117,9 @@ TEST_F(ListEditingTest, SelectionAndCheckCommandsTouchOnlyTheirFlag) {
     EXPECT_EQ(workspace.status().listCount, U"変換リスト数： 2");
     selectAll(workspace);
     EXPECT_EQ(selection(), (std::vector<int>{0, 1}));
-    workspace.ProcedureStart();  // a long command walks the list
+    workspace.enterBusy();  // a long command walks the list
     exclude(workspace);
-    workspace.ProcedureEnd();
+    workspace.leaveBusy();
     EXPECT_EQ(names().size(), 2u);
 }
 

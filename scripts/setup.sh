@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
   xvfb xauth
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
   valgrind
 )
 

@@ -15,6 +15,11 @@ int runValidate(const Arguments& args);
 // renames; rename also carries them out and exits with 4 when any failed.
 int runPreview(const Arguments& args);
 int runRename(const Arguments& args);
+// The journal of renames: history lists the batches; undo renames back the last (or the
+// given) finished batch; recover finishes or puts back a batch that was cut short.
+int runHistory(const Arguments& args);
+int runUndo(const Arguments& args);
+int runRecover(const Arguments& args);
 // Records the operations on a sample name and prints the macro's lines or its steps; -o also
 // saves the macro.
 int runRecord(const Arguments& args);

@@ -11,8 +11,12 @@ const char* const kUsage =
     "  macro-run MACRO.vmc [--name STEM] [--ext EXT] [--path FULLPATH] [--table TABLE.csv]\n"
     "            [--trace] [--guard-no N]\n"
     "  validate --kind KIND --type TYPE [--target X] [--a A] [--b B] [--c C]\n"
-    "  preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) PATH...\n"
-    "  rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) PATH...\n"
+    "  preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) [--status]\n"
+    "          [--literal-order] PATH...\n"
+    "  rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) [--literal-order] PATH...\n"
+    "  history\n"
+    "  undo [ID]\n"
+    "  recover [--finish | --undo]\n"
     "  record --sample NAME [--checked N] OPERATION... [--steps] [-o OUT.vmc --title T]\n"
     "  OPERATION := --op add|delete|replace|number|extension [--set KEY=VALUE]...\n";
 
@@ -23,7 +27,8 @@ int main(int argc, char** argv) {
     const std::map<std::string, int (*)(const Arguments&)> commands = {
         {"macro-run", vartel::cli::runMacroRun}, {"validate", vartel::cli::runValidate},
         {"preview", vartel::cli::runPreview},    {"rename", vartel::cli::runRename},
-        {"record", vartel::cli::runRecord},
+        {"record", vartel::cli::runRecord},      {"history", vartel::cli::runHistory},
+        {"undo", vartel::cli::runUndo},          {"recover", vartel::cli::runRecover},
     };
     if (argc < 2 || !commands.contains(argv[1])) {
         std::fputs(kUsage, stderr);

@@ -3,6 +3,7 @@
 #include "cli/argument_reader.h"
 #include "cli/cli_dialogs.h"
 #include "cli/commands.h"
+#include "cli/journal_guard.h"
 #include "cli/operation_arguments.h"
 #include "cli/output.h"
 #include "common/error.h"
@@ -19,22 +20,62 @@ namespace {
 
 constexpr int kSomeRenamesFailed = 4;
 
-// The summary of an execution is the command's result, so it goes to standard output.
+// The summary of an execution is the command's result, so it goes to standard output; it is
+// held back until the failed rows have been reported.
 class SummaryDialogs : public CliDialogs {
   public:
-    void message(const Text& text) override { printLine(text); }
+    void message(const Text& text) override { held.push_back(text); }
+    void printHeld() {
+        for (const auto& text : held) printLine(text);
+        held.clear();
+    }
+    std::vector<Text> held;
 };
+
+// Stable words for scripts, one per status.
+const char* statusKey(PlanStatus status) {
+    switch (status) {
+        case PlanStatus::Unplanned:
+        case PlanStatus::Ok:
+            return "ok";
+        case PlanStatus::Chain:
+            return "chain";
+        case PlanStatus::Cycle:
+            return "cycle";
+        case PlanStatus::Duplicate:
+            return "duplicate";
+        case PlanStatus::Exists:
+            return "exists";
+        case PlanStatus::InvalidName:
+            return "invalid";
+        case PlanStatus::TooLong:
+            return "too-long";
+        case PlanStatus::SameFile:
+            return "same-file";
+    }
+    return "ok";
+}
+
+void reportFailedRows(const PreviewList& rows) {
+    for (const auto& row : rows) {
+        if (!row.failed) continue;
+        const std::string line =
+            bytesFromText(row.oldName + U"\t" + row.newName + U"\t" + row.failureReason) + "\n";
+        std::fputs(line.c_str(), stderr);
+    }
+}
 
 int previewOrRename(const Arguments& args, bool rename) {
     const auto split = splitOperations(args);
-    const ArgumentReader reader(split ? split->rest : args, {"--macro", "--table"}, {});
+    const ArgumentReader reader(split ? split->rest : args, {"--macro", "--table"},
+                                {"--status", "--literal-order"});
     const std::size_t operations = split ? split->operations.size() : 0;
     if (!split || !reader.valid() || reader.has("--macro") == (operations == 1) ||
         (reader.has("--table") && !reader.has("--macro")) || operations > 1 ||
         reader.positional().empty()) {
         std::fprintf(stderr,
                      "usage: vartel-cli %s (--macro MACRO.vmc [--table TABLE.csv] | --op OPERATION "
-                     "[--set KEY=VALUE]...)"
+                     "[--set KEY=VALUE]...) [--status] [--literal-order]"
                      " PATH...\n",
                      rename ? "rename" : "preview");
         return 2;
@@ -47,6 +88,14 @@ int previewOrRename(const Arguments& args, bool rename) {
     SummaryDialogs dialogs;
     NoPump pump;
     Workspace workspace(dialogs, pump);
+    workspace.setLiteralOrder(reader.has("--literal-order"));
+    std::optional<RenameJournal> journal;
+    if (rename) {
+        journal = openJournal();
+        if (!journal) return 1;
+        if (refuseWhileUnfinished(*journal)) return kUnfinishedBatchExit;
+        workspace.setJournal(&*journal);
+    }
     MacroEditor editor;
     const SystemClock clock;
     try {
@@ -65,16 +114,23 @@ int previewOrRename(const Arguments& args, bool rename) {
         } else {
             runMacroOverList(workspace, editor, clock);
         }
+        const bool status = reader.has("--status");
         for (const auto& row : workspace.previewList()) {
-            printLine(row.oldName + U"\t" + row.newName + U"\t" + row.fullPathBefore);
+            Text line = row.oldName + U"\t" + row.newName + U"\t" + row.fullPathBefore;
+            if (status) line += U"\t" + textFromBytes(statusKey(row.status));
+            printLine(line);
         }
+        dialogs.printHeld();
         if (!rename) return 0;
         execute(workspace);
+        reportFailedRows(workspace.previewList());
+        dialogs.printHeld();
         for (const auto& row : workspace.previewList()) {
             if (row.failed) return kSomeRenamesFailed;
         }
         return 0;
     } catch (const VartelError& failure) {
+        dialogs.printHeld();
         dialogs.error(failure.message());
         return 1;
     }

@@ -15,6 +15,7 @@ FileEntry fileEntryOf(const Text& fullPath, const FileStatus& status) {
     entry.size = sizeText(status.size);
     entry.modified = modifiedText(localDateTimeOf(status.modifiedSeconds));
     entry.fullPath = fullPath;
+    entry.identity = status.identity;
     return entry;
 }
 

@@ -19,6 +19,7 @@ struct FileEntry {
     Text fullPath;
     bool checked = true;
     bool selected = false;
+    FileIdentity identity{};  // unknown for rows read from a list file
 };
 
 using ConversionList = std::vector<FileEntry>;

@@ -15,6 +15,8 @@
 
 namespace vartel {
 
+class RenameJournal;
+
 // Paths waiting for walkPendingPaths, first in first out.
 using PendingPaths = std::deque<Text>;
 // The conversion list's private cut buffer: six lines per cut row.
@@ -71,6 +73,17 @@ class Workspace : public CheckedFileCount {
     // sees the list change under it.
     void drop(const std::vector<Text>& paths);
 
+    // Plans the checked preview rows as execute would carry them out and writes each row's
+    // status and the count of rows that would fail.
+    void replanPreview();
+    // Each rename on its own from the bottom up, without reordering or temporary names.
+    bool literalOrder() const { return literalOrder_; }
+    void setLiteralOrder(bool literal) { literalOrder_ = literal; }
+    // Where execute and undo record their batches before touching a file; none in tests that
+    // do not ask for one.
+    RenameJournal* journal() const { return journal_; }
+    void setJournal(RenameJournal* journal) { journal_ = journal; }
+
     void writeListCount();
     void writeHitCount(int hits);
 
@@ -98,6 +111,8 @@ class Workspace : public CheckedFileCount {
     int leavingChecked_ = 0;
     mutable int checkedAtStart_ = -1;  // counted once per busy period, when first asked
     bool walking_ = false;
+    bool literalOrder_ = false;
+    RenameJournal* journal_ = nullptr;
 };
 
 // Enters the busy state and leaves it on every path out of the scope.

@@ -18,10 +18,13 @@ struct CliResult {
     std::string err;
 };
 
-// Runs the built vartel-cli with the arguments (each quoted for the shell).
-inline CliResult runCli(const std::vector<std::string>& args) {
+// Runs the built vartel-cli with the arguments (each quoted for the shell). Its journals go
+// to the state folder given, or to a fresh one that goes with the call.
+inline CliResult runCli(const std::vector<std::string>& args, const std::string& stateFolder = {}) {
     TemporaryFolder folder;
-    std::string command = "'" VARTEL_CLI_PATH "'";
+    std::string command = "XDG_STATE_HOME='" +
+                          (stateFolder.empty() ? folder.path().string() : stateFolder) +
+                          "' '" VARTEL_CLI_PATH "'";
     for (const auto& arg : args) {
         std::string quoted = "'";
         for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "editor/line_clipboard.h"
+#include "macro/macro_interpreter.h"
 #include "macro/macro_program.h"
 #include "macro/multi_condition_table.h"
 #include "macro/operand_validation.h"
@@ -33,6 +34,9 @@ class MacroEditor {
     const LineInput& input() const { return input_; }
     Saving& saving() { return saving_; }
     const Saving& saving() const { return saving_; }
+
+    // Every variable starts from its table, and the interpreter runs the macro on them.
+    MacroInterpreter startRun(RunServices services);
 
   private:
     MacroProgram program_;

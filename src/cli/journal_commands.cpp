@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "cli/argument_reader.h"
+#include "cli/command_table.h"
 #include "cli/commands.h"
 #include "cli/journal_guard.h"
 #include "cli/output.h"
@@ -71,7 +72,7 @@ std::optional<JournalBatch> lastUndoable(RenameJournal& journal) {
 int runHistory(const Arguments& args) {
     const ArgumentReader reader(args, {}, {});
     if (!reader.valid() || !reader.positional().empty()) {
-        std::fputs("usage: vartel-cli history\n", stderr);
+        printUsage("history");
         return 2;
     }
     auto journal = openJournal();
@@ -89,7 +90,7 @@ int runHistory(const Arguments& args) {
 int runUndo(const Arguments& args) {
     const ArgumentReader reader(args, {}, {});
     if (!reader.valid() || reader.positional().size() > 1) {
-        std::fputs("usage: vartel-cli undo [ID]\n", stderr);
+        printUsage("undo");
         return 2;
     }
     auto journal = openJournal();
@@ -139,7 +140,7 @@ int runRecover(const Arguments& args) {
     const ArgumentReader reader(args, {}, {"--finish", "--undo"});
     const bool finish = reader.has("--finish");
     if (!reader.valid() || !reader.positional().empty() || (finish && reader.has("--undo"))) {
-        std::fputs("usage: vartel-cli recover [--finish | --undo]\n", stderr);
+        printUsage("recover");
         return 2;
     }
     auto journal = openJournal();

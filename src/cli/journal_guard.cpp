@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/message_text.h"
 #include "workspace/messages.h"
 
 namespace vartel::cli {
@@ -27,7 +28,7 @@ std::optional<RenameJournal> openJournal() {
 bool refuseWhileUnfinished(RenameJournal& journal) {
     const bool unfinished = !journal.unfinishedBatches().empty();
     for (const auto& name : journal.damagedFound()) {
-        printError(withText(kDamagedJournal, textFromBytes(name)));
+        printError(fillIn(kDamagedJournal, U"%s", textFromBytes(name)));
     }
     if (unfinished) printError(kUnfinishedBatchRefusal);
     return unfinished;

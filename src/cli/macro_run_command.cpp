@@ -2,14 +2,15 @@
 
 #include "cli/argument_reader.h"
 #include "cli/cli_dialogs.h"
+#include "cli/command_table.h"
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "common/error.h"
 #include "common/integer_text.h"
 #include "editor/macro_editor.h"
 #include "editor/multi_condition_file.h"
+#include "editor/test_run.h"
 #include "macro/macro_file.h"
-#include "macro/macro_interpreter.h"
 #include "platform/clock.h"
 
 namespace vartel::cli {
@@ -35,10 +36,7 @@ int runMacroRun(const Arguments& args) {
                                 {"--trace"});
     const auto guardNo = parseInteger(textFromBytes(reader.value("--guard-no").value_or("0")));
     if (!reader.valid() || reader.positional().size() != 1 || !guardNo || *guardNo < 0) {
-        std::fputs(
-            "usage: vartel-cli macro-run MACRO.vmc [--name STEM] [--ext EXT] "
-            "[--path FULLPATH] [--table TABLE.csv] [--trace] [--guard-no N]\n",
-            stderr);
+        printUsage("macro-run");
         return 2;
     }
     CliDialogs dialogs(*guardNo);
@@ -46,24 +44,24 @@ int runMacroRun(const Arguments& args) {
     const SystemClock clock;
     const NoCheckedFiles noFiles;
     std::vector<TraceRow> trace;
+    const auto printTrace = [&] {
+        if (!reader.has("--trace")) return;
+        for (const auto& row : trace) printLine(traceLine(row));
+    };
     try {
         if (!loadMacroFile(editor.program(), reader.positional()[0], dialogs)) return 1;
         if (const auto table = reader.value("--table"))
             editor.table().rows = readMultiConditionFile(*table);
-        // As the test window does: every variable starts from its table.
-        editor.store().loadAll(editor.program().tables());
-        MacroInterpreter interpreter(editor.program(), editor.store(), editor.table(),
-                                     {dialogs, clock, noFiles});
-        const auto result = interpreter.runMacro(textFromBytes(reader.value("--name").value_or("")),
-                                                 textFromBytes(reader.value("--ext").value_or("")),
-                                                 textFromBytes(reader.value("--path").value_or("")),
-                                                 reader.has("--trace") ? &trace : nullptr);
-        for (const auto& row : trace) printLine(traceLine(row));
+        const TestSample sample{textFromBytes(reader.value("--name").value_or("")),
+                                textFromBytes(reader.value("--ext").value_or("")),
+                                textFromBytes(reader.value("--path").value_or(""))};
+        const auto result = testRun(editor, sample, {dialogs, clock, noFiles}, trace);
+        printTrace();
         if (!result) return 3;
         printLine(*result);
         return 0;
     } catch (const VartelError& failure) {
-        for (const auto& row : trace) printLine(traceLine(row));
+        printTrace();
         dialogs.error(failure.message());
         return 1;
     }

@@ -2,38 +2,24 @@
 
 #include "cli/argument_reader.h"
 #include "cli/cli_dialogs.h"
+#include "cli/command_table.h"
 #include "cli/commands.h"
 #include "cli/operation_arguments.h"
 #include "cli/output.h"
 #include "common/error.h"
 #include "common/integer_text.h"
-#include "common/pump.h"
 #include "macro/macro_file.h"
+#include "operations/messages.h"
 #include "recording/recorder.h"
 
 namespace vartel::cli {
 namespace {
-
-constexpr char kUsage[] =
-    "usage: vartel-cli record --sample NAME [--checked N] (--op OPERATION [--set KEY=VALUE]...)..."
-    " [--steps] [-o OUT.vmc --title T]\n";
 
 Text displayRowLine(int number, const DisplayRow& row) {
     Text line = formatInteger(number) + U"\t" + row.target + U"\t" + row.kind + U"\t" + row.type;
     for (const auto& operand : row.operands) line += U"\t" + operand;
     return line;
 }
-
-// The recording touches no row; the numbering only asks how many are checked.
-class SampleWorkspace : public Workspace {
-  public:
-    SampleWorkspace(Dialogs& dialogs, Pump& pump, int checked)
-        : Workspace(dialogs, pump), checked_(checked) {}
-    int checkedFileCount() const override { return checked_; }
-
-  private:
-    int checked_;
-};
 
 }  // namespace
 
@@ -45,7 +31,7 @@ int runRecord(const Arguments& args) {
     if (!split || !reader.valid() || !reader.positional().empty() || !reader.has("--sample") ||
         split->operations.empty() || reader.has("-o") != reader.has("--title") || !checked ||
         *checked < 0) {
-        std::fputs(kUsage, stderr);
+        printUsage("record");
         return 2;
     }
     std::vector<OperationSettings> operations;
@@ -56,15 +42,15 @@ int runRecord(const Arguments& args) {
     }
 
     CliDialogs dialogs;  // a step refused for want of variables says so on standard error
-    NoPump pump;
-    SampleWorkspace workspace(dialogs, pump, *checked);
     MacroEditor editor;
     Recorder recorder(editor, dialogs);
     recorder.initialFileName = textFromBytes(*reader.value("--sample"));
     recorder.start();
     for (const auto& operation : operations) {
+        // The recording touches no row; the numbering only asks how many are checked.
         RecordingFrame frame = recorder.frame();
-        runOperation(workspace, frame, operation);
+        if (!recordOperation(operation, *checked, frame))
+            dialogs.message(messages::kNoFreeVariable);
     }
     recorder.stop();
 

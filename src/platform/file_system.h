@@ -85,6 +85,10 @@ bool removeExtraName(const std::string& path, const FileIdentity& identity);
 // A short hidden name, unique within this process, for a file on its way to its new name.
 std::string temporaryName();
 
+// Creates the folder and every missing folder above it. False when it cannot be made (or a
+// file stands in its place).
+bool createFolders(const std::string& path);
+
 // The folder of the running program, without a trailing separator.
 std::string executableFolder();
 

@@ -50,7 +50,4 @@ inline const Text kDamagedJournal = U"壊れた変換の記録を別の場所に
 // The conversion message of the sort by time; %s stands for the text.
 inline const Text kNotADateTime = U"'%s' is not a valid date and time";
 
-// The message with its "%s" replaced by the text.
-Text withText(const Text& message, const Text& text);
-
 }  // namespace vartel

@@ -18,8 +18,8 @@
 #include "../support/injected_faults.h"
 #include "../support/scripted_dialogs.h"
 #include "../support/temporary_folder.h"
-#include "operations/list_walk.h"
 #include "workspace/execution.h"
+#include "workspace/list_walk.h"
 #include "workspace/rename_journal.h"
 
 namespace vartel {

@@ -121,20 +121,38 @@ class JournalKillTest : public ::testing::TestWithParam<Variant> {
         std::_Exit(0);
     }
 
-    // Runs the batch in a child process killed after the delay unless it ends before; true
-    // when it ended by itself.
-    bool runKilledAfter(int count, std::chrono::microseconds delay) {
+    bool journalBegun() const {
+        for (const auto& entry : std::filesystem::directory_iterator(state() + "/vartel")) {
+            if (entry.path().extension() == ".journal") return true;
+        }
+        return false;
+    }
+
+    // Runs the batch in a child process, waits until its journal is begun, then kills it
+    // after the delay unless it ends before. Tells whether it ended by itself and how long
+    // it ran after beginning its journal.
+    std::pair<bool, std::chrono::microseconds> runKilledAfter(int count,
+                                                              std::chrono::microseconds delay) {
+        std::filesystem::remove_all(state() + "/vartel");
+        std::filesystem::create_directories(state() + "/vartel");
         const pid_t child = ::fork();
         if (child == 0) renameAll(count);
-        const auto deadline = std::chrono::steady_clock::now() + delay;
         int status = 0;
-        while (std::chrono::steady_clock::now() < deadline) {
-            if (::waitpid(child, &status, WNOHANG) == child) return WIFEXITED(status);
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        const auto ended = [&] { return ::waitpid(child, &status, WNOHANG) == child; };
+        const auto pause = [] { std::this_thread::sleep_for(std::chrono::microseconds(100)); };
+        bool done = false;
+        while (!(done = ended()) && !journalBegun()) pause();
+        const auto begun = std::chrono::steady_clock::now();
+        while (!done && std::chrono::steady_clock::now() < begun + delay) {
+            done = ended();
+            if (!done) pause();
         }
-        ::kill(child, SIGKILL);
-        ::waitpid(child, &status, 0);
-        return WIFEXITED(status);
+        if (!done) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+        }
+        return {done && WIFEXITED(status), std::chrono::duration_cast<std::chrono::microseconds>(
+                                               std::chrono::steady_clock::now() - begun)};
     }
 
     TemporaryFolder work;
@@ -143,12 +161,10 @@ class JournalKillTest : public ::testing::TestWithParam<Variant> {
 TEST_P(JournalKillTest, EveryKillIsRecoveredEitherWay) {
     const int count = fromEnvironment("VARTEL_KILL_FILES", 1000);
     const int rounds = fromEnvironment("VARTEL_KILL_ROUNDS", 4);
-    // One whole run first, to learn how long a batch takes here.
+    // One whole run first, to learn how long the renames of a batch take here.
     makeFiles(count);
-    const auto start = std::chrono::steady_clock::now();
-    ASSERT_TRUE(runKilledAfter(count, std::chrono::seconds(60)));
-    const auto whole = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now() - start);
+    const auto [ended, whole] = runKilledAfter(count, std::chrono::seconds(600));
+    ASSERT_TRUE(ended);
     EXPECT_EQ(disk(), expected(count, true));
 
     std::mt19937 random(static_cast<unsigned>(count) * 7919u + static_cast<unsigned>(rounds));

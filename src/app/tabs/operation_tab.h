@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "operations/run_operation.h"
+#include "operations/operation.h"
 
 class QVBoxLayout;
 

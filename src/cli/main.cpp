@@ -14,6 +14,7 @@ const char* const kUsage =
     "  preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) PATH...\n"
     "  rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) PATH...\n"
     "  record --sample NAME [--checked N] OPERATION... [--steps] [-o OUT.vmc --title T]\n"
+    "  info PATH...\n"
     "  OPERATION := --op add|delete|replace|number|extension [--set KEY=VALUE]...\n";
 
 }  // namespace
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
     const std::map<std::string, int (*)(const Arguments&)> commands = {
         {"macro-run", vartel::cli::runMacroRun}, {"validate", vartel::cli::runValidate},
         {"preview", vartel::cli::runPreview},    {"rename", vartel::cli::runRename},
-        {"record", vartel::cli::runRecord},
+        {"record", vartel::cli::runRecord},      {"info", vartel::cli::runInfo},
     };
     if (argc < 2 || !commands.contains(argv[1])) {
         std::fputs(kUsage, stderr);

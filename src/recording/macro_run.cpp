@@ -9,12 +9,9 @@ namespace vartel {
 void runMacroOverList(Workspace& workspace, MacroEditor& editor, const Clock& clock) {
     if (workspace.busy()) return;
     BusyScope busy(workspace);
+    MacroInterpreter interpreter = editor.startRun({workspace.dialogs(), clock, workspace});
     const auto& tables = editor.program().tables();
     VariableStore& store = editor.store();
-    store = VariableStore{};
-    store.loadAll(tables);
-    MacroInterpreter interpreter(editor.program(), store, editor.table(),
-                                 RunServices{workspace.dialogs(), clock, workspace});
     walkCheckedRows(workspace, [&](const FileEntry& row) {
         Text extension = extensionOf(nameOfPath(row.fullPath));
         if (!extension.empty()) extension.erase(0, 1);

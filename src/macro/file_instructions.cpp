@@ -42,6 +42,24 @@ void fileFacts(FileType type, InstructionContext& context) {
         case FileType::ModifiedTime:
             context.storeResult(modifiedTime(context.fullPath, context.operands[0].text));
             break;
+        case FileType::DateTaken:
+            dateTaken(context);
+            break;
+        case FileType::CameraModel:
+            cameraModel(context);
+            break;
+        case FileType::SongTitle:
+            songTitle(context);
+            break;
+        case FileType::Artist:
+            artist(context);
+            break;
+        case FileType::Album:
+            album(context);
+            break;
+        case FileType::TrackNumber:
+            trackNumber(context);
+            break;
     }
 }
 

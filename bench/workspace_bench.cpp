@@ -16,9 +16,9 @@
 #include "../tests/support/scripted_dialogs.h"
 #include "editor/macro_editor.h"
 #include "macro/instruction_catalogue.h"
-#include "operations/list_walk.h"
 #include "recording/macro_run.h"
 #include "workspace/execution.h"
+#include "workspace/list_walk.h"
 
 namespace vartel {
 namespace {

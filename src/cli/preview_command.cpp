@@ -12,6 +12,7 @@
 #include "macro/macro_file.h"
 #include "platform/clock.h"
 #include "recording/macro_run.h"
+#include "recording/operation_run.h"
 #include "workspace/execution.h"
 
 namespace vartel::cli {

@@ -2,7 +2,7 @@
 
 #include "common/name_parts.h"
 #include "macro/macro_interpreter.h"
-#include "operations/list_walk.h"
+#include "workspace/list_walk.h"
 
 namespace vartel {
 

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth
   clang clang-format libclang-rt-14-dev
   valgrind
+  desktop-file-utils appstream man-db dpkg-dev lintian gzip bash-completion
 )
 
 missing=()

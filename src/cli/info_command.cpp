@@ -1,7 +1,8 @@
 #include <cstdio>
 #include <string>
 
-#include "cli/commands.h"
+#include "cli/argument_reader.h"
+#include "cli/command_table.h"
 #include "cli/output.h"
 #include "common/message_text.h"
 #include "macro/messages.h"
@@ -29,12 +30,13 @@ std::string record(const std::string& path, const MediaMetadata& metadata) {
 }  // namespace
 
 int runInfo(const Arguments& args) {
-    if (args.empty()) {
-        std::fputs("usage: vartel-cli info PATH...\n", stderr);
+    const ArgumentReader reader(args, {}, {});
+    if (!reader.valid() || reader.positional().empty()) {
+        printUsage("info");
         return 2;
     }
     int status = 0;
-    for (const auto& path : args) {
+    for (const auto& path : reader.positional()) {
         const auto metadata = fileMetadataReader().read(path);
         if (!metadata) {
             const std::string message =

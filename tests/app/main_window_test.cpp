@@ -181,8 +181,12 @@ class MainWindowTest : public QObject {
         writeFile(folder.path() / "sub" / "photo.txt");
         TestProgram program;
         program.window.addPaths({QString::fromStdString(folder.path().string())});
+        // Each preview shows the preview tab, whichever result tab was in front.
         const auto apply = [&](const QString& tab) {
+            QVERIFY(openTab(program.window.resultTabs(), "履歴"));
             QVERIFY(clickButton(program.tab(tab), "プレビュー"));
+            QCOMPARE(program.window.resultTabs()->currentWidget(),
+                     static_cast<QWidget*>(program.window.previewPanel()));
             QCOMPARE(program.status(1), QStringLiteral("変換候補数： 2"));
             QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
             QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
@@ -355,11 +359,25 @@ class MainWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&program.window));
         program.window.addPaths({QString::fromStdString(folder.path().string())});
         const Text first = program.workspace.conversionList()[0].name;
-        program.window.conversionList()->selectRow(0);
-        emit program.window.conversionList()->dragStarted();
-        emit program.window.conversionList()->rowsDropped(-1);
+        // A press on the selected row and a drag below the last row move it there; the drag
+        // does not extend the selection.
+        QTableView* view = program.window.conversionList();
+        clickRow(view, 0);
+        const QPoint from = view->visualRect(view->model()->index(0, 1)).center();
+        const QPoint below(from.x(), view->viewport()->height() - 3);
+        QVERIFY(view->rowAt(below.y()) < 0);
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(view->viewport(), from + QPoint(0, QApplication::startDragDistance()));
+        QTest::mouseMove(view->viewport(), below);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, below);
         QCOMPARE(program.workspace.conversionList().back().name, first);
         QVERIFY(!program.window.conversionList()->selectionModel()->hasSelection());
+
+        // Let go where it was pressed, a press on a selected row is a click: that row alone.
+        QVERIFY(clickButton(program.window.conversionPanel(), "全選択"));
+        clickRow(view, 1);
+        QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
+        QVERIFY(program.workspace.conversionList()[1].selected);
 
         program.dialogs.answers = {Answer::Cancel};
         QVERIFY(!program.window.close());
@@ -465,14 +483,45 @@ class MainWindowTest : public QObject {
         fs::create_directory(folder.path() / "deep");
         writeFile(folder.path() / "deep" / "one");
         writeFile(folder.path() / "two");
+        writeFile(folder.path() / "a.txt");
+        writeFile(folder.path() / "c.txt");
         TestProgram program;
-        emit program.window.folderPanes()->addFilesBelowRequested(
-            QString::fromStdString(folder.path().string()));
+        FolderPanes* panes = program.window.folderPanes();
+        panes->showFolder(QString::fromStdString(folder.path().string()));
+        QTableView* files = panes->files();
+        QTRY_COMPARE(files->model()->rowCount(files->rootIndex()), 3);
+        const auto rowOf = [&](const QString& name) {
+            for (int row = 0; row < 3; ++row)
+                if (files->model()->index(row, 0, files->rootIndex()).data() == name) return row;
+            return -1;
+        };
+        // Clicked c.txt first, then a.txt: the list takes them in the pane's order.
+        const auto click = [&](const QString& name, Qt::KeyboardModifiers keys) {
+            const QModelIndex at = files->model()->index(rowOf(name), 0, files->rootIndex());
+            QTest::mouseClick(files->viewport(), Qt::LeftButton, keys,
+                              files->visualRect(at).center());
+        };
+        click("c.txt", {});
+        click("a.txt", Qt::ControlModifier);
+        QCOMPARE(panes->selectedFiles(),
+                 QStringList({QString::fromStdString(folder.file("a.txt")),
+                              QString::fromStdString(folder.file("c.txt"))}));
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* entry : menu->actions())
+                if (entry->text() == QStringLiteral("変換リストに追加")) entry->trigger();
+            menu->close();
+        });
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                  files->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(files->viewport(), &request);
         QCOMPARE(program.rows(), 2);
-        emit program.window.folderPanes()->addToListRequested(
-            {QString::fromStdString(folder.file("two"))});
-        QCOMPARE(program.rows(), 3);
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
+        QCOMPARE(program.workspace.conversionList()[0].name, Text(U"a.txt"));
+        QCOMPARE(program.workspace.conversionList()[1].name, Text(U"c.txt"));
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
+        emit panes->addFilesBelowRequested(QString::fromStdString(folder.path().string()));
+        QCOMPARE(program.rows(), 6);
     }
 
     // Files dropped while an operation runs wait for it and are added when it ends.

@@ -129,8 +129,8 @@ void MainController::openFolder(const QString& path) {
     shell_.openFolder(path);
 }
 
-void MainController::openFiles(const QStringList& paths) {
-    for (const QString& path : paths) shell_.open(path);
+void MainController::openFile(const QString& path) {
+    shell_.open(path);
 }
 
 void MainController::onRows(ResultList list, void (*preview)(PreviewList&),

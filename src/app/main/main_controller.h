@@ -58,7 +58,7 @@ class MainController : public QObject {
     void openFolderOfFirstSelected();
     void showPropertiesOfFirstSelected();
     void openFolder(const QString& path);
-    void openFiles(const QStringList& paths);
+    void openFile(const QString& path);
 
     // The preview and history tabs.
     void selectAllRows(ResultList list);

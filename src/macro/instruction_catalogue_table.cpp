@@ -47,6 +47,8 @@ const std::vector<CatalogueRow>& InstructionCatalogue::typeTable() {
         {FileType::ParentFolder, U"上位フォルダ名", 2000},
         {FileType::Size, U"サイズ", 1000},
         {FileType::ModifiedTime, U"更新日時", 2200},
+        {FileType::PositionInFolder, U"フォルダ内番号", 1000},
+        {FileType::LargestFolderGroup, U"フォルダ内最大番号", 1000},
         {JumpType::Jump, U"ジャンプ", 400},
         {JumpType::Anchor, kAnchorTypeName, 400},
         {ConditionType::Equal, U"＝", 500},

@@ -25,13 +25,7 @@ void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected) {
 }
 
 FileEntry rowAt(const Text& path, const Text& size, const Text& modified) {
-    FileEntry entry;
-    entry.name = nameOfPath(path);
-    entry.extension = extensionOf(entry.name);
-    entry.size = size;
-    entry.modified = modified;
-    entry.fullPath = path;
-    return entry;
+    return fileEntryAt(path, size, modified);
 }
 
 // The conversion rows by full path, so that undo finds the first row of a path at once even

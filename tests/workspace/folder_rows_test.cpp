@@ -134,6 +134,8 @@ TEST_F(FolderRowsTest, RenamedFolderStaysAFolderRowAndUndoes) {
     EXPECT_TRUE(workspace.conversionList()[0].isFolder());
     EXPECT_EQ(workspace.conversionList()[0].extension, U"");
     undo(workspace);
+    EXPECT_EQ(names(), std::vector<Text>{U"shoot.2020"});
+    EXPECT_EQ(workspace.conversionList()[0].extension, U"");
     EXPECT_TRUE(exists("shoot.2020/raw/deep/x"));
     EXPECT_FALSE(exists("shoot.2020_x"));
 }

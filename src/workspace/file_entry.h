@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "common/text.h"
@@ -13,6 +15,12 @@ namespace vartel {
 // instead of a number, which is how the row keeps knowing it through the preview, the history
 // and the cut buffer.
 bool isFolderSizeText(const Text& size);
+// What the photo columns of a row show, read the first time one of them is shown.
+struct PhotoFacts {
+    Text dateTaken;           // as the modified column writes times; empty without a date
+    std::string dateSortKey;  // orders like the date taken, sub-seconds included
+    Text cameraModel;
+};
 
 // One row of the conversion list. Every field is text, as the list shows it; size and modified
 // are parsed back only when a command needs their values.
@@ -27,6 +35,8 @@ struct FileEntry {
     bool selected = false;
 
     bool isFolder() const { return isFolderSizeText(size); }
+    // Nothing until the photo columns were shown; shared, so copying a row stays cheap.
+    std::shared_ptr<const PhotoFacts> photoFacts = nullptr;
 };
 
 using ConversionList = std::vector<FileEntry>;

@@ -129,8 +129,7 @@ the user's before the bundled ones: title and file, separated by TAB.
 Exit status: 0 done, 1 a macro folder could not be read (the message on standard
 error; the macros found are printed), 2 usage.
 )"},
-    {"info", runInfo, "vartel-cli info PATH...",
-     "print what photos and music say about themselves",
+    {"info", runInfo, "vartel-cli info PATH...", "print what photos and music say about themselves",
      R"(Reads each file's own data and prints one record per file: path, date taken,
 camera model, title, artist, album and track number, separated by TAB, each empty
 where the file does not have it. The date taken is written as

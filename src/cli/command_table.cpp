@@ -20,10 +20,11 @@ flags are 0 or 1, N and C are 1 to 255; a key not given keeps the tab's default.
              range 0 the whole stem, 1 the first C characters, 2 the last C,
              3 C characters from the N-th; kind 0 replace S by R, 1 lower case,
              2 upper case
-  number     keys: form start step auto a b n case
+  number     keys: form start step auto a b n case group
              form 0 A + number + B, 1 number at the start, 2 at the end, 3 after the
              N-th character, 4 before A, 5 after A; auto 1 = zero fill to the digits
-             of the file count
+             of the file count; group 1 = start again in every folder, the zero fill
+             then following the largest folder
   extension  keys: mode a n c
              mode 0 make every extension A, 1 add A at its start, 2 at its end,
              3 after its N-th character, 4 delete C characters from the N-th;
@@ -67,7 +68,8 @@ by TAB.
 Exit status: 0 checked (valid or not), 2 usage or an unknown kind or type.
 )"},
     {"preview", runPreview,
-     "vartel-cli preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) PATH...",
+     "vartel-cli preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) "
+     "[--folders [--recursive]] PATH...",
      "print the renames an operation or a macro proposes",
      R"(Takes the PATHs as a drop on the window does (files as they are, folders with their
 whole tree, breadth first, symbolic links as rows of their own), runs the macro or
@@ -77,11 +79,15 @@ full path, separated by TAB. Nothing is renamed.
   --macro MACRO.vmc   run this macro over the rows
   --table TABLE.csv   the multi-condition table of its lookup lines
   OPERATION           or apply one editing operation (see below)
+  --folders           the PATHs are folders, each a row of its own instead of its
+                      files; its whole name is the stem
+  --recursive         with --folders, every folder below them is a row too
 
 Exit status: 0 done, 1 the macro failed (the message on standard error), 2 usage.
 )"},
     {"rename", runRename,
-     "vartel-cli rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) PATH...",
+     "vartel-cli rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) "
+     "[--folders [--recursive]] PATH...",
      "carry out those renames",
      R"(Does what preview does, prints the same lines, then carries the renames out and
 prints the summary: "正常終了" or the number of failed renames followed by
@@ -91,6 +97,9 @@ out of its folder.
   --macro MACRO.vmc   run this macro over the rows
   --table TABLE.csv   the multi-condition table of its lookup lines
   OPERATION           or apply one editing operation (see below)
+  --folders           the PATHs are folders, each a row of its own instead of its
+                      files; its whole name is the stem
+  --recursive         with --folders, every folder below them is a row too
 
 Exit status: 0 every rename done, 1 the macro failed, 2 usage, 4 a rename failed.
 )"},
@@ -104,7 +113,8 @@ TAB. A step that finds no free variable prints "使える変数がありませ�
 error and the recording goes on.
 
   --sample NAME       the file name the recording starts from
-  --checked N         the number of checked files the numbering sees (default 0)
+  --checked N         the number of checked files the numbering sees (default 0);
+                      with group=1, the rows of the largest folder
   OPERATION...        one or more editing operations (see below)
   --steps             print the step list instead: name after, kind, detail
   -o OUT.vmc          save the macro to this file ...
@@ -119,8 +129,7 @@ the user's before the bundled ones: title and file, separated by TAB.
 Exit status: 0 done, 1 a macro folder could not be read (the message on standard
 error; the macros found are printed), 2 usage.
 )"},
-    {"info", runInfo, "vartel-cli info PATH...",
-     "print what photos and music say about themselves",
+    {"info", runInfo, "vartel-cli info PATH...", "print what photos and music say about themselves",
      R"(Reads each file's own data and prints one record per file: path, date taken,
 camera model, title, artist, album and track number, separated by TAB, each empty
 where the file does not have it. The date taken is written as

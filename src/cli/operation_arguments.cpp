@@ -111,7 +111,8 @@ std::optional<OperationSettings> settingsOf(const std::string& kind,
                  {"a", r.text(s.a)},
                  {"b", r.text(s.b)},
                  {"n", r.integer(s.n, kMinCount, kMaxCount)},
-                 {"case", r.flag(s.caseSensitive)}},
+                 {"case", r.flag(s.caseSensitive)},
+                 {"group", r.flag(s.perFolder)}},
                 settings);
     } else {
         r.apply({{"mode", r.choice(s.mode, 5)},

@@ -12,6 +12,7 @@
 #include "editor/multi_condition_file.h"
 #include "macro/macro_file.h"
 #include "platform/clock.h"
+#include "platform/file_system.h"
 #include "recording/macro_run.h"
 #include "recording/operation_run.h"
 #include "workspace/execution.h"
@@ -29,13 +30,24 @@ class SummaryDialogs : public CliDialogs {
 
 int previewOrRename(const Arguments& args, bool rename) {
     const auto split = splitOperations(args);
-    const ArgumentReader reader(split ? split->rest : args, {"--macro", "--table"}, {});
+    const ArgumentReader reader(split ? split->rest : args, {"--macro", "--table"},
+                                {"--folders", "--recursive"});
     const std::size_t operations = split ? split->operations.size() : 0;
     if (!split || !reader.valid() || reader.has("--macro") == (operations == 1) ||
         (reader.has("--table") && !reader.has("--macro")) || operations > 1 ||
-        reader.positional().empty()) {
+        reader.positional().empty() || (reader.has("--recursive") && !reader.has("--folders"))) {
         printUsage(rename ? "rename" : "preview");
         return 2;
+    }
+    const bool foldersAsRows = reader.has("--folders");
+    if (foldersAsRows) {
+        for (const auto& path : reader.positional()) {
+            const auto status = lookUpFile(path);
+            if (!status || !status->isFolder) {
+                std::fprintf(stderr, "not a folder: %s\n", path.c_str());
+                return 2;
+            }
+        }
     }
     std::optional<OperationSettings> operation;
     if (operations == 1) {
@@ -55,7 +67,11 @@ int previewOrRename(const Arguments& args, bool rename) {
         }
         std::vector<Text> paths;
         for (const auto& path : reader.positional()) paths.push_back(textFromBytes(path));
-        workspace.drop(paths);
+        if (foldersAsRows) {
+            workspace.addFolderRows(paths, reader.has("--recursive"));
+        } else {
+            workspace.drop(paths);
+        }
         if (operation) {
             RecordingState notRecording;
             RecordingFrame frame(notRecording, editor.program());

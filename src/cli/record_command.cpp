@@ -21,6 +21,18 @@ Text displayRowLine(int number, const DisplayRow& row) {
     return line;
 }
 
+// Without a list, the count given stands for the checked rows and, per folder, for the largest
+// folder group.
+class GivenCount : public CheckedFileCount {
+  public:
+    explicit GivenCount(int count) : count_(count) {}
+    int checkedFileCount() const override { return count_; }
+    int largestFolderGroup() const override { return count_; }
+
+  private:
+    int count_;
+};
+
 }  // namespace
 
 int runRecord(const Arguments& args) {
@@ -46,11 +58,11 @@ int runRecord(const Arguments& args) {
     Recorder recorder(editor, dialogs);
     recorder.initialFileName = textFromBytes(*reader.value("--sample"));
     recorder.start();
+    const GivenCount list(*checked);
     for (const auto& operation : operations) {
         // The recording touches no row; the numbering only asks how many are checked.
         RecordingFrame frame = recorder.frame();
-        if (!recordOperation(operation, *checked, frame))
-            dialogs.message(messages::kNoFreeVariable);
+        if (!recordOperation(operation, list, frame)) dialogs.message(messages::kNoFreeVariable);
     }
     recorder.stop();
 

@@ -53,6 +53,8 @@ const std::vector<CatalogueRow>& InstructionCatalogue::typeTable() {
         {FileType::Artist, U"アーティスト", 2000},
         {FileType::Album, U"アルバム", 2000},
         {FileType::TrackNumber, U"トラック番号", 1000},
+        {FileType::PositionInFolder, U"フォルダ内番号", 1000},
+        {FileType::LargestFolderGroup, U"フォルダ内最大番号", 1000},
         {JumpType::Jump, U"ジャンプ", 400},
         {JumpType::Anchor, kAnchorTypeName, 400},
         {ConditionType::Equal, U"＝", 500},

@@ -43,7 +43,9 @@ enum class FileType {
     SongTitle,
     Artist,
     Album,
-    TrackNumber
+    TrackNumber,
+    PositionInFolder,
+    LargestFolderGroup
 };
 enum class JumpType { Jump, Anchor };
 // Start exists only as the line the program writes below a condition or loop line.

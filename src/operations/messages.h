@@ -16,5 +16,7 @@ inline const Text kKindToLower = U"大→小";
 inline const Text kKindToUpper = U"小→大";
 inline const Text kKindNumbering = U"連番";
 inline const Text kKindExtension = U"拡張子";
+// Appended to the numbering's description when the number starts again in every folder.
+inline const Text kPerFolderNote = U"（フォルダごと）";
 
 }  // namespace vartel::messages

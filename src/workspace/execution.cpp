@@ -1,10 +1,12 @@
 #include "workspace/execution.h"
 
+#include <algorithm>
 #include <set>
 #include <unordered_map>
 
 #include "common/integer_text.h"
 #include "common/name_parts.h"
+#include "workspace/folder_renames.h"
 #include "workspace/messages.h"
 #include "workspace/remove_flagged.h"
 #include "workspace/rename_in_folder.h"
@@ -25,13 +27,7 @@ void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected) {
 }
 
 FileEntry rowAt(const Text& path, const Text& size, const Text& modified) {
-    FileEntry entry;
-    entry.name = nameOfPath(path);
-    entry.extension = extensionOf(entry.name);
-    entry.size = size;
-    entry.modified = modified;
-    entry.fullPath = path;
-    return entry;
+    return fileEntryAt(path, size, modified);
 }
 
 // The conversion rows by full path, so that undo finds the first row of a path at once even
@@ -54,6 +50,23 @@ class RowsByPath {
     std::unordered_map<Text, std::set<std::size_t>> rowsOf_;
 };
 
+// The rows from the bottom up, as the loops take them; where some are folders, everything below
+// a folder goes before it.
+template <typename Row, typename PathOf>
+std::vector<std::size_t> bottomUpOrder(const std::vector<Row>& rows, PathOf pathOf,
+                                       bool withFolders) {
+    std::vector<std::size_t> order(rows.size());
+    for (std::size_t k = 0; k < rows.size(); ++k) order[k] = rows.size() - 1 - k;
+    if (!withFolders) return order;
+    std::vector<Text> paths;
+    paths.reserve(order.size());
+    for (const std::size_t i : order) paths.push_back(pathOf(rows[i]));
+    std::vector<std::size_t> deeperFirst;
+    deeperFirst.reserve(order.size());
+    for (const std::size_t k : FolderRenames::deeperFirst(paths)) deeperFirst.push_back(order[k]);
+    return deeperFirst;
+}
+
 }  // namespace
 
 void execute(Workspace& workspace) {
@@ -69,20 +82,28 @@ void execute(Workspace& workspace) {
     std::vector<char> done(preview.size(), 0);
     std::vector<HistoryEntry> history;
     ConversionList rows;
+    const bool withFolders = std::any_of(preview.begin(), preview.end(), [](const auto& row) {
+        return row.checked && isFolderSizeText(row.size);
+    });
+    FolderRenames folders;
     // Files renamed before a failure of the loop itself must still reach the history.
     const auto record = [&] {
         removeFlagged(preview, done);
         appendReversed(workspace.historyList(), history);
         appendReversed(workspace.conversionList(), rows);
+        folders.bringUpToDate(workspace.conversionList(), preview, workspace.historyList());
     };
     try {
-        for (auto i = static_cast<std::ptrdiff_t>(preview.size()) - 1; i >= 0; --i) {
-            PreviewEntry& row = preview[static_cast<std::size_t>(i)];
+        for (const std::size_t i : bottomUpOrder(
+                 preview, [](const PreviewEntry& row) { return row.fullPathBefore; },
+                 withFolders)) {
+            PreviewEntry& row = preview[i];
             if (row.checked) {
                 if (const auto target = renameInFolder(row.fullPathBefore, row.newName)) {
                     history.push_back({row.oldName, row.newName, *target});
                     rows.push_back(rowAt(*target, row.size, row.modified));
-                    done[static_cast<std::size_t>(i)] = 1;
+                    if (isFolderSizeText(row.size)) folders.add(row.fullPathBefore, row.newName);
+                    done[i] = 1;
                 } else {
                     ++errors;
                     row.failed = true;
@@ -111,20 +132,29 @@ void undo(Workspace& workspace) {
     std::optional<RowsByPath> rowsByPath;
     int errors = 0;
     std::vector<char> done(history.size(), 0);
+    // A history entry does not tell a folder from a file, so every rename back counts as one
+    // that paths may lie below: for a file none does.
+    FolderRenames folders;
+    const auto record = [&] {
+        removeFlagged(history, done);
+        folders.bringUpToDate(rows, workspace.previewList(), history);
+    };
     try {
-        for (auto i = static_cast<std::ptrdiff_t>(history.size()) - 1; i >= 0; --i) {
-            HistoryEntry& entry = history[static_cast<std::size_t>(i)];
+        for (const std::size_t i : bottomUpOrder(
+                 history, [](const HistoryEntry& entry) { return entry.pathAfter; }, true)) {
+            HistoryEntry& entry = history[i];
             if (entry.checked) {
                 if (const auto restored = renameInFolder(entry.pathAfter, entry.oldName)) {
+                    folders.add(entry.pathAfter, entry.oldName);
                     if (!rowsByPath) rowsByPath.emplace(rows);
                     if (const auto at = rowsByPath->takeFirst(entry.pathAfter)) {
                         FileEntry& row = rows[*at];
                         row.name = entry.oldName;
-                        row.extension = extensionOf(entry.oldName);
+                        row.extension = row.isFolder() ? Text() : extensionOf(entry.oldName);
                         row.fullPath = *restored;
                         rowsByPath->add(*restored, *at);
                     }
-                    done[static_cast<std::size_t>(i)] = 1;
+                    done[i] = 1;
                 } else {
                     ++errors;
                     entry.failed = true;
@@ -133,10 +163,10 @@ void undo(Workspace& workspace) {
             if (!workspace.nextItem()) break;
         }
     } catch (...) {
-        removeFlagged(history, done);
+        record();
         throw;
     }
-    removeFlagged(history, done);
+    record();
     showSummary(workspace.dialogs(), errors);
 }
 

@@ -103,4 +103,45 @@ void Workspace::addPaths(const std::vector<Text>& paths) {
     walkPendingPaths();
 }
 
+void Workspace::addFolderRows(const std::vector<Text>& folders, bool withSubfolders) {
+    if (state_.busy) return;
+    struct Finish {
+        Workspace& w;
+        ~Finish() {
+            w.writeListCount();
+            w.state_.adding = false;
+            w.state_.busy = false;
+        }
+    } finish{*this};
+    state_.busy = true;
+    state_.adding = true;
+    state_.walkCounter = 0;
+    throttle_.restart();
+    std::deque<Text> queue;
+    for (const auto& folder : folders) {
+        const auto status = lookUpFile(bytesFromText(folder));
+        if (status && status->isFolder) queue.push_back(folder);
+    }
+    try {
+        while (!queue.empty()) {
+            const Text folder = std::move(queue.front());
+            queue.pop_front();
+            const auto status = lookUpFile(bytesFromText(folder));
+            if (!status) continue;  // gone since it was listed
+            addRow(fileEntryOf(folder, *status));
+            if (withSubfolders) {
+                FolderListing listing(bytesFromText(folder));
+                while (auto entry = listing.next()) {
+                    if (entry->status.isFolder)
+                        queue.push_back(joinPath(folder, textFromBytes(entry->name)));
+                }
+                if (listing.failed()) throw WalkFailed{};
+            }
+            if (!keepGoing()) return;
+        }
+    } catch (const std::exception&) {
+        dialogs_.error(kGettingFilesFailed);
+    }
+}
+
 }  // namespace vartel

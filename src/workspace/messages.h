@@ -17,6 +17,8 @@ inline const Text kSaveListQuestion = U"現在の変換リストを保存しま�
 inline const Text kListFileFilter = U"CSVファイル（*.csv）|*.csv";
 inline const Text kListFileExtension = U".csv";
 inline const Text kCannotRename = U"ファイル名を変更できません";
+// The size column of a row that stands for a folder itself.
+inline const Text kFolderSizeText = U"<フォルダ>";
 // The conversion message of the sort by time; %s stands for the text.
 inline const Text kNotADateTime = U"'%s' is not a valid date and time";
 

@@ -87,3 +87,45 @@ TEST_F(PreviewCommandTest, AnOperationPreviewsAndRenamesWithoutAMacro) {
 
 }  // namespace
 }  // namespace vartel
+
+namespace vartel {
+namespace {
+
+TEST_F(PreviewCommandTest, FoldersAreRowsOfTheirOwnWhenAskedFor) {
+    const std::string files = folder.file("files");
+    const auto alone = runCli(
+        {"preview", "--op", "add", "--set", "text=_", "--set", "mode=1", "--folders", files});
+    EXPECT_EQ(alone.exitCode, 0);
+    EXPECT_EQ(alone.out, "files\tfiles_\t" + files + "\n");
+
+    const auto below = runCli({"rename", "--op", "add", "--set", "text=_", "--set", "mode=1",
+                               "--folders", "--recursive", files});
+    EXPECT_EQ(below.exitCode, 0) << below.err;
+    EXPECT_TRUE(std::filesystem::exists(folder.file("files_/sub_/b.txt")));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("files_/a.txt")));
+
+    EXPECT_EQ(runCli({"preview", "--op", "add", "--folders", folder.file("files_/a.txt")}).exitCode,
+              2);
+    EXPECT_EQ(runCli({"preview", "--op", "add", "--recursive", folder.file("files_")}).exitCode, 2);
+}
+
+TEST_F(PreviewCommandTest, NumberingStartsAgainInEveryFolderWithGroup) {
+    std::ofstream(folder.file("files/sub/c.txt")) << "c";
+    const auto result = runCli(
+        {"preview", "--op", "number", "--set", "form=1", "--set", "group=1", folder.file("files")});
+    EXPECT_EQ(result.exitCode, 0);
+    // Two rows in each folder, numbered 1 and 2 in whatever order the folder lists them.
+    const auto count = [&](const std::string& part) {
+        int found = 0;
+        for (auto at = result.out.find(part); at != std::string::npos;
+             at = result.out.find(part, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_EQ(count("\t1"), 2);
+    EXPECT_EQ(count("\t2"), 2);
+    EXPECT_EQ(count("\n"), 4);
+}
+
+}  // namespace
+}  // namespace vartel

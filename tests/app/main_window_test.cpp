@@ -158,7 +158,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.window.previewPanel()->list()->model()->rowCount(), 2);
 
         QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
-        QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+        QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
         QVERIFY(fs::exists(folder.path() / "one."));
         QVERIFY(fs::exists(folder.path() / "sub" / "two."));
         QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 2);
@@ -189,7 +189,7 @@ class MainWindowTest : public QObject {
                      static_cast<QWidget*>(program.window.previewPanel()));
             QCOMPARE(program.status(1), QStringLiteral("変換候補数： 2"));
             QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
-            QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+            QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
         };
         using Names = std::set<std::string>;
 
@@ -358,6 +358,7 @@ class MainWindowTest : public QObject {
         program.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&program.window));
         program.window.addPaths({QString::fromStdString(folder.path().string())});
+        QCOMPARE(program.rows(), 3);
         const Text first = program.workspace.conversionList()[0].name;
         // A press on the selected row and a drag below the last row move it there; the drag
         // does not extend the selection.
@@ -386,7 +387,7 @@ class MainWindowTest : public QObject {
         program.dialogs.files = {folder.file("saved.csv")};
         QVERIFY(program.window.close());
         QVERIFY(fs::exists(folder.file("saved.csv")));
-        QCOMPARE(program.dialogs.questions.back(), Text(U"現在の変換リストを保存しますか？"));
+        QCOMPARE(program.dialogs.lastQuestion(), Text(U"現在の変換リストを保存しますか？"));
     }
 
     // Saved, emptied and loaded back through the buttons and the menu, the status bar telling
@@ -434,7 +435,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(rows->rowCount(), 2);
         QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 1"));
         QVERIFY(clickButton(preview, "変換実行"));
-        QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+        QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
         QCOMPARE(rows->rowCount(), 2);
 
         QAction* check = contextEntry(preview->list(), "チェック");
@@ -445,7 +446,7 @@ class MainWindowTest : public QObject {
         QVERIFY(clickButton(program.window.historyPanel(), "クリア"));
         QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 0);
         QVERIFY(clickButton(program.window.historyPanel(), "元に戻す"));
-        QCOMPARE(program.dialogs.messages.back(), Text(U"履歴がありません"));
+        QCOMPARE(program.dialogs.lastMessage(), Text(U"履歴がありません"));
     }
 
     void movesAndCutAndPasteKeepTheSelectionVisible() {
@@ -558,7 +559,7 @@ class MainWindowTest : public QObject {
         program.window.addPaths({QString::fromStdString(folder.file("a"))});
         QVERIFY(clickButton(program.tab("マクロ"), "マクロ実行"));
         QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
-        QCOMPARE(program.dialogs.messages.back(), Text(U"1個のエラーがあります"));
+        QCOMPARE(program.dialogs.lastMessage(), Text(U"1個のエラーがあります"));
         const QModelIndex row = program.window.previewPanel()->list()->model()->index(0, 0);
         QCOMPARE(row.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
         std::ifstream taken(folder.file("a."));
@@ -686,7 +687,7 @@ class MainWindowTest : public QObject {
         const auto renamed = program.workspace.historyList().size();
         QVERIFY(renamed > 0 && renamed < 100);
         QCOMPARE(program.workspace.previewList().size() + renamed, std::size_t(100));
-        QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+        QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
         QVERIFY(program.window.resultTabs()->isEnabled());
     }
 };

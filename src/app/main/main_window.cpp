@@ -62,6 +62,8 @@ MainWindow::MainWindow(MainController& controller, QWidget* parent)
     for (QLineEdit* field : findChildren<QLineEdit*>()) field->setAcceptDrops(false);
     renameDialog_ = new RenameDialog(this);
     macroTab_->setMacroTitles(controller_.macroTitles());
+    connect(&controller_, &MainController::macroTitlesChanged, macroTab_,
+            &MacroTab::setMacroTitles);
     refreshLists();
     controller_.updateEnabled();
 }

@@ -24,36 +24,36 @@ bool recordOperation(const OperationSettings& operation, int checkedCount, Recor
 }
 
 NewNameOfParts newNameFunction(const OperationSettings& operation, int checkedCount) {
-    return std::visit(Overloaded{[](const AddTextSettings& s) -> NewNameOfParts {
-                                     return [s](const Text& stem, const Text& ext) {
-                                         return addTextNewName(s, stem, ext);
-                                     };
-                                 },
-                                 [](const DeleteSettings& s) -> NewNameOfParts {
-                                     return [s](const Text& stem, const Text& ext) {
-                                         return deleteNewName(s, stem, ext);
-                                     };
-                                 },
-                                 [](const ReplaceSettings& s) -> NewNameOfParts {
-                                     return [s](const Text& stem, const Text& ext) {
-                                         return replaceNewName(s, stem, ext);
-                                     };
-                                 },
-                                 [checkedCount](const NumberingSettings& s) -> NewNameOfParts {
-                                     return [s, checkedCount, number = s.start](
-                                                const Text& stem, const Text& ext) mutable {
-                                         const Text text =
-                                             numberText(number, s.autoDigits, checkedCount);
-                                         number = nextNumber(number, s.step);
-                                         return numberingNewName(s, stem, ext, text);
-                                     };
-                                 },
-                                 [](const ExtensionSettings& s) -> NewNameOfParts {
-                                     return [s](const Text& stem, const Text& ext) {
-                                         return extensionNewName(s, stem, ext);
-                                     };
-                                 }},
-                      operation);
+    return std::visit(
+        Overloaded{[](const AddTextSettings& s) -> NewNameOfParts {
+                       return [s](const Text& stem, const Text& ext) {
+                           return addTextNewName(s, stem, ext);
+                       };
+                   },
+                   [](const DeleteSettings& s) -> NewNameOfParts {
+                       return [s](const Text& stem, const Text& ext) {
+                           return deleteNewName(s, stem, ext);
+                       };
+                   },
+                   [](const ReplaceSettings& s) -> NewNameOfParts {
+                       return [edit = ReplaceEdit(s)](const Text& stem, const Text& ext) {
+                           return edit.newName(stem, ext);
+                       };
+                   },
+                   [checkedCount](const NumberingSettings& s) -> NewNameOfParts {
+                       return [s, checkedCount, number = s.start](const Text& stem,
+                                                                  const Text& ext) mutable {
+                           const Text text = numberText(number, s.autoDigits, checkedCount);
+                           number = nextNumber(number, s.step);
+                           return numberingNewName(s, stem, ext, text);
+                       };
+                   },
+                   [](const ExtensionSettings& s) -> NewNameOfParts {
+                       return [s](const Text& stem, const Text& ext) {
+                           return extensionNewName(s, stem, ext);
+                       };
+                   }},
+        operation);
 }
 
 }  // namespace vartel

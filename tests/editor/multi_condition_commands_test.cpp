@@ -44,7 +44,8 @@ TEST_F(MultiConditionCommandsTest, TypedPairsNeedBothFields) {
     for (const auto& [search, output] : refused)
         EXPECT_FALSE(addPair(table, search, output, dialogs));
     EXPECT_EQ(dialogs.messages, std::vector<Text>(3, editor_messages::kEmptyField));
-    EXPECT_TRUE(addPair(table, U" ", U"　", dialogs));
+    ASSERT_TRUE(addPair(table, U" ", U"　", dialogs));
+    ASSERT_FALSE(table.rows.empty());
     EXPECT_EQ(table.rows.back(), (MultiConditionRow{U" ", U"　"}));
 }
 

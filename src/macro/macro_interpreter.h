@@ -11,6 +11,7 @@
 #include "macro/trace_row.h"
 #include "macro/variable_store.h"
 #include "platform/clock.h"
+#include "platform/media_metadata.h"
 
 namespace vartel {
 
@@ -19,6 +20,7 @@ struct RunServices {
     Dialogs& dialogs;  // the repetition guards ask here
     const Clock& clock;
     const CheckedFileCount& fileCount;
+    const MetadataReader& metadata = fileMetadataReader();  // photo and music tags
 };
 
 // Runs one macro over one file at a time.

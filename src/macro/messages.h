@@ -22,6 +22,8 @@ inline const Text kDivisionOverflow = U"割り算の結果が数値の範囲を�
 inline const Text kTextTooLong = U"文字列が長すぎます";
 // %s stands for the full path.
 inline const Text kFileNotFound = U"ファイル '%s' が見つかりません";
+// %s stands for the full path.
+inline const Text kFileNotReadable = U"ファイル '%s' を読み込めません";
 
 // Regular expressions. %s stands for the problem, %d for the position in the pattern.
 inline const Text kInvalidPattern = U"正規表現が正しくありません：%s（%d文字目）";

@@ -52,11 +52,9 @@ void loadList(Workspace& workspace) {
     if (saveTo) writeList(workspace.conversionList(), *saveTo);
     // Read before emptying, so a file that cannot be read leaves the lists as they were.
     const auto lines = readTextFile(*openFrom);
-    workspace.pendingPaths().clear();
     emptyLists(workspace);
     workspace.writeListCount();
-    workspace.pendingPaths().assign(lines.begin(), lines.end());
-    workspace.walkPendingPaths();
+    workspace.addPaths(lines);
 }
 
 void newList(Workspace& workspace) {
@@ -66,10 +64,7 @@ void newList(Workspace& workspace) {
             case Answer::Cancel:
                 return;
             case Answer::Yes:
-                if (saveThroughDialog(workspace)) {
-                    workspace.pendingPaths().clear();
-                    emptyLists(workspace);
-                }
+                if (saveThroughDialog(workspace)) emptyLists(workspace);
                 break;
             case Answer::No:
                 emptyLists(workspace);

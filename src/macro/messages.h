@@ -25,4 +25,17 @@ inline const Text kFileNotFound = U"ファイル '%s' が見つかりません";
 // %s stands for the full path.
 inline const Text kFileNotReadable = U"ファイル '%s' を読み込めません";
 
+// Regular expressions. %s stands for the problem, %d for the position in the pattern.
+inline const Text kInvalidPattern = U"正規表現が正しくありません：%s（%d文字目）";
+inline const Text kInvalidReplacement = U"置換文字列が正しくありません：%s";
+inline const Text kRegexTooLong = U"正規表現の処理に時間がかかりすぎるため中止しました";
+inline const Text kRegexUnbalancedParentheses = U"括弧の対応が取れていません";
+inline const Text kRegexUnclosedSet = U"［ ］が閉じていません";
+inline const Text kRegexBadEscape = U"\\ の後の文字が正しくありません";
+inline const Text kRegexBadRepeat = U"繰り返しの指定が正しくありません";
+inline const Text kRegexBadRange = U"文字の範囲が正しくありません";
+inline const Text kRegexBadBackReference = U"存在しないグループを参照しています";
+inline const Text kRegexSyntax = U"書き方が正しくありません";
+inline const Text kRegexNoSuchGroup = U"$ の後の番号のグループがありません";
+
 }  // namespace vartel::messages

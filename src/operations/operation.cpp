@@ -43,8 +43,8 @@ NewNameOfParts newNameFunction(const OperationSettings& operation, const Checked
                        };
                    },
                    [](const ReplaceSettings& s) -> NewNameOfParts {
-                       return [s](const Text& stem, const Text& ext) {
-                           return replaceNewName(s, stem, ext);
+                       return [edit = ReplaceEdit(s)](const Text& stem, const Text& ext) {
+                           return edit.newName(stem, ext);
                        };
                    },
                    [&list](const NumberingSettings& s) -> NewNameOfParts {

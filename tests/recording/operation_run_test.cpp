@@ -4,6 +4,7 @@
 
 #include "../operations/recorded_macro_runner.h"
 #include "../support/scripted_dialogs.h"
+#include "common/error.h"
 #include "common/integer_text.h"
 #include "recording/macro_run.h"
 #include "recording/recorder.h"
@@ -307,6 +308,28 @@ TEST_F(PerFolderNumberingTest, RecordedMacroOverTheListAgreesWithThePreview) {
             EXPECT_EQ(fromMacro[i], preview[i]) << i;
         }
     }
+}
+
+// Neither path takes a step whose expression is not valid: nothing is previewed or recorded.
+TEST_F(RunOperationTest, AnInvalidExpressionPreviewsAndRecordsNothing) {
+    addRows({U"a.txt", U"b.txt"});
+    ReplaceSettings invalid;
+    invalid.s = U"(a";
+    invalid.regex = true;
+    for (const bool recordingOn : {false, true}) {
+        recording.restart(U"a");
+        recording.on = recordingOn;
+        EXPECT_THROW(runOperation(workspace, frame, invalid), VartelError);
+        EXPECT_TRUE(workspace.previewList().empty());
+        EXPECT_TRUE(recording.macro.empty());
+        EXPECT_FALSE(workspace.busy());
+    }
+    ReplaceSettings valid = invalid;
+    valid.s = U"([ab])";
+    valid.r = U"$1$1";
+    recording.on = false;
+    runOperation(workspace, frame, valid);
+    EXPECT_EQ(previewNames(), (std::vector<Text>{U"aa.txt", U"bb.txt"}));
 }
 
 }  // namespace

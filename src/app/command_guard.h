@@ -13,8 +13,8 @@ template <typename Command>
 void guardCommand(Dialogs& dialogs, Command&& command) {
     try {
         std::forward<Command>(command)();
-    } catch (const VartelError& failure) {
-        dialogs.error(failure.message());
+    } catch (const std::exception& failure) {
+        dialogs.error(failureMessage(failure));
     }
 }
 

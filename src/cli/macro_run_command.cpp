@@ -3,6 +3,7 @@
 #include "cli/argument_reader.h"
 #include "cli/cli_dialogs.h"
 #include "cli/commands.h"
+#include "cli/messages.h"
 #include "cli/output.h"
 #include "common/error.h"
 #include "common/integer_text.h"
@@ -11,6 +12,7 @@
 #include "macro/macro_file.h"
 #include "macro/macro_interpreter.h"
 #include "platform/clock.h"
+#include "platform/interrupt.h"
 
 namespace vartel::cli {
 namespace {
@@ -19,6 +21,12 @@ namespace {
 class NoCheckedFiles : public CheckedFileCount {
   public:
     int checkedFileCount() const override { return 0; }
+};
+
+// Ctrl+C stops the run between two lines, as "中止" does in the window.
+class InterruptControl : public RunControl {
+  public:
+    bool keepGoing() override { return !interruptRequested(); }
 };
 
 Text traceLine(const TraceRow& row) {
@@ -46,6 +54,7 @@ int runMacroRun(const Arguments& args) {
     const SystemClock clock;
     const NoCheckedFiles noFiles;
     std::vector<TraceRow> trace;
+    InterruptControl control;
     try {
         if (!loadMacroFile(editor.program(), reader.positional()[0], dialogs)) return 1;
         if (const auto table = reader.value("--table"))
@@ -53,19 +62,23 @@ int runMacroRun(const Arguments& args) {
         // As the test window does: every variable starts from its table.
         editor.store().loadAll(editor.program().tables());
         MacroInterpreter interpreter(editor.program(), editor.store(), editor.table(),
-                                     {dialogs, clock, noFiles});
+                                     {dialogs, clock, noFiles, &control});
         const auto result = interpreter.runMacro(textFromBytes(reader.value("--name").value_or("")),
                                                  textFromBytes(reader.value("--ext").value_or("")),
                                                  textFromBytes(reader.value("--path").value_or("")),
                                                  reader.has("--trace") ? &trace : nullptr);
         for (const auto& row : trace) printLine(traceLine(row));
+        if (interruptRequested()) {
+            dialogs.message(kInterrupted);
+            return kInterruptedExit;
+        }
         if (!result) return 3;
         printLine(*result);
         return 0;
-    } catch (const VartelError& failure) {
+    } catch (const std::exception& failure) {
         for (const auto& row : trace) printLine(traceLine(row));
-        dialogs.error(failure.message());
-        return 1;
+        dialogs.error(failureMessage(failure));
+        return kFailed;
     }
 }
 

@@ -1,8 +1,15 @@
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <exception>
 #include <map>
 #include <string>
 
+#include "cli/cli_dialogs.h"
 #include "cli/commands.h"
+#include "cli/messages.h"
+#include "common/error.h"
+#include "platform/interrupt.h"
 
 namespace {
 
@@ -29,5 +36,20 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    return commands.at(argv[1])(Arguments(argv + 2, argv + argc));
+    vartel::catchInterrupts();
+    vartel::cli::CliDialogs dialogs;
+    int code = vartel::cli::kFailed;
+    try {
+        code = commands.at(argv[1])(Arguments(argv + 2, argv + argc));
+    } catch (const std::exception& failure) {
+        dialogs.error(vartel::failureMessage(failure));
+    }
+    // The result is what was printed: output that did not reach its file (a full disk) is a
+    // failure, whatever the command thought.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        dialogs.message(vartel::cli::kCannotWriteOutput + U": " +
+                        vartel::textFromBytes(std::strerror(errno)));
+        if (code == 0) code = vartel::cli::kFailed;
+    }
+    return code;
 }

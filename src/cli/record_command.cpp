@@ -61,7 +61,7 @@ int runRecord(const Arguments& args) {
     MacroEditor editor;
     Recorder recorder(editor, dialogs);
     recorder.initialFileName = textFromBytes(*reader.value("--sample"));
-    recorder.start();
+    if (!recorder.start()) return kFailed;  // the recorder has said why
     for (const auto& operation : operations) {
         RecordingFrame frame = recorder.frame();
         runOperation(workspace, frame, operation);
@@ -82,9 +82,9 @@ int runRecord(const Arguments& args) {
         try {
             saveMacroFile(editor.program(), *reader.value("-o"),
                           textFromBytes(*reader.value("--title")));
-        } catch (const VartelError& failure) {
-            dialogs.error(failure.message());
-            return 1;
+        } catch (const std::exception& failure) {
+            dialogs.error(failureMessage(failure));
+            return kFailed;
         }
     }
     return 0;

@@ -96,4 +96,8 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
+bool holdsLineBreak(std::u32string_view text) {
+    return text.find_first_of(U"\r\n") != std::u32string_view::npos;
+}
+
 }  // namespace vartel

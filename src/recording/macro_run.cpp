@@ -5,6 +5,19 @@
 #include "operations/list_walk.h"
 
 namespace vartel {
+namespace {
+
+// A single row's run can be long: it keeps the window live and stops at "中止" too.
+class ListRunControl : public RunControl {
+  public:
+    explicit ListRunControl(Workspace& workspace) : workspace_(workspace) {}
+    bool keepGoing() override { return workspace_.keepGoing(); }
+
+  private:
+    Workspace& workspace_;
+};
+
+}  // namespace
 
 void runMacroOverList(Workspace& workspace, MacroEditor& editor, const Clock& clock) {
     if (workspace.busy()) return;
@@ -13,8 +26,9 @@ void runMacroOverList(Workspace& workspace, MacroEditor& editor, const Clock& cl
     VariableStore& store = editor.store();
     store = VariableStore{};
     store.loadAll(tables);
+    ListRunControl control(workspace);
     MacroInterpreter interpreter(editor.program(), store, editor.table(),
-                                 RunServices{workspace.dialogs(), clock, workspace});
+                                 RunServices{workspace.dialogs(), clock, workspace, &control});
     walkCheckedRows(workspace, [&](const FileEntry& row) {
         Text extension = extensionOf(nameOfPath(row.fullPath));
         if (!extension.empty()) extension.erase(0, 1);

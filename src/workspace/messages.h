@@ -17,6 +17,10 @@ inline const Text kSaveListQuestion = U"現在の変換リストを保存しま�
 inline const Text kListFileFilter = U"CSVファイル（*.csv）|*.csv";
 inline const Text kListFileExtension = U".csv";
 inline const Text kCannotRename = U"ファイル名を変更できません";
+// Followed by one path per line.
+inline const Text kRowsNotSaved = U"次のファイルは名前に改行を含むため保存しませんでした。";
+// %s stands for the count.
+inline const Text kMoreRowsNotSaved = U"ほか %s 件";
 // The conversion message of the sort by time; %s stands for the text.
 inline const Text kNotADateTime = U"'%s' is not a valid date and time";
 

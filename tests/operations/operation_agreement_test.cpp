@@ -21,7 +21,7 @@ class Generator {
     bool chance(int percent) { return between(1, 100) <= percent; }
 
     Text word(int maxLength) {
-        static const Text pool = U"abcABCxyzXYZ01_ -ａｂＡＢあア日";
+        static const Text pool = U"abcABCxyzXYZ01_ -ａｂＡＢあア日ſsSςσΣıiIµ\u212Ak";
         Text text;
         for (int i = between(0, maxLength); i > 0; --i) {
             text += pool[static_cast<std::size_t>(between(0, static_cast<int>(pool.size()) - 1))];

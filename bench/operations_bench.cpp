@@ -2,7 +2,7 @@
 
 #include "../tests/support/scripted_dialogs.h"
 #include "common/integer_text.h"
-#include "operations/run_operation.h"
+#include "recording/operation_run.h"
 
 namespace vartel {
 namespace {

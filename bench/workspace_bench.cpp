@@ -16,9 +16,9 @@
 #include "../tests/support/scripted_dialogs.h"
 #include "editor/macro_editor.h"
 #include "macro/instruction_catalogue.h"
-#include "operations/list_walk.h"
 #include "recording/macro_run.h"
 #include "workspace/execution.h"
+#include "workspace/list_walk.h"
 
 namespace vartel {
 namespace {
@@ -149,10 +149,8 @@ BENCHMARK(BM_Preview100k)->Unit(benchmark::kMillisecond);
 void BM_MacroPreview100k(benchmark::State& state) {
     const ConversionList rows = syntheticRows(kFolders * kFilesPerFolder);
     MacroEditor editor;
-    const int kind = InstructionCatalogue::kindIndexOf(U"代入").value();
-    const int type = InstructionCatalogue::typeIndexOf(kind, U"文字").value();
-    editor.program().appendLine(
-        {{U"拡張子", U"代入", U"文字", {U"png", U"", U""}}, CodedRow(66, kind, type, -2, 0, 0)});
+    editor.program().appendLine({{U"拡張子", U"代入", U"文字", {U"png", U"", U""}},
+                                 CodedRow(66, AssignType::Text, -2, 0, 0)});
     const FixedClock clock{{2020, 1, 2, 3, 4, 5}};
     for (auto _ : state) {
         state.PauseTiming();

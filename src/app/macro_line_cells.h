@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/integer_text.h"
+#include "macro/instruction_id.h"
 #include "macro/macro_line.h"
 
 namespace vartel {
@@ -24,7 +25,7 @@ inline Text macroLineCell(const MacroLine& line, int row, int column) {
 
 // Comment lines are drawn in red.
 inline bool isCommentLine(const MacroLine& line) {
-    return line.display.type == U"コメント";
+    return line.coded.holds(InformationType::Comment);
 }
 
 }  // namespace vartel

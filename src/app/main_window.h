@@ -26,9 +26,9 @@
 #include "app/result_list_panel.h"
 #include "app/search_tab.h"
 #include "editor/macro_editor.h"
-#include "operations/run_operation.h"
 #include "platform/clock.h"
 #include "recording/macro_catalogue.h"
+#include "recording/operation_run.h"
 #include "recording/recorder.h"
 #include "workspace/workspace.h"
 

@@ -9,8 +9,8 @@
 #include "common/integer_text.h"
 #include "editor/macro_editor.h"
 #include "editor/multi_condition_file.h"
+#include "editor/test_run.h"
 #include "macro/macro_file.h"
-#include "macro/macro_interpreter.h"
 #include "platform/clock.h"
 #include "platform/interrupt.h"
 
@@ -55,19 +55,19 @@ int runMacroRun(const Arguments& args) {
     const NoCheckedFiles noFiles;
     std::vector<TraceRow> trace;
     InterruptControl control;
+    const auto printTrace = [&] {
+        if (!reader.has("--trace")) return;
+        for (const auto& row : trace) printLine(traceLine(row));
+    };
     try {
         if (!loadMacroFile(editor.program(), reader.positional()[0], dialogs)) return 1;
         if (const auto table = reader.value("--table"))
             editor.table().rows = readMultiConditionFile(*table);
-        // As the test window does: every variable starts from its table.
-        editor.store().loadAll(editor.program().tables());
-        MacroInterpreter interpreter(editor.program(), editor.store(), editor.table(),
-                                     {dialogs, clock, noFiles, &control});
-        const auto result = interpreter.runMacro(textFromBytes(reader.value("--name").value_or("")),
-                                                 textFromBytes(reader.value("--ext").value_or("")),
-                                                 textFromBytes(reader.value("--path").value_or("")),
-                                                 reader.has("--trace") ? &trace : nullptr);
-        for (const auto& row : trace) printLine(traceLine(row));
+        const TestSample sample{textFromBytes(reader.value("--name").value_or("")),
+                                textFromBytes(reader.value("--ext").value_or("")),
+                                textFromBytes(reader.value("--path").value_or(""))};
+        const auto result = testRun(editor, sample, {dialogs, clock, noFiles, &control}, trace);
+        printTrace();
         if (interruptRequested()) {
             dialogs.message(kInterrupted);
             return kInterruptedExit;
@@ -76,7 +76,7 @@ int runMacroRun(const Arguments& args) {
         printLine(*result);
         return 0;
     } catch (const std::exception& failure) {
-        for (const auto& row : trace) printLine(traceLine(row));
+        printTrace();
         dialogs.error(failureMessage(failure));
         return kFailed;
     }

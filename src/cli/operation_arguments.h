@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "operations/run_operation.h"
+#include "operations/operation.h"
 
 namespace vartel::cli {
 

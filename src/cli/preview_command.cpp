@@ -15,6 +15,7 @@
 #include "platform/file_system.h"
 #include "platform/interrupt.h"
 #include "recording/macro_run.h"
+#include "recording/operation_run.h"
 #include "workspace/execution.h"
 
 namespace vartel::cli {

@@ -7,8 +7,8 @@
 #include "cli/output.h"
 #include "common/error.h"
 #include "common/integer_text.h"
-#include "common/pump.h"
 #include "macro/macro_file.h"
+#include "operations/messages.h"
 #include "recording/recorder.h"
 
 namespace vartel::cli {
@@ -23,17 +23,6 @@ Text displayRowLine(int number, const DisplayRow& row) {
     for (const auto& operand : row.operands) line += U"\t" + operand;
     return line;
 }
-
-// The recording touches no row; the numbering only asks how many are checked.
-class SampleWorkspace : public Workspace {
-  public:
-    SampleWorkspace(Dialogs& dialogs, Pump& pump, int checked)
-        : Workspace(dialogs, pump), checked_(checked) {}
-    int checkedFileCount() const override { return checked_; }
-
-  private:
-    int checked_;
-};
 
 }  // namespace
 
@@ -56,15 +45,15 @@ int runRecord(const Arguments& args) {
     }
 
     CliDialogs dialogs;  // a step refused for want of variables says so on standard error
-    NoPump pump;
-    SampleWorkspace workspace(dialogs, pump, *checked);
     MacroEditor editor;
     Recorder recorder(editor, dialogs);
     recorder.initialFileName = textFromBytes(*reader.value("--sample"));
     if (!recorder.start()) return kFailed;  // the recorder has said why
     for (const auto& operation : operations) {
+        // The recording touches no row; the numbering only asks how many are checked.
         RecordingFrame frame = recorder.frame();
-        runOperation(workspace, frame, operation);
+        if (!recordOperation(operation, *checked, frame))
+            dialogs.message(messages::kNoFreeVariable);
     }
     recorder.stop();
 

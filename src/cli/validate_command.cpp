@@ -43,7 +43,7 @@ int runValidate(const Arguments& args) {
         return textFromBytes(reader.value(option).value_or(""));
     };
     const LineCheck result = validateLine(
-        textOf("--target"), {textOf("--a"), textOf("--b"), textOf("--c")}, *kind, *type);
+        textOf("--target"), {textOf("--a"), textOf("--b"), textOf("--c")}, {*kind, *type});
     Text line = formatInteger(result.failures);
     for (const int code : result.codes) line += U"\t" + formatInteger(code);
     const std::string bytes = bytesFromText(line) + "\n";

@@ -11,18 +11,16 @@ namespace {
 // no complete choice of kind and type or validateLine finds failures.
 std::optional<std::vector<MacroLine>> checkedLines(const LineInput& input) {
     if (!input.kind || !input.type) return std::nullopt;
-    const int kind = *input.kind;
-    const int type = *input.type;
-    const InstructionType* found = InstructionCatalogue::find(kind, type);
+    const InstructionId instruction{*input.kind, *input.type};
+    const InstructionType* found = InstructionCatalogue::find(instruction);
     if (!found) return std::nullopt;
-    const LineCheck check = validateLine(input.target, input.operands, kind, type);
+    const LineCheck check = validateLine(input.target, input.operands, instruction);
     if (check.failures > 0) return std::nullopt;
     const auto& codes = check.codes;
-    std::vector<MacroLine> lines{
-        {{input.target, InstructionCatalogue::kinds()[static_cast<std::size_t>(kind)].name,
-          found->name, input.operands},
-         CodedRow(codes[0], kind, type, codes[1], codes[2], codes[3])}};
-    if (auto start = blockStartLineAfter(kind, type)) lines.push_back(std::move(*start));
+    std::vector<MacroLine> lines{{{input.target, InstructionCatalogue::kindName(instruction.kind),
+                                   found->name, input.operands},
+                                  CodedRow(codes[0], instruction, codes[1], codes[2], codes[3])}};
+    if (auto start = blockStartLineAfter(instruction)) lines.push_back(std::move(*start));
     return lines;
 }
 

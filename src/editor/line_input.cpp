@@ -15,7 +15,7 @@ void chooseType(LineInput& input, int type) {
 
 const ReferenceEntry* referenceOf(const LineInput& input) {
     if (!input.kind || !input.type) return nullptr;
-    return InstructionCatalogue::referenceEntry(*input.kind, *input.type);
+    return InstructionCatalogue::referenceEntry({*input.kind, *input.type});
 }
 
 Text& inputField(LineInput& input, InputField field) {

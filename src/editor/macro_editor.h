@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/line_clipboard.h"
+#include "macro/macro_interpreter.h"
 #include "macro/macro_program.h"
 #include "macro/multi_condition_table.h"
 #include "macro/operand_validation.h"
@@ -22,6 +23,9 @@ class MacroEditor {
     // The line being typed: target, operands and the chosen kind and type.
     LineInput& input() { return input_; }
     const LineInput& input() const { return input_; }
+
+    // Every variable starts from its table, and the interpreter runs the macro on them.
+    MacroInterpreter startRun(RunServices services);
 
   private:
     MacroProgram program_;

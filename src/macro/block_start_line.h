@@ -8,6 +8,6 @@ namespace vartel {
 
 // The condition-start or loop-start line that follows a condition or loop line of the given
 // kind and type; nothing for any other line, block ends included.
-std::optional<MacroLine> blockStartLineAfter(int kind, int type);
+std::optional<MacroLine> blockStartLineAfter(InstructionId instruction);
 
 }  // namespace vartel

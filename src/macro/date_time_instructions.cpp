@@ -4,50 +4,46 @@
 
 namespace vartel {
 
-void currentDate(int type, InstructionContext& context) {
+void currentDate(DateType type, InstructionContext& context) {
     const LocalDateTime now = context.services.clock.now();
     const Text year = formatInteger(now.year);
     const Text month = formatInteger(now.month);
     const Text day = formatInteger(now.day);
     switch (type) {
-        case 0:
+        case DateType::Written:
             context.storeResult(year + U"年" + month + U"月" + day + U"日");
             break;
-        case 1:
+        case DateType::Digits:
             context.storeResult(year + month + day);
             break;
-        case 2:
+        case DateType::Pattern:
             context.storeResult(fillPlaceholders(context.operands[0].text,
                                                  {{U"%y", year}, {U"%m", month}, {U"%d", day}}));
-            break;
-        default:
             break;
     }
 }
 
-void currentTime(int type, InstructionContext& context) {
+void currentTime(TimeType type, InstructionContext& context) {
     const LocalDateTime now = context.services.clock.now();
     const Text hour = formatInteger(now.hour);
     const Text minute = formatInteger(now.minute);
     switch (type) {
-        case 0:
+        case TimeType::MorningAfternoon:
             context.storeResult(morningOrAfternoon(now.hour) + hour12Text(now.hour) + U"時" +
                                 minute + U"分");
             break;
-        case 1:
+        case TimeType::HoursMinutes:
             context.storeResult(hour + U"時" + minute + U"分");
             break;
-        case 2:
+        case TimeType::Digits:
             context.storeResult(hour + minute);
             break;
-        case 3:
+        case TimeType::Pattern:
             context.storeResult(fillPlaceholders(context.operands[0].text,
                                                  {{U"%h24", hour},
                                                   {U"%h12", hour12Text(now.hour)},
                                                   {U"%mora", morningOrAfternoon(now.hour)},
                                                   {U"%mi", minute}}));
-            break;
-        default:
             break;
     }
 }

@@ -39,18 +39,16 @@ Text modifiedTime(const Text& fullPath, const Text& pattern) {
 
 }  // namespace
 
-void fileFacts(int type, InstructionContext& context) {
+void fileFacts(FileType type, InstructionContext& context) {
     switch (type) {
-        case 0:
+        case FileType::ParentFolder:
             context.storeResult(parentFolderName(context.fullPath));
             break;
-        case 1:
+        case FileType::Size:
             context.storeResult(sizeOf(context.fullPath));
             break;
-        case 2:
+        case FileType::ModifiedTime:
             context.storeResult(modifiedTime(context.fullPath, context.operands[0].text));
-            break;
-        default:
             break;
     }
 }

@@ -2,37 +2,65 @@
 
 namespace vartel {
 
-const std::vector<InstructionKind>& InstructionCatalogue::kinds() {
-    static const std::vector<InstructionKind> table = {
-        {U"代入", {{U"数値", 1100, 0}, {U"文字", 2200, 1}}},
-        {U"文字出力", {{U"コピー", 2211, 2}, {U"挿入", 2221, 3}, {U"結合", 2333, 4}}},
-        {U"削除",
-         {{U"削除", 211, 5}, {U"空白削除（先）", 2200, 38}, {U"空白削除（末）", 2200, 39}}},
-        {U"置換処理", {{U"大小区別", 2223, 6}, {U"区別なし", 2223, 7}}},
-        {U"検索", {{U"大小区別", 1220, 8}, {U"区別なし", 1220, 9}}},
-        {U"変換",
-         {{U"大→小", 2200, 10},
-          {U"小→大", 2200, 11},
-          {U"数値→文字", 2100, 12},
-          {U"文字→数値", 1200, 13}}},
-        {U"情報", {{U"文字数", 1200, 14}, {U"ファイル数", 1000, 43}, {U"コメント", 666, 44}}},
-        {U"数値演算", {{U"＋", 1110, 15}, {U"－", 1110, 16}, {U"＊", 1110, 17}, {U"／", 1110, 18}}},
-        {U"日付", {{U"タイプ１", 2000, 19}, {U"タイプ２", 2000, 20}, {U"正規表現", 2200, 21}}},
-        {U"時刻",
-         {{U"タイプ１", 2000, 22},
-          {U"タイプ２", 2000, 23},
-          {U"タイプ３", 2000, 24},
-          {U"正規表現", 2200, 25}}},
-        {U"ファイル関連",
-         {{U"上位フォルダ名", 2000, 40}, {U"サイズ", 1000, 41}, {U"更新日時", 2200, 42}}},
-        {U"ジャンプ", {{U"ジャンプ", 400, 26}, {U"アンカー", 400, 27}}},
-        {U"条件処理",
-         {{U"＝", 500, 28}, {U"＜＞", 500, 29}, {U"＞", 110, 30}, {U"条件終了", 0, 31}}},
-        {U"繰り返し",
-         {{U"＝", 500, 32}, {U"＜＞", 500, 33}, {U"＞", 110, 34}, {U"繰り返し終了", 0, 35}}},
-        {U"複数条件", {{U"完全一致", 2230, 36}, {U"部分一致", 2230, 37}}},
+const std::vector<Text>& InstructionCatalogue::kindTable() {
+    // In the order of the kind indices.
+    static const std::vector<Text> names = {
+        U"代入",         U"文字出力", U"削除",     U"置換処理", U"検索",
+        U"変換",         U"情報",     U"数値演算", U"日付",     U"時刻",
+        U"ファイル関連", U"ジャンプ", U"条件処理", U"繰り返し", U"複数条件",
     };
-    return table;
+    return names;
+}
+
+const std::vector<CatalogueRow>& InstructionCatalogue::typeTable() {
+    static const std::vector<CatalogueRow> rows = {
+        {AssignType::Number, U"数値", 1100},
+        {AssignType::Text, U"文字", 2200},
+        {TextOutputType::Copy, U"コピー", 2211},
+        {TextOutputType::Insert, U"挿入", 2221},
+        {TextOutputType::Join, U"結合", 2333},
+        {DeleteType::Delete, U"削除", 211},
+        {DeleteType::TrimLeading, U"空白削除（先）", 2200},
+        {DeleteType::TrimTrailing, U"空白削除（末）", 2200},
+        {ReplaceType::CaseSensitive, U"大小区別", 2223},
+        {ReplaceType::IgnoringCase, U"区別なし", 2223},
+        {SearchType::CaseSensitive, U"大小区別", 1220},
+        {SearchType::IgnoringCase, U"区別なし", 1220},
+        {ConvertType::ToLower, U"大→小", 2200},
+        {ConvertType::ToUpper, U"小→大", 2200},
+        {ConvertType::NumberToText, U"数値→文字", 2100},
+        {ConvertType::TextToNumber, U"文字→数値", 1200},
+        {InformationType::Length, U"文字数", 1200},
+        {InformationType::FileCount, U"ファイル数", 1000},
+        {InformationType::Comment, U"コメント", 666},
+        {ArithmeticType::Plus, U"＋", 1110},
+        {ArithmeticType::Minus, U"－", 1110},
+        {ArithmeticType::Times, U"＊", 1110},
+        {ArithmeticType::Divide, U"／", 1110},
+        {DateType::Written, U"タイプ１", 2000},
+        {DateType::Digits, U"タイプ２", 2000},
+        {DateType::Pattern, U"正規表現", 2200},
+        {TimeType::MorningAfternoon, U"タイプ１", 2000},
+        {TimeType::HoursMinutes, U"タイプ２", 2000},
+        {TimeType::Digits, U"タイプ３", 2000},
+        {TimeType::Pattern, U"正規表現", 2200},
+        {FileType::ParentFolder, U"上位フォルダ名", 2000},
+        {FileType::Size, U"サイズ", 1000},
+        {FileType::ModifiedTime, U"更新日時", 2200},
+        {JumpType::Jump, U"ジャンプ", 400},
+        {JumpType::Anchor, kAnchorTypeName, 400},
+        {ConditionType::Equal, U"＝", 500},
+        {ConditionType::NotEqual, U"＜＞", 500},
+        {ConditionType::Greater, U"＞", 110},
+        {ConditionType::End, kConditionEndTypeName, 0},
+        {LoopType::Equal, U"＝", 500},
+        {LoopType::NotEqual, U"＜＞", 500},
+        {LoopType::Greater, U"＞", 110},
+        {LoopType::End, kLoopEndTypeName, 0},
+        {MultiConditionType::Exact, U"完全一致", 2230},
+        {MultiConditionType::Partial, U"部分一致", 2230},
+    };
+    return rows;
 }
 
 }  // namespace vartel

@@ -4,16 +4,17 @@
 
 namespace vartel {
 
-// One function per kind of the catalogue; each ignores the types its kind does not define.
-void textOutput(int type, InstructionContext& context);
-void deletion(int type, InstructionContext& context);
-void conversion(int type, InstructionContext& context);
-void information(int type, InstructionContext& context);
-void replacement(int type, InstructionContext& context);
-void search(int type, InstructionContext& context);
-void multiCondition(int type, InstructionContext& context);
-void currentDate(int type, InstructionContext& context);
-void currentTime(int type, InstructionContext& context);
-void fileFacts(int type, InstructionContext& context);
+// One function per kind of the catalogue; each ignores the types its kind does not define
+// (a hand-edited file may hold any number).
+void textOutput(TextOutputType type, InstructionContext& context);
+void deletion(DeleteType type, InstructionContext& context);
+void conversion(ConvertType type, InstructionContext& context);
+void information(InformationType type, InstructionContext& context);
+void replacement(ReplaceType type, InstructionContext& context);
+void search(SearchType type, InstructionContext& context);
+void multiCondition(MultiConditionType type, InstructionContext& context);
+void currentDate(DateType type, InstructionContext& context);
+void currentTime(TimeType type, InstructionContext& context);
+void fileFacts(FileType type, InstructionContext& context);
 
 }  // namespace vartel

@@ -10,27 +10,33 @@
 namespace vartel {
 namespace {
 
-void assign(int type, InstructionContext& context) {
+void assign(AssignType type, InstructionContext& context) {
     const auto& a = context.operands[0];
-    if (type == 0) context.storeResult(a.number);
-    if (type == 1) context.storeResult(a.text);
+    switch (type) {
+        case AssignType::Number:
+            context.storeResult(a.number);
+            break;
+        case AssignType::Text:
+            context.storeResult(a.text);
+            break;
+    }
 }
 
-void arithmetic(int type, InstructionContext& context) {
+void arithmetic(ArithmeticType type, InstructionContext& context) {
     // Sums, differences and products wrap around in 32 bits instead of failing.
     const auto a = static_cast<std::uint32_t>(context.operands[0].number);
     const auto b = static_cast<std::uint32_t>(context.operands[1].number);
     switch (type) {
-        case 0:
+        case ArithmeticType::Plus:
             context.storeResult(static_cast<std::int32_t>(a + b));
             break;
-        case 1:
+        case ArithmeticType::Minus:
             context.storeResult(static_cast<std::int32_t>(a - b));
             break;
-        case 2:
+        case ArithmeticType::Times:
             context.storeResult(static_cast<std::int32_t>(a * b));
             break;
-        case 3: {
+        case ArithmeticType::Divide: {
             const std::int32_t dividend = context.operands[0].number;
             const std::int32_t divisor = context.operands[1].number;
             if (divisor == 0) throw VartelError(messages::kDivisionByZero);
@@ -39,8 +45,6 @@ void arithmetic(int type, InstructionContext& context) {
             context.storeResult(dividend / divisor);
             break;
         }
-        default:
-            break;
     }
 }
 
@@ -55,46 +59,49 @@ void InstructionContext::storeResult(std::int32_t value) const {
     storeResult(formatInteger(value));
 }
 
-void executeInstruction(int kind, int type, InstructionContext& context) {
-    switch (kind) {
+void executeInstruction(InstructionId instruction, InstructionContext& context) {
+    // Types the catalogue does not define (a hand-edited file) do nothing.
+    if (!InstructionCatalogue::find(instruction)) return;
+    const int type = instruction.type;
+    switch (instruction.kind) {
         case kKindAssign:
-            assign(type, context);
+            assign(static_cast<AssignType>(type), context);
             break;
         case kKindTextOutput:
-            textOutput(type, context);
+            textOutput(static_cast<TextOutputType>(type), context);
             break;
         case kKindDelete:
-            deletion(type, context);
+            deletion(static_cast<DeleteType>(type), context);
             break;
         case kKindReplace:
-            replacement(type, context);
+            replacement(static_cast<ReplaceType>(type), context);
             break;
         case kKindSearch:
-            search(type, context);
+            search(static_cast<SearchType>(type), context);
             break;
         case kKindConvert:
-            conversion(type, context);
+            conversion(static_cast<ConvertType>(type), context);
             break;
         case kKindInformation:
-            information(type, context);
+            information(static_cast<InformationType>(type), context);
             break;
         case kKindArithmetic:
-            arithmetic(type, context);
+            arithmetic(static_cast<ArithmeticType>(type), context);
             break;
         case kKindDate:
-            currentDate(type, context);
+            currentDate(static_cast<DateType>(type), context);
             break;
         case kKindTime:
-            currentTime(type, context);
+            currentTime(static_cast<TimeType>(type), context);
             break;
         case kKindFile:
-            fileFacts(type, context);
+            fileFacts(static_cast<FileType>(type), context);
             break;
         case kKindMultiCondition:
-            multiCondition(type, context);
+            multiCondition(static_cast<MultiConditionType>(type), context);
             break;
         default:
-            break;  // control kinds run in the interpreter; unknown kinds do nothing
+            break;  // control kinds run in the interpreter
     }
 }
 

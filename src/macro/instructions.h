@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "macro/instruction_id.h"
 #include "macro/macro_interpreter.h"
 #include "macro/resolved_operand.h"
 
@@ -24,6 +25,6 @@ struct InstructionContext {
 
 // Runs a line of any kind but jump, condition and loop. Kinds and types the catalogue does not
 // define do nothing.
-void executeInstruction(int kind, int type, InstructionContext& context);
+void executeInstruction(InstructionId instruction, InstructionContext& context);
 
 }  // namespace vartel

@@ -107,36 +107,53 @@ class Run {
     bool executeLine(const LineCodes& codes) {
         switch (codes.kind) {
             case kKindJump:
-                if (codes.type == 0) return jump();
-                return true;  // an anchor does nothing
+                // An anchor does nothing.
+                if (static_cast<JumpType>(codes.type) == JumpType::Jump) return jump();
+                return true;
             case kKindCondition:
-                if (codes.type <= 2 && codes.type >= 0 && !test(codes.type)) skipCondition();
+                if (const auto test = comparisonOf(codes.type); test && !compare(*test))
+                    skipCondition();
                 return true;
             case kKindLoop:
-                if (codes.type <= 2 && codes.type >= 0) {
-                    if (!test(codes.type)) leaveLoop();
+                if (const auto test = comparisonOf(codes.type)) {
+                    if (!compare(*test)) leaveLoop();
                     return true;
                 }
-                if (codes.type == kBlockEndType) return loopBack();
+                if (static_cast<LoopType>(codes.type) == LoopType::End) return loopBack();
                 return true;
             default: {
                 InstructionContext context{store_,    table_,       services_,
                                            fullPath_, codes.target, codes.operands[0],
                                            operands_};
-                executeInstruction(codes.kind, codes.type, context);
+                executeInstruction({codes.kind, codes.type}, context);
                 return true;
             }
         }
     }
 
-    bool test(int type) const {
+    // The comparison a condition or loop line makes; nothing for block starts and ends.
+    static std::optional<ConditionType> comparisonOf(int type) {
+        const auto comparison = static_cast<ConditionType>(type);
+        switch (comparison) {
+            case ConditionType::Equal:
+            case ConditionType::NotEqual:
+            case ConditionType::Greater:
+                return comparison;
+            case ConditionType::End:
+            case ConditionType::Start:
+                break;
+        }
+        return std::nullopt;
+    }
+
+    bool compare(ConditionType comparison) const {
         const ResolvedOperand& a = operands_[0];
         const ResolvedOperand& b = operands_[1];
         const bool numeric = a.operandClass == OperandClass::Number;
-        switch (type) {
-            case 0:
+        switch (comparison) {
+            case ConditionType::Equal:
                 return numeric ? a.number == b.number : a.text == b.text;
-            case 1:
+            case ConditionType::NotEqual:
                 return numeric ? a.number != b.number : a.text != b.text;
             default:
                 return numeric ? a.number > b.number : true;

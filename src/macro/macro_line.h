@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "common/text.h"
+#include "macro/instruction_id.h"
 
 namespace vartel {
 
@@ -18,26 +19,30 @@ struct DisplayRow {
     bool operator==(const DisplayRow&) const = default;
 };
 
-// The codes of a line: target code, kind index, type index and three operand codes. Every
-// field is kept as the text it was read from, since a hand-edited file may hold anything; the
-// integer value is parsed once when the row is made, and a field that is not an integer makes a
-// run fail only when the line is reached.
+// The codes of a line: target code, kind index, type index and three operand codes. A line
+// the program makes holds integers. A line read from a file may hold anything, so a field keeps
+// the text it was read from when that text is not the plain decimal of its value (hex, a sign,
+// not an integer at all); a field that is not an integer makes a run fail only when the line is
+// reached, and the file is written back as it was read.
 class CodedRow {
   public:
     enum Field { Target = 0, Kind, Type, Operand1, Operand2, Operand3 };
     static constexpr int kFieldCount = 6;
 
-    CodedRow();
-    explicit CodedRow(std::array<Text, kFieldCount> texts);
-    CodedRow(int target, int kind, int type, int operand1, int operand2, int operand3);
+    CodedRow() = default;
+    explicit CodedRow(const std::array<Text, kFieldCount>& texts);
+    CodedRow(int target, InstructionId instruction, int operand1, int operand2, int operand3);
 
-    const Text& text(int field) const { return texts_[field]; }
+    Text text(int field) const;
     std::optional<std::int32_t> value(int field) const { return values_[field]; }
-    bool operator==(const CodedRow& other) const { return texts_ == other.texts_; }
+    bool holds(InstructionId instruction) const {
+        return values_[Kind] == instruction.kind && values_[Type] == instruction.type;
+    }
+    bool operator==(const CodedRow&) const = default;
 
   private:
-    std::array<Text, kFieldCount> texts_;
-    std::array<std::optional<std::int32_t>, kFieldCount> values_;
+    std::array<std::optional<std::int32_t>, kFieldCount> values_{0, 0, 0, 0, 0, 0};
+    std::array<Text, kFieldCount> writtenTexts_;  // empty where the value says it all
 };
 
 struct MacroLine {

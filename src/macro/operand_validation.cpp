@@ -60,8 +60,8 @@ int operandCodeOf(std::u32string_view text) {
     return parseInteger(text) ? kNumericLiteralCode : kTextLiteralCode;
 }
 
-LineCheck validateLine(std::u32string_view target, const std::array<Text, 3>& operands, int kind,
-                       int type) {
+LineCheck validateLine(std::u32string_view target, const std::array<Text, 3>& operands,
+                       InstructionId instruction) {
     LineCheck check;
     const auto targetCode = targetCodeOf(target);
     if (!targetCode) {
@@ -71,7 +71,7 @@ LineCheck validateLine(std::u32string_view target, const std::array<Text, 3>& op
     check.codes = {*targetCode, operandCodeOf(operands[0]), operandCodeOf(operands[1]),
                    operandCodeOf(operands[2])};
 
-    const auto signature = InstructionCatalogue::signatureCode(kind, type);
+    const auto signature = InstructionCatalogue::signatureCode(instruction);
     const auto digitAt = [&](int position) {
         return signature ? InstructionCatalogue::signatureDigit(*signature, position) : kNoDigit;
     };

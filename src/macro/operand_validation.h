@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/text.h"
+#include "macro/instruction_id.h"
 
 namespace vartel {
 
@@ -33,7 +34,7 @@ struct LineCheck {
 // Encodes a typed line and checks its codes against the chosen type's signature. A target that
 // names nothing ends the check with one failure. A kind or type the catalogue does not define
 // accepts nothing, so each of the four positions fails.
-LineCheck validateLine(std::u32string_view target, const std::array<Text, 3>& operands, int kind,
-                       int type);
+LineCheck validateLine(std::u32string_view target, const std::array<Text, 3>& operands,
+                       InstructionId instruction);
 
 }  // namespace vartel

@@ -3,32 +3,32 @@
 #include "macro/text_search.h"
 
 namespace vartel {
-namespace {
 
-constexpr int kCaseSensitive = 0;
-constexpr int kIgnoringCase = 1;
-
-}  // namespace
-
-void replacement(int type, InstructionContext& context) {
-    if (type != kCaseSensitive && type != kIgnoringCase) return;
+void replacement(ReplaceType type, InstructionContext& context) {
     const auto& [a, b, c] = context.operands;
-    context.storeResult(replaceAll(a.text, b.text, c.text, type == kIgnoringCase));
+    switch (type) {
+        case ReplaceType::CaseSensitive:
+        case ReplaceType::IgnoringCase:
+            context.storeResult(
+                replaceAll(a.text, b.text, c.text, type == ReplaceType::IgnoringCase));
+            break;
+    }
 }
 
-void search(int type, InstructionContext& context) {
-    if (type != kCaseSensitive && type != kIgnoringCase) return;
+void search(SearchType type, InstructionContext& context) {
     const auto& [a, b, c] = context.operands;
-    context.storeResult(searchPosition(a.text, b.text, type == kIgnoringCase));
+    switch (type) {
+        case SearchType::CaseSensitive:
+        case SearchType::IgnoringCase:
+            context.storeResult(searchPosition(a.text, b.text, type == SearchType::IgnoringCase));
+            break;
+    }
 }
 
-void multiCondition(int type, InstructionContext& context) {
-    constexpr int kExact = 0;
-    constexpr int kPartial = 1;
-    if (type != kExact && type != kPartial) return;
+void multiCondition(MultiConditionType type, InstructionContext& context) {
     const auto& [a, b, c] = context.operands;
     for (const auto& row : context.table.rows) {
-        const bool matches = type == kExact
+        const bool matches = type == MultiConditionType::Exact
                                  ? row.search == a.text
                                  : !row.search.empty() && a.text.find(row.search) != Text::npos;
         if (matches) {

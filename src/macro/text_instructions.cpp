@@ -8,30 +8,28 @@
 
 namespace vartel {
 
-void textOutput(int type, InstructionContext& context) {
+void textOutput(TextOutputType type, InstructionContext& context) {
     const auto& [a, b, c] = context.operands;
     switch (type) {
-        case 0:
+        case TextOutputType::Copy:
             context.storeResult(copyCharacters(a.text, b.number, c.number));
             break;
-        case 1:
+        case TextOutputType::Insert:
             context.storeResult(insertCharacters(a.text, b.text, c.number));
             break;
-        case 2: {
+        case TextOutputType::Join: {
             checkTextLength(static_cast<std::uint64_t>(a.text.size()) + b.text.size() +
                             c.text.size());
             context.storeResult(a.text + b.text + c.text);
             break;
         }
-        default:
-            break;
     }
 }
 
-void deletion(int type, InstructionContext& context) {
+void deletion(DeleteType type, InstructionContext& context) {
     auto& [a, b, c] = context.operands;
     switch (type) {
-        case 0: {
+        case DeleteType::Delete: {
             // The result goes back where A came from. A literal (or a hand-edited numeric or empty
             // operand) has no text slot to receive it, so the result only shows in the trace.
             a.text = deleteCharacters(a.text, b.number, c.number);
@@ -39,50 +37,46 @@ void deletion(int type, InstructionContext& context) {
             if (slot >= 33 && slot < kSlotCount) context.store.slot(slot) = a.text;
             break;
         }
-        case 1:
+        case DeleteType::TrimLeading:
             context.storeResult(trimLeadingBlanks(a.text));
             break;
-        case 2:
+        case DeleteType::TrimTrailing:
             context.storeResult(trimTrailingBlanks(a.text));
-            break;
-        default:
             break;
     }
 }
 
-void conversion(int type, InstructionContext& context) {
+void conversion(ConvertType type, InstructionContext& context) {
     const auto& a = context.operands[0];
     switch (type) {
-        case 0:
+        case ConvertType::ToLower:
             context.storeResult(toLower(a.text));
             break;
-        case 1:
+        case ConvertType::ToUpper:
             context.storeResult(toUpper(a.text));
             break;
-        case 2:
+        case ConvertType::NumberToText:
             context.storeResult(a.number);
             break;
-        case 3: {
+        case ConvertType::TextToNumber: {
             const auto value = parseInteger(a.text);
             if (!value) throw VartelError(fillIn(messages::kNotAnInteger, U"%s", a.text));
             context.storeResult(*value);
             break;
         }
-        default:
-            break;
     }
 }
 
-void information(int type, InstructionContext& context) {
+void information(InformationType type, InstructionContext& context) {
     switch (type) {
-        case 0:
+        case InformationType::Length:
             context.storeResult(static_cast<std::int32_t>(context.operands[0].text.size()));
             break;
-        case 1:
+        case InformationType::FileCount:
             context.storeResult(context.services.fileCount.checkedFileCount());
             break;
-        default:
-            break;  // "コメント" computes nothing
+        case InformationType::Comment:
+            break;  // a comment computes nothing
     }
 }
 

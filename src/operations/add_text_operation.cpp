@@ -3,7 +3,6 @@
 #include "common/integer_text.h"
 #include "macro/text_edits.h"
 #include "operations/messages.h"
-#include "operations/operation_names.h"
 #include "operations/search_insert_lines.h"
 
 namespace vartel {
@@ -49,13 +48,13 @@ bool recordAddText(const AddTextSettings& s, RecordingFrame& frame) {
     const Operand text = textOperand(s.text);
     switch (s.mode) {
         case AddTextMode::AtStart:
-            frame.recordLine(name, kTextOutput, kJoin, text, name, emptyOperand());
+            frame.recordLine(name, TextOutputType::Join, text, name, emptyOperand());
             break;
         case AddTextMode::AtEnd:
-            frame.recordLine(name, kTextOutput, kJoin, name, text, emptyOperand());
+            frame.recordLine(name, TextOutputType::Join, name, text, emptyOperand());
             break;
         case AddTextMode::AfterNth:
-            frame.recordLine(name, kTextOutput, kInsert, name, text, numberOperand(s.n));
+            frame.recordLine(name, TextOutputType::Insert, name, text, numberOperand(s.n));
             break;
         case AddTextMode::BeforeA:
         case AddTextMode::AfterA: {

@@ -4,7 +4,6 @@
 #include "macro/text_edits.h"
 #include "operations/character_helpers.h"
 #include "operations/messages.h"
-#include "operations/operation_names.h"
 
 namespace vartel {
 namespace {
@@ -54,26 +53,24 @@ bool recordDelete(const DeleteSettings& s, RecordingFrame& frame) {
     const Operand none = emptyOperand();
     switch (s.mode) {
         case DeleteMode::FromStart:
-            frame.recordLine(none, kDeleteKind, kDeleteType, name, numberOperand(1),
-                             numberOperand(s.c));
+            frame.recordLine(none, DeleteType::Delete, name, numberOperand(1), numberOperand(s.c));
             break;
         case DeleteMode::FromEnd: {
             const auto variables = frame.allocateVariables({kAllocNumber});
             if (!variables) return false;
             const Operand& x = (*variables)[0];
-            frame.recordLine(x, kInformation, kLength, name, none, none);
-            frame.recordLine(x, kArithmetic, kMinus, x, numberOperand(s.c), none);
-            frame.recordLine(x, kArithmetic, kPlus, x, numberOperand(1), none);
-            frame.recordLine(none, kDeleteKind, kDeleteType, name, x, numberOperand(s.c));
+            frame.recordLine(x, InformationType::Length, name, none, none);
+            frame.recordLine(x, ArithmeticType::Minus, x, numberOperand(s.c), none);
+            frame.recordLine(x, ArithmeticType::Plus, x, numberOperand(1), none);
+            frame.recordLine(none, DeleteType::Delete, name, x, numberOperand(s.c));
             break;
         }
         case DeleteMode::FromNth:
-            frame.recordLine(none, kDeleteKind, kDeleteType, name, numberOperand(s.n),
+            frame.recordLine(none, DeleteType::Delete, name, numberOperand(s.n),
                              numberOperand(s.c));
             break;
         case DeleteMode::TextA:
-            frame.recordLine(name, kReplaceKind, caseTypeOf(s.caseSensitive), name,
-                             textOperand(s.a), none);
+            frame.recordLine(name, replaceTypeOf(s.caseSensitive), name, textOperand(s.a), none);
             break;
         case DeleteMode::AToB: {
             const auto variables =
@@ -82,17 +79,17 @@ bool recordDelete(const DeleteSettings& s, RecordingFrame& frame) {
             const Operand& x = (*variables)[0];
             const Operand& y = (*variables)[1];
             const Operand& z = (*variables)[2];
-            const Text& type = caseTypeOf(s.caseSensitive);
-            frame.recordLine(x, kSearch, type, name, textOperand(s.a), none);
-            frame.recordLine(y, kSearch, type, name, textOperand(s.b), none);
+            const SearchType type = searchTypeOf(s.caseSensitive);
+            frame.recordLine(x, type, name, textOperand(s.a), none);
+            frame.recordLine(y, type, name, textOperand(s.b), none);
             // The deletion runs only when B was found, as on the list path.
-            frame.recordLine(none, kCondition, kGreater, y, numberOperand(0), none);
+            frame.recordLine(none, ConditionType::Greater, y, numberOperand(0), none);
             frame.appendConditionStart();
-            frame.recordLine(z, kInformation, kLength, textOperand(s.b), none, none);
-            frame.recordLine(y, kArithmetic, kPlus, y, z, none);
-            frame.recordLine(y, kArithmetic, kMinus, y, x, none);
-            frame.recordLine(none, kDeleteKind, kDeleteType, name, x, y);
-            frame.recordLine(none, kCondition, kConditionEndTypeName, none, none, none);
+            frame.recordLine(z, InformationType::Length, textOperand(s.b), none, none);
+            frame.recordLine(y, ArithmeticType::Plus, y, z, none);
+            frame.recordLine(y, ArithmeticType::Minus, y, x, none);
+            frame.recordLine(none, DeleteType::Delete, name, x, y);
+            frame.recordLine(none, ConditionType::End, none, none, none);
             break;
         }
     }

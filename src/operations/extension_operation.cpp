@@ -3,7 +3,6 @@
 #include "common/integer_text.h"
 #include "macro/text_edits.h"
 #include "operations/messages.h"
-#include "operations/operation_names.h"
 
 namespace vartel {
 namespace {
@@ -55,20 +54,19 @@ bool recordExtension(const ExtensionSettings& s, RecordingFrame& frame) {
     const Operand none = emptyOperand();
     switch (s.mode) {
         case ExtensionMode::Unify:
-            frame.recordLine(ext, kAssign, kTextType, a, none, none);
+            frame.recordLine(ext, AssignType::Text, a, none, none);
             break;
         case ExtensionMode::AtStart:
-            frame.recordLine(ext, kTextOutput, kJoin, a, ext, none);
+            frame.recordLine(ext, TextOutputType::Join, a, ext, none);
             break;
         case ExtensionMode::AtEnd:
-            frame.recordLine(ext, kTextOutput, kJoin, ext, a, none);
+            frame.recordLine(ext, TextOutputType::Join, ext, a, none);
             break;
         case ExtensionMode::AfterNth:
-            frame.recordLine(ext, kTextOutput, kInsert, ext, a, numberOperand(s.n));
+            frame.recordLine(ext, TextOutputType::Insert, ext, a, numberOperand(s.n));
             break;
         case ExtensionMode::DeleteFromNth:
-            frame.recordLine(none, kDeleteKind, kDeleteType, ext, numberOperand(s.n),
-                             numberOperand(s.c));
+            frame.recordLine(none, DeleteType::Delete, ext, numberOperand(s.n), numberOperand(s.c));
             break;
     }
     frame.sampleExtension() = editExtension(s, frame.sampleExtension());

@@ -3,7 +3,6 @@
 #include "common/integer_text.h"
 #include "macro/text_edits.h"
 #include "operations/messages.h"
-#include "operations/operation_names.h"
 #include "operations/search_insert_lines.h"
 
 namespace vartel {
@@ -32,20 +31,20 @@ void recordNumberLines(const NumberingSettings& s, RecordingFrame& frame, const 
                        const Operand& t, const Operand* q, const Operand* r) {
     const Operand none = emptyOperand();
     if (q != nullptr) {
-        frame.recordLine(*q, kInformation, kFileCount, none, none, none);
-        frame.recordLine(t, kConvert, kNumberToText, *q, none, none);
-        frame.recordLine(*q, kInformation, kLength, t, none, none);
+        frame.recordLine(*q, InformationType::FileCount, none, none, none);
+        frame.recordLine(t, ConvertType::NumberToText, *q, none, none);
+        frame.recordLine(*q, InformationType::Length, t, none, none);
     }
-    frame.recordLine(t, kConvert, kNumberToText, f, none, none);
+    frame.recordLine(t, ConvertType::NumberToText, f, none, none);
     if (q != nullptr) {
-        frame.recordLine(*r, kInformation, kLength, t, none, none);
-        frame.recordLine(none, kLoop, kGreater, *q, *r, none);
+        frame.recordLine(*r, InformationType::Length, t, none, none);
+        frame.recordLine(none, LoopType::Greater, *q, *r, none);
         frame.appendLoopStart();
-        frame.recordLine(t, kTextOutput, kJoin, textOperand(U"0"), t, none);
-        frame.recordLine(*r, kInformation, kLength, t, none, none);
-        frame.recordLine(none, kLoop, kLoopEndTypeName, none, none, none);
+        frame.recordLine(t, TextOutputType::Join, textOperand(U"0"), t, none);
+        frame.recordLine(*r, InformationType::Length, t, none, none);
+        frame.recordLine(none, LoopType::End, none, none, none);
     }
-    frame.recordLine(f, kArithmetic, kPlus, f, numberOperand(s.step), none);
+    frame.recordLine(f, ArithmeticType::Plus, f, numberOperand(s.step), none);
 }
 
 }  // namespace
@@ -103,16 +102,16 @@ bool recordNumbering(const NumberingSettings& s, int checkedCount, RecordingFram
     const Operand none = emptyOperand();
     switch (s.form) {
         case NumberingForm::AThenNumberThenB:
-            frame.recordLine(name, kTextOutput, kJoin, textOperand(s.a), t, textOperand(s.b));
+            frame.recordLine(name, TextOutputType::Join, textOperand(s.a), t, textOperand(s.b));
             break;
         case NumberingForm::AtStart:
-            frame.recordLine(name, kTextOutput, kJoin, t, name, none);
+            frame.recordLine(name, TextOutputType::Join, t, name, none);
             break;
         case NumberingForm::AtEnd:
-            frame.recordLine(name, kTextOutput, kJoin, name, t, none);
+            frame.recordLine(name, TextOutputType::Join, name, t, none);
             break;
         case NumberingForm::AfterNth:
-            frame.recordLine(name, kTextOutput, kInsert, name, t, numberOperand(s.n));
+            frame.recordLine(name, TextOutputType::Insert, name, t, numberOperand(s.n));
             break;
         case NumberingForm::BeforeA:
         case NumberingForm::AfterA: {

@@ -1,6 +1,7 @@
 #include "operations/recording_frame.h"
 
 #include "common/integer_text.h"
+#include "macro/block_start_line.h"
 #include "macro/instruction_catalogue.h"
 #include "macro/variables.h"
 #include "operations/messages.h"
@@ -9,10 +10,6 @@ namespace vartel {
 namespace {
 
 constexpr int kClassSize = 16;
-const Text kInformationKind = U"情報";
-const Text kCommentType = U"コメント";
-const Text kConditionKind = U"条件処理";
-const Text kLoopKind = U"繰り返し";
 
 }  // namespace
 
@@ -35,26 +32,21 @@ Operand variableOperand(int code) {
     return {variableName(code), code};
 }
 
-void RecordingFrame::recordLine(const Operand& target, const Text& kind, const Text& type,
-                                const Operand& a, const Operand& b, const Operand& c) {
-    // The operations pass only names the catalogue holds.
-    const int kindIndex = InstructionCatalogue::kindIndexOf(kind).value();
-    const int typeIndex = InstructionCatalogue::typeIndexOf(kindIndex, type).value();
-    state_.macro.push_back({{target.text, kind, type, {a.text, b.text, c.text}},
-                            CodedRow(target.code, kindIndex, typeIndex, a.code, b.code, c.code)});
-}
-
-void RecordingFrame::appendBlockStart(int kind, const Text& kindName, const Text& typeName) {
-    state_.macro.push_back(
-        {{Text(), kindName, typeName, {}}, CodedRow(kEmptyCode, kind, kBlockStartType, 0, 0, 0)});
+void RecordingFrame::recordLine(const Operand& target, InstructionId instruction, const Operand& a,
+                                const Operand& b, const Operand& c) {
+    state_.macro.push_back({{target.text,
+                             InstructionCatalogue::kindName(instruction.kind),
+                             InstructionCatalogue::typeName(instruction),
+                             {a.text, b.text, c.text}},
+                            CodedRow(target.code, instruction, a.code, b.code, c.code)});
 }
 
 void RecordingFrame::appendConditionStart() {
-    appendBlockStart(kKindCondition, kConditionKind, kConditionStartTypeName);
+    state_.macro.push_back(*blockStartLineAfter(ConditionType::Greater));
 }
 
 void RecordingFrame::appendLoopStart() {
-    appendBlockStart(kKindLoop, kLoopKind, kLoopStartTypeName);
+    state_.macro.push_back(*blockStartLineAfter(LoopType::Greater));
 }
 
 int RecordingFrame::allocateVariable(int allocationClass) {
@@ -79,7 +71,7 @@ std::optional<std::vector<Operand>> RecordingFrame::allocateVariables(
 
 void RecordingFrame::closeStep(const Text& kind, const Text& description) {
     const Text nameAfter = state_.sampleName();
-    recordLine(emptyOperand(), kInformationKind, kCommentType, textOperand(kind),
+    recordLine(emptyOperand(), InformationType::Comment, textOperand(kind),
                textOperand(messages::kNameAfterConversion), textOperand(nameAfter));
     state_.steps.push_back({nameAfter, kind, description});
     state_.counters[kAllocNumber - 1] = 0;

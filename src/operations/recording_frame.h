@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "macro/instruction_id.h"
 #include "macro/macro_program.h"
 #include "operations/recording_state.h"
 
@@ -22,6 +23,13 @@ Operand numberOperand(std::int64_t value);
 Operand textOperand(const Text& text);
 Operand variableOperand(int code);
 
+inline ReplaceType replaceTypeOf(bool caseSensitive) {
+    return caseSensitive ? ReplaceType::CaseSensitive : ReplaceType::IgnoringCase;
+}
+inline SearchType searchTypeOf(bool caseSensitive) {
+    return caseSensitive ? SearchType::CaseSensitive : SearchType::IgnoringCase;
+}
+
 // The recording path of an operation: appends lines to the recorded macro, hands out
 // variables and anchor numbers, and closes each step. The initial values of the variables live
 // in the editor's macro, which the numbering sets.
@@ -34,8 +42,8 @@ class RecordingFrame {
     Text& sampleStem() { return state_.sampleStem; }
     Text& sampleExtension() { return state_.sampleExtension; }
 
-    // Appends one line; the kind and type are names of the instruction catalogue.
-    void recordLine(const Operand& target, const Text& kind, const Text& type, const Operand& a,
+    // Appends one line of an instruction the catalogue defines.
+    void recordLine(const Operand& target, InstructionId instruction, const Operand& a,
                     const Operand& b, const Operand& c);
     // The lines that open a condition or a loop block; the catalogue does not offer them.
     void appendConditionStart();
@@ -55,8 +63,6 @@ class RecordingFrame {
     void closeStep(const Text& kind, const Text& description);
 
   private:
-    void appendBlockStart(int kind, const Text& kindName, const Text& typeName);
-
     RecordingState& state_;
     MacroProgram& program_;
 };

@@ -5,7 +5,6 @@
 #include "common/integer_text.h"
 #include "macro/text_edits.h"
 #include "operations/messages.h"
-#include "operations/operation_names.h"
 #include "platform/letter_case.h"
 
 namespace vartel {
@@ -46,14 +45,14 @@ void recordConversion(const ReplaceSettings& s, RecordingFrame& frame, const Ope
     const Operand none = emptyOperand();
     switch (s.kind) {
         case ReplaceKind::Replace:
-            frame.recordLine(x, kReplaceKind, caseTypeOf(s.caseSensitive), x, textOperand(s.s),
+            frame.recordLine(x, replaceTypeOf(s.caseSensitive), x, textOperand(s.s),
                              textOperand(s.r));
             break;
         case ReplaceKind::ToLower:
-            frame.recordLine(x, kConvert, kToLowerType, x, none, none);
+            frame.recordLine(x, ConvertType::ToLower, x, none, none);
             break;
         case ReplaceKind::ToUpper:
-            frame.recordLine(x, kConvert, kToUpperType, x, none, none);
+            frame.recordLine(x, ConvertType::ToUpper, x, none, none);
             break;
     }
 }
@@ -128,33 +127,32 @@ bool recordReplace(const ReplaceSettings& s, RecordingFrame& frame) {
             break;
         case ReplaceRange::FirstC: {
             const Operand& t = (*variables)[0];
-            frame.recordLine(t, kTextOutput, kCopy, name, numberOperand(1), numberOperand(s.c));
-            frame.recordLine(none, kDeleteKind, kDeleteType, name, numberOperand(1),
-                             numberOperand(s.c));
+            frame.recordLine(t, TextOutputType::Copy, name, numberOperand(1), numberOperand(s.c));
+            frame.recordLine(none, DeleteType::Delete, name, numberOperand(1), numberOperand(s.c));
             recordConversion(s, frame, t);
-            frame.recordLine(name, kTextOutput, kJoin, t, name, none);
+            frame.recordLine(name, TextOutputType::Join, t, name, none);
             break;
         }
         case ReplaceRange::LastC: {
             const Operand& t = (*variables)[0];
             const Operand& m = (*variables)[1];
-            frame.recordLine(m, kInformation, kLength, name, none, none);
-            frame.recordLine(m, kArithmetic, kMinus, m, numberOperand(s.c), none);
-            frame.recordLine(t, kTextOutput, kCopy, name, numberOperand(1), m);
-            frame.recordLine(none, kDeleteKind, kDeleteType, name, numberOperand(1), m);
+            frame.recordLine(m, InformationType::Length, name, none, none);
+            frame.recordLine(m, ArithmeticType::Minus, m, numberOperand(s.c), none);
+            frame.recordLine(t, TextOutputType::Copy, name, numberOperand(1), m);
+            frame.recordLine(none, DeleteType::Delete, name, numberOperand(1), m);
             recordConversion(s, frame, name);
-            frame.recordLine(name, kTextOutput, kJoin, t, name, none);
+            frame.recordLine(name, TextOutputType::Join, t, name, none);
             break;
         }
         case ReplaceRange::CFromNth: {
             const Operand& t = (*variables)[0];
             const Operand& m = (*variables)[1];
-            frame.recordLine(t, kTextOutput, kCopy, name, numberOperand(s.n), numberOperand(s.c));
-            frame.recordLine(none, kDeleteKind, kDeleteType, name, numberOperand(s.n),
+            frame.recordLine(t, TextOutputType::Copy, name, numberOperand(s.n), numberOperand(s.c));
+            frame.recordLine(none, DeleteType::Delete, name, numberOperand(s.n),
                              numberOperand(s.c));
             recordConversion(s, frame, t);
-            frame.recordLine(m, kArithmetic, kMinus, numberOperand(s.n), numberOperand(1), none);
-            frame.recordLine(name, kTextOutput, kInsert, name, t, m);
+            frame.recordLine(m, ArithmeticType::Minus, numberOperand(s.n), numberOperand(1), none);
+            frame.recordLine(name, TextOutputType::Insert, name, t, m);
             break;
         }
     }

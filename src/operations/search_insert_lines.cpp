@@ -3,7 +3,6 @@
 #include "macro/instruction_catalogue.h"
 #include "macro/text_edits.h"
 #include "operations/character_helpers.h"
-#include "operations/operation_names.h"
 
 namespace vartel {
 
@@ -18,20 +17,20 @@ void recordInsertAtSearch(RecordingFrame& frame, const Operand& inserted, const 
                           bool caseSensitive, const Operand& x, const std::optional<Operand>& y) {
     const Operand name = nameOperand();
     const Operand none = emptyOperand();
-    frame.recordLine(x, kSearch, caseTypeOf(caseSensitive), name, textOperand(a), none);
+    frame.recordLine(x, searchTypeOf(caseSensitive), name, textOperand(a), none);
     const Operand anchor = numberOperand(frame.allocateVariable(kAllocAnchor));
-    frame.recordLine(none, kCondition, kGreater, x, numberOperand(0), none);
+    frame.recordLine(none, ConditionType::Greater, x, numberOperand(0), none);
     frame.appendConditionStart();
     if (y) {
-        frame.recordLine(*y, kInformation, kLength, textOperand(a), none, none);
-        frame.recordLine(x, kArithmetic, kPlus, x, *y, none);
+        frame.recordLine(*y, InformationType::Length, textOperand(a), none, none);
+        frame.recordLine(x, ArithmeticType::Plus, x, *y, none);
     }
-    frame.recordLine(x, kArithmetic, kMinus, x, numberOperand(1), none);
-    frame.recordLine(name, kTextOutput, kInsert, name, inserted, x);
-    frame.recordLine(none, kJump, kJumpType, anchor, none, none);
-    frame.recordLine(none, kCondition, kConditionEndTypeName, none, none, none);
-    frame.recordLine(name, kTextOutput, kJoin, inserted, name, none);
-    frame.recordLine(none, kJump, kAnchorTypeName, anchor, none, none);
+    frame.recordLine(x, ArithmeticType::Minus, x, numberOperand(1), none);
+    frame.recordLine(name, TextOutputType::Insert, name, inserted, x);
+    frame.recordLine(none, JumpType::Jump, anchor, none, none);
+    frame.recordLine(none, ConditionType::End, none, none, none);
+    frame.recordLine(name, TextOutputType::Join, inserted, name, none);
+    frame.recordLine(none, JumpType::Anchor, anchor, none, none);
 }
 
 }  // namespace vartel

@@ -2,7 +2,7 @@
 
 #include "common/name_parts.h"
 #include "macro/macro_interpreter.h"
-#include "operations/list_walk.h"
+#include "workspace/list_walk.h"
 
 namespace vartel {
 namespace {
@@ -22,13 +22,11 @@ class ListRunControl : public RunControl {
 void runMacroOverList(Workspace& workspace, MacroEditor& editor, const Clock& clock) {
     if (workspace.busy()) return;
     BusyScope busy(workspace);
+    ListRunControl control(workspace);
+    MacroInterpreter interpreter =
+        editor.startRun({workspace.dialogs(), clock, workspace, &control});
     const auto& tables = editor.program().tables();
     VariableStore& store = editor.store();
-    store = VariableStore{};
-    store.loadAll(tables);
-    ListRunControl control(workspace);
-    MacroInterpreter interpreter(editor.program(), store, editor.table(),
-                                 RunServices{workspace.dialogs(), clock, workspace, &control});
     walkCheckedRows(workspace, [&](const FileEntry& row) {
         Text extension = extensionOf(nameOfPath(row.fullPath));
         if (!extension.empty()) extension.erase(0, 1);

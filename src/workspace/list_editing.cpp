@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "common/error.h"
+#include "common/message_text.h"
 #include "macro/messages.h"
 #include "platform/letter_case.h"
 #include "workspace/messages.h"
@@ -164,13 +165,13 @@ void sortByColumn(Workspace& workspace, SortColumn column) {
                 break;
             case SortColumn::Size: {
                 const auto size = parseSizeText(row.size);
-                if (!size) throw VartelError(withText(messages::kNotAnInteger, row.size));
+                if (!size) throw VartelError(fillIn(messages::kNotAnInteger, U"%s", row.size));
                 keys.emplace_back(*size);
                 break;
             }
             case SortColumn::Modified: {
                 const auto time = parseModifiedText(row.modified);
-                if (!time) throw VartelError(withText(kNotADateTime, row.modified));
+                if (!time) throw VartelError(fillIn(kNotADateTime, U"%s", row.modified));
                 keys.emplace_back(*time);
                 break;
             }

@@ -1,6 +1,7 @@
 #include "workspace/list_files.h"
 
 #include "common/integer_text.h"
+#include "common/message_text.h"
 #include "platform/text_file.h"
 #include "workspace/messages.h"
 
@@ -45,8 +46,10 @@ void writeList(Workspace& workspace, const std::string& path) {
         message += U"\n" + shownOnOneLine(*refused[i]);
     }
     if (refused.size() > kNamedRefusals) {
-        message += U"\n" + withText(kMoreRowsNotSaved, formatInteger(static_cast<std::int64_t>(
-                                                           refused.size() - kNamedRefusals)));
+        message +=
+            U"\n" +
+            fillIn(kMoreRowsNotSaved, U"%s",
+                   formatInteger(static_cast<std::int64_t>(refused.size() - kNamedRefusals)));
     }
     workspace.dialogs().error(message);
 }

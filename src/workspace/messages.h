@@ -24,7 +24,4 @@ inline const Text kMoreRowsNotSaved = U"ほか %s 件";
 // The conversion message of the sort by time; %s stands for the text.
 inline const Text kNotADateTime = U"'%s' is not a valid date and time";
 
-// The message with its "%s" replaced by the text.
-Text withText(const Text& message, const Text& text);
-
 }  // namespace vartel

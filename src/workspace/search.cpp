@@ -4,6 +4,7 @@
 
 #include "common/error.h"
 #include "common/integer_text.h"
+#include "common/message_text.h"
 #include "macro/messages.h"
 #include "platform/letter_case.h"
 #include "workspace/messages.h"
@@ -77,14 +78,14 @@ void sizeSearch(Workspace& workspace, const SizeSearch& search) {
     auto& rows = workspace.conversionList();
     if (!rows.empty()) {
         const auto value = parseInteger(search.value);
-        if (!value) throw VartelError(withText(messages::kNotAnInteger, search.value));
+        if (!value) throw VartelError(fillIn(messages::kNotAnInteger, U"%s", search.value));
         const std::int64_t threshold = static_cast<std::int64_t>(*value)
                                        << (10 * static_cast<int>(search.unit));
         selectStartingSet(rows, search.narrowing);
         for (auto& row : rows) {
             if (search.narrowing && !row.selected) continue;
             const auto size = parseSizeText(row.size);
-            if (!size) throw VartelError(withText(messages::kNotAnInteger, row.size));
+            if (!size) throw VartelError(fillIn(messages::kNotAnInteger, U"%s", row.size));
             row.selected =
                 search.range == SizeSearch::AtLeast ? *size >= threshold : *size <= threshold;
         }

@@ -65,7 +65,7 @@ TEST_F(LineEntryTest, ConditionAndLoopLinesBringTheirBlockStart) {
     MacroEditor loop;
     loop.input() = cases[2].input;
     addLine(loop, dialogs);
-    EXPECT_EQ(loop.program().line(1).coded, CodedRow(0, kKindLoop, 4, 0, 0, 0));
+    EXPECT_EQ(loop.program().line(1).coded, CodedRow(0, {kKindLoop, 4}, 0, 0, 0));
 }
 
 TEST_F(LineEntryTest, RefusedLinesChangeNothingAndKeepTheInput) {

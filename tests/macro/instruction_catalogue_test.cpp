@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "macro/variables.h"
 
 namespace vartel {
@@ -12,25 +14,30 @@ TEST(InstructionCatalogueTest, LooksUpNamesIndicesAndSignatures) {
     EXPECT_EQ(InstructionCatalogue::kindIndexOf(U"複数条件"), 14);
     EXPECT_EQ(InstructionCatalogue::typeIndexOf(kKindSearch, U"区別なし"), 1);
     EXPECT_FALSE(InstructionCatalogue::typeIndexOf(kKindCondition, U"条件開始").has_value());
-    EXPECT_EQ(InstructionCatalogue::signatureCode(kKindDelete, 0), 211);
-    EXPECT_FALSE(InstructionCatalogue::signatureCode(kKindLoop, kBlockStartType).has_value());
+    EXPECT_EQ(InstructionCatalogue::signatureCode(DeleteType::Delete), 211);
+    EXPECT_FALSE(InstructionCatalogue::signatureCode(LoopType::Start).has_value());
     EXPECT_EQ(InstructionCatalogue::signatureDigit(2230, 0), 2);
     EXPECT_EQ(InstructionCatalogue::signatureDigit(2230, 2), 3);
     EXPECT_EQ(InstructionCatalogue::signatureDigit(211, 0), 0);
-    // Every type names a reference row of its own.
-    std::vector<bool> used(kReferenceEntryCount, false);
+    // Every type has exactly one reference entry, and every entry explains a type.
     int types = 0;
-    for (const auto& kind : InstructionCatalogue::kinds()) {
-        for (const auto& type : kind.types) {
+    for (int kind = 0; kind < static_cast<int>(InstructionCatalogue::kinds().size()); ++kind) {
+        const auto& kindTypes = InstructionCatalogue::kinds()[static_cast<std::size_t>(kind)].types;
+        for (int type = 0; type < static_cast<int>(kindTypes.size()); ++type) {
             ++types;
-            EXPECT_FALSE(used.at(static_cast<std::size_t>(type.referenceRow)));
-            used[static_cast<std::size_t>(type.referenceRow)] = true;
-            EXPECT_FALSE(functionReference()[static_cast<std::size_t>(type.referenceRow)]
-                             .description.empty());
+            // A gap in a kind's enum would leave a nameless type in the chooser.
+            EXPECT_FALSE(kindTypes[static_cast<std::size_t>(type)].name.empty()) << kind << type;
+            const auto entries =
+                std::count_if(functionReference().begin(), functionReference().end(),
+                              [&](const ReferenceEntry& entry) {
+                                  return entry.id == InstructionId{kind, type};
+                              });
+            EXPECT_EQ(entries, 1) << kind << " " << type;
         }
     }
-    EXPECT_EQ(types, kReferenceEntryCount);
-    EXPECT_EQ(InstructionCatalogue::referenceEntry(kKindReplace, 0)->name, U"置換（大小区別）");
+    EXPECT_EQ(types, static_cast<int>(functionReference().size()));
+    EXPECT_EQ(InstructionCatalogue::referenceEntry(ReplaceType::CaseSensitive)->name,
+              U"置換（大小区別）");
 }
 
 TEST(VariablesTest, NamesAndCodesMatchExactly) {

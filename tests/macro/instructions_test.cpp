@@ -34,7 +34,7 @@ class InstructionTest : public ::testing::Test {
                  const Text& c = {}) {
         const int kindIndex = InstructionCatalogue::kindIndexOf(kind).value();
         const int typeIndex = InstructionCatalogue::typeIndexOf(kindIndex, type).value();
-        const int signature = InstructionCatalogue::signatureCode(kindIndex, typeIndex).value();
+        const int signature = InstructionCatalogue::signatureCode({kindIndex, typeIndex}).value();
         const Text target =
             InstructionCatalogue::signatureDigit(signature, 0) == 1 ? U"数値１" : U"文字１";
         run(programOf({typedLine(target, kind, type, a, b, c)}));

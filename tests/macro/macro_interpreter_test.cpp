@@ -120,15 +120,15 @@ TEST_F(InterpreterTest, NonIntegerTextsStopTheRunWithTheConversionMessage) {
     EXPECT_EQ(trace.size(), 1u);
 
     MacroProgram beyond;
-    beyond.appendLine({{}, CodedRow(0, 0, 1, 67, 0, 0)});
+    beyond.appendLine({{}, CodedRow(0, {0, 1}, 67, 0, 0)});
     EXPECT_NE(failureOf(beyond), U"(no failure)");
 }
 
 TEST_F(InterpreterTest, UnknownKindsAndTypesDoNothing) {
     MacroProgram program;
-    program.appendLine({{}, CodedRow(33, 15, 0, -2, 0, 0)});
-    program.appendLine({{}, CodedRow(33, 0, 9, -2, 0, 0)});
-    program.appendLine({{}, CodedRow(33, -1, 0, -2, 0, 0)});
+    program.appendLine({{}, CodedRow(33, {15, 0}, -2, 0, 0)});
+    program.appendLine({{}, CodedRow(33, {0, 9}, -2, 0, 0)});
+    program.appendLine({{}, CodedRow(33, {-1, 0}, -2, 0, 0)});
     EXPECT_EQ(run(program), U"abc.txt");
     EXPECT_EQ(store.slot(33), U"0");
     EXPECT_EQ(trace.size(), 3u);

@@ -15,8 +15,8 @@ struct ValidationCase {
 
 LineCheck check(const ValidationCase& c) {
     const int kind = InstructionCatalogue::kindIndexOf(c.kind).value();
-    return validateLine(c.target, {c.a, c.b, c.c}, kind,
-                        InstructionCatalogue::typeIndexOf(kind, c.type).value());
+    return validateLine(c.target, {c.a, c.b, c.c},
+                        {kind, InstructionCatalogue::typeIndexOf(kind, c.type).value()});
 }
 
 TEST(OperandValidationTest, ChecksEveryPositionAgainstItsDigit) {
@@ -64,15 +64,15 @@ TEST(OperandValidationTest, ChecksEveryPositionAgainstItsDigit) {
 
 TEST(OperandValidationTest, ATargetThatNamesNothingFailsOnce) {
     for (const Text target : {U"数値", U"数値1", U"abc", U"5", U"ファイル名 "}) {
-        const LineCheck result = validateLine(target, {U"x", U"y", U"z"}, 0, 0);
+        const LineCheck result = validateLine(target, {U"x", U"y", U"z"}, {0, 0});
         EXPECT_EQ(result.failures, 1) << bytesFromText(target);
         EXPECT_EQ(result.codes, (std::array<int, 4>{}));
     }
 }
 
 TEST(OperandValidationTest, UndefinedKindOrTypeAcceptsNothing) {
-    EXPECT_EQ(validateLine(U"", {U"", U"", U""}, 12, 4).failures, 4);
-    EXPECT_EQ(validateLine(U"", {U"", U"", U""}, 15, 0).failures, 4);
+    EXPECT_EQ(validateLine(U"", {U"", U"", U""}, {12, 4}).failures, 4);
+    EXPECT_EQ(validateLine(U"", {U"", U"", U""}, {15, 0}).failures, 4);
 }
 
 TEST(OperandValidationTest, ClearLineInputEmptiesTheInput) {

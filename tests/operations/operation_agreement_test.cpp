@@ -3,7 +3,7 @@
 #include <random>
 
 #include "common/name_parts.h"
-#include "operations/run_operation.h"
+#include "operations/operation.h"
 #include "recorded_macro_runner.h"
 
 namespace vartel {

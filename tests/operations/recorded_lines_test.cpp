@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "operations/run_operation.h"
+#include "operations/operation.h"
 #include "recorded_macro_runner.h"
 
 namespace vartel {

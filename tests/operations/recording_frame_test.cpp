@@ -2,8 +2,8 @@
 
 #include "../support/scripted_dialogs.h"
 #include "operations/character_helpers.h"
-#include "operations/run_operation.h"
 #include "recorded_macro_runner.h"
+#include "recording/operation_run.h"
 
 namespace vartel {
 namespace {

@@ -17,7 +17,7 @@ inline MacroLine typedLine(const Text& target, const Text& kind, const Text& typ
     const int typeIndex =
         blockStart ? kBlockStartType : InstructionCatalogue::typeIndexOf(kindIndex, type).value();
     return {{target, kind, type, {a, b, c}},
-            CodedRow(targetCodeOf(target).value(), kindIndex, typeIndex, operandCodeOf(a),
+            CodedRow(targetCodeOf(target).value(), {kindIndex, typeIndex}, operandCodeOf(a),
                      operandCodeOf(b), operandCodeOf(c))};
 }
 

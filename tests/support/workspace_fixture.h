@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "common/error.h"
-#include "operations/list_walk.h"
 #include "scripted_dialogs.h"
 #include "temporary_folder.h"
+#include "workspace/list_walk.h"
 #include "workspace/workspace.h"
 
 namespace vartel {

@@ -6,7 +6,7 @@
 
 #include "../support/workspace_fixture.h"
 #include "common/error.h"
-#include "operations/list_walk.h"
+#include "workspace/list_walk.h"
 
 namespace vartel {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "../support/injected_faults.h"
 #include "../support/workspace_fixture.h"
-#include "operations/list_walk.h"
 #include "workspace/execution.h"
+#include "workspace/list_walk.h"
 #include "workspace/single_rename.h"
 
 namespace vartel {

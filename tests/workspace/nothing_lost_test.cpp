@@ -12,8 +12,8 @@
 #include "../support/workspace_fixture.h"
 #include "common/integer_text.h"
 #include "common/name_parts.h"
-#include "operations/list_walk.h"
 #include "workspace/execution.h"
+#include "workspace/list_walk.h"
 #include "workspace/single_rename.h"
 
 namespace vartel {

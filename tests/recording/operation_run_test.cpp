@@ -1,10 +1,10 @@
-#include "operations/run_operation.h"
+#include "recording/operation_run.h"
 
 #include <gtest/gtest.h>
 
+#include "../operations/recorded_macro_runner.h"
 #include "../support/scripted_dialogs.h"
 #include "common/integer_text.h"
-#include "recorded_macro_runner.h"
 #include "recording/macro_run.h"
 #include "recording/recorder.h"
 

@@ -1,4 +1,4 @@
-#include "operations/list_walk.h"
+#include "workspace/list_walk.h"
 
 #include <gtest/gtest.h>
 

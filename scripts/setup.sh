@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   clang clang-format libclang-rt-14-dev
   valgrind
+  desktop-file-utils appstream man-db dpkg-dev lintian gzip bash-completion
 )
 
 missing=()

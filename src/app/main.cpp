@@ -3,12 +3,21 @@
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
+#include <cstdio>
+#include <string_view>
 
 #include "app/program.h"
 #include "app/qt_dialogs.h"
 #include "platform/clock.h"
 
 namespace {
+
+const char* const kUsage =
+    "usage: vartel [PATH]...\n"
+    "       vartel --help | --version\n\n"
+    "Renames many files at once, with previews, history and macros. Each PATH is added to\n"
+    "the conversion list as if dropped on the window. vartel-cli does the same without a\n"
+    "window; see vartel(1) and vartel-cli(1).\n";
 
 // The Japanese UI font the windows were drawn for, or the nearest one this desktop has.
 QFont applicationFont() {
@@ -25,6 +34,16 @@ QFont applicationFont() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before the application starts, so they work without a display.
+    const std::string_view first = argc > 1 ? argv[1] : "";
+    if (first == "--version") {
+        std::puts("vartel " VARTEL_VERSION);
+        return 0;
+    }
+    if (first == "--help" || first == "-h") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vartel"));
     QApplication::setFont(applicationFont());

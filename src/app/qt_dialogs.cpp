@@ -51,9 +51,14 @@ std::optional<std::string> QtDialogs::openFile(const Text& filter) {
 }
 
 std::optional<std::string> QtDialogs::saveFile(const Text& filter, const Text& defaultExtension) {
+    return saveFileIn(std::string(), filter, defaultExtension);
+}
+
+std::optional<std::string> QtDialogs::saveFileIn(const std::string& folder, const Text& filter,
+                                                 const Text& defaultExtension) {
     // Replacing an existing file is the save's documented behaviour, so no question about it.
     const QString path = QFileDialog::getSaveFileName(
-        parent_, QString(), QString(), qtFileFilter(filter), nullptr,
+        parent_, QString(), QFile::decodeName(folder.c_str()), qtFileFilter(filter), nullptr,
         QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty()) return std::nullopt;
     return QFile::encodeName(withDefaultExtension(path, defaultExtension)).toStdString();

@@ -18,6 +18,8 @@ class QtDialogs : public Dialogs {
     std::optional<Text> askText(const Text& caption, const Text& prompt) override;
     std::optional<std::string> openFile(const Text& filter) override;
     std::optional<std::string> saveFile(const Text& filter, const Text& defaultExtension) override;
+    std::optional<std::string> saveFileIn(const std::string& folder, const Text& filter,
+                                          const Text& defaultExtension) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -24,5 +24,7 @@ int runRename(const Arguments& args);
 // Records the operations on a sample name and prints the macro's lines or its steps; -o also
 // saves the macro.
 int runRecord(const Arguments& args);
+// Lists the saved macros as the macro tab offers them: title and file.
+int runMacros(const Arguments& args);
 
 }  // namespace vartel::cli

@@ -2,6 +2,7 @@
 
 #include "cli/argument_reader.h"
 #include "cli/cli_dialogs.h"
+#include "cli/command_table.h"
 #include "cli/commands.h"
 #include "cli/messages.h"
 #include "cli/output.h"
@@ -43,10 +44,7 @@ int runMacroRun(const Arguments& args) {
                                 {"--trace"});
     const auto guardNo = parseInteger(textFromBytes(reader.value("--guard-no").value_or("0")));
     if (!reader.valid() || reader.positional().size() != 1 || !guardNo || *guardNo < 0) {
-        std::fputs(
-            "usage: vartel-cli macro-run MACRO.vmc [--name STEM] [--ext EXT] "
-            "[--path FULLPATH] [--table TABLE.csv] [--trace] [--guard-no N]\n",
-            stderr);
+        printUsage("macro-run");
         return 2;
     }
     CliDialogs dialogs(*guardNo);

@@ -2,6 +2,7 @@
 
 #include "cli/argument_reader.h"
 #include "cli/cli_dialogs.h"
+#include "cli/command_table.h"
 #include "cli/commands.h"
 #include "cli/messages.h"
 #include "cli/operation_arguments.h"
@@ -65,11 +66,7 @@ int previewOrRename(const Arguments& args, bool rename) {
     if (!split || !reader.valid() || reader.has("--macro") == (operations == 1) ||
         (reader.has("--table") && !reader.has("--macro")) || operations > 1 ||
         reader.positional().empty()) {
-        std::fprintf(stderr,
-                     "usage: vartel-cli %s (--macro MACRO.vmc [--table TABLE.csv] | --op OPERATION "
-                     "[--set KEY=VALUE]...)"
-                     " PATH...\n",
-                     rename ? "rename" : "preview");
+        printUsage(rename ? "rename" : "preview");
         return 2;
     }
     std::optional<OperationSettings> operation;

@@ -2,6 +2,7 @@
 
 #include "cli/argument_reader.h"
 #include "cli/cli_dialogs.h"
+#include "cli/command_table.h"
 #include "cli/commands.h"
 #include "cli/operation_arguments.h"
 #include "cli/output.h"
@@ -13,10 +14,6 @@
 
 namespace vartel::cli {
 namespace {
-
-constexpr char kUsage[] =
-    "usage: vartel-cli record --sample NAME [--checked N] (--op OPERATION [--set KEY=VALUE]...)..."
-    " [--steps] [-o OUT.vmc --title T]\n";
 
 Text displayRowLine(int number, const DisplayRow& row) {
     Text line = formatInteger(number) + U"\t" + row.target + U"\t" + row.kind + U"\t" + row.type;
@@ -34,7 +31,7 @@ int runRecord(const Arguments& args) {
     if (!split || !reader.valid() || !reader.positional().empty() || !reader.has("--sample") ||
         split->operations.empty() || reader.has("-o") != reader.has("--title") || !checked ||
         *checked < 0) {
-        std::fputs(kUsage, stderr);
+        printUsage("record");
         return 2;
     }
     std::vector<OperationSettings> operations;

@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "cli/argument_reader.h"
+#include "cli/command_table.h"
 #include "cli/commands.h"
 #include "common/integer_text.h"
 #include "macro/instruction_catalogue.h"
@@ -8,9 +9,6 @@
 
 namespace vartel::cli {
 namespace {
-
-const char* const kValidateUsage =
-    "usage: vartel-cli validate --kind KIND --type TYPE [--target X] [--a A] [--b B] [--c C]\n";
 
 // A catalogue name first, then an index; an index the catalogue lacks is left to validateLine to
 // refuse.
@@ -26,7 +24,7 @@ int runValidate(const Arguments& args) {
     const auto kindText = reader.value("--kind");
     const auto typeText = reader.value("--type");
     if (!reader.valid() || !reader.positional().empty() || !kindText || !typeText) {
-        std::fputs(kValidateUsage, stderr);
+        printUsage("validate");
         return 2;
     }
     const auto kind =
@@ -36,7 +34,7 @@ int runValidate(const Arguments& args) {
             ? indexOf(*typeText, InstructionCatalogue::typeIndexOf(*kind, textFromBytes(*typeText)))
             : std::nullopt;
     if (!kind || !type) {
-        std::fputs(kValidateUsage, stderr);
+        printUsage("validate");
         return 2;
     }
     const auto textOf = [&](const char* option) {

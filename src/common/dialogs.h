@@ -21,6 +21,12 @@ class Dialogs {
     virtual std::optional<std::string> openFile(const Text& filter) = 0;
     virtual std::optional<std::string> saveFile(const Text& filter,
                                                 const Text& defaultExtension) = 0;
+    // The same, starting in the given folder where the dialog can show one.
+    virtual std::optional<std::string> saveFileIn(const std::string& folder, const Text& filter,
+                                                  const Text& defaultExtension) {
+        static_cast<void>(folder);
+        return saveFile(filter, defaultExtension);
+    }
 };
 
 // What an error box shows: the message with a "." added when it does not end in one.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "editor/line_clipboard.h"
 #include "macro/macro_interpreter.h"
 #include "macro/macro_program.h"
@@ -13,6 +16,12 @@ namespace vartel {
 // window's and the run over the list, uses these instances.
 class MacroEditor {
   public:
+    // Where macros are saved, and who is told once one is (the list of saved macros).
+    struct Saving {
+        std::string folder;  // the save dialog starts here; created when first saved to
+        std::function<void()> saved;
+    };
+
     MacroProgram& program() { return program_; }
     const MacroProgram& program() const { return program_; }
     VariableStore& store() { return store_; }
@@ -23,6 +32,8 @@ class MacroEditor {
     // The line being typed: target, operands and the chosen kind and type.
     LineInput& input() { return input_; }
     const LineInput& input() const { return input_; }
+    Saving& saving() { return saving_; }
+    const Saving& saving() const { return saving_; }
 
     // Every variable starts from its table, and the interpreter runs the macro on them.
     MacroInterpreter startRun(RunServices services);
@@ -33,6 +44,7 @@ class MacroEditor {
     MultiConditionTable table_;
     LineClipboard clipboard_;
     LineInput input_;
+    Saving saving_;
 };
 
 }  // namespace vartel

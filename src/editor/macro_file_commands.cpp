@@ -3,6 +3,7 @@
 #include "editor/messages.h"
 #include "macro/macro_file.h"
 #include "macro/variable_table.h"
+#include "platform/file_system.h"
 
 namespace vartel {
 
@@ -10,10 +11,14 @@ bool saveMacro(const MacroEditor& editor, Dialogs& dialogs) {
     const auto title =
         dialogs.askText(editor_messages::kTitleCaption, editor_messages::kTitlePrompt);
     if (!title) return false;
+    const std::string& folder = editor.saving().folder;
+    // A folder that cannot be made only means the dialog starts elsewhere.
+    if (!folder.empty()) createFolders(folder);
     const auto path =
-        dialogs.saveFile(editor_messages::kMacroFilter, editor_messages::kMacroExtension);
+        dialogs.saveFileIn(folder, editor_messages::kMacroFilter, editor_messages::kMacroExtension);
     if (!path) return false;
     saveMacroFile(editor.program(), *path, *title);
+    if (editor.saving().saved) editor.saving().saved();
     return true;
 }
 

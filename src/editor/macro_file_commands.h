@@ -7,7 +7,8 @@ namespace vartel {
 
 // The editor's file commands. Failures of the file layer are thrown as VartelError.
 
-// "保存": asks for a title, then for a file, and writes the macro. False when either question
+// "保存": asks for a title, then for a file (starting in the editor's macro folder, made when
+// missing), and writes the macro and says so to whoever listens. False when either question
 // was cancelled; nothing is written then.
 bool saveMacro(const MacroEditor& editor, Dialogs& dialogs);
 

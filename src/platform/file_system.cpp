@@ -169,6 +169,16 @@ bool renameWithoutReplacing(const std::string& from, const std::string& to) {
     return false;
 }
 
+bool createFolders(const std::string& path) {
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string folder = path.substr(0, slash);
+        if (!folder.empty() && ::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) return false;
+        if (slash == std::string::npos) break;
+    }
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 std::string executableFolder() {
     std::string path(4096, '\0');
     const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());

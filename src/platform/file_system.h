@@ -53,6 +53,10 @@ class FolderListing {
 // temporary name, since the target "exists" there as the source itself.
 bool renameWithoutReplacing(const std::string& from, const std::string& to);
 
+// Creates the folder and every missing folder above it. False when it cannot be made (or a
+// file stands in its place).
+bool createFolders(const std::string& path);
+
 // The folder of the running program, without a trailing separator.
 std::string executableFolder();
 

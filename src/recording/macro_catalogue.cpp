@@ -41,4 +41,14 @@ MacroCatalogue buildMacroCatalogue(const std::string& folder, Dialogs& dialogs) 
     return catalogue;
 }
 
+MacroCatalogue buildMacroCatalogue(const std::vector<std::string>& folders, Dialogs& dialogs) {
+    MacroCatalogue catalogue;
+    for (const auto& folder : folders) {
+        MacroCatalogue part = buildMacroCatalogue(folder, dialogs);
+        catalogue.paths.insert(catalogue.paths.end(), part.paths.begin(), part.paths.end());
+        catalogue.titles.insert(catalogue.titles.end(), part.titles.begin(), part.titles.end());
+    }
+    return catalogue;
+}
+
 }  // namespace vartel

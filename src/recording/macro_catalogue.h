@@ -8,7 +8,7 @@
 
 namespace vartel {
 
-// The saved macros of the Data folder: paths and, entry for entry, their titles.
+// The saved macros of the macro folders: paths and, entry for entry, their titles.
 struct MacroCatalogue {
     std::vector<std::string> paths;
     std::vector<Text> titles;
@@ -20,5 +20,8 @@ std::string dataFolder();
 // Lists the ".vmc" files (exact letter case) in the file system's order. A missing folder
 // gives an empty catalogue; a listing that breaks off keeps what it found and says so.
 MacroCatalogue buildMacroCatalogue(const std::string& folder, Dialogs& dialogs);
+
+// The macros of every folder, folder after folder (the user's before the bundled ones).
+MacroCatalogue buildMacroCatalogue(const std::vector<std::string>& folders, Dialogs& dialogs);
 
 }  // namespace vartel

@@ -67,6 +67,16 @@ TEST(LineCommandsTest, CutAndDeleteRemoveTheSelectedLines) {
     EXPECT_TRUE(editor.clipboard().lines.empty());
 }
 
+TEST(LineCommandsTest, ALineNamedTwiceIsDeletedAndCutOnce) {
+    MacroEditor editor = editorOfFiveLines();
+    deleteLines(editor, {3, 1, 3, 1});
+    EXPECT_EQ(names(editor.program().lines()), (std::vector<Text>{U"L1", U"L3", U"L5"}));
+
+    cutLines(editor, {2, 0, 2});
+    EXPECT_EQ(names(editor.program().lines()), std::vector<Text>{U"L3"});
+    EXPECT_EQ(names(editor.clipboard().lines), (std::vector<Text>{U"L1", U"L5"}));
+}
+
 TEST(LineCommandsTest, PastesAreOfferedWithAClipboardAndOneSelectedLine) {
     const LineClipboard empty;
     const LineClipboard full{{typedLine(U"", U"情報", U"コメント", U"x")}};

@@ -151,7 +151,7 @@ TEST_F(LineEntryTest, ModifyReplacesTheLineAtItsIndex) {
         MacroEditor fresh = editor;
         ASSERT_TRUE(beginModify(fresh, {2}, dialogs));
         ASSERT_TRUE(modifyLine(fresh, 2, c.input, dialogs));
-        EXPECT_EQ(typeNames(fresh.program()), c.types);
+        ASSERT_EQ(typeNames(fresh.program()), c.types);
         EXPECT_EQ(fresh.program().line(1).display.operands[0], U"L2");
         EXPECT_EQ(fresh.program().lines().back().display.operands[0], U"L5");
     }

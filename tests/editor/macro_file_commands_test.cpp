@@ -40,6 +40,20 @@ TEST_F(MacroFileCommandsTest, SavedMacroOpensAgainWithItsTitle) {
     EXPECT_EQ(dialogs.questions, std::vector<Text>{editor_messages::kTitlePrompt});
 }
 
+TEST_F(MacroFileCommandsTest, TheSaveStartsInTheMacroFolderMadeForItAndIsAnnounced) {
+    const std::string macros = folder.file("data/vartel/Data");
+    int announced = 0;
+    editor.saving() = {macros, [&] { ++announced; }};
+    dialogs.texts = {U"題名", U"題名"};
+    dialogs.files = {std::nullopt, macros + "/m.vmc"};
+    EXPECT_FALSE(saveMacro(editor, dialogs));  // the file dialog cancelled
+    EXPECT_EQ(announced, 0);
+    ASSERT_TRUE(saveMacro(editor, dialogs));
+    EXPECT_EQ(dialogs.saveFolders, (std::vector<std::string>{macros, macros}));
+    EXPECT_EQ(readMacroCaption(macros + "/m.vmc"), std::optional<Text>(U"題名"));
+    EXPECT_EQ(announced, 1);
+}
+
 TEST_F(MacroFileCommandsTest, NewOffersToSaveAndResetsLinesAndValues) {
     struct Case {
         Answer answer;
@@ -62,6 +76,7 @@ TEST_F(MacroFileCommandsTest, NewOffersToSaveAndResetsLinesAndValues) {
         answers.texts = {c.title};
         answers.files = {path};
         newMacro(fresh, answers);
+        ASSERT_FALSE(answers.questions.empty());
         EXPECT_EQ(answers.questions.front(), editor_messages::kSaveCurrentMacro);
         EXPECT_EQ(fresh.program().lineCount(), c.cleared ? 0 : 1);
         EXPECT_EQ(fresh.program().initialValue(33), c.cleared ? U"0" : U"edited");

@@ -48,7 +48,8 @@ TEST_F(MultiConditionCommandsTest, TypedPairsNeedBothFields) {
     EXPECT_FALSE(addPair(table, U"a\nb", U"x", dialogs));
     EXPECT_FALSE(addPair(table, U"a", U"x\r", dialogs));
     EXPECT_EQ(dialogs.messages, std::vector<Text>(2, editor_messages::kLineBreakRefused));
-    EXPECT_TRUE(addPair(table, U" ", U"　", dialogs));
+    ASSERT_TRUE(addPair(table, U" ", U"　", dialogs));
+    ASSERT_FALSE(table.rows.empty());
     EXPECT_EQ(table.rows.back(), (MultiConditionRow{U" ", U"　"}));
 }
 

@@ -59,6 +59,7 @@ TEST_F(MacroFileTest, TextsOutsideTheCodePageSurviveAsUtf8) {
 TEST_F(MacroFileTest, WritesTheDocumentedLayout) {
     saveMacroFile(programOf({typedLine(U"数値１", U"代入", U"数値", U"5")}), path, U"t");
     const auto lines = readTextFile(path);
+    ASSERT_GT(lines.size(), 19u);
     const std::vector<Text> head(lines.begin(), lines.begin() + 19);
     EXPECT_EQ(head,
               (std::vector<Text>{U"[Main]", U"Caption=t", U"Version=0.3", U"LineCount=1", U"[So1]",
@@ -127,6 +128,30 @@ TEST_F(MacroFileTest, BrokenCountsNeverCrash) {
             EXPECT_EQ(program.lineCount(), 0);
         else
             EXPECT_EQ(program.lineCount(), sampleProgram().lineCount());
+    }
+}
+
+TEST_F(MacroFileTest, AnInitialValueHoldingEqualsSignsKeepsThem) {
+    MacroProgram saved = sampleProgram();
+    saved.setInitialValue(33, U"a=b");
+    saved.setInitialValue(34, U"==");
+    saveMacroFile(saved, path, U"t");
+    MacroProgram loaded;
+    ASSERT_TRUE(loadMacroFile(loaded, path, dialogs));
+    EXPECT_EQ(loaded.initialValue(33), U"a=b");
+    EXPECT_EQ(loaded.initialValue(34), U"==");
+    EXPECT_EQ(loaded.tables(), saved.tables());
+}
+
+TEST_F(MacroFileTest, TheLargestLineCountLoadsAndOneMoreIsRefused) {
+    for (const int count : {kMaxMacroLines, kMaxMacroLines + 1}) {
+        writeBytes(path, "[Main]\r\nVersion=0.3\r\nLineCount=" + std::to_string(count) + "\r\n");
+        MacroProgram program;
+        dialogs.messages.clear();
+        const bool accepted = count <= kMaxMacroLines;
+        EXPECT_EQ(loadMacroFile(program, path, dialogs), accepted) << count;
+        EXPECT_EQ(program.lineCount(), accepted ? count : 0) << count;
+        EXPECT_EQ(dialogs.messages.size(), accepted ? 0U : 1U) << count;
     }
 }
 

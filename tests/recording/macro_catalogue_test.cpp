@@ -67,5 +67,19 @@ TEST(MacroCatalogueTest, AListingThatBreaksOffKeepsTheMacrosFoundBefore) {
     EXPECT_EQ(catalogue.titles.size(), 1u);
 }
 
+TEST(MacroCatalogueTest, FoldersAreListedOneAfterAnotherAndAMissingOneAddsNothing) {
+    TemporaryFolder user;
+    TemporaryFolder bundled;
+    std::ofstream(user.file("mine.vmc")) << "[Main]\r\nCaption=自分\r\n";
+    std::ofstream(bundled.file("given.vmc")) << "[Main]\r\nCaption=付属\r\n";
+    ScriptedDialogs dialogs;
+    const auto catalogue = buildMacroCatalogue(
+        {user.path().string(), "/nonexistent/vartel/Data", bundled.path().string()}, dialogs);
+    EXPECT_EQ(catalogue.paths,
+              (std::vector<std::string>{user.file("mine.vmc"), bundled.file("given.vmc")}));
+    EXPECT_EQ(catalogue.titles, (std::vector<Text>{U"自分", U"付属"}));
+    EXPECT_TRUE(dialogs.errors.empty());
+}
+
 }  // namespace
 }  // namespace vartel

@@ -93,6 +93,7 @@ TEST_F(RecorderTest, StartOffersToSaveAMacroWithLines) {
         dialogs.files = {c.file};
         EXPECT_EQ(recorder.start(), c.starts);
         EXPECT_EQ(recorder.recording(), c.starts);
+        ASSERT_FALSE(dialogs.questions.empty());
         EXPECT_EQ(dialogs.questions.front(), U"現在のマクロを保存しますか？");
         EXPECT_EQ(std::filesystem::exists(saved), c.savedFile);
         if (c.savedFile) {

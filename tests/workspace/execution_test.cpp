@@ -44,7 +44,7 @@ TEST_F(ExecutionTest, EmptyPreviewAndUncheckedRows) {
     preview({"a.txt"}, {{U"a.txt", U"b.txt"}});
     workspace.previewList()[0].checked = false;
     execute(workspace);
-    EXPECT_EQ(dialogs.messages.back(), U"正常終了");
+    EXPECT_EQ(dialogs.lastMessage(), U"正常終了");
     EXPECT_TRUE(exists("a.txt"));
     EXPECT_EQ(workspace.previewList().size(), 1u);
     EXPECT_FALSE(workspace.busy());
@@ -96,7 +96,7 @@ TEST_F(ExecutionTest, NamesThatWouldLeaveTheFolderOrTheSystemRefusesAreFailedRow
         workspace.previewList().push_back({U"f.txt", name, U"5", U"", pathText("f.txt")});
     }
     execute(workspace);
-    EXPECT_EQ(dialogs.messages.back(), U"7個のエラーがあります");
+    EXPECT_EQ(dialogs.lastMessage(), U"7個のエラーがあります");
     EXPECT_EQ(contentOf("f.txt"), "f.txt");
     EXPECT_TRUE(std::filesystem::is_empty(path("sub")));
     for (const auto& row : workspace.previewList()) EXPECT_TRUE(row.failed);
@@ -112,7 +112,7 @@ TEST_F(ExecutionTest, UndoOfADoubleRenameRestoresTheFirstName) {
     execute(workspace);
     ASSERT_EQ(workspace.historyList().size(), 2u);
     undo(workspace);
-    EXPECT_EQ(dialogs.messages.back(), U"正常終了");
+    EXPECT_EQ(dialogs.lastMessage(), U"正常終了");
     EXPECT_EQ(contentOf("a.txt"), "a.txt");
     EXPECT_TRUE(workspace.historyList().empty());
     ASSERT_EQ(workspace.conversionList().size(), 1u);
@@ -126,7 +126,7 @@ TEST_F(ExecutionTest, UndoRenamesBackEvenWithoutARowAndKeepsFailures) {
     workspace.conversionList().clear();  // excluded meanwhile
     makeFile("b.txt", "blocker");
     undo(workspace);
-    EXPECT_EQ(dialogs.messages.back(), U"1個のエラーがあります");
+    EXPECT_EQ(dialogs.lastMessage(), U"1個のエラーがあります");
     EXPECT_EQ(contentOf("a.txt"), "a.txt");
     EXPECT_TRUE(workspace.conversionList().empty());
     ASSERT_EQ(workspace.historyList().size(), 1u);
@@ -134,7 +134,7 @@ TEST_F(ExecutionTest, UndoRenamesBackEvenWithoutARowAndKeepsFailures) {
     EXPECT_EQ(contentOf("y.txt"), "b.txt");
     clearHistory(workspace);
     undo(workspace);
-    EXPECT_EQ(dialogs.messages.back(), U"履歴がありません");
+    EXPECT_EQ(dialogs.lastMessage(), U"履歴がありません");
 }
 
 TEST_F(ExecutionTest, NamesThatAreNotUtf8RenameAndUndoByteForByte) {
@@ -162,7 +162,7 @@ TEST_F(ExecutionTest, AbortStopsAfterTheRowInHand) {
     pump.calls = 0;
     pump.abortAt = 1;
     execute(workspace);
-    EXPECT_EQ(dialogs.messages.back(), U"正常終了");
+    EXPECT_EQ(dialogs.lastMessage(), U"正常終了");
     EXPECT_EQ(previewNames(), (std::vector<Text>{U"x", U"y"}));
     EXPECT_TRUE(exists("z"));
     EXPECT_FALSE(workspace.busy());

@@ -98,7 +98,7 @@ TEST_F(FaultInjectionTest, AFailedRenameIsCountedAndOnlyItsFileStays) {
 
         // The row stays checked, so executing again retries it and succeeds.
         execute(workspace);
-        EXPECT_EQ(dialogs.messages.back(), U"正常終了");
+        EXPECT_EQ(dialogs.lastMessage(), U"正常終了");
         EXPECT_TRUE(workspace.previewList().empty());
         EXPECT_EQ(workspace.historyList().size(), 4u);
         EXPECT_EQ(disk(), (std::map<std::string, std::string>{
@@ -161,7 +161,7 @@ TEST_F(FaultInjectionTest, AFailedUndoStaysRedAndCheckedAndTheRestGoBack) {
             InjectedFaults faults({{FileCall::Rename, error, 0, "/2"}});
             undo(workspace);
         }
-        EXPECT_EQ(dialogs.messages.back(), U"1個のエラーがあります");
+        EXPECT_EQ(dialogs.lastMessage(), U"1個のエラーがあります");
         ASSERT_EQ(workspace.historyList().size(), 1u);
         EXPECT_EQ(workspace.historyList()[0].newName, U"2");
         EXPECT_TRUE(workspace.historyList()[0].failed);
@@ -172,7 +172,7 @@ TEST_F(FaultInjectionTest, AFailedUndoStaysRedAndCheckedAndTheRestGoBack) {
         expectEveryFileInOneRow();
 
         undo(workspace);
-        EXPECT_EQ(dialogs.messages.back(), U"正常終了");
+        EXPECT_EQ(dialogs.lastMessage(), U"正常終了");
         EXPECT_TRUE(workspace.historyList().empty());
         EXPECT_EQ(names(), (std::vector<Text>{U"a", U"b", U"c"}));
         EXPECT_EQ(disk(), (std::map<std::string, std::string>{{"a", "a"}, {"b", "b"}, {"c", "c"}}));
@@ -198,7 +198,7 @@ TEST_F(FaultInjectionTest, ASingleRenameThatFailsLeavesRowAndFile) {
         SCOPED_TRACE(error);
         InjectedFaults faults({{FileCall::Rename, error}});
         renameFirstSelected(workspace, U"b.doc");
-        EXPECT_EQ(dialogs.messages.back(), U"ファイル名を変更できません");
+        EXPECT_EQ(dialogs.lastMessage(), U"ファイル名を変更できません");
         EXPECT_EQ(workspace.conversionList()[0].name, U"a.txt");
         EXPECT_EQ(workspace.conversionList()[0].extension, U".txt");
         EXPECT_EQ(workspace.conversionList()[0].fullPath, pathText("a.txt"));

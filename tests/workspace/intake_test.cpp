@@ -74,6 +74,21 @@ TEST_F(IntakeTest, SymbolicLinksAreRowsAndNeverFollowed) {
     EXPECT_EQ(sorted(names()), sorted({U"self", U"file.txt", U"up"}));
 }
 
+// Checks the order too: a link met in a folder is taken at once as a row, never queued and
+// looked at again as if it were a folder; a dropped link is looked at itself, not its target.
+TEST_F(IntakeTest, ALinkToAFolderIsOneRowInItsPlaceWhetherMetInAFolderOrDropped) {
+    makeFile("target/inner.txt");
+    std::filesystem::create_directories(path("D"));
+    std::filesystem::create_directory_symlink(path("target"), path("D/link"));
+    std::filesystem::create_directory_symlink(path("target"), path("dropped"));
+    makeFile("f.txt");
+    dropPaths({"D", "f.txt"});
+    EXPECT_EQ(names(), (std::vector<Text>{U"link", U"f.txt"}));
+    dropPaths({"dropped"});
+    ASSERT_EQ(names(), (std::vector<Text>{U"link", U"f.txt", U"dropped"}));
+    EXPECT_EQ(workspace.conversionList().back().fullPath, pathText("dropped"));
+}
+
 TEST_F(IntakeTest, DroppingTwiceDoublesTheRows) {
     makeFile("D/one.txt");
     dropPaths({"D"});

@@ -124,9 +124,9 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
 
     void expectSummary(int errors) {
         ASSERT_FALSE(dialogs.messages.empty());
-        EXPECT_EQ(dialogs.messages.back(), errors == 0
-                                               ? Text(U"正常終了")
-                                               : formatInteger(errors) + U"個のエラーがあります");
+        EXPECT_EQ(dialogs.lastMessage(), errors == 0
+                                             ? Text(U"正常終了")
+                                             : formatInteger(errors) + U"個のエラーがあります");
     }
 
     // Which rows of the list before are gone from the list after, which keeps the others in
@@ -342,7 +342,7 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
         renameFirstSelected(workspace, newName);
         const FileEntry& after = rows[at];
         if (dialogs.messages.size() > messages) {
-            EXPECT_EQ(dialogs.messages.back(), U"ファイル名を変更できません");
+            EXPECT_EQ(dialogs.lastMessage(), U"ファイル名を変更できません");
             EXPECT_EQ(after.fullPath, before.fullPath);
             EXPECT_EQ(after.name, before.name);
         } else if (newName != before.name) {

@@ -34,7 +34,7 @@ TEST_F(SingleRenameTest, RenamesTheFirstSelectedRowWithoutHistory) {
 TEST_F(SingleRenameTest, RefusalsLeaveFilesAndRowAsTheyWere) {
     for (const Text name : {U"other.doc", U"", U"..", U"sub/a.txt"}) {
         renameFirstSelected(workspace, name);
-        EXPECT_EQ(dialogs.messages.back(), U"ファイル名を変更できません");
+        EXPECT_EQ(dialogs.lastMessage(), U"ファイル名を変更できません");
     }
     EXPECT_EQ(dialogs.messages.size(), 4u);
     EXPECT_EQ(workspace.conversionList()[0].fullPath, pathText("a.txt"));

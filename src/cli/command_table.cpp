@@ -1,0 +1,185 @@
+#include "cli/command_table.h"
+
+#include <cstdio>
+
+namespace vartel::cli {
+namespace {
+
+constexpr std::string_view kOperations = R"(
+OPERATION is one editing tab with its settings, typed as on the tab:
+  --op add|delete|replace|number|extension [--set KEY=VALUE]...
+Modes, ranges, kinds and forms are 0-based indices in the order of the tab's captions,
+flags are 0 or 1, N and C are 1 to 255; a key not given keeps the tab's default.
+  add        keys: text mode n a case
+             text T; mode 0 at the start, 1 at the end, 2 after the N-th character,
+             3 before A, 4 after A; case 1 = A matches letter case
+  delete     keys: mode n c a b case
+             mode 0 C characters from the start, 1 C characters from the end,
+             2 C characters from the N-th, 3 every A, 4 A, B and what lies between
+  replace    keys: range kind s r n c case
+             range 0 the whole stem, 1 the first C characters, 2 the last C,
+             3 C characters from the N-th; kind 0 replace S by R, 1 lower case,
+             2 upper case
+  number     keys: form start step auto a b n case
+             form 0 A + number + B, 1 number at the start, 2 at the end, 3 after the
+             N-th character, 4 before A, 5 after A; auto 1 = zero fill to the digits
+             of the file count
+  extension  keys: mode a n c
+             mode 0 make every extension A, 1 add A at its start, 2 at its end,
+             3 after its N-th character, 4 delete C characters from the N-th;
+             A without the dot
+)";
+
+const std::vector<Command> kCommands = {
+    {"macro-run", runMacroRun,
+     "vartel-cli macro-run MACRO.vmc [--name STEM] [--ext EXT] [--path FULLPATH] "
+     "[--table TABLE.csv] [--trace] [--guard-no N]",
+     "run a macro once on a sample name, as the test window does",
+     R"(Loads the macro and its four variable tables and runs it on the name STEM.EXT.
+Prints the new name; with --trace first one line per executed line: number, output,
+the three operand texts and the three operand numbers, separated by TAB.
+
+  --name STEM         the stem of the sample name (default empty)
+  --ext EXT           its extension, without the dot (default empty)
+  --path FULLPATH     the file whose folder, size and time the file instructions read
+  --table TABLE.csv   the multi-condition table of the lookup lines
+  --trace             print the executed lines before the result
+  --guard-no N        answer No to the first N repetition questions, Yes afterwards
+                      (default 0)
+
+Exit status: 0 done, 1 the run failed (the message on standard error), 2 usage,
+3 stopped at a repetition question (no result), 130 stopped by Ctrl+C between two lines.
+)"},
+    {"validate", runValidate,
+     "vartel-cli validate --kind KIND --type TYPE [--target X] [--a A] [--b B] [--c C]",
+     "check a macro line as the macro editor does",
+     R"(Encodes and checks one line before the editor takes it over, and prints the number
+of failures (0: valid) and the codes of the target and the three operands, separated
+by TAB.
+
+  --kind KIND         the instruction kind: its name in the chooser or its 0-based index
+  --type TYPE         the instruction type within the kind: name or index
+  --target X          the target variable
+  --a A               the first operand as typed
+  --b B               the second operand
+  --c C               the third operand
+
+Exit status: 0 checked (valid or not), 2 usage or an unknown kind or type.
+)"},
+    {"preview", runPreview,
+     "vartel-cli preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) PATH...",
+     "print the renames an operation or a macro proposes",
+     R"(Takes the PATHs as a drop on the window does (files as they are, folders with their
+whole tree, breadth first, symbolic links as rows of their own), runs the macro or
+the operation over every row and prints each proposed rename: old name, new name and
+full path, separated by TAB. Nothing is renamed.
+
+  --macro MACRO.vmc   run this macro over the rows
+  --table TABLE.csv   the multi-condition table of its lookup lines
+  OPERATION           or apply one editing operation (see below)
+
+Exit status: 0 done, 1 the macro failed or a PATH does not exist (the message on
+standard error), 2 usage, 5 a folder could not be read whole (named on standard error;
+nothing is previewed), 130 stopped by Ctrl+C.
+)"},
+    {"rename", runRename,
+     "vartel-cli rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) PATH...",
+     "carry out those renames",
+     R"(Does what preview does, prints the same lines, then carries the renames out and
+prints the summary: "正常終了" or the number of failed renames followed by
+"個のエラーがあります". A rename never replaces an existing file and never moves a file
+out of its folder.
+
+  --macro MACRO.vmc   run this macro over the rows
+  --table TABLE.csv   the multi-condition table of its lookup lines
+  OPERATION           or apply one editing operation (see below)
+
+Exit status: 0 every rename done, 1 the macro failed or a PATH does not exist, 2 usage,
+4 a rename failed, 5 a folder could not be read whole (nothing is renamed), 130 stopped
+by Ctrl+C (a preview cut short is never carried out).
+)"},
+    {"record", runRecord,
+     "vartel-cli record --sample NAME [--checked N] OPERATION... [--steps] "
+     "[-o OUT.vmc --title T]",
+     "record operations as a macro",
+     R"(Starts a recording with the sample name, applies the operations in order and prints
+the recorded macro's lines (number, target, kind, type, three operands), separated by
+TAB. A step that finds no free variable prints "使える変数がありません" on standard
+error and the recording goes on.
+
+  --sample NAME       the file name the recording starts from
+  --checked N         the number of checked files the numbering sees (default 0)
+  OPERATION...        one or more editing operations (see below)
+  --steps             print the step list instead: name after, kind, detail
+  -o OUT.vmc          save the macro to this file ...
+  --title T           ... with this title
+
+Exit status: 0 done, 1 the macro could not be saved, 2 usage.
+)"},
+    {"macros", runMacros, "vartel-cli macros", "list the saved macros the macro tab offers",
+     R"(Prints the macros of the macro folders in the order the macro tab lists them,
+the user's before the bundled ones: title and file, separated by TAB.
+
+Exit status: 0 done, 1 a macro folder could not be read (the message on standard
+error; the macros found are printed), 2 usage.
+)"},
+};
+
+bool takesOperations(std::string_view name) {
+    return name == "preview" || name == "rename" || name == "record";
+}
+
+}  // namespace
+
+const std::vector<Command>& commands() {
+    return kCommands;
+}
+
+const Command* findCommand(std::string_view name) {
+    for (const auto& command : kCommands) {
+        if (command.name == name) return &command;
+    }
+    return nullptr;
+}
+
+std::string programHelp(const ProgramFiles& files) {
+    std::string text =
+        "usage: vartel-cli COMMAND [OPTION]... [PATH]...\n"
+        "       vartel-cli COMMAND --help\n"
+        "       vartel-cli --help | --version\n\n"
+        "Renames many files at once with the editing operations and macros of the Vartel\n"
+        "window, without the window. Output is UTF-8, one record a line, fields separated\n"
+        "by TAB.\n\nCommands:\n";
+    for (const auto& help : kCommands) {
+        std::string name(help.name);
+        name.resize(12, ' ');
+        text += "  " + name + std::string(help.summary) + "\n";
+    }
+    text +=
+        "\nExit status: 0 success; 1 a run or a file failed (the message on standard error);\n"
+        "2 usage; 3 macro-run stopped at a repetition question; 4 rename: a rename failed;\n"
+        "5 preview, rename: a folder could not be read whole; 130 stopped by Ctrl+C.\n"
+        "Output that cannot be written (a full disk) makes any command fail.\n"
+        "\nFiles:\n  user guide      " +
+        files.guide + "\n";
+    for (std::size_t i = 0; i < files.macroFolders.size(); ++i) {
+        text += std::string(i == 0 ? "  macro folders   " : "                  ") +
+                files.macroFolders[i] +
+                (files.macroFolders[i] == files.macroSaveFolder ? "  (new macros)" : "") + "\n";
+    }
+    return text;
+}
+
+std::string commandHelp(const Command& help) {
+    std::string text = "usage: " + std::string(help.usage) + "\n\n" + std::string(help.details);
+    if (takesOperations(help.name)) text += kOperations;
+    return text;
+}
+
+void printUsage(std::string_view command) {
+    const Command* help = findCommand(command);
+    if (help == nullptr) return;
+    std::fprintf(stderr, "usage: %.*s\n", static_cast<int>(help->usage.size()), help->usage.data());
+}
+
+}  // namespace vartel::cli

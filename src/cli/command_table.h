@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/commands.h"
+#include "platform/program_files.h"
+
+namespace vartel::cli {
+
+// One command: what runs it, and what `--help` says of it: the usage line that a misuse
+// prints too, a one-line summary for the command list, and the description of every option.
+struct Command {
+    std::string_view name;
+    int (*run)(const Arguments& args);
+    std::string_view usage;
+    std::string_view summary;
+    std::string_view details;
+};
+
+const std::vector<Command>& commands();
+
+// nullptr for a name that is no command.
+const Command* findCommand(std::string_view name);
+
+// "vartel-cli --help": every command, the exit codes and the files this copy uses.
+std::string programHelp(const ProgramFiles& files);
+
+// "vartel-cli COMMAND --help".
+std::string commandHelp(const Command& command);
+
+// The line a misused command prints on standard error before exiting with 2.
+void printUsage(std::string_view command);
+
+}  // namespace vartel::cli

@@ -9,7 +9,9 @@
 #include <fstream>
 #include <string>
 
-#include "app/program.h"
+#include "app/lists/conversion_list_view.h"
+#include "app/main/program.h"
+#include "workspace/execution.h"
 
 namespace {
 
@@ -68,12 +70,12 @@ int main(int argc, char** argv) {
         settle();
     });
     const double preview = seconds([&] {
-        window.macroTab()->run->click();
+        program.controller.runMacro();
         settle();
     });
     const std::size_t previewRows = workspace.previewList().size();
     const double back = seconds([&] {
-        window.previewPanel()->extra->click();
+        program.controller.runOnList(vartel::returnToConversionList);
         settle();
     });
     QScrollBar* bar = window.conversionList()->verticalScrollBar();
@@ -85,9 +87,10 @@ int main(int argc, char** argv) {
         }
     });
 
-    window.addTab()->text->setText(QStringLiteral("x_"));
+    vartel::AddTextSettings prefix;
+    prefix.text = U"x_";
     const double addText = seconds([&] {
-        window.addTab()->preview->click();
+        program.controller.preview(prefix);
         settle();
     });
     std::printf("rows                      %d\n", files);

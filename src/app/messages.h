@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vartel::ui {
 
@@ -108,6 +109,76 @@ inline const QString kTextA = QStringLiteral("’Ａ’");
 inline const QString kTextB = QStringLiteral("’Ｂ’");
 inline const QString kCountN = QStringLiteral("Ｎ：");
 inline const QString kCountC = QStringLiteral("Ｃ：");
+
+// The editing tabs' own captions.
+inline const QString kAddedText = QStringLiteral("追加文字");
+inline const QString kAddPosition = QStringLiteral("追加位置");
+inline const QStringList kAddModes = {QStringLiteral("最初に追加"), QStringLiteral("最後に追加"),
+                                      QStringLiteral("Ｎ文字目の後に挿入"),
+                                      QStringLiteral("’Ａ’の前に追加"),
+                                      QStringLiteral("’Ａ’の後に追加")};
+inline const QString kDeletePosition = QStringLiteral("削除位置");
+inline const QStringList kDeleteModes = {
+    QStringLiteral("最初からＣ個の文字を削除"), QStringLiteral("最後からＣ個の文字を削除"),
+    QStringLiteral("Ｎ番目の文字からＣ個の文字を削除"), QStringLiteral("’Ａ’を削除"),
+    QStringLiteral("’Ａ’と’Ｂ’とその間を削除")};
+inline const QString kSearchText = QStringLiteral("検索文字");
+inline const QString kReplacementText = QStringLiteral("置換文字");
+inline const QString kReplaceRange = QStringLiteral("変換範囲");
+inline const QStringList kReplaceRanges = {
+    QStringLiteral("全体"), QStringLiteral("最初からＣ個の文字"),
+    QStringLiteral("最後からＣ個の文字"), QStringLiteral("Ｎ文字目からＣ個の文字")};
+inline const QString kReplaceKind = QStringLiteral("変換種類");
+inline const QStringList kReplaceKinds = {QStringLiteral("置換"), QStringLiteral("大→小"),
+                                          QStringLiteral("小→大")};
+inline const QString kNumbers = QStringLiteral("番号");
+inline const QString kAutoDigits = QStringLiteral("自動桁補正をする");
+inline const QString kStartNumber = QStringLiteral("開始番号：");
+inline const QString kNumberStep = QStringLiteral("番号間隔：");
+inline const QString kForm = QStringLiteral("形式");
+inline const QStringList kNumberingForms = {QStringLiteral("’Ａ’＋番号＋’Ｂ’　に書き換え"),
+                                            QStringLiteral("最初に番号を追加"),
+                                            QStringLiteral("最後に番号を追加"),
+                                            QStringLiteral("Ｎ文字目の後に番号を追加"),
+                                            QStringLiteral("’Ａ’の前に追加"),
+                                            QStringLiteral("’Ａ’の後に追加")};
+inline const QStringList kExtensionModes = {
+    QStringLiteral("’Ａ’に統一"), QStringLiteral("最初に’Ａ’を追加"),
+    QStringLiteral("最後に’Ａ’を追加"), QStringLiteral("Ｎ番目の文字の後に’Ａ’を追加"),
+    QStringLiteral("Ｎ番目の文字からＣ個の文字を削除")};
+
+// The search tab.
+inline const QString kTextSearchGroup = QStringLiteral("文字検索");
+inline const QString kSearchPattern = QStringLiteral("検索文字列");
+inline const QString kSearchField = QStringLiteral("検索位置");
+inline const QStringList kSearchFields = {QStringLiteral("ファイル名"),
+                                          QStringLiteral("種類（拡張子）"), QStringLiteral("パス")};
+inline const QString kSearchCondition = QStringLiteral("検索条件");
+inline const QStringList kSearchConditions = {QStringLiteral("’検索文字列’を含む"),
+                                              QStringLiteral("’検索文字列’を含まない")};
+inline const QString kSearchCaseSensitive = QStringLiteral("大文字と小文字を区別する");
+inline const QString kNarrowing = QStringLiteral("絞込み検索");
+inline const QString kSearch = QStringLiteral("検索");
+inline const QString kSearchHint = QStringLiteral("変換リストを検索します");
+inline const QString kSizeSearchGroup = QStringLiteral("サイズ検索");
+inline const QString kSize = QStringLiteral("サイズ");
+inline const QStringList kSizeUnits = {
+    QStringLiteral("B（バイト）"), QStringLiteral("KB（キロバイト）"),
+    QStringLiteral("MB（メガバイト）"), QStringLiteral("GB（ギガバイト）")};
+inline const QString kSizeRange = QStringLiteral("範囲");
+inline const QStringList kSizeRanges = {QStringLiteral("以上"), QStringLiteral("以下")};
+
+// The columns of the lists.
+inline const QStringList kConversionColumns = {
+    QStringLiteral("ファイル名"), QStringLiteral("拡張子"), QStringLiteral("サイズ"),
+    QStringLiteral("更新日時"), QStringLiteral("フルパス")};
+inline const QStringList kPreviewColumns = {QStringLiteral("変換前"), QStringLiteral("変換後"),
+                                            QStringLiteral("サイズ"), QStringLiteral("更新日時"),
+                                            QStringLiteral("変更前のフルパス")};
+inline const QStringList kHistoryColumns = {QStringLiteral("変換前"), QStringLiteral("変換後"),
+                                            QStringLiteral("変換後のパス")};
+inline const QStringList kStepColumns = {QStringLiteral("処理後のファイル名"),
+                                         QStringLiteral("処理種類"), QStringLiteral("詳細")};
 
 // The file dialogs' caption of every filter, and the note of a missing association.
 inline const QString kAllFiles = QStringLiteral("すべてのファイル (*)");

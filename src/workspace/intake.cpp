@@ -69,11 +69,11 @@ void Workspace::walkPendingPaths() {
             pending_.clear();
             dialogs_.error(kGettingFilesFailed);
         }
-        if (lateDrops_.empty()) break;
+        if (waiting_.empty()) break;
         // Paths dropped while this walk ran start a walk of their own, even after an abort or a
         // failure: the user dropped them after the walk began, and they must not be lost.
-        pending_.assign(lateDrops_.begin(), lateDrops_.end());
-        lateDrops_.clear();
+        pending_.assign(waiting_.begin(), waiting_.end());
+        waiting_.clear();
         state_.busy = true;
     }
 }
@@ -96,12 +96,13 @@ void Workspace::takeUpQueuedPaths() {
 }
 
 void Workspace::drop(const std::vector<Text>& paths) {
-    if (walking_) {
-        lateDrops_.insert(lateDrops_.end(), paths.begin(), paths.end());
-        return;
-    }
-    pending_.insert(pending_.end(), paths.begin(), paths.end());
-    if (!state_.busy) walkPendingPaths();
+    waiting_.insert(waiting_.end(), paths.begin(), paths.end());
+    if (!walking_ && !state_.busy && commands_ == 0) walkPendingPaths();
+}
+
+void Workspace::endCommand() {
+    --commands_;
+    if (commands_ == 0 && !walking_ && !state_.busy && !waiting_.empty()) walkPendingPaths();
 }
 
 void Workspace::addPaths(const std::vector<Text>& paths) {

@@ -98,11 +98,9 @@ void loadList(Workspace& workspace) {
         if (line.starts_with(U'/')) lines.push_back(std::move(line));
         return true;
     });
-    workspace.pendingPaths().clear();
     emptyLists(workspace);
     workspace.writeListCount();
-    workspace.pendingPaths().assign(lines.begin(), lines.end());
-    workspace.walkPendingPaths();
+    workspace.addPaths(lines);
 }
 
 void newList(Workspace& workspace) {
@@ -112,10 +110,7 @@ void newList(Workspace& workspace) {
             case Answer::Cancel:
                 return;
             case Answer::Yes:
-                if (saveThroughDialog(workspace)) {
-                    workspace.pendingPaths().clear();
-                    emptyLists(workspace);
-                }
+                if (saveThroughDialog(workspace)) emptyLists(workspace);
                 break;
             case Answer::No:
                 emptyLists(workspace);

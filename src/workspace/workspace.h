@@ -15,7 +15,7 @@
 
 namespace vartel {
 
-// Paths waiting for walkPendingPaths, first in first out.
+// The walk's queue of paths, first in first out.
 using PendingPaths = std::deque<Text>;
 // The conversion list's private cut buffer: six lines per cut row.
 using CutBuffer = std::vector<Text>;
@@ -34,8 +34,6 @@ class Workspace : public CheckedFileCount {
     const PreviewList& previewList() const { return preview_; }
     HistoryList& historyList() { return history_; }
     const HistoryList& historyList() const { return history_; }
-    PendingPaths& pendingPaths() { return pending_; }
-    CutBuffer& cutBuffer() { return cutBuffer_; }
     Dialogs& dialogs() { return dialogs_; }
 
     const BusyState& busyState() const { return state_; }
@@ -60,16 +58,20 @@ class Workspace : public CheckedFileCount {
     bool nextItem();
     void setProgressMaximum(int maximum) { state_.progressMaximum = maximum; }
 
-    // Takes up every pending path: a file becomes one row, a folder adds its whole tree,
-    // breadth first. Symbolic links are rows of their own and never followed.
-    void walkPendingPaths();
-    // The folder tree's "下層ファイルを追加" and the file pane's "変換リストに追加": the queue
-    // starts afresh with these paths.
+    // The folder tree's "下層ファイルを追加", the file pane's "変換リストに追加" and a loaded
+    // list: the walk's queue starts afresh with these paths. A file becomes one row, a folder
+    // adds its whole tree, breadth first; symbolic links are rows of their own, never followed.
     void addPaths(const std::vector<Text>& paths);
-    // Paths dropped on the window. While a walk runs they are walked after it; while another
-    // long command runs they wait in the queue for the next walk, so the running command never
-    // sees the list change under it.
+    // The one way in for paths dropped on the window. While a walk runs they are walked after
+    // it, even when it is aborted or fails; while another command runs they wait for its end, so
+    // the running command never sees the list change under it.
     void drop(const std::vector<Text>& paths);
+    // A window command runs from begin to end, its dialogs included; the end walks the paths
+    // dropped meanwhile.
+    void beginCommand() { ++commands_; }
+    void endCommand();
+    // Dropped paths that wait for the running walk or command.
+    bool hasWaitingPaths() const { return !waiting_.empty(); }
 
     void writeListCount();
     void writeHitCount(int hits);
@@ -82,6 +84,13 @@ class Workspace : public CheckedFileCount {
     int checkedFileCount() const override;
 
   private:
+    // Cutting and pasting rows are the only users of the cut buffer.
+    friend void cut(Workspace& workspace);
+    friend void paste(Workspace& workspace);
+    CutBuffer& cutBuffer() { return cutBuffer_; }
+
+    // Takes up every path of the queue, then the paths dropped meanwhile.
+    void walkPendingPaths();
     void addRow(FileEntry entry);
     void takeUpQueuedPaths();
     void walkFolder(const Text& folder);
@@ -93,7 +102,7 @@ class Workspace : public CheckedFileCount {
     PreviewList preview_;
     HistoryList history_;
     PendingPaths pending_;
-    std::vector<Text> lateDrops_;  // dropped while a walk runs
+    std::vector<Text> waiting_;  // dropped while a walk or another command runs
     std::vector<Text> foldersNotListed_;
     CutBuffer cutBuffer_;
     BusyState state_;
@@ -102,6 +111,7 @@ class Workspace : public CheckedFileCount {
     int leavingChecked_ = 0;
     mutable int checkedAtStart_ = -1;  // counted once per busy period, when first asked
     bool walking_ = false;
+    int commands_ = 0;
 };
 
 // Enters the busy state and leaves it on every path out of the scope.

@@ -1,4 +1,4 @@
-#include "app/macro_editor_window.h"
+#include "app/editor/macro_editor_window.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,12 +15,13 @@
 
 #include "../support/scripted_dialogs.h"
 #include "../support/temporary_folder.h"
-#include "app/line_input_row.h"
-#include "app/macro_test_window.h"
-#include "app/modify_dialog.h"
-#include "app/multi_condition_tab.h"
-#include "app/qt_text.h"
-#include "app/shortcut_tab.h"
+#include "app/editor/line_input_row.h"
+#include "app/editor/macro_test_window.h"
+#include "app/editor/modify_dialog.h"
+#include "app/editor/multi_condition_tab.h"
+#include "app/editor/shortcut_tab.h"
+#include "app/main/command_boundary.h"
+#include "app/qt/qt_text.h"
 #include "editor/messages.h"
 #include "gui_input.h"
 #include "gui_test_registry.h"
@@ -99,13 +100,16 @@ class MacroEditorWindowTest : public QObject {
     ScriptedDialogs dialogs;
     FixedClock clock{{2024, 5, 6, 7, 8, 9}};
     NoCheckedFiles files;
+    QtPump pump;
+    Workspace workspace{dialogs, pump};
+    CommandBoundary boundary{workspace, dialogs, pump};
     std::unique_ptr<MacroEditorWindow> window;
 
   private slots:
     void init() {
         editor = MacroEditor{};
         dialogs = ScriptedDialogs{};
-        window = std::make_unique<MacroEditorWindow>(editor, dialogs);
+        window = std::make_unique<MacroEditorWindow>(editor, dialogs, boundary);
         window->showEditor();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
@@ -119,7 +123,7 @@ class MacroEditorWindowTest : public QObject {
         QCOMPARE(window->modifyDialog()->windowTitle(), QStringLiteral("修正"));
         QCOMPARE(window->inputRow()->kindChooser()->placeholderText(), QStringLiteral("種類"));
         QCOMPARE(window->inputRow()->typeChooser()->count(), 0);
-        MacroTestWindow test(editor, dialogs, clock, files);
+        MacroTestWindow test(editor, dialogs, clock, files, boundary);
         QCOMPARE(test.size(), QSize(772, 446));
         QCOMPARE(test.minimumSize(), QSize(661, 142));
     }
@@ -178,7 +182,7 @@ class MacroEditorWindowTest : public QObject {
         QCOMPARE(list->model()->rowCount(), 4);
         QCOMPARE(cell(window->variableTable(1), 0, 1), QStringLiteral("41"));
 
-        MacroTestWindow test(editor, dialogs, clock, files);
+        MacroTestWindow test(editor, dialogs, clock, files, boundary);
         connect(window.get(), &MacroEditorWindow::testRequested, &test, &MacroTestWindow::openTest);
         menuAction(window->menuBar(), QStringLiteral("メニュー"), QStringLiteral("テスト"))
             ->trigger();

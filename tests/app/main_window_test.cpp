@@ -1,6 +1,11 @@
 #include <QAction>
+#include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
@@ -9,46 +14,26 @@
 
 #include "../support/scripted_dialogs.h"
 #include "../support/temporary_folder.h"
-#include "app/line_input_row.h"
-#include "app/macro_editor_window.h"
-#include "app/macro_tab.h"
-#include "app/program.h"
-#include "app/qt_text.h"
+#include "app/editor/line_input_row.h"
+#include "app/editor/macro_editor_window.h"
+#include "app/lists/conversion_list_panel.h"
+#include "app/lists/macro_result_panel.h"
+#include "app/lists/result_list_panel.h"
+#include "app/main/adding_box.h"
+#include "app/main/program.h"
+#include "app/main/progress_box.h"
+#include "app/main/recording_box.h"
+#include "app/qt/qt_text.h"
+#include "app/shell/folder_panes.h"
+#include "app/shell/rename_dialog.h"
 #include "gui_input.h"
 #include "gui_test_registry.h"
+#include "test_program.h"
 
 using namespace vartel;
 namespace fs = std::filesystem;
 
 namespace {
-
-// The answers and the time a test gives the program.
-struct Script {
-    ScriptedDialogs dialogs;
-    FixedClock clock{LocalDateTime{2024, 1, 2, 3, 4, 5}};
-};
-
-// The whole program over scripted dialogs; its pump runs the events at every item, so a test
-// can act in the middle of a long command.
-struct TestProgram : Script, Program {
-    TestProgram() : Program(dialogs, clock, std::chrono::milliseconds(0)) {}
-
-    QAction* entry(const QString& menu, const QString& caption) {
-        for (QAction* top : window.menuBar()->actions()) {
-            if (top->text() != menu) continue;
-            for (QAction* item : top->menu()->actions()) {
-                if (item->text() == caption) return item;
-                if (item->menu()) {
-                    for (QAction* sub : item->menu()->actions())
-                        if (sub->text() == caption) return sub;
-                }
-            }
-        }
-        return nullptr;
-    }
-    QString status(int panel) const { return window.statusPanel(panel)->text(); }
-    int rows() const { return static_cast<int>(workspace.conversionList().size()); }
-};
 
 void writeFile(const fs::path& path, const std::string& content = "data") {
     std::ofstream(path) << content;
@@ -60,7 +45,8 @@ std::vector<QRect> geometries(const MainWindow& window) {
              window.folderPanes(), window.folderToggle(), window.conversionList(),
              window.editToggle(), window.editTabs(), window.resultTabs()})
         result.push_back(region->geometry());
-    for (QPushButton* button : window.listButtons()) result.push_back(button->geometry());
+    for (QPushButton* button : window.conversionPanel()->findChildren<QPushButton*>())
+        result.push_back(button->geometry());
     return result;
 }
 
@@ -98,12 +84,12 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.window.renameDialog()->size(), QSize(353, 140));
         QCOMPARE(program.window.renameDialog()->windowTitle(), QStringLiteral("ダイアログ"));
         QStringList hints;
-        for (QPushButton* button : program.window.listButtons()) hints << button->toolTip();
+        for (QPushButton* button : program.listButtons()) hints << button->toolTip();
         QCOMPARE(hints,
                  QStringList({"変換リストを読込ます", "変換リストを保存します",
                               "全てのファイルを選択します", "選択されたファイルを上に移動します",
                               "選択されたファイルを下に移動します"}));
-        QCOMPARE(program.window.addTab()->preview->toolTip(),
+        QCOMPARE(buttonIn(program.tab("追加"), "プレビュー")->toolTip(),
                  QStringLiteral("変換候補にファイルを追加します"));
         // The conversion list's context menu, separators included.
         QStringList entries;
@@ -163,28 +149,28 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.rows(), 3);
         QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
         QCOMPARE(program.window.conversionList()->model()->rowCount(), 3);
-        QCOMPARE(program.window.addingBox()->counter->text(), QStringLiteral("3"));
+        QCOMPARE(program.addedCount(), QStringLiteral("3"));
 
         // An empty macro gives every name without an extension a trailing dot.
-        program.window.macroTab()->run->click();
+        QVERIFY(clickButton(program.tab("マクロ"), "マクロ実行"));
         QCOMPARE(program.status(1), QStringLiteral("変換候補数： 2"));
         QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 1"));
-        QCOMPARE(program.window.previewPanel()->list->model()->rowCount(), 2);
+        QCOMPARE(program.window.previewPanel()->list()->model()->rowCount(), 2);
 
-        program.window.previewPanel()->main->click();
+        QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
         QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
         QVERIFY(fs::exists(folder.path() / "one."));
         QVERIFY(fs::exists(folder.path() / "sub" / "two."));
-        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 2);
-        QCOMPARE(program.window.historyPanel()->list->model()->index(0, 1).data().toString(),
+        QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 2);
+        QCOMPARE(program.window.historyPanel()->list()->model()->index(0, 1).data().toString(),
                  QStringLiteral("one."));
         QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
 
-        program.window.historyPanel()->main->click();
+        QVERIFY(clickButton(program.window.historyPanel(), "元に戻す"));
         QVERIFY(fs::exists(folder.path() / "one"));
         QVERIFY(fs::exists(folder.path() / "sub" / "two"));
         QVERIFY(!fs::exists(folder.path() / "one."));
-        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 0);
+        QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 0);
     }
 
     // Each editing tab's preview, executed in turn, renames on disk; the history undoes all.
@@ -195,41 +181,41 @@ class MainWindowTest : public QObject {
         writeFile(folder.path() / "sub" / "photo.txt");
         TestProgram program;
         program.window.addPaths({QString::fromStdString(folder.path().string())});
-        const auto apply = [&](QPushButton* preview) {
-            preview->click();
+        const auto apply = [&](const QString& tab) {
+            QVERIFY(clickButton(program.tab(tab), "プレビュー"));
             QCOMPARE(program.status(1), QStringLiteral("変換候補数： 2"));
-            program.window.previewPanel()->main->click();
+            QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
             QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
         };
         using Names = std::set<std::string>;
 
-        program.window.addTab()->text->setText("x_");
-        apply(program.window.addTab()->preview);
+        retype(program.field("追加", "追加文字"), "x_");
+        apply("追加");
         QCOMPARE(namesOnDisk(folder.path()), (Names{"x_photo.JPG", "sub/x_photo.txt"}));
 
-        program.window.deleteTab()->mode->button(1)->setChecked(true);
-        program.window.deleteTab()->c->setValue(2);
-        apply(program.window.deleteTab()->preview);
+        QVERIFY(clickButton(program.tab("削除"), "最後からＣ個の文字を削除"));
+        retypeNumber(fieldLabelled<QSpinBox>(program.tab("削除"), "Ｃ："), 2);
+        apply("削除");
         QCOMPARE(namesOnDisk(folder.path()), (Names{"x_pho.JPG", "sub/x_pho.txt"}));
 
-        program.window.replaceTab()->search->setText("x_");
-        program.window.replaceTab()->replacement->setText("写真");
-        apply(program.window.replaceTab()->preview);
+        retype(program.field("置換", "検索文字"), "x_");
+        retype(program.field("置換", "置換文字"), "写真");
+        apply("置換");
         QCOMPARE(namesOnDisk(folder.path()), (Names{"写真pho.JPG", "sub/写真pho.txt"}));
 
-        program.window.numberTab()->form->button(2)->setChecked(true);
-        program.window.numberTab()->start->setValue(7);
-        apply(program.window.numberTab()->preview);
+        QVERIFY(clickButton(program.tab("連番"), "最後に番号を追加"));
+        retypeNumber(fieldLabelled<QSpinBox>(program.tab("連番"), "開始番号："), 7);
+        apply("連番");
         const Names numbered = namesOnDisk(folder.path());
         QVERIFY((numbered == Names{"写真pho7.JPG", "sub/写真pho8.txt"}) ||
                 (numbered == Names{"写真pho8.JPG", "sub/写真pho7.txt"}));
 
-        program.window.extensionTab()->a->setText("jpg");
-        apply(program.window.extensionTab()->preview);
+        retype(program.field("拡張子", "’Ａ’"), "jpg");
+        apply("拡張子");
         for (const std::string& name : namesOnDisk(folder.path())) QVERIFY(name.ends_with(".jpg"));
 
-        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 10);
-        program.window.historyPanel()->main->click();
+        QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 10);
+        QVERIFY(clickButton(program.window.historyPanel(), "元に戻す"));
         QCOMPARE(namesOnDisk(folder.path()), (Names{"photo.JPG", "sub/photo.txt"}));
         QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
     }
@@ -243,53 +229,55 @@ class MainWindowTest : public QObject {
         // The editor is open until the recording starts.
         program.entry("表示", "マクロ編集")->trigger();
         QVERIFY(program.editorWindow.isVisible());
-        program.window.macroTab()->initialName->setText("abc.txt");
-        program.window.macroTab()->startRecording->click();
+        retype(program.field("マクロ", "初期ファイル名"), "abc.txt");
+        QVERIFY(clickButton(program.tab("マクロ"), "記録開始"));
         QVERIFY(!program.editorWindow.isVisible());
         QVERIFY(!program.window.recordingBox()->isHidden());
-        QCOMPARE(program.window.recordingBox()->initialName->text(), QStringLiteral("abc.txt"));
+        QCOMPARE(program.recordingNames()[0], QStringLiteral("abc.txt"));
         QVERIFY(!program.window.conversionList()->isEnabled());
-        QVERIFY(!program.window.macroTab()->startRecording->isEnabled());
-        QVERIFY(!program.window.macroTab()->initialName->isEnabled());
+        QVERIFY(!buttonIn(program.tab("マクロ"), "記録開始")->isEnabled());
+        QVERIFY(!program.field("マクロ", "初期ファイル名")->isEnabled());
         QVERIFY(!program.entry("マクロ", "実行")->isEnabled());
         QVERIFY(program.entry("マクロ", "記録終了")->isEnabled());
         QCOMPARE(program.window.resultTabs()->currentWidget(), program.window.macroPanel());
 
-        program.window.addTab()->text->setText("x");
-        program.window.addTab()->preview->click();
-        QCOMPARE(program.window.recordingBox()->currentName->text(), QStringLiteral("xabc.txt"));
-        QCOMPARE(program.window.macroPanel()->steps->model()->rowCount(), 1);
+        retype(program.field("追加", "追加文字"), "x");
+        QVERIFY(clickButton(program.tab("追加"), "プレビュー"));
+        QCOMPARE(program.recordingNames()[1], QStringLiteral("xabc.txt"));
+        QCOMPARE(program.window.macroPanel()->shownList()->model()->rowCount(), 1);
         QCOMPARE(program.workspace.previewList().size(), std::size_t(0));
         QCOMPARE(program.rows(), 1);
 
-        program.window.macroPanel()->switchButton->click();
+        QVERIFY(clickButton(program.window.macroPanel(), "表示切替"));
         QVERIFY(program.window.macroPanel()->showingLines());
-        QAbstractItemModel* lines = program.window.macroPanel()->lines->model();
+        QAbstractItemModel* lines = program.window.macroPanel()->shownList()->model();
         QVERIFY(lines->rowCount() >= 2);
         const int last = lines->rowCount() - 1;
         QCOMPARE(lines->index(last, 3).data().toString(), QStringLiteral("コメント"));
         QCOMPARE(lines->index(last, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
 
         // A reset empties what was recorded and starts from the initial name again.
-        program.window.recordingBox()->reset->click();
-        QCOMPARE(program.window.macroPanel()->lines->model()->rowCount(), 0);
-        QCOMPARE(program.window.recordingBox()->currentName->text(), QStringLiteral("abc.txt"));
-        program.window.addTab()->preview->click();
+        QVERIFY(clickButton(program.window.recordingBox(), "リセット"));
+        QCOMPARE(lines->rowCount(), 0);
+        QCOMPARE(program.recordingNames()[1], QStringLiteral("abc.txt"));
+        QVERIFY(clickButton(program.tab("追加"), "プレビュー"));
 
-        program.window.recordingBox()->stop->click();
+        QVERIFY(clickButton(program.window.recordingBox(), "記録終了"));
         QVERIFY(program.window.recordingBox()->isHidden());
         QCOMPARE(program.editor.program().lineCount(), lines->rowCount());
         QVERIFY(!program.editorWindow.isVisible());
         QVERIFY(program.window.conversionList()->isEnabled());
-        QVERIFY(program.window.macroTab()->startRecording->isEnabled());
-        QVERIFY(!program.window.macroTab()->stopRecording->isEnabled());
+        QVERIFY(buttonIn(program.tab("マクロ"), "記録開始")->isEnabled());
+        QVERIFY(!buttonIn(program.tab("マクロ"), "記録終了")->isEnabled());
 
         // The list's context menu records with the name of the selected row.
-        program.window.conversionList()->selectRow(0);
-        for (QAction* entry : program.window.conversionList()->actions())
-            if (entry->text() == QStringLiteral("このファイルでマクロを記録")) entry->trigger();
-        QCOMPARE(program.window.macroTab()->initialName->text(), QStringLiteral("a.txt"));
-        QCOMPARE(program.window.recordingBox()->initialName->text(), QStringLiteral("a.txt"));
+        clickRow(program.window.conversionList(), 0);
+        QAction* record =
+            contextEntry(program.window.conversionList(), "このファイルでマクロを記録");
+        QVERIFY(record);
+        record->trigger();
+        QCOMPARE(program.field("マクロ", "初期ファイル名")->text(), QStringLiteral("a.txt"));
+        QCOMPARE(program.recordingNames()[0], QStringLiteral("a.txt"));
         QVERIFY(program.recorder.recording());
     }
 
@@ -302,7 +290,7 @@ class MainWindowTest : public QObject {
         program.editor.program().appendLine(comment);
         program.dialogs.texts = {Text(U"題名")};
         program.dialogs.files = {folder.file("saved.vmc")};
-        program.window.macroTab()->save->click();
+        QVERIFY(clickButton(program.tab("マクロ"), "保存"));
         QVERIFY(fs::exists(folder.file("saved.vmc")));
 
         program.editor.program().clearLines();
@@ -320,7 +308,7 @@ class MainWindowTest : public QObject {
         TestProgram program;
         program.window.show();
         program.window.addPaths({QString::fromStdString(folder.path().string())});
-        program.window.macroTab()->edit->click();
+        QVERIFY(clickButton(program.tab("マクロ"), "マクロ編集"));
         QVERIFY(program.editorWindow.isVisible());
 
         const auto& fields = program.editorWindow.inputRow()->fields();
@@ -335,9 +323,9 @@ class MainWindowTest : public QObject {
                 found->click();
         QCOMPARE(program.editor.program().lineCount(), 1);
 
-        program.window.macroTab()->run->click();
+        QVERIFY(clickButton(program.tab("マクロ"), "マクロ実行"));
         QCOMPARE(program.workspace.previewList().size(), std::size_t(2));
-        program.window.previewPanel()->main->click();
+        QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
         QCOMPARE(namesOnDisk(folder.path()), (std::set<std::string>{"a_済.txt", "写真_済.jpg"}));
     }
 
@@ -346,7 +334,7 @@ class MainWindowTest : public QObject {
         writeFile(folder.path() / "old.txt");
         TestProgram program;
         program.window.addPaths({QString::fromStdString(folder.file("old.txt"))});
-        program.window.conversionList()->selectRow(0);
+        clickRow(program.window.conversionList(), 0);
         QTimer::singleShot(0, program.window.renameDialog(), [&] {
             QCOMPARE(program.window.renameDialog()->before->text(), QStringLiteral("old.txt"));
             program.window.renameDialog()->after->setText("new.txt");
@@ -356,7 +344,7 @@ class MainWindowTest : public QObject {
         QVERIFY(fs::exists(folder.file("new.txt")));
         QCOMPARE(program.window.conversionList()->model()->index(0, 0).data().toString(),
                  QStringLiteral("new.txt"));
-        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 0);
+        QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 0);
     }
 
     void rowsMoveByDraggingAndClosingOffersToSave() {
@@ -391,7 +379,7 @@ class MainWindowTest : public QObject {
         TestProgram program;
         program.window.addPaths({QString::fromStdString(folder.path().string())});
         program.dialogs.files = {folder.file("list.csv")};
-        program.window.listButtons()[1]->click();
+        QVERIFY(clickButton(program.window.conversionPanel(), "保存"));
 
         program.dialogs.answers = {Answer::No};
         program.entry("ファイル", "新規")->trigger();
@@ -400,7 +388,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.window.conversionList()->model()->rowCount(), 0);
 
         program.dialogs.files = {folder.file("list.csv")};
-        program.window.listButtons()[0]->click();
+        QVERIFY(clickButton(program.window.conversionPanel(), "読込"));
         QCOMPARE(program.rows(), 2);
         QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
     }
@@ -411,32 +399,34 @@ class MainWindowTest : public QObject {
         for (const char* name : {"a", "b", "c"}) writeFile(folder.path() / name);
         TestProgram program;
         program.window.addPaths({QString::fromStdString(folder.path().string())});
-        program.window.macroTab()->run->click();
+        QVERIFY(clickButton(program.tab("マクロ"), "マクロ実行"));
         ResultListPanel* preview = program.window.previewPanel();
-        QAbstractItemModel* rows = preview->list->model();
+        QAbstractItemModel* rows = preview->list()->model();
         QCOMPARE(rows->rowCount(), 3);
 
-        preview->selectAll->click();
-        preview->uncheck->click();
+        QVERIFY(clickButton(preview, "全選択"));
+        QVERIFY(clickButton(preview, "ﾁｪｯｸ解除"));
         QCOMPARE(rows->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
         // A click on a row's box checks that row only.
         QVERIFY(rows->setData(rows->index(1, 0), Qt::Checked, Qt::CheckStateRole));
         QVERIFY(program.workspace.previewList()[1].checked);
         QVERIFY(!program.workspace.previewList()[0].checked);
 
-        preview->extra->click();
+        QVERIFY(clickButton(preview, "変換リストに戻す"));
         QCOMPARE(rows->rowCount(), 2);
         QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 1"));
-        preview->main->click();
+        QVERIFY(clickButton(preview, "変換実行"));
         QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
         QCOMPARE(rows->rowCount(), 2);
 
-        preview->checkAction->trigger();
-        preview->main->click();
-        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 2);
-        program.window.historyPanel()->extra->click();
-        QCOMPARE(program.window.historyPanel()->list->model()->rowCount(), 0);
-        program.window.historyPanel()->main->click();
+        QAction* check = contextEntry(preview->list(), "チェック");
+        QVERIFY(check);
+        check->trigger();
+        QVERIFY(clickButton(preview, "変換実行"));
+        QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 2);
+        QVERIFY(clickButton(program.window.historyPanel(), "クリア"));
+        QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 0);
+        QVERIFY(clickButton(program.window.historyPanel(), "元に戻す"));
         QCOMPARE(program.dialogs.messages.back(), Text(U"履歴がありません"));
     }
 
@@ -453,18 +443,18 @@ class MainWindowTest : public QObject {
         };
         const auto before = names();
         QItemSelectionModel* selection = program.window.conversionList()->selectionModel();
-        program.window.conversionList()->selectRow(2);
-        program.window.listButtons()[3]->click();
+        clickRow(program.window.conversionList(), 2);
+        QVERIFY(clickButton(program.window.conversionPanel(), "▲"));
         QCOMPARE(names()[1], before[2]);
         QVERIFY(selection->isRowSelected(1, {}));
-        program.window.listButtons()[4]->click();
-        program.window.listButtons()[4]->click();
+        QVERIFY(clickButton(program.window.conversionPanel(), "▼"));
+        QVERIFY(clickButton(program.window.conversionPanel(), "▼"));
         QCOMPARE(names()[3], before[2]);
         QVERIFY(selection->isRowSelected(3, {}));
 
         program.entry("編集", "切り取り")->trigger();
         QCOMPARE(program.rows(), 3);
-        program.window.conversionList()->selectRow(0);
+        clickRow(program.window.conversionList(), 0);
         program.entry("編集", "貼り付け")->trigger();
         QCOMPARE(names()[1], before[2]);
         QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 4"));
@@ -503,7 +493,7 @@ class MainWindowTest : public QObject {
             program.window.addPaths({QString::fromStdString(folder.file("later"))});
             rowsDuringRun = program.rows();
         });
-        program.window.macroTab()->run->click();
+        QVERIFY(clickButton(program.tab("マクロ"), "マクロ実行"));
         QCOMPARE(rowsDuringRun, 20);
         QCOMPARE(program.workspace.previewList().size(), std::size_t(20));
         QCOMPARE(program.rows(), 1);
@@ -517,10 +507,10 @@ class MainWindowTest : public QObject {
         writeFile(folder.path() / "a.", "taken");
         TestProgram program;
         program.window.addPaths({QString::fromStdString(folder.file("a"))});
-        program.window.macroTab()->run->click();
-        program.window.previewPanel()->main->click();
+        QVERIFY(clickButton(program.tab("マクロ"), "マクロ実行"));
+        QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
         QCOMPARE(program.dialogs.messages.back(), Text(U"1個のエラーがあります"));
-        const QModelIndex row = program.window.previewPanel()->list->model()->index(0, 0);
+        const QModelIndex row = program.window.previewPanel()->list()->model()->index(0, 0);
         QCOMPARE(row.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
         std::ifstream taken(folder.file("a."));
         std::string content;
@@ -553,7 +543,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.window.conversionList()->selectionModel()->selectedRows().size(), 0);
 
         // A selection made in the view is the rows' selection.
-        program.window.conversionList()->selectRow(1);
+        clickRow(program.window.conversionList(), 1);
         QVERIFY(list[1].selected && !list[0].selected);
         QTest::keyClick(program.window.conversionList(), Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(checks(), QStringLiteral("101"));
@@ -563,20 +553,23 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
 
         // A header click sorts by that column.
-        program.window.conversionList()->horizontalHeader()->sectionClicked(4);
+        QHeaderView* header = program.window.conversionList()->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(4) + 5, header->height() / 2));
         QVERIFY(list[0].fullPath < list[1].fullPath);
 
-        program.window.searchTab()->pattern->setText(toQString(list[1].name));
-        program.window.searchTab()->searchText->click();
+        QWidget* search = program.tab("検索");
+        retype(fieldLabelled<QLineEdit>(search, "検索文字列"), toQString(list[1].name));
+        QVERIFY(clickButton(search->findChildren<QGroupBox*>().at(0), "検索"));
         QCOMPARE(program.status(0), QStringLiteral("1ヒット"));
         QCOMPARE(program.window.conversionList()->selectionModel()->selectedRows().size(), 1);
 
-        program.window.searchTab()->size->setText("x");
-        program.window.searchTab()->searchSize->click();
+        retype(fieldLabelled<QLineEdit>(search, "サイズ"), "x");
+        QVERIFY(clickButton(search->findChildren<QGroupBox*>().at(1), "検索"));
         QCOMPARE(program.dialogs.errors.size(), std::size_t(1));
 
         program.dialogs.files.push_back(folder.file("list"));
-        program.window.listButtons()[1]->click();
+        QVERIFY(clickButton(program.window.conversionPanel(), "保存"));
         QVERIFY(fs::exists(folder.file("list")));
     }
 
@@ -594,14 +587,14 @@ class MainWindowTest : public QObject {
                        !program.window.editTabs()->isEnabled() &&
                        !program.window.resultTabs()->isEnabled() &&
                        program.window.addingBox()->isVisible() &&
-                       program.window.addingBox()->abort->isEnabled();
+                       buttonIn(program.window.addingBox(), "中止")->isEnabled();
             // Commands of the menus refuse to touch the list meanwhile, and a region the view
             // menu shows again stays out of reach until the walk ends.
             program.entry("編集", "除外")->trigger();
             program.entry("表示", "フォルダツリー")->trigger();
             program.entry("表示", "フォルダツリー")->trigger();
             seenBusy = seenBusy && !program.window.folderPanes()->isEnabled();
-            program.window.addingBox()->abort->click();
+            QVERIFY(clickButton(program.window.addingBox(), "中止"));
         });
         program.window.addPaths({QString::fromStdString(folder.path().string())});
         QVERIFY(seenBusy);
@@ -626,9 +619,9 @@ class MainWindowTest : public QObject {
         QTimer::singleShot(0, &program.window, [&] {
             seenProgress = program.window.progressBox()->isVisible() &&
                            !program.window.folderPanes()->isEnabled();
-            program.window.progressBox()->abort->click();
+            QVERIFY(clickButton(program.window.progressBox(), "中止"));
         });
-        program.window.macroTab()->run->click();
+        QVERIFY(clickButton(program.tab("マクロ"), "マクロ実行"));
         QVERIFY(seenProgress);
         const int moved = static_cast<int>(program.workspace.previewList().size());
         QVERIFY(moved > 0 && moved < 100);
@@ -636,11 +629,11 @@ class MainWindowTest : public QObject {
         QVERIFY(program.window.progressBox()->isHidden());
 
         // Execute stops the same way; what was renamed stays renamed.
-        program.window.macroTab()->run->click();
+        QVERIFY(clickButton(program.tab("マクロ"), "マクロ実行"));
         QCOMPARE(program.workspace.previewList().size(), std::size_t(100));
         QTimer::singleShot(0, &program.window,
-                           [&] { program.window.progressBox()->abort->click(); });
-        program.window.previewPanel()->main->click();
+                           [&] { QVERIFY(clickButton(program.window.progressBox(), "中止")); });
+        QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
         const auto renamed = program.workspace.historyList().size();
         QVERIFY(renamed > 0 && renamed < 100);
         QCOMPARE(program.workspace.previewList().size() + renamed, std::size_t(100));

@@ -1,4 +1,4 @@
-#include "app/qt_dialogs.h"
+#include "app/qt/qt_dialogs.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "app/qt_text.h"
+#include "app/qt/qt_text.h"
 #include "gui_test_registry.h"
 
 using namespace vartel;

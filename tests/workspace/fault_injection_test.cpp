@@ -237,7 +237,7 @@ TEST_F(FaultInjectionTest, AnEntryThatCannotBeReadStopsTheWalkAndKeepsTheRowsBef
         EXPECT_EQ(dialogs.errors, (std::vector<Text>{U"ファイルの取得に失敗しました。"}));
         EXPECT_EQ(workspace.foldersNotListed(), std::vector<Text>{pathText("d")});
         EXPECT_EQ(names(), before);
-        EXPECT_TRUE(workspace.pendingPaths().empty());
+        EXPECT_FALSE(workspace.hasWaitingPaths());
         EXPECT_FALSE(workspace.busy());
         EXPECT_EQ(workspace.status().listCount,
                   U"変換リスト数： " + textFromBytes(std::to_string(before.size())));

@@ -1,0 +1,87 @@
+#include "app/lists/row_list_view.h"
+
+#include <QHeaderView>
+
+namespace vartel {
+
+RowListView::RowListView(QWidget* parent) : QTableView(parent) {
+    setShowGrid(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    verticalHeader()->hide();
+    // Fixed row heights keep a list of a hundred thousand rows quick to lay out and scroll.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(true);
+    QPalette colours = palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
+    setPalette(colours);
+}
+
+void RowListView::setRowModel(RowListModel* model, const std::vector<int>& columnWidths) {
+    model_ = model;
+    setModel(model);
+    for (std::size_t i = 0; i < columnWidths.size(); ++i)
+        setColumnWidth(static_cast<int>(i), columnWidths[i]);
+    horizontalHeader()->setStretchLastSection(static_cast<int>(columnWidths.size()) <
+                                              model->columnCount());
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected, const QItemSelection& deselected) {
+                takeSelection(selected, deselected);
+            });
+}
+
+void RowListView::refresh() {
+    model_->refresh();
+    selectFromRows();
+}
+
+void RowListView::freeze() {
+    model_->freeze();
+    setUpdatesEnabled(false);
+}
+
+void RowListView::thaw() {
+    model_->thaw();
+    refresh();
+    setUpdatesEnabled(true);
+}
+
+void RowListView::selectFromRows() {
+    QItemSelection selection;
+    const int rows = model_->rowCount();
+    const int lastColumn = model_->columnCount() - 1;
+    for (int row = 0; row < rows;) {
+        if (!model_->isSelected(row)) {
+            ++row;
+            continue;
+        }
+        int end = row;
+        while (end + 1 < rows && model_->isSelected(end + 1)) ++end;
+        selection.select(model_->index(row, 0), model_->index(end, lastColumn));
+        row = end + 1;
+    }
+    applying_ = true;
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    applying_ = false;
+}
+
+void RowListView::takeSelection(const QItemSelection& selected, const QItemSelection& deselected) {
+    if (applying_ || model_->frozen()) return;
+    const int rows = model_->rowCount();
+    const auto mark = [&](const QItemSelection& ranges, bool on) {
+        for (const QItemSelectionRange& range : ranges) {
+            for (int row = range.top(); row <= range.bottom() && row < rows; ++row)
+                model_->setSelected(row, on);
+        }
+    };
+    mark(deselected, false);
+    mark(selected, true);
+}
+
+}  // namespace vartel

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QTableView>
+#include <vector>
+
+#include "app/lists/row_list_model.h"
+
+namespace vartel {
+
+// A list of rows as the main window shows them: check boxes, grid lines, whole rows selected,
+// several at a time, the selection visible without focus, nothing editable in place. The
+// selection lives in the rows; the view mirrors it both ways.
+class RowListView : public QTableView {
+    Q_OBJECT
+
+  public:
+    explicit RowListView(QWidget* parent = nullptr);
+
+    void setRowModel(RowListModel* model, const std::vector<int>& columnWidths);
+
+    // Shows the list as it is now, with the rows' own selection.
+    void refresh();
+    void freeze();
+    void thaw();
+
+  private:
+    void selectFromRows();
+    void takeSelection(const QItemSelection& selected, const QItemSelection& deselected);
+
+    RowListModel* model_ = nullptr;
+    bool applying_ = false;
+};
+
+}  // namespace vartel

@@ -1,0 +1,243 @@
+#include "app/main/main_controller.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
+
+#include "app/qt/qt_paths.h"
+#include "app/qt/qt_text.h"
+#include "editor/macro_file_commands.h"
+#include "macro/macro_file.h"
+#include "recording/macro_run.h"
+#include "workspace/list_editing.h"
+#include "workspace/list_files.h"
+#include "workspace/row_flags.h"
+#include "workspace/single_rename.h"
+
+namespace vartel {
+
+MainController::MainController(Workspace& workspace, MacroEditor& editor, Recorder& recorder,
+                               Dialogs& dialogs, QtPump& pump, const Clock& clock)
+    : workspace_(workspace),
+      editor_(editor),
+      recorder_(recorder),
+      dialogs_(dialogs),
+      clock_(clock),
+      boundary_(workspace, dialogs, pump),
+      shell_(dialogs) {
+    recorder_.closeEditorWindow = [this] { emit editorCloseRequested(); };
+    recorder_.showMacroResultTab = [this] { emit macroResultTabRequested(); };
+    connect(&boundary_, &CommandBoundary::busyChanged, this, [this](bool busy) {
+        updateEnabled();
+        emit busyChanged(busy);
+    });
+    connect(&boundary_, &CommandBoundary::progressed, this, &MainController::progressed);
+    connect(&boundary_, &CommandBoundary::commandEnded, this, [this] {
+        emit commandEnded();
+        emit recordingChanged();
+        updateEnabled();
+    });
+    catalogue_ = buildMacroCatalogue(dataFolder(), dialogs_);
+}
+
+QStringList MainController::macroTitles() const {
+    QStringList titles;
+    for (const Text& title : catalogue_.titles) titles << toQString(title);
+    return titles;
+}
+
+void MainController::updateEnabled() {
+    actions_.update({boundary_.busy(), &recorder_, folderPanesShown_, editTabsShown_});
+}
+
+void MainController::setRegionsShown(bool folderPanes, bool editTabs) {
+    folderPanesShown_ = folderPanes;
+    editTabsShown_ = editTabs;
+    updateEnabled();
+}
+
+void MainController::addPaths(const QStringList& paths) {
+    std::vector<Text> texts;
+    texts.reserve(static_cast<std::size_t>(paths.size()));
+    for (const QString& path : paths) texts.push_back(pathText(QDir::cleanPath(path)));
+    // The workspace decides: walked now, after the running walk, or after the running command.
+    if (boundary_.depth() > 0)
+        workspace_.drop(texts);
+    else
+        boundary_.run([this, &texts] { workspace_.drop(texts); });
+}
+
+void MainController::addFilesBelow(const QString& folder) {
+    addToList({folder});
+}
+
+void MainController::addToList(const QStringList& paths) {
+    std::vector<Text> texts;
+    for (const QString& path : paths) texts.push_back(pathText(QDir::cleanPath(path)));
+    boundary_.run([this, &texts] { workspace_.addPaths(texts); });
+}
+
+void MainController::runOnList(void (*command)(Workspace&)) {
+    boundary_.run([this, command] { command(workspace_); });
+}
+
+void MainController::sortBy(int column) {
+    boundary_.run([this, column] { sortByColumn(workspace_, static_cast<SortColumn>(column)); });
+}
+
+void MainController::startRowDrag() {
+    draggedRows_ = dragRecord(workspace_.conversionList());
+}
+
+void MainController::dropRows(int target) {
+    boundary_.run([this, target] { vartel::dropRows(workspace_, draggedRows_, target); });
+}
+
+QString MainController::firstSelectedName() const {
+    const int index = firstSelectedRow(workspace_.conversionList());
+    if (index < 0) return {};
+    return toQString(workspace_.conversionList()[static_cast<std::size_t>(index)].name);
+}
+
+QString MainController::firstSelectedPath() const {
+    const int index = firstSelectedRow(workspace_.conversionList());
+    if (index < 0) return {};
+    return pathQString(workspace_.conversionList()[static_cast<std::size_t>(index)].fullPath);
+}
+
+void MainController::renameFirstSelected(const QString& name) {
+    boundary_.run([this, &name] { vartel::renameFirstSelected(workspace_, toText(name)); });
+}
+
+void MainController::openFirstSelected() {
+    const QString path = firstSelectedPath();
+    if (!path.isEmpty()) shell_.open(path);
+}
+
+void MainController::openFolderOfFirstSelected() {
+    const QString path = firstSelectedPath();
+    if (!path.isEmpty()) shell_.openFolder(path);
+}
+
+void MainController::showPropertiesOfFirstSelected() {
+    const QString path = firstSelectedPath();
+    if (!path.isEmpty()) shell_.showProperties(path);
+}
+
+void MainController::openFolder(const QString& path) {
+    shell_.openFolder(path);
+}
+
+void MainController::openFiles(const QStringList& paths) {
+    for (const QString& path : paths) shell_.open(path);
+}
+
+void MainController::onRows(ResultList list, void (*preview)(PreviewList&),
+                            void (*history)(HistoryList&)) {
+    boundary_.run([=, this] {
+        if (workspace_.busy()) return;
+        if (list == ResultList::Preview)
+            preview(workspace_.previewList());
+        else
+            history(workspace_.historyList());
+    });
+}
+
+void MainController::selectAllRows(ResultList list) {
+    onRows(list, vartel::selectAllRows<PreviewList>, vartel::selectAllRows<HistoryList>);
+}
+
+void MainController::checkRows(ResultList list) {
+    onRows(list, checkSelectedRows<PreviewList>, checkSelectedRows<HistoryList>);
+}
+
+void MainController::uncheckRows(ResultList list) {
+    onRows(list, uncheckSelectedRows<PreviewList>, uncheckSelectedRows<HistoryList>);
+}
+
+void MainController::preview(const OperationSettings& operation) {
+    boundary_.run([this, &operation] {
+        RecordingFrame frame = recorder_.frame();
+        runOperation(workspace_, frame, operation);
+    });
+}
+
+void MainController::textSearch(const TextSearch& search) {
+    boundary_.run([this, &search] { vartel::textSearch(workspace_, search); });
+}
+
+void MainController::sizeSearch(const SizeSearch& search) {
+    boundary_.run([this, &search] { vartel::sizeSearch(workspace_, search); });
+}
+
+void MainController::startRecording(const QString& initialName) {
+    boundary_.run([this, &initialName] {
+        recorder_.initialFileName = toText(initialName);
+        if (recorder_.start()) recordingStartName_ = recorder_.state().sampleName();
+    });
+}
+
+void MainController::recordWithThisFile() {
+    boundary_.run([this] {
+        if (!recorder_.recordWithFile(workspace_.conversionList())) return;
+        emit initialNameChanged(toQString(recorder_.initialFileName));
+        recordingStartName_ = recorder_.state().sampleName();
+    });
+}
+
+void MainController::stopRecording() {
+    boundary_.run([this] { recorder_.stop(); });
+}
+
+void MainController::resetRecording() {
+    boundary_.run([this] {
+        recorder_.reset();
+        recordingStartName_ = recorder_.state().sampleName();
+    });
+}
+
+void MainController::switchMacroView() {
+    recorder_.switchView();
+    emit recordingChanged();
+}
+
+void MainController::chooseMacro(int index) {
+    if (index < 0 || index >= static_cast<int>(catalogue_.paths.size())) return;
+    if (boundary_.run([this, index] {
+            loadMacroFile(editor_.program(), catalogue_.paths[static_cast<std::size_t>(index)],
+                          dialogs_);
+        }))
+        emit macroChanged();
+}
+
+void MainController::loadMacro() {
+    if (boundary_.run([this] { openMacro(editor_, dialogs_); })) emit macroChanged();
+}
+
+void MainController::saveMacro() {
+    boundary_.run([this] { vartel::saveMacro(editor_, dialogs_); });
+}
+
+void MainController::runMacro() {
+    boundary_.run([this] { runMacroOverList(workspace_, editor_, clock_); });
+}
+
+void MainController::howToUse() {
+    // A help file that cannot be opened is not worth a message.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ReadMe.html"))));
+}
+
+bool MainController::mayClose() {
+    if (boundary_.depth() > 0) {
+        // A long command is on its way; stop it first, the window closes on the next request.
+        workspace_.abort();
+        return false;
+    }
+    bool mayClose = false;
+    boundary_.run([this, &mayClose] { mayClose = closeRequested(workspace_); });
+    return mayClose;
+}
+
+}  // namespace vartel

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include "app/main/action_table.h"
+#include "app/main/command_boundary.h"
+#include "app/shell/desktop_shell.h"
+#include "editor/macro_editor.h"
+#include "platform/clock.h"
+#include "recording/macro_catalogue.h"
+#include "recording/operation_run.h"
+#include "recording/recorder.h"
+#include "workspace/search.h"
+#include "workspace/workspace.h"
+
+namespace vartel {
+
+// The lists the preview and history tabs show.
+enum class ResultList { Preview, History };
+
+// What the main window's commands do: each intent of the view runs at the command boundary on
+// the workspace, the editor's macro or the recording, and the controller tells the view what to
+// show again. It owns the busy display's state, the recording glue and the action table.
+class MainController : public QObject {
+    Q_OBJECT
+
+  public:
+    MainController(Workspace& workspace, MacroEditor& editor, Recorder& recorder, Dialogs& dialogs,
+                   QtPump& pump, const Clock& clock);
+
+    CommandBoundary& boundary() { return boundary_; }
+    ActionTable& actions() { return actions_; }
+    // The lists the window's models show.
+    Workspace& workspace() { return workspace_; }
+    const Recorder& recorder() const { return recorder_; }
+    // The sample name as the recording started or was reset.
+    const Text& recordingStartName() const { return recordingStartName_; }
+    QStringList macroTitles() const;
+
+    // Turns every control of the action table on or off as the program's state says.
+    void updateEnabled();
+    void setRegionsShown(bool folderPanes, bool editTabs);
+
+    // Files and folders handed over as a drop on the window does; during a command they wait.
+    void addPaths(const QStringList& paths);
+    void addFilesBelow(const QString& folder);
+    void addToList(const QStringList& paths);
+
+    // The conversion list.
+    void runOnList(void (*command)(Workspace&));
+    void sortBy(int column);
+    void startRowDrag();
+    void dropRows(int target);
+    QString firstSelectedName() const;
+    void renameFirstSelected(const QString& name);
+    void openFirstSelected();
+    void openFolderOfFirstSelected();
+    void showPropertiesOfFirstSelected();
+    void openFolder(const QString& path);
+    void openFiles(const QStringList& paths);
+
+    // The preview and history tabs.
+    void selectAllRows(ResultList list);
+    void checkRows(ResultList list);
+    void uncheckRows(ResultList list);
+    void abort() { workspace_.abort(); }
+
+    void preview(const OperationSettings& operation);
+    void textSearch(const TextSearch& search);
+    void sizeSearch(const SizeSearch& search);
+
+    // The macro commands.
+    void startRecording(const QString& initialName);
+    void recordWithThisFile();
+    void stopRecording();
+    void resetRecording();
+    void switchMacroView();
+    void chooseMacro(int index);
+    void loadMacro();
+    void saveMacro();
+    void editMacro() { emit editorShowRequested(); }
+    void runMacro();
+    void howToUse();
+
+    // A command still running is stopped and the window stays; otherwise the list is offered
+    // for saving, and a list that could not be saved keeps the window open.
+    bool mayClose();
+
+  signals:
+    void busyChanged(bool busy);
+    void progressed();
+    // The lists, the status and the recording are to be shown again.
+    void commandEnded();
+    void recordingChanged();
+    void initialNameChanged(const QString& name);
+    void macroResultTabRequested();
+    void editorShowRequested();
+    void editorCloseRequested();
+    // The editor's macro changed outside the editor.
+    void macroChanged();
+
+  private:
+    void onRows(ResultList list, void (*preview)(PreviewList&), void (*history)(HistoryList&));
+    QString firstSelectedPath() const;
+
+    Workspace& workspace_;
+    MacroEditor& editor_;
+    Recorder& recorder_;
+    Dialogs& dialogs_;
+    const Clock& clock_;
+    CommandBoundary boundary_;
+    ActionTable actions_;
+    DesktopShell shell_;
+    MacroCatalogue catalogue_;
+    Text recordingStartName_;
+    std::vector<int> draggedRows_;
+    bool folderPanesShown_ = true;
+    bool editTabsShown_ = true;
+};
+
+}  // namespace vartel

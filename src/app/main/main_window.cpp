@@ -1,0 +1,393 @@
+#include "app/main/main_window.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTabWidget>
+
+#include "app/lists/conversion_list_panel.h"
+#include "app/lists/macro_result_panel.h"
+#include "app/lists/result_list_panel.h"
+#include "app/main/adding_box.h"
+#include "app/main/main_menus.h"
+#include "app/main/progress_box.h"
+#include "app/main/recording_box.h"
+#include "app/messages.h"
+#include "app/qt/qt_text.h"
+#include "app/shell/folder_panes.h"
+#include "app/shell/rename_dialog.h"
+#include "app/tabs/add_tab.h"
+#include "app/tabs/delete_tab.h"
+#include "app/tabs/extension_tab.h"
+#include "app/tabs/macro_tab.h"
+#include "app/tabs/number_tab.h"
+#include "app/tabs/replace_tab.h"
+#include "app/tabs/search_tab.h"
+#include "workspace/execution.h"
+#include "workspace/list_editing.h"
+#include "workspace/list_files.h"
+
+namespace vartel {
+namespace {
+
+// Sizes of the regions at the design size of the window.
+constexpr int kLeftColumnWidth = 217;
+constexpr int kEditTabsWidth = 225;
+constexpr int kStatusPanelWidth = 128;
+
+}  // namespace
+
+MainWindow::MainWindow(MainController& controller, QWidget* parent)
+    : QMainWindow(parent), controller_(controller) {
+    setWindowTitle(ui::kApplicationTitle);
+    resize(792, 603);
+    move(180, 33);
+    setMinimumSize(731, 509);
+    setAcceptDrops(true);
+    buildRegions();
+    const WindowCommands commands{[this] { close(); }, [this] { renameSelected(); },
+                                  [this] { toggleFolderTree(); }, [this] { toggleEditTabs(); }};
+    buildMainMenus(menuBar(), controller_, commands);
+    buildListContextMenu(listPanel_->view(), controller_, commands);
+    connectRegions();
+    connectController();
+    // Files dropped on a text field are meant for the list, like anywhere else on the window.
+    for (QLineEdit* field : findChildren<QLineEdit*>()) field->setAcceptDrops(false);
+    renameDialog_ = new RenameDialog(this);
+    macroTab_->setMacroTitles(controller_.macroTitles());
+    refreshLists();
+    controller_.updateEnabled();
+}
+
+ConversionListView* MainWindow::conversionList() const {
+    return listPanel_->view();
+}
+
+void MainWindow::buildRegions() {
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(3, 3, 3, 3);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(3);
+
+    folderPanes_ = new FolderPanes(central);
+    folderPanes_->setFixedWidth(kLeftColumnWidth);
+    grid->addWidget(folderPanes_, 0, 0, 2, 1);
+    folderToggle_ = new QPushButton(ui::kHideLeft, central);
+    folderToggle_->setFixedSize(12, 20);
+    grid->addWidget(folderToggle_, 0, 1, 2, 1, Qt::AlignTop);
+
+    listPanel_ = new ConversionListPanel(central);
+    // The models show the workspace's lists, which outlive the window.
+    listPanel_->view()->setRowModel(
+        new RowTableModel<FileEntry>(controller_.workspace().conversionList(),
+                                     ui::kConversionColumns,
+                                     {&FileEntry::name, &FileEntry::extension, &FileEntry::size,
+                                      &FileEntry::modified, &FileEntry::fullPath},
+                                     this),
+        {128, 70, 70, 120, 200});
+    grid->addWidget(listPanel_, 0, 2);
+
+    editToggle_ = new QPushButton(ui::kShowRight, central);
+    editToggle_->setFixedSize(16, 20);
+    grid->addWidget(editToggle_, 0, 3, Qt::AlignTop);
+    grid->addWidget(buildEditTabs(central), 0, 4);
+    grid->addWidget(buildResultTabs(central), 1, 2, 1, 3);
+
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(0, 2);
+    grid->setRowStretch(1, 1);
+    setCentralWidget(central);
+
+    for (auto*& panel : status_) {
+        panel = new QLabel(this);
+        panel->setMinimumWidth(kStatusPanelWidth);
+        statusBar()->addWidget(panel);
+    }
+
+    addingBox_ = new AddingBox(central);
+    progressBox_ = new ProgressBox(central);
+    recordingBox_ = new RecordingBox(central);
+}
+
+QWidget* MainWindow::buildEditTabs(QWidget* parent) {
+    editTabs_ = new QTabWidget(parent);
+    editTabs_->setFixedWidth(kEditTabsWidth);
+    editTabs_->setUsesScrollButtons(true);
+    addTab_ = new AddTab;
+    deleteTab_ = new DeleteTab;
+    replaceTab_ = new ReplaceTab;
+    numberTab_ = new NumberTab;
+    extensionTab_ = new ExtensionTab;
+    macroTab_ = new MacroTab;
+    searchTab_ = new SearchTab;
+    // A tab taller than the room the window gives it scrolls instead of crushing its controls.
+    const auto addPage = [this](QWidget* page, const QString& caption) {
+        auto* scroller = new QScrollArea;
+        scroller->setWidget(page);
+        scroller->setWidgetResizable(true);
+        scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        editTabs_->addTab(scroller, caption);
+    };
+    addPage(addTab_, ui::kAddTab);
+    addPage(deleteTab_, ui::kDeleteTab);
+    addPage(replaceTab_, ui::kReplaceTab);
+    addPage(numberTab_, ui::kNumberTab);
+    addPage(extensionTab_, ui::kExtensionTab);
+    addPage(macroTab_, ui::kMacroTab);
+    addPage(searchTab_, ui::kSearchTab);
+    return editTabs_;
+}
+
+QWidget* MainWindow::buildResultTabs(QWidget* parent) {
+    Workspace& workspace = controller_.workspace();
+    resultTabs_ = new QTabWidget(parent);
+    previewPanel_ = new ResultListPanel(ui::kReturnToList, ui::kExecute);
+    previewPanel_->list()->setRowModel(
+        new RowTableModel<PreviewEntry>(
+            workspace.previewList(), ui::kPreviewColumns,
+            {&PreviewEntry::oldName, &PreviewEntry::newName, &PreviewEntry::size,
+             &PreviewEntry::modified, &PreviewEntry::fullPathBefore},
+            this),
+        {128, 128, 80, 100});
+    macroPanel_ = new MacroResultPanel(controller_.recorder().state());
+    historyPanel_ = new ResultListPanel(ui::kClear, ui::kUndo);
+    historyPanel_->list()->setRowModel(
+        new RowTableModel<HistoryEntry>(
+            workspace.historyList(), ui::kHistoryColumns,
+            {&HistoryEntry::oldName, &HistoryEntry::newName, &HistoryEntry::pathAfter}, this),
+        {128, 128});
+    resultTabs_->addTab(previewPanel_, ui::kPreviewTab);
+    resultTabs_->addTab(macroPanel_, ui::kMacroTab);
+    resultTabs_->addTab(historyPanel_, ui::kHistoryTab);
+    return resultTabs_;
+}
+
+void MainWindow::connectRegions() {
+    MainController& c = controller_;
+    ActionTable& actions = controller_.actions();
+    connect(folderToggle_, &QPushButton::clicked, this, [this] { toggleFolderTree(); });
+    connect(editToggle_, &QPushButton::clicked, this, [this] { toggleEditTabs(); });
+    actions.bind(ActionId::FolderPanes, folderPanes_);
+    actions.bind(ActionId::EditTabs, editTabs_);
+    actions.bind(ActionId::ResultTabs, resultTabs_);
+
+    listPanel_->bindActions(actions);
+    connect(listPanel_, &ConversionListPanel::loadRequested, this, [&c] { c.runOnList(loadList); });
+    connect(listPanel_, &ConversionListPanel::saveRequested, this, [&c] { c.runOnList(saveList); });
+    connect(listPanel_, &ConversionListPanel::selectAllRequested, this,
+            [&c] { c.runOnList(selectAll); });
+    connect(listPanel_, &ConversionListPanel::moveUpRequested, this, [&c] { c.runOnList(moveUp); });
+    connect(listPanel_, &ConversionListPanel::moveDownRequested, this,
+            [&c] { c.runOnList(moveDown); });
+    ConversionListView* list = listPanel_->view();
+    connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [&c](int column) { c.sortBy(column); });
+    connect(list, &ConversionListView::dragStarted, this, [&c] { c.startRowDrag(); });
+    connect(list, &ConversionListView::rowsDropped, this, [&c](int target) { c.dropRows(target); });
+    connect(list, &ConversionListView::filesDropped, this,
+            [&c](const QStringList& paths) { c.addPaths(paths); });
+
+    for (ResultListPanel* panel : {previewPanel_, historyPanel_}) {
+        const ResultList which = panel == previewPanel_ ? ResultList::Preview : ResultList::History;
+        connect(panel, &ResultListPanel::selectAllRequested, this,
+                [&c, which] { c.selectAllRows(which); });
+        connect(panel, &ResultListPanel::checkRequested, this, [&c, which] { c.checkRows(which); });
+        connect(panel, &ResultListPanel::uncheckRequested, this,
+                [&c, which] { c.uncheckRows(which); });
+    }
+    connect(previewPanel_, &ResultListPanel::extraRequested, this,
+            [&c] { c.runOnList(returnToConversionList); });
+    connect(previewPanel_, &ResultListPanel::mainRequested, this, [&c] { c.runOnList(execute); });
+    connect(historyPanel_, &ResultListPanel::extraRequested, this,
+            [&c] { c.runOnList(clearHistory); });
+    connect(historyPanel_, &ResultListPanel::mainRequested, this, [&c] { c.runOnList(undo); });
+
+    connect(addingBox_, &AddingBox::abortRequested, this, [&c] { c.abort(); });
+    connect(progressBox_, &ProgressBox::abortRequested, this, [&c] { c.abort(); });
+
+    connect(folderPanes_, &FolderPanes::openFolderRequested, this,
+            [&c](const QString& path) { c.openFolder(path); });
+    connect(folderPanes_, &FolderPanes::addFilesBelowRequested, this,
+            [&c](const QString& path) { c.addFilesBelow(path); });
+    connect(folderPanes_, &FolderPanes::openRequested, this,
+            [&c](const QStringList& paths) { c.openFiles(paths); });
+    connect(folderPanes_, &FolderPanes::openFileFolderRequested, this,
+            [&c](const QStringList& paths) {
+                if (!paths.isEmpty()) c.openFolder(paths.first());
+            });
+    connect(folderPanes_, &FolderPanes::addToListRequested, this,
+            [&c](const QStringList& paths) { c.addToList(paths); });
+
+    for (const OperationTab* tab : std::initializer_list<const OperationTab*>{
+             addTab_, deleteTab_, replaceTab_, numberTab_, extensionTab_})
+        connect(tab, &OperationTab::previewRequested, this, [this, tab] { previewFrom(tab); });
+    connect(searchTab_, &SearchTab::textSearchRequested, this, [this] {
+        controller_.textSearch(searchTab_->textSearch());
+        listPanel_->view()->setFocus();
+    });
+    connect(searchTab_, &SearchTab::sizeSearchRequested, this, [this] {
+        controller_.sizeSearch(searchTab_->sizeSearch());
+        listPanel_->view()->setFocus();
+    });
+
+    macroTab_->bindActions(actions);
+    macroPanel_->bindActions(actions);
+    recordingBox_->bindActions(actions);
+    connect(macroTab_, &MacroTab::startRecordingRequested, this,
+            [this] { controller_.startRecording(macroTab_->initialName()); });
+    connect(macroTab_, &MacroTab::stopRecordingRequested, this, [&c] { c.stopRecording(); });
+    connect(macroTab_, &MacroTab::saveRequested, this, [&c] { c.saveMacro(); });
+    connect(macroTab_, &MacroTab::macroChosen, this, [&c](int index) { c.chooseMacro(index); });
+    connect(macroTab_, &MacroTab::loadRequested, this, [&c] { c.loadMacro(); });
+    connect(macroTab_, &MacroTab::editRequested, this, [&c] { c.editMacro(); });
+    connect(macroTab_, &MacroTab::runRequested, this, [&c] { c.runMacro(); });
+    connect(macroPanel_, &MacroResultPanel::switchRequested, this, [&c] { c.switchMacroView(); });
+    connect(macroPanel_, &MacroResultPanel::saveRequested, this, [&c] { c.saveMacro(); });
+    connect(macroPanel_, &MacroResultPanel::editRequested, this, [&c] { c.editMacro(); });
+    connect(macroPanel_, &MacroResultPanel::runRequested, this, [&c] { c.runMacro(); });
+    connect(recordingBox_, &RecordingBox::stopRequested, this, [&c] { c.stopRecording(); });
+    connect(recordingBox_, &RecordingBox::resetRequested, this, [&c] { c.resetRecording(); });
+}
+
+void MainWindow::connectController() {
+    connect(&controller_, &MainController::busyChanged, this, &MainWindow::showBusy);
+    connect(&controller_, &MainController::progressed, this, &MainWindow::showProgress);
+    connect(&controller_, &MainController::commandEnded, this, &MainWindow::refreshLists);
+    connect(&controller_, &MainController::recordingChanged, this, &MainWindow::showRecording);
+    connect(&controller_, &MainController::initialNameChanged, macroTab_,
+            &MacroTab::setInitialName);
+    connect(&controller_, &MainController::macroResultTabRequested, this,
+            [this] { resultTabs_->setCurrentWidget(macroPanel_); });
+}
+
+void MainWindow::previewFrom(const OperationTab* tab) {
+    controller_.preview(tab->operation());
+}
+
+void MainWindow::renameSelected() {
+    if (controller_.boundary().depth() > 0) return;
+    const QString name = controller_.firstSelectedName();
+    if (name.isEmpty()) return;
+    if (const auto after = renameDialog_->ask(name)) controller_.renameFirstSelected(*after);
+}
+
+void MainWindow::showBusy(bool busy) {
+    for (RowListView* view : {static_cast<RowListView*>(listPanel_->view()), previewPanel_->list(),
+                              historyPanel_->list()}) {
+        if (busy)
+            view->freeze();
+        else
+            view->thaw();
+    }
+    if (!busy) {
+        addingBox_->hide();
+        progressBox_->hide();
+        progressBox_->setProgress(0, 0);
+    }
+}
+
+void MainWindow::showProgress() {
+    const BusyState& state = controller_.workspace().busyState();
+    // A walk shows its counter, every other command its progress; files dropped during a
+    // command are walked right after it, so one busy period may show both in turn.
+    QWidget* const box = state.adding ? static_cast<QWidget*>(addingBox_) : progressBox_;
+    if (box->isHidden()) {
+        (state.adding ? static_cast<QWidget*>(progressBox_) : addingBox_)->hide();
+        box->show();
+        placeBoxes();
+        box->raise();
+        if (!state.adding) progressBox_->takeFocus();
+    }
+    addingBox_->setCount(state.walkCounter);
+    progressBox_->setProgress(state.progressPosition, state.progressMaximum);
+}
+
+void MainWindow::showRecording() {
+    const Recorder& recorder = controller_.recorder();
+    recordingBox_->showNames(toQString(controller_.recordingStartName()),
+                             toQString(recorder.state().sampleName()));
+    recordingBox_->setVisible(recorder.recording());
+    if (recorder.recording()) {
+        placeBoxes();
+        recordingBox_->raise();
+    }
+    macroPanel_->showLines(recorder.view() == RecordingView::Lines);
+    macroPanel_->refresh();
+}
+
+void MainWindow::refreshLists() {
+    listPanel_->view()->refresh();
+    previewPanel_->list()->refresh();
+    historyPanel_->list()->refresh();
+    refreshStatus();
+}
+
+void MainWindow::refreshStatus() {
+    addingBox_->setCount(controller_.workspace().busyState().walkCounter);
+    const StatusTexts& texts = controller_.workspace().status();
+    status_[0]->setText(toQString(texts.hits));
+    status_[1]->setText(toQString(texts.previewCount));
+    status_[2]->setText(toQString(texts.listCount));
+}
+
+void MainWindow::placeBoxes() {
+    QWidget* list = listPanel_->view();
+    const QRect area(list->mapTo(centralWidget(), QPoint(0, 0)), list->size());
+    for (QWidget* box : std::initializer_list<QWidget*>{addingBox_, progressBox_, recordingBox_}) {
+        QSize size = box->sizeHint().expandedTo(QSize(qMin(area.width() - 8, 300), 0));
+        size.setWidth(qMin(size.width(), area.width()));
+        box->setGeometry(QRect(QPoint(0, 0), size)
+                             .translated(area.center() - QRect(QPoint(0, 0), size).center()));
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    placeBoxes();
+}
+
+void MainWindow::toggleFolderTree() {
+    toggleRegion(folderToggle_, folderPanes_, ui::kHideLeft, ui::kShowRight);
+}
+
+void MainWindow::toggleEditTabs() {
+    toggleRegion(editToggle_, editTabs_, ui::kShowRight, ui::kHideLeft);
+}
+
+void MainWindow::toggleRegion(QPushButton* toggle, QWidget* region, const QString& shownCaption,
+                              const QString& hiddenCaption) {
+    const bool hiding = toggle->text() == shownCaption;
+    region->setVisible(!hiding);
+    toggle->setText(hiding ? hiddenCaption : shownCaption);
+    controller_.setRegionsShown(!folderPanes_->isHidden(), !editTabs_->isHidden());
+    // The freed width goes to the lists now, not at the next layout pass.
+    centralWidget()->layout()->activate();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (controller_.mayClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QStringList paths = droppedPaths(event->mimeData());
+    event->acceptProposedAction();
+    controller_.addPaths(paths);
+}
+
+}  // namespace vartel

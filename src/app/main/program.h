@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/editor/macro_editor_window.h"
+#include "app/editor/macro_test_window.h"
+#include "app/main/main_controller.h"
+#include "app/main/main_window.h"
+#include "app/qt/qt_pump.h"
+#include "editor/macro_editor.h"
+#include "recording/recorder.h"
+#include "workspace/workspace.h"
+
+namespace vartel {
+
+// Everything the running program is made of, each part built from those before it. The dialogs
+// and the clock come from outside, so tests can script the one and fix the other.
+struct Program {
+    Program(Dialogs& dialogs, const Clock& clock,
+            PumpThrottle::Interval pumpInterval = PumpThrottle::kDefaultInterval)
+        : workspace(dialogs, pump, pumpInterval),
+          recorder(editor, dialogs),
+          controller(workspace, editor, recorder, dialogs, pump, clock),
+          window(controller),
+          editorWindow(editor, dialogs, controller.boundary()),
+          testWindow(editor, dialogs, clock, workspace, controller.boundary()) {
+        QObject::connect(&controller, &MainController::editorShowRequested, &editorWindow,
+                         &MacroEditorWindow::showEditor);
+        QObject::connect(&controller, &MainController::editorCloseRequested, &editorWindow,
+                         &MacroEditorWindow::closeEditor);
+        QObject::connect(&controller, &MainController::macroChanged, &editorWindow,
+                         &MacroEditorWindow::refresh);
+        QObject::connect(&editorWindow, &MacroEditorWindow::testRequested, &testWindow,
+                         &MacroTestWindow::openTest);
+        QObject::connect(&editorWindow, &MacroEditorWindow::helpRequested, &controller,
+                         &MainController::howToUse);
+        // While a long command runs, the other windows wait with the main window's controls.
+        controller.actions().bind(ActionId::MacroEditorWindow, &editorWindow);
+        controller.actions().bind(ActionId::MacroTestWindow, &testWindow);
+        // Only the main window's closing ends the program.
+        editorWindow.setAttribute(Qt::WA_QuitOnClose, false);
+        testWindow.setAttribute(Qt::WA_QuitOnClose, false);
+    }
+
+    QtPump pump;
+    Workspace workspace;
+    MacroEditor editor;
+    Recorder recorder;
+    MainController controller;
+    MainWindow window;
+    MacroEditorWindow editorWindow;
+    MacroTestWindow testWindow;
+};
+
+}  // namespace vartel

@@ -1,0 +1,86 @@
+#include "app/qt/qt_dialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/messages.h"
+#include "app/qt/qt_text.h"
+
+namespace vartel {
+
+void QtDialogs::message(const Text& text) {
+    QMessageBox::information(parent_, ui::kApplicationTitle, toQString(text));
+}
+
+void QtDialogs::error(const Text& text) {
+    QMessageBox::critical(parent_, ui::kApplicationTitle, toQString(errorBoxText(text)));
+}
+
+Answer QtDialogs::confirm(const Text& text, bool withCancel) {
+    QMessageBox box(QMessageBox::Question, ui::kConfirmCaption, toQString(text),
+                    QMessageBox::NoButton, parent_);
+    QPushButton* yes = box.addButton(ui::kYes, QMessageBox::YesRole);
+    QPushButton* no = box.addButton(ui::kNo, QMessageBox::NoRole);
+    QPushButton* cancel =
+        withCancel ? box.addButton(ui::kCancel, QMessageBox::RejectRole) : nullptr;
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel ? static_cast<QAbstractButton*>(cancel) : no);
+    box.exec();
+    if (box.clickedButton() == yes) return Answer::Yes;
+    if (box.clickedButton() == no || !cancel) return Answer::No;
+    return Answer::Cancel;
+}
+
+std::optional<Text> QtDialogs::askText(const Text& caption, const Text& prompt) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, toQString(caption), toQString(prompt),
+                                               QLineEdit::Normal, QString(), &ok);
+    if (!ok) return std::nullopt;
+    return toText(text);
+}
+
+std::optional<std::string> QtDialogs::openFile(const Text& filter) {
+    const QString path =
+        QFileDialog::getOpenFileName(parent_, QString(), QString(), qtFileFilter(filter), nullptr,
+                                     QFileDialog::HideNameFilterDetails);
+    if (path.isEmpty()) return std::nullopt;
+    return QFile::encodeName(path).toStdString();
+}
+
+std::optional<std::string> QtDialogs::saveFile(const Text& filter, const Text& defaultExtension) {
+    return saveFileIn(std::string(), filter, defaultExtension);
+}
+
+std::optional<std::string> QtDialogs::saveFileIn(const std::string& folder, const Text& filter,
+                                                 const Text& defaultExtension) {
+    // Replacing an existing file is the save's documented behaviour, so no question about it.
+    const QString path = QFileDialog::getSaveFileName(
+        parent_, QString(), QFile::decodeName(folder.c_str()), qtFileFilter(filter), nullptr,
+        QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite);
+    if (path.isEmpty()) return std::nullopt;
+    return QFile::encodeName(withDefaultExtension(path, defaultExtension)).toStdString();
+}
+
+QString qtFileFilter(const Text& filter) {
+    const QStringList parts = toQString(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    if (filters.isEmpty()) filters << ui::kAllFiles;
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString withDefaultExtension(const QString& path, const Text& defaultExtension) {
+    if (defaultExtension.empty() || !QFileInfo(path).suffix().isEmpty()) return path;
+    QString extension = toQString(defaultExtension);
+    if (!extension.startsWith(QLatin1Char('.'))) extension.prepend(QLatin1Char('.'));
+    return path + extension;
+}
+
+}  // namespace vartel

@@ -1,0 +1,12 @@
+#include "app/qt/qt_pump.h"
+
+#include <QCoreApplication>
+
+namespace vartel {
+
+void QtPump::pump() {
+    if (beforeEvents_) beforeEvents_();
+    QCoreApplication::processEvents();
+}
+
+}  // namespace vartel

@@ -1,0 +1,35 @@
+#include "app/tabs/add_tab.h"
+
+#include <QLabel>
+
+#include "app/messages.h"
+#include "app/qt/qt_text.h"
+#include "app/tabs/form_parts.h"
+
+namespace vartel {
+
+AddTab::AddTab(QWidget* parent) : OperationTab(parent) {
+    auto* layout = tabLayout(this);
+    text_ = new QLineEdit(this);
+    auto* caption = new QLabel(ui::kAddedText, this);
+    caption->setBuddy(text_);
+    layout->addWidget(caption);
+    layout->addWidget(text_);
+    layout->addWidget(radioGroup(ui::kAddPosition, ui::kAddModes, 1, mode_, this));
+    a_ = textField(layout, ui::kTextA, this);
+    n_ = countField(layout, ui::kCountN, this);
+    caseSensitive_ = caseField(layout, this);
+    finish(layout);
+}
+
+AddTextSettings AddTab::settings() const {
+    AddTextSettings settings;
+    settings.text = toText(text_->text());
+    settings.mode = static_cast<AddTextMode>(mode_->checkedId());
+    settings.n = n_->value();
+    settings.a = toText(a_->text());
+    settings.caseSensitive = caseSensitive_->isChecked();
+    return settings;
+}
+
+}  // namespace vartel

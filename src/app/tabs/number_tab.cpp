@@ -1,0 +1,41 @@
+#include "app/tabs/number_tab.h"
+
+#include "app/messages.h"
+#include "app/qt/qt_text.h"
+#include "app/tabs/form_parts.h"
+
+namespace vartel {
+
+NumberTab::NumberTab(QWidget* parent) : OperationTab(parent) {
+    auto* layout = tabLayout(this);
+    auto* numbers = new QGroupBox(ui::kNumbers, this);
+    auto* numbersLayout = new QVBoxLayout(numbers);
+    start_ = numberBox(1, numbers);
+    step_ = numberBox(1, numbers);
+    autoDigits_ = new QCheckBox(ui::kAutoDigits, numbers);
+    numbersLayout->addWidget(labelled(ui::kStartNumber, start_, numbers));
+    numbersLayout->addWidget(labelled(ui::kNumberStep, step_, numbers));
+    numbersLayout->addWidget(autoDigits_);
+    layout->addWidget(numbers);
+    layout->addWidget(radioGroup(ui::kForm, ui::kNumberingForms, 1, form_, this));
+    a_ = textField(layout, ui::kTextA, this);
+    b_ = textField(layout, ui::kTextB, this);
+    n_ = countField(layout, ui::kCountN, this);
+    caseSensitive_ = caseField(layout, this);
+    finish(layout);
+}
+
+NumberingSettings NumberTab::settings() const {
+    NumberingSettings settings;
+    settings.form = static_cast<NumberingForm>(form_->checkedId());
+    settings.start = start_->value();
+    settings.step = step_->value();
+    settings.autoDigits = autoDigits_->isChecked();
+    settings.a = toText(a_->text());
+    settings.b = toText(b_->text());
+    settings.n = n_->value();
+    settings.caseSensitive = caseSensitive_->isChecked();
+    return settings;
+}
+
+}  // namespace vartel

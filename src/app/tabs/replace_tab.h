@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/tabs/operation_tab.h"
+#include "operations/replace_operation.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+class QSpinBox;
+
+namespace vartel {
+
+// The editing tab "置換": a text replaced, or the letter case changed, in a stretch of the name.
+class ReplaceTab : public OperationTab {
+    Q_OBJECT
+
+  public:
+    explicit ReplaceTab(QWidget* parent = nullptr);
+
+    ReplaceSettings settings() const;
+    OperationSettings operation() const override { return settings(); }
+
+  private:
+    QLineEdit* search_;
+    QLineEdit* replacement_;
+    QButtonGroup* range_;
+    QButtonGroup* kind_;
+    QSpinBox* n_;
+    QSpinBox* c_;
+    QCheckBox* caseSensitive_;
+};
+
+}  // namespace vartel

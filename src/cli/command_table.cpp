@@ -123,6 +123,17 @@ the user's before the bundled ones: title and file, separated by TAB.
 Exit status: 0 done, 1 a macro folder could not be read (the message on standard
 error; the macros found are printed), 2 usage.
 )"},
+    {"info", runInfo, "vartel-cli info PATH...",
+     "print what photos and music say about themselves",
+     R"(Reads each file's own data and prints one record per file: path, date taken,
+camera model, title, artist, album and track number, separated by TAB, each empty
+where the file does not have it. The date taken is written as
+2024-05-03T09:05:07.123+09:00, with its fraction and time zone when the photo has
+them. Only the first part of a large file is read.
+
+Exit status: 0 done, 1 a file could not be read (the message on standard error; the
+other files are printed), 2 usage.
+)"},
 };
 
 bool takesOperations(std::string_view name) {

@@ -24,6 +24,9 @@ int runRename(const Arguments& args);
 // Records the operations on a sample name and prints the macro's lines or its steps; -o also
 // saves the macro.
 int runRecord(const Arguments& args);
+// Prints each file's path, date taken, camera model, title, artist, album and track, TAB
+// separated and empty where the file has none; exits with 1 when a file could not be read.
+int runInfo(const Arguments& args);
 // Lists the saved macros as the macro tab offers them: title and file.
 int runMacros(const Arguments& args);
 

@@ -64,7 +64,8 @@ int runMacroRun(const Arguments& args) {
         const TestSample sample{textFromBytes(reader.value("--name").value_or("")),
                                 textFromBytes(reader.value("--ext").value_or("")),
                                 textFromBytes(reader.value("--path").value_or(""))};
-        const auto result = testRun(editor, sample, {dialogs, clock, noFiles, &control}, trace);
+        const auto result = testRun(
+            editor, sample, {dialogs, clock, noFiles, fileMetadataReader(), &control}, trace);
         printTrace();
         if (interruptRequested()) {
             dialogs.message(kInterrupted);

@@ -11,14 +11,41 @@ const Text kAfternoon = U"午後";
 // 12 o'clock itself still counts as morning.
 constexpr int kLastMorningHour = 12;
 
+int hour12Of(int hour) {
+    return hour <= kLastMorningHour ? hour : hour - 12;
+}
+
+Text twoDigits(int value) {
+    return (value >= 0 && value < 10 ? U"0" : U"") + formatInteger(value);
+}
+
 }  // namespace
 
 Text hour12Text(int hour) {
-    return formatInteger(hour <= kLastMorningHour ? hour : hour - 12);
+    return formatInteger(hour12Of(hour));
 }
 
 const Text& morningOrAfternoon(int hour) {
     return hour <= kLastMorningHour ? kMorning : kAfternoon;
+}
+
+Text formatDateTime(const Text& pattern, const LocalDateTime& at) {
+    // Longer placeholders go before those they begin with: "%0mi" before "%0m", "%mi" and
+    // "%mora" before "%m", each two-digit form before its one-digit form.
+    return fillPlaceholders(pattern, {{U"%y", formatInteger(at.year)},
+                                      {U"%0mi", twoDigits(at.minute)},
+                                      {U"%mi", formatInteger(at.minute)},
+                                      {U"%0d", twoDigits(at.day)},
+                                      {U"%d", formatInteger(at.day)},
+                                      {U"%0h24", twoDigits(at.hour)},
+                                      {U"%h24", formatInteger(at.hour)},
+                                      {U"%0h12", twoDigits(hour12Of(at.hour))},
+                                      {U"%h12", hour12Text(at.hour)},
+                                      {U"%mora", morningOrAfternoon(at.hour)},
+                                      {U"%0s", twoDigits(at.second)},
+                                      {U"%s", formatInteger(at.second)},
+                                      {U"%0m", twoDigits(at.month)},
+                                      {U"%m", formatInteger(at.month)}});
 }
 
 Text fillPlaceholders(const Text& pattern, const std::vector<std::pair<Text, Text>>& values) {

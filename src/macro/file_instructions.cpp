@@ -26,15 +26,7 @@ std::int32_t sizeOf(const Text& fullPath) {
 Text modifiedTime(const Text& fullPath, const Text& pattern) {
     const auto status = lookUpFile(bytesFromText(fullPath));
     if (!status) throw VartelError(fillIn(messages::kFileNotFound, U"%s", fullPath));
-    const LocalDateTime at = localDateTimeOf(status->modifiedSeconds);
-    // "%mi" and "%mora" go before "%m", so they are not taken for the month.
-    return fillPlaceholders(pattern, {{U"%y", formatInteger(at.year)},
-                                      {U"%mi", formatInteger(at.minute)},
-                                      {U"%d", formatInteger(at.day)},
-                                      {U"%h24", formatInteger(at.hour)},
-                                      {U"%h12", hour12Text(at.hour)},
-                                      {U"%mora", morningOrAfternoon(at.hour)},
-                                      {U"%m", formatInteger(at.month)}});
+    return formatDateTime(pattern, localDateTimeOf(status->modifiedSeconds));
 }
 
 }  // namespace
@@ -49,6 +41,24 @@ void fileFacts(FileType type, InstructionContext& context) {
             break;
         case FileType::ModifiedTime:
             context.storeResult(modifiedTime(context.fullPath, context.operands[0].text));
+            break;
+        case FileType::DateTaken:
+            dateTaken(context);
+            break;
+        case FileType::CameraModel:
+            cameraModel(context);
+            break;
+        case FileType::SongTitle:
+            songTitle(context);
+            break;
+        case FileType::Artist:
+            artist(context);
+            break;
+        case FileType::Album:
+            album(context);
+            break;
+        case FileType::TrackNumber:
+            trackNumber(context);
             break;
     }
 }

@@ -8,7 +8,7 @@
 namespace vartel {
 
 // What the editor explains about one instruction: its name, a line showing the operand classes
-// (D the target, A, B, C the operands) and one to three description lines.
+// (D the target, A, B, C the operands) and a few description lines.
 struct ReferenceEntry {
     InstructionId id;
     Text name;

@@ -17,4 +17,13 @@ void currentDate(DateType type, InstructionContext& context);
 void currentTime(TimeType type, InstructionContext& context);
 void fileFacts(FileType type, InstructionContext& context);
 
+// What a photo or a piece of music says about itself, for the file kind; a file that cannot be
+// opened stops the run.
+void dateTaken(InstructionContext& context);
+void cameraModel(InstructionContext& context);
+void songTitle(InstructionContext& context);
+void artist(InstructionContext& context);
+void album(InstructionContext& context);
+void trackNumber(InstructionContext& context);
+
 }  // namespace vartel

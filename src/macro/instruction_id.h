@@ -34,7 +34,17 @@ enum class InformationType { Length, FileCount, Comment };
 enum class ArithmeticType { Plus, Minus, Times, Divide };
 enum class DateType { Written, Digits, Pattern };
 enum class TimeType { MorningAfternoon, HoursMinutes, Digits, Pattern };
-enum class FileType { ParentFolder, Size, ModifiedTime };
+enum class FileType {
+    ParentFolder,
+    Size,
+    ModifiedTime,
+    DateTaken,
+    CameraModel,
+    SongTitle,
+    Artist,
+    Album,
+    TrackNumber
+};
 enum class JumpType { Jump, Anchor };
 // Start exists only as the line the program writes below a condition or loop line.
 enum class ConditionType { Equal, NotEqual, Greater, End, Start };

@@ -12,6 +12,7 @@
 #include "macro/trace_row.h"
 #include "macro/variable_store.h"
 #include "platform/clock.h"
+#include "platform/media_metadata.h"
 
 namespace vartel {
 
@@ -20,6 +21,7 @@ struct RunServices {
     Dialogs& dialogs;  // the repetition guards ask here
     const Clock& clock;
     const CheckedFileCount& fileCount;
+    const MetadataReader& metadata = fileMetadataReader();  // photo and music tags
     RunControl* control = nullptr;  // none: the run cannot be stopped between lines
 };
 

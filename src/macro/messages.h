@@ -23,5 +23,7 @@ inline const Text kDivisionOverflow = U"割り算の結果が数値の範囲を�
 inline const Text kTextTooLong = U"文字列が長すぎます";
 // %s stands for the full path.
 inline const Text kFileNotFound = U"ファイル '%s' が見つかりません";
+// %s stands for the full path.
+inline const Text kFileNotReadable = U"ファイル '%s' を読み込めません";
 
 }  // namespace vartel::messages

@@ -24,7 +24,7 @@ void runMacroOverList(Workspace& workspace, MacroEditor& editor, const Clock& cl
     BusyScope busy(workspace);
     ListRunControl control(workspace);
     MacroInterpreter interpreter =
-        editor.startRun({workspace.dialogs(), clock, workspace, &control});
+        editor.startRun({workspace.dialogs(), clock, workspace, fileMetadataReader(), &control});
     const auto& tables = editor.program().tables();
     VariableStore& store = editor.store();
     walkCheckedRows(workspace, [&](const FileEntry& row) {

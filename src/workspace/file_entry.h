@@ -1,13 +1,22 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "common/text.h"
 #include "platform/file_system.h"
 
 namespace vartel {
+
+// What the photo columns of a row show, read the first time one of them is shown.
+struct PhotoFacts {
+    Text dateTaken;           // as the modified column writes times; empty without a date
+    std::string dateSortKey;  // orders like the date taken, sub-seconds included
+    Text cameraModel;
+};
 
 // One row of the conversion list. Every field is text, as the list shows it; size and modified
 // are parsed back only when a command needs their values.
@@ -19,6 +28,8 @@ struct FileEntry {
     Text fullPath;
     bool checked = true;
     bool selected = false;
+    // Nothing until the photo columns were shown; shared, so copying a row stays cheap.
+    std::shared_ptr<const PhotoFacts> photoFacts = nullptr;
 };
 
 using ConversionList = std::vector<FileEntry>;

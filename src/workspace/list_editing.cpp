@@ -39,6 +39,11 @@ void moveRowsTo(ConversionList& rows, const std::vector<char>& moving, std::size
     rows = std::move(staying);
 }
 
+// A photo column's key: rows with a value first, in the value's order, then the rest.
+Text photoKey(const Text& value) {
+    return value.empty() ? Text(U"1") : U"0" + value;
+}
+
 }  // namespace
 
 void selectAll(Workspace& workspace) {
@@ -175,6 +180,14 @@ void sortByColumn(Workspace& workspace, SortColumn column) {
                 keys.emplace_back(*time);
                 break;
             }
+            case SortColumn::DateTaken:
+                keys.emplace_back(photoKey(
+                    textFromBytes(row.photoFacts ? row.photoFacts->dateSortKey : std::string())));
+                break;
+            case SortColumn::CameraModel:
+                keys.emplace_back(
+                    photoKey(row.photoFacts ? toLower(row.photoFacts->cameraModel) : Text()));
+                break;
         }
     }
     std::vector<std::size_t> order(rows.size());

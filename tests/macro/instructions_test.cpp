@@ -304,6 +304,7 @@ TEST_F(FileInstructionTest, ModifiedTimeFillsThePatternInItsOrder) {
     EXPECT_EQ(runLine(U"ファイル関連", U"更新日時", U"%y-%m-%d %h24:%mi %mora%h12時"),
               U"2006-6-4 17:5 午後5時");
     EXPECT_EQ(runLine(U"ファイル関連", U"更新日時", U"%m%mi%mora"), U"65午後");
+    EXPECT_EQ(runLine(U"ファイル関連", U"更新日時", U"%y%0m%0d_%0h24%0mi%0s"), U"20060604_170509");
 }
 
 TEST_F(FileInstructionTest, ModifiedTimeOfAMissingFileFailsTheRun) {

@@ -320,7 +320,8 @@ TEST_F(InterpreterTest, TheRunControlStopsTheRunBetweenLines) {
         StopAfter control(lines);
         store.loadAll(program.tables());
         trace.clear();
-        MacroInterpreter interpreter(program, store, table, {dialogs, clock, count, &control});
+        MacroInterpreter interpreter(program, store, table,
+                                     {dialogs, clock, count, fileMetadataReader(), &control});
         const auto result = interpreter.runMacro(U"abc", U"txt", U"/tmp/abc.txt", &trace);
         EXPECT_EQ(result.has_value(), lines == 10) << lines;
         EXPECT_EQ(trace.size(), static_cast<std::size_t>(lines));

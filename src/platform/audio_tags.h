@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/media_metadata.h"
+
+namespace vartel {
+
+// Fills title, artist, album and track from audio contents; leaves them empty when the audio
+// library does not know the format.
+void readAudioTags(std::string_view contents, const std::string& name, MediaMetadata& metadata);
+
+}  // namespace vartel

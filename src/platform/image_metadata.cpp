@@ -1,0 +1,103 @@
+#include "platform/image_metadata.h"
+
+#include <exiv2/exiv2.hpp>
+#include <mutex>
+
+namespace vartel {
+namespace {
+
+const Exiv2::byte* bytesOf(std::string_view head) {
+    return reinterpret_cast<const Exiv2::byte*>(head.data());
+}
+
+long lengthOf(std::string_view head) {
+    return static_cast<long>(head.size());
+}
+
+void prepareLibrary() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        // Damaged files are common and are answered with empty values, not with noise on the
+        // terminal.
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+        Exiv2::enableBMFF(true);
+        Exiv2::XmpParser::initialize();
+    });
+}
+
+// The library's numbers for the video containers it knows (riff, mkv, qtime, asf); their own
+// headers do not compile on their own, so the numbers stand here.
+bool isVideo(int type) {
+    return type >= 20 && type <= 24 && type != 23;
+}
+
+std::string textOf(const Exiv2::ExifData& exif, const char* key) {
+    const auto found = exif.findKey(Exiv2::ExifKey(key));
+    if (found == exif.end()) return {};
+    return found->toString();
+}
+
+std::string xmpTextOf(const Exiv2::XmpData& xmp, const char* key) {
+    const auto found = xmp.findKey(Exiv2::XmpKey(key));
+    if (found == xmp.end()) return {};
+    return found->toString();
+}
+
+std::string trimmedModel(std::string model) {
+    model.erase(std::min(model.find('\0'), model.size()));
+    const auto first = model.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return model.substr(first, model.find_last_not_of(' ') - first + 1);
+}
+
+// The original date first: the digitized date is when a scan was made, and the embedded XML
+// copy is often rewritten by editors.
+std::optional<DateTaken> dateTakenOf(const Exiv2::ExifData& exif, const Exiv2::XmpData& xmp) {
+    if (auto original = parseTagDate(textOf(exif, "Exif.Photo.DateTimeOriginal"),
+                                     textOf(exif, "Exif.Photo.SubSecTimeOriginal"),
+                                     textOf(exif, "Exif.Photo.OffsetTimeOriginal"))) {
+        return original;
+    }
+    if (auto digitized = parseTagDate(textOf(exif, "Exif.Photo.DateTimeDigitized"),
+                                      textOf(exif, "Exif.Photo.SubSecTimeDigitized"),
+                                      textOf(exif, "Exif.Photo.OffsetTimeDigitized"))) {
+        return digitized;
+    }
+    return parseIsoDate(xmpTextOf(xmp, "Xmp.exif.DateTimeOriginal"));
+}
+
+}  // namespace
+
+bool isImage(std::string_view head) {
+    prepareLibrary();
+    try {
+        const int type = Exiv2::ImageFactory::getType(bytesOf(head), lengthOf(head));
+        return type != Exiv2::ImageType::none && !isVideo(type);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void readImageMetadata(std::string_view head, MediaMetadata& metadata) {
+    prepareLibrary();
+    Exiv2::Image::AutoPtr image;
+    try {
+        image = Exiv2::ImageFactory::open(bytesOf(head), lengthOf(head));
+    } catch (const std::exception&) {
+        return;
+    }
+    try {
+        image->readMetadata();
+    } catch (const std::exception&) {
+        // The tags decoded before the damage are still there and still worth having.
+    }
+    try {
+        metadata.dateTaken = dateTakenOf(image->exifData(), image->xmpData());
+        metadata.cameraModel = trimmedModel(textOf(image->exifData(), "Exif.Image.Model"));
+    } catch (const std::exception&) {
+        metadata.dateTaken.reset();
+        metadata.cameraModel.clear();
+    }
+}
+
+}  // namespace vartel

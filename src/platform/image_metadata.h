@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/media_metadata.h"
+
+namespace vartel {
+
+// True when the image library knows the format of these first bytes (videos excepted: their
+// sound tags are read as audio).
+bool isImage(std::string_view head);
+
+// Fills the date taken and the camera model from an image's first bytes. What is read before
+// the library gives up on a damaged file is kept.
+void readImageMetadata(std::string_view head, MediaMetadata& metadata);
+
+}  // namespace vartel

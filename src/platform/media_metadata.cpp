@@ -1,0 +1,84 @@
+#include "platform/media_metadata.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/audio_tags.h"
+#include "platform/image_metadata.h"
+
+namespace vartel {
+namespace {
+
+// A file's contents mapped read-only; pages are read only when a parser touches them, so a huge
+// file costs no more than the headers the parsers look at.
+class MappedFile {
+  public:
+    MappedFile(int descriptor, std::size_t size) : size_(size) {
+        if (size == 0) return;
+        void* mapped = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, descriptor, 0);
+        if (mapped != MAP_FAILED) address_ = mapped;
+    }
+    ~MappedFile() {
+        if (address_) munmap(address_, size_);
+    }
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    bool failed() const { return size_ != 0 && !address_; }
+    std::string_view contents() const {
+        return address_ ? std::string_view(static_cast<const char*>(address_), size_)
+                        : std::string_view();
+    }
+
+  private:
+    void* address_ = nullptr;
+    std::size_t size_;
+};
+
+class Descriptor {
+  public:
+    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    ~Descriptor() {
+        if (descriptor_ >= 0) close(descriptor_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return descriptor_; }
+
+  private:
+    int descriptor_;
+};
+
+}  // namespace
+
+MediaMetadata metadataOfBytes(std::string_view contents, const std::string& name) {
+    MediaMetadata metadata;
+    const std::string_view head = contents.substr(0, kImageHeadBytes);
+    if (isImage(head)) {
+        readImageMetadata(head, metadata);
+    } else {
+        readAudioTags(contents, name, metadata);
+    }
+    return metadata;
+}
+
+std::optional<MediaMetadata> FileMetadataReader::read(const std::string& path) const {
+    // Not blocking: opening a named pipe for reading would otherwise wait for a writer.
+    const Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (file.get() < 0) return std::nullopt;
+    struct stat status {};
+    if (fstat(file.get(), &status) != 0) return std::nullopt;
+    if (!S_ISREG(status.st_mode)) return MediaMetadata{};
+    const MappedFile mapped(file.get(), static_cast<std::size_t>(status.st_size));
+    if (mapped.failed()) return std::nullopt;
+    return metadataOfBytes(mapped.contents(), path);
+}
+
+const MetadataReader& fileMetadataReader() {
+    static const FileMetadataReader reader;
+    return reader;
+}
+
+}  // namespace vartel

@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include "../support/cli_runner.h"
+#include "../support/media_files.h"
+
+namespace vartel {
+namespace {
+
+TEST(InfoCommandTest, PrintsOneRecordPerFileEmptyWhereAbsent) {
+    TemporaryFolder folder;
+    const std::string photo = folder.file("写真.jpg");
+    writeJpeg(photo, {{"Exif.Photo.DateTimeOriginal", "2024:05:03 09:05:07"},
+                      {"Exif.Photo.OffsetTimeOriginal", "+09:00"},
+                      {"Exif.Image.Model", "Model X100 "}});
+    const std::string song = folder.file("song.mp3");
+    // A tab in a tag must not split the record.
+    const AudioTags tags{"曲\t名", "歌手", "アルバム", 12};
+    writeMp3(song, &tags);
+    const std::string plain = folder.file("plain.txt");
+    writeBytes(plain, "text");
+
+    const CliResult result = runCli({"info", photo, song, plain});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, photo + "\t2024-05-03T09:05:07+09:00\tModel X100\t\t\t\t\n" + song +
+                              "\t\t\t曲 名\t歌手\tアルバム\t12\n" + plain + "\t\t\t\t\t\t\n");
+}
+
+TEST(InfoCommandTest, AnUnreadableFileIsNamedAndTheOthersStillPrinted) {
+    TemporaryFolder folder;
+    const std::string missing = folder.file("missing.jpg");
+    const std::string plain = folder.file("plain.txt");
+    writeBytes(plain, "text");
+    const CliResult result = runCli({"info", missing, plain});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, plain + "\t\t\t\t\t\t\n");
+    EXPECT_EQ(result.err, "ファイル '" + missing + "' を読み込めません\n");
+
+    EXPECT_EQ(runCli({"info"}).exitCode, 2);
+}
+
+}  // namespace
+}  // namespace vartel

@@ -49,7 +49,7 @@ the three operand texts and the three operand numbers, separated by TAB.
                       (default 0)
 
 Exit status: 0 done, 1 the run failed (the message on standard error), 2 usage,
-3 stopped at a repetition question (no result).
+3 stopped at a repetition question (no result), 130 stopped by Ctrl+C between two lines.
 )"},
     {"validate", runValidate,
      "vartel-cli validate --kind KIND --type TYPE [--target X] [--a A] [--b B] [--c C]",
@@ -83,7 +83,9 @@ full path, separated by TAB. Nothing is renamed.
                       files; its whole name is the stem
   --recursive         with --folders, every folder below them is a row too
 
-Exit status: 0 done, 1 the macro failed (the message on standard error), 2 usage.
+Exit status: 0 done, 1 the macro failed or a PATH does not exist (the message on
+standard error), 2 usage, 5 a folder could not be read whole (named on standard error;
+nothing is previewed), 130 stopped by Ctrl+C.
 )"},
     {"rename", runRename,
      "vartel-cli rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) "
@@ -101,7 +103,9 @@ out of its folder.
                       files; its whole name is the stem
   --recursive         with --folders, every folder below them is a row too
 
-Exit status: 0 every rename done, 1 the macro failed, 2 usage, 4 a rename failed.
+Exit status: 0 every rename done, 1 the macro failed or a PATH does not exist, 2 usage,
+4 a rename failed, 5 a folder could not be read whole (nothing is renamed), 130 stopped
+by Ctrl+C (a preview cut short is never carried out).
 )"},
     {"record", runRecord,
      "vartel-cli record --sample NAME [--checked N] OPERATION... [--steps] "
@@ -173,7 +177,9 @@ std::string programHelp(const ProgramFiles& files) {
     }
     text +=
         "\nExit status: 0 success; 1 a run or a file failed (the message on standard error);\n"
-        "2 usage; 3 macro-run stopped at a repetition question; 4 rename: a rename failed.\n"
+        "2 usage; 3 macro-run stopped at a repetition question; 4 rename: a rename failed;\n"
+        "5 preview, rename: a folder could not be read whole; 130 stopped by Ctrl+C.\n"
+        "Output that cannot be written (a full disk) makes any command fail.\n"
         "\nFiles:\n  user guide      " +
         files.guide + "\n";
     for (std::size_t i = 0; i < files.macroFolders.size(); ++i) {

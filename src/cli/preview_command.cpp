@@ -4,6 +4,7 @@
 #include "cli/cli_dialogs.h"
 #include "cli/command_table.h"
 #include "cli/commands.h"
+#include "cli/messages.h"
 #include "cli/operation_arguments.h"
 #include "cli/output.h"
 #include "common/error.h"
@@ -13,6 +14,7 @@
 #include "macro/macro_file.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/interrupt.h"
 #include "recording/macro_run.h"
 #include "recording/operation_run.h"
 #include "workspace/execution.h"
@@ -21,12 +23,41 @@ namespace vartel::cli {
 namespace {
 
 constexpr int kSomeRenamesFailed = 4;
+constexpr int kWalkIncomplete = 5;
 
 // The summary of an execution is the command's result, so it goes to standard output.
 class SummaryDialogs : public CliDialogs {
   public:
     void message(const Text& text) override { printLine(text); }
 };
+
+// Ctrl+C aborts the running walk, operation or execution at its next check, as "中止" does.
+class InterruptPump : public Pump {
+  public:
+    void watch(Workspace& workspace) { workspace_ = &workspace; }
+    void pump() override {
+        if (workspace_ && interruptRequested()) workspace_->abort();
+    }
+
+  private:
+    Workspace* workspace_ = nullptr;
+};
+
+void tellAbout(const Text& path, const Text& reason) {
+    CliDialogs().message(path + U": " + reason);
+}
+
+// Every path is named before anything is done, so a typing error cannot pass for an empty
+// folder.
+bool allPathsExist(const std::vector<std::string>& paths) {
+    bool found = true;
+    for (const auto& path : paths) {
+        if (lookUpFile(path)) continue;
+        tellAbout(textFromBytes(path), kNoSuchPath);
+        found = false;
+    }
+    return found;
+}
 
 int previewOrRename(const Arguments& args, bool rename) {
     const auto split = splitOperations(args);
@@ -55,22 +86,36 @@ int previewOrRename(const Arguments& args, bool rename) {
         if (!operation) return 2;
     }
     SummaryDialogs dialogs;
-    NoPump pump;
+    InterruptPump pump;
     Workspace workspace(dialogs, pump);
+    pump.watch(workspace);
     MacroEditor editor;
     const SystemClock clock;
+    const auto interrupted = [] {
+        if (!interruptRequested()) return false;
+        CliDialogs().message(kInterrupted);
+        return true;
+    };
     try {
         if (!operation && !loadMacroFile(editor.program(), *reader.value("--macro"), dialogs))
             return 1;
         if (const auto table = reader.value("--table")) {
             editor.table().rows = readMultiConditionFile(*table);
         }
+        if (!allPathsExist(reader.positional())) return kFailed;
         std::vector<Text> paths;
         for (const auto& path : reader.positional()) paths.push_back(textFromBytes(path));
         if (foldersAsRows) {
             workspace.addFolderRows(paths, reader.has("--recursive"));
         } else {
             workspace.drop(paths);
+            if (interrupted()) return kInterruptedExit;
+            if (!workspace.foldersNotListed().empty()) {
+                for (const auto& folder : workspace.foldersNotListed()) {
+                    tellAbout(folder, kFolderNotListed);
+                }
+                return kWalkIncomplete;
+            }
         }
         if (operation) {
             RecordingState notRecording;
@@ -79,18 +124,21 @@ int previewOrRename(const Arguments& args, bool rename) {
         } else {
             runMacroOverList(workspace, editor, clock);
         }
+        // A preview cut short is not the one asked for, and must not be carried out.
+        if (interrupted()) return kInterruptedExit;
         for (const auto& row : workspace.previewList()) {
             printLine(row.oldName + U"\t" + row.newName + U"\t" + row.fullPathBefore);
         }
         if (!rename) return 0;
         execute(workspace);
+        if (interrupted()) return kInterruptedExit;
         for (const auto& row : workspace.previewList()) {
             if (row.failed) return kSomeRenamesFailed;
         }
         return 0;
-    } catch (const VartelError& failure) {
-        dialogs.error(failure.message());
-        return 1;
+    } catch (const std::exception& failure) {
+        dialogs.error(failureMessage(failure));
+        return kFailed;
     }
 }
 

@@ -57,7 +57,7 @@ int runRecord(const Arguments& args) {
     MacroEditor editor;
     Recorder recorder(editor, dialogs);
     recorder.initialFileName = textFromBytes(*reader.value("--sample"));
-    recorder.start();
+    if (!recorder.start()) return kFailed;  // the recorder has said why
     const GivenCount list(*checked);
     for (const auto& operation : operations) {
         // The recording touches no row; the numbering only asks how many are checked.
@@ -80,9 +80,9 @@ int runRecord(const Arguments& args) {
         try {
             saveMacroFile(editor.program(), *reader.value("-o"),
                           textFromBytes(*reader.value("--title")));
-        } catch (const VartelError& failure) {
-            dialogs.error(failure.message());
-            return 1;
+        } catch (const std::exception& failure) {
+            dialogs.error(failureMessage(failure));
+            return kFailed;
         }
     }
     return 0;

@@ -126,4 +126,8 @@ Text textFromUtf16(std::u16string_view text) {
     return out;
 }
 
+bool holdsLineBreak(std::u32string_view text) {
+    return text.find_first_of(U"\r\n") != std::u32string_view::npos;
+}
+
 }  // namespace vartel

@@ -11,6 +11,7 @@ inline const Text kJumpGuard =
 inline const Text kLoopGuard =
     U"繰り返しが合計50回繰り返されました、無限ループとみなし処理を中断しますか？";
 inline const Text kVersionMismatch = U"ファイルのバージョンが一致しません";
+inline const Text kTooManyMacroLines = U"マクロの行数が多すぎます（100000行まで）";
 
 // %s stands for the code as written.
 inline const Text kNoSuchSlot = U"'%s' は変数の番号として使えません";

@@ -26,20 +26,29 @@ Converter openConverter(bool strict, const char* codePage = "windows-31j") {
     return converter;
 }
 
-}  // namespace
-
-Text decodeCodePage932(std::string_view bytes) {
-    if (bytes.empty()) return {};
-    Converter converter = openConverter(false);
-    if (!converter) return textFromBytes(bytes);
+std::optional<Text> decode(std::string_view bytes, bool strict) {
+    if (bytes.empty()) return Text();
+    Converter converter = openConverter(strict);
+    if (!converter) return std::nullopt;
     std::u16string out(bytes.size() * 2 + 2, u'\0');
     UErrorCode status = U_ZERO_ERROR;
     const int32_t length =
         ucnv_toUChars(converter.get(), out.data(), static_cast<int32_t>(out.size()), bytes.data(),
                       static_cast<int32_t>(bytes.size()), &status);
-    if (U_FAILURE(status)) return textFromBytes(bytes);
+    if (U_FAILURE(status)) return std::nullopt;
     out.resize(static_cast<std::size_t>(length));
     return textFromUtf16(out);
+}
+
+}  // namespace
+
+Text decodeCodePage932(std::string_view bytes) {
+    auto text = decode(bytes, false);
+    return text ? std::move(*text) : textFromBytes(bytes);
+}
+
+std::optional<Text> decodeCodePage932Exactly(std::string_view bytes) {
+    return decode(bytes, true);
 }
 
 std::optional<std::string> encodeCodePage932Exactly(std::u32string_view text) {

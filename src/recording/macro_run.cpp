@@ -5,11 +5,26 @@
 #include "workspace/list_walk.h"
 
 namespace vartel {
+namespace {
+
+// A single row's run can be long: it keeps the window live and stops at "中止" too.
+class ListRunControl : public RunControl {
+  public:
+    explicit ListRunControl(Workspace& workspace) : workspace_(workspace) {}
+    bool keepGoing() override { return workspace_.keepGoing(); }
+
+  private:
+    Workspace& workspace_;
+};
+
+}  // namespace
 
 void runMacroOverList(Workspace& workspace, MacroEditor& editor, const Clock& clock) {
     if (workspace.busy()) return;
     BusyScope busy(workspace);
-    MacroInterpreter interpreter = editor.startRun({workspace.dialogs(), clock, workspace});
+    ListRunControl control(workspace);
+    MacroInterpreter interpreter =
+        editor.startRun({workspace.dialogs(), clock, workspace, fileMetadataReader(), &control});
     const auto& tables = editor.program().tables();
     VariableStore& store = editor.store();
     walkCheckedRows(workspace, [&](const FileEntry& row) {

@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <exception>
 
 #include "common/name_parts.h"
@@ -22,6 +23,9 @@ void Workspace::addRow(FileEntry entry) {
 
 void Workspace::walkFolder(const Text& folder) {
     FolderListing listing(bytesFromText(folder));
+    // A folder that cannot be opened adds nothing and stops no walk, but the command line must
+    // not call such a walk complete; one that is gone was simply never there.
+    if (!listing.isOpen() && listing.openError() != ENOENT) foldersNotListed_.push_back(folder);
     while (auto entry = listing.next()) {
         const Text name = textFromBytes(entry->name);
         const Text path = joinPath(folder, name);
@@ -35,7 +39,10 @@ void Workspace::walkFolder(const Text& folder) {
             return;
         }
     }
-    if (listing.failed()) throw WalkFailed{};
+    if (listing.failed()) {
+        foldersNotListed_.push_back(folder);
+        throw WalkFailed{};
+    }
 }
 
 void Workspace::walkPendingPaths() {
@@ -53,6 +60,7 @@ void Workspace::walkPendingPaths() {
     state_.busy = true;
     state_.adding = true;
     state_.walkCounter = 0;
+    foldersNotListed_.clear();
     throttle_.restart();
     for (;;) {
         try {

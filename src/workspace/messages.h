@@ -19,6 +19,10 @@ inline const Text kListFileExtension = U".csv";
 inline const Text kCannotRename = U"ファイル名を変更できません";
 // The size column of a row that stands for a folder itself.
 inline const Text kFolderSizeText = U"<フォルダ>";
+// Followed by one path per line.
+inline const Text kRowsNotSaved = U"次のファイルは名前に改行を含むため保存しませんでした。";
+// %s stands for the count.
+inline const Text kMoreRowsNotSaved = U"ほか %s 件";
 // The conversion message of the sort by time; %s stands for the text.
 inline const Text kNotADateTime = U"'%s' is not a valid date and time";
 

@@ -82,6 +82,9 @@ class Workspace : public CheckedFileCount {
     void writeListCount();
     void writeHitCount(int hits);
 
+    // The folders of the last walk that could not be opened or whose listing broke off.
+    const std::vector<Text>& foldersNotListed() const { return foldersNotListed_; }
+
     // The checked rows that are still in the conversion list; rows moved by a running walk no
     // longer count.
     int checkedFileCount() const override;
@@ -116,6 +119,7 @@ class Workspace : public CheckedFileCount {
     HistoryList history_;
     PendingPaths pending_;
     std::vector<Text> waiting_;  // dropped while a walk or another command runs
+    std::vector<Text> foldersNotListed_;
     CutBuffer cutBuffer_;
     BusyState state_;
     StatusTexts status_;

@@ -63,6 +63,23 @@ TEST_F(PreviewCommandTest, TheMacroLooksUpTheTableGiven) {
     }
 }
 
+TEST_F(PreviewCommandTest, AMissingPathIsAnErrorAndNothingIsRenamed) {
+    const std::string missing = folder.file("no-such-folder");
+    for (const char* command : {"preview", "rename"}) {
+        const auto result = runCli({command, "--macro", macro, folder.file("files"), missing});
+        EXPECT_EQ(result.exitCode, 1) << command;
+        EXPECT_EQ(result.out, "") << command;
+        EXPECT_EQ(result.err, missing + ": ファイルまたはフォルダが見つかりません\n") << command;
+    }
+    EXPECT_TRUE(std::filesystem::exists(folder.file("files/a.txt")));
+}
+
+TEST_F(PreviewCommandTest, OutputThatCannotBeWrittenIsAFailure) {
+    const auto result = runCli({"preview", "--macro", macro, folder.file("files")}, "/dev/full");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.starts_with("標準出力に書き込めません: ")) << result.err;
+}
+
 TEST_F(PreviewCommandTest, Usage) {
     EXPECT_EQ(runCli({"preview", folder.file("files")}).exitCode, 2);
     EXPECT_EQ(runCli({"preview", "--op", "add", "--table", macro, folder.file("files")}).exitCode,

@@ -22,8 +22,9 @@ class Generator {
 
     Text word(int maxLength) {
         // Letters of every width and kana class the conversions touch, a separate voiced mark,
-        // and letters a garbled name is made of.
-        static const Text pool = U"abcABCxyzXYZ01_ -ａｂＡＢあア日ｶﾞﾊﾟｰがパヴヷー\u3099éá";
+        // letters a garbled name is made of, and letters whose case folds oddly.
+        static const Text pool =
+            U"abcABCxyzXYZ01_ -ａｂＡＢあア日ｶﾞﾊﾟｰがパヴヷー\u3099éáſsSςσΣıiIµ\u212Ak";
         Text text;
         for (int i = between(0, maxLength); i > 0; --i) {
             text += pool[static_cast<std::size_t>(between(0, static_cast<int>(pool.size()) - 1))];

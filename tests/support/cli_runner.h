@@ -18,8 +18,9 @@ struct CliResult {
     std::string err;
 };
 
-// Runs the built vartel-cli with the arguments (each quoted for the shell).
-inline CliResult runCli(const std::vector<std::string>& args) {
+// Runs the built vartel-cli with the arguments (each quoted for the shell); standard output goes
+// to `output` when one is given (and then is not read back).
+inline CliResult runCli(const std::vector<std::string>& args, const std::string& output = {}) {
     TemporaryFolder folder;
     std::string command = "'" VARTEL_CLI_PATH "'";
     for (const auto& arg : args) {
@@ -27,7 +28,8 @@ inline CliResult runCli(const std::vector<std::string>& args) {
         for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
         command += " " + quoted + "'";
     }
-    command += " >'" + folder.file("out") + "' 2>'" + folder.file("err") + "' </dev/null";
+    command += " >'" + (output.empty() ? folder.file("out") : output) + "' 2>'" +
+               folder.file("err") + "' </dev/null";
     const int status = std::system(command.c_str());
     const auto slurp = [](const std::string& path) {
         std::ifstream in(path, std::ios::binary);

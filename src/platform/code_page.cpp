@@ -26,9 +26,9 @@ Converter openConverter(bool strict, const char* codePage = "windows-31j") {
     return converter;
 }
 
-std::optional<Text> decode(std::string_view bytes, bool strict) {
+std::optional<Text> decode(std::string_view bytes, bool strict, const char* codePage) {
     if (bytes.empty()) return Text();
-    Converter converter = openConverter(strict);
+    Converter converter = openConverter(strict, codePage);
     if (!converter) return std::nullopt;
     std::u16string out(bytes.size() * 2 + 2, u'\0');
     UErrorCode status = U_ZERO_ERROR;
@@ -43,12 +43,12 @@ std::optional<Text> decode(std::string_view bytes, bool strict) {
 }  // namespace
 
 Text decodeCodePage932(std::string_view bytes) {
-    auto text = decode(bytes, false);
+    auto text = decode(bytes, false, "windows-31j");
     return text ? std::move(*text) : textFromBytes(bytes);
 }
 
 std::optional<Text> decodeCodePage932Exactly(std::string_view bytes) {
-    return decode(bytes, true);
+    return decode(bytes, true, "windows-31j");
 }
 
 std::optional<std::string> encodeCodePage932Exactly(std::u32string_view text) {
@@ -74,16 +74,7 @@ std::optional<std::string> encodeCodePage932Exactly(std::u32string_view text) {
 }
 
 std::optional<Text> decodeExactly(std::string_view bytes, const char* codePage) {
-    Converter converter = openConverter(true, codePage);
-    if (!converter) return std::nullopt;
-    std::u16string out(bytes.size() * 2 + 2, u'\0');
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t length =
-        ucnv_toUChars(converter.get(), out.data(), static_cast<int32_t>(out.size()), bytes.data(),
-                      static_cast<int32_t>(bytes.size()), &status);
-    if (U_FAILURE(status)) return std::nullopt;
-    out.resize(static_cast<std::size_t>(length));
-    return textFromUtf16(out);
+    return decode(bytes, true, codePage);
 }
 
 std::optional<std::string> encodeExactly(std::u32string_view text, const char* codePage) {

@@ -2,6 +2,9 @@
 
 #include "../tests/support/scripted_dialogs.h"
 #include "common/integer_text.h"
+#include "macro/text_conversions.h"
+#include "macro/text_edits.h"
+#include "macro/text_regex.h"
 #include "recording/operation_run.h"
 
 namespace vartel {
@@ -62,6 +65,76 @@ BENCHMARK(BM_PreviewDeleteAToB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewReplaceIgnoringCase)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewNumberingWithZeroFill)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewExtension)->Unit(benchmark::kMillisecond);
+
+// Names of 40 characters with something for every conversion: full-width letters and digits,
+// half-width kana with voiced marks, hiragana, a separate voiced mark and ASCII.
+const std::vector<Text>& fortyCharacterNames() {
+    static const std::vector<Text> names = [] {
+        std::vector<Text> list;
+        list.reserve(kRows);
+        for (int i = 0; i < kRows; ++i) {
+            Text name =
+                U"Photo_ＡＢＣ１２３_ｶﾞｲﾄﾞ_しゃしん_カ\u3099_" + formatInteger(i) + U"_abcdefgh";
+            name.resize(40, U'x');
+            list.push_back(std::move(name));
+        }
+        return list;
+    }();
+    return names;
+}
+
+template <class Convert>
+void convertEveryName(benchmark::State& state, Convert convert) {
+    const auto& names = fortyCharacterNames();
+    for (auto _ : state) {
+        for (const auto& name : names) benchmark::DoNotOptimize(convert(name));
+    }
+    state.SetItemsProcessed(state.iterations() * kRows);
+}
+
+void BM_Convert100kNames(benchmark::State& state, TextConversion conversion) {
+    convertEveryName(state,
+                     [conversion](const Text& name) { return convertText(conversion, name); });
+}
+BENCHMARK_CAPTURE(BM_Convert100kNames, FullWidthToHalfWidth, TextConversion::FullWidthToHalfWidth)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert100kNames, HalfWidthToFullWidth, TextConversion::HalfWidthToFullWidth)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert100kNames, HalfWidthKanaToFullWidth,
+                  TextConversion::HalfWidthKanaToFullWidth)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert100kNames, FullWidthKanaToHalfWidth,
+                  TextConversion::FullWidthKanaToHalfWidth)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert100kNames, HiraganaToKatakana, TextConversion::HiraganaToKatakana)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert100kNames, KatakanaToHiragana, TextConversion::KatakanaToHiragana)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert100kNames, Nfc, TextConversion::Nfc)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert100kNames, RepairGarbled, TextConversion::RepairGarbled)
+    ->Unit(benchmark::kMillisecond);
+
+// The yardstick: the plain replace, ignoring case, on the same names.
+void BM_Replace100kNames(benchmark::State& state) {
+    convertEveryName(state,
+                     [](const Text& name) { return replaceAll(name, U"photo", U"写真", true); });
+}
+BENCHMARK(BM_Replace100kNames)->Unit(benchmark::kMillisecond);
+
+void BM_RegexReplace100kNames(benchmark::State& state) {
+    const TextRegex regex(U"photo_(\\d+)?", false);
+    convertEveryName(state, [&](const Text& name) { return regex.replaceAll(name, U"写真$1"); });
+}
+BENCHMARK(BM_RegexReplace100kNames)->Unit(benchmark::kMillisecond);
+
+void BM_PreviewRegexReplace(benchmark::State& state) {
+    ReplaceSettings settings;
+    settings.s = U"photo_(\\d+)?";
+    settings.r = U"写真$1";
+    settings.regex = true;
+    previewAll(state, settings);
+}
+BENCHMARK(BM_PreviewRegexReplace)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vartel

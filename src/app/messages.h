@@ -84,6 +84,7 @@ inline const QString kOpenFolder = QStringLiteral("フォルダを開く");
 inline const QString kProperties = QStringLiteral("プロパティ");
 inline const QString kAddFilesBelow = QStringLiteral("下層ファイルを追加");
 inline const QString kAddToList = QStringLiteral("変換リストに追加");
+inline const QString kRefresh = QStringLiteral("最新の情報に更新");
 
 // Result tabs.
 inline const QString kReturnToList = QStringLiteral("変換リストに戻す");

@@ -20,10 +20,11 @@ flags are 0 or 1, N and C are 1 to 255; a key not given keeps the tab's default.
              range 0 the whole stem, 1 the first C characters, 2 the last C,
              3 C characters from the N-th; kind 0 replace S by R, 1 lower case,
              2 upper case
-  number     keys: form start step auto a b n case
+  number     keys: form start step auto a b n case group
              form 0 A + number + B, 1 number at the start, 2 at the end, 3 after the
              N-th character, 4 before A, 5 after A; auto 1 = zero fill to the digits
-             of the file count
+             of the file count; group 1 = start again in every folder, the zero fill
+             then following the largest folder
   extension  keys: mode a n c
              mode 0 make every extension A, 1 add A at its start, 2 at its end,
              3 after its N-th character, 4 delete C characters from the N-th;
@@ -48,7 +49,7 @@ the three operand texts and the three operand numbers, separated by TAB.
                       (default 0)
 
 Exit status: 0 done, 1 the run failed (the message on standard error), 2 usage,
-3 stopped at a repetition question (no result).
+3 stopped at a repetition question (no result), 130 stopped by Ctrl+C between two lines.
 )"},
     {"validate", runValidate,
      "vartel-cli validate --kind KIND --type TYPE [--target X] [--a A] [--b B] [--c C]",
@@ -68,7 +69,7 @@ Exit status: 0 checked (valid or not), 2 usage or an unknown kind or type.
 )"},
     {"preview", runPreview,
      "vartel-cli preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) [--status] "
-     "[--literal-order] PATH...",
+     "[--literal-order] [--folders [--recursive]] PATH...",
      "print the renames an operation or a macro proposes",
      R"(Takes the PATHs as a drop on the window does (files as they are, folders with their
 whole tree, breadth first, symbolic links as rows of their own), runs the macro or
@@ -83,12 +84,17 @@ full path, separated by TAB. Nothing is renamed.
                       of names), or the row will fail: duplicate, exists, invalid,
                       too-long, same-file
   --literal-order     plan as rename --literal-order would carry it out
+  --folders           the PATHs are folders, each a row of its own instead of its
+                      files; its whole name is the stem
+  --recursive         with --folders, every folder below them is a row too
 
-Exit status: 0 done, 1 the macro failed (the message on standard error), 2 usage.
+Exit status: 0 done, 1 the macro failed or a PATH does not exist (the message on
+standard error), 2 usage, 5 a folder could not be read whole (named on standard error;
+nothing is previewed), 130 stopped by Ctrl+C.
 )"},
     {"rename", runRename,
      "vartel-cli rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) [--literal-order] "
-     "PATH...",
+     "[--folders [--recursive]] PATH...",
      "carry out those renames",
      R"(Does what preview does, prints the same lines, then carries the renames out, in an
 order that lets chains and swaps of names succeed, writes every failed row on
@@ -102,9 +108,14 @@ The batch is journaled before the first rename (see recover).
   OPERATION           or apply one editing operation (see below)
   --literal-order     rename each row on its own from the last up, without reordering:
                       chains that run the wrong way and swaps then fail
+  --folders           the PATHs are folders, each a row of its own instead of its
+                      files; its whole name is the stem
+  --recursive         with --folders, every folder below them is a row too
 
-Exit status: 0 every rename done, 1 the macro failed or the journal cannot be
-written, 2 usage, 4 a rename failed, 5 a batch cut short waits for recover.
+Exit status: 0 every rename done, 1 the macro failed, a PATH does not exist or the
+journal cannot be written, 2 usage, 4 a rename failed, 5 a folder could not be read
+whole (nothing is renamed), 6 a batch cut short waits for recover, 130 stopped by
+Ctrl+C (a preview cut short is never carried out).
 )"},
     {"history", runHistory, "vartel-cli history", "list the batches of the journal",
      R"(Prints every batch the journal keeps, oldest first: id, time, kind (execute, undo,
@@ -119,18 +130,18 @@ undo, or the batch ID from history. A file that is no longer the one the batch r
 is left alone and reported ("別のファイルに置き換わっています"). The undo is a batch of
 its own; failed rows and the summary are written as by rename.
 
-Exit status: 0 every rename done, 1 no such batch, 2 usage, 4 a rename failed, 5 a
+Exit status: 0 every rename done, 1 no such batch, 2 usage, 4 a rename failed, 6 a
 batch cut short waits for recover.
 )"},
     {"recover", runRecover, "vartel-cli recover [--finish | --undo]",
      "finish or put back a batch that was cut short",
      R"(Without an option, lists the batches cut short (id, kind, number of files) and exits
-with 5. --finish gives every file of them its new name, --undo its old one; a file
+with 6. --finish gives every file of them its new name, --undo its old one; a file
 left under a temporary name or under two names is always brought back to one of its
 two names.
 
 Exit status: 0 done or nothing to recover, 2 usage, 4 some files could not be
-brought back, 5 there is something to recover and no option was given.
+brought back, 6 there is something to recover and no option was given.
 )"},
     {"record", runRecord,
      "vartel-cli record --sample NAME [--checked N] OPERATION... [--steps] "
@@ -142,7 +153,8 @@ TAB. A step that finds no free variable prints "使える変数がありませ�
 error and the recording goes on.
 
   --sample NAME       the file name the recording starts from
-  --checked N         the number of checked files the numbering sees (default 0)
+  --checked N         the number of checked files the numbering sees (default 0);
+                      with group=1, the rows of the largest folder
   OPERATION...        one or more editing operations (see below)
   --steps             print the step list instead: name after, kind, detail
   -o OUT.vmc          save the macro to this file ...
@@ -157,8 +169,7 @@ the user's before the bundled ones: title and file, separated by TAB.
 Exit status: 0 done, 1 a macro folder could not be read (the message on standard
 error; the macros found are printed), 2 usage.
 )"},
-    {"info", runInfo, "vartel-cli info PATH...",
-     "print what photos and music say about themselves",
+    {"info", runInfo, "vartel-cli info PATH...", "print what photos and music say about themselves",
      R"(Reads each file's own data and prints one record per file: path, date taken,
 camera model, title, artist, album and track number, separated by TAB, each empty
 where the file does not have it. The date taken is written as
@@ -203,7 +214,9 @@ std::string programHelp(const ProgramFiles& files) {
     text +=
         "\nExit status: 0 success; 1 a run or a file failed (the message on standard error);\n"
         "2 usage; 3 macro-run stopped at a repetition question; 4 rename: a rename failed;\n"
-        "5 a batch cut short waits for recover.\n"
+        "5 preview, rename: a folder could not be read whole; 6 a batch cut short waits for\n"
+        "recover; 130 stopped by Ctrl+C.\n"
+        "Output that cannot be written (a full disk) makes any command fail.\n"
         "\nFiles:\n  user guide      " +
         files.guide + "\n";
     for (std::size_t i = 0; i < files.macroFolders.size(); ++i) {

@@ -16,8 +16,6 @@
 namespace vartel::cli {
 namespace {
 
-constexpr int kSomeRenamesFailed = 4;
-
 void printError(const Text& text) {
     const std::string bytes = bytesFromText(text) + "\n";
     std::fputs(bytes.c_str(), stderr);

@@ -6,9 +6,6 @@
 
 namespace vartel::cli {
 
-// The exit code of a renaming command refused because a batch was cut short.
-constexpr int kUnfinishedBatchExit = 5;
-
 // The user's journal, pruned as every start prunes it; nothing (after saying why) when the
 // state folder cannot be made. Damaged journals found are reported on standard error.
 std::optional<RenameJournal> openJournal();

@@ -4,6 +4,7 @@
 #include "cli/cli_dialogs.h"
 #include "cli/command_table.h"
 #include "cli/commands.h"
+#include "cli/messages.h"
 #include "cli/output.h"
 #include "common/error.h"
 #include "common/integer_text.h"
@@ -12,6 +13,7 @@
 #include "editor/test_run.h"
 #include "macro/macro_file.h"
 #include "platform/clock.h"
+#include "platform/interrupt.h"
 
 namespace vartel::cli {
 namespace {
@@ -20,6 +22,12 @@ namespace {
 class NoCheckedFiles : public CheckedFileCount {
   public:
     int checkedFileCount() const override { return 0; }
+};
+
+// Ctrl+C stops the run between two lines, as "中止" does in the window.
+class InterruptControl : public RunControl {
+  public:
+    bool keepGoing() override { return !interruptRequested(); }
 };
 
 Text traceLine(const TraceRow& row) {
@@ -44,6 +52,7 @@ int runMacroRun(const Arguments& args) {
     const SystemClock clock;
     const NoCheckedFiles noFiles;
     std::vector<TraceRow> trace;
+    InterruptControl control;
     const auto printTrace = [&] {
         if (!reader.has("--trace")) return;
         for (const auto& row : trace) printLine(traceLine(row));
@@ -55,15 +64,20 @@ int runMacroRun(const Arguments& args) {
         const TestSample sample{textFromBytes(reader.value("--name").value_or("")),
                                 textFromBytes(reader.value("--ext").value_or("")),
                                 textFromBytes(reader.value("--path").value_or(""))};
-        const auto result = testRun(editor, sample, {dialogs, clock, noFiles}, trace);
+        const auto result = testRun(
+            editor, sample, {dialogs, clock, noFiles, fileMetadataReader(), &control}, trace);
         printTrace();
+        if (interruptRequested()) {
+            dialogs.message(kInterrupted);
+            return kInterruptedExit;
+        }
         if (!result) return 3;
         printLine(*result);
         return 0;
-    } catch (const VartelError& failure) {
+    } catch (const std::exception& failure) {
         printTrace();
-        dialogs.error(failure.message());
-        return 1;
+        dialogs.error(failureMessage(failure));
+        return kFailed;
     }
 }
 

@@ -1,8 +1,15 @@
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <exception>
 #include <string>
 
+#include "cli/cli_dialogs.h"
 #include "cli/command_table.h"
+#include "cli/messages.h"
+#include "common/error.h"
+#include "platform/interrupt.h"
 #include "platform/program_files.h"
 
 int main(int argc, char** argv) {
@@ -26,5 +33,19 @@ int main(int argc, char** argv) {
         std::fputs(commandHelp(*command).c_str(), stdout);
         return 0;
     }
-    return command->run(args);
+    vartel::catchInterrupts();
+    CliDialogs dialogs;
+    int code = kFailed;
+    try {
+        code = command->run(args);
+    } catch (const std::exception& failure) {
+        dialogs.error(vartel::failureMessage(failure));
+    }
+    // The result is what was printed: output that did not reach its file (a full disk) is a
+    // failure, whatever the command thought.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        dialogs.message(kCannotWriteOutput + U": " + vartel::textFromBytes(std::strerror(errno)));
+        if (code == 0) code = kFailed;
+    }
+    return code;
 }

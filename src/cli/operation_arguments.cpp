@@ -96,12 +96,13 @@ std::optional<OperationSettings> settingsOf(const std::string& kind,
                 settings);
     } else if constexpr (std::is_same_v<Settings, ReplaceSettings>) {
         r.apply({{"range", r.choice(s.range, 4)},
-                 {"kind", r.choice(s.kind, 3)},
+                 {"kind", r.choice(s.kind, kReplaceKindCount)},
                  {"s", r.text(s.s)},
                  {"r", r.text(s.r)},
                  {"n", r.integer(s.n, kMinCount, kMaxCount)},
                  {"c", r.integer(s.c, kMinCount, kMaxCount)},
-                 {"case", r.flag(s.caseSensitive)}},
+                 {"case", r.flag(s.caseSensitive)},
+                 {"regex", r.flag(s.regex)}},
                 settings);
     } else if constexpr (std::is_same_v<Settings, NumberingSettings>) {
         r.apply({{"form", r.choice(s.form, 6)},
@@ -111,7 +112,8 @@ std::optional<OperationSettings> settingsOf(const std::string& kind,
                  {"a", r.text(s.a)},
                  {"b", r.text(s.b)},
                  {"n", r.integer(s.n, kMinCount, kMaxCount)},
-                 {"case", r.flag(s.caseSensitive)}},
+                 {"case", r.flag(s.caseSensitive)},
+                 {"group", r.flag(s.perFolder)}},
                 settings);
     } else {
         r.apply({{"mode", r.choice(s.mode, 5)},

@@ -5,6 +5,7 @@
 #include "cli/command_table.h"
 #include "cli/commands.h"
 #include "cli/journal_guard.h"
+#include "cli/messages.h"
 #include "cli/operation_arguments.h"
 #include "cli/output.h"
 #include "common/error.h"
@@ -13,14 +14,14 @@
 #include "editor/multi_condition_file.h"
 #include "macro/macro_file.h"
 #include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/interrupt.h"
 #include "recording/macro_run.h"
 #include "recording/operation_run.h"
 #include "workspace/execution.h"
 
 namespace vartel::cli {
 namespace {
-
-constexpr int kSomeRenamesFailed = 4;
 
 // The summary of an execution is the command's result, so it goes to standard output; it is
 // held back until the failed rows have been reported.
@@ -67,16 +68,54 @@ void reportFailedRows(const PreviewList& rows) {
     }
 }
 
+// Ctrl+C aborts the running walk, operation or execution at its next check, as "中止" does.
+class InterruptPump : public Pump {
+  public:
+    void watch(Workspace& workspace) { workspace_ = &workspace; }
+    void pump() override {
+        if (workspace_ && interruptRequested()) workspace_->abort();
+    }
+
+  private:
+    Workspace* workspace_ = nullptr;
+};
+
+void tellAbout(const Text& path, const Text& reason) {
+    CliDialogs().message(path + U": " + reason);
+}
+
+// Every path is named before anything is done, so a typing error cannot pass for an empty
+// folder.
+bool allPathsExist(const std::vector<std::string>& paths) {
+    bool found = true;
+    for (const auto& path : paths) {
+        if (lookUpFile(path)) continue;
+        tellAbout(textFromBytes(path), kNoSuchPath);
+        found = false;
+    }
+    return found;
+}
+
 int previewOrRename(const Arguments& args, bool rename) {
     const auto split = splitOperations(args);
     const ArgumentReader reader(split ? split->rest : args, {"--macro", "--table"},
-                                {"--status", "--literal-order"});
+                                {"--status", "--literal-order", "--folders", "--recursive"});
     const std::size_t operations = split ? split->operations.size() : 0;
     if (!split || !reader.valid() || reader.has("--macro") == (operations == 1) ||
         (reader.has("--table") && !reader.has("--macro")) || operations > 1 ||
-        reader.positional().empty()) {
+        reader.positional().empty() || (reader.has("--recursive") && !reader.has("--folders"))) {
         printUsage(rename ? "rename" : "preview");
         return 2;
+    }
+    const bool foldersAsRows = reader.has("--folders");
+    if (foldersAsRows) {
+        for (const auto& path : reader.positional()) {
+            const auto status = lookUpFile(path);
+            if (!status || !status->isFolder) {
+                std::fprintf(stderr, "not a folder: %s\n", path.c_str());
+                return 2;
+            }
+        }
     }
     std::optional<OperationSettings> operation;
     if (operations == 1) {
@@ -84,8 +123,9 @@ int previewOrRename(const Arguments& args, bool rename) {
         if (!operation) return 2;
     }
     SummaryDialogs dialogs;
-    NoPump pump;
+    InterruptPump pump;
     Workspace workspace(dialogs, pump);
+    pump.watch(workspace);
     workspace.setLiteralOrder(reader.has("--literal-order"));
     std::optional<RenameJournal> journal;
     if (rename) {
@@ -96,15 +136,32 @@ int previewOrRename(const Arguments& args, bool rename) {
     }
     MacroEditor editor;
     const SystemClock clock;
+    const auto interrupted = [] {
+        if (!interruptRequested()) return false;
+        CliDialogs().message(kInterrupted);
+        return true;
+    };
     try {
         if (!operation && !loadMacroFile(editor.program(), *reader.value("--macro"), dialogs))
             return 1;
         if (const auto table = reader.value("--table")) {
             editor.table().rows = readMultiConditionFile(*table);
         }
+        if (!allPathsExist(reader.positional())) return kFailed;
         std::vector<Text> paths;
         for (const auto& path : reader.positional()) paths.push_back(textFromBytes(path));
-        workspace.drop(paths);
+        if (foldersAsRows) {
+            workspace.addFolderRows(paths, reader.has("--recursive"));
+        } else {
+            workspace.drop(paths);
+            if (interrupted()) return kInterruptedExit;
+            if (!workspace.foldersNotListed().empty()) {
+                for (const auto& folder : workspace.foldersNotListed()) {
+                    tellAbout(folder, kFolderNotListed);
+                }
+                return kWalkIncomplete;
+            }
+        }
         if (operation) {
             RecordingState notRecording;
             RecordingFrame frame(notRecording, editor.program());
@@ -112,6 +169,8 @@ int previewOrRename(const Arguments& args, bool rename) {
         } else {
             runMacroOverList(workspace, editor, clock);
         }
+        // A preview cut short is not the one asked for, and must not be carried out.
+        if (interrupted()) return kInterruptedExit;
         const bool status = reader.has("--status");
         for (const auto& row : workspace.previewList()) {
             Text line = row.oldName + U"\t" + row.newName + U"\t" + row.fullPathBefore;
@@ -123,14 +182,15 @@ int previewOrRename(const Arguments& args, bool rename) {
         execute(workspace);
         reportFailedRows(workspace.previewList());
         dialogs.printHeld();
+        if (interrupted()) return kInterruptedExit;
         for (const auto& row : workspace.previewList()) {
             if (row.failed) return kSomeRenamesFailed;
         }
         return 0;
-    } catch (const VartelError& failure) {
+    } catch (const std::exception& failure) {
         dialogs.printHeld();
-        dialogs.error(failure.message());
-        return 1;
+        dialogs.error(failureMessage(failure));
+        return kFailed;
     }
 }
 

@@ -21,6 +21,18 @@ Text displayRowLine(int number, const DisplayRow& row) {
     return line;
 }
 
+// Without a list, the count given stands for the checked rows and, per folder, for the largest
+// folder group.
+class GivenCount : public CheckedFileCount {
+  public:
+    explicit GivenCount(int count) : count_(count) {}
+    int checkedFileCount() const override { return count_; }
+    int largestFolderGroup() const override { return count_; }
+
+  private:
+    int count_;
+};
+
 }  // namespace
 
 int runRecord(const Arguments& args) {
@@ -45,12 +57,12 @@ int runRecord(const Arguments& args) {
     MacroEditor editor;
     Recorder recorder(editor, dialogs);
     recorder.initialFileName = textFromBytes(*reader.value("--sample"));
-    recorder.start();
+    if (!recorder.start()) return kFailed;  // the recorder has said why
+    const GivenCount list(*checked);
     for (const auto& operation : operations) {
         // The recording touches no row; the numbering only asks how many are checked.
         RecordingFrame frame = recorder.frame();
-        if (!recordOperation(operation, *checked, frame))
-            dialogs.message(messages::kNoFreeVariable);
+        if (!recordOperation(operation, list, frame)) dialogs.message(messages::kNoFreeVariable);
     }
     recorder.stop();
 
@@ -68,9 +80,9 @@ int runRecord(const Arguments& args) {
         try {
             saveMacroFile(editor.program(), *reader.value("-o"),
                           textFromBytes(*reader.value("--title")));
-        } catch (const VartelError& failure) {
-            dialogs.error(failure.message());
-            return 1;
+        } catch (const std::exception& failure) {
+            dialogs.error(failureMessage(failure));
+            return kFailed;
         }
     }
     return 0;

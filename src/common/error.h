@@ -1,5 +1,6 @@
 #pragma once
 
+#include <new>
 #include <stdexcept>
 
 #include "common/text.h"
@@ -16,5 +17,15 @@ class VartelError : public std::runtime_error {
   private:
     Text message_;
 };
+
+inline const Text kOutOfMemory = U"メモリが足りません";
+
+// What the user is told of any failure that abandons a command: the program's own message, or
+// the library's for anything else, so that no failure ends the program unreported.
+inline Text failureMessage(const std::exception& failure) {
+    if (const auto* own = dynamic_cast<const VartelError*>(&failure)) return own->message();
+    if (dynamic_cast<const std::bad_alloc*>(&failure)) return kOutOfMemory;
+    return textFromBytes(failure.what());
+}
 
 }  // namespace vartel

@@ -96,4 +96,38 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
+std::u16string utf16FromText(std::u32string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (char32_t c : text) {
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(c));
+        }
+    }
+    return out;
+}
+
+Text textFromUtf16(std::u16string_view text) {
+    Text out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        }
+        out.push_back(c);
+    }
+    return out;
+}
+
+bool holdsLineBreak(std::u32string_view text) {
+    return text.find_first_of(U"\r\n") != std::u32string_view::npos;
+}
+
 }  // namespace vartel

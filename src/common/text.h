@@ -14,7 +14,16 @@ using Text = std::u32string;
 Text textFromBytes(std::string_view bytes);
 std::string bytesFromText(std::u32string_view text);
 
+// UTF-16 for the libraries that work in it. An escaped byte stays a lone surrogate unit and
+// comes back unchanged.
+std::u16string utf16FromText(std::u32string_view text);
+Text textFromUtf16(std::u16string_view text);
+
 // True when the bytes are entirely valid UTF-8 (no escaped bytes would be produced).
 bool isValidUtf8(std::string_view bytes);
+
+// True when the text holds a CR or LF. The program's files keep one record per line, so such a
+// text cannot be stored in them and is refused where it is typed.
+bool holdsLineBreak(std::u32string_view text);
 
 }  // namespace vartel

@@ -29,6 +29,24 @@ void insertAt(MacroProgram& program, int index, const std::vector<MacroLine>& li
         program.insertLine(index + static_cast<int>(k), lines[k]);
 }
 
+// A line break would split the line's record in the macro file.
+bool inputHoldsLineBreak(const LineInput& input) {
+    if (holdsLineBreak(input.target)) return true;
+    for (const auto& operand : input.operands) {
+        if (holdsLineBreak(operand)) return true;
+    }
+    return false;
+}
+
+// Tells the user why a typed line cannot be taken: true when it can.
+bool acceptable(const LineInput& input, Dialogs& dialogs) {
+    if (inputHoldsLineBreak(input)) {
+        dialogs.message(editor_messages::kLineBreakRefused);
+        return false;
+    }
+    return true;
+}
+
 bool validIndex(const MacroProgram& program, int index) {
     return index >= 0 && index < program.lineCount();
 }
@@ -36,6 +54,7 @@ bool validIndex(const MacroProgram& program, int index) {
 }  // namespace
 
 bool addLine(MacroEditor& editor, Dialogs& dialogs) {
+    if (!acceptable(editor.input(), dialogs)) return false;
     const auto lines = checkedLines(editor.input());
     if (!lines) {
         dialogs.message(editor_messages::kKindTypeWrong);
@@ -47,6 +66,7 @@ bool addLine(MacroEditor& editor, Dialogs& dialogs) {
 }
 
 bool insertLine(MacroEditor& editor, const std::vector<int>& selected, Dialogs& dialogs) {
+    if (!acceptable(editor.input(), dialogs)) return false;
     const auto lines = checkedLines(editor.input());
     if (!lines) {
         dialogs.message(editor_messages::kKindTypeWrong);
@@ -84,6 +104,7 @@ std::optional<ModifyRequest> beginModify(MacroEditor& editor, const std::vector<
 
 bool modifyLine(MacroEditor& editor, int index, const LineInput& input, Dialogs& dialogs) {
     clearLineInput(editor.input());
+    if (!acceptable(input, dialogs)) return false;
     const auto lines = checkedLines(input);
     if (!lines) {
         dialogs.message(editor_messages::kKindTypeWrong);

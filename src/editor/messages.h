@@ -16,5 +16,6 @@ inline const Text kMacroExtension = U".vmc";
 inline const Text kTableFilter = U"CSVファイル（*.csv）|*.csv";
 inline const Text kTableExtension = U".csv";
 inline const Text kEmptyField = U"空欄は入力できません";
+inline const Text kLineBreakRefused = U"改行を含む文字列は入力できません";
 
 }  // namespace vartel::editor_messages

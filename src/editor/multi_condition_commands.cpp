@@ -21,6 +21,10 @@ bool addPair(MultiConditionTable& table, const Text& search, const Text& output,
         dialogs.message(editor_messages::kEmptyField);
         return false;
     }
+    if (holdsLineBreak(search) || holdsLineBreak(output)) {
+        dialogs.message(editor_messages::kLineBreakRefused);
+        return false;
+    }
     table.rows.push_back({search, output});
     return true;
 }

@@ -16,10 +16,11 @@ Text parentFolderName(const Text& fullPath) {
     return nameOfPath(folderOfPath(fullPath));
 }
 
-// The size as the instruction has always held it: the low 32 bits read as signed.
+// The size as the instruction has always held it: the low 32 bits read as signed. A folder has
+// no size of its own.
 std::int32_t sizeOf(const Text& fullPath) {
     const auto status = lookUpFile(bytesFromText(fullPath));
-    if (!status) return 0;
+    if (!status || status->isFolder) return 0;
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(status->size));
 }
 
@@ -59,6 +60,12 @@ void fileFacts(FileType type, InstructionContext& context) {
             break;
         case FileType::TrackNumber:
             trackNumber(context);
+            break;
+        case FileType::PositionInFolder:
+            context.storeResult(context.services.fileCount.positionInFolder());
+            break;
+        case FileType::LargestFolderGroup:
+            context.storeResult(context.services.fileCount.largestFolderGroup());
             break;
     }
 }

@@ -27,9 +27,23 @@ enum InstructionKindIndex : int {
 enum class AssignType { Number, Text };
 enum class TextOutputType { Copy, Insert, Join };
 enum class DeleteType { Delete, TrimLeading, TrimTrailing };
-enum class ReplaceType { CaseSensitive, IgnoringCase };
-enum class SearchType { CaseSensitive, IgnoringCase };
-enum class ConvertType { ToLower, ToUpper, NumberToText, TextToNumber };
+enum class ReplaceType { CaseSensitive, IgnoringCase, Regex };
+enum class SearchType { CaseSensitive, IgnoringCase, Regex };
+// The types after TextToNumber are the text conversions, in their order.
+enum class ConvertType {
+    ToLower,
+    ToUpper,
+    NumberToText,
+    TextToNumber,
+    FullWidthToHalfWidth,
+    HalfWidthToFullWidth,
+    HalfWidthKanaToFullWidth,
+    FullWidthKanaToHalfWidth,
+    HiraganaToKatakana,
+    KatakanaToHiragana,
+    Nfc,
+    RepairGarbled,
+};
 enum class InformationType { Length, FileCount, Comment };
 enum class ArithmeticType { Plus, Minus, Times, Divide };
 enum class DateType { Written, Digits, Pattern };
@@ -43,7 +57,9 @@ enum class FileType {
     SongTitle,
     Artist,
     Album,
-    TrackNumber
+    TrackNumber,
+    PositionInFolder,
+    LargestFolderGroup
 };
 enum class JumpType { Jump, Anchor };
 // Start exists only as the line the program writes below a condition or loop line.

@@ -67,8 +67,12 @@ void saveMacroFile(const MacroProgram& program, const std::string& path, const T
 bool loadMacroFile(MacroProgram& program, const std::string& path, Dialogs& dialogs) {
     const ProfileFile file = ProfileFile::read(path);
     const auto lineCount = parseInteger(valueOr(file, kMain, kLineCount, U"0")).value_or(0);
-    if (valueOr(file, kMain, kVersion, U"0.1") != kMacroFileVersion || lineCount > kMaxMacroLines) {
+    if (valueOr(file, kMain, kVersion, U"0.1") != kMacroFileVersion) {
         dialogs.message(messages::kVersionMismatch);
+        return false;
+    }
+    if (lineCount > kMaxMacroLines) {
+        dialogs.message(messages::kTooManyMacroLines);
         return false;
     }
     program.clearLines();
@@ -98,7 +102,7 @@ bool loadMacroFile(MacroProgram& program, const std::string& path, Dialogs& dial
 }
 
 std::optional<Text> readMacroCaption(const std::string& path) {
-    return ProfileFile::read(path).value(kMain, kCaption);
+    return ProfileFile::readValue(path, kMain, kCaption);
 }
 
 }  // namespace vartel

@@ -60,6 +60,7 @@ class Run {
     // False when the user stopped the run at a guard.
     bool execute() {
         while (next_ < lineCount_) {
+            if (services_.control && !services_.control->keepGoing()) return false;
             current_ = next_++;
             const MacroLine& line = program_.line(current_);
             const LineCodes codes = readCodes(line);

@@ -8,6 +8,7 @@
 #include "macro/checked_file_count.h"
 #include "macro/macro_program.h"
 #include "macro/multi_condition_table.h"
+#include "macro/run_control.h"
 #include "macro/trace_row.h"
 #include "macro/variable_store.h"
 #include "platform/clock.h"
@@ -21,6 +22,7 @@ struct RunServices {
     const Clock& clock;
     const CheckedFileCount& fileCount;
     const MetadataReader& metadata = fileMetadataReader();  // photo and music tags
+    RunControl* control = nullptr;  // none: the run cannot be stopped between lines
 };
 
 // Runs one macro over one file at a time.
@@ -30,9 +32,9 @@ class MacroInterpreter {
                      const MultiConditionTable& table, RunServices services);
 
     // Returns stem + "." + extension as the macro leaves them, or nothing when the user stops
-    // the run at a repetition guard. Throws VartelError when the run fails. Slots 1..64 must be
-    // loaded by the caller; whatever the run writes stays in the store. With a trace, one row
-    // is appended per executed line.
+    // the run at a repetition guard or through the run control. Throws VartelError when the run
+    // fails. Slots 1..64 must be loaded by the caller; whatever the run writes stays in the store.
+    // With a trace, one row is appended per executed line.
     std::optional<Text> runMacro(const Text& name, const Text& extension, const Text& fullPath,
                                  std::vector<TraceRow>* trace = nullptr);
 

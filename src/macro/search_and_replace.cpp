@@ -1,5 +1,6 @@
 #include "macro/instruction_families.h"
 #include "macro/text_edits.h"
+#include "macro/text_regex.h"
 #include "macro/text_search.h"
 
 namespace vartel {
@@ -12,6 +13,12 @@ void replacement(ReplaceType type, InstructionContext& context) {
             context.storeResult(
                 replaceAll(a.text, b.text, c.text, type == ReplaceType::IgnoringCase));
             break;
+        case ReplaceType::Regex: {
+            const TextRegex regex(b.text, true);
+            regex.checkReplacement(c.text);
+            context.storeResult(regex.replaceAll(a.text, c.text));
+            break;
+        }
     }
 }
 
@@ -21,6 +28,9 @@ void search(SearchType type, InstructionContext& context) {
         case SearchType::CaseSensitive:
         case SearchType::IgnoringCase:
             context.storeResult(searchPosition(a.text, b.text, type == SearchType::IgnoringCase));
+            break;
+        case SearchType::Regex:
+            context.storeResult(TextRegex(b.text, true).firstMatchPosition(a.text));
             break;
     }
 }

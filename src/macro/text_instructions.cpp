@@ -3,6 +3,7 @@
 #include "common/message_text.h"
 #include "macro/instruction_families.h"
 #include "macro/messages.h"
+#include "macro/text_conversions.h"
 #include "macro/text_edits.h"
 #include "platform/letter_case.h"
 
@@ -62,6 +63,20 @@ void conversion(ConvertType type, InstructionContext& context) {
             const auto value = parseInteger(a.text);
             if (!value) throw VartelError(fillIn(messages::kNotAnInteger, U"%s", a.text));
             context.storeResult(*value);
+            break;
+        }
+        case ConvertType::FullWidthToHalfWidth:
+        case ConvertType::HalfWidthToFullWidth:
+        case ConvertType::HalfWidthKanaToFullWidth:
+        case ConvertType::FullWidthKanaToHalfWidth:
+        case ConvertType::HiraganaToKatakana:
+        case ConvertType::KatakanaToHiragana:
+        case ConvertType::Nfc:
+        case ConvertType::RepairGarbled: {
+            // The text conversions follow in the same order as their own enum.
+            const int conversion =
+                static_cast<int>(type) - static_cast<int>(ConvertType::FullWidthToHalfWidth);
+            context.storeResult(convertText(static_cast<TextConversion>(conversion), a.text));
             break;
         }
     }

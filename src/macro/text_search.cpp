@@ -16,9 +16,11 @@ std::span<const std::size_t> commonPrefixLengths(std::u32string_view text,
     joined.assign(pattern);
     joined.push_back(kSeparator);
     joined.append(text);
+    // Both sides in upper case, by the same mapping as the conversion to upper case, so that
+    // what the conversion makes equal is also found equal (final sigma, long s, dotless i).
     if (ignoreCase) {
         for (auto& c : joined) {
-            if (c != kSeparator) c = toLowerChar(c);
+            if (c != kSeparator) c = toUpperChar(c);
         }
     }
     const std::size_t total = joined.size();

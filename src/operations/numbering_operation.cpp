@@ -8,7 +8,7 @@
 namespace vartel {
 namespace {
 
-Text description(const NumberingSettings& s) {
+Text formDescription(const NumberingSettings& s) {
     switch (s.form) {
         case NumberingForm::AThenNumberThenB:
             return s.a + U"番号" + s.b + U"　に書き換え";
@@ -26,12 +26,20 @@ Text description(const NumberingSettings& s) {
     return {};
 }
 
-// F holds the running number, T its text; Q and R count digits for the zero fill.
-void recordNumberLines(const NumberingSettings& s, RecordingFrame& frame, const Operand& f,
-                       const Operand& t, const Operand* q, const Operand* r) {
+Text description(const NumberingSettings& s) {
+    return s.perFolder ? formDescription(s) + messages::kPerFolderNote : formDescription(s);
+}
+
+// T becomes the text of the number F, zero filled when Q and R are given: Q counts the digits of
+// the count the width follows, R those of T.
+void recordNumberText(const NumberingSettings& s, RecordingFrame& frame, const Operand& f,
+                      const Operand& t, const Operand* q, const Operand* r) {
     const Operand none = emptyOperand();
     if (q != nullptr) {
-        frame.recordLine(*q, InformationType::FileCount, none, none, none);
+        frame.recordLine(*q,
+                         s.perFolder ? InstructionId(FileType::LargestFolderGroup)
+                                     : InstructionId(InformationType::FileCount),
+                         none, none, none);
         frame.recordLine(t, ConvertType::NumberToText, *q, none, none);
         frame.recordLine(*q, InformationType::Length, t, none, none);
     }
@@ -44,15 +52,30 @@ void recordNumberLines(const NumberingSettings& s, RecordingFrame& frame, const 
         frame.recordLine(*r, InformationType::Length, t, none, none);
         frame.recordLine(none, LoopType::End, none, none, none);
     }
-    frame.recordLine(f, ArithmeticType::Plus, f, numberOperand(s.step), none);
+}
+
+// Across the whole list F is a fixed variable that counts on from row to row. Per folder it is
+// made afresh for every row from the row's place in its folder: start + (place - 1) * step,
+// which wraps in 32 bits exactly as counting on does.
+void recordNumberLines(const NumberingSettings& s, RecordingFrame& frame, const Operand& f,
+                       const Operand& t, const Operand* q, const Operand* r) {
+    const Operand none = emptyOperand();
+    if (s.perFolder) {
+        frame.recordLine(f, FileType::PositionInFolder, none, none, none);
+        frame.recordLine(f, ArithmeticType::Minus, f, numberOperand(1), none);
+        frame.recordLine(f, ArithmeticType::Times, f, numberOperand(s.step), none);
+        frame.recordLine(f, ArithmeticType::Plus, f, numberOperand(s.start), none);
+    }
+    recordNumberText(s, frame, f, t, q, r);
+    if (!s.perFolder) frame.recordLine(f, ArithmeticType::Plus, f, numberOperand(s.step), none);
 }
 
 }  // namespace
 
-Text numberText(std::int32_t number, bool autoDigits, int checkedCount) {
+Text numberText(std::int32_t number, bool autoDigits, int widthCount) {
     Text text = formatInteger(number);
     if (!autoDigits) return text;
-    const std::size_t width = formatInteger(checkedCount).size();
+    const std::size_t width = formatInteger(widthCount).size();
     if (text.size() < width) text.insert(0, width - text.size(), U'0');
     return text;
 }
@@ -82,8 +105,8 @@ Text numberingNewName(const NumberingSettings& s, const Text& stem, const Text& 
     return stem + extension;
 }
 
-bool recordNumbering(const NumberingSettings& s, int checkedCount, RecordingFrame& frame) {
-    std::vector<int> classes = {kAllocFixedNumber, kAllocText};
+bool recordNumbering(const NumberingSettings& s, int widthCount, RecordingFrame& frame) {
+    std::vector<int> classes = {s.perFolder ? kAllocNumber : kAllocFixedNumber, kAllocText};
     if (s.autoDigits) classes.insert(classes.end(), {kAllocNumber, kAllocNumber});
     if (s.form == NumberingForm::BeforeA) classes.push_back(kAllocNumber);
     if (s.form == NumberingForm::AfterA)
@@ -94,7 +117,7 @@ bool recordNumbering(const NumberingSettings& s, int checkedCount, RecordingFram
     const Operand& f = v[0];
     const Operand& t = v[1];
     const std::size_t searchAt = s.autoDigits ? 4 : 2;
-    frame.setInitialValue(f.code, formatInteger(s.start));
+    if (!s.perFolder) frame.setInitialValue(f.code, formatInteger(s.start));
     recordNumberLines(s, frame, f, t, s.autoDigits ? &v[2] : nullptr,
                       s.autoDigits ? &v[3] : nullptr);
 
@@ -122,7 +145,7 @@ bool recordNumbering(const NumberingSettings& s, int checkedCount, RecordingFram
         }
     }
     frame.sampleStem() = numberingNewName(s, frame.sampleStem(), Text(),
-                                          numberText(s.start, s.autoDigits, checkedCount));
+                                          numberText(s.start, s.autoDigits, widthCount));
     frame.closeStep(messages::kKindNumbering, description(s));
     return true;
 }

@@ -13,16 +13,19 @@ struct NumberingSettings {
     NumberingForm form = NumberingForm::AThenNumberThenB;
     std::int32_t start = 1;
     std::int32_t step = 1;
-    bool autoDigits = false;  // zero fill to the digits of the count of checked rows
+    bool autoDigits = false;  // zero fill to the digits of the count of numbered rows
     Text a;
     Text b;
     int n = 1;
     bool caseSensitive = false;
+    // "フォルダごとに番号を振り直す": the number goes back to the start in every folder group,
+    // and the zero fill follows the largest group instead of all checked rows.
+    bool perFolder = false;
 };
 
 // The number in decimal; with the zero fill, "0"s in front up to the length of the count
 // written the same way (a minus sign counts as a character). Never cut.
-Text numberText(std::int32_t number, bool autoDigits, int checkedCount);
+Text numberText(std::int32_t number, bool autoDigits, int widthCount);
 
 // The number after the step, wrapping in 32 bits as the macro's arithmetic does.
 std::int32_t nextNumber(std::int32_t number, std::int32_t step);
@@ -31,8 +34,9 @@ std::int32_t nextNumber(std::int32_t number, std::int32_t step);
 Text numberingNewName(const NumberingSettings& settings, const Text& stem, const Text& extension,
                       const Text& number);
 
-// Edits the sample stem with the start number and appends the lines that number every file of
-// a macro run; false when no variable was left, and then nothing is recorded.
-bool recordNumbering(const NumberingSettings& settings, int checkedCount, RecordingFrame& frame);
+// Edits the sample stem with the start number, zero filled to the digits of widthCount, and
+// appends the lines that number every file of a macro run; false when no variable was left, and
+// then nothing is recorded.
+bool recordNumbering(const NumberingSettings& settings, int widthCount, RecordingFrame& frame);
 
 }  // namespace vartel

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/integer_text.h"
+#include "macro/text_conversions.h"
 #include "macro/text_edits.h"
 #include "operations/messages.h"
 #include "platform/letter_case.h"
@@ -10,16 +11,15 @@
 namespace vartel {
 namespace {
 
-Text convert(const ReplaceSettings& s, const Text& stretch) {
-    switch (s.kind) {
-        case ReplaceKind::Replace:
-            return replaceAll(stretch, s.s, s.r, !s.caseSensitive);
-        case ReplaceKind::ToLower:
-            return toLower(stretch);
-        case ReplaceKind::ToUpper:
-            return toUpper(stretch);
-    }
-    return stretch;
+// The text conversion of a kind after the case conversions; they keep the same order.
+TextConversion textConversionOf(ReplaceKind kind) {
+    return static_cast<TextConversion>(static_cast<int>(kind) -
+                                       static_cast<int>(ReplaceKind::FullWidthToHalfWidth));
+}
+
+ConvertType convertTypeOf(ReplaceKind kind) {
+    return static_cast<ConvertType>(static_cast<int>(ConvertType::FullWidthToHalfWidth) +
+                                    static_cast<int>(textConversionOf(kind)));
 }
 
 // Where the stretch of the range begins and how long it is, 0-based.
@@ -45,8 +45,16 @@ void recordConversion(const ReplaceSettings& s, RecordingFrame& frame, const Ope
     const Operand none = emptyOperand();
     switch (s.kind) {
         case ReplaceKind::Replace:
-            frame.recordLine(x, replaceTypeOf(s.caseSensitive), x, textOperand(s.s),
-                             textOperand(s.r));
+            if (s.regex) {
+                // The macro's expression has no case switch of its own; ICU's inline flag
+                // makes it ignore case as the list path does.
+                frame.recordLine(x, ReplaceType::Regex, x,
+                                 textOperand(s.caseSensitive ? s.s : U"(?i)" + s.s),
+                                 textOperand(s.r));
+            } else {
+                frame.recordLine(x, replaceTypeOf(s.caseSensitive), x, textOperand(s.s),
+                                 textOperand(s.r));
+            }
             break;
         case ReplaceKind::ToLower:
             frame.recordLine(x, ConvertType::ToLower, x, none, none);
@@ -54,19 +62,23 @@ void recordConversion(const ReplaceSettings& s, RecordingFrame& frame, const Ope
         case ReplaceKind::ToUpper:
             frame.recordLine(x, ConvertType::ToUpper, x, none, none);
             break;
+        default:
+            frame.recordLine(x, convertTypeOf(s.kind), x, none, none);
+            break;
     }
 }
 
 const Text& processingKind(ReplaceKind kind) {
     switch (kind) {
+        case ReplaceKind::Replace:
+            return messages::kKindReplace;
         case ReplaceKind::ToLower:
             return messages::kKindToLower;
         case ReplaceKind::ToUpper:
             return messages::kKindToUpper;
-        case ReplaceKind::Replace:
-            break;
+        default:
+            return messages::kKindTextConversions[static_cast<std::size_t>(textConversionOf(kind))];
     }
-    return messages::kKindReplace;
 }
 
 Text description(const ReplaceSettings& s) {
@@ -93,24 +105,51 @@ Text description(const ReplaceSettings& s) {
     switch (s.kind) {
         case ReplaceKind::Replace:
             return where + (s.range == ReplaceRange::Whole ? U"から　" : U"の中から　") + s.s +
-                   U"　を　" + s.r + U"　に置換";
+                   U"　を　" + s.r + U"　に置換" + (s.regex ? U"（正規表現）" : U"");
         case ReplaceKind::ToLower:
             return where + U"を小文字に変換";
         case ReplaceKind::ToUpper:
             return where + U"を大文字に変換";
+        default:
+            return where + messages::kTextConversionEndings[static_cast<std::size_t>(
+                               textConversionOf(s.kind))];
     }
-    return {};
 }
 
 }  // namespace
 
-Text replaceInStem(const ReplaceSettings& s, const Text& stem) {
-    const auto [begin, length] = stretchOf(s, stem.size());
-    return stem.substr(0, begin) + convert(s, stem.substr(begin, length)) +
+ReplaceEdit::ReplaceEdit(const ReplaceSettings& settings) : settings_(settings) {
+    if (settings.kind == ReplaceKind::Replace && settings.regex) {
+        auto regex = std::make_shared<TextRegex>(settings.s, settings.caseSensitive);
+        regex->checkReplacement(settings.r);
+        regex_ = std::move(regex);
+    }
+}
+
+Text ReplaceEdit::convert(const Text& stretch) const {
+    switch (settings_.kind) {
+        case ReplaceKind::Replace:
+            if (regex_) return regex_->replaceAll(stretch, settings_.r);
+            return replaceAll(stretch, settings_.s, settings_.r, !settings_.caseSensitive);
+        case ReplaceKind::ToLower:
+            return toLower(stretch);
+        case ReplaceKind::ToUpper:
+            return toUpper(stretch);
+        default:
+            return convertText(textConversionOf(settings_.kind), stretch);
+    }
+}
+
+Text ReplaceEdit::stem(const Text& stem) const {
+    const auto [begin, length] = stretchOf(settings_, stem.size());
+    return stem.substr(0, begin) + convert(stem.substr(begin, length)) +
            stem.substr(begin + length);
 }
 
 bool recordReplace(const ReplaceSettings& s, RecordingFrame& frame) {
+    // An expression that is not valid, or runs too long on the sample, stops here before
+    // anything is recorded.
+    const Text newStem = ReplaceEdit(s).stem(frame.sampleStem());
     // The text variable T holds a part of the name, the number M a count or a position.
     std::vector<int> classes;
     if (s.range == ReplaceRange::FirstC) classes = {kAllocText};
@@ -156,7 +195,7 @@ bool recordReplace(const ReplaceSettings& s, RecordingFrame& frame) {
             break;
         }
     }
-    frame.sampleStem() = replaceInStem(s, frame.sampleStem());
+    frame.sampleStem() = newStem;
     frame.closeStep(processingKind(s.kind), description(s));
     return true;
 }

@@ -12,61 +12,43 @@ struct ConverterCloser {
 };
 using Converter = std::unique_ptr<UConverter, ConverterCloser>;
 
-Converter openConverter(bool strict) {
+Converter openConverter(bool strict, const char* codePage = "windows-31j") {
     UErrorCode status = U_ZERO_ERROR;
-    Converter converter(ucnv_open("windows-31j", &status));
+    Converter converter(ucnv_open(codePage, &status));
     if (U_FAILURE(status)) return nullptr;
     if (strict) {
         ucnv_setFromUCallBack(converter.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
                               &status);
+        ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
+                            &status);
     }
+    if (U_FAILURE(status)) return nullptr;
     return converter;
 }
 
-std::u16string toUtf16(std::u32string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
-    for (char32_t c : text) {
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(c));
-        }
-    }
-    return out;
-}
-
-Text fromUtf16(std::u16string_view text) {
-    Text out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        }
-        out.push_back(c);
-    }
-    return out;
-}
-
-}  // namespace
-
-Text decodeCodePage932(std::string_view bytes) {
-    if (bytes.empty()) return {};
-    Converter converter = openConverter(false);
-    if (!converter) return textFromBytes(bytes);
+std::optional<Text> decode(std::string_view bytes, bool strict, const char* codePage) {
+    if (bytes.empty()) return Text();
+    Converter converter = openConverter(strict, codePage);
+    if (!converter) return std::nullopt;
     std::u16string out(bytes.size() * 2 + 2, u'\0');
     UErrorCode status = U_ZERO_ERROR;
     const int32_t length =
         ucnv_toUChars(converter.get(), out.data(), static_cast<int32_t>(out.size()), bytes.data(),
                       static_cast<int32_t>(bytes.size()), &status);
-    if (U_FAILURE(status)) return textFromBytes(bytes);
+    if (U_FAILURE(status)) return std::nullopt;
     out.resize(static_cast<std::size_t>(length));
-    return fromUtf16(out);
+    return textFromUtf16(out);
+}
+
+}  // namespace
+
+Text decodeCodePage932(std::string_view bytes) {
+    auto text = decode(bytes, false, "windows-31j");
+    return text ? std::move(*text) : textFromBytes(bytes);
+}
+
+std::optional<Text> decodeCodePage932Exactly(std::string_view bytes) {
+    return decode(bytes, true, "windows-31j");
 }
 
 std::optional<std::string> encodeCodePage932Exactly(std::u32string_view text) {
@@ -77,7 +59,7 @@ std::optional<std::string> encodeCodePage932Exactly(std::u32string_view text) {
     }
     Converter converter = openConverter(true);
     if (!converter) return std::nullopt;
-    const std::u16string utf16 = toUtf16(text);
+    const std::u16string utf16 = utf16FromText(text);
     std::string out(utf16.size() * 4 + 4, '\0');
     UErrorCode status = U_ZERO_ERROR;
     const int32_t length =
@@ -88,6 +70,27 @@ std::optional<std::string> encodeCodePage932Exactly(std::u32string_view text) {
     // Some characters map one way only (several Unicode forms share one code); refuse those so
     // that what is written reads back as the same text.
     if (decodeCodePage932(out) != text) return std::nullopt;
+    return out;
+}
+
+std::optional<Text> decodeExactly(std::string_view bytes, const char* codePage) {
+    return decode(bytes, true, codePage);
+}
+
+std::optional<std::string> encodeExactly(std::u32string_view text, const char* codePage) {
+    for (const char32_t c : text) {
+        if (c >= 0xD800 && c <= 0xDFFF) return std::nullopt;
+    }
+    Converter converter = openConverter(true, codePage);
+    if (!converter) return std::nullopt;
+    const std::u16string utf16 = utf16FromText(text);
+    std::string out(utf16.size() * 4 + 4, '\0');
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t length =
+        ucnv_fromUChars(converter.get(), out.data(), static_cast<int32_t>(out.size()), utf16.data(),
+                        static_cast<int32_t>(utf16.size()), &status);
+    if (U_FAILURE(status)) return std::nullopt;
+    out.resize(static_cast<std::size_t>(length));
     return out;
 }
 

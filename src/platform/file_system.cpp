@@ -126,12 +126,19 @@ std::optional<FileStatus> lookUpFile(const std::string& path) {
 }
 
 FolderListing::FolderListing(const std::string& path) {
-    if (holdsNul(path)) return;
+    if (holdsNul(path)) {
+        openError_ = EINVAL;
+        return;
+    }
     if (faultInjector != nullptr) {
-        if (failsOnPurpose(FileCall::OpenFolder, path, {})) return;
+        if (failsOnPurpose(FileCall::OpenFolder, path, {})) {
+            openError_ = errno;
+            return;
+        }
         path_ = path;
     }
     folder_ = ::opendir(path.c_str());
+    if (folder_ == nullptr) openError_ = errno;
 }
 
 FolderListing::~FolderListing() {

@@ -44,6 +44,8 @@ class FolderListing {
     FolderListing& operator=(const FolderListing&) = delete;
 
     bool isOpen() const { return folder_ != nullptr; }
+    // Why the folder could not be opened (0 when it was): ENOENT for one that is gone.
+    int openError() const { return openError_; }
     // Nothing at the end of the listing; failed() then tells an error from the normal end.
     std::optional<FolderEntry> next();
     bool failed() const { return failed_; }
@@ -51,6 +53,7 @@ class FolderListing {
   private:
     DIR* folder_ = nullptr;
     bool failed_ = false;
+    int openError_ = 0;
     std::string path_;  // kept only while faults are injected
 };
 

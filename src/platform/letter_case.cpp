@@ -27,7 +27,7 @@ Text toUpper(std::u32string_view text) {
 }
 
 bool sameIgnoringCase(char32_t a, char32_t b) {
-    return a == b || toLowerChar(a) == toLowerChar(b);
+    return a == b || toUpperChar(a) == toUpperChar(b);
 }
 
 }  // namespace vartel

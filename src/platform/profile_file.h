@@ -18,6 +18,9 @@ class ProfileFile {
     static ProfileFile fromLines(const std::vector<Text>& lines);
     // A file that does not exist reads as an empty profile, as every key then takes its default.
     static ProfileFile read(const std::string& path);
+    // One value, reading the file only as far as it: a catalogue of many files needs only titles.
+    static std::optional<Text> readValue(const std::string& path, std::u32string_view section,
+                                         std::u32string_view key);
 
     std::optional<Text> value(std::u32string_view section, std::u32string_view key) const;
 
@@ -38,9 +41,11 @@ class ProfileFile {
     Section* findSection(std::u32string_view name);
     const Section* findSection(std::u32string_view name) const;
     Section* addSection(const Text& name);
+    // Takes one line of the file into the section it belongs to, the current one.
+    void takeLine(std::u32string_view line, Section*& current);
 
     std::vector<Section> sections_;
-    std::unordered_map<Text, std::size_t> sectionIndex_;  // by lower-case name
+    std::unordered_map<Text, std::size_t> sectionIndex_;  // by upper-case name
 };
 
 }  // namespace vartel

@@ -26,10 +26,6 @@ Text titleOf(const std::string& path) {
 
 }  // namespace
 
-std::string dataFolder() {
-    return executableFolder() + "/Data";
-}
-
 MacroCatalogue buildMacroCatalogue(const std::string& folder, Dialogs& dialogs) {
     MacroCatalogue catalogue;
     FolderListing listing(folder);

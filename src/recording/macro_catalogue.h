@@ -14,9 +14,6 @@ struct MacroCatalogue {
     std::vector<Text> titles;
 };
 
-// The folder "Data" beside the program.
-std::string dataFolder();
-
 // Lists the ".vmc" files (exact letter case) in the file system's order. A missing folder
 // gives an empty catalogue; a listing that breaks off keeps what it found and says so.
 MacroCatalogue buildMacroCatalogue(const std::string& folder, Dialogs& dialogs);

@@ -9,14 +9,13 @@ bool runOperation(Workspace& workspace, RecordingFrame& recording,
                   const OperationSettings& operation) {
     if (workspace.busy()) return false;
     BusyScope busy(workspace);
-    // Counted before any row moves, on both paths.
-    const int checkedCount = workspace.checkedFileCount();
     if (recording.recording()) {
-        if (recordOperation(operation, checkedCount, recording)) return true;
+        if (recordOperation(operation, workspace, recording)) return true;
         workspace.dialogs().message(messages::kNoFreeVariable);
         return false;
     }
-    auto newName = newNameFunction(operation, checkedCount);
+    // Made before any row moves, so the counts it takes are those of the whole list.
+    auto newName = newNameFunction(operation, workspace);
     walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {
         return newName(row.name.substr(0, row.name.size() - row.extension.size()), row.extension);
     });

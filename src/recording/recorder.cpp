@@ -3,6 +3,7 @@
 #include "common/error.h"
 #include "editor/macro_file_commands.h"
 #include "macro/variable_table.h"
+#include "recording/messages.h"
 
 namespace vartel {
 
@@ -22,8 +23,14 @@ void Recorder::clearEditorMacro() {
     program.tables() = newVariableTables();
 }
 
+bool Recorder::sampleNameUsable() {
+    if (!holdsLineBreak(initialFileName)) return true;
+    dialogs_.message(kSampleNameHasLineBreak);
+    return false;
+}
+
 bool Recorder::start() {
-    if (state_.on || !offerToSave()) return false;
+    if (state_.on || !sampleNameUsable() || !offerToSave()) return false;
     clearEditorMacro();
     state_.restart(initialFileName);
     state_.on = true;
@@ -53,7 +60,7 @@ void Recorder::stop() {
 }
 
 void Recorder::reset() {
-    if (!state_.on) return;
+    if (!state_.on || !sampleNameUsable()) return;
     clearEditorMacro();
     state_.restart(initialFileName);
     notify(closeEditorWindow);

@@ -62,6 +62,8 @@ class Recorder {
 
   private:
     bool offerToSave();
+    // Tells the user when the initial file name cannot be recorded.
+    bool sampleNameUsable();
     void clearEditorMacro();
     void notify(const std::function<void()>& event) const {
         if (event) event();

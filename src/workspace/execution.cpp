@@ -1,11 +1,13 @@
 #include "workspace/execution.h"
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <unordered_map>
 
 #include "common/integer_text.h"
 #include "common/name_parts.h"
+#include "workspace/folder_renames.h"
 #include "workspace/messages.h"
 #include "workspace/plan_execution.h"
 #include "workspace/plan_texts.h"
@@ -30,13 +32,26 @@ void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected) {
 }
 
 FileEntry rowAt(const Text& path, const Text& size, const Text& modified) {
-    FileEntry entry;
-    entry.name = nameOfPath(path);
-    entry.extension = extensionOf(entry.name);
-    entry.size = size;
-    entry.modified = modified;
-    entry.fullPath = path;
-    return entry;
+    return fileEntryAt(path, size, modified);
+}
+
+// Puts requests deeper in the tree first, so that nothing below a folder the batch renames is
+// looked for under the folder's old name; requests of one depth keep their order, so rows that
+// compete for a name still do so as before. Gives each old index its new place.
+std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests) {
+    std::vector<Text> paths;
+    paths.reserve(requests.size());
+    for (const auto& request : requests) paths.push_back(request.path);
+    const std::vector<std::size_t> order = FolderRenames::deeperFirst(paths);
+    std::vector<RenameRequest> ordered;
+    ordered.reserve(requests.size());
+    std::vector<std::size_t> placeOf(requests.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        placeOf[order[k]] = k;
+        ordered.push_back(std::move(requests[order[k]]));
+    }
+    requests = std::move(ordered);
+    return placeOf;
 }
 
 // The conversion rows by full path, so that undo finds the first row of a path at once.
@@ -123,6 +138,12 @@ struct UndoBatch {
         for (auto& k : requestOf) {
             if (k != kNotUndone) k = newIndex[k];
         }
+        // A history entry does not tell a folder from a file, so any rename back may have
+        // paths below it.
+        const std::vector<std::size_t> placeOf = putDeeperFirst(requests);
+        for (auto& k : requestOf) {
+            if (k != kNotUndone && k != kBackWhereItWas) k = placeOf[k];
+        }
     }
 
     static bool sameFileOrUnknown(const FileIdentity& a, const FileIdentity& b) {
@@ -153,6 +174,15 @@ void execute(Workspace& workspace) {
         requests.push_back({row.fullPathBefore, row.newName, row.identity});
         rowOf.push_back(i);
     }
+    const bool withFolders = std::any_of(preview.begin(), preview.end(), [](const auto& row) {
+        return row.checked && isFolderSizeText(row.size);
+    });
+    if (withFolders) {
+        const std::vector<std::size_t> placeOf = putDeeperFirst(requests);
+        std::vector<std::size_t> reordered(rowOf.size());
+        for (std::size_t k = 0; k < rowOf.size(); ++k) reordered[placeOf[k]] = rowOf[k];
+        rowOf = std::move(reordered);
+    }
     const RenamePlan plan = planRenames(requests, {workspace.literalOrder()});
     const auto batch = beginBatch(workspace, BatchKind::Execute, requests, plan);
     if (!batch) return;
@@ -160,6 +190,7 @@ void execute(Workspace& workspace) {
     // Files renamed before a failure of the loop itself must still reach the history, so the
     // lists are brought up to date on every way out.
     const auto record = [&] {
+        FolderRenames folders;
         std::vector<char> done(preview.size(), 0);
         std::vector<std::size_t> requestOf(preview.size(), requests.size());
         for (std::size_t k = 0; k < requests.size(); ++k) requestOf[rowOf[k]] = k;
@@ -175,6 +206,7 @@ void execute(Workspace& workspace) {
                 FileEntry entry = rowAt(plan.targets[k], row.size, row.modified);
                 entry.identity = row.identity;
                 workspace.conversionList().push_back(std::move(entry));
+                if (isFolderSizeText(row.size)) folders.add(row.fullPathBefore, row.newName);
                 done[i] = 1;
             } else if (outcome.error != FileError::None) {
                 row.failureReason = failureReasonText(outcome.error);
@@ -189,6 +221,7 @@ void execute(Workspace& workspace) {
             }
         }
         removeFlagged(preview, done);
+        folders.bringUpToDate(workspace.conversionList(), preview, workspace.historyList());
         if (*batch && !run.leftUnfinished) (*batch)->close(run);
         return errors;
     };
@@ -218,6 +251,7 @@ void undo(Workspace& workspace) {
     const auto record = [&] {
         auto& rows = workspace.conversionList();
         std::optional<RowsByPath> rowsByPath;
+        FolderRenames folders;
         std::vector<char> done(history.size(), 0);
         int errors = 0;
         // The conversion row of each file taken back follows it, found by the path the file
@@ -225,11 +259,12 @@ void undo(Workspace& workspace) {
         // files that swapped names are not confused.
         for (std::size_t k = 0; k < batch.requests.size(); ++k) {
             if (!run.rows[k].renamed) continue;
+            folders.add(batch.requests[k].path, batch.requests[k].newName);
             if (!rowsByPath) rowsByPath.emplace(rows);
             if (const auto at = rowsByPath->takeFirst(batch.requests[k].path)) {
                 FileEntry& row = rows[*at];
                 row.name = batch.requests[k].newName;
-                row.extension = extensionOf(row.name);
+                row.extension = row.isFolder() ? Text() : extensionOf(row.name);
                 row.fullPath = plan.targets[k];
             }
         }
@@ -254,6 +289,7 @@ void undo(Workspace& workspace) {
             ++errors;
         }
         removeFlagged(history, done);
+        folders.bringUpToDate(rows, workspace.previewList(), history);
         if (*journal && !run.leftUnfinished) (*journal)->close(run);
         return errors;
     };

@@ -4,17 +4,30 @@
 
 #include "common/integer_text.h"
 #include "common/name_parts.h"
+#include "workspace/messages.h"
 #include "workspace/modified_time.h"
 
 namespace vartel {
 
-FileEntry fileEntryOf(const Text& fullPath, const FileStatus& status) {
+bool isFolderSizeText(const Text& size) {
+    return size == kFolderSizeText;
+}
+
+FileEntry fileEntryAt(const Text& fullPath, const Text& size, const Text& modified) {
     FileEntry entry;
     entry.name = nameOfPath(fullPath);
-    entry.extension = extensionOf(entry.name);
-    entry.size = sizeText(status.size);
-    entry.modified = modifiedText(localDateTimeOf(status.modifiedSeconds));
+    entry.size = size;
+    // A folder name is never cut at a dot.
+    if (!entry.isFolder()) entry.extension = extensionOf(entry.name);
+    entry.modified = modified;
     entry.fullPath = fullPath;
+    return entry;
+}
+
+FileEntry fileEntryOf(const Text& fullPath, const FileStatus& status) {
+    FileEntry entry =
+        fileEntryAt(fullPath, status.isFolder ? kFolderSizeText : sizeText(status.size),
+                    modifiedText(localDateTimeOf(status.modifiedSeconds)));
     entry.identity = status.identity;
     return entry;
 }

@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <exception>
 
 #include "common/name_parts.h"
@@ -22,6 +23,9 @@ void Workspace::addRow(FileEntry entry) {
 
 void Workspace::walkFolder(const Text& folder) {
     FolderListing listing(bytesFromText(folder));
+    // A folder that cannot be opened adds nothing and stops no walk, but the command line must
+    // not call such a walk complete; one that is gone was simply never there.
+    if (!listing.isOpen() && listing.openError() != ENOENT) foldersNotListed_.push_back(folder);
     while (auto entry = listing.next()) {
         const Text name = textFromBytes(entry->name);
         const Text path = joinPath(folder, name);
@@ -35,7 +39,10 @@ void Workspace::walkFolder(const Text& folder) {
             return;
         }
     }
-    if (listing.failed()) throw WalkFailed{};
+    if (listing.failed()) {
+        foldersNotListed_.push_back(folder);
+        throw WalkFailed{};
+    }
 }
 
 void Workspace::walkPendingPaths() {
@@ -53,6 +60,7 @@ void Workspace::walkPendingPaths() {
     state_.busy = true;
     state_.adding = true;
     state_.walkCounter = 0;
+    foldersNotListed_.clear();
     throttle_.restart();
     for (;;) {
         try {
@@ -101,6 +109,47 @@ void Workspace::addPaths(const std::vector<Text>& paths) {
     if (state_.busy) return;
     pending_.assign(paths.begin(), paths.end());
     walkPendingPaths();
+}
+
+void Workspace::addFolderRows(const std::vector<Text>& folders, bool withSubfolders) {
+    if (state_.busy) return;
+    struct Finish {
+        Workspace& w;
+        ~Finish() {
+            w.writeListCount();
+            w.state_.adding = false;
+            w.state_.busy = false;
+        }
+    } finish{*this};
+    state_.busy = true;
+    state_.adding = true;
+    state_.walkCounter = 0;
+    throttle_.restart();
+    std::deque<Text> queue;
+    for (const auto& folder : folders) {
+        const auto status = lookUpFile(bytesFromText(folder));
+        if (status && status->isFolder) queue.push_back(folder);
+    }
+    try {
+        while (!queue.empty()) {
+            const Text folder = std::move(queue.front());
+            queue.pop_front();
+            const auto status = lookUpFile(bytesFromText(folder));
+            if (!status) continue;  // gone since it was listed
+            addRow(fileEntryOf(folder, *status));
+            if (withSubfolders) {
+                FolderListing listing(bytesFromText(folder));
+                while (auto entry = listing.next()) {
+                    if (entry->status.isFolder)
+                        queue.push_back(joinPath(folder, textFromBytes(entry->name)));
+                }
+                if (listing.failed()) throw WalkFailed{};
+            }
+            if (!keepGoing()) return;
+        }
+    } catch (const std::exception&) {
+        dialogs_.error(kGettingFilesFailed);
+    }
 }
 
 }  // namespace vartel

@@ -1,6 +1,7 @@
 #include "workspace/list_editing.h"
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 #include <variant>
 
@@ -169,6 +170,11 @@ void sortByColumn(Workspace& workspace, SortColumn column) {
                 keys.emplace_back(toLower(row.fullPath));
                 break;
             case SortColumn::Size: {
+                // Folders come before every file; no file has a negative size.
+                if (row.isFolder()) {
+                    keys.emplace_back(std::numeric_limits<std::int64_t>::min());
+                    break;
+                }
                 const auto size = parseSizeText(row.size);
                 if (!size) throw VartelError(fillIn(messages::kNotAnInteger, U"%s", row.size));
                 keys.emplace_back(*size);

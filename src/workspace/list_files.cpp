@@ -1,22 +1,63 @@
 #include "workspace/list_files.h"
 
+#include "common/integer_text.h"
+#include "common/message_text.h"
 #include "platform/text_file.h"
 #include "workspace/messages.h"
 
 namespace vartel {
 namespace {
 
-void writeList(const ConversionList& rows, const std::string& path) {
+// How many refused paths the message names before it only counts the rest.
+constexpr std::size_t kNamedRefusals = 10;
+
+// A path is shown on one line, its line breaks as the escapes a user would type.
+Text shownOnOneLine(const Text& path) {
+    Text shown;
+    for (const char32_t c : path) {
+        if (c == U'\r') {
+            shown += U"\\r";
+        } else if (c == U'\n') {
+            shown += U"\\n";
+        } else {
+            shown.push_back(c);
+        }
+    }
+    return shown;
+}
+
+// One path per line: a path holding a line break would read back as other paths, which the
+// program would then rename, so such a row is left out and the user told which.
+void writeList(Workspace& workspace, const std::string& path) {
     std::vector<Text> lines;
-    lines.reserve(rows.size());
-    for (const auto& row : rows) lines.push_back(row.fullPath);
+    std::vector<const Text*> refused;
+    lines.reserve(workspace.conversionList().size());
+    for (const auto& row : workspace.conversionList()) {
+        if (holdsLineBreak(row.fullPath)) {
+            refused.push_back(&row.fullPath);
+        } else {
+            lines.push_back(row.fullPath);
+        }
+    }
     writeTextFile(path, lines);
+    if (refused.empty()) return;
+    Text message = kRowsNotSaved;
+    for (std::size_t i = 0; i < refused.size() && i < kNamedRefusals; ++i) {
+        message += U"\n" + shownOnOneLine(*refused[i]);
+    }
+    if (refused.size() > kNamedRefusals) {
+        message +=
+            U"\n" +
+            fillIn(kMoreRowsNotSaved, U"%s",
+                   formatInteger(static_cast<std::int64_t>(refused.size() - kNamedRefusals)));
+    }
+    workspace.dialogs().error(message);
 }
 
 // The save dialog; writes the list when a file is chosen and tells whether one was.
 bool saveThroughDialog(Workspace& workspace) {
     const auto path = workspace.dialogs().saveFile(kListFileFilter, kListFileExtension);
-    if (path) writeList(workspace.conversionList(), *path);
+    if (path) writeList(workspace, *path);
     return path.has_value();
 }
 
@@ -49,9 +90,14 @@ void loadList(Workspace& workspace) {
     }
     const auto openFrom = dialogs.openFile(kListFileFilter);
     if (!openFrom) return;
-    if (saveTo) writeList(workspace.conversionList(), *saveTo);
-    // Read before emptying, so a file that cannot be read leaves the lists as they were.
-    const auto lines = readTextFile(*openFrom);
+    if (saveTo) writeList(workspace, *saveTo);
+    // Read before emptying, so a file that cannot be read leaves the lists as they were. Only
+    // full paths are taken: a relative one would depend on where the program was started.
+    std::vector<Text> lines;
+    readTextLines(*openFrom, [&](Text&& line) {
+        if (line.starts_with(U'/')) lines.push_back(std::move(line));
+        return true;
+    });
     emptyLists(workspace);
     workspace.writeListCount();
     workspace.addPaths(lines);

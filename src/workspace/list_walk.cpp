@@ -6,6 +6,7 @@ void walkCheckedRows(Workspace& workspace, const NewNameOfRow& newNameOf) {
     const auto& rows = workspace.conversionList();
     for (int index = 0; index < static_cast<int>(rows.size()); ++index) {
         if (!rows[static_cast<std::size_t>(index)].checked) continue;
+        workspace.setCurrentRow(index);
         if (const auto newName = newNameOf(rows[static_cast<std::size_t>(index)])) {
             index = workspace.moveToPreview(index, *newName);
         } else if (!workspace.keepGoing()) {

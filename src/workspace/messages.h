@@ -47,6 +47,12 @@ inline const Text kUnfinishedBatchRefusal =
     U"--undo で復旧してください";
 inline const Text kNoUnfinishedBatch = U"途中で終わった変換はありません";
 inline const Text kDamagedJournal = U"壊れた変換の記録を別の場所に移しました: %s";
+// The size column of a row that stands for a folder itself.
+inline const Text kFolderSizeText = U"<フォルダ>";
+// Followed by one path per line.
+inline const Text kRowsNotSaved = U"次のファイルは名前に改行を含むため保存しませんでした。";
+// %s stands for the count.
+inline const Text kMoreRowsNotSaved = U"ほか %s 件";
 // The conversion message of the sort by time; %s stands for the text.
 inline const Text kNotADateTime = U"'%s' is not a valid date and time";
 

@@ -84,6 +84,11 @@ void sizeSearch(Workspace& workspace, const SizeSearch& search) {
         selectStartingSet(rows, search.narrowing);
         for (auto& row : rows) {
             if (search.narrowing && !row.selected) continue;
+            // A folder has no size of its own to compare.
+            if (row.isFolder()) {
+                row.selected = false;
+                continue;
+            }
             const auto size = parseSizeText(row.size);
             if (!size) throw VartelError(fillIn(messages::kNotAnInteger, U"%s", row.size));
             row.selected =

@@ -19,6 +19,8 @@ void Workspace::enterBusy() {
     leaving_.assign(conversion_.size(), 0);
     leavingChecked_ = 0;
     checkedAtStart_ = -1;
+    groupsAtStart_.reset();
+    currentRow_ = -1;
     throttle_.restart();
 }
 
@@ -79,6 +81,8 @@ void Workspace::removeMovedRows() {
     leaving_.clear();
     leavingChecked_ = 0;
     checkedAtStart_ = -1;
+    groupsAtStart_.reset();
+    currentRow_ = -1;
 }
 
 void Workspace::writeListCount() {
@@ -101,6 +105,21 @@ int Workspace::checkedFileCount() const {
     // by the rows that leave it.
     if (checkedAtStart_ < 0) checkedAtStart_ = count();
     return checkedAtStart_ - leavingChecked_;
+}
+
+const FolderGroups& Workspace::groupsAtStart() const {
+    if (!groupsAtStart_) groupsAtStart_ = folderGroupsOf(conversion_);
+    return *groupsAtStart_;
+}
+
+int Workspace::positionInFolder() const {
+    if (!state_.busy || currentRow_ < 0) return 1;
+    return groupsAtStart().positions[static_cast<std::size_t>(currentRow_)];
+}
+
+int Workspace::largestFolderGroup() const {
+    if (!state_.busy) return folderGroupsOf(conversion_).largest;
+    return groupsAtStart().largest;
 }
 
 }  // namespace vartel

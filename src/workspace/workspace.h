@@ -8,6 +8,7 @@
 #include "macro/checked_file_count.h"
 #include "workspace/busy_state.h"
 #include "workspace/file_entry.h"
+#include "workspace/folder_groups.h"
 #include "workspace/history_entry.h"
 #include "workspace/preview_entry.h"
 #include "workspace/pump_throttle.h"
@@ -68,6 +69,11 @@ class Workspace : public CheckedFileCount {
     // it, even when it is aborted or fails; while another command runs they wait for its end, so
     // the running command never sees the list change under it.
     void drop(const std::vector<Text>& paths);
+    // The folder tree's "フォルダ自体を変換リストに追加" and the command line's --folders: each
+    // folder becomes a row that stands for the folder itself, and with its subfolders every
+    // folder below it too, breadth first, never through a symbolic link. No file is taken, and
+    // a path that is not a folder is passed over.
+    void addFolderRows(const std::vector<Text>& folders, bool withSubfolders);
     // A window command runs from begin to end, its dialogs included; the end walks the paths
     // dropped meanwhile.
     void beginCommand() { ++commands_; }
@@ -89,11 +95,24 @@ class Workspace : public CheckedFileCount {
     void writeListCount();
     void writeHitCount(int hits);
 
+    // The folders of the last walk that could not be opened or whose listing broke off.
+    const std::vector<Text>& foldersNotListed() const { return foldersNotListed_; }
+
     // The checked rows that are still in the conversion list; rows moved by a running walk no
     // longer count.
     int checkedFileCount() const override;
 
+    // Only in a walk over the list: the row whose new name is being made now, which
+    // positionInFolder reads.
+    void setCurrentRow(int index) { currentRow_ = index; }
+    // Taken from the list as it stood when the busy period began, so rows that leave it for
+    // the preview keep their places; outside a walk the row stands alone.
+    int positionInFolder() const override;
+    int largestFolderGroup() const override;
+
   private:
+    const FolderGroups& groupsAtStart() const;
+
     // Cutting and pasting rows are the only users of the cut buffer.
     friend void cut(Workspace& workspace);
     friend void paste(Workspace& workspace);
@@ -113,12 +132,15 @@ class Workspace : public CheckedFileCount {
     HistoryList history_;
     PendingPaths pending_;
     std::vector<Text> waiting_;  // dropped while a walk or another command runs
+    std::vector<Text> foldersNotListed_;
     CutBuffer cutBuffer_;
     BusyState state_;
     StatusTexts status_;
     std::vector<char> leaving_;  // rows moveToPreview moved, removed at leaveBusy
     int leavingChecked_ = 0;
     mutable int checkedAtStart_ = -1;  // counted once per busy period, when first asked
+    mutable std::optional<FolderGroups> groupsAtStart_;  // likewise
+    int currentRow_ = -1;
     bool walking_ = false;
     int commands_ = 0;
     bool literalOrder_ = false;

@@ -272,7 +272,7 @@ class MacroEditorWindowTest : public QObject {
         QCOMPARE(window->lineList()->model()->rowCount(), 2);
         QCOMPARE(cell(window->lineList(), 1, 1), QStringLiteral("数値１"));
         QCOMPARE(cell(window->lineList(), 1, 3), QStringLiteral("数値"));
-        QCOMPARE(dialogs.messages.back(), editor_messages::kKindTypeWrong);
+        QCOMPARE(dialogs.lastMessage(), editor_messages::kKindTypeWrong);
     }
 
     void contextMenuOffersPastesForOneSelectedLine() {

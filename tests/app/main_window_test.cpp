@@ -158,7 +158,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.window.previewPanel()->list()->model()->rowCount(), 2);
 
         QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
-        QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+        QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
         QVERIFY(fs::exists(folder.path() / "one."));
         QVERIFY(fs::exists(folder.path() / "sub" / "two."));
         QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 2);
@@ -181,11 +181,15 @@ class MainWindowTest : public QObject {
         writeFile(folder.path() / "sub" / "photo.txt");
         TestProgram program;
         program.window.addPaths({QString::fromStdString(folder.path().string())});
+        // Each preview shows the preview tab, whichever result tab was in front.
         const auto apply = [&](const QString& tab) {
+            QVERIFY(openTab(program.window.resultTabs(), "履歴"));
             QVERIFY(clickButton(program.tab(tab), "プレビュー"));
+            QCOMPARE(program.window.resultTabs()->currentWidget(),
+                     static_cast<QWidget*>(program.window.previewPanel()));
             QCOMPARE(program.status(1), QStringLiteral("変換候補数： 2"));
             QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
-            QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+            QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
         };
         using Names = std::set<std::string>;
 
@@ -354,12 +358,27 @@ class MainWindowTest : public QObject {
         program.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&program.window));
         program.window.addPaths({QString::fromStdString(folder.path().string())});
+        QCOMPARE(program.rows(), 3);
         const Text first = program.workspace.conversionList()[0].name;
-        program.window.conversionList()->selectRow(0);
-        emit program.window.conversionList()->dragStarted();
-        emit program.window.conversionList()->rowsDropped(-1);
+        // A press on the selected row and a drag below the last row move it there; the drag
+        // does not extend the selection.
+        QTableView* view = program.window.conversionList();
+        clickRow(view, 0);
+        const QPoint from = view->visualRect(view->model()->index(0, 1)).center();
+        const QPoint below(from.x(), view->viewport()->height() - 3);
+        QVERIFY(view->rowAt(below.y()) < 0);
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(view->viewport(), from + QPoint(0, QApplication::startDragDistance()));
+        QTest::mouseMove(view->viewport(), below);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, below);
         QCOMPARE(program.workspace.conversionList().back().name, first);
         QVERIFY(!program.window.conversionList()->selectionModel()->hasSelection());
+
+        // Let go where it was pressed, a press on a selected row is a click: that row alone.
+        QVERIFY(clickButton(program.window.conversionPanel(), "全選択"));
+        clickRow(view, 1);
+        QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
+        QVERIFY(program.workspace.conversionList()[1].selected);
 
         program.dialogs.answers = {Answer::Cancel};
         QVERIFY(!program.window.close());
@@ -368,7 +387,7 @@ class MainWindowTest : public QObject {
         program.dialogs.files = {folder.file("saved.csv")};
         QVERIFY(program.window.close());
         QVERIFY(fs::exists(folder.file("saved.csv")));
-        QCOMPARE(program.dialogs.questions.back(), Text(U"現在の変換リストを保存しますか？"));
+        QCOMPARE(program.dialogs.lastQuestion(), Text(U"現在の変換リストを保存しますか？"));
     }
 
     // Saved, emptied and loaded back through the buttons and the menu, the status bar telling
@@ -416,7 +435,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(rows->rowCount(), 2);
         QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 1"));
         QVERIFY(clickButton(preview, "変換実行"));
-        QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+        QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
         QCOMPARE(rows->rowCount(), 2);
 
         QAction* check = contextEntry(preview->list(), "チェック");
@@ -427,7 +446,7 @@ class MainWindowTest : public QObject {
         QVERIFY(clickButton(program.window.historyPanel(), "クリア"));
         QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 0);
         QVERIFY(clickButton(program.window.historyPanel(), "元に戻す"));
-        QCOMPARE(program.dialogs.messages.back(), Text(U"履歴がありません"));
+        QCOMPARE(program.dialogs.lastMessage(), Text(U"履歴がありません"));
     }
 
     void movesAndCutAndPasteKeepTheSelectionVisible() {
@@ -465,14 +484,45 @@ class MainWindowTest : public QObject {
         fs::create_directory(folder.path() / "deep");
         writeFile(folder.path() / "deep" / "one");
         writeFile(folder.path() / "two");
+        writeFile(folder.path() / "a.txt");
+        writeFile(folder.path() / "c.txt");
         TestProgram program;
-        emit program.window.folderPanes()->addFilesBelowRequested(
-            QString::fromStdString(folder.path().string()));
+        FolderPanes* panes = program.window.folderPanes();
+        panes->showFolder(QString::fromStdString(folder.path().string()));
+        QTableView* files = panes->files();
+        QTRY_COMPARE(files->model()->rowCount(files->rootIndex()), 3);
+        const auto rowOf = [&](const QString& name) {
+            for (int row = 0; row < 3; ++row)
+                if (files->model()->index(row, 0, files->rootIndex()).data() == name) return row;
+            return -1;
+        };
+        // Clicked c.txt first, then a.txt: the list takes them in the pane's order.
+        const auto click = [&](const QString& name, Qt::KeyboardModifiers keys) {
+            const QModelIndex at = files->model()->index(rowOf(name), 0, files->rootIndex());
+            QTest::mouseClick(files->viewport(), Qt::LeftButton, keys,
+                              files->visualRect(at).center());
+        };
+        click("c.txt", {});
+        click("a.txt", Qt::ControlModifier);
+        QCOMPARE(panes->selectedFiles(),
+                 QStringList({QString::fromStdString(folder.file("a.txt")),
+                              QString::fromStdString(folder.file("c.txt"))}));
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* entry : menu->actions())
+                if (entry->text() == QStringLiteral("変換リストに追加")) entry->trigger();
+            menu->close();
+        });
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                  files->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(files->viewport(), &request);
         QCOMPARE(program.rows(), 2);
-        emit program.window.folderPanes()->addToListRequested(
-            {QString::fromStdString(folder.file("two"))});
-        QCOMPARE(program.rows(), 3);
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
+        QCOMPARE(program.workspace.conversionList()[0].name, Text(U"a.txt"));
+        QCOMPARE(program.workspace.conversionList()[1].name, Text(U"c.txt"));
+        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
+        emit panes->addFilesBelowRequested(QString::fromStdString(folder.path().string()));
+        QCOMPARE(program.rows(), 6);
     }
 
     // Files dropped while an operation runs wait for it and are added when it ends.
@@ -509,7 +559,7 @@ class MainWindowTest : public QObject {
         program.window.addPaths({QString::fromStdString(folder.file("a"))});
         QVERIFY(clickButton(program.tab("マクロ"), "マクロ実行"));
         QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
-        QCOMPARE(program.dialogs.messages.back(), Text(U"1個のエラーがあります"));
+        QCOMPARE(program.dialogs.lastMessage(), Text(U"1個のエラーがあります"));
         const QModelIndex row = program.window.previewPanel()->list()->model()->index(0, 0);
         QCOMPARE(row.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
         std::ifstream taken(folder.file("a."));
@@ -637,7 +687,7 @@ class MainWindowTest : public QObject {
         const auto renamed = program.workspace.historyList().size();
         QVERIFY(renamed > 0 && renamed < 100);
         QCOMPARE(program.workspace.previewList().size() + renamed, std::size_t(100));
-        QCOMPARE(program.dialogs.messages.back(), Text(U"正常終了"));
+        QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
         QVERIFY(program.window.resultTabs()->isEnabled());
     }
 };

@@ -150,11 +150,11 @@ TEST_F(JournalCommandsTest, ABatchCutShortBlocksRenamingUntilRecovered) {
         std::filesystem::rename(file("a"), file("c"));  // then the program died
     }
     const auto refused = cli({"rename", "--op", "add", "--set", "text=x", folder.file("files")});
-    EXPECT_EQ(refused.exitCode, 5);
+    EXPECT_EQ(refused.exitCode, 6);
     EXPECT_NE(refused.err.find("recover"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(file("c")));
     const auto asked = cli({"recover"});
-    EXPECT_EQ(asked.exitCode, 5);
+    EXPECT_EQ(asked.exitCode, 6);
     EXPECT_NE(asked.out.find("\texecute\t2\n"), std::string::npos);
     const auto finished = cli({"recover", "--finish"});
     EXPECT_EQ(finished.exitCode, 0);

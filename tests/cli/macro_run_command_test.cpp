@@ -49,6 +49,10 @@ TEST_F(MacroRunCommandTest, ExitCodesTellFailureUsageAndGuardStops) {
     EXPECT_EQ(runCli({"macro-run", "a.vmc", "--bogus"}).exitCode, 2);
     EXPECT_EQ(runCli({"macro-run", "a.vmc", "--guard-no", "x"}).exitCode, 2);
     EXPECT_EQ(runCli({"no-such-command"}).exitCode, 2);
+    // Not a file to read: refused at once, neither hanging nor running out of memory.
+    const auto device = runCli({"macro-run", "/dev/zero"});
+    EXPECT_EQ(device.exitCode, 1);
+    EXPECT_EQ(device.err, "/dev/zero: 通常のファイルではありません.\n");
     const auto missing = runCli({"macro-run", folder.file("missing.vmc")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.err, "ファイルのバージョンが一致しません\n");

@@ -63,6 +63,24 @@ TEST_F(PreviewCommandTest, TheMacroLooksUpTheTableGiven) {
     }
 }
 
+TEST_F(PreviewCommandTest, AMissingPathIsAnErrorAndNothingIsRenamed) {
+    const std::string missing = folder.file("no-such-folder");
+    for (const char* command : {"preview", "rename"}) {
+        const auto result = runCli({command, "--macro", macro, folder.file("files"), missing});
+        EXPECT_EQ(result.exitCode, 1) << command;
+        EXPECT_EQ(result.out, "") << command;
+        EXPECT_EQ(result.err, missing + ": ファイルまたはフォルダが見つかりません\n") << command;
+    }
+    EXPECT_TRUE(std::filesystem::exists(folder.file("files/a.txt")));
+}
+
+TEST_F(PreviewCommandTest, OutputThatCannotBeWrittenIsAFailure) {
+    const auto result =
+        runCli({"preview", "--macro", macro, folder.file("files")}, {}, "/dev/full");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.starts_with("標準出力に書き込めません: ")) << result.err;
+}
+
 TEST_F(PreviewCommandTest, Usage) {
     EXPECT_EQ(runCli({"preview", folder.file("files")}).exitCode, 2);
     EXPECT_EQ(runCli({"preview", "--op", "add", "--table", macro, folder.file("files")}).exitCode,
@@ -83,6 +101,48 @@ TEST_F(PreviewCommandTest, AnOperationPreviewsAndRenamesWithoutAMacro) {
     EXPECT_TRUE(std::filesystem::exists(folder.file("files/a9.txt")));
     EXPECT_TRUE(std::filesystem::exists(folder.file("files/keep10")));
     EXPECT_TRUE(std::filesystem::exists(folder.file("files/sub/b11.txt")));
+}
+
+}  // namespace
+}  // namespace vartel
+
+namespace vartel {
+namespace {
+
+TEST_F(PreviewCommandTest, FoldersAreRowsOfTheirOwnWhenAskedFor) {
+    const std::string files = folder.file("files");
+    const auto alone = runCli(
+        {"preview", "--op", "add", "--set", "text=_", "--set", "mode=1", "--folders", files});
+    EXPECT_EQ(alone.exitCode, 0);
+    EXPECT_EQ(alone.out, "files\tfiles_\t" + files + "\n");
+
+    const auto below = runCli({"rename", "--op", "add", "--set", "text=_", "--set", "mode=1",
+                               "--folders", "--recursive", files});
+    EXPECT_EQ(below.exitCode, 0) << below.err;
+    EXPECT_TRUE(std::filesystem::exists(folder.file("files_/sub_/b.txt")));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("files_/a.txt")));
+
+    EXPECT_EQ(runCli({"preview", "--op", "add", "--folders", folder.file("files_/a.txt")}).exitCode,
+              2);
+    EXPECT_EQ(runCli({"preview", "--op", "add", "--recursive", folder.file("files_")}).exitCode, 2);
+}
+
+TEST_F(PreviewCommandTest, NumberingStartsAgainInEveryFolderWithGroup) {
+    std::ofstream(folder.file("files/sub/c.txt")) << "c";
+    const auto result = runCli(
+        {"preview", "--op", "number", "--set", "form=1", "--set", "group=1", folder.file("files")});
+    EXPECT_EQ(result.exitCode, 0);
+    // Two rows in each folder, numbered 1 and 2 in whatever order the folder lists them.
+    const auto count = [&](const std::string& part) {
+        int found = 0;
+        for (auto at = result.out.find(part); at != std::string::npos;
+             at = result.out.find(part, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_EQ(count("\t1"), 2);
+    EXPECT_EQ(count("\t2"), 2);
+    EXPECT_EQ(count("\n"), 4);
 }
 
 }  // namespace

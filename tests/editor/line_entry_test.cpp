@@ -4,6 +4,7 @@
 
 #include "../support/macro_builder.h"
 #include "../support/scripted_dialogs.h"
+#include "editor/initial_value_entry.h"
 #include "editor/messages.h"
 
 namespace vartel {
@@ -87,6 +88,31 @@ TEST_F(LineEntryTest, RefusedLinesChangeNothingAndKeepTheInput) {
             EXPECT_EQ(editor.program().lineCount(), 5);
         }
     }
+}
+
+TEST_F(LineEntryTest, TextsWithLineBreaksAreRefusedWhereverTheyAreTyped) {
+    // Each would write extra lines into the macro file and change its meaning on loading.
+    const LineInput refused[] = {
+        typed(U"文字１", kKindAssign, 1, U"a\n[So2]"),
+        typed(U"文字１", kKindAssign, 1, U"a\rb"),
+        typed(U"文字１\n", kKindAssign, 1, U"a"),
+        typed(U"", kKindAssign, 1, U"a", U"", U"\r\n"),
+    };
+    const auto before = editor.program().lines();
+    for (const auto& input : refused) {
+        editor.input() = input;
+        dialogs.messages.clear();
+        EXPECT_FALSE(addLine(editor, dialogs));
+        EXPECT_FALSE(insertLine(editor, {0}, dialogs));
+        EXPECT_FALSE(modifyLine(editor, 0, input, dialogs));
+        EXPECT_EQ(dialogs.messages, std::vector<Text>(3, U"改行を含む文字列は入力できません"));
+        EXPECT_EQ(editor.program().lines(), before);
+    }
+    EXPECT_FALSE(enterInitialValue(editor, 33, U"x\r\nStr1=y", dialogs));
+    EXPECT_EQ(dialogs.messages.back(), U"改行を含む文字列は入力できません");
+    EXPECT_TRUE(enterInitialValue(editor, 34, U" kept ", dialogs));
+    EXPECT_EQ(editor.program().initialValue(33), MacroProgram().initialValue(33));
+    EXPECT_EQ(editor.program().initialValue(34), U" kept ");
 }
 
 TEST_F(LineEntryTest, InsertNeedsExactlyOneSelectedLine) {

@@ -44,6 +44,10 @@ TEST_F(MultiConditionCommandsTest, TypedPairsNeedBothFields) {
     for (const auto& [search, output] : refused)
         EXPECT_FALSE(addPair(table, search, output, dialogs));
     EXPECT_EQ(dialogs.messages, std::vector<Text>(3, editor_messages::kEmptyField));
+    dialogs.messages.clear();
+    EXPECT_FALSE(addPair(table, U"a\nb", U"x", dialogs));
+    EXPECT_FALSE(addPair(table, U"a", U"x\r", dialogs));
+    EXPECT_EQ(dialogs.messages, std::vector<Text>(2, editor_messages::kLineBreakRefused));
     ASSERT_TRUE(addPair(table, U" ", U"　", dialogs));
     ASSERT_FALSE(table.rows.empty());
     EXPECT_EQ(table.rows.back(), (MultiConditionRow{U" ", U"　"}));

@@ -94,6 +94,18 @@ TEST_F(InstructionTest, TextInstructions) {
         {U"置換処理", U"大小区別", U"abc", U"", U"X", U"abc"},
         {U"検索", U"大小区別", U"ABCDabcd", U"ab", {}, U"5"},
         {U"検索", U"区別なし", U"ABCDabcd", U"ab", {}, U"1"},
+        {U"置換処理", U"正規表現", U"IMG_0012", U"IMG_(\\d+)", U"写真$1", U"写真0012"},
+        {U"置換処理", U"正規表現", U"ABab", U"(?i)b", U"-", U"A-a-"},
+        {U"検索", U"正規表現", U"写真ABC123", U"[0-9]+", {}, U"6"},
+        {U"検索", U"正規表現", U"ABC", U"[0-9]", {}, U"0"},
+        {U"変換", U"全角英数→半角", U"ＡＢＣ１２３", {}, {}, U"ABC123"},
+        {U"変換", U"半角英数→全角", U"AB 1", {}, {}, U"ＡＢ　１"},
+        {U"変換", U"半角カナ→全角", U"ｶﾞｲﾄﾞ", {}, {}, U"ガイド"},
+        {U"変換", U"全角カナ→半角", U"ガイド", {}, {}, U"ｶﾞｲﾄﾞ"},
+        {U"変換", U"ひらがな→カタカナ", U"しゃしん", {}, {}, U"シャシン"},
+        {U"変換", U"カタカナ→ひらがな", U"シャシン", {}, {}, U"しゃしん"},
+        {U"変換", U"NFC正規化", U"カ\u3099", {}, {}, U"ガ"},
+        {U"変換", U"文字化け修復", U"éáéóéñ", {}, {}, U"あいう"},
         {U"検索", U"区別なし", U"ｘＡＢ", U"ａｂ", {}, U"2"},
         {U"検索", U"大小区別", U"abcab", U"abx", {}, U"4"},
         {U"検索", U"大小区別", U"xab", U"abc", {}, U"2"},
@@ -169,6 +181,18 @@ TEST_F(InstructionTest, ResultsBeyondAnyNameLengthFailCleanly) {
         FAIL() << "no failure";
     } catch (const VartelError& failure) {
         EXPECT_EQ(failure.message(), messages::kTextTooLong);
+    }
+}
+
+TEST_F(InstructionTest, AnInvalidExpressionFailsTheRunNamingTheProblem) {
+    for (const Text type : {U"置換処理", U"検索"}) {
+        try {
+            runLine(type, U"正規表現", U"abc", U"(a", U"x");
+            ADD_FAILURE() << "no failure";
+        } catch (const VartelError& failure) {
+            EXPECT_EQ(failure.message(),
+                      U"正規表現が正しくありません：括弧の対応が取れていません（3文字目）");
+        }
     }
 }
 

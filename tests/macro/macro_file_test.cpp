@@ -155,14 +155,35 @@ TEST_F(MacroFileTest, TheLargestLineCountLoadsAndOneMoreIsRefused) {
     }
 }
 
-TEST_F(MacroFileTest, BlanksAroundOperandTextsAreLostButCodesStay) {
-    saveMacroFile(
-        programOf({typedLine(U"文字１", U"置換処理", U"大小区別", U"ファイル名", U" ", U"_")}),
-        path, U"t");
+TEST_F(MacroFileTest, BlanksAndQuotesAtTheEndsOfTextsSurviveSaving) {
+    const std::vector<Text> operands = {U" ",  U"\t_", U"a ", U"'x'",
+                                        U"\"", U"\"q", U"''", U"mid dle"};
+    std::vector<MacroLine> lines;
+    for (const auto& operand : operands) {
+        lines.push_back(
+            typedLine(U"文字１", U"置換処理", U"大小区別", U"ファイル名", operand, U"_"));
+    }
+    MacroProgram saved = programOf(lines);
+    saved.setInitialValue(33, U" padded ");
+    saveMacroFile(saved, path, U" title ");
     MacroProgram loaded;
     ASSERT_TRUE(loadMacroFile(loaded, path, dialogs));
-    EXPECT_EQ(loaded.line(0).display.operands[1], U"");
-    EXPECT_EQ(loaded.line(0).coded.text(CodedRow::Operand2), U"-2");
+    for (std::size_t i = 0; i < operands.size(); ++i) {
+        EXPECT_EQ(loaded.line(static_cast<int>(i)).display.operands[1], operands[i]);
+        EXPECT_EQ(loaded.line(static_cast<int>(i)).coded.text(CodedRow::Operand2), U"-2");
+    }
+    EXPECT_EQ(loaded.initialValue(33), U" padded ");
+    EXPECT_EQ(readMacroCaption(path), U" title ");
+    // Values without blanks or quotes at their ends are written as they always were.
+    EXPECT_NE(readBytes(path).find("Vari2=mid dle\r\n"), std::string::npos);
+}
+
+TEST_F(MacroFileTest, TooManyLinesAreRefusedWithTheirOwnMessage) {
+    writeBytes(path, "[Main]\r\nVersion=0.3\r\nLineCount=100001\r\n");
+    MacroProgram program = sampleProgram();
+    EXPECT_FALSE(loadMacroFile(program, path, dialogs));
+    EXPECT_EQ(dialogs.messages, std::vector<Text>{U"マクロの行数が多すぎます（100000行まで）"});
+    EXPECT_EQ(program.lines(), sampleProgram().lines());
 }
 
 }  // namespace

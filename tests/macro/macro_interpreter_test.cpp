@@ -5,6 +5,7 @@
 #include "../support/macro_builder.h"
 #include "../support/scripted_dialogs.h"
 #include "common/error.h"
+#include "common/integer_text.h"
 #include "macro/messages.h"
 
 namespace vartel {
@@ -300,6 +301,32 @@ TEST_F(InterpreterTest, TraceNumbersEveryExecutedLine) {
     EXPECT_EQ(trace[1].output, U"new");
     EXPECT_EQ(trace[2].number, 3);
     EXPECT_EQ(store.slot(kFileNameCode) + U"." + store.slot(kExtensionCode), U"new.");
+}
+
+// Stops the run after a number of lines.
+class StopAfter : public RunControl {
+  public:
+    explicit StopAfter(int lines) : left_(lines) {}
+    bool keepGoing() override { return left_-- > 0; }
+
+  private:
+    int left_;
+};
+
+TEST_F(InterpreterTest, TheRunControlStopsTheRunBetweenLines) {
+    const MacroProgram program =
+        programOf(std::vector<MacroLine>(10, add(U"数値１", U"数値１", U"1")));
+    for (const int lines : {0, 3, 10}) {
+        StopAfter control(lines);
+        store.loadAll(program.tables());
+        trace.clear();
+        MacroInterpreter interpreter(program, store, table,
+                                     {dialogs, clock, count, fileMetadataReader(), &control});
+        const auto result = interpreter.runMacro(U"abc", U"txt", U"/tmp/abc.txt", &trace);
+        EXPECT_EQ(result.has_value(), lines == 10) << lines;
+        EXPECT_EQ(trace.size(), static_cast<std::size_t>(lines));
+        EXPECT_EQ(store.slot(1), formatInteger(lines));
+    }
 }
 
 }  // namespace

@@ -59,5 +59,28 @@ TEST(TextSearchTest, LongTextsTakeOnePass) {
     EXPECT_EQ(replaceAll(text + U'b', pattern, U"x", true), Text(600'000, U'a') + U"x");
 }
 
+TEST(TextSearchTest, IgnoringCaseComparesWhatTheUpperCaseConversionMakesEqual) {
+    struct Case {
+        Text text;
+        Text pattern;
+        bool found;
+    };
+    const Case cases[] = {
+        {U"ſ", U"s", true},        // long s becomes S
+        {U"ς", U"σ", true},        // final and plain sigma both become Σ
+        {U"ı", U"i", true},        // dotless i becomes I
+        {U"µ", U"μ", true},        // micro sign becomes Greek Μ
+        {U"\u212A", U"k", false},  // the Kelvin sign stays as it is in upper case
+        {U"ÀB", U"àb", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(toUpper(c.text) == toUpper(c.pattern), c.found);
+        EXPECT_EQ(searchPosition(c.text, c.pattern, true), c.found ? 1 : 0)
+            << bytesFromText(c.text);
+        EXPECT_EQ(replaceAll(c.text, c.pattern, U"_", true), c.found ? U"_" : c.text)
+            << bytesFromText(c.text);
+    }
+}
+
 }  // namespace
 }  // namespace vartel

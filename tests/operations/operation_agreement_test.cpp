@@ -21,7 +21,10 @@ class Generator {
     bool chance(int percent) { return between(1, 100) <= percent; }
 
     Text word(int maxLength) {
-        static const Text pool = U"abcABCxyzXYZ01_ -ａｂＡＢあア日";
+        // Letters of every width and kana class the conversions touch, a separate voiced mark,
+        // letters a garbled name is made of, and letters whose case folds oddly.
+        static const Text pool =
+            U"abcABCxyzXYZ01_ -ａｂＡＢあア日ｶﾞﾊﾟｰがパヴヷー\u3099éáſsSςσΣıiIµ\u212Ak";
         Text text;
         for (int i = between(0, maxLength); i > 0; --i) {
             text += pool[static_cast<std::size_t>(between(0, static_cast<int>(pool.size()) - 1))];
@@ -88,14 +91,27 @@ OperationSettings randomOperation(Generator& g, const Text& stem) {
                                   g.searchText(stem),
                                   g.searchText(stem),
                                   g.chance(50)};
-        case 2:
-            return ReplaceSettings{static_cast<ReplaceRange>(g.between(0, 3)),
-                                   static_cast<ReplaceKind>(g.between(0, 2)),
-                                   g.searchText(stem),
-                                   g.word(3),
-                                   g.count(),
-                                   g.count(),
-                                   g.chance(50)};
+        case 2: {
+            ReplaceSettings s{static_cast<ReplaceRange>(g.between(0, 3)),
+                              static_cast<ReplaceKind>(g.between(0, kReplaceKindCount - 1)),
+                              g.searchText(stem),
+                              g.word(3),
+                              g.count(),
+                              g.count(),
+                              g.chance(50)};
+            if (s.kind == ReplaceKind::Replace && g.chance(40)) {
+                // Expressions and replacements that fit each other.
+                static const std::pair<Text, Text> kExpressions[] = {
+                    {U"[a-z]+", U"<$0>"}, {U"(a|b)(c)?", U"$2$1"}, {U"^.", U""},
+                    {U"x*", U"-"},        {U"(\\d+)", U"#$1"},     {U"[ア-ン]", U"$0$0"}};
+                const auto& [pattern, replacement] =
+                    kExpressions[g.between(0, static_cast<int>(std::size(kExpressions)) - 1)];
+                s.regex = true;
+                s.s = pattern;
+                s.r = replacement;
+            }
+            return s;
+        }
         case 3:
             return NumberingSettings{static_cast<NumberingForm>(g.between(0, 5)),
                                      g.number(),

@@ -1,6 +1,7 @@
 #include "recording/macro_catalogue.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <fstream>
@@ -24,6 +25,8 @@ TEST(MacroCatalogueTest, ListsExactlyTheVmcFilesWithTheirTitles) {
     };
     for (const auto& [name, content] : files) std::ofstream(folder.file(name)) << content;
     std::filesystem::create_directory(folder.file("folder.vmc"));
+    // Opening a FIFO to read would wait for a writer for ever.
+    ASSERT_EQ(::mkfifo(folder.file("pipe.vmc").c_str(), 0600), 0);
     ScriptedDialogs dialogs;
     const auto catalogue = buildMacroCatalogue(folder.path().string(), dialogs);
     ASSERT_EQ(catalogue.paths.size(), catalogue.titles.size());
@@ -38,6 +41,7 @@ TEST(MacroCatalogueTest, ListsExactlyTheVmcFilesWithTheirTitles) {
         {folder.file("e.vmc"), U""},
         {folder.file("f.vmc"), U"最初"},
         {folder.file("folder.vmc"), U"名前なし"},
+        {folder.file("pipe.vmc"), U"名前なし"},
     };
     EXPECT_EQ(entries, expected);
     EXPECT_TRUE(dialogs.errors.empty());

@@ -5,6 +5,7 @@
 #include "../support/macro_builder.h"
 #include "../support/workspace_fixture.h"
 #include "common/error.h"
+#include "common/integer_text.h"
 #include "common/name_parts.h"
 
 namespace vartel {
@@ -49,6 +50,20 @@ TEST_F(MacroRunTest, PersistentVariablesCarryOverAndPerFileOnesRestartEveryRow) 
     runMacroOverList(workspace, editor, clock);
     ASSERT_EQ(previewNames().size(), 4u);
     EXPECT_EQ(previewNames().back(), U"start.t");
+}
+
+TEST_F(MacroRunTest, AbortStopsALongRunOfOneRowBetweenLines) {
+    rows({U"only.txt"});
+    std::vector<MacroLine> lines(500,
+                                 typedLine(U"固定数値１", U"数値演算", U"＋", U"固定数値１", U"1"));
+    lines.push_back(typedLine(U"ファイル名", U"代入", U"文字", U"renamed"));
+    editor.program() = programOf(lines);
+    pump.abortAt = 20;
+    runMacroOverList(workspace, editor, clock);
+    EXPECT_TRUE(previewNames().empty());
+    EXPECT_EQ(names(), std::vector<Text>{U"only.txt"});
+    EXPECT_LT(parseInteger(editor.store().slot(17)).value_or(-1), 500);
+    EXPECT_FALSE(workspace.busy());
 }
 
 TEST_F(MacroRunTest, AFailingRowStopsTheRunAndLeavesTheBusyState) {

@@ -4,6 +4,7 @@
 
 #include "../operations/recorded_macro_runner.h"
 #include "../support/scripted_dialogs.h"
+#include "common/error.h"
 #include "common/integer_text.h"
 #include "recording/macro_run.h"
 #include "recording/recorder.h"
@@ -13,11 +14,12 @@ namespace {
 
 class RunOperationTest : public ::testing::Test {
   protected:
-    void addRows(const std::vector<Text>& names) {
+    void addRows(const std::vector<Text>& names, const Text& folder = U"/f") {
         for (const auto& name : names) {
             const auto dot = name.rfind(U'.');
-            workspace.conversionList().push_back(
-                {name, dot == Text::npos ? Text() : name.substr(dot), U"1", U"", U"/f/" + name});
+            workspace.conversionList().push_back({name,
+                                                  dot == Text::npos ? Text() : name.substr(dot),
+                                                  U"1", U"", folder + U"/" + name});
         }
     }
     std::vector<Text> previewNames() const {
@@ -196,6 +198,138 @@ TEST_F(RunOperationTest, RecordedNumberingOverTheListNumbersAsThePreviewDoes) {
     fromMacro.back().pop_back();  // the name without extension comes back with a lone dot
     EXPECT_EQ(fromMacro, preview);
     EXPECT_EQ(preview, (std::vector<Text>{U"a_31.txt", U"5b.txt", U"c_7.jpg", U"9d"}));
+}
+
+// Rows of three folders, the first met twice, with unchecked rows among them.
+class PerFolderNumberingTest : public RunOperationTest {
+  protected:
+    void addFolderRows() {
+        std::vector<Text> many;
+        for (int i = 0; i < 11; ++i) many.push_back(U"p" + formatInteger(i) + U".jpg");
+        addRows(many, U"/album/one");
+        addRows({U"skip.jpg"}, U"/album/two");
+        workspace.conversionList().back().checked = false;
+        addRows({U"x.jpg", U"y"}, U"/album/two");
+        addRows({U"late.jpg", U"later.jpg"}, U"/album/one");
+    }
+    static NumberingSettings perFolder(std::int32_t start, std::int32_t step, bool autoDigits) {
+        NumberingSettings s{NumberingForm::AtStart, start, step, autoDigits, {}, {}, 1, false};
+        s.perFolder = true;
+        return s;
+    }
+};
+
+TEST_F(PerFolderNumberingTest, CounterStartsAgainWheneverTheFolderChanges) {
+    struct Case {
+        std::int32_t start;
+        std::int32_t step;
+        bool autoDigits;
+        std::vector<Text> firstAndLast;  // the first two, the 11th, then the four that follow
+    };
+    const Case cases[] = {
+        {1,
+         1,
+         false,
+         {U"1p0.jpg", U"2p1.jpg", U"11p10.jpg", U"1x.jpg", U"2y", U"1late.jpg", U"2later.jpg"}},
+        {1,
+         1,
+         true,
+         {U"01p0.jpg", U"02p1.jpg", U"11p10.jpg", U"01x.jpg", U"02y", U"01late.jpg",
+          U"02later.jpg"}},
+        {0,
+         -5,
+         false,
+         {U"0p0.jpg", U"-5p1.jpg", U"-50p10.jpg", U"0x.jpg", U"-5y", U"0late.jpg", U"-5later.jpg"}},
+        {2147483647,
+         1,
+         false,
+         {U"2147483647p0.jpg", U"-2147483648p1.jpg", U"-2147483639p10.jpg", U"2147483647x.jpg",
+          U"-2147483648y", U"2147483647late.jpg", U"-2147483648later.jpg"}},
+    };
+    for (const auto& c : cases) {
+        workspace.conversionList().clear();
+        workspace.previewList().clear();
+        addFolderRows();
+        runOperation(workspace, frame, perFolder(c.start, c.step, c.autoDigits));
+        const auto preview = previewNames();
+        ASSERT_EQ(preview.size(), 15u);
+        const std::vector<Text> picked = {preview[0],  preview[1],  preview[10], preview[11],
+                                          preview[12], preview[13], preview[14]};
+        EXPECT_EQ(picked, c.firstAndLast) << c.start << " " << c.step;
+        ASSERT_EQ(workspace.conversionList().size(), 1u);
+        EXPECT_EQ(workspace.conversionList()[0].name, U"skip.jpg");
+    }
+}
+
+TEST_F(PerFolderNumberingTest, RecordingFillsTheSampleToTheLargestFolder) {
+    addFolderRows();
+    recording.restart(U"x");
+    recording.on = true;
+    ASSERT_TRUE(runOperation(workspace, frame, perFolder(1, 1, true)));
+    EXPECT_EQ(recording.sampleName(), U"01x.");
+    ASSERT_FALSE(recording.steps.empty());
+    EXPECT_EQ(recording.steps.back().detail, U"番号を最初に追加（フォルダごと）");
+}
+
+// The macro a recording makes numbers a run over the list exactly as the preview does, the zero
+// fill included, although the rows it renames leave the list as it goes.
+TEST_F(PerFolderNumberingTest, RecordedMacroOverTheListAgreesWithThePreview) {
+    const NumberingSettings settings[] = {
+        perFolder(1, 1, true),
+        perFolder(-3, 7, true),
+        perFolder(2147483646, 1, false),
+        NumberingSettings{NumberingForm::AfterA, 9, 1, true, U"a", {}, 1, false, true},
+        NumberingSettings{NumberingForm::AThenNumberThenB, 1, 1, false, U"p", U"_", 1, false, true},
+    };
+    for (const auto& numbering : settings) {
+        workspace.conversionList().clear();
+        workspace.previewList().clear();
+        addFolderRows();
+        runOperation(workspace, frame, numbering);
+        const auto preview = previewNames();
+
+        workspace.conversionList().clear();
+        workspace.previewList().clear();
+        addFolderRows();
+        MacroEditor editor;
+        Recorder recorder(editor, dialogs);
+        recorder.initialFileName = U"sample.jpg";
+        ASSERT_TRUE(recorder.start());
+        RecordingFrame recorded = recorder.frame();
+        ASSERT_TRUE(recordOperation(numbering, workspace, recorded));
+        recorder.stop();
+        const FixedClock clock{{2006, 6, 4, 17, 21, 0}};
+        runMacroOverList(workspace, editor, clock);
+        auto fromMacro = previewNames();
+        ASSERT_EQ(fromMacro.size(), preview.size());
+        for (std::size_t i = 0; i < preview.size(); ++i) {
+            // The name without extension comes back with a lone dot.
+            if (fromMacro[i].back() == U'.' && preview[i].back() != U'.') fromMacro[i].pop_back();
+            EXPECT_EQ(fromMacro[i], preview[i]) << i;
+        }
+    }
+}
+
+// Neither path takes a step whose expression is not valid: nothing is previewed or recorded.
+TEST_F(RunOperationTest, AnInvalidExpressionPreviewsAndRecordsNothing) {
+    addRows({U"a.txt", U"b.txt"});
+    ReplaceSettings invalid;
+    invalid.s = U"(a";
+    invalid.regex = true;
+    for (const bool recordingOn : {false, true}) {
+        recording.restart(U"a");
+        recording.on = recordingOn;
+        EXPECT_THROW(runOperation(workspace, frame, invalid), VartelError);
+        EXPECT_TRUE(workspace.previewList().empty());
+        EXPECT_TRUE(recording.macro.empty());
+        EXPECT_FALSE(workspace.busy());
+    }
+    ReplaceSettings valid = invalid;
+    valid.s = U"([ab])";
+    valid.r = U"$1$1";
+    recording.on = false;
+    runOperation(workspace, frame, valid);
+    EXPECT_EQ(previewNames(), (std::vector<Text>{U"aa.txt", U"bb.txt"}));
 }
 
 }  // namespace

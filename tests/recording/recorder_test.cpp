@@ -47,6 +47,24 @@ TEST_F(RecorderTest, StartSplitsTheInitialName) {
     EXPECT_TRUE(dialogs.questions.empty());  // the editor never held lines
 }
 
+TEST_F(RecorderTest, ANameWithALineBreakCannotBeRecorded) {
+    for (const Text name : {U"a\n[So2]\nVari1=x.txt", U"b\r.txt"}) {
+        dialogs.messages.clear();
+        recorder.initialFileName = name;
+        EXPECT_FALSE(recorder.start());
+        EXPECT_FALSE(recorder.recording());
+        EXPECT_EQ(dialogs.messages,
+                  std::vector<Text>{U"改行を含むファイル名ではマクロを記録できません"});
+    }
+    // Nor can a recording be reset to one.
+    recorder.initialFileName = U"ok.txt";
+    ASSERT_TRUE(recorder.start());
+    recordAddAtStart(U"x");
+    recorder.initialFileName = U"a\nb";
+    recorder.reset();
+    EXPECT_EQ(recorder.state().sampleName(), U"xok.txt");
+}
+
 TEST_F(RecorderTest, StartOffersToSaveAMacroWithLines) {
     TemporaryFolder folder;
     const std::string saved = folder.file("kept.vmc");

@@ -18,9 +18,11 @@ struct CliResult {
     std::string err;
 };
 
-// Runs the built vartel-cli with the arguments (each quoted for the shell). Its journals go
-// to the state folder given, or to a fresh one that goes with the call.
-inline CliResult runCli(const std::vector<std::string>& args, const std::string& stateFolder = {}) {
+// Runs the built vartel-cli with the arguments (each quoted for the shell). Its journals go to
+// the state folder given, or to a fresh one that goes with the call; standard output goes to
+// `output` when one is given (and then is not read back).
+inline CliResult runCli(const std::vector<std::string>& args, const std::string& stateFolder = {},
+                        const std::string& output = {}) {
     TemporaryFolder folder;
     std::string command = "XDG_STATE_HOME='" +
                           (stateFolder.empty() ? folder.path().string() : stateFolder) +
@@ -30,7 +32,8 @@ inline CliResult runCli(const std::vector<std::string>& args, const std::string&
         for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
         command += " " + quoted + "'";
     }
-    command += " >'" + folder.file("out") + "' 2>'" + folder.file("err") + "' </dev/null";
+    command += " >'" + (output.empty() ? folder.file("out") : output) + "' 2>'" +
+               folder.file("err") + "' </dev/null";
     const int status = std::system(command.c_str());
     const auto slurp = [](const std::string& path) {
         std::ifstream in(path, std::ios::binary);

@@ -21,10 +21,14 @@ inline MacroLine typedLine(const Text& target, const Text& kind, const Text& typ
                      operandCodeOf(b), operandCodeOf(c))};
 }
 
-inline MacroProgram programOf(std::initializer_list<MacroLine> lines) {
+inline MacroProgram programOf(const std::vector<MacroLine>& lines) {
     MacroProgram program;
     for (const auto& line : lines) program.appendLine(line);
     return program;
+}
+
+inline MacroProgram programOf(std::initializer_list<MacroLine> lines) {
+    return programOf(std::vector<MacroLine>(lines));
 }
 
 }  // namespace vartel

@@ -235,6 +235,7 @@ TEST_F(FaultInjectionTest, AnEntryThatCannotBeReadStopsTheWalkAndKeepsTheRowsBef
             dropPaths({"d", "late"});
         }
         EXPECT_EQ(dialogs.errors, (std::vector<Text>{U"ファイルの取得に失敗しました。"}));
+        EXPECT_EQ(workspace.foldersNotListed(), std::vector<Text>{pathText("d")});
         EXPECT_EQ(names(), before);
         EXPECT_FALSE(workspace.hasWaitingPaths());
         EXPECT_FALSE(workspace.busy());
@@ -262,6 +263,14 @@ TEST_F(FaultInjectionTest, PathsThatCannotBeListedOrLookedUpAddNothingAndAreNoEr
     std::vector<Text> added = names();
     std::sort(added.begin(), added.end());
     EXPECT_EQ(added, (std::vector<Text>{U"a", U"y"}));
+    // The walk still knows it was not whole, for whoever must not call it complete.
+    EXPECT_EQ(workspace.foldersNotListed(), std::vector<Text>{pathText("d/locked")});
+    // A folder that is gone by the time it is opened was simply never there.
+    {
+        InjectedFaults gone({{FileCall::OpenFolder, ENOENT, 0, "/locked"}});
+        dropPaths({"d"});
+    }
+    EXPECT_TRUE(workspace.foldersNotListed().empty());
 }
 
 }  // namespace

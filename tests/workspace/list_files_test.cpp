@@ -83,6 +83,32 @@ TEST_F(ListFilesTest, PathsThatAreNotUtf8SurviveSaveAndLoad) {
     EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path(odd));
 }
 
+TEST_F(ListFilesTest, PathsWithLineBreaksAreNeverWrittenAndRelativeLinesNeverRead) {
+    // A folder "x\n" holding "victim\nz": as lines, these would name an unrelated "victim" folder.
+    makeFile("x\n/victim\nz");
+    makeFile("victim/innocent.txt");
+    workspace.conversionList().clear();
+    dropPaths({"x\n", "files/a.txt"});
+    ASSERT_EQ(workspace.conversionList().size(), 2u);
+    dialogs.files = {path("saved.csv")};
+    saveList(workspace);
+    EXPECT_EQ(contentOf("saved.csv"), path("files/a.txt") + "\r\n");
+    EXPECT_EQ(dialogs.errors,
+              std::vector<Text>{U"次のファイルは名前に改行を含むため保存しませんでした。\n" +
+                                pathText("x") + U"\\n/victim\\nz"});
+
+    // Lines that are not full paths would be looked up wherever the program was started.
+    struct WorkingFolder {
+        std::filesystem::path before = std::filesystem::current_path();
+        ~WorkingFolder() { std::filesystem::current_path(before); }
+    } restored;
+    std::filesystem::current_path(folder.path());
+    dialogs.answers = {Answer::No};
+    dialogs.files = {listFile("victim\r\nfiles/b.txt\r\n" + path("files/c.txt") + "\r\n")};
+    loadList(workspace);
+    EXPECT_EQ(names(), std::vector<Text>{U"c.txt"});
+}
+
 TEST_F(ListFilesTest, AnUnreadableListFileThrowsAndKeepsTheLists) {
     dialogs.answers = {Answer::No};
     dialogs.files = {path("missing.csv")};

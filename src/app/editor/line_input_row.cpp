@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "app/editor/editor_captions.h"
 #include "app/qt/qt_text.h"
@@ -20,6 +21,12 @@ LineInputRow::LineInputRow(QWidget* parent) : QWidget(parent) {
     type_->setPlaceholderText(kTypePlaceholder);
     for (const auto& name : InstructionCatalogue::kindNames()) kind_->addItem(toQString(name));
     kind_->setCurrentIndex(-1);
+    int longestType = 0;
+    for (int kind = 0; kind < kind_->count(); ++kind)
+        for (const auto& name : InstructionCatalogue::typeNames(kind))
+            longestType = std::max(longestType, static_cast<int>(name.size()));
+    type_->setMinimumContentsLength(longestType);
+    type_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     for (auto*& field : fields_) {
         field = new QLineEdit(this);
         connect(field, &QLineEdit::textEdited, this, &LineInputRow::edited);

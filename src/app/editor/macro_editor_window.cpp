@@ -24,6 +24,7 @@
 #include "app/lists/text_table_model.h"
 #include "app/main/command_boundary.h"
 #include "app/qt/qt_text.h"
+#include "editor/initial_value_entry.h"
 #include "editor/line_commands.h"
 #include "editor/line_entry.h"
 #include "editor/macro_file_commands.h"
@@ -154,8 +155,8 @@ QWidget* MacroEditorWindow::buildVariableTables(QWidget* parent) {
             },
             this);
         // Values can be edited, names cannot.
-        variableModels_[c]->setEditable(1, [&shown = editor_, cls](int entry, const Text& value) {
-            shown.program().setInitialValue(cls * 16 + entry + 1, value);
+        variableModels_[c]->setEditable(1, [this, cls](int entry, const Text& value) {
+            enterInitialValue(editor_, cls * 16 + entry + 1, value, dialogs_);
         });
         auto* view = listView(variableModels_[c], holder);
         view->setColumnWidth(0, 80);

@@ -58,7 +58,7 @@ MacroTestWindow::MacroTestWindow(MacroEditor& editor, Dialogs& dialogs, const Cl
     }
     fields->addWidget(run);
     fields->addWidget(new QLabel(kResult, this));
-    fields->addWidget(result_, 1);
+    fields->addWidget(result_, 3);
 
     traceModel_ = new TextTableModel(
         kTraceColumns, [trace = trace_] { return static_cast<int>(trace->size()); },

@@ -28,10 +28,8 @@ bool CommandBoundary::run(const std::function<void()>& command) {
 void CommandBoundary::guarded(const std::function<void()>& step) {
     try {
         step();
-    } catch (const VartelError& failure) {
-        dialogs_.error(failure.message());
     } catch (const std::exception& failure) {
-        dialogs_.error(textFromBytes(failure.what()));
+        dialogs_.error(failureMessage(failure));
     }
 }
 

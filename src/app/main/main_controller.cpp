@@ -1,8 +1,8 @@
 #include "app/main/main_controller.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QUrl>
 
 #include "app/qt/qt_paths.h"
@@ -18,14 +18,16 @@
 namespace vartel {
 
 MainController::MainController(Workspace& workspace, MacroEditor& editor, Recorder& recorder,
-                               Dialogs& dialogs, QtPump& pump, const Clock& clock)
+                               Dialogs& dialogs, QtPump& pump, const Clock& clock,
+                               ProgramFiles files)
     : workspace_(workspace),
       editor_(editor),
       recorder_(recorder),
       dialogs_(dialogs),
       clock_(clock),
       boundary_(workspace, dialogs, pump),
-      shell_(dialogs) {
+      shell_(dialogs),
+      files_(std::move(files)) {
     recorder_.closeEditorWindow = [this] { emit editorCloseRequested(); };
     recorder_.showMacroResultTab = [this] { emit macroResultTabRequested(); };
     connect(&boundary_, &CommandBoundary::busyChanged, this, [this](bool busy) {
@@ -38,7 +40,7 @@ MainController::MainController(Workspace& workspace, MacroEditor& editor, Record
         emit recordingChanged();
         updateEnabled();
     });
-    catalogue_ = buildMacroCatalogue(dataFolder(), dialogs_);
+    catalogue_ = buildMacroCatalogue(files_.macroFolders, dialogs_);
 }
 
 QStringList MainController::macroTitles() const {
@@ -129,8 +131,8 @@ void MainController::openFolder(const QString& path) {
     shell_.openFolder(path);
 }
 
-void MainController::openFiles(const QStringList& paths) {
-    for (const QString& path : paths) shell_.open(path);
+void MainController::openFile(const QString& path) {
+    shell_.open(path);
 }
 
 void MainController::onRows(ResultList list, void (*preview)(PreviewList&),
@@ -225,8 +227,12 @@ void MainController::runMacro() {
 
 void MainController::howToUse() {
     // A help file that cannot be opened is not worth a message.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ReadMe.html"))));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(files_.guide.c_str())));
+}
+
+void MainController::reloadMacros() {
+    catalogue_ = buildMacroCatalogue(files_.macroFolders, dialogs_);
+    emit macroTitlesChanged(macroTitles());
 }
 
 bool MainController::mayClose() {

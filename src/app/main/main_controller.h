@@ -8,6 +8,7 @@
 #include "app/shell/desktop_shell.h"
 #include "editor/macro_editor.h"
 #include "platform/clock.h"
+#include "platform/program_files.h"
 #include "recording/macro_catalogue.h"
 #include "recording/operation_run.h"
 #include "recording/recorder.h"
@@ -27,7 +28,7 @@ class MainController : public QObject {
 
   public:
     MainController(Workspace& workspace, MacroEditor& editor, Recorder& recorder, Dialogs& dialogs,
-                   QtPump& pump, const Clock& clock);
+                   QtPump& pump, const Clock& clock, ProgramFiles files);
 
     CommandBoundary& boundary() { return boundary_; }
     ActionTable& actions() { return actions_; }
@@ -58,7 +59,7 @@ class MainController : public QObject {
     void openFolderOfFirstSelected();
     void showPropertiesOfFirstSelected();
     void openFolder(const QString& path);
-    void openFiles(const QStringList& paths);
+    void openFile(const QString& path);
 
     // The preview and history tabs.
     void selectAllRows(ResultList list);
@@ -82,6 +83,8 @@ class MainController : public QObject {
     void editMacro() { emit editorShowRequested(); }
     void runMacro();
     void howToUse();
+    // Lists the macro folders again, after a macro was saved.
+    void reloadMacros();
 
     // A command still running is stopped and the window stays; otherwise the list is offered
     // for saving, and a list that could not be saved keeps the window open.
@@ -99,6 +102,7 @@ class MainController : public QObject {
     void editorCloseRequested();
     // The editor's macro changed outside the editor.
     void macroChanged();
+    void macroTitlesChanged(const QStringList& titles);
 
   private:
     void onRows(ResultList list, void (*preview)(PreviewList&), void (*history)(HistoryList&));
@@ -112,6 +116,7 @@ class MainController : public QObject {
     CommandBoundary boundary_;
     ActionTable actions_;
     DesktopShell shell_;
+    ProgramFiles files_;
     MacroCatalogue catalogue_;
     Text recordingStartName_;
     std::vector<int> draggedRows_;

@@ -62,6 +62,8 @@ MainWindow::MainWindow(MainController& controller, QWidget* parent)
     for (QLineEdit* field : findChildren<QLineEdit*>()) field->setAcceptDrops(false);
     renameDialog_ = new RenameDialog(this);
     macroTab_->setMacroTitles(controller_.macroTitles());
+    connect(&controller_, &MainController::macroTitlesChanged, macroTab_,
+            &MacroTab::setMacroTitles);
     refreshLists();
     controller_.updateEnabled();
 }
@@ -219,11 +221,9 @@ void MainWindow::connectRegions() {
     connect(folderPanes_, &FolderPanes::addFilesBelowRequested, this,
             [&c](const QString& path) { c.addFilesBelow(path); });
     connect(folderPanes_, &FolderPanes::openRequested, this,
-            [&c](const QStringList& paths) { c.openFiles(paths); });
+            [&c](const QString& path) { c.openFile(path); });
     connect(folderPanes_, &FolderPanes::openFileFolderRequested, this,
-            [&c](const QStringList& paths) {
-                if (!paths.isEmpty()) c.openFolder(paths.first());
-            });
+            [&c](const QString& path) { c.openFolder(path); });
     connect(folderPanes_, &FolderPanes::addToListRequested, this,
             [&c](const QStringList& paths) { c.addToList(paths); });
 
@@ -231,10 +231,12 @@ void MainWindow::connectRegions() {
              addTab_, deleteTab_, replaceTab_, numberTab_, extensionTab_})
         connect(tab, &OperationTab::previewRequested, this, [this, tab] { previewFrom(tab); });
     connect(searchTab_, &SearchTab::textSearchRequested, this, [this] {
+        resultTabs_->setCurrentWidget(previewPanel_);
         controller_.textSearch(searchTab_->textSearch());
         listPanel_->view()->setFocus();
     });
     connect(searchTab_, &SearchTab::sizeSearchRequested, this, [this] {
+        resultTabs_->setCurrentWidget(previewPanel_);
         controller_.sizeSearch(searchTab_->sizeSearch());
         listPanel_->view()->setFocus();
     });
@@ -270,6 +272,8 @@ void MainWindow::connectController() {
 }
 
 void MainWindow::previewFrom(const OperationTab* tab) {
+    // A recording shows its own tab instead, when the step is recorded.
+    resultTabs_->setCurrentWidget(previewPanel_);
     controller_.preview(tab->operation());
 }
 

@@ -15,10 +15,11 @@ namespace vartel {
 // and the clock come from outside, so tests can script the one and fix the other.
 struct Program {
     Program(Dialogs& dialogs, const Clock& clock,
-            PumpThrottle::Interval pumpInterval = PumpThrottle::kDefaultInterval)
+            PumpThrottle::Interval pumpInterval = PumpThrottle::kDefaultInterval,
+            const ProgramFiles& files = programFiles())
         : workspace(dialogs, pump, pumpInterval),
           recorder(editor, dialogs),
-          controller(workspace, editor, recorder, dialogs, pump, clock),
+          controller(workspace, editor, recorder, dialogs, pump, clock, files),
           window(controller),
           editorWindow(editor, dialogs, controller.boundary()),
           testWindow(editor, dialogs, clock, workspace, controller.boundary()) {
@@ -35,6 +36,8 @@ struct Program {
         // While a long command runs, the other windows wait with the main window's controls.
         controller.actions().bind(ActionId::MacroEditorWindow, &editorWindow);
         controller.actions().bind(ActionId::MacroTestWindow, &testWindow);
+        // Macros are saved to the user's folder and offered in the macro tab at once.
+        editor.saving() = {files.macroSaveFolder, [this] { controller.reloadMacros(); }};
         // Only the main window's closing ends the program.
         editorWindow.setAttribute(Qt::WA_QuitOnClose, false);
         testWindow.setAttribute(Qt::WA_QuitOnClose, false);

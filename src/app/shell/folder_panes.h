@@ -1,15 +1,19 @@
 #pragma once
 
-#include <QFileSystemModel>
 #include <QStringList>
-#include <QTableView>
-#include <QTreeView>
 #include <QWidget>
+
+class QFileSystemModel;
+class QTableView;
+class QTreeView;
 
 namespace vartel {
 
-// The left column: a tree of folders from the home folder down, and under it the files of the
-// folder chosen in the tree. Neither renames anything in place.
+class FolderTreeModel;
+
+// The left column: the folder tree of the desktop, and under it the files of the folder chosen
+// in the tree. Neither renames anything in place. A command on files takes them in the pane's
+// order, whatever order they were clicked in.
 class FolderPanes : public QWidget {
     Q_OBJECT
 
@@ -19,24 +23,30 @@ class FolderPanes : public QWidget {
     // Shows the files of a folder, as choosing it in the tree does.
     void showFolder(const QString& path);
     QString currentFolder() const;
+    // The selected files in the pane's order.
     QStringList selectedFiles() const;
+    // Reads the folder tree and the file pane afresh (F5).
+    void refresh();
 
-    QTreeView* tree;
-    QTableView* files;
+    QTreeView* tree() const { return tree_; }
+    QTableView* files() const { return files_; }
 
   signals:
     void openFolderRequested(const QString& path);
     void addFilesBelowRequested(const QString& path);
-    void openRequested(const QStringList& paths);
-    void openFileFolderRequested(const QStringList& paths);
+    // "開く" and "フォルダを開く" of the file pane: the first selected file.
+    void openRequested(const QString& path);
+    void openFileFolderRequested(const QString& path);
     void addToListRequested(const QStringList& paths);
 
   private:
     void showTreeMenu(const QPoint& at);
     void showFileMenu(const QPoint& at);
 
-    QFileSystemModel* folders_;
+    FolderTreeModel* folders_;
     QFileSystemModel* fileModel_;
+    QTreeView* tree_;
+    QTableView* files_;
 };
 
 }  // namespace vartel

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "common/text.h"
+
+namespace vartel::cli {
+
+// What the command line says on standard error, after the path and ": " where there is one.
+inline const Text kNoSuchPath = U"ファイルまたはフォルダが見つかりません";
+inline const Text kFolderNotListed = U"フォルダの内容を読み込めませんでした";
+inline const Text kInterrupted = U"中断しました";
+inline const Text kCannotWriteOutput = U"標準出力に書き込めません";
+
+}  // namespace vartel::cli

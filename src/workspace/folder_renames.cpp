@@ -1,0 +1,52 @@
+#include "workspace/folder_renames.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "common/name_parts.h"
+
+namespace vartel {
+
+std::vector<std::size_t> FolderRenames::deeperFirst(const std::vector<Text>& paths) {
+    std::vector<std::size_t> depth(paths.size());
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        depth[i] =
+            static_cast<std::size_t>(std::count(paths[i].begin(), paths[i].end(), kPathSeparator));
+    }
+    std::vector<std::size_t> order(paths.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return depth[a] > depth[b]; });
+    return order;
+}
+
+void FolderRenames::add(const Text& path, const Text& newName) {
+    newNameOf_[path] = newName;
+}
+
+Text FolderRenames::now(const Text& path) const {
+    if (newNameOf_.empty()) return path;
+    Text result;
+    std::size_t start = 0;
+    for (std::size_t at = path.find(kPathSeparator); at != Text::npos;
+         at = path.find(kPathSeparator, at + 1)) {
+        if (at > 0) {
+            const auto renamed = newNameOf_.find(path.substr(0, at));
+            result +=
+                renamed != newNameOf_.end() ? renamed->second : path.substr(start, at - start);
+        }
+        result += kPathSeparator;
+        start = at + 1;
+    }
+    return result + path.substr(start);
+}
+
+void FolderRenames::bringUpToDate(ConversionList& rows, PreviewList& preview,
+                                  HistoryList& history) const {
+    if (empty()) return;
+    for (auto& row : rows) row.fullPath = now(row.fullPath);
+    for (auto& row : preview) row.fullPathBefore = now(row.fullPathBefore);
+    for (auto& entry : history) entry.pathAfter = now(entry.pathAfter);
+}
+
+}  // namespace vartel

@@ -1,0 +1,89 @@
+#include "macro/text_conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vartel {
+namespace {
+
+struct ConversionCase {
+    TextConversion conversion;
+    Text from;
+    Text to;
+};
+
+class TextConversionTest : public ::testing::TestWithParam<ConversionCase> {};
+
+TEST_P(TextConversionTest, ConvertsExactly) {
+    const auto& c = GetParam();
+    EXPECT_EQ(convertText(c.conversion, c.from), c.to) << bytesFromText(c.from);
+}
+
+using enum TextConversion;
+
+INSTANTIATE_TEST_SUITE_P(
+    Width, TextConversionTest,
+    ::testing::Values(ConversionCase{FullWidthToHalfWidth, U"ＡＢＣ１２３", U"ABC123"},
+                      ConversionCase{FullWidthToHalfWidth, U"！～｛｝＿　ｚ", U"!~{}_ z"},
+                      // Kana, the yen sign and the half-width kana stay.
+                      ConversionCase{FullWidthToHalfWidth, U"カナ￥ｶﾅ", U"カナ￥ｶﾅ"},
+                      ConversionCase{HalfWidthToFullWidth, U"ABC 123!~", U"ＡＢＣ　１２３！～"},
+                      ConversionCase{HalfWidthToFullWidth, U"ｶﾅ写真", U"ｶﾅ写真"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Kana, TextConversionTest,
+    ::testing::Values(
+        ConversionCase{HalfWidthKanaToFullWidth, U"ｶﾀｶﾅ", U"カタカナ"},
+        ConversionCase{HalfWidthKanaToFullWidth, U"ｶﾞｷﾞｸﾞｹﾞｺﾞｻﾞｼﾞｽﾞｾﾞｿﾞﾀﾞﾁﾞﾂﾞﾃﾞﾄﾞﾊﾞﾋﾞﾌﾞﾍﾞﾎﾞ",
+                       U"ガギグゲゴザジズゼゾダヂヅデドバビブベボ"},
+        ConversionCase{HalfWidthKanaToFullWidth, U"ﾊﾟﾋﾟﾌﾟﾍﾟﾎﾟｳﾞﾜﾞｦﾞ", U"パピプペポヴヷヺ"},
+        ConversionCase{HalfWidthKanaToFullWidth, U"ｧｨｩｪｫｬｭｮｯｰ｡｢｣､･",
+                       U"ァィゥェォャュョッー。「」、・"},
+        // A mark that joins nothing stands on its own; ッ and ﾟ after カ do not join.
+        ConversionCase{HalfWidthKanaToFullWidth, U"ﾞｱﾞｯﾞｶﾟ", U"゛ア゛ッ゛カ゜"},
+        ConversionCase{FullWidthKanaToHalfWidth, U"ガイドブック", U"ｶﾞｲﾄﾞﾌﾞｯｸ"},
+        ConversionCase{FullWidthKanaToHalfWidth, U"ヴパー。", U"ｳﾞﾊﾟｰ｡"},
+        // No half-width form: small ヮヵヶ, ヰヱ, hiragana and kanji stay.
+        ConversionCase{FullWidthKanaToHalfWidth, U"ヮヵヶヰヱひら漢", U"ヮヵヶヰヱひら漢"},
+        ConversionCase{HiraganaToKatakana, U"ぁあがぱゔゖゝゞー漢", U"ァアガパヴヶヽヾー漢"},
+        ConversionCase{KatakanaToHiragana, U"ァアガパヴヶヽヾ", U"ぁあがぱゔゖゝゞ"},
+        ConversionCase{KatakanaToHiragana, U"ヷヸヹヺーｶ", U"ヷヸヹヺーｶ"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    NormalizationAndRepair, TextConversionTest,
+    ::testing::Values(
+        ConversionCase{Nfc, U"カ\u3099イト\u3099", U"ガイド"},
+        ConversionCase{Nfc, U"ハ\u309Aン", U"パン"},
+        ConversionCase{Nfc, U"ガイド.txt", U"ガイド.txt"},
+        // Escaped bytes of a name that is not UTF-8 keep their place.
+        ConversionCase{Nfc, U"カ\u3099\xDC82\xDCA0", U"ガ\xDC82\xDCA0"},
+        // Code page 932 bytes left as they are: あいう.
+        ConversionCase{RepairGarbled, U"\xDC82\xDCA0\xDC82\xDCA2\xDC82\xDCA4", U"あいう"},
+        // The same bytes misread as code page 437 and as Windows-1252.
+        ConversionCase{RepairGarbled, U"éáéóéñ", U"あいう"},
+        ConversionCase{RepairGarbled, U"\u201A\u00A0\u201A\u00A2\u201A\u00A4", U"あいう"},
+        // EUC-JP bytes (漢字) that are no code page 932.
+        ConversionCase{RepairGarbled, U"\xDCB4\xDCC1\xDCBB\xDCFA", U"漢字"},
+        // Names that are fine, or whose repair would find no Japanese, stay.
+        ConversionCase{RepairGarbled, U"写真.jpg", U"写真.jpg"},
+        ConversionCase{RepairGarbled, U"report", U"report"},
+        ConversionCase{RepairGarbled, U"café", U"café"},
+        ConversionCase{RepairGarbled, U"\xDCFF\xDCFF", U"\xDCFF\xDCFF"}));
+
+TEST(TextConversionRoundTripTest, WidthConversionsComeBackOnTheirClasses) {
+    Text ascii;
+    for (char32_t c = 0x20; c <= 0x7E; ++c) ascii.push_back(c);
+    EXPECT_EQ(fullWidthToHalfWidth(halfWidthToFullWidth(ascii)), ascii);
+    Text halfKana;
+    for (char32_t c = 0xFF61; c <= 0xFF9F; ++c) halfKana.push_back(c);
+    EXPECT_EQ(fullWidthKanaToHalfWidth(halfWidthKanaToFullWidth(halfKana)), halfKana);
+    const Text voiced = U"ガギグゲゴザジズゼゾダヂヅデドバビブベボパピプペポヴヷヺ";
+    EXPECT_EQ(halfWidthKanaToFullWidth(fullWidthKanaToHalfWidth(voiced)), voiced);
+    Text hiragana;
+    for (char32_t c = U'ぁ'; c <= U'ゖ'; ++c) hiragana.push_back(c);
+    EXPECT_EQ(katakanaToHiragana(hiraganaToKatakana(hiragana)), hiragana);
+}
+
+}  // namespace
+}  // namespace vartel

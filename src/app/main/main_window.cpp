@@ -164,7 +164,7 @@ QWidget* MainWindow::buildResultTabs(QWidget* parent) {
     resultTabs_ = new QTabWidget(parent);
     previewPanel_ = new ResultListPanel(ui::kReturnToList, ui::kExecute);
     RowListModel* previewRows = makePreviewModel(workspace.previewList(), this);
-    previewPanel_->list()->setRowModel(previewRows, {128, 128, 110, 80, 100});
+    previewPanel_->list()->setRowModel(previewRows, {128, 128, 150, 80, 100});
     // A row checked or unchecked joins or leaves the batch, which may make or end a clash.
     connect(previewRows, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {

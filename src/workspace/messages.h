@@ -16,6 +16,7 @@ inline const Text kErrorCountSuffix = U"個のエラーがあります";
 inline const Text kSaveListQuestion = U"現在の変換リストを保存しますか？";
 inline const Text kListFileFilter = U"CSVファイル（*.csv）|*.csv";
 inline const Text kListFileExtension = U".csv";
+inline const Text kEnterSize = U"検索するサイズを数値で入力してください";
 inline const Text kCannotRename = U"ファイル名を変更できません";
 // The size column of a row that stands for a folder itself.
 inline const Text kFolderSizeText = U"<フォルダ>";

@@ -25,8 +25,7 @@ void Workspace::enterBusy() {
 
 void Workspace::leaveBusy() {
     removeMovedRows();
-    status_.previewCount =
-        kPreviewCountCaption + formatInteger(static_cast<std::int64_t>(preview_.size()));
+    writePreviewCount();
     writeListCount();
     state_.progressShown = false;
     state_.busy = false;
@@ -67,6 +66,11 @@ void Workspace::removeMovedRows() {
 void Workspace::writeListCount() {
     status_.listCount =
         kListCountCaption + formatInteger(static_cast<std::int64_t>(conversion_.size()));
+}
+
+void Workspace::writePreviewCount() {
+    status_.previewCount =
+        kPreviewCountCaption + formatInteger(static_cast<std::int64_t>(preview_.size()));
 }
 
 void Workspace::writeHitCount(int hits) {

@@ -80,6 +80,7 @@ class Workspace : public CheckedFileCount {
     bool hasWaitingPaths() const { return !waiting_.empty(); }
 
     void writeListCount();
+    void writePreviewCount();
     void writeHitCount(int hits);
 
     // The folders of the last walk that could not be opened or whose listing broke off.

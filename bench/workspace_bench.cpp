@@ -14,11 +14,14 @@
 #include <string>
 
 #include "../tests/support/scripted_dialogs.h"
+#include "common/name_parts.h"
 #include "editor/macro_editor.h"
 #include "macro/instruction_catalogue.h"
 #include "recording/macro_run.h"
 #include "workspace/execution.h"
 #include "workspace/list_walk.h"
+#include "workspace/rename_journal.h"
+#include "workspace/rename_plan.h"
 
 namespace vartel {
 namespace {
@@ -190,6 +193,101 @@ void previewRenames(Bench& bench) {
     BusyScope busy(bench.workspace);
     walkCheckedRows(bench.workspace, [](const FileEntry& row) { return U"s" + row.name; });
 }
+
+// The planner over the 100,000 files of the tree: 10% of the rows take the name of another
+// row's file, 1% swap names in pairs, the rest get free names (each looked up on disk).
+void BM_Plan100k(benchmark::State& state) {
+    std::vector<RenameRequest> requests;
+    for (int f = 0; f < kFolders; ++f) {
+        const std::string folder = tree().root() + "/folder" + std::to_string(f) + "/";
+        const auto file = [&](int i) {
+            return textFromBytes(folder + "file" + std::to_string(i) + ".txt");
+        };
+        for (int i = 0; i < kFilesPerFolder; ++i) {
+            Text newName = U"p" + nameOfPath(file(i));
+            if (i % 10 == 0) newName = nameOfPath(file(i + 1));
+            if (i % 100 == 55) newName = nameOfPath(file(i + 1));
+            if (i % 100 == 56) newName = nameOfPath(file(i - 1));
+            requests.push_back({file(i), newName, {}});
+        }
+    }
+    for (auto _ : state) {
+        const RenamePlan plan = planRenames(requests);
+        if (plan.blockedRows != 0) state.SkipWithError("rows blocked");
+        benchmark::DoNotOptimize(plan.steps.size());
+    }
+}
+BENCHMARK(BM_Plan100k)->Unit(benchmark::kMillisecond);
+
+// A journal folder of its own, emptied after each batch so that it never grows.
+class BenchJournal {
+  public:
+    BenchJournal() {
+        std::filesystem::create_directories(folder_);
+        journal_.emplace(folder_.string());
+    }
+    ~BenchJournal() { std::filesystem::remove_all(folder_); }
+    RenameJournal& journal() { return *journal_; }
+
+  private:
+    std::filesystem::path folder_ = std::filesystem::temp_directory_path() /
+                                    ("vartel-bench-journal-" + std::to_string(::getpid()));
+    std::optional<RenameJournal> journal_;
+};
+
+enum class ExecuteMode { Planned, Literal, Journaled };
+
+// Execute of 10,000 previews: as planned, in the literal order without reordering, and as
+// planned with the journal written; the undo that puts the files back is not timed.
+void BM_Execute10kMode(benchmark::State& state) {
+    const auto mode = static_cast<ExecuteMode>(state.range(0));
+    BenchJournal journal;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Bench bench;
+        bench.workspace.setLiteralOrder(mode == ExecuteMode::Literal);
+        previewRenames(bench);
+        if (mode == ExecuteMode::Journaled) bench.workspace.setJournal(&journal.journal());
+        state.ResumeTiming();
+        execute(bench.workspace);
+        state.PauseTiming();
+        if (bench.dialogs.messages.back() != U"正常終了") state.SkipWithError("renames failed");
+        bench.workspace.setJournal(nullptr);
+        undo(bench.workspace);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Execute10kMode)
+    ->Arg(static_cast<int>(ExecuteMode::Planned))
+    ->Arg(static_cast<int>(ExecuteMode::Literal))
+    ->Arg(static_cast<int>(ExecuteMode::Journaled))
+    ->Unit(benchmark::kMillisecond);
+
+// The 10,000 numbered files r0..r9999 shifted by one, up (r0 -> r1, ...) or down: every rename
+// must succeed, which needs the planner's order.
+void BM_Shift10k(benchmark::State& state) {
+    const bool up = state.range(0) == 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Bench bench;
+        bench.workspace.drop({textFromBytes(tree().renames())});
+        {
+            BusyScope busy(bench.workspace);
+            walkCheckedRows(bench.workspace, [&](const FileEntry& row) {
+                const int i = std::stoi(bytesFromText(row.name).substr(1));
+                return U"r" + textFromBytes(std::to_string(up ? i + 1 : i - 1)) + U".txt";
+            });
+        }
+        state.ResumeTiming();
+        execute(bench.workspace);
+        state.PauseTiming();
+        if (bench.dialogs.messages.back() != U"正常終了") state.SkipWithError("renames failed");
+        undo(bench.workspace);
+        if (bench.dialogs.messages.back() != U"正常終了") state.SkipWithError("undo failed");
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Shift10k)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // Execute of 10,000 previews; the undo that puts the files back is timed separately.
 void BM_Execute10k(benchmark::State& state) {

@@ -68,8 +68,8 @@ by TAB.
 Exit status: 0 checked (valid or not), 2 usage or an unknown kind or type.
 )"},
     {"preview", runPreview,
-     "vartel-cli preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) "
-     "[--folders [--recursive]] PATH...",
+     "vartel-cli preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) [--status] "
+     "[--literal-order] [--folders [--recursive]] PATH...",
      "print the renames an operation or a macro proposes",
      R"(Takes the PATHs as a drop on the window does (files as they are, folders with their
 whole tree, breadth first, symbolic links as rows of their own), runs the macro or
@@ -79,6 +79,11 @@ full path, separated by TAB. Nothing is renamed.
   --macro MACRO.vmc   run this macro over the rows
   --table TABLE.csv   the multi-condition table of its lookup lines
   OPERATION           or apply one editing operation (see below)
+  --status            add a fourth field, what renaming the row will do: ok, chain
+                      (waits for another row's file to move), cycle (a swap or a ring
+                      of names), or the row will fail: duplicate, exists, invalid,
+                      too-long, same-file
+  --literal-order     plan as rename --literal-order would carry it out
   --folders           the PATHs are folders, each a row of its own instead of its
                       files; its whole name is the stem
   --recursive         with --folders, every folder below them is a row too
@@ -88,24 +93,55 @@ standard error), 2 usage, 5 a folder could not be read whole (named on standard 
 nothing is previewed), 130 stopped by Ctrl+C.
 )"},
     {"rename", runRename,
-     "vartel-cli rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) "
+     "vartel-cli rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) [--literal-order] "
      "[--folders [--recursive]] PATH...",
      "carry out those renames",
-     R"(Does what preview does, prints the same lines, then carries the renames out and
-prints the summary: "正常終了" or the number of failed renames followed by
-"個のエラーがあります". A rename never replaces an existing file and never moves a file
-out of its folder.
+     R"(Does what preview does, prints the same lines, then carries the renames out, in an
+order that lets chains and swaps of names succeed, writes every failed row on
+standard error (old name, new name, reason, separated by TAB) and prints the
+summary: "正常終了" or the number of failed renames followed by "個のエラーがあります".
+A rename never replaces an existing file and never moves a file out of its folder.
+The batch is journaled before the first rename (see recover).
 
   --macro MACRO.vmc   run this macro over the rows
   --table TABLE.csv   the multi-condition table of its lookup lines
   OPERATION           or apply one editing operation (see below)
+  --literal-order     rename each row on its own from the last up, without reordering:
+                      chains that run the wrong way and swaps then fail
   --folders           the PATHs are folders, each a row of its own instead of its
                       files; its whole name is the stem
   --recursive         with --folders, every folder below them is a row too
 
-Exit status: 0 every rename done, 1 the macro failed or a PATH does not exist, 2 usage,
-4 a rename failed, 5 a folder could not be read whole (nothing is renamed), 130 stopped
-by Ctrl+C (a preview cut short is never carried out).
+Exit status: 0 every rename done, 1 the macro failed, a PATH does not exist or the
+journal cannot be written, 2 usage, 4 a rename failed, 5 a folder could not be read
+whole (nothing is renamed), 6 a batch cut short waits for recover, 130 stopped by
+Ctrl+C (a preview cut short is never carried out).
+)"},
+    {"history", runHistory, "vartel-cli history", "list the batches of the journal",
+     R"(Prints every batch the journal keeps, oldest first: id, time, kind (execute, undo,
+rename, recover), number of files renamed and state (finished, unfinished, undone),
+separated by TAB.
+
+Exit status: 0 done, 1 the journal folder cannot be made, 2 usage.
+)"},
+    {"undo", runUndo, "vartel-cli undo [ID]", "rename back the files of a batch",
+     R"(Renames back every file the batch renamed: the last finished batch that is not an
+undo, or the batch ID from history. A file that is no longer the one the batch renamed
+is left alone and reported ("別のファイルに置き換わっています"). The undo is a batch of
+its own; failed rows and the summary are written as by rename.
+
+Exit status: 0 every rename done, 1 no such batch, 2 usage, 4 a rename failed, 6 a
+batch cut short waits for recover.
+)"},
+    {"recover", runRecover, "vartel-cli recover [--finish | --undo]",
+     "finish or put back a batch that was cut short",
+     R"(Without an option, lists the batches cut short (id, kind, number of files) and exits
+with 6. --finish gives every file of them its new name, --undo its old one; a file
+left under a temporary name or under two names is always brought back to one of its
+two names.
+
+Exit status: 0 done or nothing to recover, 2 usage, 4 some files could not be
+brought back, 6 there is something to recover and no option was given.
 )"},
     {"record", runRecord,
      "vartel-cli record --sample NAME [--checked N] OPERATION... [--steps] "
@@ -178,7 +214,8 @@ std::string programHelp(const ProgramFiles& files) {
     text +=
         "\nExit status: 0 success; 1 a run or a file failed (the message on standard error);\n"
         "2 usage; 3 macro-run stopped at a repetition question; 4 rename: a rename failed;\n"
-        "5 preview, rename: a folder could not be read whole; 130 stopped by Ctrl+C.\n"
+        "5 preview, rename: a folder could not be read whole; 6 a batch cut short waits for\n"
+        "recover; 130 stopped by Ctrl+C.\n"
         "Output that cannot be written (a full disk) makes any command fail.\n"
         "\nFiles:\n  user guide      " +
         files.guide + "\n";

@@ -11,6 +11,10 @@ namespace vartel::cli {
 using Arguments = std::vector<std::string>;
 
 inline constexpr int kFailed = 1;
+inline constexpr int kSomeRenamesFailed = 4;
+inline constexpr int kWalkIncomplete = 5;  // a folder could not be read whole
+// A renaming command refused because a batch was cut short and waits for recover.
+inline constexpr int kUnfinishedBatchExit = 6;
 inline constexpr int kInterruptedExit = 130;  // as a shell reports a program ended by SIGINT
 
 int runMacroRun(const Arguments& args);
@@ -21,6 +25,11 @@ int runValidate(const Arguments& args);
 // whole stops it after the walk (exit 5): neither would be a complete preview.
 int runPreview(const Arguments& args);
 int runRename(const Arguments& args);
+// The journal of renames: history lists the batches; undo renames back the last (or the
+// given) finished batch; recover finishes or puts back a batch that was cut short.
+int runHistory(const Arguments& args);
+int runUndo(const Arguments& args);
+int runRecover(const Arguments& args);
 // Records the operations on a sample name and prints the macro's lines or its steps; -o also
 // saves the macro.
 int runRecord(const Arguments& args);

@@ -4,6 +4,7 @@
 #include "cli/cli_dialogs.h"
 #include "cli/command_table.h"
 #include "cli/commands.h"
+#include "cli/journal_guard.h"
 #include "cli/messages.h"
 #include "cli/operation_arguments.h"
 #include "cli/output.h"
@@ -22,14 +23,50 @@
 namespace vartel::cli {
 namespace {
 
-constexpr int kSomeRenamesFailed = 4;
-constexpr int kWalkIncomplete = 5;
-
-// The summary of an execution is the command's result, so it goes to standard output.
+// The summary of an execution is the command's result, so it goes to standard output; it is
+// held back until the failed rows have been reported.
 class SummaryDialogs : public CliDialogs {
   public:
-    void message(const Text& text) override { printLine(text); }
+    void message(const Text& text) override { held.push_back(text); }
+    void printHeld() {
+        for (const auto& text : held) printLine(text);
+        held.clear();
+    }
+    std::vector<Text> held;
 };
+
+// Stable words for scripts, one per status.
+const char* statusKey(PlanStatus status) {
+    switch (status) {
+        case PlanStatus::Unplanned:
+        case PlanStatus::Ok:
+            return "ok";
+        case PlanStatus::Chain:
+            return "chain";
+        case PlanStatus::Cycle:
+            return "cycle";
+        case PlanStatus::Duplicate:
+            return "duplicate";
+        case PlanStatus::Exists:
+            return "exists";
+        case PlanStatus::InvalidName:
+            return "invalid";
+        case PlanStatus::TooLong:
+            return "too-long";
+        case PlanStatus::SameFile:
+            return "same-file";
+    }
+    return "ok";
+}
+
+void reportFailedRows(const PreviewList& rows) {
+    for (const auto& row : rows) {
+        if (!row.failed) continue;
+        const std::string line =
+            bytesFromText(row.oldName + U"\t" + row.newName + U"\t" + row.failureReason) + "\n";
+        std::fputs(line.c_str(), stderr);
+    }
+}
 
 // Ctrl+C aborts the running walk, operation or execution at its next check, as "中止" does.
 class InterruptPump : public Pump {
@@ -62,7 +99,7 @@ bool allPathsExist(const std::vector<std::string>& paths) {
 int previewOrRename(const Arguments& args, bool rename) {
     const auto split = splitOperations(args);
     const ArgumentReader reader(split ? split->rest : args, {"--macro", "--table"},
-                                {"--folders", "--recursive"});
+                                {"--status", "--literal-order", "--folders", "--recursive"});
     const std::size_t operations = split ? split->operations.size() : 0;
     if (!split || !reader.valid() || reader.has("--macro") == (operations == 1) ||
         (reader.has("--table") && !reader.has("--macro")) || operations > 1 ||
@@ -89,6 +126,14 @@ int previewOrRename(const Arguments& args, bool rename) {
     InterruptPump pump;
     Workspace workspace(dialogs, pump);
     pump.watch(workspace);
+    workspace.setLiteralOrder(reader.has("--literal-order"));
+    std::optional<RenameJournal> journal;
+    if (rename) {
+        journal = openJournal();
+        if (!journal) return 1;
+        if (refuseWhileUnfinished(*journal)) return kUnfinishedBatchExit;
+        workspace.setJournal(&*journal);
+    }
     MacroEditor editor;
     const SystemClock clock;
     const auto interrupted = [] {
@@ -126,17 +171,24 @@ int previewOrRename(const Arguments& args, bool rename) {
         }
         // A preview cut short is not the one asked for, and must not be carried out.
         if (interrupted()) return kInterruptedExit;
+        const bool status = reader.has("--status");
         for (const auto& row : workspace.previewList()) {
-            printLine(row.oldName + U"\t" + row.newName + U"\t" + row.fullPathBefore);
+            Text line = row.oldName + U"\t" + row.newName + U"\t" + row.fullPathBefore;
+            if (status) line += U"\t" + textFromBytes(statusKey(row.status));
+            printLine(line);
         }
+        dialogs.printHeld();
         if (!rename) return 0;
         execute(workspace);
+        reportFailedRows(workspace.previewList());
+        dialogs.printHeld();
         if (interrupted()) return kInterruptedExit;
         for (const auto& row : workspace.previewList()) {
             if (row.failed) return kSomeRenamesFailed;
         }
         return 0;
     } catch (const std::exception& failure) {
+        dialogs.printHeld();
         dialogs.error(failureMessage(failure));
         return kFailed;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace vartel {
@@ -10,6 +11,7 @@ enum class FileCall {
     OpenFolder,  // the start of a folder listing
     ReadEntry,   // one entry of a listing, named by the folder and the entry
     Rename,      // one rename request to the system; a rename may make more than one
+    Exchange,    // one exchange of two names
 };
 
 // Lets tests make the file system fail at chosen calls, so that every failure path can be
@@ -22,6 +24,8 @@ class FaultInjector {
     // path is the source and other the target; for an entry, path is the folder and other the
     // entry's name; otherwise other is empty.
     virtual int failure(FileCall call, const std::string& path, const std::string& other) = 0;
+    // Whether the folder is to be taken as folding letter case, or nothing to ask the system.
+    virtual std::optional<bool> foldsCase(const std::string& /*folder*/) { return std::nullopt; }
 };
 
 // Installs the injector for the whole process (null removes it) and returns the one before.

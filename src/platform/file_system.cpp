@@ -1,7 +1,11 @@
 #include "platform/file_system.h"
 
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <linux/magic.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -31,6 +35,8 @@ FileStatus statusOf(const struct stat& info) {
     status.modifiedSeconds = static_cast<std::int64_t>(info.st_mtim.tv_sec);
     status.isFolder = S_ISDIR(info.st_mode);
     status.isSymbolicLink = S_ISLNK(info.st_mode);
+    status.identity = {static_cast<std::uint64_t>(info.st_dev),
+                       static_cast<std::uint64_t>(info.st_ino)};
     return status;
 }
 
@@ -53,42 +59,47 @@ bool renameOnce(const std::string& from, const std::string& to) {
     return false;
 }
 
-std::string folderPartOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-// True when both paths name the same entry although they are spelt differently, which happens
-// only where the file system ignores letter case.
-bool sameEntry(const std::string& from, const std::string& to) {
-    struct stat a {};
-    struct stat b {};
-    if (::lstat(from.c_str(), &a) != 0 || ::lstat(to.c_str(), &b) != 0) return false;
-    if (a.st_dev != b.st_dev || a.st_ino != b.st_ino) return false;
-    // A file with a single link has one entry, so both spellings name it.
-    if (!S_ISDIR(a.st_mode) && a.st_nlink == 1) return true;
-    // Two hard links of one file are two entries; only a case-folding file system lists the
-    // source under the target's spelling as well.
-    const std::string folder = folderPartOf(to);
-    DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
-    if (listing == nullptr) return false;
-    const std::string targetName = to.substr(folder.size());
-    bool targetListed = false;
-    while (const dirent* entry = ::readdir(listing)) {
-        if (targetName == entry->d_name) targetListed = true;
+FileError fileErrorOf(int error) {
+    switch (error) {
+        case 0:
+            return FileError::None;
+        case EEXIST:
+        case ENOTEMPTY:
+            return FileError::Exists;
+        case EACCES:
+        case EPERM:
+            return FileError::AccessDenied;
+        case ENOENT:
+        case ENOTDIR:
+            return FileError::NotFound;
+        case EBUSY:
+        case ETXTBSY:
+            return FileError::Busy;
+        case ENAMETOOLONG:
+            return FileError::NameTooLong;
+        case EROFS:
+            return FileError::ReadOnly;
+        case ENOSPC:
+        case EDQUOT:
+            return FileError::NoSpace;
+        case EILSEQ:
+            return FileError::InvalidName;
+        case EINVAL:
+        case ENOSYS:
+        case EOPNOTSUPP:
+            return FileError::Unsupported;
+        default:
+            return FileError::Other;
     }
-    ::closedir(listing);
-    return !targetListed;
 }
 
-bool renameThroughTemporary(const std::string& from, const std::string& to) {
-    static std::atomic<unsigned> counter{0};
-    const std::string temporary = folderPartOf(from) + ".vartel-rename-" +
-                                  std::to_string(::getpid()) + "-" + std::to_string(++counter);
-    if (!renameOnce(from, temporary)) return false;
-    if (renameOnce(temporary, to)) return true;
-    renameOnce(temporary, from);
-    return false;
+// File systems that compare names without regard to letter case in every folder.
+bool foldsCaseEverywhere(long type) {
+    constexpr long kExfat = 0x2011BAB0;
+    constexpr long kCifs = static_cast<long>(0xFF534D42);
+    constexpr long kSmb2 = static_cast<long>(0xFE534D42);
+    return type == MSDOS_SUPER_MAGIC || type == kExfat || type == kCifs || type == kSmb2 ||
+           type == SMB_SUPER_MAGIC;
 }
 
 // The system would read such a path only up to the NUL, which names another entry: a folder
@@ -160,13 +171,53 @@ std::optional<FolderEntry> FolderListing::next() {
     }
 }
 
-bool renameWithoutReplacing(const std::string& from, const std::string& to) {
-    if (holdsNul(from) || holdsNul(to)) return false;
-    if (renameOnce(from, to)) return true;
-    if (errno == EEXIST && from != to && sameEntry(from, to)) {
-        return renameThroughTemporary(from, to);
+FileError renameStep(const std::string& from, const std::string& to) {
+    if (holdsNul(from) || holdsNul(to)) return FileError::InvalidName;
+    if (renameOnce(from, to)) return FileError::None;
+    // EINVAL here is the system refusing the name itself, since the fallback was tried.
+    return errno == EINVAL ? FileError::InvalidName : fileErrorOf(errno);
+}
+
+FileError exchangeNames(const std::string& a, const std::string& b) {
+    if (holdsNul(a) || holdsNul(b)) return FileError::InvalidName;
+    if (faultInjector != nullptr && failsOnPurpose(FileCall::Exchange, a, b)) {
+        return fileErrorOf(errno);
     }
-    return false;
+    if (::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0) {
+        return FileError::None;
+    }
+    return fileErrorOf(errno);
+}
+
+bool folderFoldsCase(const std::string& folder) {
+    if (faultInjector != nullptr) {
+        if (const auto simulated = faultInjector->foldsCase(folder)) return *simulated;
+    }
+    if (holdsNul(folder)) return false;
+    struct statfs info {};
+    if (::statfs(folder.c_str(), &info) == 0 && foldsCaseEverywhere(info.f_type)) return true;
+    // ext4 and f2fs fold case per folder, as a flag of the folder itself.
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return false;
+    long flags = 0;
+    const bool folds = ::ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0 &&
+                       (flags & static_cast<long>(FS_CASEFOLD_FL)) != 0;
+    ::close(descriptor);
+    return folds;
+}
+
+bool removeExtraName(const std::string& path, const FileIdentity& identity) {
+    struct stat info {};
+    if (holdsNul(path) || ::lstat(path.c_str(), &info) != 0) return false;
+    if (statusOf(info).identity != identity || S_ISDIR(info.st_mode) || info.st_nlink < 2) {
+        return false;
+    }
+    return ::unlink(path.c_str()) == 0;
+}
+
+std::string temporaryName() {
+    static std::atomic<unsigned> counter{0};
+    return ".vartel-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
 }
 
 bool createFolders(const std::string& path) {

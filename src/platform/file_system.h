@@ -8,12 +8,21 @@
 
 namespace vartel {
 
+// Which file an entry is, whatever its name: device and inode. Zero when not known.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool known() const { return inode != 0; }
+    bool operator==(const FileIdentity&) const = default;
+};
+
 // What the file system says of one entry, without following a final symbolic link.
 struct FileStatus {
     std::int64_t size = 0;
     std::int64_t modifiedSeconds = 0;  // seconds since the epoch
     bool isFolder = false;
     bool isSymbolicLink = false;
+    FileIdentity identity;
 };
 
 std::optional<FileStatus> lookUpFile(const std::string& path);
@@ -48,10 +57,36 @@ class FolderListing {
     std::string path_;  // kept only while faults are injected
 };
 
-// Renames within the file system and never replaces an existing entry. A rename that only
-// changes the letter case of a name on a file system that ignores case goes through a unique
-// temporary name, since the target "exists" there as the source itself.
-bool renameWithoutReplacing(const std::string& from, const std::string& to);
+// Why a call on a file failed, in the terms the user is told.
+enum class FileError {
+    None,
+    Exists,
+    AccessDenied,
+    NotFound,
+    Busy,
+    NameTooLong,
+    ReadOnly,
+    NoSpace,
+    InvalidName,
+    Replaced,     // another file now bears the name
+    Unsupported,  // the file system lacks the kind of call asked for
+    Other,
+};
+
+// One rename within a folder that never replaces an existing entry: renameat2 with
+// RENAME_NOREPLACE, or link and unlink where the file system lacks that flag. No special case
+// for letter case: the caller plans for folders that ignore it.
+FileError renameStep(const std::string& from, const std::string& to);
+// Swaps the names of two entries in one atomic call; Unsupported where the file system cannot.
+FileError exchangeNames(const std::string& a, const std::string& b);
+// True when the file system of the folder takes names differing only in letter case as one
+// name (FAT, exFAT, SMB shares, ext4 folders with case folding).
+bool folderFoldsCase(const std::string& folder);
+// Removes one of two or more names of a file: only when the entry still is that file and
+// the file keeps another name, so no content is ever lost.
+bool removeExtraName(const std::string& path, const FileIdentity& identity);
+// A short hidden name, unique within this process, for a file on its way to its new name.
+std::string temporaryName();
 
 // Creates the folder and every missing folder above it. False when it cannot be made (or a
 // file stands in its place).

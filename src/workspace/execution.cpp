@@ -1,6 +1,7 @@
 #include "workspace/execution.h"
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <unordered_map>
 
@@ -8,8 +9,11 @@
 #include "common/name_parts.h"
 #include "workspace/folder_renames.h"
 #include "workspace/messages.h"
+#include "workspace/plan_execution.h"
+#include "workspace/plan_texts.h"
 #include "workspace/remove_flagged.h"
-#include "workspace/rename_in_folder.h"
+#include "workspace/rename_journal.h"
+#include "workspace/rename_plan.h"
 
 namespace vartel {
 namespace {
@@ -18,8 +22,9 @@ void showSummary(Dialogs& dialogs, int errors) {
     dialogs.message(errors == 0 ? kFinishedNormally : formatInteger(errors) + kErrorCountSuffix);
 }
 
-// The loops run from the bottom and collect what they produce; the rows they finish leave
-// their list in one pass, and what they collected is appended in top-to-bottom order.
+// The loop of return runs from the bottom and collects what it produces; the rows it
+// finishes leave their list in one pass, and what it collected is appended in top-to-bottom
+// order.
 template <typename Row>
 void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected) {
     rows.insert(rows.end(), std::make_move_iterator(collected.rbegin()),
@@ -30,8 +35,26 @@ FileEntry rowAt(const Text& path, const Text& size, const Text& modified) {
     return fileEntryAt(path, size, modified);
 }
 
-// The conversion rows by full path, so that undo finds the first row of a path at once even
-// after earlier undos of the same run have changed paths.
+// Puts requests deeper in the tree first, so that nothing below a folder the batch renames is
+// looked for under the folder's old name; requests of one depth keep their order, so rows that
+// compete for a name still do so as before. Gives each old index its new place.
+std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests) {
+    std::vector<Text> paths;
+    paths.reserve(requests.size());
+    for (const auto& request : requests) paths.push_back(request.path);
+    const std::vector<std::size_t> order = FolderRenames::deeperFirst(paths);
+    std::vector<RenameRequest> ordered;
+    ordered.reserve(requests.size());
+    std::vector<std::size_t> placeOf(requests.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        placeOf[order[k]] = k;
+        ordered.push_back(std::move(requests[order[k]]));
+    }
+    requests = std::move(ordered);
+    return placeOf;
+}
+
+// The conversion rows by full path, so that undo finds the first row of a path at once.
 class RowsByPath {
   public:
     explicit RowsByPath(const ConversionList& rows) {
@@ -44,28 +67,92 @@ class RowsByPath {
         found->second.erase(found->second.begin());
         return first;
     }
-    void add(const Text& path, std::size_t row) { rowsOf_[path].insert(row); }
 
   private:
     std::unordered_map<Text, std::set<std::size_t>> rowsOf_;
 };
 
-// The rows from the bottom up, as the loops take them; where some are folders, everything below
-// a folder goes before it.
-template <typename Row, typename PathOf>
-std::vector<std::size_t> bottomUpOrder(const std::vector<Row>& rows, PathOf pathOf,
-                                       bool withFolders) {
-    std::vector<std::size_t> order(rows.size());
-    for (std::size_t k = 0; k < rows.size(); ++k) order[k] = rows.size() - 1 - k;
-    if (!withFolders) return order;
-    std::vector<Text> paths;
-    paths.reserve(order.size());
-    for (const std::size_t i : order) paths.push_back(pathOf(rows[i]));
-    std::vector<std::size_t> deeperFirst;
-    deeperFirst.reserve(order.size());
-    for (const std::size_t k : FolderRenames::deeperFirst(paths)) deeperFirst.push_back(order[k]);
-    return deeperFirst;
+// Lets the window breathe and moves the progress on by the rows a group finished.
+std::function<bool(std::size_t)> advanceBy(Workspace& workspace) {
+    return [&workspace](std::size_t rows) {
+        bool going = workspace.keepGoing();
+        for (std::size_t i = 0; i < rows && going; ++i) going = workspace.nextItem();
+        return going;
+    };
 }
+
+// The batch's journal, written before any file is touched: a null batch when the workspace
+// keeps none or nothing is to be renamed, nothing (after telling the user) when it cannot be
+// written.
+std::optional<std::unique_ptr<ActiveBatch>> beginBatch(Workspace& workspace, BatchKind kind,
+                                                       const std::vector<RenameRequest>& requests,
+                                                       const RenamePlan& plan) {
+    RenameJournal* journal = workspace.journal();
+    if (journal == nullptr || plan.steps.empty()) return std::unique_ptr<ActiveBatch>();
+    auto batch = journal->begin(kind, requests, plan);
+    if (!batch) {
+        workspace.dialogs().error(kJournalUnwritable);
+        return std::nullopt;
+    }
+    return batch;
+}
+
+// The checked history rows as renames back, from the bottom up. A file renamed more than once
+// (a to b, later b to c) is one request that takes it from c straight back to a, since the
+// names in between need not be free any more.
+struct UndoBatch {
+    static constexpr std::size_t kNotUndone = static_cast<std::size_t>(-1);
+    static constexpr std::size_t kBackWhereItWas = kNotUndone - 1;  // renames that cancel out
+
+    explicit UndoBatch(const HistoryList& history) : requestOf(history.size(), kNotUndone) {
+        std::unordered_map<Text, std::size_t> requestEndingAt;
+        std::vector<Text> targets;
+        for (std::size_t i = history.size(); i-- > 0;) {
+            const HistoryEntry& entry = history[i];
+            if (!entry.checked) continue;
+            const Text restored = joinPath(folderOfPath(entry.pathAfter), entry.oldName);
+            const auto earlier = requestEndingAt.find(entry.pathAfter);
+            if (earlier != requestEndingAt.end() &&
+                sameFileOrUnknown(requests[earlier->second].identity, entry.identity)) {
+                const std::size_t k = earlier->second;
+                requestEndingAt.erase(earlier);
+                requests[k].newName = entry.oldName;
+                targets[k] = restored;
+                requestEndingAt[restored] = k;
+                requestOf[i] = k;
+            } else {
+                requestEndingAt[restored] = requests.size();
+                requestOf[i] = requests.size();
+                requests.push_back({entry.pathAfter, entry.oldName, entry.identity});
+                targets.push_back(restored);
+            }
+        }
+        // Requests that end where they started leave the plan; their rows are simply done.
+        std::vector<std::size_t> newIndex(requests.size());
+        std::vector<RenameRequest> kept;
+        for (std::size_t k = 0; k < requests.size(); ++k) {
+            newIndex[k] = targets[k] == requests[k].path ? kBackWhereItWas : kept.size();
+            if (newIndex[k] != kBackWhereItWas) kept.push_back(std::move(requests[k]));
+        }
+        requests = std::move(kept);
+        for (auto& k : requestOf) {
+            if (k != kNotUndone) k = newIndex[k];
+        }
+        // A history entry does not tell a folder from a file, so any rename back may have
+        // paths below it.
+        const std::vector<std::size_t> placeOf = putDeeperFirst(requests);
+        for (auto& k : requestOf) {
+            if (k != kNotUndone && k != kBackWhereItWas) k = placeOf[k];
+        }
+    }
+
+    static bool sameFileOrUnknown(const FileIdentity& a, const FileIdentity& b) {
+        return !a.known() || !b.known() || a == b;
+    }
+
+    std::vector<RenameRequest> requests;
+    std::vector<std::size_t> requestOf;  // per history row
+};
 
 }  // namespace
 
@@ -78,45 +165,73 @@ void execute(Workspace& workspace) {
         return;
     }
     workspace.setProgressMaximum(static_cast<int>(preview.size()));
-    int errors = 0;
-    std::vector<char> done(preview.size(), 0);
-    std::vector<HistoryEntry> history;
-    ConversionList rows;
+    // The batch runs from the bottom row up; competing rows lose to the lower one.
+    std::vector<RenameRequest> requests;
+    std::vector<std::size_t> rowOf;
+    for (std::size_t i = preview.size(); i-- > 0;) {
+        const PreviewEntry& row = preview[i];
+        if (!row.checked) continue;
+        requests.push_back({row.fullPathBefore, row.newName, row.identity});
+        rowOf.push_back(i);
+    }
     const bool withFolders = std::any_of(preview.begin(), preview.end(), [](const auto& row) {
         return row.checked && isFolderSizeText(row.size);
     });
-    FolderRenames folders;
-    // Files renamed before a failure of the loop itself must still reach the history.
+    if (withFolders) {
+        const std::vector<std::size_t> placeOf = putDeeperFirst(requests);
+        std::vector<std::size_t> reordered(rowOf.size());
+        for (std::size_t k = 0; k < rowOf.size(); ++k) reordered[placeOf[k]] = rowOf[k];
+        rowOf = std::move(reordered);
+    }
+    const RenamePlan plan = planRenames(requests, {workspace.literalOrder()});
+    const auto batch = beginBatch(workspace, BatchKind::Execute, requests, plan);
+    if (!batch) return;
+    RenameRun run;
+    // Files renamed before a failure of the loop itself must still reach the history, so the
+    // lists are brought up to date on every way out.
     const auto record = [&] {
+        FolderRenames folders;
+        std::vector<char> done(preview.size(), 0);
+        std::vector<std::size_t> requestOf(preview.size(), requests.size());
+        for (std::size_t k = 0; k < requests.size(); ++k) requestOf[rowOf[k]] = k;
+        int errors = 0;
+        for (std::size_t i = 0; i < preview.size(); ++i) {
+            const std::size_t k = requestOf[i];
+            if (k == requests.size()) continue;
+            PreviewEntry& row = preview[i];
+            const RowOutcome& outcome = run.rows[k];
+            if (outcome.renamed) {
+                workspace.historyList().push_back(
+                    {row.oldName, row.newName, plan.targets[k], true, false, false, row.identity});
+                FileEntry entry = rowAt(plan.targets[k], row.size, row.modified);
+                entry.identity = row.identity;
+                workspace.conversionList().push_back(std::move(entry));
+                if (isFolderSizeText(row.size)) folders.add(row.fullPathBefore, row.newName);
+                done[i] = 1;
+            } else if (outcome.error != FileError::None) {
+                row.failureReason = failureReasonText(outcome.error);
+            } else if (blocksRow(plan.statuses[k]) && !run.stopped) {
+                row.failureReason = statusText(plan.statuses[k]);
+            } else {
+                continue;
+            }
+            if (!outcome.renamed) {
+                row.failed = true;
+                ++errors;
+            }
+        }
         removeFlagged(preview, done);
-        appendReversed(workspace.historyList(), history);
-        appendReversed(workspace.conversionList(), rows);
         folders.bringUpToDate(workspace.conversionList(), preview, workspace.historyList());
+        if (*batch && !run.leftUnfinished) (*batch)->close(run);
+        return errors;
     };
     try {
-        for (const std::size_t i : bottomUpOrder(
-                 preview, [](const PreviewEntry& row) { return row.fullPathBefore; },
-                 withFolders)) {
-            PreviewEntry& row = preview[i];
-            if (row.checked) {
-                if (const auto target = renameInFolder(row.fullPathBefore, row.newName)) {
-                    history.push_back({row.oldName, row.newName, *target});
-                    rows.push_back(rowAt(*target, row.size, row.modified));
-                    if (isFolderSizeText(row.size)) folders.add(row.fullPathBefore, row.newName);
-                    done[i] = 1;
-                } else {
-                    ++errors;
-                    row.failed = true;
-                }
-            }
-            if (!workspace.nextItem()) break;
-        }
+        carryOutPlan(requests, plan, advanceBy(workspace), run, batch->get());
     } catch (...) {
         record();
         throw;
     }
-    record();
-    showSummary(workspace.dialogs(), errors);
+    showSummary(workspace.dialogs(), record());
 }
 
 void undo(Workspace& workspace) {
@@ -128,46 +243,63 @@ void undo(Workspace& workspace) {
         return;
     }
     workspace.setProgressMaximum(static_cast<int>(history.size()));
-    auto& rows = workspace.conversionList();
-    std::optional<RowsByPath> rowsByPath;
-    int errors = 0;
-    std::vector<char> done(history.size(), 0);
-    // A history entry does not tell a folder from a file, so every rename back counts as one
-    // that paths may lie below: for a file none does.
-    FolderRenames folders;
+    const UndoBatch batch(history);
+    const RenamePlan plan = planRenames(batch.requests, {workspace.literalOrder()});
+    const auto journal = beginBatch(workspace, BatchKind::Undo, batch.requests, plan);
+    if (!journal) return;
+    RenameRun run;
     const auto record = [&] {
+        auto& rows = workspace.conversionList();
+        std::optional<RowsByPath> rowsByPath;
+        FolderRenames folders;
+        std::vector<char> done(history.size(), 0);
+        int errors = 0;
+        // The conversion row of each file taken back follows it, found by the path the file
+        // had before the undo: all renames of the batch count as made at once, so rows of
+        // files that swapped names are not confused.
+        for (std::size_t k = 0; k < batch.requests.size(); ++k) {
+            if (!run.rows[k].renamed) continue;
+            folders.add(batch.requests[k].path, batch.requests[k].newName);
+            if (!rowsByPath) rowsByPath.emplace(rows);
+            if (const auto at = rowsByPath->takeFirst(batch.requests[k].path)) {
+                FileEntry& row = rows[*at];
+                row.name = batch.requests[k].newName;
+                row.extension = row.isFolder() ? Text() : extensionOf(row.name);
+                row.fullPath = plan.targets[k];
+            }
+        }
+        for (std::size_t i = history.size(); i-- > 0;) {
+            const std::size_t k = batch.requestOf[i];
+            if (k == UndoBatch::kNotUndone) continue;
+            HistoryEntry& entry = history[i];
+            const RowOutcome outcome =
+                k == UndoBatch::kBackWhereItWas ? RowOutcome{true} : run.rows[k];
+            if (outcome.renamed) {
+                done[i] = 1;
+                continue;
+            }
+            if (outcome.error != FileError::None) {
+                entry.failureReason = failureReasonText(outcome.error);
+            } else if (blocksRow(plan.statuses[k]) && !run.stopped) {
+                entry.failureReason = statusText(plan.statuses[k]);
+            } else {
+                continue;
+            }
+            entry.failed = true;
+            ++errors;
+        }
         removeFlagged(history, done);
         folders.bringUpToDate(rows, workspace.previewList(), history);
+        if (*journal && !run.leftUnfinished) (*journal)->close(run);
+        return errors;
     };
     try {
-        for (const std::size_t i : bottomUpOrder(
-                 history, [](const HistoryEntry& entry) { return entry.pathAfter; }, true)) {
-            HistoryEntry& entry = history[i];
-            if (entry.checked) {
-                if (const auto restored = renameInFolder(entry.pathAfter, entry.oldName)) {
-                    folders.add(entry.pathAfter, entry.oldName);
-                    if (!rowsByPath) rowsByPath.emplace(rows);
-                    if (const auto at = rowsByPath->takeFirst(entry.pathAfter)) {
-                        FileEntry& row = rows[*at];
-                        row.name = entry.oldName;
-                        row.extension = row.isFolder() ? Text() : extensionOf(entry.oldName);
-                        row.fullPath = *restored;
-                        rowsByPath->add(*restored, *at);
-                    }
-                    done[i] = 1;
-                } else {
-                    ++errors;
-                    entry.failed = true;
-                }
-            }
-            if (!workspace.nextItem()) break;
-        }
+        carryOutPlan(batch.requests, plan, advanceBy(workspace), run, journal->get());
     } catch (...) {
         record();
         throw;
     }
-    record();
-    showSummary(workspace.dialogs(), errors);
+    showSummary(workspace.dialogs(), record());
 }
 
 void returnToConversionList(Workspace& workspace) {
@@ -182,6 +314,7 @@ void returnToConversionList(Workspace& workspace) {
         if (row.checked) {
             FileEntry entry = rowAt(row.fullPathBefore, row.size, row.modified);
             entry.name = row.oldName;
+            entry.identity = row.identity;
             rows.push_back(std::move(entry));
             done[static_cast<std::size_t>(i)] = 1;
         }

@@ -25,8 +25,11 @@ FileEntry fileEntryAt(const Text& fullPath, const Text& size, const Text& modifi
 }
 
 FileEntry fileEntryOf(const Text& fullPath, const FileStatus& status) {
-    return fileEntryAt(fullPath, status.isFolder ? kFolderSizeText : sizeText(status.size),
-                       modifiedText(localDateTimeOf(status.modifiedSeconds)));
+    FileEntry entry =
+        fileEntryAt(fullPath, status.isFolder ? kFolderSizeText : sizeText(status.size),
+                    modifiedText(localDateTimeOf(status.modifiedSeconds)));
+    entry.identity = status.identity;
+    return entry;
 }
 
 Text sizeText(std::int64_t bytes) {

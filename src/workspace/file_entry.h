@@ -33,6 +33,7 @@ struct FileEntry {
     Text fullPath;
     bool checked = true;
     bool selected = false;
+    FileIdentity identity{};  // unknown for rows read from a list file
 
     bool isFolder() const { return isFolderSizeText(size); }
     // Nothing until the photo columns were shown; shared, so copying a row stays cheap.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/text.h"
+#include "platform/file_system.h"
 
 namespace vartel {
 
@@ -14,6 +15,8 @@ struct HistoryEntry {
     bool checked = true;
     bool failed = false;  // drawn red; set when undoing it failed
     bool selected = false;
+    FileIdentity identity{};  // of the renamed file
+    Text failureReason{};     // why undoing it failed, as the user is told
 };
 
 using HistoryList = std::vector<HistoryEntry>;

@@ -18,6 +18,36 @@ inline const Text kListFileFilter = U"CSVファイル（*.csv）|*.csv";
 inline const Text kListFileExtension = U".csv";
 inline const Text kEnterSize = U"検索するサイズを数値で入力してください";
 inline const Text kCannotRename = U"ファイル名を変更できません";
+// The status of a planned row, as the preview's "状態" column shows it.
+inline const Text kStatusChain = U"順序を調整";
+inline const Text kStatusCycle = U"入れ替え";
+inline const Text kStatusDuplicate = U"重複";
+inline const Text kStatusExists = U"同名のファイルがあります";
+inline const Text kStatusInvalidName = U"使えない名前";
+inline const Text kStatusTooLong = U"名前が長すぎます";
+inline const Text kStatusSameFile = U"同じファイルが複数あります";
+// "衝突 N件": how many rows of the preview would fail.
+inline const Text kConflictCaption = U"衝突 ";
+inline const Text kConflictSuffix = U"件";
+// Why a rename failed, from what the system said.
+inline const Text kReasonAccessDenied = U"アクセスが拒否されました";
+inline const Text kReasonNotFound = U"ファイルが見つかりません";
+inline const Text kReasonBusy = U"ファイルが使用中です";
+inline const Text kReasonReadOnly = U"読み取り専用のファイルシステムです";
+inline const Text kReasonNoSpace = U"ディスクの空き容量が足りません";
+inline const Text kReasonReplaced = U"別のファイルに置き換わっています";
+// The journal of renames.
+inline const Text kJournalUnwritable =
+    U"変換の記録を書き込めないため、ファイル名を変更しませんでした";
+// %s stands for the number of files of the batch.
+inline const Text kUnfinishedBatchQuestion =
+    U"前回の変換が途中で終わっています（%s個のファイル）。\n"
+    U"「はい」で変換を最後まで行い、「いいえ」で元の名前に戻します。";
+inline const Text kUnfinishedBatchRefusal =
+    U"途中で終わった変換があります。vartel-cli recover --finish または vartel-cli recover "
+    U"--undo で復旧してください";
+inline const Text kNoUnfinishedBatch = U"途中で終わった変換はありません";
+inline const Text kDamagedJournal = U"壊れた変換の記録を別の場所に移しました: %s";
 // The size column of a row that stands for a folder itself.
 inline const Text kFolderSizeText = U"<フォルダ>";
 // Followed by one path per line.

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "common/text.h"
+#include "platform/file_system.h"
+#include "workspace/rename_plan.h"
 
 namespace vartel {
 
@@ -16,6 +18,9 @@ struct PreviewEntry {
     bool checked = true;
     bool failed = false;  // drawn red; set when executing it failed
     bool selected = false;
+    FileIdentity identity{};  // of the file when the preview was made
+    PlanStatus status = PlanStatus::Unplanned;
+    Text failureReason{};  // why executing it failed, as the user is told
 };
 
 using PreviewList = std::vector<PreviewEntry>;

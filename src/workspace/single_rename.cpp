@@ -2,7 +2,9 @@
 
 #include "common/name_parts.h"
 #include "workspace/messages.h"
-#include "workspace/rename_in_folder.h"
+#include "workspace/plan_execution.h"
+#include "workspace/rename_journal.h"
+#include "workspace/rename_plan.h"
 #include "workspace/row_flags.h"
 
 namespace vartel {
@@ -13,12 +15,29 @@ void renameFirstSelected(Workspace& workspace, const Text& newName) {
     if (index < 0) return;
     FileEntry& row = workspace.conversionList()[static_cast<std::size_t>(index)];
     if (newName == row.name) return;  // confirming the name as it stands changes nothing
-    const auto target = renameInFolder(row.fullPath, newName);
-    if (!target) {
+    // A batch of one, planned and journaled like any other, so that a change of letter case
+    // goes through a temporary name where needed and a kill leaves nothing behind.
+    const std::vector<RenameRequest> requests = {{row.fullPath, newName, row.identity}};
+    const RenamePlan plan = planRenames(requests);
+    RenameRun run;
+    if (!blocksRow(plan.statuses[0])) {
+        std::unique_ptr<ActiveBatch> batch;
+        if (RenameJournal* journal = workspace.journal()) {
+            batch = journal->begin(BatchKind::SingleRename, requests, plan);
+            if (!batch) {
+                workspace.dialogs().error(kJournalUnwritable);
+                return;
+            }
+        }
+        carryOutPlan(
+            requests, plan, [](std::size_t) { return true; }, run, batch.get());
+        if (batch && !run.leftUnfinished) batch->close(run);
+    }
+    if (run.rows.empty() || !run.rows[0].renamed) {
         workspace.dialogs().message(kCannotRename);
         return;
     }
-    row.fullPath = *target;
+    row.fullPath = plan.targets[0];
     row.name = newName;
     row.extension = extensionOf(newName);
 }

@@ -8,6 +8,7 @@ namespace vartel {
 struct StatusTexts {
     Text hits;
     Text previewCount;
+    Text conflicts;  // "衝突 N件", rows of the preview that would fail
     Text listCount;
 };
 

@@ -3,6 +3,7 @@
 #include "common/integer_text.h"
 #include "workspace/messages.h"
 #include "workspace/remove_flagged.h"
+#include "workspace/rename_plan.h"
 
 namespace vartel {
 
@@ -27,15 +28,35 @@ void Workspace::leaveBusy() {
     removeMovedRows();
     writePreviewCount();
     writeListCount();
+    replanPreview();
     state_.progressShown = false;
     state_.busy = false;
+}
+
+void Workspace::replanPreview() {
+    std::vector<RenameRequest> requests;
+    std::vector<std::size_t> rowOf;
+    for (std::size_t i = preview_.size(); i-- > 0;) {
+        PreviewEntry& row = preview_[i];
+        row.status = PlanStatus::Unplanned;
+        if (!row.checked) continue;
+        requests.push_back({row.fullPathBefore, row.newName, row.identity});
+        rowOf.push_back(i);
+    }
+    const RenamePlan plan = planRenames(requests, {literalOrder_});
+    for (std::size_t k = 0; k < requests.size(); ++k) preview_[rowOf[k]].status = plan.statuses[k];
+    status_.conflicts = kConflictCaption +
+                        formatInteger(static_cast<std::int64_t>(plan.blockedRows)) +
+                        kConflictSuffix;
 }
 
 int Workspace::moveToPreview(int index, const Text& newName) {
     const auto at = static_cast<std::size_t>(index);
     const FileEntry& row = conversion_[at];
     if (row.name != newName) {
-        preview_.push_back({row.name, newName, row.size, row.modified, row.fullPath});
+        PreviewEntry entry{row.name, newName, row.size, row.modified, row.fullPath};
+        entry.identity = row.identity;
+        preview_.push_back(std::move(entry));
         leaving_[at] = 1;
         if (row.checked) ++leavingChecked_;
         ++state_.moved;

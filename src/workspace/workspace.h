@@ -16,6 +16,8 @@
 
 namespace vartel {
 
+class RenameJournal;
+
 // The walk's queue of paths, first in first out.
 using PendingPaths = std::deque<Text>;
 // The conversion list's private cut buffer: six lines per cut row.
@@ -79,6 +81,17 @@ class Workspace : public CheckedFileCount {
     // Dropped paths that wait for the running walk or command.
     bool hasWaitingPaths() const { return !waiting_.empty(); }
 
+    // Plans the checked preview rows as execute would carry them out and writes each row's
+    // status and the count of rows that would fail.
+    void replanPreview();
+    // Each rename on its own from the bottom up, without reordering or temporary names.
+    bool literalOrder() const { return literalOrder_; }
+    void setLiteralOrder(bool literal) { literalOrder_ = literal; }
+    // Where execute and undo record their batches before touching a file; none in tests that
+    // do not ask for one.
+    RenameJournal* journal() const { return journal_; }
+    void setJournal(RenameJournal* journal) { journal_ = journal; }
+
     void writeListCount();
     void writePreviewCount();
     void writeHitCount(int hits);
@@ -131,6 +144,8 @@ class Workspace : public CheckedFileCount {
     int currentRow_ = -1;
     bool walking_ = false;
     int commands_ = 0;
+    bool literalOrder_ = false;
+    RenameJournal* journal_ = nullptr;
 };
 
 // Enters the busy state and leaves it on every path out of the scope.

@@ -11,6 +11,7 @@ for i in 1 2 3; do
   echo "$i" > "$work/files/sub/memo $i.txt"
 done
 printf '\xff\xfe' > "$work/files/$(printf 'odd\xff')"
+export XDG_STATE_HOME="$work/state"
 memcheck() { valgrind --quiet --error-exitcode=9 --leak-check=full --errors-for-leak-kinds=definite,indirect "$@" >/dev/null; }
 memcheck "$cli" preview --op add --set text=_new --set mode=1 "$work/files"
 memcheck "$cli" record --sample "写真.JPG" --op replace --set s=写真 --set r=photo --op number -o "$work/m.vmc" --title t

@@ -75,7 +75,8 @@ TEST_F(PreviewCommandTest, AMissingPathIsAnErrorAndNothingIsRenamed) {
 }
 
 TEST_F(PreviewCommandTest, OutputThatCannotBeWrittenIsAFailure) {
-    const auto result = runCli({"preview", "--macro", macro, folder.file("files")}, "/dev/full");
+    const auto result =
+        runCli({"preview", "--macro", macro, folder.file("files")}, {}, "/dev/full");
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(result.err.starts_with("標準出力に書き込めません: ")) << result.err;
 }

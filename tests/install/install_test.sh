@@ -76,7 +76,7 @@ for command in $commands; do
         grep -qF -- "$option" <<<"$manual" || fail "vartel-cli.1 does not name $command $option"
     done
 done
-for code in 0 1 2 3 4; do
+for code in 0 1 2 3 4 5; do
     grep -qE "^       $code +[A-Za-z]" <<<"$manual" || fail "vartel-cli.1 does not explain exit code $code"
 done
 

@@ -18,11 +18,15 @@ struct CliResult {
     std::string err;
 };
 
-// Runs the built vartel-cli with the arguments (each quoted for the shell); standard output goes
-// to `output` when one is given (and then is not read back).
-inline CliResult runCli(const std::vector<std::string>& args, const std::string& output = {}) {
+// Runs the built vartel-cli with the arguments (each quoted for the shell). Its journals go to
+// the state folder given, or to a fresh one that goes with the call; standard output goes to
+// `output` when one is given (and then is not read back).
+inline CliResult runCli(const std::vector<std::string>& args, const std::string& stateFolder = {},
+                        const std::string& output = {}) {
     TemporaryFolder folder;
-    std::string command = "'" VARTEL_CLI_PATH "'";
+    std::string command = "XDG_STATE_HOME='" +
+                          (stateFolder.empty() ? folder.path().string() : stateFolder) +
+                          "' '" VARTEL_CLI_PATH "'";
     for (const auto& arg : args) {
         std::string quoted = "'";
         for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);

@@ -7,6 +7,7 @@
 #include "../support/workspace_fixture.h"
 #include "common/error.h"
 #include "workspace/list_walk.h"
+#include "workspace/plan_texts.h"
 
 namespace vartel {
 namespace {
@@ -62,13 +63,63 @@ TEST_F(ExecutionTest, ClashingRowsTheLowerWinsTheUpperFailsAndStaysRed) {
     EXPECT_EQ(contentOf("a.txt"), "a.txt");
 }
 
-TEST_F(ExecutionTest, ASwapFailsForBothRows) {
+TEST_F(ExecutionTest, ASwapFailsForBothRowsInTheLiteralOrder) {
+    workspace.setLiteralOrder(true);
     preview({"a", "b"}, {{U"a", U"b"}, {U"b", U"a"}});
+    EXPECT_EQ(workspace.status().conflicts, U"衝突 2件");
     execute(workspace);
     EXPECT_EQ(dialogs.messages, (std::vector<Text>{U"2個のエラーがあります"}));
     EXPECT_EQ(contentOf("a"), "a");
     EXPECT_EQ(contentOf("b"), "b");
     EXPECT_TRUE(workspace.historyList().empty());
+    for (const auto& row : workspace.previewList()) {
+        EXPECT_EQ(row.failureReason, U"同名のファイルがあります");
+    }
+}
+
+// Swaps, rings and shifts the wrong way succeed; the history holds the user's renames in the
+// preview's order, and undo brings every name back through the same planning.
+TEST_F(ExecutionTest, SwapsAndChainsSucceedAndUndoWholly) {
+    preview({"1", "2", "3", "a", "b"},
+            {{U"1", U"2"}, {U"2", U"3"}, {U"3", U"4"}, {U"a", U"b"}, {U"b", U"a"}});
+    std::vector<Text> statuses;
+    for (const auto& row : workspace.previewList()) statuses.push_back(statusText(row.status));
+    EXPECT_EQ(statuses,
+              (std::vector<Text>{U"順序を調整", U"順序を調整", U"", U"入れ替え", U"入れ替え"}));
+    EXPECT_EQ(workspace.status().conflicts, U"衝突 0件");
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages, (std::vector<Text>{U"正常終了"}));
+    EXPECT_EQ(contentOf("4"), "3");
+    EXPECT_EQ(contentOf("2"), "1");
+    EXPECT_EQ(contentOf("a"), "b");
+    EXPECT_EQ(historyPaths(), (std::vector<Text>{pathText("2"), pathText("3"), pathText("4"),
+                                                 pathText("b"), pathText("a")}));
+    EXPECT_EQ(names(), (std::vector<Text>{U"2", U"3", U"4", U"b", U"a"}));
+    undo(workspace);
+    EXPECT_EQ(dialogs.messages.back(), U"正常終了");
+    for (const std::string name : {"1", "2", "3", "a", "b"}) EXPECT_EQ(contentOf(name), name);
+    EXPECT_FALSE(exists("4"));
+    EXPECT_EQ(names(), (std::vector<Text>{U"1", U"2", U"3", U"a", U"b"}));
+}
+
+// A file replaced under its name after the preview was made is not renamed, nor undone when
+// replaced after its rename.
+TEST_F(ExecutionTest, AReplacedFileFailsWithTheReason) {
+    preview({"a", "b"}, {{U"a", U"x"}, {U"b", U"y"}});
+    std::filesystem::rename(path("a"), path("a-moved"));
+    makeFile("a", "stranger");
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages.back(), U"1個のエラーがあります");
+    ASSERT_EQ(workspace.previewList().size(), 1u);
+    EXPECT_EQ(workspace.previewList()[0].failureReason, U"別のファイルに置き換わっています");
+    EXPECT_EQ(contentOf("a"), "stranger");
+    std::filesystem::rename(path("y"), path("y-moved"));
+    makeFile("y", "stranger");
+    undo(workspace);
+    EXPECT_EQ(dialogs.messages.back(), U"1個のエラーがあります");
+    EXPECT_EQ(workspace.historyList()[0].failureReason, U"別のファイルに置き換わっています");
+    EXPECT_EQ(contentOf("y"), "stranger");
+    EXPECT_FALSE(exists("b"));
 }
 
 TEST_F(ExecutionTest, NeverReplacesAFileThatAppearedMeanwhile) {

@@ -1,0 +1,170 @@
+#include <cstdio>
+
+#include "cli/argument_reader.h"
+#include "cli/command_table.h"
+#include "cli/commands.h"
+#include "cli/journal_guard.h"
+#include "cli/output.h"
+#include "common/integer_text.h"
+#include "common/name_parts.h"
+#include "platform/clock.h"
+#include "workspace/messages.h"
+#include "workspace/modified_time.h"
+#include "workspace/plan_texts.h"
+#include "workspace/rename_journal.h"
+
+namespace vartel::cli {
+namespace {
+
+void printError(const Text& text) {
+    const std::string bytes = bytesFromText(text) + "\n";
+    std::fputs(bytes.c_str(), stderr);
+}
+
+const char* kindWord(BatchKind kind) {
+    switch (kind) {
+        case BatchKind::Execute:
+            return "execute";
+        case BatchKind::Undo:
+            return "undo";
+        case BatchKind::SingleRename:
+            return "rename";
+        case BatchKind::Recovery:
+            return "recover";
+    }
+    return "";
+}
+
+const char* stateWord(BatchState state) {
+    switch (state) {
+        case BatchState::Unfinished:
+            return "unfinished";
+        case BatchState::Finished:
+            return "finished";
+        case BatchState::Undone:
+            return "undone";
+    }
+    return "";
+}
+
+int summarize(int errors) {
+    printLine(errors == 0 ? kFinishedNormally : formatInteger(errors) + kErrorCountSuffix);
+    return errors == 0 ? 0 : kSomeRenamesFailed;
+}
+
+// The most recent batch that renamed something and has not been undone; undos themselves
+// are passed over, so that undo after undo walks further back.
+std::optional<JournalBatch> lastUndoable(RenameJournal& journal) {
+    auto batches = journal.batches();
+    for (auto batch = batches.rbegin(); batch != batches.rend(); ++batch) {
+        if (batch->state == BatchState::Finished && batch->kind != BatchKind::Undo &&
+            batch->renamedCount() > 0) {
+            return std::move(*batch);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int runHistory(const Arguments& args) {
+    const ArgumentReader reader(args, {}, {});
+    if (!reader.valid() || !reader.positional().empty()) {
+        printUsage("history");
+        return 2;
+    }
+    auto journal = openJournal();
+    if (!journal) return 1;
+    for (const auto& batch : journal->batches()) {
+        const std::string line =
+            batch.id + "\t" + bytesFromText(modifiedText(localDateTimeOf(batch.seconds))) + "\t" +
+            kindWord(batch.kind) + "\t" + std::to_string(batch.renamedCount()) + "\t" +
+            stateWord(batch.state) + "\n";
+        std::fputs(line.c_str(), stdout);
+    }
+    return 0;
+}
+
+int runUndo(const Arguments& args) {
+    const ArgumentReader reader(args, {}, {});
+    if (!reader.valid() || reader.positional().size() > 1) {
+        printUsage("undo");
+        return 2;
+    }
+    auto journal = openJournal();
+    if (!journal) return 1;
+    if (refuseWhileUnfinished(*journal)) return kUnfinishedBatchExit;
+    const auto batch = reader.positional().empty() ? lastUndoable(*journal)
+                                                   : journal->batch(reader.positional()[0]);
+    if (!batch || batch->state == BatchState::Unfinished) {
+        printError(kNoHistory);
+        return 1;
+    }
+    // The latest renames first; a file already back under its old name is left alone.
+    std::vector<RenameRequest> requests;
+    for (auto row = batch->rows.rbegin(); row != batch->rows.rend(); ++row) {
+        if (!row->renamed) continue;
+        const auto there = lookUpFile(bytesFromText(row->oldPath));
+        if (there && there->identity == row->identity) continue;
+        requests.push_back({row->newPath, nameOfPath(row->oldPath), row->identity});
+    }
+    const RenamePlan plan = planRenames(requests);
+    std::unique_ptr<ActiveBatch> active;
+    if (!plan.steps.empty()) {
+        active = journal->begin(BatchKind::Undo, requests, plan);
+        if (!active) {
+            printError(kJournalUnwritable);
+            return 1;
+        }
+    }
+    RenameRun run;
+    carryOutPlan(
+        requests, plan, [](std::size_t) { return true; }, run, active.get());
+    if (active && !run.leftUnfinished) active->close(run);
+    int errors = 0;
+    for (std::size_t k = 0; k < requests.size(); ++k) {
+        if (run.rows[k].renamed) continue;
+        ++errors;
+        const Text reason = run.rows[k].error != FileError::None
+                                ? failureReasonText(run.rows[k].error)
+                                : statusText(plan.statuses[k]);
+        printError(nameOfPath(requests[k].path) + U"\t" + requests[k].newName + U"\t" + reason);
+    }
+    if (errors == 0) journal->markUndone(batch->id, journal->lastBatchId());
+    return summarize(errors);
+}
+
+int runRecover(const Arguments& args) {
+    const ArgumentReader reader(args, {}, {"--finish", "--undo"});
+    const bool finish = reader.has("--finish");
+    if (!reader.valid() || !reader.positional().empty() || (finish && reader.has("--undo"))) {
+        printUsage("recover");
+        return 2;
+    }
+    auto journal = openJournal();
+    if (!journal) return 1;
+    const auto unfinished = journal->unfinishedBatches();
+    if (unfinished.empty()) {
+        printLine(kNoUnfinishedBatch);
+        return 0;
+    }
+    if (!finish && !reader.has("--undo")) {
+        // Without a choice, only tells what there is to recover.
+        for (const auto& batch : unfinished) {
+            const std::string line = batch.id + "\t" + kindWord(batch.kind) + "\t" +
+                                     std::to_string(batch.rows.size()) + "\n";
+            std::fputs(line.c_str(), stdout);
+        }
+        printError(kUnfinishedBatchRefusal);
+        return kUnfinishedBatchExit;
+    }
+    int errors = 0;
+    // The newest first: a recovery that was itself cut short is finished before the batch
+    // it was recovering.
+    for (auto batch = unfinished.rbegin(); batch != unfinished.rend(); ++batch) {
+        errors += journal->recover(*batch, finish);
+    }
+    return summarize(errors);
+}
+
+}  // namespace vartel::cli

@@ -1,0 +1,288 @@
+#include "platform/journal_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#include "platform/file_system.h"
+
+namespace vartel {
+namespace {
+
+constexpr std::int64_t kSyncInterval = 500'000'000;  // nanoseconds
+constexpr std::size_t kChecksumLength = 8;
+
+std::uint32_t checksumOf(std::string_view bytes) {
+    std::uint32_t hash = 2166136261u;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 16777619u;
+    }
+    return hash;
+}
+
+std::string hexOf(std::uint32_t value) {
+    char text[kChecksumLength + 1];
+    std::snprintf(text, sizeof text, "%08x", value);
+    return text;
+}
+
+std::optional<JournalRecord> decodeLine(std::string_view line) {
+    if (line.size() <= kChecksumLength || line[kChecksumLength] != ' ') return std::nullopt;
+    const std::string_view payload = line.substr(kChecksumLength + 1);
+    if (line.substr(0, kChecksumLength) != hexOf(checksumOf(payload))) return std::nullopt;
+    JournalRecord record(1);
+    for (std::size_t i = 0; i < payload.size(); ++i) {
+        const char c = payload[i];
+        if (c == '\t') {
+            record.emplace_back();
+        } else if (c != '\\') {
+            record.back() += c;
+        } else if (++i < payload.size()) {
+            const char escaped = payload[i];
+            record.back() += escaped == 't'   ? '\t'
+                             : escaped == 'n' ? '\n'
+                             : escaped == 'r' ? '\r'
+                                              : escaped;
+        }
+    }
+    return record;
+}
+
+std::int64_t monotonicNanoseconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+bool makeFolder(const std::string& path) {
+    return ::mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+}  // namespace
+
+std::string encodeJournalRecord(const JournalRecord& record) {
+    std::string payload;
+    for (std::size_t f = 0; f < record.size(); ++f) {
+        if (f > 0) payload += '\t';
+        for (const char c : record[f]) {
+            switch (c) {
+                case '\\':
+                    payload += "\\\\";
+                    break;
+                case '\t':
+                    payload += "\\t";
+                    break;
+                case '\n':
+                    payload += "\\n";
+                    break;
+                case '\r':
+                    payload += "\\r";
+                    break;
+                default:
+                    payload += c;
+            }
+        }
+    }
+    return hexOf(checksumOf(payload)) + " " + payload + "\n";
+}
+
+JournalContents decodeJournal(std::string_view bytes) {
+    JournalContents contents;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos) break;  // an append cut short
+        const auto record = decodeLine(bytes.substr(start, end - start));
+        start = end + 1;
+        if (record) {
+            contents.records.push_back(*record);
+        } else if (start < bytes.size()) {
+            contents.damaged = true;
+        }
+    }
+    return contents;
+}
+
+std::optional<std::string> journalFolder() {
+    std::string state;
+    if (const char* xdg = std::getenv("XDG_STATE_HOME"); xdg != nullptr && xdg[0] == '/') {
+        state = xdg;
+    } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
+        state = std::string(home) + "/.local";
+        if (!makeFolder(state)) return std::nullopt;
+        state += "/state";
+    } else {
+        return std::nullopt;
+    }
+    if (!makeFolder(state)) return std::nullopt;
+    const std::string folder = state + "/vartel";
+    if (!makeFolder(folder)) return std::nullopt;
+    return folder;
+}
+
+JournalWriter::JournalWriter(int descriptor)
+    : descriptor_(descriptor), lastSyncNanoseconds_(monotonicNanoseconds()) {}
+
+std::optional<JournalWriter> JournalWriter::create(const std::string& path) {
+    const int descriptor =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0600);
+    if (descriptor < 0) return std::nullopt;
+    ::flock(descriptor, LOCK_EX);
+    // The folder must know of the file before a rename relies on it.
+    const std::string folder = path.substr(0, path.rfind('/') + 1);
+    const int folderDescriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderDescriptor >= 0) {
+        ::fsync(folderDescriptor);
+        ::close(folderDescriptor);
+    }
+    return JournalWriter(descriptor);
+}
+
+std::optional<JournalWriter> JournalWriter::openToAppend(const std::string& path) {
+    const int descriptor = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW);
+    if (descriptor < 0) return std::nullopt;
+    if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+        ::close(descriptor);
+        return std::nullopt;
+    }
+    return JournalWriter(descriptor);
+}
+
+JournalWriter::JournalWriter(JournalWriter&& other) noexcept
+    : descriptor_(other.descriptor_), lastSyncNanoseconds_(other.lastSyncNanoseconds_) {
+    other.descriptor_ = -1;
+}
+
+JournalWriter& JournalWriter::operator=(JournalWriter&& other) noexcept {
+    std::swap(descriptor_, other.descriptor_);
+    std::swap(lastSyncNanoseconds_, other.lastSyncNanoseconds_);
+    return *this;
+}
+
+JournalWriter::~JournalWriter() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+bool JournalWriter::append(const JournalRecord& record) {
+    const std::string line = encodeJournalRecord(record);
+    std::size_t written = 0;
+    while (written < line.size()) {
+        const ssize_t n = ::write(descriptor_, line.data() + written, line.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool JournalWriter::sync() {
+    lastSyncNanoseconds_ = monotonicNanoseconds();
+    return ::fdatasync(descriptor_) == 0;
+}
+
+bool JournalWriter::syncIfDue() {
+    if (monotonicNanoseconds() - lastSyncNanoseconds_ < kSyncInterval) return true;
+    return sync();
+}
+
+bool journalInUse(const std::string& path) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (descriptor < 0) return false;
+    const bool inUse = ::flock(descriptor, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(descriptor);
+    return inUse;
+}
+
+std::string readJournalTail(const std::string& path, std::size_t bytes) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (descriptor < 0) return {};
+    struct stat info {};
+    std::string tail;
+    if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode)) {
+        const auto size = static_cast<std::size_t>(info.st_size);
+        const std::size_t start = size > bytes ? size - bytes : 0;
+        tail.resize(size - start);
+        const ssize_t n = ::pread(descriptor, tail.data(), tail.size(), static_cast<off_t>(start));
+        tail.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+        if (start > 0) {
+            const auto lineStart = tail.find('\n');
+            tail.erase(0, lineStart == std::string::npos ? tail.size() : lineStart + 1);
+        }
+    }
+    ::close(descriptor);
+    return tail;
+}
+
+std::string newJournalId() {
+    static std::atomic<unsigned> counter{0};
+    char id[64];
+    std::snprintf(id, sizeof id, "%012lld-%d-%u", static_cast<long long>(currentSeconds()),
+                  static_cast<int>(::getpid()), ++counter);
+    return id;
+}
+
+std::vector<std::string> journalFileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    FolderListing listing(folder);
+    while (const auto entry = listing.next()) {
+        const std::string& name = entry->name;
+        constexpr std::string_view kEnding = ".journal";
+        if (!entry->status.isFolder && name.size() > kEnding.size() &&
+            name.compare(name.size() - kEnding.size(), kEnding.size(), kEnding) == 0) {
+            names.push_back(name);
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::optional<std::string> readJournalFile(const std::string& path, std::int64_t limit) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    if (descriptor < 0) return std::nullopt;
+    struct stat info {};
+    std::optional<std::string> bytes;
+    if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= limit) {
+        std::string read(static_cast<std::size_t>(info.st_size), '\0');
+        std::size_t at = 0;
+        while (at < read.size()) {
+            const ssize_t n = ::read(descriptor, read.data() + at, read.size() - at);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            at += static_cast<std::size_t>(n);
+        }
+        read.resize(at);
+        bytes = std::move(read);
+    }
+    ::close(descriptor);
+    return bytes;
+}
+
+std::int64_t journalFileSize(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 ? static_cast<std::int64_t>(info.st_size) : 0;
+}
+
+bool removeJournalFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
+
+bool setJournalAside(const std::string& folder, const std::string& name) {
+    const std::string aside = folder + "/damaged";
+    if (!makeFolder(aside)) return false;
+    return renameStep(folder + "/" + name, aside + "/" + name) == FileError::None;
+}
+
+std::int64_t currentSeconds() {
+    return static_cast<std::int64_t>(std::time(nullptr));
+}
+
+}  // namespace vartel

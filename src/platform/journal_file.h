@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vartel {
+
+// One record of a journal: a few fields of bytes (paths may hold any byte but NUL).
+using JournalRecord = std::vector<std::string>;
+
+// A record as one line: a checksum, then the fields separated by TAB, with backslash, TAB and
+// line breaks escaped, so a path never breaks a line and a torn or altered line is seen.
+std::string encodeJournalRecord(const JournalRecord& record);
+
+struct JournalContents {
+    std::vector<JournalRecord> records;
+    // A line that fails its checksum anywhere but at the very end. A last line cut short is
+    // what a crash in the middle of an append leaves and is only dropped.
+    bool damaged = false;
+};
+JournalContents decodeJournal(std::string_view bytes);
+
+// The folder of the journals: $XDG_STATE_HOME/vartel, or ~/.local/state/vartel. Made with
+// mode 0700 when missing; nothing when it cannot be made.
+std::optional<std::string> journalFolder();
+
+// A journal file opened for appending, locked for as long as it is open so that another
+// process can tell a batch in progress from one that was cut short. Records reach the disk on
+// sync(); syncIfDue() syncs when the last sync is at least half a second old.
+class JournalWriter {
+  public:
+    // A new file with mode 0600; nothing when it exists or cannot be made.
+    static std::optional<JournalWriter> create(const std::string& path);
+    // An existing file, to close a batch or record its undo.
+    static std::optional<JournalWriter> openToAppend(const std::string& path);
+    JournalWriter(JournalWriter&& other) noexcept;
+    JournalWriter& operator=(JournalWriter&& other) noexcept;
+    JournalWriter(const JournalWriter&) = delete;
+    JournalWriter& operator=(const JournalWriter&) = delete;
+    ~JournalWriter();
+
+    bool append(const JournalRecord& record);
+    bool sync();
+    bool syncIfDue();
+
+  private:
+    explicit JournalWriter(int descriptor);
+    int descriptor_ = -1;
+    std::int64_t lastSyncNanoseconds_ = 0;
+};
+
+// True while a live process holds the journal open for writing.
+bool journalInUse(const std::string& path);
+// At most the last bytes of the file, from the start of a line.
+std::string readJournalTail(const std::string& path, std::size_t bytes);
+// A new batch id: the time in seconds (12 digits, so names sort by time), the process and a
+// counter.
+std::string newJournalId();
+
+// The journal files of the folder (names ending in ".journal"), sorted by name.
+std::vector<std::string> journalFileNames(const std::string& folder);
+// The whole file, or nothing when it is not a regular file, is larger than the limit or
+// cannot be read.
+std::optional<std::string> readJournalFile(const std::string& path, std::int64_t limit);
+std::int64_t journalFileSize(const std::string& path);
+bool removeJournalFile(const std::string& path);
+// Moves a damaged journal into the folder's "damaged" subfolder, where it is kept but no
+// longer read.
+bool setJournalAside(const std::string& folder, const std::string& name);
+// Seconds since the epoch, for the names and times of batches.
+std::int64_t currentSeconds();
+
+}  // namespace vartel

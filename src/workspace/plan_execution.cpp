@@ -1,0 +1,140 @@
+#include "workspace/plan_execution.h"
+
+namespace vartel {
+namespace {
+
+// The calls of one group made so far, to be undone in reverse should a later one fail.
+struct MadeCall {
+    Text from;
+    Text to;
+    bool exchanged;
+};
+
+class GroupRunner {
+  public:
+    GroupRunner(const std::vector<RenameRequest>& requests, RenameLog* log)
+        : requests_(requests), log_(log) {}
+
+    bool putBackFailed() const { return putBackFailed_; }
+
+    // Carries out the steps [first, last) whole, or puts back what it made.
+    FileError run(const std::vector<RenameStep>& steps, std::size_t first, std::size_t last) {
+        made_.clear();
+        for (std::size_t i = first; i < last; ++i) {
+            const RenameStep& step = steps[i];
+            FileError error = checkIdentity(step.from, step.row);
+            if (error == FileError::None && step.kind == RenameStep::Kind::Exchange) {
+                error = checkIdentity(step.to, step.otherRow);
+            }
+            if (error == FileError::None) {
+                error = step.kind == RenameStep::Kind::Exchange ? exchange(step)
+                                                                : rename(step.from, step.to);
+            }
+            if (error != FileError::None) {
+                putBack();
+                return error;
+            }
+        }
+        return FileError::None;
+    }
+
+  private:
+    FileError checkIdentity(const Text& path, std::size_t row) const {
+        const FileIdentity& expected = requests_[row].identity;
+        if (!expected.known()) return FileError::None;
+        const auto status = lookUpFile(bytesFromText(path));
+        if (!status) return FileError::NotFound;
+        return status->identity == expected ? FileError::None : FileError::Replaced;
+    }
+
+    FileError rename(const Text& from, const Text& to) {
+        const FileError error = renameStep(bytesFromText(from), bytesFromText(to));
+        if (error == FileError::None) note(from, to, false);
+        return error;
+    }
+
+    // Where the file system cannot swap two names at once, the swap goes round through the
+    // temporary name, as one group.
+    FileError exchange(const RenameStep& step) {
+        const FileError error = exchangeNames(bytesFromText(step.from), bytesFromText(step.to));
+        if (error == FileError::None) {
+            note(step.from, step.to, true);
+            return error;
+        }
+        if (error != FileError::Unsupported) return error;
+        for (const auto& [from, to] :
+             {std::pair{&step.from, &step.temporary}, std::pair{&step.to, &step.from},
+              std::pair{&step.temporary, &step.to}}) {
+            if (const FileError failed = rename(*from, *to); failed != FileError::None) {
+                return failed;
+            }
+        }
+        return FileError::None;
+    }
+
+    void note(const Text& from, const Text& to, bool exchanged) {
+        made_.push_back({from, to, exchanged});
+        if (log_ != nullptr) log_->renamed(from, to, exchanged);
+    }
+
+    // Each call is undone into the name it just freed, so this fails only when another
+    // program takes that name in the meantime or the disk fails; a failing call is tried
+    // again, since a file left under a temporary name is the outcome to avoid above all.
+    void putBack() {
+        constexpr int kTries = 5;
+        for (auto call = made_.rbegin(); call != made_.rend(); ++call) {
+            FileError error = FileError::Other;
+            for (int attempt = 0; attempt < kTries && error != FileError::None; ++attempt) {
+                error = call->exchanged
+                            ? exchangeNames(bytesFromText(call->to), bytesFromText(call->from))
+                            : renameStep(bytesFromText(call->to), bytesFromText(call->from));
+            }
+            if (error != FileError::None) {
+                putBackFailed_ = true;
+            } else if (log_ != nullptr) {
+                log_->renamed(call->to, call->from, call->exchanged);
+            }
+        }
+        made_.clear();
+    }
+
+    const std::vector<RenameRequest>& requests_;
+    RenameLog* log_;
+    std::vector<MadeCall> made_;
+    bool putBackFailed_ = false;
+};
+
+}  // namespace
+
+void carryOutPlan(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
+                  const std::function<bool(std::size_t rows)>& keepGoing, RenameRun& run,
+                  RenameLog* log) {
+    run.rows.assign(requests.size(), {});
+    run.stopped = false;
+    GroupRunner runner(requests, log);
+    const auto& steps = plan.steps;
+    std::size_t first = 0;
+    while (first < steps.size()) {
+        std::size_t last = first + 1;
+        while (last < steps.size() && !steps[last].startsGroup) ++last;
+        const FileError error = runner.run(steps, first, last);
+        run.leftUnfinished = runner.putBackFailed();
+        std::size_t rows = 0;
+        for (std::size_t i = first; i < last; ++i) {
+            const RenameStep& step = steps[i];
+            if (!step.givesNewName) continue;
+            for (const std::size_t row : {step.row, step.otherRow}) {
+                run.rows[row] = {error == FileError::None, error};
+                ++rows;
+                if (step.kind != RenameStep::Kind::Exchange) break;
+            }
+        }
+        first = last;
+        if (!keepGoing(rows)) {
+            run.stopped = first < steps.size();
+            break;
+        }
+    }
+}
+
+}  // namespace vartel

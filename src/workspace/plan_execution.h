@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "workspace/rename_plan.h"
+
+namespace vartel {
+
+// What became of one row of a carried-out plan.
+struct RowOutcome {
+    bool renamed = false;
+    FileError error = FileError::None;  // set when a step of the row failed or was put back
+};
+
+// Told of every call that changed a name, in the order made, including calls that put a
+// failed group back.
+class RenameLog {
+  public:
+    virtual ~RenameLog() = default;
+    virtual void renamed(const Text& from, const Text& to, bool exchanged) = 0;
+};
+
+struct RenameRun {
+    std::vector<RowOutcome> rows;  // one per request; blocked rows stay untouched
+    bool stopped = false;          // keepGoing said no before the end
+    // A group could not be put back whole, so a file may still bear a temporary name: the
+    // batch's journal must stay open for recovery.
+    bool leftUnfinished = false;
+};
+
+// Carries out the steps of a plan in order into run, which the caller sizes and keeps even
+// when keepGoing throws. A request whose identity is known is checked before its file is
+// touched: a file that has been replaced under the name fails instead of being renamed. A
+// group that fails part-way is put back, so no file is left under a temporary name.
+// keepGoing is asked after each group with the number of rows it finished.
+void carryOutPlan(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
+                  const std::function<bool(std::size_t rows)>& keepGoing, RenameRun& run,
+                  RenameLog* log = nullptr);
+
+}  // namespace vartel

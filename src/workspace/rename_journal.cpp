@@ -1,0 +1,341 @@
+#include "workspace/rename_journal.h"
+
+#include <algorithm>
+#include <charconv>
+#include <set>
+
+#include "common/name_parts.h"
+#include "platform/file_system.h"
+
+namespace vartel {
+namespace {
+
+constexpr const char* kMagic = "vartel-journal";
+constexpr const char* kVersion = "1";
+constexpr std::int64_t kLargestJournal = std::int64_t{1} << 30;
+constexpr std::size_t kBatchesKept = 100;
+constexpr std::int64_t kSecondsKept = 30 * 24 * 60 * 60;
+constexpr std::int64_t kFolderSizeLimit = std::int64_t{512} << 20;
+constexpr std::size_t kTailRead = 4096;  // the closing records fit in it
+
+const std::vector<std::pair<BatchKind, std::string>> kKindNames = {
+    {BatchKind::Execute, "execute"},
+    {BatchKind::Undo, "undo"},
+    {BatchKind::SingleRename, "rename"},
+    {BatchKind::Recovery, "recover"},
+};
+
+std::string nameOf(BatchKind kind) {
+    for (const auto& [k, name] : kKindNames) {
+        if (k == kind) return name;
+    }
+    return {};
+}
+
+std::optional<BatchKind> kindNamed(const std::string& name) {
+    for (const auto& [kind, n] : kKindNames) {
+        if (n == name) return kind;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uint64_t> numberIn(const std::string& text) {
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string decimal(std::uint64_t value) {
+    return std::to_string(value);
+}
+
+constexpr std::string_view kEnding = ".journal";
+
+std::string idOf(const std::string& name) {
+    return name.substr(0, name.size() - kEnding.size());
+}
+
+// The time a batch began, from its id.
+std::int64_t secondsOfId(const std::string& id) {
+    const auto value = numberIn(id.substr(0, id.find('-')));
+    return value ? static_cast<std::int64_t>(*value) : 0;
+}
+
+bool closedRecordIn(const std::string& tail) {
+    for (const auto& record : decodeJournal(tail).records) {
+        if (!record.empty() && record[0] == "end") return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<JournalBatch> parseJournalBatch(const std::string& id,
+                                              const JournalContents& contents) {
+    if (contents.damaged || contents.records.empty()) return std::nullopt;
+    const JournalRecord& header = contents.records[0];
+    if (header.size() != 5 || header[0] != kMagic || header[1] != kVersion) return std::nullopt;
+    JournalBatch batch;
+    batch.id = id;
+    const auto kind = kindNamed(header[2]);
+    const auto seconds = numberIn(header[3]);
+    const auto count = numberIn(header[4]);
+    if (!kind || !seconds || !count) return std::nullopt;
+    batch.kind = *kind;
+    batch.seconds = static_cast<std::int64_t>(*seconds);
+    std::set<std::pair<std::size_t, Text>> temporaries;
+    for (std::size_t r = 1; r < contents.records.size(); ++r) {
+        const JournalRecord& record = contents.records[r];
+        const std::string& type = record[0];
+        const auto rowAt = [&](std::size_t field) -> std::optional<std::size_t> {
+            if (record.size() <= field) return std::nullopt;
+            const auto row = numberIn(record[field]);
+            if (!row || *row >= batch.rows.size()) return std::nullopt;
+            return static_cast<std::size_t>(*row);
+        };
+        if (type == "row" && record.size() == 8) {
+            const auto index = numberIn(record[1]);
+            const auto device = numberIn(record[4]);
+            const auto inode = numberIn(record[5]);
+            if (!index || *index != batch.rows.size() || !device || !inode) return std::nullopt;
+            batch.rows.push_back(
+                {textFromBytes(record[2]), textFromBytes(record[3]), {*device, *inode}, false});
+        } else if (type == "step" && record.size() == 6) {
+            const auto row = rowAt(1);
+            if (!row) return std::nullopt;
+            const JournalRow& owner = batch.rows[*row];
+            for (const std::size_t field : {2, 3, 5}) {
+                const Text path = textFromBytes(record[field]);
+                if (!path.empty() && path != owner.oldPath && path != owner.newPath) {
+                    temporaries.insert({*row, path});
+                }
+            }
+        } else if (type == "ok") {
+            const auto row = rowAt(1);
+            if (!row) return std::nullopt;
+            batch.rows[*row].renamed = true;
+        } else if (type == "go") {
+            batch.started = true;
+        } else if (type == "end") {
+            batch.state = BatchState::Finished;
+        } else if (type == "undone") {
+            batch.state = BatchState::Undone;
+        } else if (type != "done" && type != "recovery") {
+            return std::nullopt;
+        }
+    }
+    // Only a plan written whole must hold every row.
+    if (batch.started && batch.rows.size() != *count) return std::nullopt;
+    batch.temporaries.assign(temporaries.begin(), temporaries.end());
+    return batch;
+}
+
+std::size_t JournalBatch::renamedCount() const {
+    return static_cast<std::size_t>(
+        std::count_if(rows.begin(), rows.end(), [](const JournalRow& row) { return row.renamed; }));
+}
+
+void ActiveBatch::renamed(const Text& from, const Text& to, bool exchanged) {
+    writer_.append({"done", bytesFromText(from), bytesFromText(to), exchanged ? "x" : "r"});
+    writer_.syncIfDue();
+}
+
+void ActiveBatch::markRenamed(std::size_t row) {
+    writer_.append({"ok", decimal(row)});
+}
+
+void ActiveBatch::close(const RenameRun& run) {
+    for (std::size_t k = 0; k < run.rows.size(); ++k) {
+        if (run.rows[k].renamed) markRenamed(rowOf_.empty() ? k : rowOf_[k]);
+    }
+    writer_.append({"end"});
+    writer_.sync();
+}
+
+void ActiveBatch::closeUndone(const std::string& by) {
+    writer_.append({"end"});
+    writer_.append({"undone", by});
+    writer_.sync();
+}
+
+std::optional<RenameJournal> RenameJournal::openDefault() {
+    const auto folder = journalFolder();
+    if (!folder) return std::nullopt;
+    return RenameJournal(*folder);
+}
+
+bool RenameJournal::writePlan(JournalWriter& writer, const RenamePlan& plan,
+                              const std::vector<std::size_t>& rowOf) {
+    const auto row = [&](std::size_t k) { return decimal(rowOf.empty() ? k : rowOf[k]); };
+    for (const auto& step : plan.steps) {
+        if (!writer.append({"step", row(step.row), bytesFromText(step.from), bytesFromText(step.to),
+                            step.kind == RenameStep::Kind::Exchange ? "x" : "r",
+                            bytesFromText(step.temporary)})) {
+            return false;
+        }
+    }
+    return writer.append({"go"}) && writer.sync();
+}
+
+std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
+                                                  const std::vector<RenameRequest>& requests,
+                                                  const RenamePlan& plan) {
+    const std::string id = newJournalId();
+    auto writer = JournalWriter::create(pathOf(id));
+    if (!writer) return nullptr;
+    bool written = writer->append({kMagic, kVersion, nameOf(kind),
+                                   decimal(static_cast<std::uint64_t>(currentSeconds())),
+                                   decimal(requests.size())});
+    for (std::size_t k = 0; k < requests.size() && written; ++k) {
+        const RenameRequest& request = requests[k];
+        const auto status = lookUpFile(bytesFromText(request.path));
+        FileIdentity identity = request.identity;
+        if (!identity.known() && status) identity = status->identity;
+        written = writer->append(
+            {"row", decimal(k), bytesFromText(request.path), bytesFromText(plan.targets[k]),
+             decimal(identity.device), decimal(identity.inode),
+             status ? decimal(static_cast<std::uint64_t>(status->size)) : "0",
+             status ? decimal(static_cast<std::uint64_t>(status->modifiedSeconds)) : "0"});
+    }
+    if (!written || !writePlan(*writer, plan, {})) {
+        removeJournalFile(pathOf(id));
+        return nullptr;
+    }
+    lastId_ = id;
+    return std::make_unique<ActiveBatch>(std::move(*writer));
+}
+
+std::optional<JournalBatch> RenameJournal::read(const std::string& name) {
+    const auto bytes = readJournalFile(folder_ + "/" + name, kLargestJournal);
+    if (!bytes) return std::nullopt;
+    auto batch = parseJournalBatch(idOf(name), decodeJournal(*bytes));
+    if (!batch) {
+        if (setJournalAside(folder_, name)) damaged_.push_back(name);
+        return std::nullopt;
+    }
+    return batch;
+}
+
+std::vector<JournalBatch> RenameJournal::batches() {
+    std::vector<JournalBatch> result;
+    for (const auto& name : journalFileNames(folder_)) {
+        if (journalInUse(folder_ + "/" + name)) continue;
+        if (auto batch = read(name)) result.push_back(std::move(*batch));
+    }
+    return result;
+}
+
+std::optional<JournalBatch> RenameJournal::batch(const std::string& id) {
+    for (const auto& name : journalFileNames(folder_)) {
+        if (idOf(name) == id) return read(name);
+    }
+    return std::nullopt;
+}
+
+std::vector<JournalBatch> RenameJournal::unfinishedBatches() {
+    std::vector<JournalBatch> result;
+    for (const auto& name : journalFileNames(folder_)) {
+        const std::string path = folder_ + "/" + name;
+        if (closedRecordIn(readJournalTail(path, kTailRead)) || journalInUse(path)) continue;
+        auto batch = read(name);
+        if (!batch) continue;
+        // Cut short while its plan was written: nothing was renamed.
+        if (!batch->started) {
+            removeJournalFile(path);
+            continue;
+        }
+        result.push_back(std::move(*batch));
+    }
+    return result;
+}
+
+void RenameJournal::markUndone(const std::string& id, const std::string& by) {
+    if (auto writer = JournalWriter::openToAppend(pathOf(id))) {
+        writer->append({"undone", by});
+        writer->sync();
+    }
+}
+
+void RenameJournal::prune(std::int64_t nowSeconds) {
+    const auto names = journalFileNames(folder_);
+    std::vector<std::int64_t> sizes;
+    std::int64_t total = 0;
+    for (const auto& name : names) {
+        sizes.push_back(journalFileSize(folder_ + "/" + name));
+        total += sizes.back();
+    }
+    // Oldest first; the newest 100 and the last 30 days stay whatever their size, and an
+    // unfinished batch stays until it is recovered.
+    const std::size_t protectedFrom = names.size() > kBatchesKept ? names.size() - kBatchesKept : 0;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string path = folder_ + "/" + names[i];
+        const bool expired =
+            i < protectedFrom && nowSeconds - secondsOfId(idOf(names[i])) > kSecondsKept;
+        const bool overSize = total > kFolderSizeLimit && i + 1 < names.size();
+        if (!expired && !overSize) continue;
+        if (!closedRecordIn(readJournalTail(path, kTailRead))) continue;
+        if (removeJournalFile(path)) total -= sizes[i];
+    }
+}
+
+int RenameJournal::recover(const JournalBatch& batch, bool finish) {
+    std::vector<std::vector<Text>> temporariesOf(batch.rows.size());
+    for (const auto& [row, path] : batch.temporaries) temporariesOf[row].push_back(path);
+    int failures = 0;
+    std::vector<RenameRequest> requests;
+    std::vector<std::size_t> rowOf;
+    std::vector<std::size_t> alreadyThere;
+    for (std::size_t r = 0; r < batch.rows.size(); ++r) {
+        const JournalRow& row = batch.rows[r];
+        if (!row.identity.known()) continue;
+        const Text& wanted = finish ? row.newPath : row.oldPath;
+        std::vector<Text> candidates = {wanted, finish ? row.oldPath : row.newPath};
+        candidates.insert(candidates.end(), temporariesOf[r].begin(), temporariesOf[r].end());
+        std::vector<Text> found;
+        for (const auto& path : candidates) {
+            const auto status = lookUpFile(bytesFromText(path));
+            if (status && status->identity == row.identity &&
+                std::find(found.begin(), found.end(), path) == found.end()) {
+                found.push_back(path);
+            }
+        }
+        if (found.empty()) {
+            ++failures;
+            continue;
+        }
+        // The first found is the best kept: the wanted name, else the other visible one.
+        for (std::size_t f = 1; f < found.size(); ++f) {
+            removeExtraName(bytesFromText(found[f]), row.identity);
+        }
+        if (found[0] == wanted) {
+            if (finish) alreadyThere.push_back(r);
+            continue;
+        }
+        requests.push_back({found[0], nameOfPath(wanted), row.identity});
+        rowOf.push_back(r);
+    }
+    auto writer = JournalWriter::openToAppend(pathOf(batch.id));
+    if (!writer) return failures + static_cast<int>(requests.size());
+    const RenamePlan plan = planRenames(requests);
+    if (!writer->append({"recovery", finish ? "finish" : "undo"}) ||
+        !writePlan(*writer, plan, rowOf)) {
+        return failures + static_cast<int>(requests.size());
+    }
+    ActiveBatch active(std::move(*writer), rowOf);
+    RenameRun run;
+    carryOutPlan(
+        requests, plan, [](std::size_t) { return true; }, run, &active);
+    for (const auto& outcome : run.rows) failures += outcome.renamed ? 0 : 1;
+    if (finish) {
+        for (const std::size_t r : alreadyThere) active.markRenamed(r);
+        active.close(run);
+    } else {
+        active.closeUndone("recovery");
+    }
+    return failures;
+}
+
+}  // namespace vartel

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/journal_file.h"
+#include "workspace/plan_execution.h"
+#include "workspace/rename_plan.h"
+
+namespace vartel {
+
+enum class BatchKind { Execute, Undo, SingleRename, Recovery };
+
+// One rename the user asked for, as a journal keeps it.
+struct JournalRow {
+    Text oldPath;
+    Text newPath;
+    FileIdentity identity;
+    bool renamed = false;  // the batch gave the file its new name
+};
+
+enum class BatchState { Unfinished, Finished, Undone };
+
+// A batch read back from its journal.
+struct JournalBatch {
+    std::string id;  // the file name without its ending
+    BatchKind kind = BatchKind::Execute;
+    std::int64_t seconds = 0;  // when it began, since the epoch
+    BatchState state = BatchState::Unfinished;
+    std::vector<JournalRow> rows;
+    std::vector<std::pair<std::size_t, Text>> temporaries;  // row -> a temporary name it may bear
+    bool started = false;  // the whole plan reached the disk, so renames may have begun
+    std::size_t renamedCount() const;
+};
+
+// The batch the records of a journal make, or nothing when they do not make one (a damaged
+// file, another program's file).
+std::optional<JournalBatch> parseJournalBatch(const std::string& id,
+                                              const JournalContents& contents);
+
+// A batch being carried out: every call that changes a name is appended; the records reach
+// the disk at least every half second and at the end.
+class ActiveBatch : public RenameLog {
+  public:
+    // rowOf maps the requests carried out to the batch's rows; empty when they are the same.
+    explicit ActiveBatch(JournalWriter writer, std::vector<std::size_t> rowOf = {})
+        : writer_(std::move(writer)), rowOf_(std::move(rowOf)) {}
+    void renamed(const Text& from, const Text& to, bool exchanged) override;
+    void markRenamed(std::size_t row);
+    // The closing records: which rows got their new names.
+    void close(const RenameRun& run);
+    // Closes a batch whose files went back to their old names.
+    void closeUndone(const std::string& by);
+
+  private:
+    JournalWriter writer_;
+    std::vector<std::size_t> rowOf_;
+};
+
+// The folder of journals shared by the window and the command line: one file per batch.
+class RenameJournal {
+  public:
+    explicit RenameJournal(std::string folder) : folder_(std::move(folder)) {}
+    // The journal of the user's state folder; nothing when it cannot be made.
+    static std::optional<RenameJournal> openDefault();
+
+    // Writes the whole plan, with each file's identity, and syncs it before the first rename.
+    // Nothing when the journal cannot be written; the batch must then not start.
+    std::unique_ptr<ActiveBatch> begin(BatchKind kind, const std::vector<RenameRequest>& requests,
+                                       const RenamePlan& plan);
+
+    // Every readable batch, oldest first. A damaged journal is set aside and named in
+    // damagedFound, never read again.
+    std::vector<JournalBatch> batches();
+    std::optional<JournalBatch> batch(const std::string& id);
+    std::vector<JournalBatch> unfinishedBatches();
+    // Notes that a later batch undid this one.
+    void markUndone(const std::string& id, const std::string& by);
+    // Keeps the newest 100 batches and every batch of the last 30 days, and the folder under
+    // its size limit by dropping the oldest finished batches beyond those.
+    void prune(std::int64_t nowSeconds);
+
+    // Brings every file of an unfinished batch to one of its two names: the new one
+    // (finish) or the old one. Gives the number of files that could not be brought back.
+    int recover(const JournalBatch& batch, bool finish);
+
+    const std::vector<std::string>& damagedFound() const { return damaged_; }
+    const std::string& folder() const { return folder_; }
+    const std::string& lastBatchId() const { return lastId_; }
+
+  private:
+    std::string pathOf(const std::string& id) const { return folder_ + "/" + id + ".journal"; }
+    std::optional<JournalBatch> read(const std::string& name);
+    static bool writePlan(JournalWriter& writer, const RenamePlan& plan,
+                          const std::vector<std::size_t>& rowOf);
+
+    std::string folder_;
+    std::vector<std::string> damaged_;
+    std::string lastId_;
+};
+
+}  // namespace vartel

@@ -1,0 +1,261 @@
+#include "workspace/rename_plan.h"
+
+#include <unordered_map>
+#include <unordered_set>
+
+#include "common/name_parts.h"
+#include "platform/file_system.h"
+#include "platform/letter_case.h"
+
+namespace vartel {
+namespace {
+
+constexpr std::size_t kLongestName = 255;  // bytes, as Linux file systems count them
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+// Path texts split once into their folder (with its separator) and their name.
+std::size_t nameStart(const Text& path) {
+    const auto separator = path.rfind(kPathSeparator);
+    return separator == Text::npos ? 0 : separator + 1;
+}
+
+// Remembers per folder whether its file system folds case, and gives the key under which two
+// spellings of one name meet.
+class NameKeys {
+  public:
+    Text keyOf(const Text& path) {
+        const std::size_t start = nameStart(path);
+        Text folder = path.substr(0, start);
+        auto found = folds_.find(folder);
+        if (found == folds_.end()) {
+            const bool folds = folderFoldsCase(bytesFromText(folder.empty() ? U"." : folder));
+            found = folds_.emplace(folder, folds).first;
+        }
+        if (!found->second) return path;
+        return folder + toLower(std::u32string_view(path).substr(start));
+    }
+
+  private:
+    std::unordered_map<Text, bool> folds_;
+};
+
+class Planner {
+  public:
+    Planner(const std::vector<RenameRequest>& requests, PlanOptions options)
+        : requests_(requests), options_(options), next_(requests.size(), kNone) {
+        plan_.statuses.assign(requests.size(), PlanStatus::Ok);
+        plan_.targets.reserve(requests.size());
+        for (const auto& request : requests) {
+            plan_.targets.push_back(request.path.substr(0, nameStart(request.path)) +
+                                    request.newName);
+        }
+    }
+
+    RenamePlan run() {
+        checkNames();
+        findLinks();
+        resolve();
+        orderSteps();
+        for (const auto status : plan_.statuses) plan_.blockedRows += blocksRow(status) ? 1 : 0;
+        return std::move(plan_);
+    }
+
+  private:
+    // Rows that fail on their own, then rows that lose a file or a name to an earlier row.
+    void checkNames() {
+        const std::size_t n = requests_.size();
+        sourceKeys_.reserve(n);
+        targetKeys_.reserve(n);
+        std::unordered_set<Text> targetsTaken;
+        for (std::size_t i = 0; i < n; ++i) {
+            sourceKeys_.push_back(keys_.keyOf(requests_[i].path));
+            targetKeys_.push_back(keys_.keyOf(plan_.targets[i]));
+            PlanStatus& status = plan_.statuses[i];
+            const Text& name = requests_[i].newName;
+            if (!isUsableName(name)) {
+                status = PlanStatus::InvalidName;
+            } else if (bytesFromText(name).size() > kLongestName) {
+                status = PlanStatus::TooLong;
+            } else if (!moverOf_.emplace(sourceKeys_[i], i).second) {
+                status = PlanStatus::SameFile;
+            } else if (!targetsTaken.insert(targetKeys_[i]).second) {
+                status = PlanStatus::Duplicate;
+            }
+        }
+        // A duplicate's file stays where it is, as does the file of a row that fails alone.
+        for (std::size_t i = 0; i < n; ++i) {
+            if (blocksRow(plan_.statuses[i]) && plan_.statuses[i] != PlanStatus::SameFile) {
+                const auto mover = moverOf_.find(sourceKeys_[i]);
+                if (mover != moverOf_.end() && mover->second == i) moverOf_.erase(mover);
+            }
+        }
+    }
+
+    // Each moving row's target is either free, its own name in another case, the name of
+    // another moving row's file, or taken for good.
+    void findLinks() {
+        std::unordered_set<Text> staying;
+        for (std::size_t i = 0; i < requests_.size(); ++i) {
+            if (blocksRow(plan_.statuses[i]) && !moverOf_.contains(sourceKeys_[i])) {
+                staying.insert(sourceKeys_[i]);
+            }
+        }
+        for (std::size_t i = 0; i < requests_.size(); ++i) {
+            if (blocksRow(plan_.statuses[i])) continue;
+            const Text& target = targetKeys_[i];
+            if (target == sourceKeys_[i]) {
+                next_[i] = i;  // only the letter case changes
+            } else if (const auto mover = moverOf_.find(target); mover != moverOf_.end()) {
+                next_[i] = mover->second;
+            } else if (staying.contains(target) ||
+                       lookUpFile(bytesFromText(plan_.targets[i])).has_value()) {
+                plan_.statuses[i] = PlanStatus::Exists;
+            }
+        }
+    }
+
+    // Follows each row's links to a free name, a blocked row or back to itself (a ring).
+    // Every name is the target of at most one row here, so the links form plain paths and
+    // rings, and each row is visited once.
+    void resolve() {
+        enum : char { kUnseen, kOnPath, kDone };
+        std::vector<char> state(requests_.size(), kUnseen);
+        std::vector<std::size_t> path;
+        for (std::size_t start = 0; start < requests_.size(); ++start) {
+            if (state[start] != kUnseen || blocksRow(plan_.statuses[start])) continue;
+            std::size_t at = start;
+            while (at != kNone && state[at] == kUnseen && !blocksRow(plan_.statuses[at])) {
+                state[at] = kOnPath;
+                path.push_back(at);
+                at = next_[at] == at ? kNone : next_[at];
+            }
+            if (at != kNone && state[at] == kOnPath) {
+                // The ring is the path from where it closes to its end.
+                std::size_t ringStart = path.size();
+                while (path[ringStart - 1] != at) --ringStart;
+                --ringStart;
+                for (std::size_t k = ringStart; k < path.size(); ++k) {
+                    plan_.statuses[path[k]] =
+                        options_.literalOrder ? PlanStatus::Exists : PlanStatus::Cycle;
+                    state[path[k]] = kDone;
+                }
+                path.resize(ringStart);
+            }
+            while (!path.empty()) {
+                const std::size_t row = path.back();
+                path.pop_back();
+                state[row] = kDone;
+                const std::size_t target = next_[row];
+                if (target == kNone || target == row) continue;  // a free name
+                const bool freedInTime = !options_.literalOrder || target < row;
+                plan_.statuses[row] = !blocksRow(plan_.statuses[target]) && freedInTime
+                                          ? PlanStatus::Chain
+                                          : PlanStatus::Exists;
+            }
+        }
+    }
+
+    void addStep(std::size_t row, Text from, Text to, bool startsGroup, bool givesNewName) {
+        plan_.steps.push_back({RenameStep::Kind::Rename, std::move(from), std::move(to), row, 0,
+                               Text(), startsGroup, givesNewName});
+    }
+
+    Text temporaryNear(std::size_t row) const {
+        const Text& path = requests_[row].path;
+        return path.substr(0, nameStart(path)) + textFromBytes(temporaryName());
+    }
+
+    // One row whose file goes straight to its new name; a change of letter case only goes
+    // through a temporary name where the file system takes both spellings as one.
+    void addMove(std::size_t row) {
+        if (next_[row] == row) {
+            Text temporary = temporaryNear(row);
+            addStep(row, requests_[row].path, temporary, true, false);
+            addStep(row, std::move(temporary), plan_.targets[row], false, true);
+        } else {
+            addStep(row, requests_[row].path, plan_.targets[row], true, true);
+        }
+    }
+
+    // A ring r0 -> r1 -> ... -> rk -> r0: two rows swap at once where the system can; longer
+    // rings free r0's name through a temporary name and move the others backwards into the
+    // name freed before them.
+    void addRing(std::vector<std::size_t>& ring) {
+        // An exchange keeps both spellings, so it serves only where each target is spelt as the
+        // other file's name.
+        if (ring.size() == 2 && plan_.targets[ring[0]] == requests_[ring[1]].path &&
+            plan_.targets[ring[1]] == requests_[ring[0]].path) {
+            plan_.steps.push_back({RenameStep::Kind::Exchange, requests_[ring[0]].path,
+                                   requests_[ring[1]].path, ring[0], ring[1],
+                                   temporaryNear(ring[0]), true, true});
+            return;
+        }
+        Text temporary = temporaryNear(ring[0]);
+        addStep(ring[0], requests_[ring[0]].path, temporary, true, false);
+        for (std::size_t k = ring.size() - 1; k >= 1; --k) {
+            addStep(ring[k], requests_[ring[k]].path, plan_.targets[ring[k]], false, true);
+        }
+        addStep(ring[0], std::move(temporary), plan_.targets[ring[0]], false, true);
+    }
+
+    // Rows in the order given; a row whose target is still taken waits for the rows down its
+    // chain, which go first.
+    void orderSteps() {
+        std::vector<char> placed(requests_.size(), 0);
+        std::vector<std::size_t> pending;
+        for (std::size_t start = 0; start < requests_.size(); ++start) {
+            if (placed[start] || blocksRow(plan_.statuses[start])) continue;
+            if (options_.literalOrder) {
+                addMove(start);
+                continue;
+            }
+            pending.clear();
+            std::size_t at = start;
+            while (at != kNone && !placed[at]) {
+                placed[at] = 1;
+                pending.push_back(at);
+                at = next_[at] == at ? kNone : next_[at];
+            }
+            if (plan_.statuses[start] == PlanStatus::Cycle) {
+                addRing(pending);
+                continue;
+            }
+            for (auto row = pending.rbegin(); row != pending.rend(); ++row) addMove(*row);
+        }
+    }
+
+    const std::vector<RenameRequest>& requests_;
+    PlanOptions options_;
+    RenamePlan plan_;
+    NameKeys keys_;
+    std::vector<Text> sourceKeys_;
+    std::vector<Text> targetKeys_;
+    std::unordered_map<Text, std::size_t> moverOf_;  // source key -> the row moving that file
+    std::vector<std::size_t> next_;  // the row whose file holds this row's target, or kNone
+};
+
+}  // namespace
+
+bool blocksRow(PlanStatus status) {
+    switch (status) {
+        case PlanStatus::Duplicate:
+        case PlanStatus::Exists:
+        case PlanStatus::InvalidName:
+        case PlanStatus::TooLong:
+        case PlanStatus::SameFile:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool isUsableName(const Text& name) {
+    return !name.empty() && name != U"." && name != U".." &&
+           name.find(kPathSeparator) == Text::npos && name.find(U'\0') == Text::npos;
+}
+
+RenamePlan planRenames(const std::vector<RenameRequest>& requests, PlanOptions options) {
+    return Planner(requests, options).run();
+}
+
+}  // namespace vartel

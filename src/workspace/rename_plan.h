@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "common/text.h"
+#include "platform/file_system.h"
+
+namespace vartel {
+
+// What the planner foresees for one row of a batch. The last five block the row: it fails
+// without being tried.
+enum class PlanStatus {
+    Unplanned,  // not part of the batch (an unchecked row)
+    Ok,
+    Chain,      // its target is the name of another row's file, which moves away first
+    Cycle,      // part of a swap or a longer ring of names, done through a temporary name
+    Duplicate,  // another row earlier in the batch takes the same new name
+    Exists,     // the target exists and the batch does not move it away
+    InvalidName,
+    TooLong,
+    SameFile,  // an earlier row of the batch renames the same file
+};
+
+bool blocksRow(PlanStatus status);
+
+// False for a new name that could name another folder or no entry at all: empty, ".", "..",
+// or holding "/" or NUL. A rename never moves a file out of its folder.
+bool isUsableName(const Text& name);
+
+// One row of a batch: the file's full path and the name it is to get in its folder, and the
+// file that is expected under that path when known.
+struct RenameRequest {
+    Text path;
+    Text newName;
+    FileIdentity identity{};
+};
+
+// One call on the file system. Steps come in groups that are carried out whole or put back: a
+// ring of names must never stop half-way.
+struct RenameStep {
+    enum class Kind {
+        Rename,    // from -> to
+        Exchange,  // from <-> to, for the rows row and otherRow at once
+    };
+    Kind kind = Kind::Rename;
+    Text from;
+    Text to;
+    std::size_t row = 0;
+    std::size_t otherRow = 0;   // only for Exchange
+    Text temporary;             // only for Exchange: the way round where it is not offered
+    bool startsGroup = true;    // the first step of its group
+    bool givesNewName = false;  // after it the row's file bears its new name
+};
+
+struct RenamePlan {
+    std::vector<PlanStatus> statuses;  // one per request
+    std::vector<Text> targets;         // one per request: folder of the path + new name
+    std::vector<RenameStep> steps;     // in the order they are to be made
+    std::size_t blockedRows = 0;
+};
+
+struct PlanOptions {
+    // Each row renamed on its own, in the order given, as the program did before it planned:
+    // a row whose target is freed only later, or a ring of names, then fails.
+    bool literalOrder = false;
+};
+
+// Plans a batch. The requests come in the order they are to be carried out; where two rows
+// compete for a name, the earlier one keeps it. Names are compared the way each folder's file
+// system compares them. Looks each distinct target up once on disk.
+RenamePlan planRenames(const std::vector<RenameRequest>& requests, PlanOptions options = {});
+
+}  // namespace vartel

@@ -1,0 +1,83 @@
+#include "platform/journal_file.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/file_bytes.h"
+#include "../support/temporary_folder.h"
+
+namespace vartel {
+namespace {
+
+TEST(JournalFileTest, RecordsComeBackExactlyWhateverBytesThePathsHold) {
+    const std::vector<JournalRecord> records = {
+        {"row", "0", "/a\tb\nc\\d\re", std::string("\xFF\xFE odd", 6), ""},
+        {"end"},
+        {""},
+    };
+    std::string bytes;
+    for (const auto& record : records) bytes += encodeJournalRecord(record);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 3);
+    const auto contents = decodeJournal(bytes);
+    EXPECT_FALSE(contents.damaged);
+    EXPECT_EQ(contents.records, records);
+}
+
+TEST(JournalFileTest, ATornLastLineIsDroppedAnAlteredLineIsDamage) {
+    const std::string first = encodeJournalRecord({"go"});
+    const std::string second = encodeJournalRecord({"done", "/a", "/b", "r"});
+    // A crash in the middle of an append leaves part of the last line.
+    for (std::size_t cut = 0; cut < second.size(); ++cut) {
+        const auto contents = decodeJournal(first + second.substr(0, cut));
+        EXPECT_FALSE(contents.damaged) << cut;
+        EXPECT_EQ(contents.records.size(), 1u) << cut;
+    }
+    std::string altered = first + second;
+    altered[first.size() + 12] ^= 1;
+    EXPECT_TRUE(decodeJournal(altered + first).damaged);
+    // Altered but last: taken for a torn append, and dropped.
+    const auto last = decodeJournal(altered);
+    EXPECT_FALSE(last.damaged);
+    EXPECT_EQ(last.records.size(), 1u);
+}
+
+TEST(JournalFileTest, WriterCreatesPrivateLockedFilesOnly) {
+    TemporaryFolder folder;
+    const std::string path = folder.file("a.journal");
+    {
+        auto writer = JournalWriter::create(path);
+        ASSERT_TRUE(writer);
+        EXPECT_FALSE(JournalWriter::create(path));  // never over an existing file
+        EXPECT_TRUE(journalInUse(path));
+        EXPECT_FALSE(JournalWriter::openToAppend(path));
+        EXPECT_TRUE(writer->append({"go"}));
+        EXPECT_TRUE(writer->sync());
+    }
+    EXPECT_FALSE(journalInUse(path));
+    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(decodeJournal(readBytes(path)).records, (std::vector<JournalRecord>{{"go"}}));
+    // The tail starts at a whole line.
+    auto writer = JournalWriter::openToAppend(path);
+    ASSERT_TRUE(writer);
+    writer->append({std::string(100, 'x')});
+    writer->append({"end"});
+    EXPECT_EQ(decodeJournal(readJournalTail(path, 30)).records,
+              (std::vector<JournalRecord>{{"end"}}));
+}
+
+TEST(JournalFileTest, FolderFollowsTheStateHome) {
+    TemporaryFolder folder;
+    const char* before = std::getenv("XDG_STATE_HOME");
+    const std::string saved = before != nullptr ? before : "";
+    ::setenv("XDG_STATE_HOME", folder.path().c_str(), 1);
+    EXPECT_EQ(journalFolder(), folder.file("vartel"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.file("vartel")));
+    if (before != nullptr) {
+        ::setenv("XDG_STATE_HOME", saved.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_STATE_HOME");
+    }
+}
+
+}  // namespace
+}  // namespace vartel

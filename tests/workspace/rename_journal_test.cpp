@@ -1,0 +1,167 @@
+#include "workspace/rename_journal.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <map>
+
+#include "../support/file_bytes.h"
+#include "../support/temporary_folder.h"
+
+namespace vartel {
+namespace {
+
+using Disk = std::map<std::string, std::string>;
+
+class RenameJournalTest : public ::testing::Test {
+  protected:
+    RenameJournalTest() {
+        std::filesystem::create_directories(folder.file("journal"));
+        std::filesystem::create_directories(folder.file("files"));
+    }
+    std::string file(const std::string& name) const { return folder.file("files/" + name); }
+    void make(const std::vector<std::string>& names) {
+        for (const auto& name : names) writeBytes(file(name), name);
+    }
+    Disk disk() const {
+        Disk files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.file("files"))) {
+            files[entry.path().filename().string()] = readBytes(entry.path().string());
+        }
+        return files;
+    }
+    std::vector<RenameRequest> requestsOf(
+        const std::vector<std::pair<std::string, std::string>>& renames) const {
+        std::vector<RenameRequest> requests;
+        for (const auto& [from, to] : renames) {
+            requests.push_back({textFromBytes(file(from)), textFromBytes(to), {}});
+        }
+        return requests;
+    }
+    // Begins a batch as execute would and leaves it open, as a killed program does.
+    RenamePlan beginAndLeaveOpen(const std::vector<RenameRequest>& requests) {
+        RenamePlan plan = planRenames(requests);
+        EXPECT_TRUE(journal.begin(BatchKind::Execute, requests, plan) != nullptr);
+        return plan;
+    }
+    void writeJournal(const std::string& id, const std::vector<JournalRecord>& records) {
+        std::string bytes;
+        for (const auto& record : records) bytes += encodeJournalRecord(record);
+        writeBytes(folder.file("journal/" + id + ".journal"), bytes);
+    }
+
+    TemporaryFolder folder;
+    RenameJournal journal{folder.file("journal")};
+};
+
+TEST_F(RenameJournalTest, AFinishedBatchIsListedWithItsRenamesAndCanBeMarkedUndone) {
+    make({"a", "b"});
+    const auto requests = requestsOf({{"a", "x"}, {"b", "y"}});
+    const RenamePlan plan = planRenames(requests);
+    auto active = journal.begin(BatchKind::Execute, requests, plan);
+    ASSERT_TRUE(active);
+    RenameRun run;
+    carryOutPlan(
+        requests, plan, [](std::size_t) { return true; }, run, active.get());
+    active->close(run);
+    active.reset();
+    auto batches = journal.batches();
+    ASSERT_EQ(batches.size(), 1u);
+    EXPECT_EQ(batches[0].state, BatchState::Finished);
+    EXPECT_EQ(batches[0].renamedCount(), 2u);
+    EXPECT_EQ(batches[0].rows[1].oldPath, textFromBytes(file("b")));
+    EXPECT_EQ(batches[0].rows[1].newPath, textFromBytes(file("y")));
+    EXPECT_EQ(batches[0].rows[1].identity, lookUpFile(file("y"))->identity);
+    EXPECT_TRUE(journal.unfinishedBatches().empty());
+    journal.markUndone(batches[0].id, "later");
+    EXPECT_EQ(journal.batch(batches[0].id)->state, BatchState::Undone);
+}
+
+TEST_F(RenameJournalTest, ARingCutShortComesBackWholeEitherWay) {
+    for (const bool finish : {false, true}) {
+        SCOPED_TRACE(finish ? "finish" : "undo");
+        std::filesystem::remove_all(folder.file("files"));
+        std::filesystem::create_directories(folder.file("files"));
+        make({"r0", "r1", "r2"});
+        const auto plan = beginAndLeaveOpen(requestsOf({{"r0", "r1"}, {"r1", "r2"}, {"r2", "r0"}}));
+        // Killed after the first two of the ring's four renames: r0 under a temporary name.
+        ASSERT_EQ(plan.steps.size(), 4u);
+        for (std::size_t s = 0; s < 2; ++s) {
+            ASSERT_EQ(
+                renameStep(bytesFromText(plan.steps[s].from), bytesFromText(plan.steps[s].to)),
+                FileError::None);
+        }
+        const auto unfinished = journal.unfinishedBatches();
+        ASSERT_EQ(unfinished.size(), 1u);
+        EXPECT_EQ(journal.recover(unfinished[0], finish), 0);
+        const Disk renamed = {{"r1", "r0"}, {"r2", "r1"}, {"r0", "r2"}};
+        const Disk original = {{"r0", "r0"}, {"r1", "r1"}, {"r2", "r2"}};
+        EXPECT_EQ(disk(), finish ? renamed : original);
+        EXPECT_TRUE(journal.unfinishedBatches().empty());
+    }
+}
+
+TEST_F(RenameJournalTest, AFileLeftUnderTwoNamesKeepsOneAndNothingElseIsTouched) {
+    for (const bool finish : {false, true}) {
+        SCOPED_TRACE(finish ? "finish" : "undo");
+        std::filesystem::remove_all(folder.file("files"));
+        std::filesystem::create_directories(folder.file("files"));
+        make({"a", "c"});
+        beginAndLeaveOpen(requestsOf({{"a", "b"}, {"c", "d"}}));
+        // Killed between the link and the unlink of the fallback; c was replaced meanwhile by
+        // another file, which must be left alone.
+        ASSERT_EQ(::link(file("a").c_str(), file("b").c_str()), 0);
+        std::filesystem::rename(file("c"), file("c-kept"));
+        writeBytes(file("c"), "stranger");
+        const auto unfinished = journal.unfinishedBatches();
+        ASSERT_EQ(unfinished.size(), 1u);
+        EXPECT_EQ(journal.recover(unfinished[0], finish), 1);
+        Disk expected = {{"c", "stranger"}, {"c-kept", "c"}};
+        expected[finish ? "b" : "a"] = "a";
+        EXPECT_EQ(disk(), expected);
+        EXPECT_EQ(std::filesystem::hard_link_count(file(finish ? "b" : "a")), 1u);
+    }
+}
+
+TEST_F(RenameJournalTest, DamagedJournalsAreSetAsideAndPlanCutShortIsDropped) {
+    writeJournal("000000000001-1-1", {{"vartel-journal", "1", "execute", "1", "1"}, {"nonsense"}});
+    writeBytes(folder.file("journal/000000000002-1-1.journal"), "garbage\nmore garbage\n");
+    // Cut short before its plan was whole: nothing was renamed, nothing to recover.
+    writeJournal("000000000003-1-1", {{"vartel-journal", "1", "execute", "3", "1"}});
+    EXPECT_TRUE(journal.unfinishedBatches().empty());
+    EXPECT_EQ(journal.damagedFound(),
+              (std::vector<std::string>{"000000000001-1-1.journal", "000000000002-1-1.journal"}));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("journal/damaged/000000000002-1-1.journal")));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("journal/000000000003-1-1.journal")));
+    EXPECT_TRUE(journal.batches().empty());
+}
+
+TEST_F(RenameJournalTest, PruningKeepsTheNewestHundredOrTheLastThirtyDays) {
+    const std::int64_t day = 24 * 60 * 60;
+    const std::int64_t now = 1000 * day;
+    const auto id = [](std::int64_t seconds, int n) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%012lld-1-%d", static_cast<long long>(seconds), n);
+        return std::string(text);
+    };
+    // 150 old batches, one of them unfinished, and 20 recent ones.
+    for (int n = 0; n < 150; ++n) {
+        std::vector<JournalRecord> records = {{"vartel-journal", "1", "execute", "0", "0"}, {"go"}};
+        if (n != 3) records.push_back({"end"});
+        writeJournal(id(now - 40 * day + n, n), records);
+    }
+    for (int n = 0; n < 20; ++n) {
+        writeJournal(id(now - day + n, n),
+                     {{"vartel-journal", "1", "execute", "0", "0"}, {"go"}, {"end"}});
+    }
+    journal.prune(now);
+    const auto names = journalFileNames(folder.file("journal"));
+    // The newest 100 are 20 recent and 80 old; the unfinished old one stays besides.
+    EXPECT_EQ(names.size(), 101u);
+    EXPECT_EQ(names[0], id(now - 40 * day + 3, 3) + ".journal");
+    EXPECT_EQ(names[1], id(now - 40 * day + 70, 70) + ".journal");
+}
+
+}  // namespace
+}  // namespace vartel

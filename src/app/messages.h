@@ -130,6 +130,7 @@ inline const QStringList kReplaceRanges = {
     QStringLiteral("全体"), QStringLiteral("最初からＣ個の文字"),
     QStringLiteral("最後からＣ個の文字"), QStringLiteral("Ｎ文字目からＣ個の文字")};
 inline const QString kReplaceKind = QStringLiteral("変換種類");
+inline const QString kRegularExpression = QStringLiteral("正規表現");
 inline const QStringList kReplaceKinds = {QStringLiteral("置換"), QStringLiteral("大→小"),
                                           QStringLiteral("小→大")};
 inline const QString kNumbers = QStringLiteral("番号");

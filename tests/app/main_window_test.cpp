@@ -499,6 +499,8 @@ class MainWindowTest : public QObject {
                 if (files->model()->index(row, 0, files->rootIndex()).data() == name) return row;
             return -1;
         };
+        // The pane sorts its rows a moment after it has them.
+        QTRY_VERIFY(rowOf("a.txt") < rowOf("c.txt"));
         // Clicked c.txt first, then a.txt: the list takes them in the pane's order.
         const auto click = [&](const QString& name, Qt::KeyboardModifiers keys) {
             const QModelIndex at = files->model()->index(rowOf(name), 0, files->rootIndex());

@@ -3,6 +3,7 @@
 #include "app/messages.h"
 #include "app/qt/qt_text.h"
 #include "app/tabs/form_parts.h"
+#include "operations/messages.h"
 
 namespace vartel {
 
@@ -11,10 +12,19 @@ ReplaceTab::ReplaceTab(QWidget* parent) : OperationTab(parent) {
     search_ = textField(layout, ui::kSearchText, this);
     replacement_ = textField(layout, ui::kReplacementText, this);
     layout->addWidget(radioGroup(ui::kReplaceRange, ui::kReplaceRanges, 1, range_, this));
-    layout->addWidget(radioGroup(ui::kReplaceKind, ui::kReplaceKinds, 3, kind_, this));
+    QStringList kinds = ui::kReplaceKinds;
+    for (const auto& conversion : messages::kKindTextConversions) kinds << toQString(conversion);
+    layout->addWidget(radioGroup(ui::kReplaceKind, kinds, 3, kind_, this));
     n_ = countField(layout, ui::kCountN, this);
     c_ = countField(layout, ui::kCountC, this);
     caseSensitive_ = caseField(layout, this);
+    // Only a replacement has a pattern to read as a regular expression.
+    regex_ = new QCheckBox(ui::kRegularExpression, this);
+    layout->addWidget(regex_);
+    const auto followKind = [this] {
+        regex_->setEnabled(kind_->checkedId() == static_cast<int>(ReplaceKind::Replace));
+    };
+    connect(kind_, &QButtonGroup::idToggled, this, followKind);
     finish(layout);
 }
 
@@ -27,6 +37,7 @@ ReplaceSettings ReplaceTab::settings() const {
     settings.n = n_->value();
     settings.c = c_->value();
     settings.caseSensitive = caseSensitive_->isChecked();
+    settings.regex = settings.kind == ReplaceKind::Replace && regex_->isChecked();
     return settings;
 }
 

@@ -10,7 +10,8 @@ class QSpinBox;
 
 namespace vartel {
 
-// The editing tab "置換": a text replaced, or the letter case changed, in a stretch of the name.
+// The editing tab "置換": a text replaced (literally or by a regular expression), or the letter
+// case or the script of the letters changed, in a stretch of the name.
 class ReplaceTab : public OperationTab {
     Q_OBJECT
 
@@ -28,6 +29,7 @@ class ReplaceTab : public OperationTab {
     QSpinBox* n_;
     QSpinBox* c_;
     QCheckBox* caseSensitive_;
+    QCheckBox* regex_;
 };
 
 }  // namespace vartel

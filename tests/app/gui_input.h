@@ -2,10 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -39,11 +41,15 @@ inline QAbstractButton* buttonIn(const QWidget* area, const QString& caption) {
     return nullptr;
 }
 
-// Clicks the button with this caption inside an area; false when there is none.
+// Clicks the button with this caption inside an area; false when there is none. A radio
+// button or check box is clicked on its box: its middle may lie past the end of its caption.
 [[nodiscard]] inline bool clickButton(const QWidget* area, const QString& caption) {
     QAbstractButton* found = buttonIn(area, caption);
     if (!found) return false;
-    QTest::mouseClick(found, Qt::LeftButton);
+    const bool boxed = qobject_cast<QRadioButton*>(found) || qobject_cast<QCheckBox*>(found);
+    const int middle = found->height() / 2;
+    QTest::mouseClick(found, Qt::LeftButton, {},
+                      boxed ? QPoint(middle, middle) : found->rect().center());
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QtTest>
+#include <algorithm>
 
 namespace vartel {
 
@@ -39,11 +40,14 @@ inline QAbstractButton* buttonIn(const QWidget* area, const QString& caption) {
     return nullptr;
 }
 
-// Clicks the button with this caption inside an area; false when there is none.
+// Clicks the button with this caption inside an area; false when there is none. The click lands
+// near the left end: a check box or an option stretched by its layout takes clicks only on its
+// box and caption.
 [[nodiscard]] inline bool clickButton(const QWidget* area, const QString& caption) {
     QAbstractButton* found = buttonIn(area, caption);
     if (!found) return false;
-    QTest::mouseClick(found, Qt::LeftButton);
+    QTest::mouseClick(found, Qt::LeftButton, {},
+                      QPoint(std::min(found->width() / 2, 8), found->height() / 2));
     return true;
 }
 

@@ -2,10 +2,12 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QFileIconProvider>
 #include <QStringList>
 #include <vector>
 
 #include "app/qt/qt_text.h"
+#include "workspace/file_entry.h"
 
 namespace vartel {
 
@@ -57,6 +59,10 @@ class RowListModel : public QAbstractTableModel {
             case Qt::ForegroundRole:
                 if (isRed(index.row())) return QColor(Qt::red);
                 return {};
+            case Qt::DecorationRole:
+                if (index.column() == 0 && isFolder(index.row()))
+                    return QFileIconProvider().icon(QFileIconProvider::Folder);
+                return {};
             default:
                 return {};
         }
@@ -82,6 +88,7 @@ class RowListModel : public QAbstractTableModel {
     virtual bool isChecked(int) const { return false; }
     virtual void setChecked(int, bool) {}
     virtual bool isRed(int) const { return false; }
+    virtual bool isFolder(int) const { return false; }
 
   private:
     QStringList headers_;
@@ -115,6 +122,11 @@ class RowTableModel : public RowListModel {
     }
     bool isRed(int row) const override {
         if constexpr (requires(const Row& r) { r.failed; }) return at(row).failed;
+        return false;
+    }
+    // A row that stands for a folder itself, not for a file.
+    bool isFolder(int row) const override {
+        if constexpr (requires(const Row& r) { r.size; }) return isFolderSizeText(at(row).size);
         return false;
     }
 

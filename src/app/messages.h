@@ -73,6 +73,8 @@ inline const QString kViewMenu = QStringLiteral("表示");
 inline const QString kFolderTree = QStringLiteral("フォルダツリー");
 inline const QString kEditTabs = QStringLiteral("編集タブ");
 inline const QString kEditMacro = QStringLiteral("マクロ編集");
+inline const QString kLiteralOrder = QStringLiteral("順序を調整しない");
+inline const QString kPastBatches = QStringLiteral("過去の履歴");
 inline const QString kMacroMenu = QStringLiteral("マクロ");
 inline const QString kRecordWithThisFile = QStringLiteral("このファイルでマクロを記録");
 inline const QString kEdit = QStringLiteral("編集");
@@ -94,6 +96,21 @@ inline const QString kReturnToList = QStringLiteral("変換リストに戻す");
 inline const QString kExecute = QStringLiteral("変換実行");
 inline const QString kClear = QStringLiteral("クリア");
 inline const QString kUndo = QStringLiteral("元に戻す");
+// The tooltips of the preview's rows, by the status the plan gives them.
+inline const QString kChainHint =
+    QStringLiteral("この名前のファイルが先に名前を変えてから、この名前にします");
+inline const QString kCycleHint =
+    QStringLiteral("ファイル同士で名前を入れ替えるため、一時的な名前を経由して変更します");
+inline const QString kDuplicateHint =
+    QStringLiteral("ほかの行が同じ名前に変更するため、この行は変更されません");
+inline const QString kExistsHint =
+    QStringLiteral("同じ名前のファイルがすでにあるため、この行は変更されません");
+inline const QString kInvalidNameHint = QStringLiteral(
+    "空の名前、「.」「..」、「/」を含む名前はファイル名に使えないため、この行は変更されません");
+inline const QString kTooLongHint =
+    QStringLiteral("名前が255バイトを超えるため、この行は変更されません");
+inline const QString kSameFileHint =
+    QStringLiteral("同じファイルを別の行でも変更するため、この行は変更されません");
 inline const QString kSwitchView = QStringLiteral("表示切替");
 inline const QString kSwitchViewHint = QStringLiteral("マクロの表示形式を切り替えます");
 inline const QString kRunMacro = QStringLiteral("マクロ実行");
@@ -178,9 +195,9 @@ inline const QStringList kSizeRanges = {QStringLiteral("以上"), QStringLiteral
 inline const QStringList kConversionColumns = {
     QStringLiteral("ファイル名"), QStringLiteral("拡張子"), QStringLiteral("サイズ"),
     QStringLiteral("更新日時"), QStringLiteral("フルパス")};
-inline const QStringList kPreviewColumns = {QStringLiteral("変換前"), QStringLiteral("変換後"),
-                                            QStringLiteral("サイズ"), QStringLiteral("更新日時"),
-                                            QStringLiteral("変更前のフルパス")};
+inline const QStringList kPreviewColumns = {
+    QStringLiteral("変換前"), QStringLiteral("変換後"),   QStringLiteral("状態"),
+    QStringLiteral("サイズ"), QStringLiteral("更新日時"), QStringLiteral("変更前のフルパス")};
 inline const QStringList kHistoryColumns = {QStringLiteral("変換前"), QStringLiteral("変換後"),
                                             QStringLiteral("変換後のパス")};
 inline const QStringList kStepColumns = {QStringLiteral("処理後のファイル名"),
@@ -189,6 +206,19 @@ inline const QStringList kStepColumns = {QStringLiteral("処理後のファイ�
 // The file dialogs' caption of every filter, and the note of a missing association.
 inline const QString kAllFiles = QStringLiteral("すべてのファイル (*)");
 inline const QString kNotAssociated = QStringLiteral("関連付けされていません");
+
+// The dialog of earlier batches.
+inline const QStringList kPastBatchColumns = {QStringLiteral("日時"), QStringLiteral("件数"),
+                                              QStringLiteral("フォルダ"), QStringLiteral("種類"),
+                                              QStringLiteral("状態")};
+inline const QString kBatchExecute = QStringLiteral("変換実行");
+inline const QString kBatchUndo = QStringLiteral("元に戻す");
+inline const QString kBatchSingleRename = QStringLiteral("名前の変更");
+inline const QString kBatchRecovery = QStringLiteral("復旧");
+inline const QString kBatchUnfinished = QStringLiteral("途中で終了");
+inline const QString kBatchFinished = QStringLiteral("完了");
+inline const QString kBatchUndone = QStringLiteral("元に戻し済み");
+inline const QString kLoadIntoHistory = QStringLiteral("履歴に読み込む");
 
 // The rename dialog.
 inline const QString kRenameDialogCaption = QStringLiteral("ダイアログ");

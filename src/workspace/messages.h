@@ -38,6 +38,8 @@ inline const Text kReasonReplaced = U"別のファイルに置き換わってい
 // The journal of renames.
 inline const Text kJournalUnwritable =
     U"変換の記録を書き込めないため、ファイル名を変更しませんでした";
+inline const Text kJournalUnavailable =
+    U"変換の記録を保存するフォルダを作成できないため、記録を残さずに続けます";
 // %s stands for the number of files of the batch.
 inline const Text kUnfinishedBatchQuestion =
     U"前回の変換が途中で終わっています（%s個のファイル）。\n"

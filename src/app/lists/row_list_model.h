@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFileIconProvider>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "app/qt/qt_text.h"
@@ -34,6 +35,11 @@ class RowListModel : public QAbstractTableModel {
         shownRows_ = rows();
         endResetModel();
     }
+    // The rows stay, what they show changed (a new plan of the preview).
+    void redraw() {
+        if (!frozen_ && shownRows_ > 0)
+            emit dataChanged(index(0, 0), index(shownRows_ - 1, columnCount() - 1));
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override {
         if (parent.isValid()) return 0;
@@ -63,6 +69,13 @@ class RowListModel : public QAbstractTableModel {
                 if (index.column() == 0 && isFolder(index.row()))
                     return QFileIconProvider().icon(QFileIconProvider::Folder);
                 return {};
+            case Qt::BackgroundRole:
+                if (isWarned(index.row())) return kWarningColour;
+                return {};
+            case Qt::ToolTipRole: {
+                const QString tip = toolTip(index.row());
+                return tip.isEmpty() ? QVariant() : QVariant(tip);
+            }
             default:
                 return {};
         }
@@ -89,22 +102,35 @@ class RowListModel : public QAbstractTableModel {
     virtual void setChecked(int, bool) {}
     virtual bool isRed(int) const { return false; }
     virtual bool isFolder(int) const { return false; }
+    // A row that will fail as things stand: drawn on the warning colour.
+    virtual bool isWarned(int) const { return false; }
+    virtual QString toolTip(int) const { return {}; }
 
   private:
+    static inline const QColor kWarningColour{255, 214, 150};
     QStringList headers_;
     bool frozen_ = false;
     int frozenRows_ = 0;
     int shownRows_ = 0;  // the row count the view was last told
 };
 
-// The model of one of the three lists: a vector of rows whose columns are text fields.
+// The model of one of the three lists: a vector of rows whose columns are texts of the row,
+// mostly its fields.
 template <typename Row>
 class RowTableModel : public RowListModel {
   public:
-    using Column = Text Row::*;
+    using Column = std::function<Text(const Row&)>;
+    // What a row says beyond its columns: the tooltip, and whether it is drawn as failing.
+    struct Hints {
+        std::function<QString(const Row&)> toolTip;
+        std::function<bool(const Row&)> warned;
+    };
     RowTableModel(std::vector<Row>& rows, QStringList headers, std::vector<Column> columns,
-                  QObject* parent)
-        : RowListModel(std::move(headers), parent), rows_(rows), columns_(std::move(columns)) {}
+                  QObject* parent, Hints hints = {})
+        : RowListModel(std::move(headers), parent),
+          rows_(rows),
+          columns_(std::move(columns)),
+          hints_(std::move(hints)) {}
 
     bool isSelected(int row) const override { return at(row).selected; }
     void setSelected(int row, bool selected) override {
@@ -114,7 +140,7 @@ class RowTableModel : public RowListModel {
   protected:
     int rows() const override { return static_cast<int>(rows_.size()); }
     QString cell(int row, int column) const override {
-        return toQString(at(row).*columns_[static_cast<std::size_t>(column)]);
+        return toQString(columns_[static_cast<std::size_t>(column)](at(row)));
     }
     bool isChecked(int row) const override { return at(row).checked; }
     void setChecked(int row, bool checked) override {
@@ -129,12 +155,17 @@ class RowTableModel : public RowListModel {
         if constexpr (requires(const Row& r) { r.size; }) return isFolderSizeText(at(row).size);
         return false;
     }
+    bool isWarned(int row) const override { return hints_.warned && hints_.warned(at(row)); }
+    QString toolTip(int row) const override {
+        return hints_.toolTip ? hints_.toolTip(at(row)) : QString();
+    }
 
   private:
     const Row& at(int row) const { return rows_[static_cast<std::size_t>(row)]; }
 
     std::vector<Row>& rows_;
     std::vector<Column> columns_;
+    Hints hints_;
 };
 
 }  // namespace vartel

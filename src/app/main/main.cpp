@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
     // Paths on the command line are added as if dropped on the window.
     const QStringList paths = QApplication::arguments().mid(1);
     window.show();
+    program.startJournal();
     if (!paths.isEmpty()) window.addPaths(paths);
     // For the pictures of the README: the window as drawn, saved once it has settled.
     const QString screenshot = qEnvironmentVariable("VARTEL_SCREENSHOT");

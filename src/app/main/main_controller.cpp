@@ -10,8 +10,11 @@
 #include "editor/macro_file_commands.h"
 #include "macro/macro_file.h"
 #include "recording/macro_run.h"
+#include "workspace/execution.h"
+#include "workspace/journal_start.h"
 #include "workspace/list_editing.h"
 #include "workspace/list_files.h"
+#include "workspace/past_batch.h"
 #include "workspace/row_flags.h"
 #include "workspace/single_rename.h"
 
@@ -145,10 +148,68 @@ void MainController::onRows(ResultList list, void (*preview)(PreviewList&),
                             void (*history)(HistoryList&)) {
     boundary_.run([=, this] {
         if (workspace_.busy()) return;
-        if (list == ResultList::Preview)
+        if (list == ResultList::Preview) {
             preview(workspace_.previewList());
-        else
+            workspace_.replanPreview();
+        } else {
             history(workspace_.historyList());
+        }
+    });
+}
+
+void MainController::replanPreview() {
+    boundary_.run([this] {
+        if (!workspace_.busy()) workspace_.replanPreview();
+    });
+}
+
+void MainController::undoHistory() {
+    boundary_.run([this] {
+        vartel::undo(workspace_);
+        // The loaded batch is wholly back once nothing of the history is left to undo.
+        if (journal_ && !loadedBatch_.empty() && workspace_.historyList().empty()) {
+            journal_->markUndone(loadedBatch_, journal_->lastBatchId());
+            loadedBatch_.clear();
+        }
+    });
+}
+
+void MainController::clearHistory() {
+    boundary_.run([this] {
+        if (workspace_.busy()) return;
+        vartel::clearHistory(workspace_);
+        loadedBatch_.clear();
+    });
+}
+
+void MainController::setLiteralOrder(bool literal) {
+    boundary_.run([this, literal] {
+        workspace_.setLiteralOrder(literal);
+        workspace_.replanPreview();
+    });
+}
+
+void MainController::startJournal(RenameJournal& journal) {
+    journal_ = &journal;
+    boundary_.run([this] { recoverUnfinishedBatches(*journal_, dialogs_, damagedReported_); });
+}
+
+std::vector<JournalBatch> MainController::pastBatches() {
+    if (!journal_) return {};
+    std::vector<JournalBatch> batches = journal_->batches();
+    reportDamagedJournals(*journal_, dialogs_, damagedReported_);
+    return batches;
+}
+
+void MainController::loadPastBatch(const std::string& id) {
+    if (!journal_) return;
+    boundary_.run([this, &id] {
+        if (workspace_.busy()) return;
+        const auto batch = journal_->batch(id);
+        reportDamagedJournals(*journal_, dialogs_, damagedReported_);
+        if (!batch || !canLoadIntoHistory(*batch)) return;
+        loadIntoHistory(workspace_, *batch);
+        loadedBatch_ = id;
     });
 }
 

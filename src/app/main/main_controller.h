@@ -12,6 +12,7 @@
 #include "recording/macro_catalogue.h"
 #include "recording/operation_run.h"
 #include "recording/recorder.h"
+#include "workspace/rename_journal.h"
 #include "workspace/search.h"
 #include "workspace/workspace.h"
 
@@ -67,6 +68,20 @@ class MainController : public QObject {
     void checkRows(ResultList list);
     void uncheckRows(ResultList list);
     void abort() { workspace_.abort(); }
+    // A check box of the preview was clicked: the rows that will fail may have changed.
+    void replanPreview();
+    // "元に戻す" and "クリア" of the history.
+    void undoHistory();
+    void clearHistory();
+    // "順序を調整しない": each rename on its own from the bottom up, as the plan then shows.
+    void setLiteralOrder(bool literal);
+
+    // The journal the workspace records its batches in: a batch cut short is settled first.
+    void startJournal(RenameJournal& journal);
+    // The batches of the journal, oldest first; damaged journals found are reported.
+    std::vector<JournalBatch> pastBatches();
+    // The history list becomes the renames of that batch.
+    void loadPastBatch(const std::string& id);
 
     void preview(const OperationSettings& operation);
     void textSearch(const TextSearch& search);
@@ -121,6 +136,10 @@ class MainController : public QObject {
     MacroCatalogue catalogue_;
     Text recordingStartName_;
     std::vector<int> draggedRows_;
+    RenameJournal* journal_ = nullptr;
+    std::size_t damagedReported_ = 0;
+    // The batch loaded into the history, marked undone once undo has taken back all of it.
+    std::string loadedBatch_;
     bool folderPanesShown_ = true;
     bool editTabsShown_ = true;
 };

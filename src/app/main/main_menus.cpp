@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalBlocker>
 
 #include "app/messages.h"
 #include "workspace/list_editing.h"
@@ -50,6 +51,16 @@ void buildMainMenus(QMenuBar* bar, MainController& controller, const WindowComma
     entry(view, ui::kFolderTree, window.toggleFolderTree);
     entry(view, ui::kEditTabs, window.toggleEditTabs);
     actions.bind(ActionId::EditMacro, entry(view, ui::kEditMacro, [&c] { c.editMacro(); }));
+    view->addSeparator();
+    QAction* literal = view->addAction(ui::kLiteralOrder);
+    literal->setCheckable(true);
+    QObject::connect(literal, &QAction::toggled, &controller, [&c, literal](bool on) {
+        c.setLiteralOrder(on);
+        // Refused while a command runs: the mark keeps telling the order in force.
+        const QSignalBlocker quiet(literal);
+        literal->setChecked(c.workspace().literalOrder());
+    });
+    entry(view, ui::kPastBatches, window.showPastBatches);
 
     QMenu* macro = bar->addMenu(ui::kMacroMenu);
     actions.bind(ActionId::MacroMenu, macro->menuAction());

@@ -15,6 +15,7 @@ struct WindowCommands {
     std::function<void()> rename;
     std::function<void()> toggleFolderTree;
     std::function<void()> toggleEditTabs;
+    std::function<void()> showPastBatches;
 };
 
 // The menu bar of the main window, its entries bound to the action table.

@@ -15,8 +15,10 @@
 #include "app/lists/conversion_list_panel.h"
 #include "app/lists/macro_result_panel.h"
 #include "app/lists/result_list_panel.h"
+#include "app/lists/result_row_models.h"
 #include "app/main/adding_box.h"
 #include "app/main/main_menus.h"
+#include "app/main/past_batches_dialog.h"
 #include "app/main/progress_box.h"
 #include "app/main/recording_box.h"
 #include "app/messages.h"
@@ -53,7 +55,8 @@ MainWindow::MainWindow(MainController& controller, QWidget* parent)
     setAcceptDrops(true);
     buildRegions();
     const WindowCommands commands{[this] { close(); }, [this] { renameSelected(); },
-                                  [this] { toggleFolderTree(); }, [this] { toggleEditTabs(); }};
+                                  [this] { toggleFolderTree(); }, [this] { toggleEditTabs(); },
+                                  [this] { showPastBatches(); }};
     buildMainMenus(menuBar(), controller_, commands);
     buildListContextMenu(listPanel_->view(), controller_, commands);
     connectRegions();
@@ -61,6 +64,9 @@ MainWindow::MainWindow(MainController& controller, QWidget* parent)
     // Files dropped on a text field are meant for the list, like anywhere else on the window.
     for (QLineEdit* field : findChildren<QLineEdit*>()) field->setAcceptDrops(false);
     renameDialog_ = new RenameDialog(this);
+    pastBatchesDialog_ = new PastBatchesDialog(this);
+    connect(pastBatchesDialog_, &PastBatchesDialog::loadRequested, this,
+            [this](const std::string& id) { loadPastBatch(id); });
     macroTab_->setMacroTitles(controller_.macroTitles());
     connect(&controller_, &MainController::macroTitlesChanged, macroTab_,
             &MacroTab::setMacroTitles);
@@ -113,6 +119,10 @@ void MainWindow::buildRegions() {
         panel->setMinimumWidth(kStatusPanelWidth);
         statusBar()->addWidget(panel);
     }
+    // Beside the count of proposed renames: how many of them would fail.
+    conflictPanel_ = new QLabel(this);
+    conflictPanel_->setMinimumWidth(kStatusPanelWidth / 2);
+    statusBar()->insertWidget(2, conflictPanel_);
 
     addingBox_ = new AddingBox(central);
     progressBox_ = new ProgressBox(central);
@@ -153,20 +163,16 @@ QWidget* MainWindow::buildResultTabs(QWidget* parent) {
     Workspace& workspace = controller_.workspace();
     resultTabs_ = new QTabWidget(parent);
     previewPanel_ = new ResultListPanel(ui::kReturnToList, ui::kExecute);
-    previewPanel_->list()->setRowModel(
-        new RowTableModel<PreviewEntry>(
-            workspace.previewList(), ui::kPreviewColumns,
-            {&PreviewEntry::oldName, &PreviewEntry::newName, &PreviewEntry::size,
-             &PreviewEntry::modified, &PreviewEntry::fullPathBefore},
-            this),
-        {128, 128, 80, 100});
+    RowListModel* previewRows = makePreviewModel(workspace.previewList(), this);
+    previewPanel_->list()->setRowModel(previewRows, {128, 128, 110, 80, 100});
+    // A row checked or unchecked joins or leaves the batch, which may make or end a clash.
+    connect(previewRows, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.contains(Qt::CheckStateRole)) controller_.replanPreview();
+            });
     macroPanel_ = new MacroResultPanel(controller_.recorder().state());
     historyPanel_ = new ResultListPanel(ui::kClear, ui::kUndo);
-    historyPanel_->list()->setRowModel(
-        new RowTableModel<HistoryEntry>(
-            workspace.historyList(), ui::kHistoryColumns,
-            {&HistoryEntry::oldName, &HistoryEntry::newName, &HistoryEntry::pathAfter}, this),
-        {128, 128});
+    historyPanel_->list()->setRowModel(makeHistoryModel(workspace.historyList(), this), {128, 128});
     resultTabs_->addTab(previewPanel_, ui::kPreviewTab);
     resultTabs_->addTab(macroPanel_, ui::kMacroTab);
     resultTabs_->addTab(historyPanel_, ui::kHistoryTab);
@@ -209,9 +215,8 @@ void MainWindow::connectRegions() {
     connect(previewPanel_, &ResultListPanel::extraRequested, this,
             [&c] { c.runOnList(returnToConversionList); });
     connect(previewPanel_, &ResultListPanel::mainRequested, this, [&c] { c.runOnList(execute); });
-    connect(historyPanel_, &ResultListPanel::extraRequested, this,
-            [&c] { c.runOnList(clearHistory); });
-    connect(historyPanel_, &ResultListPanel::mainRequested, this, [&c] { c.runOnList(undo); });
+    connect(historyPanel_, &ResultListPanel::extraRequested, this, [&c] { c.clearHistory(); });
+    connect(historyPanel_, &ResultListPanel::mainRequested, this, [&c] { c.undoHistory(); });
 
     connect(addingBox_, &AddingBox::abortRequested, this, [&c] { c.abort(); });
     connect(progressBox_, &ProgressBox::abortRequested, this, [&c] { c.abort(); });
@@ -343,7 +348,21 @@ void MainWindow::refreshStatus() {
     const StatusTexts& texts = controller_.workspace().status();
     status_[0]->setText(toQString(texts.hits));
     status_[1]->setText(toQString(texts.previewCount));
+    conflictPanel_->setText(toQString(texts.conflicts));
     status_[2]->setText(toQString(texts.listCount));
+}
+
+void MainWindow::showPastBatches() {
+    pastBatchesDialog_->showBatches(controller_.pastBatches());
+    pastBatchesDialog_->show();
+    pastBatchesDialog_->raise();
+    pastBatchesDialog_->activateWindow();
+}
+
+void MainWindow::loadPastBatch(const std::string& id) {
+    controller_.loadPastBatch(id);
+    pastBatchesDialog_->hide();
+    resultTabs_->setCurrentWidget(historyPanel_);
 }
 
 void MainWindow::placeBoxes() {

@@ -21,6 +21,7 @@ class MacroResultPanel;
 class MacroTab;
 class NumberTab;
 class OperationTab;
+class PastBatchesDialog;
 class ProgressBox;
 class RecordingBox;
 class RenameDialog;
@@ -56,6 +57,8 @@ class MainWindow : public QMainWindow {
     RecordingBox* recordingBox() const { return recordingBox_; }
     RenameDialog* renameDialog() const { return renameDialog_; }
     QLabel* statusPanel(int index) const { return status_[index]; }
+    QLabel* conflictPanel() const { return conflictPanel_; }
+    PastBatchesDialog* pastBatchesDialog() const { return pastBatchesDialog_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,6 +80,8 @@ class MainWindow : public QMainWindow {
                       const QString& hiddenCaption);
     void renameSelected();
     void previewFrom(const OperationTab* tab);
+    void showPastBatches();
+    void loadPastBatch(const std::string& id);
 
     void showBusy(bool busy);
     void showProgress();
@@ -104,10 +109,12 @@ class MainWindow : public QMainWindow {
     ResultListPanel* historyPanel_ = nullptr;
     MacroResultPanel* macroPanel_ = nullptr;
     QLabel* status_[3] = {};
+    QLabel* conflictPanel_ = nullptr;
     AddingBox* addingBox_ = nullptr;
     ProgressBox* progressBox_ = nullptr;
     RecordingBox* recordingBox_ = nullptr;
     RenameDialog* renameDialog_ = nullptr;
+    PastBatchesDialog* pastBatchesDialog_ = nullptr;
 };
 
 }  // namespace vartel

@@ -7,6 +7,7 @@
 #include "app/qt/qt_pump.h"
 #include "editor/macro_editor.h"
 #include "recording/recorder.h"
+#include "workspace/journal_start.h"
 #include "workspace/workspace.h"
 
 namespace vartel {
@@ -17,7 +18,8 @@ struct Program {
     Program(Dialogs& dialogs, const Clock& clock,
             PumpThrottle::Interval pumpInterval = PumpThrottle::kDefaultInterval,
             const ProgramFiles& files = programFiles())
-        : workspace(dialogs, pump, pumpInterval),
+        : dialogs_(dialogs),
+          workspace(dialogs, pump, pumpInterval),
           recorder(editor, dialogs),
           controller(workspace, editor, recorder, dialogs, pump, clock, files),
           window(controller),
@@ -43,7 +45,23 @@ struct Program {
         testWindow.setAttribute(Qt::WA_QuitOnClose, false);
     }
 
+    // Opens the journal the command line shares, settles a batch a crash cut short, and records
+    // every later batch in it. Without a journal, after saying so, renames go on unrecorded:
+    // refusing them would leave a user whose state folder cannot be written with no way to
+    // rename at all.
+    void startJournal() {
+        journal = openJournalAtStart(dialogs_);
+        if (!journal) return;
+        controller.startJournal(*journal);
+        workspace.setJournal(&*journal);
+    }
+
+  private:
+    Dialogs& dialogs_;
+
+  public:
     QtPump pump;
+    std::optional<RenameJournal> journal;  // before the workspace, which records into it
     Workspace workspace;
     MacroEditor editor;
     Recorder recorder;

@@ -1,0 +1,66 @@
+#include "app/lists/result_row_models.h"
+
+#include "app/messages.h"
+#include "workspace/plan_texts.h"
+
+namespace vartel {
+namespace {
+
+bool failedWithReason(const PreviewEntry& row) {
+    return row.failed && !row.failureReason.empty();
+}
+
+Text statusColumn(const PreviewEntry& row) {
+    return failedWithReason(row) ? row.failureReason : statusText(row.status);
+}
+
+QString statusHint(PlanStatus status) {
+    switch (status) {
+        case PlanStatus::Unplanned:
+        case PlanStatus::Ok:
+            return {};
+        case PlanStatus::Chain:
+            return ui::kChainHint;
+        case PlanStatus::Cycle:
+            return ui::kCycleHint;
+        case PlanStatus::Duplicate:
+            return ui::kDuplicateHint;
+        case PlanStatus::Exists:
+            return ui::kExistsHint;
+        case PlanStatus::InvalidName:
+            return ui::kInvalidNameHint;
+        case PlanStatus::TooLong:
+            return ui::kTooLongHint;
+        case PlanStatus::SameFile:
+            return ui::kSameFileHint;
+    }
+    return {};
+}
+
+QString previewToolTip(const PreviewEntry& row) {
+    return failedWithReason(row) ? toQString(row.failureReason) : statusHint(row.status);
+}
+
+}  // namespace
+
+RowTableModel<PreviewEntry>* makePreviewModel(PreviewList& rows, QObject* parent) {
+    return new RowTableModel<PreviewEntry>(
+        rows, ui::kPreviewColumns,
+        {&PreviewEntry::oldName, &PreviewEntry::newName, statusColumn, &PreviewEntry::size,
+         &PreviewEntry::modified, &PreviewEntry::fullPathBefore},
+        parent, {previewToolTip, [](const PreviewEntry& row) {
+                     return !row.failed && blocksRow(row.status);
+                 }});
+}
+
+RowTableModel<HistoryEntry>* makeHistoryModel(HistoryList& rows, QObject* parent) {
+    return new RowTableModel<HistoryEntry>(
+        rows, ui::kHistoryColumns,
+        {&HistoryEntry::oldName, &HistoryEntry::newName, &HistoryEntry::pathAfter}, parent,
+        {[](const HistoryEntry& row) {
+             return row.failed ? toQString(row.failureReason) : QString();
+         },
+         {}});
+}
+
+}  // namespace vartel

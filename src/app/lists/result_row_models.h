@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/lists/row_list_model.h"
+#include "workspace/history_entry.h"
+#include "workspace/preview_entry.h"
+
+namespace vartel {
+
+// The preview's rows with the status the plan gives each one: a row that will fail is drawn on
+// the warning colour until the clash is resolved, a row that failed says why in its status
+// column, and the tooltip explains either.
+RowTableModel<PreviewEntry>* makePreviewModel(PreviewList& rows, QObject* parent);
+
+// The history's rows; a row whose undo failed says why in its tooltip.
+RowTableModel<HistoryEntry>* makeHistoryModel(HistoryList& rows, QObject* parent);
+
+}  // namespace vartel

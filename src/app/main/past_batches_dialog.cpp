@@ -1,0 +1,106 @@
+#include "app/main/past_batches_dialog.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/messages.h"
+#include "app/qt/qt_text.h"
+#include "common/integer_text.h"
+#include "platform/clock.h"
+#include "workspace/modified_time.h"
+#include "workspace/past_batch.h"
+
+namespace vartel {
+namespace {
+
+QString kindCaption(BatchKind kind) {
+    switch (kind) {
+        case BatchKind::Execute:
+            return ui::kBatchExecute;
+        case BatchKind::Undo:
+            return ui::kBatchUndo;
+        case BatchKind::SingleRename:
+            return ui::kBatchSingleRename;
+        case BatchKind::Recovery:
+            return ui::kBatchRecovery;
+    }
+    return {};
+}
+
+QString stateCaption(BatchState state) {
+    switch (state) {
+        case BatchState::Unfinished:
+            return ui::kBatchUnfinished;
+        case BatchState::Finished:
+            return ui::kBatchFinished;
+        case BatchState::Undone:
+            return ui::kBatchUndone;
+    }
+    return {};
+}
+
+}  // namespace
+
+PastBatchesDialog::PastBatchesDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(ui::kPastBatches);
+    resize(640, 360);
+    auto* layout = new QVBoxLayout(this);
+    list_ = new QTreeWidget(this);
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setHeaderLabels(ui::kPastBatchColumns);
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    for (const int column : {0, 1, 3, 4})
+        list_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    layout->addWidget(list_);
+    auto* buttons = new QHBoxLayout;
+    load_ = new QPushButton(ui::kLoadIntoHistory, this);
+    auto* close = new QPushButton(ui::kClose, this);
+    buttons->addStretch(1);
+    buttons->addWidget(load_);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this] { chosenChanged(); });
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { loadChosen(); });
+    connect(load_, &QPushButton::clicked, this, [this] { loadChosen(); });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void PastBatchesDialog::showBatches(const std::vector<JournalBatch>& batches) {
+    list_->clear();
+    ids_.clear();
+    loadable_.clear();
+    for (auto batch = batches.rbegin(); batch != batches.rend(); ++batch) {
+        const bool ended = batch->state != BatchState::Unfinished;
+        const auto count =
+            static_cast<std::int64_t>(ended ? batch->renamedCount() : batch->rows.size());
+        auto* item = new QTreeWidgetItem(
+            QStringList{toQString(modifiedText(localDateTimeOf(batch->seconds))),
+                        toQString(formatInteger(count)), toQString(folderOfBatch(*batch)),
+                        kindCaption(batch->kind), stateCaption(batch->state)});
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        item->setToolTip(2, item->text(2));
+        list_->addTopLevelItem(item);
+        ids_.push_back(batch->id);
+        loadable_.push_back(canLoadIntoHistory(*batch));
+    }
+    if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
+    chosenChanged();
+}
+
+void PastBatchesDialog::chosenChanged() {
+    const int row = list_->indexOfTopLevelItem(list_->currentItem());
+    load_->setEnabled(row >= 0 && loadable_[static_cast<std::size_t>(row)]);
+}
+
+void PastBatchesDialog::loadChosen() {
+    const int row = list_->indexOfTopLevelItem(list_->currentItem());
+    if (row < 0 || !loadable_[static_cast<std::size_t>(row)]) return;
+    emit loadRequested(ids_[static_cast<std::size_t>(row)]);
+}
+
+}  // namespace vartel

@@ -1,0 +1,42 @@
+#include "workspace/journal_start.h"
+
+#include "common/integer_text.h"
+#include "common/message_text.h"
+#include "platform/journal_file.h"
+#include "workspace/messages.h"
+
+namespace vartel {
+void reportDamagedJournals(const RenameJournal& journal, Dialogs& dialogs, std::size_t& reported) {
+    const auto& damaged = journal.damagedFound();
+    for (; reported < damaged.size(); ++reported)
+        dialogs.error(fillIn(kDamagedJournal, U"%s", textFromBytes(damaged[reported])));
+}
+
+std::optional<RenameJournal> openJournalAtStart(Dialogs& dialogs) {
+    auto journal = RenameJournal::openDefault();
+    if (!journal) {
+        dialogs.error(kJournalUnavailable);
+        return std::nullopt;
+    }
+    journal->prune(currentSeconds());
+    return journal;
+}
+
+void recoverUnfinishedBatches(RenameJournal& journal, Dialogs& dialogs, std::size_t& reported) {
+    const auto unfinished = journal.unfinishedBatches();
+    reportDamagedJournals(journal, dialogs, reported);
+    if (unfinished.empty()) return;
+    std::int64_t files = 0;
+    for (const auto& batch : unfinished) files += static_cast<std::int64_t>(batch.rows.size());
+    const bool finish =
+        dialogs.confirm(fillIn(kUnfinishedBatchQuestion, U"%s", formatInteger(files)), false) ==
+        Answer::Yes;
+    int errors = 0;
+    // The newest first: a recovery that was itself cut short is finished before the batch it
+    // was recovering.
+    for (auto batch = unfinished.rbegin(); batch != unfinished.rend(); ++batch)
+        errors += journal.recover(*batch, finish);
+    dialogs.message(errors == 0 ? kFinishedNormally : formatInteger(errors) + kErrorCountSuffix);
+}
+
+}  // namespace vartel

@@ -1,0 +1,27 @@
+#include "workspace/past_batch.h"
+
+#include "common/name_parts.h"
+
+namespace vartel {
+
+bool canLoadIntoHistory(const JournalBatch& batch) {
+    return batch.state == BatchState::Finished && batch.renamedCount() > 0;
+}
+
+Text folderOfBatch(const JournalBatch& batch) {
+    return batch.rows.empty() ? Text() : folderOfPath(batch.rows.front().oldPath);
+}
+
+void loadIntoHistory(Workspace& workspace, const JournalBatch& batch) {
+    if (workspace.busy()) return;
+    HistoryList& history = workspace.historyList();
+    history.clear();
+    for (const JournalRow& row : batch.rows) {
+        if (!row.renamed) continue;
+        HistoryEntry entry{nameOfPath(row.oldPath), nameOfPath(row.newPath), row.newPath};
+        entry.identity = row.identity;
+        history.push_back(std::move(entry));
+    }
+}
+
+}  // namespace vartel

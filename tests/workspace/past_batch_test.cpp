@@ -1,0 +1,73 @@
+#include "workspace/past_batch.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/workspace_fixture.h"
+#include "workspace/execution.h"
+
+namespace vartel {
+namespace {
+
+// Batches executed in an earlier session, whose history list is gone.
+class PastBatchTest : public WorkspaceTest {
+  protected:
+    PastBatchTest() { std::filesystem::create_directories(folder.file("journal")); }
+
+    JournalBatch executeAndForget(const std::vector<std::string>& files,
+                                  const std::map<Text, Text>& renames) {
+        workspace.setJournal(&journal);
+        preview(files, renames);
+        execute(workspace);
+        workspace.historyList().clear();
+        workspace.setJournal(nullptr);
+        return journal.batches().back();
+    }
+
+    RenameJournal journal{folder.file("journal")};
+};
+
+TEST_F(PastBatchTest, ALoadedBatchIsUndoneLikeThisSessionsHistory) {
+    // A swap and a chain: the undo needs the planner as much as the batch did.
+    const JournalBatch batch = executeAndForget(
+        {"x", "y", "1", "2"}, {{U"x", U"y"}, {U"y", U"x"}, {U"2", U"3"}, {U"1", U"2"}});
+    ASSERT_TRUE(canLoadIntoHistory(batch));
+    EXPECT_EQ(folderOfBatch(batch), textFromBytes(folder.path().string()));
+    loadIntoHistory(workspace, batch);
+    ASSERT_EQ(workspace.historyList().size(), 4u);
+    for (const HistoryEntry& row : workspace.historyList())
+        EXPECT_EQ(row.pathAfter, pathText(bytesFromText(row.newName)));
+    undo(workspace);
+    EXPECT_EQ(dialogs.lastMessage(), U"正常終了");
+    for (const std::string name : {"x", "y", "1", "2"}) EXPECT_EQ(contentOf(name), name);
+    EXPECT_FALSE(exists("3"));
+}
+
+TEST_F(PastBatchTest, AFileReplacedSinceIsNotTakenForTheRenamedOne) {
+    const JournalBatch batch = executeAndForget({"a", "b"}, {{U"a", U"c"}, {U"b", U"d"}});
+    // Made before the file goes, so that it cannot be given the same inode.
+    makeFile("stranger", "stranger");
+    std::filesystem::rename(path("stranger"), path("c"));
+    loadIntoHistory(workspace, batch);
+    undo(workspace);
+    EXPECT_EQ(dialogs.lastMessage(), U"1個のエラーがあります");
+    EXPECT_EQ(contentOf("c"), "stranger");
+    EXPECT_EQ(contentOf("b"), "b");
+    ASSERT_EQ(workspace.historyList().size(), 1u);
+    EXPECT_TRUE(workspace.historyList()[0].failed);
+    EXPECT_EQ(workspace.historyList()[0].failureReason, U"別のファイルに置き換わっています");
+}
+
+TEST_F(PastBatchTest, OnlyBatchesThatEndedAndRenamedSomethingCanBeLoaded) {
+    JournalBatch batch = executeAndForget({"a"}, {{U"a", U"b"}});
+    EXPECT_TRUE(canLoadIntoHistory(batch));
+    for (const BatchState state : {BatchState::Unfinished, BatchState::Undone}) {
+        JournalBatch other = batch;
+        other.state = state;
+        EXPECT_FALSE(canLoadIntoHistory(other));
+    }
+    for (auto& row : batch.rows) row.renamed = false;
+    EXPECT_FALSE(canLoadIntoHistory(batch));
+}
+
+}  // namespace
+}  // namespace vartel

@@ -15,7 +15,7 @@ class Dialogs {
   public:
     virtual ~Dialogs() = default;
     virtual void message(const Text& text) = 0;  // information box, one OK
-    virtual void error(const Text& text) = 0;    // error box; a "." is added when missing
+    virtual void error(const Text& text) = 0;    // error box, worded by errorBoxText
     virtual Answer confirm(const Text& text, bool withCancel) = 0;
     virtual std::optional<Text> askText(const Text& caption, const Text& prompt) = 0;
     virtual std::optional<std::string> openFile(const Text& filter) = 0;
@@ -29,9 +29,11 @@ class Dialogs {
     }
 };
 
-// What an error box shows: the message with a "." added when it does not end in one.
+// What an error box shows: the message with a "." added when it does not end a sentence
+// already, in either script.
 inline Text errorBoxText(const Text& message) {
-    return !message.empty() && message.back() == U'.' ? message : message + U'.';
+    if (!message.empty() && Text(U"。．？！.").find(message.back()) != Text::npos) return message;
+    return message + U'.';
 }
 
 }  // namespace vartel

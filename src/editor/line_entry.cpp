@@ -1,8 +1,11 @@
 #include "editor/line_entry.h"
 
+#include "common/message_text.h"
 #include "editor/messages.h"
 #include "macro/block_start_line.h"
 #include "macro/instruction_catalogue.h"
+#include "macro/text_conversions.h"
+#include "macro/variables.h"
 
 namespace vartel {
 namespace {
@@ -47,6 +50,34 @@ bool acceptable(const LineInput& input, Dialogs& dialogs) {
     return true;
 }
 
+// Variable numbers are full-width, and "数値1" typed with a half-width digit looks right in many
+// fonts; the refusal names the field that would hold a variable with full-width digits.
+std::optional<Text> halfWidthVariableMessage(const LineInput& input) {
+    if (!input.kind || !input.type) return std::nullopt;
+    const InstructionId instruction{*input.kind, *input.type};
+    const int failures = validateLine(input.target, input.operands, instruction).failures;
+    for (std::size_t k = 0; k < editor_messages::kInputFieldCaptions.size(); ++k) {
+        LineInput widened = input;
+        Text& field = k == 0 ? widened.target : widened.operands[k - 1];
+        const Text typed = field;
+        field = halfWidthToFullWidth(typed);
+        if (variableCode(typed) || !variableCode(field)) continue;
+        // The target must be a variable; an operand only where the type wants one there.
+        if (k == 0 ||
+            validateLine(widened.target, widened.operands, instruction).failures < failures) {
+            Text message = fillIn(editor_messages::kHalfWidthVariable, U"%s",
+                                  editor_messages::kInputFieldCaptions[k]);
+            return fillIn(fillIn(message, U"%v", typed), U"%w", field);
+        }
+    }
+    return std::nullopt;
+}
+
+// Tells why a typed line was refused.
+void refuse(const LineInput& input, Dialogs& dialogs) {
+    dialogs.message(halfWidthVariableMessage(input).value_or(editor_messages::kKindTypeWrong));
+}
+
 bool validIndex(const MacroProgram& program, int index) {
     return index >= 0 && index < program.lineCount();
 }
@@ -57,7 +88,7 @@ bool addLine(MacroEditor& editor, Dialogs& dialogs) {
     if (!acceptable(editor.input(), dialogs)) return false;
     const auto lines = checkedLines(editor.input());
     if (!lines) {
-        dialogs.message(editor_messages::kKindTypeWrong);
+        refuse(editor.input(), dialogs);
         return false;
     }
     insertAt(editor.program(), editor.program().lineCount(), *lines);
@@ -69,7 +100,7 @@ bool insertLine(MacroEditor& editor, const std::vector<int>& selected, Dialogs& 
     if (!acceptable(editor.input(), dialogs)) return false;
     const auto lines = checkedLines(editor.input());
     if (!lines) {
-        dialogs.message(editor_messages::kKindTypeWrong);
+        refuse(editor.input(), dialogs);
         return false;
     }
     if (selected.size() != 1 || !validIndex(editor.program(), selected.front())) {
@@ -107,7 +138,7 @@ bool modifyLine(MacroEditor& editor, int index, const LineInput& input, Dialogs&
     if (!acceptable(input, dialogs)) return false;
     const auto lines = checkedLines(input);
     if (!lines) {
-        dialogs.message(editor_messages::kKindTypeWrong);
+        refuse(input, dialogs);
         return false;
     }
     MacroProgram& program = editor.program();

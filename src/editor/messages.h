@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "common/text.h"
 
 namespace vartel::editor_messages {
@@ -16,6 +18,12 @@ inline const Text kMacroExtension = U".vmc";
 inline const Text kTableFilter = U"CSVファイル（*.csv）|*.csv";
 inline const Text kTableExtension = U".csv";
 inline const Text kEmptyField = U"空欄は入力できません";
+// %s is the field's caption, %v what was typed in it, %w the same with full-width digits.
+inline const Text kHalfWidthVariable =
+    U"%sの「%v」は変数になりません。変数の番号は全角数字で入力してください（%w）";
+// The captions of the four fields of the line input, in its order.
+inline const std::array<Text, 4> kInputFieldCaptions = {U"代入変数", U"第一関数", U"第二関数",
+                                                        U"第三関数"};
 inline const Text kLineBreakRefused = U"改行を含む文字列は入力できません";
 
 }  // namespace vartel::editor_messages

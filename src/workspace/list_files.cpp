@@ -61,9 +61,12 @@ bool saveThroughDialog(Workspace& workspace) {
     return path.has_value();
 }
 
+// Both lists go, and the status bar says so at once.
 void emptyLists(Workspace& workspace) {
     workspace.conversionList().clear();
     workspace.previewList().clear();
+    workspace.writeListCount();
+    workspace.writePreviewCount();
 }
 
 Answer askToSave(Workspace& workspace) {
@@ -99,7 +102,6 @@ void loadList(Workspace& workspace) {
         return true;
     });
     emptyLists(workspace);
-    workspace.writeListCount();
     workspace.addPaths(lines);
 }
 

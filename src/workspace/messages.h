@@ -16,6 +16,7 @@ inline const Text kErrorCountSuffix = U"個のエラーがあります";
 inline const Text kSaveListQuestion = U"現在の変換リストを保存しますか？";
 inline const Text kListFileFilter = U"CSVファイル（*.csv）|*.csv";
 inline const Text kListFileExtension = U".csv";
+inline const Text kEnterSize = U"検索するサイズを数値で入力してください";
 inline const Text kCannotRename = U"ファイル名を変更できません";
 // The status of a planned row, as the preview's "状態" column shows it.
 inline const Text kStatusChain = U"順序を調整";

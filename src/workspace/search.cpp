@@ -77,6 +77,11 @@ void sizeSearch(Workspace& workspace, const SizeSearch& search) {
     if (workspace.busy()) return;
     auto& rows = workspace.conversionList();
     if (!rows.empty()) {
+        // An empty field is a slip, told in the user's words, not a conversion failure.
+        if (searchTerms(search.value).empty()) {
+            workspace.dialogs().message(kEnterSize);
+            return;
+        }
         const auto value = parseInteger(search.value);
         if (!value) throw VartelError(fillIn(messages::kNotAnInteger, U"%s", search.value));
         const std::int64_t threshold = static_cast<std::int64_t>(*value)

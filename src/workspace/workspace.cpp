@@ -26,8 +26,7 @@ void Workspace::enterBusy() {
 
 void Workspace::leaveBusy() {
     removeMovedRows();
-    status_.previewCount =
-        kPreviewCountCaption + formatInteger(static_cast<std::int64_t>(preview_.size()));
+    writePreviewCount();
     writeListCount();
     replanPreview();
     state_.progressShown = false;
@@ -88,6 +87,11 @@ void Workspace::removeMovedRows() {
 void Workspace::writeListCount() {
     status_.listCount =
         kListCountCaption + formatInteger(static_cast<std::int64_t>(conversion_.size()));
+}
+
+void Workspace::writePreviewCount() {
+    status_.previewCount =
+        kPreviewCountCaption + formatInteger(static_cast<std::int64_t>(preview_.size()));
 }
 
 void Workspace::writeHitCount(int hits) {

@@ -93,6 +93,7 @@ class Workspace : public CheckedFileCount {
     void setJournal(RenameJournal* journal) { journal_ = journal; }
 
     void writeListCount();
+    void writePreviewCount();
     void writeHitCount(int hits);
 
     // The folders of the last walk that could not be opened or whose listing broke off.

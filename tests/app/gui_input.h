@@ -2,13 +2,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QtTest>
-#include <algorithm>
 
 namespace vartel {
 
@@ -40,14 +41,15 @@ inline QAbstractButton* buttonIn(const QWidget* area, const QString& caption) {
     return nullptr;
 }
 
-// Clicks the button with this caption inside an area; false when there is none. The click lands
-// near the left end: a check box or an option stretched by its layout takes clicks only on its
-// box and caption.
+// Clicks the button with this caption inside an area; false when there is none. A radio
+// button or check box is clicked on its box: its middle may lie past the end of its caption.
 [[nodiscard]] inline bool clickButton(const QWidget* area, const QString& caption) {
     QAbstractButton* found = buttonIn(area, caption);
     if (!found) return false;
+    const bool boxed = qobject_cast<QRadioButton*>(found) || qobject_cast<QCheckBox*>(found);
+    const int middle = found->height() / 2;
     QTest::mouseClick(found, Qt::LeftButton, {},
-                      QPoint(std::min(found->width() / 2, 8), found->height() / 2));
+                      boxed ? QPoint(middle, middle) : found->rect().center());
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QtTest>
 #include <cstdio>
 
+#include "app/qt/application_font.h"
 #include "gui_test_registry.h"
 
 namespace {
@@ -34,6 +35,8 @@ QStringList testFunctions(const QObject& test) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vartel"));
+    // The windows are measured in the font they are shown in.
+    QApplication::setFont(vartel::applicationFont());
     // Any other arguments go to Qt Test for every object, as they always did.
     const QString argument = argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString();
     const bool selects = argument == QStringLiteral("--list") ||

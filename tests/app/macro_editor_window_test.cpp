@@ -225,6 +225,15 @@ class MacroEditorWindowTest : public QObject {
         QVERIFY(target->text().isEmpty());
     }
 
+    // "数値1" looks like a variable; the refusal says which field and how it is written.
+    void aHalfWidthVariableNumberIsRefusedByItsField() {
+        typeLine(QStringLiteral("数値1"), kKindAssign, 0, {QStringLiteral("5")});
+        add();
+        QCOMPARE(dialogs.lastMessage(), Text(U"代入変数の「数値1」は変数になりません。"
+                                             U"変数の番号は全角数字で入力してください（数値１）"));
+        QCOMPARE(editor.program().lineCount(), 0);
+    }
+
     void treeDoubleClickChoosesKindAndType() {
         QTreeWidget* tree = window->shortcutTab()->tree();
         QTreeWidgetItem* type = tree->topLevelItem(kKindCondition)->child(2);

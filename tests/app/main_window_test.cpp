@@ -69,8 +69,11 @@ class MainWindowTest : public QObject {
         program.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&program.window));
         QCOMPARE(program.window.windowTitle(), QStringLiteral("Vartel"));
-        QCOMPARE(program.window.minimumSize(), QSize(731, 509));
-        QCOMPARE(program.window.editTabs()->width(), 225);
+        // The editing tabs are as wide as their pages and captions need, at least 225; the
+        // window's minimum grows by the same amount.
+        const int growth = program.window.editTabs()->width() - 225;
+        QVERIFY(growth >= 0);
+        QCOMPARE(program.window.minimumSize(), QSize(731 + growth, 509));
         QCOMPARE(program.window.folderPanes()->width(), 217);
         QStringList tabs;
         for (int i = 0; i < program.window.editTabs()->count(); ++i)

@@ -75,6 +75,16 @@ class QtDialogsTest : public QObject {
         whenBoxShows(read);
         dialogs.error(U"0 で割りました");
         QCOMPARE(seen, QStringList({"Vartel", "正常終了", "Vartel", "0 で割りました."}));
+
+        // A sentence that ends already, in either script, gets no second stop.
+        const QString ended[] = {"ファイルの取得に失敗しました。", "全角の終止．", "続けますか？",
+                                 "止まりました！", "Stopped."};
+        for (const QString& text : ended) {
+            seen.clear();
+            whenBoxShows(read);
+            dialogs.error(toText(text));
+            QCOMPARE(seen.value(1), text);
+        }
     }
 
     void qtFiltersKeepTheirCaptionAndAddTheDefaultExtension() {

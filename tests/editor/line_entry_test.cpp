@@ -90,6 +90,39 @@ TEST_F(LineEntryTest, RefusedLinesChangeNothingAndKeepTheInput) {
     }
 }
 
+TEST_F(LineEntryTest, AVariableTypedWithHalfWidthDigitsIsNamedInTheRefusal) {
+    struct Case {
+        LineInput input;
+        Text message;  // empty: the line is taken
+    };
+    const Case cases[] = {
+        {typed(U"数値1", kKindAssign, 0, U"5"),
+         U"代入変数の「数値1」は変数になりません。変数の番号は全角数字で入力してください（数値１"
+         U"）"},
+        {typed(U"", kKindCondition, 2, U"数値１", U"数値12"),
+         U"第二関数の「数値12」は変数になりません。変数の番号は全角数字で入力してください（数値１２"
+         U"）"},
+        // Where a text may stand, "数値1" is that text.
+        {typed(U"文字１", kKindAssign, 1, U"数値1"), U""},
+        // Full-width digits would not help: the target holds text, not a number.
+        {typed(U"文字１", kKindAssign, 0, U"文字1"), kKindTypeWrong},
+        {typed(U"数値1", kKindAssign, std::nullopt, U"5"), kKindTypeWrong},
+    };
+    for (const auto& c : cases) {
+        MacroEditor fresh;
+        fresh.input() = c.input;
+        dialogs.messages.clear();
+        EXPECT_EQ(addLine(fresh, dialogs), c.message.empty());
+        EXPECT_EQ(dialogs.messages,
+                  c.message.empty() ? std::vector<Text>{} : std::vector<Text>{c.message});
+        // The modify dialog refuses in the same words.
+        if (c.message.empty()) continue;
+        dialogs.messages.clear();
+        EXPECT_FALSE(modifyLine(editor, 0, c.input, dialogs));
+        EXPECT_EQ(dialogs.messages, std::vector<Text>{c.message});
+    }
+}
+
 TEST_F(LineEntryTest, TextsWithLineBreaksAreRefusedWhereverTheyAreTyped) {
     // Each would write extra lines into the macro file and change its meaning on loading.
     const LineInput refused[] = {

@@ -122,6 +122,7 @@ TEST_F(ListFilesTest, EveryAnswerOfTheQuestion) {
     using Files = std::deque<std::optional<std::string>>;
     const auto savedTo = path("saved.csv");
     const auto other = listFile(path("files/a.txt") + "\r\n");
+    const auto noPaths = makeFile("relative.csv", "files/a.txt\r\n");
     struct Case {
         const char* label;
         void (*command)(Workspace&);
@@ -143,6 +144,7 @@ TEST_F(ListFilesTest, EveryAnswerOfTheQuestion) {
          true,
          false},
         {"load, yes", loadList, Answer::Yes, {savedTo, other}, 1, false, true},
+        {"load, no, a list without full paths", loadList, Answer::No, {noPaths}, 0, false, false},
         {"new, cancel", newList, Answer::Cancel, {}, 3, true, false},
         {"new, yes, save cancelled", newList, Answer::Yes, {std::nullopt}, 3, true, false},
         {"new, yes", newList, Answer::Yes, {savedTo}, 0, false, true},
@@ -159,6 +161,10 @@ TEST_F(ListFilesTest, EveryAnswerOfTheQuestion) {
         EXPECT_EQ(workspace.status().listCount,
                   U"変換リスト数： " + textFromBytes(std::to_string(c.rowsAfter)))
             << c.label;
+        // Discarded previews leave the status bar at once.
+        if (!c.previewKept) {
+            EXPECT_EQ(workspace.status().previewCount, U"変換候補数： 0") << c.label;
+        }
     }
 }
 

@@ -109,13 +109,23 @@ TEST_F(SearchTest, SizeSearchCases) {
 }
 
 TEST_F(SearchTest, SizeValueThatIsNotANumber) {
-    for (const Text value : {U"", U"1.5", U"abc"}) {
+    for (const Text value : {U"1.5", U"abc", U"1 2"}) {
         try {
             sizeSearch(workspace, {value});
             ADD_FAILURE() << "no failure";
         } catch (const VartelError& failure) {
             EXPECT_EQ(failure.message(), U"'" + value + U"' is not a valid integer value");
         }
+    }
+    // An empty field asks for a size and leaves the selection and the hit count alone.
+    select({2});
+    const Text hitsBefore = workspace.status().hits;
+    for (const Text value : {U"", U"  ", U"\u3000"}) {
+        dialogs.messages.clear();
+        sizeSearch(workspace, {value});
+        EXPECT_EQ(dialogs.messages, std::vector<Text>{U"検索するサイズを数値で入力してください"});
+        EXPECT_EQ(hits(), Rows{2});
+        EXPECT_EQ(workspace.status().hits, hitsBefore);
     }
     workspace.conversionList().clear();
     sizeSearch(workspace, {U"abc"});

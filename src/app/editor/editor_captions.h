@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/qt/qt_text.h"
+#include "editor/messages.h"
+
 namespace vartel::editor_captions {
 
 // The editor window.
@@ -11,9 +14,11 @@ inline const QStringList kLineColumns = {QStringLiteral("No."),      QStringLite
                                          QStringLiteral("種類"),     QStringLiteral("タイプ"),
                                          QStringLiteral("第一変数"), QStringLiteral("第二変数"),
                                          QStringLiteral("第三変数")};
-inline const QString kTargetLabel = QStringLiteral("代入変数");
-inline const QStringList kOperandLabels = {QStringLiteral("第一関数"), QStringLiteral("第二関数"),
-                                           QStringLiteral("第三関数")};
+// The captions of the line input's fields, which refusals name too.
+inline const QString kTargetLabel = toQString(editor_messages::kInputFieldCaptions[0]);
+inline const QStringList kOperandLabels = {toQString(editor_messages::kInputFieldCaptions[1]),
+                                           toQString(editor_messages::kInputFieldCaptions[2]),
+                                           toQString(editor_messages::kInputFieldCaptions[3])};
 inline const QString kEquals = QStringLiteral("＝");
 inline const QString kKindPlaceholder = QStringLiteral("種類");
 inline const QString kTypePlaceholder = QStringLiteral("タイプ");

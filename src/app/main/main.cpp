@@ -1,12 +1,13 @@
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLibraryInfo>
+#include <QTabWidget>
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #include <string_view>
 
 #include "app/main/program.h"
+#include "app/qt/application_font.h"
 #include "app/qt/qt_dialogs.h"
 #include "platform/clock.h"
 
@@ -18,18 +19,6 @@ const char* const kUsage =
     "Renames many files at once, with previews, history and macros. Each PATH is added to\n"
     "the conversion list as if dropped on the window. vartel-cli does the same without a\n"
     "window; see vartel(1) and vartel-cli(1).\n";
-
-// The Japanese UI font the windows were drawn for, or the nearest one this desktop has.
-QFont applicationFont() {
-    const QStringList families = QFontDatabase::families();
-    for (const char* name : {"ＭＳ Ｐゴシック", "IPAPGothic", "Noto Sans CJK JP"}) {
-        const QString family = QString::fromUtf8(name);
-        if (families.contains(family)) return QFont(family, 9);
-    }
-    QFont font = QApplication::font();
-    font.setPointSize(9);
-    return font;
-}
 
 }  // namespace
 
@@ -46,7 +35,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vartel"));
-    QApplication::setFont(applicationFont());
+    QApplication::setFont(vartel::applicationFont());
     // Qt's own dialogs (files, the title box) speak the program's language too.
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_ja"),
@@ -64,9 +53,14 @@ int main(int argc, char** argv) {
     window.show();
     program.startJournal();
     if (!paths.isEmpty()) window.addPaths(paths);
-    // For the pictures of the README: the window as drawn, saved once it has settled.
+    // For the pictures of the README: the window as drawn, saved once it has settled, with the
+    // editing tab of that caption in front when one is named.
     const QString screenshot = qEnvironmentVariable("VARTEL_SCREENSHOT");
     if (!screenshot.isEmpty()) {
+        QTabWidget* tabs = window.editTabs();
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->tabText(i) == qEnvironmentVariable("VARTEL_SCREENSHOT_TAB"))
+                tabs->setCurrentIndex(i);
         QTimer::singleShot(1500, &window, [&window, screenshot] {
             window.grab().save(screenshot);
             QApplication::exit(0);

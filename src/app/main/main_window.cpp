@@ -9,7 +9,9 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "app/lists/conversion_list_panel.h"
@@ -26,6 +28,7 @@
 #include "app/shell/folder_panes.h"
 #include "app/shell/rename_dialog.h"
 #include "app/tabs/add_tab.h"
+#include "app/tabs/compact_tab_style.h"
 #include "app/tabs/delete_tab.h"
 #include "app/tabs/extension_tab.h"
 #include "app/tabs/macro_tab.h"
@@ -39,21 +42,25 @@
 namespace vartel {
 namespace {
 
-// Sizes of the regions at the design size of the window.
+// Sizes of the regions at the design size of the window. The editing tabs grow where their
+// widest page or their captions need more, and the window's width grows with them.
 constexpr int kLeftColumnWidth = 217;
 constexpr int kEditTabsWidth = 225;
 constexpr int kStatusPanelWidth = 128;
+constexpr QSize kDesignSize(792, 603);
+constexpr QSize kMinimumSize(731, 509);
 
 }  // namespace
 
 MainWindow::MainWindow(MainController& controller, QWidget* parent)
     : QMainWindow(parent), controller_(controller) {
     setWindowTitle(ui::kApplicationTitle);
-    resize(792, 603);
     move(180, 33);
-    setMinimumSize(731, 509);
     setAcceptDrops(true);
     buildRegions();
+    const QSize growth(editTabs_->width() - kEditTabsWidth, 0);
+    resize(kDesignSize + growth);
+    setMinimumSize(kMinimumSize + growth);
     const WindowCommands commands{[this] { close(); }, [this] { renameSelected(); },
                                   [this] { toggleFolderTree(); }, [this] { toggleEditTabs(); },
                                   [this] { showPastBatches(); }};
@@ -131,8 +138,12 @@ void MainWindow::buildRegions() {
 
 QWidget* MainWindow::buildEditTabs(QWidget* parent) {
     editTabs_ = new QTabWidget(parent);
-    editTabs_->setFixedWidth(kEditTabsWidth);
-    editTabs_->setUsesScrollButtons(true);
+    // Every caption in full: hidden behind scroll arrows, tabs are never found.
+    editTabs_->setUsesScrollButtons(false);
+    editTabs_->setElideMode(Qt::ElideNone);
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(editTabs_->tabBar());
+    editTabs_->tabBar()->setStyle(tabStyle);
     addTab_ = new AddTab;
     deleteTab_ = new DeleteTab;
     replaceTab_ = new ReplaceTab;
@@ -140,13 +151,16 @@ QWidget* MainWindow::buildEditTabs(QWidget* parent) {
     extensionTab_ = new ExtensionTab;
     macroTab_ = new MacroTab;
     searchTab_ = new SearchTab;
-    // A tab taller than the room the window gives it scrolls instead of crushing its controls.
+    // A tab taller than the room the window gives it scrolls instead of crushing its controls;
+    // its width leaves room for the scroll bar, so nothing is cut on the right either.
     const auto addPage = [this](QWidget* page, const QString& caption) {
         auto* scroller = new QScrollArea;
         scroller->setWidget(page);
         scroller->setWidgetResizable(true);
         scroller->setFrameShape(QFrame::NoFrame);
         scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroller->setMinimumWidth(page->minimumSizeHint().width() +
+                                  scroller->verticalScrollBar()->sizeHint().width());
         editTabs_->addTab(scroller, caption);
     };
     addPage(addTab_, ui::kAddTab);
@@ -156,6 +170,7 @@ QWidget* MainWindow::buildEditTabs(QWidget* parent) {
     addPage(extensionTab_, ui::kExtensionTab);
     addPage(macroTab_, ui::kMacroTab);
     addPage(searchTab_, ui::kSearchTab);
+    editTabs_->setFixedWidth(qMax(kEditTabsWidth, editTabs_->minimumSizeHint().width()));
     return editTabs_;
 }
 

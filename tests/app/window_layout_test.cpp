@@ -1,0 +1,97 @@
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/qt/application_font.h"
+#include "gui_test_registry.h"
+#include "test_program.h"
+
+using namespace vartel;
+
+namespace {
+
+// The controls of a page that are cut: narrower than they need, or reaching past the room the
+// page's scroll area shows beside its scroll bar.
+QStringList cutControls(QScrollArea* scroller) {
+    QStringList cut;
+    QWidget* room = scroller->viewport();
+    for (QWidget* control : scroller->widget()->findChildren<QWidget*>()) {
+        const bool shown = qobject_cast<QAbstractButton*>(control) ||
+                           qobject_cast<QLineEdit*>(control) ||
+                           qobject_cast<QAbstractSpinBox*>(control) ||
+                           qobject_cast<QComboBox*>(control) || qobject_cast<QLabel*>(control);
+        if (!shown || !control->isVisible() || !qobject_cast<QWidget*>(control->parent())) continue;
+        const QRect at(control->mapTo(room, QPoint(0, 0)), control->size());
+        const QString name = control->property("text").toString() + QLatin1Char(' ') +
+                             QString::fromLatin1(control->metaObject()->className());
+        if (control->width() < control->minimumSizeHint().width() || at.left() < 0 ||
+            at.right() >= room->width())
+            cut << name;
+    }
+    return cut;
+}
+
+}  // namespace
+
+class WindowLayoutTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Every editing tab at the design size, the minimum size and a size as large as a
+    // maximised window: all seven captions in a row without scroll arrows, and every control of
+    // every page whole, even beside the scroll bar of a page taller than its room.
+    void noEditingTabIsCutAtAnySize() {
+        TestProgram program;
+        MainWindow& window = program.window;
+        QTabWidget* tabs = window.editTabs();
+        const int growth = tabs->width() - 225;
+        QVERIFY(growth >= 0);
+        QCOMPARE(window.size(), QSize(792 + growth, 603));
+        QCOMPARE(window.minimumSize(), QSize(731 + growth, 509));
+        const struct {
+            const char* name;
+            QSize size;
+        } sizes[] = {{"design", window.size()},
+                     {"minimum", window.minimumSize()},
+                     {"maximised", QSize(1600, 1000)}};
+        for (const auto& test : sizes) {
+            window.resize(test.size);
+            QTRY_COMPARE(window.size(), test.size);
+            QTabBar* bar = tabs->tabBar();
+            for (QToolButton* arrow : bar->findChildren<QToolButton*>())
+                QVERIFY2(!arrow->isVisible(), test.name);
+            QVERIFY2(bar->tabRect(tabs->count() - 1).right() < bar->width(), test.name);
+            QVERIFY2(bar->geometry().right() < tabs->width(), test.name);
+            for (int i = 0; i < tabs->count(); ++i) {
+                QVERIFY(openTab(tabs, tabs->tabText(i)));
+                auto* scroller = qobject_cast<QScrollArea*>(tabs->widget(i));
+                QVERIFY(scroller);
+                QCoreApplication::processEvents();
+                const QString where = QStringLiteral("%1, %2: ").arg(test.name, tabs->tabText(i));
+                QVERIFY2(cutControls(scroller).isEmpty(),
+                         qPrintable(where + cutControls(scroller).join(QStringLiteral(", "))));
+                // A page that is taller than its room shows the rest by scrolling.
+                const bool taller =
+                    scroller->widget()->minimumSizeHint().height() > scroller->viewport()->height();
+                QCOMPARE(scroller->verticalScrollBar()->isVisible(), taller);
+            }
+        }
+    }
+
+    // Variable names differ from plain text only in the width of their digits.
+    void fullWidthDigitsAreWiderThanHalfWidthOnes() {
+        QVERIFY(tellsDigitWidthsApart(applicationFont()));
+        QVERIFY(tellsDigitWidthsApart(QApplication::font()));
+    }
+};
+
+VARTEL_GUI_TEST(WindowLayoutTest)
+#include "window_layout_test.moc"

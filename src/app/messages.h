@@ -192,12 +192,13 @@ inline const QString kSizeRange = QStringLiteral("範囲");
 inline const QStringList kSizeRanges = {QStringLiteral("以上"), QStringLiteral("以下")};
 
 // The columns of the lists.
-inline const QStringList kConversionColumns = {
-    QStringLiteral("ファイル名"), QStringLiteral("拡張子"), QStringLiteral("サイズ"),
-    QStringLiteral("更新日時"), QStringLiteral("フルパス")};
+inline const QString kModifiedColumn = QStringLiteral("更新日時");
+inline const QStringList kConversionColumns = {QStringLiteral("ファイル名"),
+                                               QStringLiteral("拡張子"), QStringLiteral("サイズ"),
+                                               kModifiedColumn, QStringLiteral("フルパス")};
 inline const QStringList kPreviewColumns = {
-    QStringLiteral("変換前"), QStringLiteral("変換後"),   QStringLiteral("状態"),
-    QStringLiteral("サイズ"), QStringLiteral("更新日時"), QStringLiteral("変更前のフルパス")};
+    QStringLiteral("変換前"), QStringLiteral("変換後"), QStringLiteral("状態"),
+    QStringLiteral("サイズ"), kModifiedColumn,          QStringLiteral("変更前のフルパス")};
 inline const QStringList kHistoryColumns = {QStringLiteral("変換前"), QStringLiteral("変換後"),
                                             QStringLiteral("変換後のパス")};
 inline const QStringList kStepColumns = {QStringLiteral("処理後のファイル名"),

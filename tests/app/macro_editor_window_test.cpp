@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QTimer>
 #include <QTreeWidget>
@@ -232,6 +234,59 @@ class MacroEditorWindowTest : public QObject {
         QCOMPARE(dialogs.lastMessage(), Text(U"代入変数の「数値1」は変数になりません。"
                                              U"変数の番号は全角数字で入力してください（数値１）"));
         QCOMPARE(editor.program().lineCount(), 0);
+    }
+
+    // A long signature is read from its start; the choosers show every kind and type whole.
+    void theReferenceAndTheChoosersShowWholeTexts() {
+        typeLine(QString(), kKindTextOutput, 0, {});
+        QVERIFY(window->referenceSignature()->text().startsWith(QStringLiteral("（文字型変数D）")));
+        QCOMPARE(window->referenceSignature()->cursorPosition(), 0);
+        QComboBox* kinds = window->inputRow()->kindChooser();
+        QComboBox* types = window->inputRow()->typeChooser();
+        const auto room = [](QComboBox* chooser) {
+            QStyleOptionComboBox option;
+            option.initFrom(chooser);
+            return chooser->style()
+                ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                 chooser)
+                .width();
+        };
+        for (int kind = 0; kind < kinds->count(); ++kind) {
+            choose(kinds, kind);
+            QVERIFY2(kinds->fontMetrics().horizontalAdvance(kinds->currentText()) <= room(kinds),
+                     qPrintable(kinds->currentText()));
+            for (int type = 0; type < types->count(); ++type)
+                QVERIFY2(
+                    types->fontMetrics().horizontalAdvance(types->itemText(type)) <= room(types),
+                    qPrintable(types->itemText(type)));
+        }
+    }
+
+    // Each line added or inserted is scrolled into view; every line is one text line high.
+    void addedLinesComeIntoViewOneTextLineHigh() {
+        QTableView* lines = window->lineList();
+        const auto shown = [lines](int row) {
+            return lines->viewport()->rect().contains(
+                lines->visualRect(lines->model()->index(row, 1)));
+        };
+        for (int i = 0; i < 30; ++i) {
+            typeLine(QString(), kKindInformation, 2, {QStringLiteral("メモ%1").arg(i)});
+            add();
+            QVERIFY(shown(i));
+        }
+        QCOMPARE(lines->rowHeight(0), lines->fontMetrics().height() + 4);
+        // A line chosen near the top, the list scrolled to its end: the insertion brings the
+        // top back.
+        lines->scrollToTop();
+        QTest::mouseClick(lines->viewport(), Qt::LeftButton, {},
+                          lines->visualRect(lines->model()->index(1, 1)).center());
+        lines->scrollToBottom();
+        QVERIFY(!shown(1));
+        typeLine(QString(), kKindInformation, 2, {QStringLiteral("挿入")});
+        QTest::mouseClick(button(window->inputRow()->parentWidget(), QStringLiteral("挿入")),
+                          Qt::LeftButton);
+        QCOMPARE(cell(lines, 1, 4), QStringLiteral("挿入"));
+        QVERIFY(shown(1));
     }
 
     void treeDoubleClickChoosesKindAndType() {

@@ -252,6 +252,9 @@ class MainWindowTest : public QObject {
         QVERIFY(clickButton(program.tab("追加"), "プレビュー"));
         QCOMPARE(program.recordingNames()[1], QStringLiteral("xabc.txt"));
         QCOMPARE(program.window.macroPanel()->shownList()->model()->rowCount(), 1);
+        // Steps and lines are one text line high, like every list of the window.
+        const QTableView* steps = program.window.macroPanel()->shownList();
+        QCOMPARE(steps->rowHeight(0), steps->fontMetrics().height() + 4);
         QCOMPARE(program.workspace.previewList().size(), std::size_t(0));
         QCOMPARE(program.rows(), 1);
 
@@ -262,6 +265,8 @@ class MainWindowTest : public QObject {
         const int last = lines->rowCount() - 1;
         QCOMPARE(lines->index(last, 3).data().toString(), QStringLiteral("コメント"));
         QCOMPARE(lines->index(last, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+        QCOMPARE(program.window.macroPanel()->shownList()->rowHeight(0),
+                 steps->fontMetrics().height() + 4);
 
         // A reset empties what was recorded and starts from the initial name again.
         QVERIFY(clickButton(program.window.recordingBox(), "リセット"));

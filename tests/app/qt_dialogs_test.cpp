@@ -1,13 +1,19 @@
 #include "app/qt/qt_dialogs.h"
 
+#include <QDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 #include <functional>
 
+#include "app/editor/line_input_row.h"
+#include "app/main/program.h"
 #include "app/qt/qt_text.h"
+#include "gui_input.h"
 #include "gui_test_registry.h"
 
 using namespace vartel;
@@ -85,6 +91,89 @@ class QtDialogsTest : public QObject {
             dialogs.error(toText(text));
             QCOMPARE(seen.value(1), text);
         }
+    }
+
+    // A box is wide enough for its caption beside the title bar's buttons, however short its
+    // text.
+    void boxesAreWideEnoughForTheirCaption() {
+        QtDialogs dialogs;
+        QList<int> spare;
+        const auto measure = [&](QWidget* box) {
+            const int caption = box->fontMetrics().horizontalAdvance(box->windowTitle());
+            spare << box->width() - caption -
+                         3 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+            QTest::keyClick(box, Qt::Key_Escape);
+        };
+        whenBoxShows(measure);
+        dialogs.message(U"正常終了");
+        whenBoxShows(measure);
+        dialogs.error(U"0");
+        whenBoxShows(measure);
+        static_cast<void>(dialogs.confirm(U"?", false));
+        QCOMPARE(spare.size(), 3);
+        for (const int room : spare) QVERIFY(room > 0);
+    }
+
+    // The box belongs to the window the user works in, a dialog over it first: the window
+    // manager keeps it over that window and brings that window back when it closes. With none
+    // active, it belongs to the main window.
+    void boxesBelongToTheWindowThatAsked() {
+        QWidget main;
+        QWidget editor;
+        QtDialogs dialogs;
+        dialogs.setParent(&main);
+        main.show();
+        editor.show();
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QWidget* owner = nullptr;
+        QWindow* above = nullptr;
+        const auto answer = [&](QWidget* box) {
+            owner = box->parentWidget();
+            above = box->windowHandle()->transientParent();
+            QTest::keyClick(box, Qt::Key_Return);
+        };
+        whenBoxShows(answer);
+        dialogs.message(U"種類・タイプが間違っています");
+        QCOMPARE(owner, &editor);
+        QCOMPARE(above, editor.windowHandle());
+
+        QDialog modify(&editor);
+        QTimer::singleShot(0, [&] {
+            whenBoxShows(answer);
+            dialogs.error(U"空欄は入力できません");
+            modify.reject();
+        });
+        modify.exec();
+        QCOMPARE(owner, static_cast<QWidget*>(&modify));
+        QCOMPARE(above, modify.windowHandle());
+
+        editor.hide();
+        main.hide();
+        whenBoxShows(answer);
+        dialogs.message(U"正常終了");
+        QCOMPARE(owner, &main);
+    }
+
+    // The macro editor, opened from the main window, keeps its refusal over itself.
+    void theEditorsRefusalStaysOverTheEditor() {
+        QtDialogs dialogs;
+        FixedClock clock{LocalDateTime{2024, 1, 2, 3, 4, 5}};
+        Program program(dialogs, clock);
+        dialogs.setParent(&program.window);
+        program.window.show();
+        program.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&program.window));
+        QVERIFY(clickButton(openTab(program.window.editTabs(), "マクロ"), "マクロ編集"));
+        QVERIFY(QTest::qWaitForWindowActive(&program.editorWindow));
+        QStringList seen;
+        whenBoxShows([&](QWidget* box) {
+            seen << static_cast<QMessageBox*>(box)->text();
+            QCOMPARE(box->parentWidget(), static_cast<QWidget*>(&program.editorWindow));
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QVERIFY(clickButton(program.editorWindow.inputRow()->parentWidget(), "追加"));
+        QCOMPARE(seen, QStringList({"種類・タイプが間違っています"}));
     }
 
     void qtFiltersKeepTheirCaptionAndAddTheDefaultExtension() {

@@ -9,7 +9,10 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
+#include <fstream>
 
+#include "../support/temporary_folder.h"
+#include "app/lists/result_list_panel.h"
 #include "app/qt/application_font.h"
 #include "gui_test_registry.h"
 #include "test_program.h"
@@ -84,6 +87,41 @@ class WindowLayoutTest : public QObject {
                 QCOMPARE(scroller->verticalScrollBar()->isVisible(), taller);
             }
         }
+    }
+
+    // The modified times of the conversion list and the preview are read whole, date and time,
+    // at the columns' first widths; so is a typical result in the macro test window.
+    void datesAndResultsAreShownWhole() {
+        TemporaryFolder folder;
+        std::ofstream(folder.path() / "2024年01月02日_旅行_0001") << "data";
+        TestProgram program;
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        retype(program.field("追加", "追加文字"), "x");
+        QVERIFY(clickButton(program.tab("追加"), "プレビュー"));
+        QCOMPARE(program.status(1), QStringLiteral("変換候補数： 1"));
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        for (QTableView* list : {static_cast<QTableView*>(program.window.conversionList()),
+                                 static_cast<QTableView*>(program.window.previewPanel()->list())}) {
+            QAbstractItemModel* rows = list->model();
+            int column = 0;
+            while (rows->headerData(column, Qt::Horizontal).toString() != "更新日時") ++column;
+            const QString shown = rows->index(0, column).data().toString();
+            QVERIFY(shown.contains(QLatin1Char(':')));
+            QVERIFY2(list->fontMetrics().horizontalAdvance(shown) < list->columnWidth(column) - 4,
+                     qPrintable(shown));
+        }
+
+        QLineEdit* result = program.testWindow.findChildren<QLineEdit*>().value(3);
+        QVERIFY(result && result->isReadOnly());
+        program.testWindow.openTest();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.testWindow));
+        QLineEdit* name = program.testWindow.findChildren<QLineEdit*>().value(0);
+        QLineEdit* extension = program.testWindow.findChildren<QLineEdit*>().value(1);
+        retype(name, QStringLiteral("2024年01月02日_旅行_0001"));
+        retype(extension, QStringLiteral("JPG"));
+        QVERIFY(clickButton(&program.testWindow, "テスト"));
+        QCOMPARE(result->text(), QStringLiteral("2024年01月02日_旅行_0001.JPG"));
+        QVERIFY(result->fontMetrics().horizontalAdvance(result->text()) < result->width() - 4);
     }
 
     // Variable names differ from plain text only in the width of their digits.

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <algorithm>
 
 #include "app/editor/editor_captions.h"
@@ -21,12 +23,20 @@ LineInputRow::LineInputRow(QWidget* parent) : QWidget(parent) {
     type_->setPlaceholderText(kTypePlaceholder);
     for (const auto& name : InstructionCatalogue::kindNames()) kind_->addItem(toQString(name));
     kind_->setCurrentIndex(-1);
-    int longestType = 0;
+    // The type chooser shows the widest type of any kind whole ("上位フォルダ名"); a count of
+    // characters would measure them as narrow Latin letters.
+    int widestType = 0;
     for (int kind = 0; kind < kind_->count(); ++kind)
         for (const auto& name : InstructionCatalogue::typeNames(kind))
-            longestType = std::max(longestType, static_cast<int>(name.size()));
-    type_->setMinimumContentsLength(longestType);
-    type_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            widestType =
+                std::max(widestType, type_->fontMetrics().horizontalAdvance(toQString(name)));
+    QStyleOptionComboBox option;
+    option.initFrom(type_);
+    type_->setMinimumWidth(type_->style()
+                               ->sizeFromContents(QStyle::CT_ComboBox, &option,
+                                                  QSize(widestType, type_->fontMetrics().height()),
+                                                  type_)
+                               .width());
     for (auto*& field : fields_) {
         field = new QLineEdit(this);
         connect(field, &QLineEdit::textEdited, this, &LineInputRow::edited);

@@ -21,6 +21,7 @@
 #include "app/editor/modify_dialog.h"
 #include "app/editor/multi_condition_tab.h"
 #include "app/editor/shortcut_tab.h"
+#include "app/lists/one_line_rows.h"
 #include "app/lists/text_table_model.h"
 #include "app/main/command_boundary.h"
 #include "app/qt/qt_text.h"
@@ -43,7 +44,7 @@ QTableView* listView(QAbstractItemModel* model, QWidget* parent) {
     view->setShowGrid(true);
     view->setSortingEnabled(false);
     view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(18);
+    showOneTextLinePerRow(view);
     return view;
 }
 
@@ -258,6 +259,9 @@ void MacroEditorWindow::showInput() {
     const ReferenceEntry* entry = referenceOf(editor_.input());
     referenceName_->setText(entry ? toQString(entry->name) : QString());
     referenceSignature_->setText(entry ? toQString(entry->signature) : QString());
+    // A long signature is read from its start, not from where a typing cursor would stand.
+    referenceName_->home(false);
+    referenceSignature_->home(false);
     QStringList description;
     if (entry)
         for (const auto& line : entry->description) description << toQString(line);
@@ -299,12 +303,20 @@ void MacroEditorWindow::command(const std::function<void()>& step) {
     refresh();
 }
 
+// The new line is shown, however long the macro has grown.
 void MacroEditorWindow::addLine() {
-    command([this] { vartel::addLine(editor_, dialogs_); });
+    bool added = false;
+    command([this, &added] { added = vartel::addLine(editor_, dialogs_); });
+    if (added) lineList_->scrollToBottom();
 }
 
 void MacroEditorWindow::insertLine() {
-    command([this] { vartel::insertLine(editor_, selectedLines(), dialogs_); });
+    const std::vector<int> selected = selectedLines();
+    bool inserted = false;
+    command([this, &selected, &inserted] {
+        inserted = vartel::insertLine(editor_, selected, dialogs_);
+    });
+    if (inserted) lineList_->scrollTo(lineModel_->index(selected.front(), 0));
 }
 
 void MacroEditorWindow::modifyLine() {

@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "app/editor/editor_captions.h"
+#include "app/lists/one_line_rows.h"
 #include "app/lists/text_table_model.h"
 #include "app/main/command_boundary.h"
 #include "app/qt/qt_text.h"
@@ -46,6 +48,10 @@ MacroTestWindow::MacroTestWindow(MacroEditor& editor, Dialogs& dialogs, const Cl
     path_ = new QLineEdit(this);
     result_ = new QLineEdit(this);
     result_->setReadOnly(true);
+    // Room for a whole new name of the usual kind: the sample fields give way first.
+    result_->setMinimumWidth(
+        result_->fontMetrics().horizontalAdvance(QStringLiteral("2024年01月02日_旅行_0001.JPG")) +
+        2 * result_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8);
     auto* run = new QPushButton(kTest, this);
     connect(run, &QPushButton::clicked, this, &MacroTestWindow::runTest);
 
@@ -71,6 +77,7 @@ MacroTestWindow::MacroTestWindow(MacroEditor& editor, Dialogs& dialogs, const Cl
     traceList_->setSelectionBehavior(QAbstractItemView::SelectRows);
     traceList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     traceList_->verticalHeader()->hide();
+    showOneTextLinePerRow(traceList_);
     // All eight columns fit the window at its first size.
     traceList_->setColumnWidth(0, 40);
     for (int column = 1; column < kTraceColumns.size(); ++column)

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/editor/editor_captions.h"
+#include "app/lists/one_line_rows.h"
 #include "app/lists/text_table_model.h"
 #include "app/main/command_boundary.h"
 #include "app/qt/qt_text.h"
@@ -50,7 +51,7 @@ MultiConditionTab::MultiConditionTab(MultiConditionTable& table, Dialogs& dialog
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setShowGrid(true);
     list_->verticalHeader()->hide();
-    list_->verticalHeader()->setDefaultSectionSize(18);
+    showOneTextLinePerRow(list_);
     list_->setColumnWidth(0, 100);
     list_->horizontalHeader()->setStretchLastSection(true);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);

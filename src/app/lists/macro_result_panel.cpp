@@ -8,6 +8,7 @@
 
 #include "app/editor/editor_captions.h"
 #include "app/editor/macro_line_cells.h"
+#include "app/lists/one_line_rows.h"
 #include "app/lists/text_table_model.h"
 #include "app/main/action_table.h"
 #include "app/messages.h"
@@ -22,6 +23,7 @@ QTableView* listOf(TextTableModel* model, QWidget* parent) {
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->verticalHeader()->hide();
+    showOneTextLinePerRow(view);
     view->horizontalHeader()->setStretchLastSection(true);
     return view;
 }

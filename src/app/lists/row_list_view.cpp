@@ -1,6 +1,10 @@
 #include "app/lists/row_list_view.h"
 
 #include <QHeaderView>
+#include <QStyle>
+
+#include "app/lists/one_line_rows.h"
+#include "app/messages.h"
 
 namespace vartel {
 
@@ -12,9 +16,7 @@ RowListView::RowListView(QWidget* parent) : QTableView(parent) {
     setWordWrap(false);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     verticalHeader()->hide();
-    // Fixed row heights keep a list of a hundred thousand rows quick to lay out and scroll.
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    showOneTextLinePerRow(this);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(true);
     QPalette colours = palette();
@@ -28,6 +30,13 @@ void RowListView::setRowModel(RowListModel* model, const std::vector<int>& colum
     setModel(model);
     for (std::size_t i = 0; i < columnWidths.size(); ++i)
         setColumnWidth(static_cast<int>(i), columnWidths[i]);
+    // A modified time is read whole, date and time, in whatever font the desktop has.
+    const int dateTime = fontMetrics().horizontalAdvance(QStringLiteral("2000/12/31 23:59:59")) +
+                         4 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this);
+    for (int column = 0; column < model->columnCount(); ++column)
+        if (model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString() ==
+            ui::kModifiedColumn)
+            setColumnWidth(column, qMax(columnWidth(column), dateTime));
     horizontalHeader()->setStretchLastSection(static_cast<int>(columnWidths.size()) <
                                               model->columnCount());
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -1,6 +1,7 @@
 #include "app/qt/application_font.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QStringList>
 
@@ -27,7 +28,9 @@ QFont applicationFont() {
     // Latin letters and half-width digits from the desktop's own sans serif font, Japanese from
     // a gothic that keeps full-width digits full width.
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    QStringList families = {font.family()};
+    // The family the desktop's font resolves to: a generic name such as "Sans Serif" is not a
+    // family of its own and would hand every character to the Japanese font.
+    QStringList families = {QFontInfo(font).family()};
     for (const char* japanese : {"Noto Sans CJK JP", "IPAGothic"}) {
         const QString family = QString::fromUtf8(japanese);
         if (installed.contains(family)) {

@@ -1,27 +1,58 @@
 #include "app/qt/qt_dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
 #include "app/messages.h"
 #include "app/qt/qt_text.h"
 
 namespace vartel {
 
+QWidget* QtDialogs::owner() const {
+    if (QWidget* dialog = QApplication::activeModalWidget()) return dialog;
+    if (QWidget* window = QApplication::activeWindow()) return window;
+    return parent_;
+}
+
+namespace {
+
+// A box as narrow as a short text ("正常終了") leaves no room in its title bar for the caption
+// beside the window manager's buttons, so the caption is cut. The title bar's font may be larger
+// and bold, hence the caption's width twice.
+void widenForCaption(QMessageBox& box) {
+    const int caption = box.fontMetrics().horizontalAdvance(box.windowTitle());
+    const int buttons = 6 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    grid->addItem(new QSpacerItem(2 * caption + buttons, 0), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
+void showBox(QMessageBox::Icon icon, const QString& text, QWidget* owner) {
+    QMessageBox box(icon, ui::kApplicationTitle, text, QMessageBox::Ok, owner);
+    widenForCaption(box);
+    box.exec();
+}
+
+}  // namespace
+
 void QtDialogs::message(const Text& text) {
-    QMessageBox::information(parent_, ui::kApplicationTitle, toQString(text));
+    showBox(QMessageBox::Information, toQString(text), owner());
 }
 
 void QtDialogs::error(const Text& text) {
-    QMessageBox::critical(parent_, ui::kApplicationTitle, toQString(errorBoxText(text)));
+    showBox(QMessageBox::Critical, toQString(errorBoxText(text)), owner());
 }
 
 Answer QtDialogs::confirm(const Text& text, bool withCancel) {
     QMessageBox box(QMessageBox::Question, ui::kConfirmCaption, toQString(text),
-                    QMessageBox::NoButton, parent_);
+                    QMessageBox::NoButton, owner());
+    widenForCaption(box);
     QPushButton* yes = box.addButton(ui::kYes, QMessageBox::YesRole);
     QPushButton* no = box.addButton(ui::kNo, QMessageBox::NoRole);
     QPushButton* cancel =
@@ -36,7 +67,7 @@ Answer QtDialogs::confirm(const Text& text, bool withCancel) {
 
 std::optional<Text> QtDialogs::askText(const Text& caption, const Text& prompt) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent_, toQString(caption), toQString(prompt),
+    const QString text = QInputDialog::getText(owner(), toQString(caption), toQString(prompt),
                                                QLineEdit::Normal, QString(), &ok);
     if (!ok) return std::nullopt;
     return toText(text);
@@ -44,7 +75,7 @@ std::optional<Text> QtDialogs::askText(const Text& caption, const Text& prompt) 
 
 std::optional<std::string> QtDialogs::openFile(const Text& filter) {
     const QString path =
-        QFileDialog::getOpenFileName(parent_, QString(), QString(), qtFileFilter(filter), nullptr,
+        QFileDialog::getOpenFileName(owner(), QString(), QString(), qtFileFilter(filter), nullptr,
                                      QFileDialog::HideNameFilterDetails);
     if (path.isEmpty()) return std::nullopt;
     return QFile::encodeName(path).toStdString();
@@ -58,7 +89,7 @@ std::optional<std::string> QtDialogs::saveFileIn(const std::string& folder, cons
                                                  const Text& defaultExtension) {
     // Replacing an existing file is the save's documented behaviour, so no question about it.
     const QString path = QFileDialog::getSaveFileName(
-        parent_, QString(), QFile::decodeName(folder.c_str()), qtFileFilter(filter), nullptr,
+        owner(), QString(), QFile::decodeName(folder.c_str()), qtFileFilter(filter), nullptr,
         QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty()) return std::nullopt;
     return QFile::encodeName(withDefaultExtension(path, defaultExtension)).toStdString();

@@ -7,7 +7,10 @@
 
 namespace vartel {
 
-// The dialogs of the core as modal boxes over the main window.
+// The dialogs of the core as modal boxes. A box belongs to the window that asked, the one the
+// user is working in: the macro editor's boxes stay over the editor and it is on top again
+// when they close. With none of the program's windows active (a drop from another program),
+// the box belongs to the main window.
 class QtDialogs : public Dialogs {
   public:
     void setParent(QWidget* parent) { parent_ = parent; }
@@ -22,6 +25,8 @@ class QtDialogs : public Dialogs {
                                           const Text& defaultExtension) override;
 
   private:
+    QWidget* owner() const;
+
     QPointer<QWidget> parent_;
 };
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/lists/one_line_rows.h"
 #include "app/messages.h"
 #include "app/shell/folder_tree_model.h"
 
@@ -38,8 +39,7 @@ FolderPanes::FolderPanes(QWidget* parent) : QWidget(parent) {
     files_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     files_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     files_->verticalHeader()->hide();
-    files_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    files_->verticalHeader()->setDefaultSectionSize(files_->fontMetrics().height() + 4);
+    showOneTextLinePerRow(files_);
     files_->horizontalHeader()->hide();
     files_->horizontalHeader()->setStretchLastSection(true);
     for (int column = 1; column < fileModel_->columnCount(); ++column) files_->hideColumn(column);

@@ -14,7 +14,8 @@ ReplaceTab::ReplaceTab(QWidget* parent) : OperationTab(parent) {
     layout->addWidget(radioGroup(ui::kReplaceRange, ui::kReplaceRanges, 1, range_, this));
     QStringList kinds = ui::kReplaceKinds;
     for (const auto& conversion : messages::kKindTextConversions) kinds << toQString(conversion);
-    layout->addWidget(radioGroup(ui::kReplaceKind, kinds, 3, kind_, this));
+    // Two columns: three would make the tab, and with it the window, far wider than the rest.
+    layout->addWidget(radioGroup(ui::kReplaceKind, kinds, 2, kind_, this));
     n_ = countField(layout, ui::kCountN, this);
     c_ = countField(layout, ui::kCountC, this);
     caseSensitive_ = caseField(layout, this);

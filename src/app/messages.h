@@ -85,6 +85,9 @@ inline const QString kOpen = QStringLiteral("開く");
 inline const QString kOpenFolder = QStringLiteral("フォルダを開く");
 inline const QString kProperties = QStringLiteral("プロパティ");
 inline const QString kAddFilesBelow = QStringLiteral("下層ファイルを追加");
+inline const QString kAddFolderItself = QStringLiteral("フォルダ自体を変換リストに追加");
+inline const QString kThisFolderOnly = QStringLiteral("このフォルダだけ");
+inline const QString kThisFolderAndBelow = QStringLiteral("このフォルダと下のすべてのフォルダ");
 inline const QString kAddToList = QStringLiteral("変換リストに追加");
 inline const QString kRefresh = QStringLiteral("最新の情報に更新");
 
@@ -152,6 +155,7 @@ inline const QStringList kReplaceKinds = {QStringLiteral("置換"), QStringLiter
                                           QStringLiteral("小→大")};
 inline const QString kNumbers = QStringLiteral("番号");
 inline const QString kAutoDigits = QStringLiteral("自動桁補正をする");
+inline const QString kRenumberPerFolder = QStringLiteral("フォルダごとに番号を振り直す");
 inline const QString kStartNumber = QStringLiteral("開始番号：");
 inline const QString kNumberStep = QStringLiteral("番号間隔：");
 inline const QString kForm = QStringLiteral("形式");

@@ -2,11 +2,13 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QFileIconProvider>
 #include <QStringList>
 #include <functional>
 #include <vector>
 
 #include "app/qt/qt_text.h"
+#include "workspace/file_entry.h"
 
 namespace vartel {
 
@@ -63,6 +65,10 @@ class RowListModel : public QAbstractTableModel {
             case Qt::ForegroundRole:
                 if (isRed(index.row())) return QColor(Qt::red);
                 return {};
+            case Qt::DecorationRole:
+                if (index.column() == 0 && isFolder(index.row()))
+                    return QFileIconProvider().icon(QFileIconProvider::Folder);
+                return {};
             case Qt::BackgroundRole:
                 if (isWarned(index.row())) return kWarningColour;
                 return {};
@@ -95,6 +101,7 @@ class RowListModel : public QAbstractTableModel {
     virtual bool isChecked(int) const { return false; }
     virtual void setChecked(int, bool) {}
     virtual bool isRed(int) const { return false; }
+    virtual bool isFolder(int) const { return false; }
     // A row that will fail as things stand: drawn on the warning colour.
     virtual bool isWarned(int) const { return false; }
     virtual QString toolTip(int) const { return {}; }
@@ -141,6 +148,11 @@ class RowTableModel : public RowListModel {
     }
     bool isRed(int row) const override {
         if constexpr (requires(const Row& r) { r.failed; }) return at(row).failed;
+        return false;
+    }
+    // A row that stands for a folder itself, not for a file.
+    bool isFolder(int row) const override {
+        if constexpr (requires(const Row& r) { r.size; }) return isFolderSizeText(at(row).size);
         return false;
     }
     bool isWarned(int row) const override { return hints_.warned && hints_.warned(at(row)); }

@@ -77,6 +77,12 @@ void MainController::addFilesBelow(const QString& folder) {
     addToList({folder});
 }
 
+void MainController::addFolderRows(const QString& folder, bool withSubfolders) {
+    const std::vector<Text> texts{pathText(QDir::cleanPath(folder))};
+    boundary_.run(
+        [this, &texts, withSubfolders] { workspace_.addFolderRows(texts, withSubfolders); });
+}
+
 void MainController::addToList(const QStringList& paths) {
     std::vector<Text> texts;
     for (const QString& path : paths) texts.push_back(pathText(QDir::cleanPath(path)));

@@ -47,6 +47,7 @@ class MainController : public QObject {
     // Files and folders handed over as a drop on the window does; during a command they wait.
     void addPaths(const QStringList& paths);
     void addFilesBelow(const QString& folder);
+    void addFolderRows(const QString& folder, bool withSubfolders);
     void addToList(const QStringList& paths);
 
     // The conversion list.

@@ -241,6 +241,9 @@ void MainWindow::connectRegions() {
             [&c](const QString& path) { c.openFolder(path); });
     connect(folderPanes_, &FolderPanes::addFilesBelowRequested, this,
             [&c](const QString& path) { c.addFilesBelow(path); });
+    connect(
+        folderPanes_, &FolderPanes::addFolderRowsRequested, this,
+        [&c](const QString& path, bool withSubfolders) { c.addFolderRows(path, withSubfolders); });
     connect(folderPanes_, &FolderPanes::openRequested, this,
             [&c](const QString& path) { c.openFile(path); });
     connect(folderPanes_, &FolderPanes::openFileFolderRequested, this,

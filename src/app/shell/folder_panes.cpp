@@ -98,6 +98,11 @@ void FolderPanes::showTreeMenu(const QPoint& at) {
             [this, path] { emit openFolderRequested(path); });
     connect(menu.addAction(ui::kAddFilesBelow), &QAction::triggered, this,
             [this, path] { emit addFilesBelowRequested(path); });
+    QMenu* itself = menu.addMenu(ui::kAddFolderItself);
+    connect(itself->addAction(ui::kThisFolderOnly), &QAction::triggered, this,
+            [this, path] { emit addFolderRowsRequested(path, false); });
+    connect(itself->addAction(ui::kThisFolderAndBelow), &QAction::triggered, this,
+            [this, path] { emit addFolderRowsRequested(path, true); });
     menu.addSeparator();
     connect(menu.addAction(ui::kRefresh), &QAction::triggered, this, &FolderPanes::refresh);
     menu.exec(tree_->viewport()->mapToGlobal(at));

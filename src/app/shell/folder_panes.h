@@ -34,6 +34,8 @@ class FolderPanes : public QWidget {
   signals:
     void openFolderRequested(const QString& path);
     void addFilesBelowRequested(const QString& path);
+    // The folder as a row of its own, and with it every folder below it when asked.
+    void addFolderRowsRequested(const QString& path, bool withSubfolders);
     // "開く" and "フォルダを開く" of the file pane: the first selected file.
     void openRequested(const QString& path);
     void openFileFolderRequested(const QString& path);

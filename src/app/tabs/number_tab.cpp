@@ -16,6 +16,8 @@ NumberTab::NumberTab(QWidget* parent) : OperationTab(parent) {
     numbersLayout->addWidget(labelled(ui::kStartNumber, start_, numbers));
     numbersLayout->addWidget(labelled(ui::kNumberStep, step_, numbers));
     numbersLayout->addWidget(autoDigits_);
+    perFolder_ = new QCheckBox(ui::kRenumberPerFolder, numbers);
+    numbersLayout->addWidget(perFolder_);
     layout->addWidget(numbers);
     layout->addWidget(radioGroup(ui::kForm, ui::kNumberingForms, 1, form_, this));
     a_ = textField(layout, ui::kTextA, this);
@@ -31,6 +33,7 @@ NumberingSettings NumberTab::settings() const {
     settings.start = start_->value();
     settings.step = step_->value();
     settings.autoDigits = autoDigits_->isChecked();
+    settings.perFolder = perFolder_->isChecked();
     settings.a = toText(a_->text());
     settings.b = toText(b_->text());
     settings.n = n_->value();

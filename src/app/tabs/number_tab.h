@@ -24,6 +24,7 @@ class NumberTab : public OperationTab {
     QSpinBox* start_;
     QSpinBox* step_;
     QCheckBox* autoDigits_;
+    QCheckBox* perFolder_;
     QButtonGroup* form_;
     QLineEdit* a_;
     QLineEdit* b_;

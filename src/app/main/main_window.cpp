@@ -141,8 +141,9 @@ QWidget* MainWindow::buildEditTabs(QWidget* parent) {
     // Every caption in full: hidden behind scroll arrows, tabs are never found.
     editTabs_->setUsesScrollButtons(false);
     editTabs_->setElideMode(Qt::ElideNone);
+    // Owned by the tab widget, so it outlives the tab bar that draws with it.
     auto* tabStyle = new CompactTabStyle;
-    tabStyle->setParent(editTabs_->tabBar());
+    tabStyle->setParent(editTabs_);
     editTabs_->tabBar()->setStyle(tabStyle);
     addTab_ = new AddTab;
     deleteTab_ = new DeleteTab;

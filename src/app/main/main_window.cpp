@@ -141,8 +141,9 @@ QWidget* MainWindow::buildEditTabs(QWidget* parent) {
     // Every caption in full: hidden behind scroll arrows, tabs are never found.
     editTabs_->setUsesScrollButtons(false);
     editTabs_->setElideMode(Qt::ElideNone);
+    // Owned by the tab widget, so it outlives the tab bar that draws with it.
     auto* tabStyle = new CompactTabStyle;
-    tabStyle->setParent(editTabs_->tabBar());
+    tabStyle->setParent(editTabs_);
     editTabs_->tabBar()->setStyle(tabStyle);
     addTab_ = new AddTab;
     deleteTab_ = new DeleteTab;
@@ -179,7 +180,7 @@ QWidget* MainWindow::buildResultTabs(QWidget* parent) {
     resultTabs_ = new QTabWidget(parent);
     previewPanel_ = new ResultListPanel(ui::kReturnToList, ui::kExecute);
     RowListModel* previewRows = makePreviewModel(workspace.previewList(), this);
-    previewPanel_->list()->setRowModel(previewRows, {128, 128, 110, 80, 100});
+    previewPanel_->list()->setRowModel(previewRows, {128, 128, 150, 80, 100});
     // A row checked or unchecked joins or leaves the batch, which may make or end a clash.
     connect(previewRows, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {

@@ -1,5 +1,7 @@
 #include "workspace/rename_plan.h"
 
+#include <deque>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -19,24 +21,39 @@ std::size_t nameStart(const Text& path) {
     return separator == Text::npos ? 0 : separator + 1;
 }
 
-// Remembers per folder whether its file system folds case, and gives the key under which two
-// spellings of one name meet.
+// The key under which two spellings of one name meet; it views the path it was made from, or
+// a folded copy the keys keep.
+using NameKey = std::u32string_view;
+
+// Remembers per folder whether its file system folds case, and gives the keys of paths. Rows
+// of one folder mostly come together, so the last folder is checked before the table.
 class NameKeys {
   public:
-    Text keyOf(const Text& path) {
+    NameKey keyOf(const Text& path) {
         const std::size_t start = nameStart(path);
-        Text folder = path.substr(0, start);
-        auto found = folds_.find(folder);
-        if (found == folds_.end()) {
-            const bool folds = folderFoldsCase(bytesFromText(folder.empty() ? U"." : folder));
-            found = folds_.emplace(folder, folds).first;
+        const std::u32string_view folder(path.data(), start);
+        if (!haveLast_ || folder != lastFolder_) {
+            auto found = folds_.find(Text(folder));
+            if (found == folds_.end()) {
+                const bool folds =
+                    folderFoldsCase(bytesFromText(folder.empty() ? U"." : Text(folder)));
+                found = folds_.emplace(Text(folder), folds).first;
+            }
+            lastFolder_ = folder;
+            lastFolds_ = found->second;
+            haveLast_ = true;
         }
-        if (!found->second) return path;
-        return folder + toLower(std::u32string_view(path).substr(start));
+        if (!lastFolds_) return path;
+        folded_.push_back(Text(folder) + toLower(std::u32string_view(path).substr(start)));
+        return folded_.back();
     }
 
   private:
     std::unordered_map<Text, bool> folds_;
+    Text lastFolder_;
+    bool lastFolds_ = false;
+    bool haveLast_ = false;
+    std::deque<Text> folded_;  // keys of folding folders; a deque keeps them in place
 };
 
 class Planner {
@@ -55,7 +72,7 @@ class Planner {
         checkNames();
         findLinks();
         resolve();
-        orderSteps();
+        if (!options_.statusesOnly) orderSteps();
         for (const auto status : plan_.statuses) plan_.blockedRows += blocksRow(status) ? 1 : 0;
         return std::move(plan_);
     }
@@ -66,7 +83,9 @@ class Planner {
         const std::size_t n = requests_.size();
         sourceKeys_.reserve(n);
         targetKeys_.reserve(n);
-        std::unordered_set<Text> targetsTaken;
+        std::unordered_set<NameKey> targetsTaken;
+        targetsTaken.reserve(n);
+        moverOf_.reserve(n);
         for (std::size_t i = 0; i < n; ++i) {
             sourceKeys_.push_back(keys_.keyOf(requests_[i].path));
             targetKeys_.push_back(keys_.keyOf(plan_.targets[i]));
@@ -94,7 +113,7 @@ class Planner {
     // Each moving row's target is either free, its own name in another case, the name of
     // another moving row's file, or taken for good.
     void findLinks() {
-        std::unordered_set<Text> staying;
+        std::unordered_set<NameKey> staying;
         for (std::size_t i = 0; i < requests_.size(); ++i) {
             if (blocksRow(plan_.statuses[i]) && !moverOf_.contains(sourceKeys_[i])) {
                 staying.insert(sourceKeys_[i]);
@@ -102,7 +121,7 @@ class Planner {
         }
         for (std::size_t i = 0; i < requests_.size(); ++i) {
             if (blocksRow(plan_.statuses[i])) continue;
-            const Text& target = targetKeys_[i];
+            const NameKey target = targetKeys_[i];
             if (target == sourceKeys_[i]) {
                 next_[i] = i;  // only the letter case changes
             } else if (const auto mover = moverOf_.find(target); mover != moverOf_.end()) {
@@ -228,9 +247,10 @@ class Planner {
     PlanOptions options_;
     RenamePlan plan_;
     NameKeys keys_;
-    std::vector<Text> sourceKeys_;
-    std::vector<Text> targetKeys_;
-    std::unordered_map<Text, std::size_t> moverOf_;  // source key -> the row moving that file
+    // They view the requests' paths and the plan's targets, which stay in place until run ends.
+    std::vector<NameKey> sourceKeys_;
+    std::vector<NameKey> targetKeys_;
+    std::unordered_map<NameKey, std::size_t> moverOf_;  // source key -> the row moving that file
     std::vector<std::size_t> next_;  // the row whose file holds this row's target, or kNone
 };
 

@@ -64,6 +64,8 @@ struct PlanOptions {
     // Each row renamed on its own, in the order given, as the program did before it planned:
     // a row whose target is freed only later, or a ring of names, then fails.
     bool literalOrder = false;
+    // Only the statuses are wanted (a preview): no steps are made.
+    bool statusesOnly = false;
 };
 
 // Plans a batch. The requests come in the order they are to be carried out; where two rows

@@ -43,7 +43,10 @@ void Workspace::replanPreview() {
         requests.push_back({row.fullPathBefore, row.newName, row.identity});
         rowOf.push_back(i);
     }
-    const RenamePlan plan = planRenames(requests, {literalOrder_});
+    PlanOptions options;
+    options.literalOrder = literalOrder_;
+    options.statusesOnly = true;  // the preview shows statuses; execution plans afresh
+    const RenamePlan plan = planRenames(requests, options);
     for (std::size_t k = 0; k < requests.size(); ++k) preview_[rowOf[k]].status = plan.statuses[k];
     status_.conflicts = kConflictCaption +
                         formatInteger(static_cast<std::int64_t>(plan.blockedRows)) +

@@ -43,6 +43,18 @@ QString previewToolTip(const PreviewEntry& row) {
 
 }  // namespace
 
+RowTableModel<FileEntry>* makeConversionModel(ConversionList& rows, QObject* parent) {
+    return new RowTableModel<FileEntry>(
+        rows, ui::kConversionColumns,
+        {&FileEntry::name, &FileEntry::extension, &FileEntry::size, &FileEntry::modified,
+         &FileEntry::fullPath,
+         [](const FileEntry& row) { return row.photoFacts ? row.photoFacts->dateTaken : Text(); },
+         [](const FileEntry& row) {
+             return row.photoFacts ? row.photoFacts->cameraModel : Text();
+         }},
+        parent);
+}
+
 RowTableModel<PreviewEntry>* makePreviewModel(PreviewList& rows, QObject* parent) {
     return new RowTableModel<PreviewEntry>(
         rows, ui::kPreviewColumns,

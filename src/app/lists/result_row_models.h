@@ -1,10 +1,15 @@
 #pragma once
 
 #include "app/lists/row_list_model.h"
+#include "workspace/file_entry.h"
 #include "workspace/history_entry.h"
 #include "workspace/preview_entry.h"
 
 namespace vartel {
+
+// The conversion list's rows: name, extension, size, modified, full path, and the photo columns
+// 撮影日時 and カメラ機種, empty until they have been read.
+RowTableModel<FileEntry>* makeConversionModel(ConversionList& rows, QObject* parent);
 
 // The preview's rows with the status the plan gives each one: a row that will fail is drawn on
 // the warning colour until the clash is resolved, a row that failed says why in its status

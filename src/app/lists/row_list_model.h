@@ -35,11 +35,6 @@ class RowListModel : public QAbstractTableModel {
         shownRows_ = rows();
         endResetModel();
     }
-    // The rows stay, what they show changed (a new plan of the preview).
-    void redraw() {
-        if (!frozen_ && shownRows_ > 0)
-            emit dataChanged(index(0, 0), index(shownRows_ - 1, columnCount() - 1));
-    }
 
     int rowCount(const QModelIndex& parent = {}) const override {
         if (parent.isValid()) return 0;

@@ -33,10 +33,12 @@ void RowListView::setRowModel(RowListModel* model, const std::vector<int>& colum
     // A modified time is read whole, date and time, in whatever font the desktop has.
     const int dateTime = fontMetrics().horizontalAdvance(QStringLiteral("2000/12/31 23:59:59")) +
                          4 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this);
-    for (int column = 0; column < model->columnCount(); ++column)
-        if (model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString() ==
-            ui::kModifiedColumn)
+    for (int column = 0; column < model->columnCount(); ++column) {
+        const QString header =
+            model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        if (header == ui::kModifiedColumn || header == ui::kDateTakenColumn)
             setColumnWidth(column, qMax(columnWidth(column), dateTime));
+    }
     horizontalHeader()->setStretchLastSection(static_cast<int>(columnWidths.size()) <
                                               model->columnCount());
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 #include <QUrl>
 
 #include "app/qt/qt_paths.h"
@@ -15,6 +16,7 @@
 #include "workspace/list_editing.h"
 #include "workspace/list_files.h"
 #include "workspace/past_batch.h"
+#include "workspace/photo_facts.h"
 #include "workspace/row_flags.h"
 #include "workspace/single_rename.h"
 
@@ -42,6 +44,9 @@ MainController::MainController(Workspace& workspace, MacroEditor& editor, Record
         emit commandEnded();
         emit recordingChanged();
         updateEnabled();
+        // Rows added while the photo columns show get their values after the command.
+        if (photoColumnsUnread())
+            QTimer::singleShot(0, this, [this] { boundary_.run([this] { readPhotoColumns(); }); });
     });
     catalogue_ = buildMacroCatalogue(files_.macroFolders, dialogs_);
 }
@@ -94,7 +99,31 @@ void MainController::runOnList(void (*command)(Workspace&)) {
 }
 
 void MainController::sortBy(int column) {
-    boundary_.run([this, column] { sortByColumn(workspace_, static_cast<SortColumn>(column)); });
+    const auto sortColumn = static_cast<SortColumn>(column);
+    const bool photo = sortColumn == SortColumn::DateTaken || sortColumn == SortColumn::CameraModel;
+    boundary_.run([this, photo, sortColumn] {
+        // A sort by a photo column needs every row's value; a stopped reading sorts nothing.
+        if (photo && !readPhotoColumns()) return;
+        sortByColumn(workspace_, sortColumn);
+    });
+}
+
+void MainController::setPhotoColumnsShown(bool shown) {
+    photoColumnsShown_ = shown;
+    photoReadingStopped_ = false;
+    if (shown) boundary_.run([this] { readPhotoColumns(); });
+}
+
+bool MainController::readPhotoColumns() {
+    photoReadingStopped_ = !readPhotoFacts(workspace_, fileMetadataReader());
+    return !photoReadingStopped_;
+}
+
+bool MainController::photoColumnsUnread() const {
+    if (!photoColumnsShown_ || photoReadingStopped_) return false;
+    const auto& rows = workspace_.conversionList();
+    return std::any_of(rows.begin(), rows.end(),
+                       [](const FileEntry& row) { return !row.photoFacts; });
 }
 
 void MainController::startRowDrag() {

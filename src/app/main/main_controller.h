@@ -53,6 +53,9 @@ class MainController : public QObject {
     // The conversion list.
     void runOnList(void (*command)(Workspace&));
     void sortBy(int column);
+    // "撮影日時" or "カメラ機種" shows: rows without those values have them read, now and
+    // after every command that adds rows, until the user stops a reading with "中止".
+    void setPhotoColumnsShown(bool shown);
     void startRowDrag();
     void dropRows(int target);
     QString firstSelectedName() const;
@@ -123,6 +126,9 @@ class MainController : public QObject {
   private:
     void onRows(ResultList list, void (*preview)(PreviewList&), void (*history)(HistoryList&));
     QString firstSelectedPath() const;
+    // Reads the photo columns of the rows that have none; false when stopped.
+    bool readPhotoColumns();
+    bool photoColumnsUnread() const;
 
     Workspace& workspace_;
     MacroEditor& editor_;
@@ -137,6 +143,8 @@ class MainController : public QObject {
     Text recordingStartName_;
     std::vector<int> draggedRows_;
     RenameJournal* journal_ = nullptr;
+    bool photoColumnsShown_ = false;
+    bool photoReadingStopped_ = false;
     std::size_t damagedReported_ = 0;
     // The batch loaded into the history, marked undone once undo has taken back all of it.
     std::string loadedBatch_;

@@ -15,6 +15,7 @@
 #include <QTabWidget>
 
 #include "app/lists/conversion_list_panel.h"
+#include "app/lists/header_column_menu.h"
 #include "app/lists/macro_result_panel.h"
 #include "app/lists/result_list_panel.h"
 #include "app/lists/result_row_models.h"
@@ -102,12 +103,11 @@ void MainWindow::buildRegions() {
     listPanel_ = new ConversionListPanel(central);
     // The models show the workspace's lists, which outlive the window.
     listPanel_->view()->setRowModel(
-        new RowTableModel<FileEntry>(controller_.workspace().conversionList(),
-                                     ui::kConversionColumns,
-                                     {&FileEntry::name, &FileEntry::extension, &FileEntry::size,
-                                      &FileEntry::modified, &FileEntry::fullPath},
-                                     this),
-        {128, 70, 70, 120, 200});
+        makeConversionModel(controller_.workspace().conversionList(), this),
+        {128, 70, 70, 120, 200, 120, 120});
+    photoColumns_ = new HeaderColumnMenu(
+        listPanel_->view(),
+        {static_cast<int>(SortColumn::DateTaken), static_cast<int>(SortColumn::CameraModel)});
     grid->addWidget(listPanel_, 0, 2);
 
     editToggle_ = new QPushButton(ui::kShowRight, central);
@@ -180,7 +180,7 @@ QWidget* MainWindow::buildResultTabs(QWidget* parent) {
     resultTabs_ = new QTabWidget(parent);
     previewPanel_ = new ResultListPanel(ui::kReturnToList, ui::kExecute);
     RowListModel* previewRows = makePreviewModel(workspace.previewList(), this);
-    previewPanel_->list()->setRowModel(previewRows, {128, 128, 110, 80, 100});
+    previewPanel_->list()->setRowModel(previewRows, {128, 128, 150, 80, 100});
     // A row checked or unchecked joins or leaves the batch, which may make or end a clash.
     connect(previewRows, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
@@ -215,6 +215,8 @@ void MainWindow::connectRegions() {
     ConversionListView* list = listPanel_->view();
     connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [&c](int column) { c.sortBy(column); });
+    connect(photoColumns_, &HeaderColumnMenu::columnsChanged, this,
+            [this, &c] { c.setPhotoColumnsShown(photoColumns_->anyShown()); });
     connect(list, &ConversionListView::dragStarted, this, [&c] { c.startRowDrag(); });
     connect(list, &ConversionListView::rowsDropped, this, [&c](int target) { c.dropRows(target); });
     connect(list, &ConversionListView::filesDropped, this,

@@ -17,6 +17,7 @@ class ConversionListView;
 class DeleteTab;
 class ExtensionTab;
 class FolderPanes;
+class HeaderColumnMenu;
 class MacroResultPanel;
 class MacroTab;
 class NumberTab;
@@ -96,6 +97,7 @@ class MainWindow : public QMainWindow {
     QPushButton* folderToggle_ = nullptr;
     QPushButton* editToggle_ = nullptr;
     ConversionListPanel* listPanel_ = nullptr;
+    HeaderColumnMenu* photoColumns_ = nullptr;
     QTabWidget* editTabs_ = nullptr;
     AddTab* addTab_ = nullptr;
     DeleteTab* deleteTab_ = nullptr;

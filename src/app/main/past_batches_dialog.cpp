@@ -75,9 +75,10 @@ void PastBatchesDialog::showBatches(const std::vector<JournalBatch>& batches) {
     ids_.clear();
     loadable_.clear();
     for (auto batch = batches.rbegin(); batch != batches.rend(); ++batch) {
-        const bool ended = batch->state != BatchState::Unfinished;
+        // What a batch that ended did; the whole of one cut short or put back since.
+        const bool finished = batch->state == BatchState::Finished;
         const auto count =
-            static_cast<std::int64_t>(ended ? batch->renamedCount() : batch->rows.size());
+            static_cast<std::int64_t>(finished ? batch->renamedCount() : batch->rows.size());
         auto* item = new QTreeWidgetItem(
             QStringList{toQString(modifiedText(localDateTimeOf(batch->seconds))),
                         toQString(formatInteger(count)), toQString(folderOfBatch(*batch)),

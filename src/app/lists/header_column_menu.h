@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <vector>
+
+class QTableView;
+
+namespace vartel {
+
+// The context menu of a list's header: it shows or hides the list's extra columns, which start
+// hidden. Each entry is the column's caption with a check mark while it shows.
+class HeaderColumnMenu : public QObject {
+    Q_OBJECT
+
+  public:
+    HeaderColumnMenu(QTableView* view, std::vector<int> extraColumns);
+
+    bool anyShown() const;
+
+  signals:
+    // A column was shown or hidden by the user.
+    void columnsChanged();
+
+  private:
+    void showMenu(const QPoint& at);
+
+    QTableView* view_;
+    std::vector<int> extraColumns_;
+};
+
+}  // namespace vartel

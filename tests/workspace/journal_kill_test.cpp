@@ -27,7 +27,9 @@ namespace {
 
 using Disk = std::map<std::string, std::string>;
 
-enum class Variant { Plain, LinkFallback, CaseOnly };
+// Folders: ten files in each folder, and every folder renamed together with its files.
+enum class Variant { Plain, LinkFallback, CaseOnly, Folders };
+constexpr int kFilesPerFolder = 10;
 
 class FoldingFolders : public InjectedFaults {
   public:
@@ -49,6 +51,7 @@ std::string numbered(const char* prefix, int i) {
 // Long chains and rings of two and three names, or a change of case only.
 std::string newNameOf(const std::string& name, Variant variant, int files) {
     if (variant == Variant::CaseOnly) return "F" + name.substr(1);
+    if (variant == Variant::Folders) return (name[0] == 'd' ? "e" : "g") + name.substr(1);
     const int i = std::atoi(name.c_str() + 1);
     const int half = files / 2;
     if (i < half) return numbered(i + 1 < half ? "f" : "g", i + 1);
@@ -64,32 +67,43 @@ class JournalKillTest : public ::testing::TestWithParam<Variant> {
     std::string files() const { return (work.path() / "files").string(); }
     std::string state() const { return (work.path() / "state").string(); }
 
+    // The folder of file i, below the files' folder: none but for folder rows.
+    std::string folderOf(int i, bool renamed) const {
+        if (GetParam() != Variant::Folders) return {};
+        const std::string folder = numbered("d", i / kFilesPerFolder);
+        return (renamed ? newNameOf(folder, GetParam(), 0) : folder) + "/";
+    }
     void makeFiles(int count) {
         std::filesystem::remove_all(files());
         std::filesystem::create_directories(files());
         for (int i = 0; i < count; ++i) {
             const std::string name = numbered("f", i);
-            writeBytes(files() + "/" + name, name);
+            std::filesystem::create_directories(files() + "/" + folderOf(i, false));
+            writeBytes(files() + "/" + folderOf(i, false) + name, name);
         }
     }
     Disk expected(int count, bool renamed) const {
         Disk disk;
         for (int i = 0; i < count; ++i) {
             const std::string name = numbered("f", i);
-            disk[renamed ? newNameOf(name, GetParam(), count) : name] = name;
+            disk[folderOf(i, renamed) + (renamed ? newNameOf(name, GetParam(), count) : name)] =
+                name;
         }
         return disk;
     }
-    // Names and contents; fails on a temporary name or a file under two names.
+    // Files by their path below the files' folder, with their contents; fails on a temporary
+    // name or a file under two names.
     Disk disk() const {
         Disk result;
-        for (const auto& entry : std::filesystem::directory_iterator(files())) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(files())) {
             const std::string name = entry.path().filename().string();
             EXPECT_NE(name.rfind(".vartel-", 0), 0u) << name;
+            if (entry.is_directory()) continue;
             struct stat info {};
             ::lstat(entry.path().c_str(), &info);
             EXPECT_EQ(info.st_nlink, 1u) << name;
-            result[name] = readBytes(entry.path().string());
+            result[std::filesystem::relative(entry.path(), files()).string()] =
+                readBytes(entry.path().string());
         }
         return result;
     }
@@ -103,6 +117,13 @@ class JournalKillTest : public ::testing::TestWithParam<Variant> {
         Workspace workspace(dialogs, pump);
         workspace.setJournal(&journal);
         workspace.drop({textFromBytes(files())});
+        if (GetParam() == Variant::Folders) {
+            std::vector<Text> folders;
+            for (int i = 0; i < count; i += kFilesPerFolder)
+                folders.push_back(
+                    textFromBytes(files() + "/" + numbered("d", i / kFilesPerFolder)));
+            workspace.addFolderRows(folders, false);
+        }
         {
             BusyScope busy(workspace);
             walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {
@@ -200,8 +221,8 @@ TEST_P(JournalKillTest, EveryKillIsRecoveredEitherWay) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Variants, JournalKillTest,
-                         ::testing::Values(Variant::Plain, Variant::LinkFallback,
-                                           Variant::CaseOnly));
+                         ::testing::Values(Variant::Plain, Variant::LinkFallback, Variant::CaseOnly,
+                                           Variant::Folders));
 
 }  // namespace
 }  // namespace vartel

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <charconv>
 #include <set>
+#include <unordered_map>
 
 #include "common/name_parts.h"
 #include "platform/file_system.h"
+#include "workspace/folder_renames.h"
 
 namespace vartel {
 namespace {
@@ -70,6 +72,28 @@ bool closedRecordIn(const std::string& tail) {
     }
     return false;
 }
+
+// Where the paths a batch planned lie now. A batch renames a folder after everything below it,
+// so a batch cut short may have renamed some folders and not others: a path below a folder row
+// lies wherever that folder was found. Folders are found before what lies below them.
+class CurrentPaths {
+  public:
+    void found(const Text& planned, const Text& now) {
+        if (planned != now) now_[planned] = now;
+    }
+    Text of(const Text& planned) const {
+        if (now_.empty()) return planned;
+        for (std::size_t at = planned.rfind(kPathSeparator); at != Text::npos && at > 0;
+             at = planned.rfind(kPathSeparator, at - 1)) {
+            const auto folder = now_.find(planned.substr(0, at));
+            if (folder != now_.end()) return folder->second + planned.substr(at);
+        }
+        return planned;
+    }
+
+  private:
+    std::unordered_map<Text, Text> now_;
+};
 
 }  // namespace
 
@@ -288,12 +312,17 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> rowOf;
     std::vector<std::size_t> alreadyThere;
-    for (std::size_t r = 0; r < batch.rows.size(); ++r) {
+    std::vector<Text> plannedPaths;
+    for (const auto& row : batch.rows) plannedPaths.push_back(row.oldPath);
+    std::vector<std::size_t> shallowerFirst = FolderRenames::deeperFirst(plannedPaths);
+    std::reverse(shallowerFirst.begin(), shallowerFirst.end());
+    CurrentPaths current;
+    for (const std::size_t r : shallowerFirst) {
         const JournalRow& row = batch.rows[r];
         if (!row.identity.known()) continue;
-        const Text& wanted = finish ? row.newPath : row.oldPath;
-        std::vector<Text> candidates = {wanted, finish ? row.oldPath : row.newPath};
-        candidates.insert(candidates.end(), temporariesOf[r].begin(), temporariesOf[r].end());
+        const Text wanted = current.of(finish ? row.newPath : row.oldPath);
+        std::vector<Text> candidates = {wanted, current.of(finish ? row.oldPath : row.newPath)};
+        for (const auto& temporary : temporariesOf[r]) candidates.push_back(current.of(temporary));
         std::vector<Text> found;
         for (const auto& path : candidates) {
             const auto status = lookUpFile(bytesFromText(path));
@@ -306,6 +335,7 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
             ++failures;
             continue;
         }
+        current.found(row.oldPath, found[0]);
         // The first found is the best kept: the wanted name, else the other visible one.
         for (std::size_t f = 1; f < found.size(); ++f) {
             removeExtraName(bytesFromText(found[f]), row.identity);
@@ -316,6 +346,19 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
         }
         requests.push_back({found[0], nameOfPath(wanted), row.identity});
         rowOf.push_back(r);
+    }
+    // Everything below a folder is renamed before the folder, with the paths found above.
+    {
+        std::vector<Text> paths;
+        for (const auto& request : requests) paths.push_back(request.path);
+        std::vector<RenameRequest> ordered;
+        std::vector<std::size_t> orderedRows;
+        for (const std::size_t k : FolderRenames::deeperFirst(paths)) {
+            ordered.push_back(std::move(requests[k]));
+            orderedRows.push_back(rowOf[k]);
+        }
+        requests = std::move(ordered);
+        rowOf = std::move(orderedRows);
     }
     auto writer = JournalWriter::openToAppend(pathOf(batch.id));
     if (!writer) return failures + static_cast<int>(requests.size());

@@ -189,6 +189,11 @@ Text repairGarbledName(std::u32string_view text) {
         }
         return Text(text);
     }
+    // Neither code page has a character from U+2600 on, and ASCII reads back as ASCII without
+    // kana: such names cannot be misread code page 932, and most names are one or the other.
+    const bool ascii = std::all_of(text.begin(), text.end(), [](char32_t c) { return c < 0x80; });
+    if (ascii || std::any_of(text.begin(), text.end(), [](char32_t c) { return c >= 0x2600; }))
+        return Text(text);
     for (const char* misreadAs : {"ibm-437", "windows-1252"}) {
         const auto original = encodeExactly(text, misreadAs);
         if (!original) continue;

@@ -13,13 +13,6 @@
 #include "app/qt/qt_text.h"
 
 namespace vartel {
-
-QWidget* QtDialogs::owner() const {
-    if (QWidget* dialog = QApplication::activeModalWidget()) return dialog;
-    if (QWidget* window = QApplication::activeWindow()) return window;
-    return parent_;
-}
-
 namespace {
 
 // A box as narrow as a short text ("正常終了") leaves no room in its title bar for the caption
@@ -29,6 +22,7 @@ void widenForCaption(QMessageBox& box) {
     const int caption = box.fontMetrics().horizontalAdvance(box.windowTitle());
     const int buttons = 6 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
     grid->addItem(new QSpacerItem(2 * caption + buttons, 0), grid->rowCount(), 0, 1,
                   grid->columnCount());
 }
@@ -40,6 +34,12 @@ void showBox(QMessageBox::Icon icon, const QString& text, QWidget* owner) {
 }
 
 }  // namespace
+
+QWidget* QtDialogs::owner() const {
+    if (QWidget* dialog = QApplication::activeModalWidget()) return dialog;
+    if (QWidget* window = QApplication::activeWindow()) return window;
+    return parent_;
+}
 
 void QtDialogs::message(const Text& text) {
     showBox(QMessageBox::Information, toQString(text), owner());

@@ -16,11 +16,6 @@
 namespace vartel::cli {
 namespace {
 
-void printError(const Text& text) {
-    const std::string bytes = bytesFromText(text) + "\n";
-    std::fputs(bytes.c_str(), stderr);
-}
-
 const char* kindWord(BatchKind kind) {
     switch (kind) {
         case BatchKind::Execute:
@@ -97,7 +92,7 @@ int runUndo(const Arguments& args) {
     const auto batch = reader.positional().empty() ? lastUndoable(*journal)
                                                    : journal->batch(reader.positional()[0]);
     if (!batch || batch->state == BatchState::Unfinished) {
-        printError(kNoHistory);
+        printErrorLine(kNoHistory);
         return 1;
     }
     // The latest renames first; a file already back under its old name is left alone.
@@ -113,7 +108,7 @@ int runUndo(const Arguments& args) {
     if (!plan.steps.empty()) {
         active = journal->begin(BatchKind::Undo, requests, plan);
         if (!active) {
-            printError(kJournalUnwritable);
+            printErrorLine(kJournalUnwritable);
             return 1;
         }
     }
@@ -128,7 +123,7 @@ int runUndo(const Arguments& args) {
         const Text reason = run.rows[k].error != FileError::None
                                 ? failureReasonText(run.rows[k].error)
                                 : statusText(plan.statuses[k]);
-        printError(nameOfPath(requests[k].path) + U"\t" + requests[k].newName + U"\t" + reason);
+        printErrorLine(nameOfPath(requests[k].path) + U"\t" + requests[k].newName + U"\t" + reason);
     }
     if (errors == 0) journal->markUndone(batch->id, journal->lastBatchId());
     return summarize(errors);
@@ -155,7 +150,7 @@ int runRecover(const Arguments& args) {
                                      std::to_string(batch.rows.size()) + "\n";
             std::fputs(line.c_str(), stdout);
         }
-        printError(kUnfinishedBatchRefusal);
+        printErrorLine(kUnfinishedBatchRefusal);
         return kUnfinishedBatchExit;
     }
     int errors = 0;

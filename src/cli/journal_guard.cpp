@@ -1,24 +1,15 @@
 #include "cli/journal_guard.h"
 
-#include <cstdio>
-
+#include "cli/output.h"
 #include "common/message_text.h"
 #include "workspace/messages.h"
 
 namespace vartel::cli {
-namespace {
-
-void printError(const Text& text) {
-    const std::string bytes = bytesFromText(text) + "\n";
-    std::fputs(bytes.c_str(), stderr);
-}
-
-}  // namespace
 
 std::optional<RenameJournal> openJournal() {
     auto journal = RenameJournal::openDefault();
     if (!journal) {
-        printError(kJournalUnwritable);
+        printErrorLine(kJournalUnwritable);
         return std::nullopt;
     }
     journal->prune(currentSeconds());
@@ -28,9 +19,9 @@ std::optional<RenameJournal> openJournal() {
 bool refuseWhileUnfinished(RenameJournal& journal) {
     const bool unfinished = !journal.unfinishedBatches().empty();
     for (const auto& name : journal.damagedFound()) {
-        printError(fillIn(kDamagedJournal, U"%s", textFromBytes(name)));
+        printErrorLine(fillIn(kDamagedJournal, U"%s", textFromBytes(name)));
     }
-    if (unfinished) printError(kUnfinishedBatchRefusal);
+    if (unfinished) printErrorLine(kUnfinishedBatchRefusal);
     return unfinished;
 }
 

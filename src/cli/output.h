@@ -13,4 +13,10 @@ inline void printLine(const Text& line) {
     std::fputs(bytes.c_str(), stdout);
 }
 
+// A message or a failed row on standard error, as UTF-8.
+inline void printErrorLine(const Text& line) {
+    const std::string bytes = bytesFromText(line) + "\n";
+    std::fputs(bytes.c_str(), stderr);
+}
+
 }  // namespace vartel::cli

@@ -61,10 +61,8 @@ const char* statusKey(PlanStatus status) {
 
 void reportFailedRows(const PreviewList& rows) {
     for (const auto& row : rows) {
-        if (!row.failed) continue;
-        const std::string line =
-            bytesFromText(row.oldName + U"\t" + row.newName + U"\t" + row.failureReason) + "\n";
-        std::fputs(line.c_str(), stderr);
+        if (row.failed)
+            printErrorLine(row.oldName + U"\t" + row.newName + U"\t" + row.failureReason);
     }
 }
 

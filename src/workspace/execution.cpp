@@ -31,29 +31,6 @@ void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected) {
                 std::make_move_iterator(collected.rend()));
 }
 
-FileEntry rowAt(const Text& path, const Text& size, const Text& modified) {
-    return fileEntryAt(path, size, modified);
-}
-
-// Puts requests deeper in the tree first, so that nothing below a folder the batch renames is
-// looked for under the folder's old name; requests of one depth keep their order, so rows that
-// compete for a name still do so as before. Gives each old index its new place.
-std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests) {
-    std::vector<Text> paths;
-    paths.reserve(requests.size());
-    for (const auto& request : requests) paths.push_back(request.path);
-    const std::vector<std::size_t> order = FolderRenames::deeperFirst(paths);
-    std::vector<RenameRequest> ordered;
-    ordered.reserve(requests.size());
-    std::vector<std::size_t> placeOf(requests.size());
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        placeOf[order[k]] = k;
-        ordered.push_back(std::move(requests[order[k]]));
-    }
-    requests = std::move(ordered);
-    return placeOf;
-}
-
 // The conversion rows by full path, so that undo finds the first row of a path at once.
 class RowsByPath {
   public:
@@ -203,7 +180,7 @@ void execute(Workspace& workspace) {
             if (outcome.renamed) {
                 workspace.historyList().push_back(
                     {row.oldName, row.newName, plan.targets[k], true, false, false, row.identity});
-                FileEntry entry = rowAt(plan.targets[k], row.size, row.modified);
+                FileEntry entry = fileEntryAt(plan.targets[k], row.size, row.modified);
                 entry.identity = row.identity;
                 workspace.conversionList().push_back(std::move(entry));
                 if (isFolderSizeText(row.size)) folders.add(row.fullPathBefore, row.newName);
@@ -312,7 +289,7 @@ void returnToConversionList(Workspace& workspace) {
     for (auto i = static_cast<std::ptrdiff_t>(preview.size()) - 1; i >= 0; --i) {
         const PreviewEntry& row = preview[static_cast<std::size_t>(i)];
         if (row.checked) {
-            FileEntry entry = rowAt(row.fullPathBefore, row.size, row.modified);
+            FileEntry entry = fileEntryAt(row.fullPathBefore, row.size, row.modified);
             entry.name = row.oldName;
             entry.identity = row.identity;
             rows.push_back(std::move(entry));

@@ -20,6 +20,22 @@ std::vector<std::size_t> FolderRenames::deeperFirst(const std::vector<Text>& pat
     return order;
 }
 
+std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests) {
+    std::vector<Text> paths;
+    paths.reserve(requests.size());
+    for (const auto& request : requests) paths.push_back(request.path);
+    const std::vector<std::size_t> order = FolderRenames::deeperFirst(paths);
+    std::vector<RenameRequest> ordered;
+    ordered.reserve(requests.size());
+    std::vector<std::size_t> placeOf(requests.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        placeOf[order[k]] = k;
+        ordered.push_back(std::move(requests[order[k]]));
+    }
+    requests = std::move(ordered);
+    return placeOf;
+}
+
 void FolderRenames::add(const Text& path, const Text& newName) {
     newNameOf_[path] = newName;
 }

@@ -8,6 +8,7 @@
 #include "workspace/file_entry.h"
 #include "workspace/history_entry.h"
 #include "workspace/preview_entry.h"
+#include "workspace/rename_plan.h"
 
 namespace vartel {
 
@@ -34,5 +35,9 @@ class FolderRenames {
   private:
     std::unordered_map<Text, Text> newNameOf_;
 };
+
+// Puts requests deeper in the tree first (see deeperFirst), so that nothing below a folder the
+// batch renames is looked for under the folder's old name. Gives each old index its new place.
+std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests);
 
 }  // namespace vartel

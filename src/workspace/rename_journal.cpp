@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <set>
-#include <unordered_map>
 
 #include "common/name_parts.h"
 #include "platform/file_system.h"
@@ -72,28 +71,6 @@ bool closedRecordIn(const std::string& tail) {
     }
     return false;
 }
-
-// Where the paths a batch planned lie now. A batch renames a folder after everything below it,
-// so a batch cut short may have renamed some folders and not others: a path below a folder row
-// lies wherever that folder was found. Folders are found before what lies below them.
-class CurrentPaths {
-  public:
-    void found(const Text& planned, const Text& now) {
-        if (planned != now) now_[planned] = now;
-    }
-    Text of(const Text& planned) const {
-        if (now_.empty()) return planned;
-        for (std::size_t at = planned.rfind(kPathSeparator); at != Text::npos && at > 0;
-             at = planned.rfind(kPathSeparator, at - 1)) {
-            const auto folder = now_.find(planned.substr(0, at));
-            if (folder != now_.end()) return folder->second + planned.substr(at);
-        }
-        return planned;
-    }
-
-  private:
-    std::unordered_map<Text, Text> now_;
-};
 
 }  // namespace
 
@@ -316,13 +293,16 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
     for (const auto& row : batch.rows) plannedPaths.push_back(row.oldPath);
     std::vector<std::size_t> shallowerFirst = FolderRenames::deeperFirst(plannedPaths);
     std::reverse(shallowerFirst.begin(), shallowerFirst.end());
-    CurrentPaths current;
+    // A batch renames a folder after everything below it, so one cut short may have renamed
+    // some folders and not others: a path below a folder row lies wherever that folder was
+    // found. Folders are found before what lies below them.
+    FolderRenames current;
     for (const std::size_t r : shallowerFirst) {
         const JournalRow& row = batch.rows[r];
         if (!row.identity.known()) continue;
-        const Text wanted = current.of(finish ? row.newPath : row.oldPath);
-        std::vector<Text> candidates = {wanted, current.of(finish ? row.oldPath : row.newPath)};
-        for (const auto& temporary : temporariesOf[r]) candidates.push_back(current.of(temporary));
+        const Text wanted = current.now(finish ? row.newPath : row.oldPath);
+        std::vector<Text> candidates = {wanted, current.now(finish ? row.oldPath : row.newPath)};
+        for (const auto& temporary : temporariesOf[r]) candidates.push_back(current.now(temporary));
         std::vector<Text> found;
         for (const auto& path : candidates) {
             const auto status = lookUpFile(bytesFromText(path));
@@ -335,7 +315,7 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
             ++failures;
             continue;
         }
-        current.found(row.oldPath, found[0]);
+        if (found[0] != row.oldPath) current.add(row.oldPath, nameOfPath(found[0]));
         // The first found is the best kept: the wanted name, else the other visible one.
         for (std::size_t f = 1; f < found.size(); ++f) {
             removeExtraName(bytesFromText(found[f]), row.identity);
@@ -348,18 +328,10 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
         rowOf.push_back(r);
     }
     // Everything below a folder is renamed before the folder, with the paths found above.
-    {
-        std::vector<Text> paths;
-        for (const auto& request : requests) paths.push_back(request.path);
-        std::vector<RenameRequest> ordered;
-        std::vector<std::size_t> orderedRows;
-        for (const std::size_t k : FolderRenames::deeperFirst(paths)) {
-            ordered.push_back(std::move(requests[k]));
-            orderedRows.push_back(rowOf[k]);
-        }
-        requests = std::move(ordered);
-        rowOf = std::move(orderedRows);
-    }
+    const std::vector<std::size_t> placeOf = putDeeperFirst(requests);
+    std::vector<std::size_t> orderedRows(rowOf.size());
+    for (std::size_t k = 0; k < rowOf.size(); ++k) orderedRows[placeOf[k]] = rowOf[k];
+    rowOf = std::move(orderedRows);
     auto writer = JournalWriter::openToAppend(pathOf(batch.id));
     if (!writer) return failures + static_cast<int>(requests.size());
     const RenamePlan plan = planRenames(requests);

@@ -61,8 +61,11 @@ class RowListModel : public QAbstractTableModel {
                 if (isRed(index.row())) return QColor(Qt::red);
                 return {};
             case Qt::DecorationRole:
-                if (index.column() == 0 && isFolder(index.row()))
-                    return QFileIconProvider().icon(QFileIconProvider::Folder);
+                if (index.column() == 0 && isFolder(index.row())) {
+                    static const QIcon folderIcon =
+                        QFileIconProvider().icon(QFileIconProvider::Folder);
+                    return folderIcon;
+                }
                 return {};
             case Qt::BackgroundRole:
                 if (isWarned(index.row())) return kWarningColour;

@@ -160,7 +160,8 @@ void execute(Workspace& workspace) {
         for (std::size_t k = 0; k < rowOf.size(); ++k) reordered[placeOf[k]] = rowOf[k];
         rowOf = std::move(reordered);
     }
-    const RenamePlan plan = planRenames(requests, {workspace.literalOrder(), false});
+    const RenamePlan plan =
+        planRenames(requests, {.literalOrder = workspace.literalOrder(), .lookUpTargets = false});
     const auto batch = beginBatch(workspace, BatchKind::Execute, requests, plan);
     if (!batch) return;
     RenameRun run;
@@ -221,7 +222,8 @@ void undo(Workspace& workspace) {
     }
     workspace.setProgressMaximum(static_cast<int>(history.size()));
     const UndoBatch batch(history);
-    const RenamePlan plan = planRenames(batch.requests, {workspace.literalOrder(), false});
+    const RenamePlan plan = planRenames(
+        batch.requests, {.literalOrder = workspace.literalOrder(), .lookUpTargets = false});
     const auto journal = beginBatch(workspace, BatchKind::Undo, batch.requests, plan);
     if (!journal) return;
     RenameRun run;

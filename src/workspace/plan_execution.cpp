@@ -3,6 +3,16 @@
 namespace vartel {
 namespace {
 
+// The two paths of a call, and the same as the file system takes them, converted once.
+struct CallPaths {
+    CallPaths(const Text& fromPath, const Text& toPath)
+        : from(fromPath), to(toPath), fromBytes(bytesFromText(from)), toBytes(bytesFromText(to)) {}
+    const Text& from;
+    const Text& to;
+    std::string fromBytes;
+    std::string toBytes;
+};
+
 // The calls of one group made so far, to be undone in reverse should a later one fail.
 struct MadeCall {
     Text from;
@@ -22,13 +32,14 @@ class GroupRunner {
         made_.clear();
         for (std::size_t i = first; i < last; ++i) {
             const RenameStep& step = steps[i];
-            FileError error = checkIdentity(step.from, step.row);
+            const CallPaths paths(step.from, step.to);
+            FileError error = checkIdentity(paths.fromBytes, step.row);
             if (error == FileError::None && step.kind == RenameStep::Kind::Exchange) {
-                error = checkIdentity(step.to, step.otherRow);
+                error = checkIdentity(paths.toBytes, step.otherRow);
             }
             if (error == FileError::None) {
-                error = step.kind == RenameStep::Kind::Exchange ? exchange(step)
-                                                                : rename(step.from, step.to);
+                error =
+                    step.kind == RenameStep::Kind::Exchange ? exchange(step, paths) : rename(paths);
             }
             if (error != FileError::None) {
                 putBack();
@@ -39,42 +50,42 @@ class GroupRunner {
     }
 
   private:
-    FileError checkIdentity(const Text& path, std::size_t row) const {
+    FileError checkIdentity(const std::string& path, std::size_t row) const {
         const FileIdentity& expected = requests_[row].identity;
         if (!expected.known()) return FileError::None;
-        const auto status = lookUpFile(bytesFromText(path));
+        const auto status = lookUpFile(path);
         if (!status) return FileError::NotFound;
         return status->identity == expected ? FileError::None : FileError::Replaced;
     }
 
-    FileError rename(const Text& from, const Text& to) {
-        const FileError error = renameStep(bytesFromText(from), bytesFromText(to));
-        if (error == FileError::None) note(from, to, false);
+    FileError rename(const CallPaths& paths) {
+        const FileError error = renameStep(paths.fromBytes, paths.toBytes);
+        if (error == FileError::None) note(paths, false);
         return error;
     }
 
     // Where the file system cannot swap two names at once, the swap goes round through the
     // temporary name, as one group.
-    FileError exchange(const RenameStep& step) {
-        const FileError error = exchangeNames(bytesFromText(step.from), bytesFromText(step.to));
+    FileError exchange(const RenameStep& step, const CallPaths& paths) {
+        const FileError error = exchangeNames(paths.fromBytes, paths.toBytes);
         if (error == FileError::None) {
-            note(step.from, step.to, true);
+            note(paths, true);
             return error;
         }
         if (error != FileError::Unsupported) return error;
         for (const auto& [from, to] :
              {std::pair{&step.from, &step.temporary}, std::pair{&step.to, &step.from},
               std::pair{&step.temporary, &step.to}}) {
-            if (const FileError failed = rename(*from, *to); failed != FileError::None) {
+            if (const FileError failed = rename(CallPaths(*from, *to)); failed != FileError::None) {
                 return failed;
             }
         }
         return FileError::None;
     }
 
-    void note(const Text& from, const Text& to, bool exchanged) {
-        made_.push_back({from, to, exchanged});
-        if (log_ != nullptr) log_->renamed(from, to, exchanged);
+    void note(const CallPaths& paths, bool exchanged) {
+        made_.push_back({paths.from, paths.to, exchanged});
+        if (log_ != nullptr) log_->renamed(paths.fromBytes, paths.toBytes, exchanged);
     }
 
     // Each call is undone into the name it just freed, so this fails only when another
@@ -83,16 +94,16 @@ class GroupRunner {
     void putBack() {
         constexpr int kTries = 5;
         for (auto call = made_.rbegin(); call != made_.rend(); ++call) {
+            const std::string from = bytesFromText(call->to);
+            const std::string to = bytesFromText(call->from);
             FileError error = FileError::Other;
             for (int attempt = 0; attempt < kTries && error != FileError::None; ++attempt) {
-                error = call->exchanged
-                            ? exchangeNames(bytesFromText(call->to), bytesFromText(call->from))
-                            : renameStep(bytesFromText(call->to), bytesFromText(call->from));
+                error = call->exchanged ? exchangeNames(from, to) : renameStep(from, to);
             }
             if (error != FileError::None) {
                 putBackFailed_ = true;
             } else if (log_ != nullptr) {
-                log_->renamed(call->to, call->from, call->exchanged);
+                log_->renamed(from, to, call->exchanged);
             }
         }
         made_.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -19,7 +20,8 @@ struct RowOutcome {
 class RenameLog {
   public:
     virtual ~RenameLog() = default;
-    virtual void renamed(const Text& from, const Text& to, bool exchanged) = 0;
+    // The paths as the file system was given them.
+    virtual void renamed(const std::string& from, const std::string& to, bool exchanged) = 0;
 };
 
 struct RenameRun {

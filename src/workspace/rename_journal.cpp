@@ -139,8 +139,8 @@ std::size_t JournalBatch::renamedCount() const {
         std::count_if(rows.begin(), rows.end(), [](const JournalRow& row) { return row.renamed; }));
 }
 
-void ActiveBatch::renamed(const Text& from, const Text& to, bool exchanged) {
-    writer_.append({"done", bytesFromText(from), bytesFromText(to), exchanged ? "x" : "r"});
+void ActiveBatch::renamed(const std::string& from, const std::string& to, bool exchanged) {
+    writer_.append({"done", from, to, exchanged ? "x" : "r"});
     writer_.syncIfDue();
 }
 
@@ -168,11 +168,17 @@ std::optional<RenameJournal> RenameJournal::openDefault() {
     return RenameJournal(*folder);
 }
 
-bool RenameJournal::writePlan(JournalWriter& writer, const RenamePlan& plan,
-                              const std::vector<std::size_t>& rowOf) {
+// A step between the two names of its own row, the usual case, leaves those names out: the
+// row's record holds them, and only the other names a file may bear are read back.
+bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameRequest>& requests,
+                              const RenamePlan& plan, const std::vector<std::size_t>& rowOf) {
     const auto row = [&](std::size_t k) { return decimal(rowOf.empty() ? k : rowOf[k]); };
+    const auto pathOf = [&](const RenameStep& step, const Text& path) {
+        const bool ownName = path == requests[step.row].path || path == plan.targets[step.row];
+        return ownName ? std::string() : bytesFromText(path);
+    };
     for (const auto& step : plan.steps) {
-        if (!writer.append({"step", row(step.row), bytesFromText(step.from), bytesFromText(step.to),
+        if (!writer.append({"step", row(step.row), pathOf(step, step.from), pathOf(step, step.to),
                             step.kind == RenameStep::Kind::Exchange ? "x" : "r",
                             bytesFromText(step.temporary)})) {
             return false;
@@ -201,7 +207,7 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
              status ? decimal(static_cast<std::uint64_t>(status->size)) : "0",
              status ? decimal(static_cast<std::uint64_t>(status->modifiedSeconds)) : "0"});
     }
-    if (!written || !writePlan(*writer, plan, {})) {
+    if (!written || !writePlan(*writer, requests, plan, {})) {
         removeJournalFile(pathOf(id));
         return nullptr;
     }
@@ -336,7 +342,7 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
     if (!writer) return failures + static_cast<int>(requests.size());
     const RenamePlan plan = planRenames(requests);
     if (!writer->append({"recovery", finish ? "finish" : "undo"}) ||
-        !writePlan(*writer, plan, rowOf)) {
+        !writePlan(*writer, requests, plan, rowOf)) {
         return failures + static_cast<int>(requests.size());
     }
     ActiveBatch active(std::move(*writer), rowOf);

@@ -48,7 +48,7 @@ class ActiveBatch : public RenameLog {
     // rowOf maps the requests carried out to the batch's rows; empty when they are the same.
     explicit ActiveBatch(JournalWriter writer, std::vector<std::size_t> rowOf = {})
         : writer_(std::move(writer)), rowOf_(std::move(rowOf)) {}
-    void renamed(const Text& from, const Text& to, bool exchanged) override;
+    void renamed(const std::string& from, const std::string& to, bool exchanged) override;
     void markRenamed(std::size_t row);
     // The closing records: which rows got their new names.
     void close(const RenameRun& run);
@@ -94,8 +94,8 @@ class RenameJournal {
   private:
     std::string pathOf(const std::string& id) const { return folder_ + "/" + id + ".journal"; }
     std::optional<JournalBatch> read(const std::string& name);
-    static bool writePlan(JournalWriter& writer, const RenamePlan& plan,
-                          const std::vector<std::size_t>& rowOf);
+    static bool writePlan(JournalWriter& writer, const std::vector<RenameRequest>& requests,
+                          const RenamePlan& plan, const std::vector<std::size_t>& rowOf);
 
     std::string folder_;
     std::vector<std::string> damaged_;

@@ -77,6 +77,23 @@ TEST_F(ExecutionTest, ASwapFailsForBothRowsInTheLiteralOrder) {
     }
 }
 
+// A name taken by a file outside the batch, there before the preview or made after it, is
+// never replaced: its row fails with the reason, and so does a row waiting for that row's name.
+TEST_F(ExecutionTest, TargetsTakenOutsideTheBatchFailWithoutReplacingAnything) {
+    preview({"a", "b", "c", "taken"}, {{U"a", U"taken"}, {U"b", U"late"}, {U"c", U"a"}});
+    EXPECT_EQ(workspace.status().conflicts, U"衝突 2件");
+    makeFile("late", "outsider");
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages, (std::vector<Text>{U"3個のエラーがあります"}));
+    for (const std::string name : {"a", "b", "c", "taken"}) EXPECT_EQ(contentOf(name), name);
+    EXPECT_EQ(contentOf("late"), "outsider");
+    ASSERT_EQ(workspace.previewList().size(), 3u);
+    for (const auto& row : workspace.previewList()) {
+        EXPECT_TRUE(row.failed);
+        EXPECT_EQ(row.failureReason, U"同名のファイルがあります");
+    }
+}
+
 // Swaps, rings and shifts the wrong way succeed; the history holds the user's renames in the
 // preview's order, and undo brings every name back through the same planning.
 TEST_F(ExecutionTest, SwapsAndChainsSucceedAndUndoWholly) {

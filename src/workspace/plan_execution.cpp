@@ -22,8 +22,7 @@ struct MadeCall {
 
 class GroupRunner {
   public:
-    GroupRunner(const std::vector<RenameRequest>& requests, RenameLog* log)
-        : requests_(requests), log_(log) {}
+    GroupRunner(const BatchFiles& files, RenameLog* log) : files_(files), log_(log) {}
 
     bool putBackFailed() const { return putBackFailed_; }
 
@@ -32,15 +31,17 @@ class GroupRunner {
         made_.clear();
         for (std::size_t i = first; i < last; ++i) {
             const RenameStep& step = steps[i];
+            const bool exchanges = step.kind == RenameStep::Kind::Exchange;
+            if (const FileError error = checked(step.row, exchanges ? step.otherRow : step.row);
+                error != FileError::None) {
+                return error;
+            }
+        }
+        for (std::size_t i = first; i < last; ++i) {
+            const RenameStep& step = steps[i];
             const CallPaths paths(step.from, step.to);
-            FileError error = checkIdentity(paths.fromBytes, step.row);
-            if (error == FileError::None && step.kind == RenameStep::Kind::Exchange) {
-                error = checkIdentity(paths.toBytes, step.otherRow);
-            }
-            if (error == FileError::None) {
-                error =
-                    step.kind == RenameStep::Kind::Exchange ? exchange(step, paths) : rename(paths);
-            }
+            const FileError error =
+                step.kind == RenameStep::Kind::Exchange ? exchange(step, paths) : rename(paths);
             if (error != FileError::None) {
                 putBack();
                 return error;
@@ -50,12 +51,10 @@ class GroupRunner {
     }
 
   private:
-    FileError checkIdentity(const std::string& path, std::size_t row) const {
-        const FileIdentity& expected = requests_[row].identity;
-        if (!expected.known()) return FileError::None;
-        const auto status = lookUpFile(path);
-        if (!status) return FileError::NotFound;
-        return status->identity == expected ? FileError::None : FileError::Replaced;
+    FileError checked(std::size_t row, std::size_t otherRow) const {
+        if (files_.errors.empty()) return FileError::None;
+        const FileError error = files_.errors[row];
+        return error != FileError::None ? error : files_.errors[otherRow];
     }
 
     FileError rename(const CallPaths& paths) {
@@ -109,7 +108,7 @@ class GroupRunner {
         made_.clear();
     }
 
-    const std::vector<RenameRequest>& requests_;
+    const BatchFiles& files_;
     RenameLog* log_;
     std::vector<MadeCall> made_;
     bool putBackFailed_ = false;
@@ -118,11 +117,11 @@ class GroupRunner {
 }  // namespace
 
 void carryOutPlan(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
-                  const std::function<bool(std::size_t rows)>& keepGoing, RenameRun& run,
-                  RenameLog* log) {
+                  const BatchFiles& files, const std::function<bool(std::size_t rows)>& keepGoing,
+                  RenameRun& run, RenameLog* log) {
     run.rows.assign(requests.size(), {});
     run.stopped = false;
-    GroupRunner runner(requests, log);
+    GroupRunner runner(files, log);
     const auto& steps = plan.steps;
     std::size_t first = 0;
     while (first < steps.size()) {

@@ -189,7 +189,7 @@ bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameReq
 
 std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
                                                   const std::vector<RenameRequest>& requests,
-                                                  const RenamePlan& plan) {
+                                                  const RenamePlan& plan, const BatchFiles& files) {
     const std::string id = newJournalId();
     auto writer = JournalWriter::create(pathOf(id));
     if (!writer) return nullptr;
@@ -198,14 +198,16 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
                                    decimal(requests.size())});
     for (std::size_t k = 0; k < requests.size() && written; ++k) {
         const RenameRequest& request = requests[k];
-        const auto status = lookUpFile(bytesFromText(request.path));
-        FileIdentity identity = request.identity;
-        if (!identity.known() && status) identity = status->identity;
+        // A row the batch leaves alone (blocked, or its file gone or replaced) has no identity
+        // here, so that recovery never moves its file. Size and time are known for files
+        // looked up one by one.
+        const FileIdentity& identity = files.identities[k];
+        const auto& status = identity.known() ? files.statuses[k] : std::nullopt;
         written = writer->append(
             {"row", decimal(k), bytesFromText(request.path), bytesFromText(plan.targets[k]),
              decimal(identity.device), decimal(identity.inode),
-             status ? decimal(static_cast<std::uint64_t>(status->size)) : "0",
-             status ? decimal(static_cast<std::uint64_t>(status->modifiedSeconds)) : "0"});
+             status ? decimal(static_cast<std::uint64_t>(status->size)) : "",
+             status ? decimal(static_cast<std::uint64_t>(status->modifiedSeconds)) : ""});
     }
     if (!written || !writePlan(*writer, requests, plan, {})) {
         removeJournalFile(pathOf(id));
@@ -347,8 +349,9 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
     }
     ActiveBatch active(std::move(*writer), rowOf);
     RenameRun run;
+    // Every file was just found by its identity.
     carryOutPlan(
-        requests, plan, [](std::size_t) { return true; }, run, &active);
+        requests, plan, BatchFiles{}, [](std::size_t) { return true; }, run, &active);
     for (const auto& outcome : run.rows) failures += outcome.renamed ? 0 : 1;
     if (finish) {
         for (const std::size_t r : alreadyThere) active.markRenamed(r);

@@ -67,10 +67,11 @@ class RenameJournal {
     // The journal of the user's state folder; nothing when it cannot be made.
     static std::optional<RenameJournal> openDefault();
 
-    // Writes the whole plan, with each file's identity, and syncs it before the first rename.
-    // Nothing when the journal cannot be written; the batch must then not start.
+    // Writes the whole plan, with the identity of each file as looked up for the batch, and
+    // syncs it before the first rename. Nothing when the journal cannot be written; the batch
+    // must then not start.
     std::unique_ptr<ActiveBatch> begin(BatchKind kind, const std::vector<RenameRequest>& requests,
-                                       const RenamePlan& plan);
+                                       const RenamePlan& plan, const BatchFiles& files);
 
     // Every readable batch, oldest first. A damaged journal is set aside and named in
     // damagedFound, never read again.

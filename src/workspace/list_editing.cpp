@@ -5,20 +5,12 @@
 #include <numeric>
 #include <variant>
 
-#include "common/error.h"
-#include "common/message_text.h"
-#include "macro/messages.h"
 #include "platform/letter_case.h"
 #include "workspace/messages.h"
-#include "workspace/modified_time.h"
 #include "workspace/row_flags.h"
 
 namespace vartel {
 namespace {
-
-const Text kCheckedFlag = U"1";
-const Text kUncheckedFlag = U"0";
-constexpr std::size_t kLinesPerCutRow = 6;
 
 // Runs an edit of the conversion list unless a long command is walking it.
 template <typename Edit>
@@ -74,9 +66,7 @@ void cut(Workspace& workspace) {
     auto& buffer = workspace.cutBuffer();
     buffer.clear();
     for (const auto& row : workspace.conversionList()) {
-        if (!row.selected) continue;
-        buffer.insert(buffer.end(), {row.checked ? kCheckedFlag : kUncheckedFlag, row.name,
-                                     row.extension, row.size, row.modified, row.fullPath});
+        if (row.selected) buffer.push_back(row);
     }
     exclude(workspace);
 }
@@ -84,17 +74,12 @@ void cut(Workspace& workspace) {
 void paste(Workspace& workspace) {
     if (workspace.busy()) return;
     const auto& buffer = workspace.cutBuffer();
-    ConversionList pasted;
-    for (std::size_t at = 0; at + kLinesPerCutRow <= buffer.size(); at += kLinesPerCutRow) {
-        FileEntry row{buffer[at + 1], buffer[at + 2], buffer[at + 3], buffer[at + 4],
-                      buffer[at + 5]};
-        row.checked = buffer[at] == kCheckedFlag;
-        row.selected = true;
-        pasted.push_back(std::move(row));
-    }
     auto& rows = workspace.conversionList();
-    const int position = firstSelectedRow(rows) + 1;
-    rows.insert(rows.begin() + position, pasted.begin(), pasted.end());
+    const auto position = rows.begin() + (firstSelectedRow(rows) + 1);
+    const auto pasted = rows.insert(position, buffer.begin(), buffer.end());
+    for (auto row = pasted; row != pasted + static_cast<std::ptrdiff_t>(buffer.size()); ++row) {
+        row->selected = true;
+    }
     workspace.writeListCount();
 }
 
@@ -164,28 +149,19 @@ void sortByColumn(Workspace& workspace, SortColumn column) {
                 keys.emplace_back(toLower(row.name));
                 break;
             case SortColumn::Extension:
-                keys.emplace_back(toLower(row.extension));
+                keys.emplace_back(toLower(row.extension()));
                 break;
             case SortColumn::FullPath:
-                keys.emplace_back(toLower(row.fullPath));
+                keys.emplace_back(toLower(row.fullPath()));
                 break;
-            case SortColumn::Size: {
+            case SortColumn::Size:
                 // Folders come before every file; no file has a negative size.
-                if (row.isFolder()) {
-                    keys.emplace_back(std::numeric_limits<std::int64_t>::min());
-                    break;
-                }
-                const auto size = parseSizeText(row.size);
-                if (!size) throw VartelError(fillIn(messages::kNotAnInteger, U"%s", row.size));
-                keys.emplace_back(*size);
+                keys.emplace_back(row.isFolder() ? std::numeric_limits<std::int64_t>::min()
+                                                 : row.facts.size);
                 break;
-            }
-            case SortColumn::Modified: {
-                const auto time = parseModifiedText(row.modified);
-                if (!time) throw VartelError(fillIn(kNotADateTime, U"%s", row.modified));
-                keys.emplace_back(*time);
+            case SortColumn::Modified:
+                keys.emplace_back(row.facts.modified);
                 break;
-            }
             case SortColumn::DateTaken:
                 keys.emplace_back(photoKey(
                     textFromBytes(row.photoFacts ? row.photoFacts->dateSortKey : std::string())));

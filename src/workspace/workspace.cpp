@@ -40,7 +40,7 @@ void Workspace::replanPreview() {
         PreviewEntry& row = preview_[i];
         row.status = PlanStatus::Unplanned;
         if (!row.checked) continue;
-        requests.push_back({row.fullPathBefore, row.newName, row.identity});
+        requests.push_back({row.fullPathBefore(), row.newName, row.identity});
         rowOf.push_back(i);
     }
     PlanOptions options;
@@ -57,7 +57,7 @@ int Workspace::moveToPreview(int index, const Text& newName) {
     const auto at = static_cast<std::size_t>(index);
     const FileEntry& row = conversion_[at];
     if (row.name != newName) {
-        PreviewEntry entry{row.name, newName, row.size, row.modified, row.fullPath};
+        PreviewEntry entry{row.folder, row.name, newName, row.facts};
         entry.identity = row.identity;
         preview_.push_back(std::move(entry));
         leaving_[at] = 1;

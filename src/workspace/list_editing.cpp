@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <limits>
-#include <numeric>
-#include <variant>
 
 #include "platform/letter_case.h"
 #include "workspace/messages.h"
 #include "workspace/row_flags.h"
+#include "workspace/sort_order.h"
 
 namespace vartel {
 namespace {
@@ -140,45 +139,50 @@ void dropRows(Workspace& workspace, const std::vector<int>& dragged, int target)
 void sortByColumn(Workspace& workspace, SortColumn column) {
     if (workspace.busy()) return;
     auto& rows = workspace.conversionList();
-    using Key = std::variant<Text, std::int64_t>;
-    std::vector<Key> keys;
-    keys.reserve(rows.size());
-    for (const auto& row : rows) {
-        switch (column) {
-            case SortColumn::Name:
-                keys.emplace_back(toLower(row.name));
-                break;
-            case SortColumn::Extension:
-                keys.emplace_back(toLower(row.extension()));
-                break;
-            case SortColumn::FullPath:
-                keys.emplace_back(toLower(row.fullPath()));
-                break;
-            case SortColumn::Size:
+    const auto textKeys = [&rows](auto keyOf) {
+        return textOrder(rows.size(), [&](std::size_t i) { return keyOf(rows[i]); });
+    };
+    const auto numberKeys = [&rows](auto keyOf) {
+        std::vector<std::int64_t> keys;
+        keys.reserve(rows.size());
+        for (const auto& row : rows) keys.push_back(keyOf(row));
+        return numberOrder(keys);
+    };
+    std::vector<std::uint32_t> order;
+    switch (column) {
+        case SortColumn::Name:
+            order = textKeys([](const FileEntry& row) { return toLower(row.name); });
+            break;
+        case SortColumn::Extension:
+            order = textKeys([](const FileEntry& row) { return toLower(row.extension()); });
+            break;
+        case SortColumn::FullPath:
+            order = textKeys([](const FileEntry& row) { return toLower(row.fullPath()); });
+            break;
+        case SortColumn::Size:
+            order = numberKeys([](const FileEntry& row) {
                 // Folders come before every file; no file has a negative size.
-                keys.emplace_back(row.isFolder() ? std::numeric_limits<std::int64_t>::min()
-                                                 : row.facts.size);
-                break;
-            case SortColumn::Modified:
-                keys.emplace_back(row.facts.modified);
-                break;
-            case SortColumn::DateTaken:
-                keys.emplace_back(photoKey(
-                    textFromBytes(row.photoFacts ? row.photoFacts->dateSortKey : std::string())));
-                break;
-            case SortColumn::CameraModel:
-                keys.emplace_back(
-                    photoKey(row.photoFacts ? toLower(row.photoFacts->cameraModel) : Text()));
-                break;
-        }
+                return row.isFolder() ? std::numeric_limits<std::int64_t>::min() : row.facts.size;
+            });
+            break;
+        case SortColumn::Modified:
+            order = numberKeys([](const FileEntry& row) { return row.facts.modified; });
+            break;
+        case SortColumn::DateTaken:
+            order = textKeys([](const FileEntry& row) {
+                return photoKey(
+                    textFromBytes(row.photoFacts ? row.photoFacts->dateSortKey : std::string()));
+            });
+            break;
+        case SortColumn::CameraModel:
+            order = textKeys([](const FileEntry& row) {
+                return photoKey(row.photoFacts ? toLower(row.photoFacts->cameraModel) : Text());
+            });
+            break;
     }
-    std::vector<std::size_t> order(rows.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
     ConversionList sorted;
     sorted.reserve(rows.size());
-    for (const std::size_t i : order) sorted.push_back(std::move(rows[i]));
+    for (const std::uint32_t i : order) sorted.push_back(std::move(rows[i]));
     rows = std::move(sorted);
 }
 

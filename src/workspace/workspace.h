@@ -12,6 +12,7 @@
 #include "workspace/history_entry.h"
 #include "workspace/preview_entry.h"
 #include "workspace/pump_throttle.h"
+#include "workspace/rename_groups.h"
 #include "workspace/status_texts.h"
 
 namespace vartel {
@@ -84,6 +85,9 @@ class Workspace : public CheckedFileCount {
     // Plans the checked preview rows as execute would carry them out and writes each row's
     // status and the count of rows that would fail.
     void replanPreview();
+    // The same after the row's check box changed, with only the rows whose plan it can touch
+    // planned again.
+    void replanPreviewRow(std::size_t row);
     // Each rename on its own from the bottom up, without reordering or temporary names.
     bool literalOrder() const { return literalOrder_; }
     void setLiteralOrder(bool literal) { literalOrder_ = literal; }
@@ -126,6 +130,10 @@ class Workspace : public CheckedFileCount {
     void takeUpQueuedPaths();
     void walkFolder(const Text& folder);
     void removeMovedRows();
+    // Plans the checked rows among these, which come in the order execute carries them out.
+    template <typename Rows>
+    void planPreviewRows(const Rows& rows);
+    void writeConflictCount();
 
     Dialogs& dialogs_;
     PumpThrottle throttle_;
@@ -147,6 +155,9 @@ class Workspace : public CheckedFileCount {
     int commands_ = 0;
     bool literalOrder_ = false;
     RenameJournal* journal_ = nullptr;
+    std::size_t blockedRows_ = 0;  // preview rows the plan shows failing
+    // Made at the first check box clicked after the preview was planned whole.
+    std::optional<RenameGroups> renameGroups_;
 };
 
 // Enters the busy state and leaves it on every path out of the scope.

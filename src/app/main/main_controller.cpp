@@ -186,9 +186,9 @@ void MainController::onRows(ResultList list, void (*preview)(PreviewList&),
     });
 }
 
-void MainController::replanPreview() {
-    boundary_.run([this] {
-        if (!workspace_.busy()) workspace_.replanPreview();
+void MainController::replanPreviewRow(int row) {
+    boundary_.run([this, row] {
+        if (!workspace_.busy()) workspace_.replanPreviewRow(static_cast<std::size_t>(row));
     });
 }
 

@@ -6,7 +6,6 @@
 #include <string_view>
 #include <utility>
 
-#include "common/name_parts.h"
 #include "platform/letter_case.h"
 
 namespace vartel {

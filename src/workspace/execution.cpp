@@ -35,7 +35,7 @@ void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected) {
 class RowsByPath {
   public:
     explicit RowsByPath(const ConversionList& rows) {
-        for (std::size_t i = 0; i < rows.size(); ++i) rowsOf_[rows[i].fullPath].insert(i);
+        for (std::size_t i = 0; i < rows.size(); ++i) rowsOf_[rows[i].fullPath()].insert(i);
     }
     std::optional<std::size_t> takeFirst(const Text& path) {
         const auto found = rowsOf_.find(path);
@@ -94,8 +94,8 @@ struct UndoBatch {
         for (std::size_t i = history.size(); i-- > 0;) {
             const HistoryEntry& entry = history[i];
             if (!entry.checked) continue;
-            const Text restored = joinPath(folderOfPath(entry.pathAfter), entry.oldName);
-            const auto earlier = requestEndingAt.find(entry.pathAfter);
+            const Text restored = folderText(entry.folder) + entry.oldName;
+            const auto earlier = requestEndingAt.find(entry.pathAfter());
             if (earlier != requestEndingAt.end() &&
                 sameFileOrUnknown(requests[earlier->second].identity, entry.identity)) {
                 const std::size_t k = earlier->second;
@@ -107,7 +107,7 @@ struct UndoBatch {
             } else {
                 requestEndingAt[restored] = requests.size();
                 requestOf[i] = requests.size();
-                requests.push_back({entry.pathAfter, entry.oldName, entry.identity});
+                requests.push_back({entry.pathAfter(), entry.oldName, entry.identity});
                 targets.push_back(restored);
             }
         }
@@ -155,11 +155,11 @@ void execute(Workspace& workspace) {
     for (std::size_t i = preview.size(); i-- > 0;) {
         const PreviewEntry& row = preview[i];
         if (!row.checked) continue;
-        requests.push_back({row.fullPathBefore, row.newName, row.identity});
+        requests.push_back({row.fullPathBefore(), row.newName, row.identity});
         rowOf.push_back(i);
     }
     const bool withFolders = std::any_of(preview.begin(), preview.end(), [](const auto& row) {
-        return row.checked && isFolderSizeText(row.size);
+        return row.checked && row.facts.isFolder();
     });
     if (withFolders) {
         const std::vector<std::size_t> placeOf = putDeeperFirst(requests);
@@ -187,12 +187,13 @@ void execute(Workspace& workspace) {
             PreviewEntry& row = preview[i];
             const RowOutcome& outcome = run.rows[k];
             if (outcome.renamed) {
-                workspace.historyList().push_back(
-                    {row.oldName, row.newName, plan.targets[k], true, false, false, row.identity});
-                FileEntry entry = fileEntryAt(plan.targets[k], row.size, row.modified);
+                HistoryEntry renamed{row.folder, row.oldName, row.newName};
+                renamed.identity = row.identity;
+                workspace.historyList().push_back(std::move(renamed));
+                FileEntry entry{row.folder, row.newName, row.facts};
                 entry.identity = row.identity;
                 workspace.conversionList().push_back(std::move(entry));
-                if (isFolderSizeText(row.size)) folders.add(row.fullPathBefore, row.newName);
+                if (row.facts.isFolder()) folders.add(row.fullPathBefore(), row.newName);
                 done[i] = 1;
             } else if (outcome.error != FileError::None) {
                 row.failureReason = failureReasonText(outcome.error);
@@ -251,9 +252,8 @@ void undo(Workspace& workspace) {
             if (!rowsByPath) rowsByPath.emplace(rows);
             if (const auto at = rowsByPath->takeFirst(batch.requests[k].path)) {
                 FileEntry& row = rows[*at];
+                // A rename never leaves the folder, so the row keeps its folder part.
                 row.name = batch.requests[k].newName;
-                row.extension = row.isFolder() ? Text() : extensionOf(row.name);
-                row.fullPath = plan.targets[k];
             }
         }
         for (std::size_t i = history.size(); i-- > 0;) {
@@ -300,8 +300,7 @@ void returnToConversionList(Workspace& workspace) {
     for (auto i = static_cast<std::ptrdiff_t>(preview.size()) - 1; i >= 0; --i) {
         const PreviewEntry& row = preview[static_cast<std::size_t>(i)];
         if (row.checked) {
-            FileEntry entry = fileEntryAt(row.fullPathBefore, row.size, row.modified);
-            entry.name = row.oldName;
+            FileEntry entry{row.folder, row.oldName, row.facts};
             entry.identity = row.identity;
             rows.push_back(std::move(entry));
             done[static_cast<std::size_t>(i)] = 1;

@@ -2,23 +2,14 @@
 
 #include <algorithm>
 #include <limits>
-#include <numeric>
-#include <variant>
 
-#include "common/error.h"
-#include "common/message_text.h"
-#include "macro/messages.h"
 #include "platform/letter_case.h"
 #include "workspace/messages.h"
-#include "workspace/modified_time.h"
 #include "workspace/row_flags.h"
+#include "workspace/sort_order.h"
 
 namespace vartel {
 namespace {
-
-const Text kCheckedFlag = U"1";
-const Text kUncheckedFlag = U"0";
-constexpr std::size_t kLinesPerCutRow = 6;
 
 // Runs an edit of the conversion list unless a long command is walking it.
 template <typename Edit>
@@ -74,9 +65,7 @@ void cut(Workspace& workspace) {
     auto& buffer = workspace.cutBuffer();
     buffer.clear();
     for (const auto& row : workspace.conversionList()) {
-        if (!row.selected) continue;
-        buffer.insert(buffer.end(), {row.checked ? kCheckedFlag : kUncheckedFlag, row.name,
-                                     row.extension, row.size, row.modified, row.fullPath});
+        if (row.selected) buffer.push_back(row);
     }
     exclude(workspace);
 }
@@ -84,17 +73,12 @@ void cut(Workspace& workspace) {
 void paste(Workspace& workspace) {
     if (workspace.busy()) return;
     const auto& buffer = workspace.cutBuffer();
-    ConversionList pasted;
-    for (std::size_t at = 0; at + kLinesPerCutRow <= buffer.size(); at += kLinesPerCutRow) {
-        FileEntry row{buffer[at + 1], buffer[at + 2], buffer[at + 3], buffer[at + 4],
-                      buffer[at + 5]};
-        row.checked = buffer[at] == kCheckedFlag;
-        row.selected = true;
-        pasted.push_back(std::move(row));
-    }
     auto& rows = workspace.conversionList();
-    const int position = firstSelectedRow(rows) + 1;
-    rows.insert(rows.begin() + position, pasted.begin(), pasted.end());
+    const auto position = rows.begin() + (firstSelectedRow(rows) + 1);
+    const auto pasted = rows.insert(position, buffer.begin(), buffer.end());
+    for (auto row = pasted; row != pasted + static_cast<std::ptrdiff_t>(buffer.size()); ++row) {
+        row->selected = true;
+    }
     workspace.writeListCount();
 }
 
@@ -155,54 +139,50 @@ void dropRows(Workspace& workspace, const std::vector<int>& dragged, int target)
 void sortByColumn(Workspace& workspace, SortColumn column) {
     if (workspace.busy()) return;
     auto& rows = workspace.conversionList();
-    using Key = std::variant<Text, std::int64_t>;
-    std::vector<Key> keys;
-    keys.reserve(rows.size());
-    for (const auto& row : rows) {
-        switch (column) {
-            case SortColumn::Name:
-                keys.emplace_back(toLower(row.name));
-                break;
-            case SortColumn::Extension:
-                keys.emplace_back(toLower(row.extension));
-                break;
-            case SortColumn::FullPath:
-                keys.emplace_back(toLower(row.fullPath));
-                break;
-            case SortColumn::Size: {
+    const auto textKeys = [&rows](auto keyOf) {
+        return textOrder(rows.size(), [&](std::size_t i) { return keyOf(rows[i]); });
+    };
+    const auto numberKeys = [&rows](auto keyOf) {
+        std::vector<std::int64_t> keys;
+        keys.reserve(rows.size());
+        for (const auto& row : rows) keys.push_back(keyOf(row));
+        return numberOrder(keys);
+    };
+    std::vector<std::uint32_t> order;
+    switch (column) {
+        case SortColumn::Name:
+            order = textKeys([](const FileEntry& row) { return toLower(row.name); });
+            break;
+        case SortColumn::Extension:
+            order = textKeys([](const FileEntry& row) { return toLower(row.extension()); });
+            break;
+        case SortColumn::FullPath:
+            order = textKeys([](const FileEntry& row) { return toLower(row.fullPath()); });
+            break;
+        case SortColumn::Size:
+            order = numberKeys([](const FileEntry& row) {
                 // Folders come before every file; no file has a negative size.
-                if (row.isFolder()) {
-                    keys.emplace_back(std::numeric_limits<std::int64_t>::min());
-                    break;
-                }
-                const auto size = parseSizeText(row.size);
-                if (!size) throw VartelError(fillIn(messages::kNotAnInteger, U"%s", row.size));
-                keys.emplace_back(*size);
-                break;
-            }
-            case SortColumn::Modified: {
-                const auto time = parseModifiedText(row.modified);
-                if (!time) throw VartelError(fillIn(kNotADateTime, U"%s", row.modified));
-                keys.emplace_back(*time);
-                break;
-            }
-            case SortColumn::DateTaken:
-                keys.emplace_back(photoKey(
-                    textFromBytes(row.photoFacts ? row.photoFacts->dateSortKey : std::string())));
-                break;
-            case SortColumn::CameraModel:
-                keys.emplace_back(
-                    photoKey(row.photoFacts ? toLower(row.photoFacts->cameraModel) : Text()));
-                break;
-        }
+                return row.isFolder() ? std::numeric_limits<std::int64_t>::min() : row.facts.size;
+            });
+            break;
+        case SortColumn::Modified:
+            order = numberKeys([](const FileEntry& row) { return row.facts.modified; });
+            break;
+        case SortColumn::DateTaken:
+            order = textKeys([](const FileEntry& row) {
+                return photoKey(
+                    textFromBytes(row.photoFacts ? row.photoFacts->dateSortKey : std::string()));
+            });
+            break;
+        case SortColumn::CameraModel:
+            order = textKeys([](const FileEntry& row) {
+                return photoKey(row.photoFacts ? toLower(row.photoFacts->cameraModel) : Text());
+            });
+            break;
     }
-    std::vector<std::size_t> order(rows.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
     ConversionList sorted;
     sorted.reserve(rows.size());
-    for (const std::size_t i : order) sorted.push_back(std::move(rows[i]));
+    for (const std::uint32_t i : order) sorted.push_back(std::move(rows[i]));
     rows = std::move(sorted);
 }
 

@@ -1,5 +1,8 @@
 #include "workspace/workspace.h"
 
+#include <numeric>
+#include <ranges>
+
 #include "common/integer_text.h"
 #include "workspace/messages.h"
 #include "workspace/remove_flagged.h"
@@ -34,13 +37,38 @@ void Workspace::leaveBusy() {
 }
 
 void Workspace::replanPreview() {
+    renameGroups_.reset();
+    blockedRows_ = 0;
+    for (auto& row : preview_) row.status = PlanStatus::Unplanned;
+    // The batch runs from the bottom row up.
+    std::vector<std::size_t> rows(preview_.size());
+    std::iota(rows.rbegin(), rows.rend(), std::size_t{0});
+    planPreviewRows(rows);
+}
+
+void Workspace::replanPreviewRow(std::size_t row) {
+    if (row >= preview_.size()) return;
+    // Anything but a check box that changes the preview plans it whole, which drops the groups;
+    // the count guards against a list emptied without a plan.
+    if (!renameGroups_ || renameGroups_->rowCount() != preview_.size())
+        renameGroups_.emplace(preview_);
+    const auto group = renameGroups_->groupOf(row);
+    for (const std::uint32_t member : group) {
+        PreviewEntry& entry = preview_[member];
+        if (blocksRow(entry.status)) --blockedRows_;
+        entry.status = PlanStatus::Unplanned;
+    }
+    planPreviewRows(std::ranges::reverse_view(group));
+}
+
+template <typename Rows>
+void Workspace::planPreviewRows(const Rows& rows) {
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> rowOf;
-    for (std::size_t i = preview_.size(); i-- > 0;) {
-        PreviewEntry& row = preview_[i];
-        row.status = PlanStatus::Unplanned;
+    for (const std::size_t i : rows) {
+        const PreviewEntry& row = preview_[i];
         if (!row.checked) continue;
-        requests.push_back({row.fullPathBefore, row.newName, row.identity});
+        requests.push_back({row.fullPathBefore(), row.newName, row.identity});
         rowOf.push_back(i);
     }
     PlanOptions options;
@@ -48,16 +76,20 @@ void Workspace::replanPreview() {
     options.statusesOnly = true;  // the preview shows statuses; execution plans afresh
     const RenamePlan plan = planRenames(requests, options);
     for (std::size_t k = 0; k < requests.size(); ++k) preview_[rowOf[k]].status = plan.statuses[k];
-    status_.conflicts = kConflictCaption +
-                        formatInteger(static_cast<std::int64_t>(plan.blockedRows)) +
-                        kConflictSuffix;
+    blockedRows_ += plan.blockedRows;
+    writeConflictCount();
+}
+
+void Workspace::writeConflictCount() {
+    status_.conflicts =
+        kConflictCaption + formatInteger(static_cast<std::int64_t>(blockedRows_)) + kConflictSuffix;
 }
 
 int Workspace::moveToPreview(int index, const Text& newName) {
     const auto at = static_cast<std::size_t>(index);
     const FileEntry& row = conversion_[at];
     if (row.name != newName) {
-        PreviewEntry entry{row.name, newName, row.size, row.modified, row.fullPath};
+        PreviewEntry entry{row.folder, row.name, newName, row.facts};
         entry.identity = row.identity;
         preview_.push_back(std::move(entry));
         leaving_[at] = 1;

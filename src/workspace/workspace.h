@@ -12,6 +12,7 @@
 #include "workspace/history_entry.h"
 #include "workspace/preview_entry.h"
 #include "workspace/pump_throttle.h"
+#include "workspace/rename_groups.h"
 #include "workspace/status_texts.h"
 
 namespace vartel {
@@ -20,8 +21,8 @@ class RenameJournal;
 
 // The walk's queue of paths, first in first out.
 using PendingPaths = std::deque<Text>;
-// The conversion list's private cut buffer: six lines per cut row.
-using CutBuffer = std::vector<Text>;
+// The conversion list's private cut buffer: the cut rows as they were.
+using CutBuffer = ConversionList;
 
 // The data of the main window: the three lists, the busy state and the status texts. The
 // window only shows these and calls the commands; the commands talk to the user through the
@@ -84,6 +85,9 @@ class Workspace : public CheckedFileCount {
     // Plans the checked preview rows as execute would carry them out and writes each row's
     // status and the count of rows that would fail.
     void replanPreview();
+    // The same after the row's check box changed, with only the rows whose plan it can touch
+    // planned again.
+    void replanPreviewRow(std::size_t row);
     // Each rename on its own from the bottom up, without reordering or temporary names.
     bool literalOrder() const { return literalOrder_; }
     void setLiteralOrder(bool literal) { literalOrder_ = literal; }
@@ -121,10 +125,15 @@ class Workspace : public CheckedFileCount {
 
     // Takes up every path of the queue, then the paths dropped meanwhile.
     void walkPendingPaths();
-    void addRow(FileEntry entry);
+    // The row for the entry at the path, sharing the folder part of the row before it.
+    void addRow(const Text& path, const FileStatus& status);
     void takeUpQueuedPaths();
     void walkFolder(const Text& folder);
     void removeMovedRows();
+    // Plans the checked rows among these, which come in the order execute carries them out.
+    template <typename Rows>
+    void planPreviewRows(const Rows& rows);
+    void writeConflictCount();
 
     Dialogs& dialogs_;
     PumpThrottle throttle_;
@@ -146,6 +155,9 @@ class Workspace : public CheckedFileCount {
     int commands_ = 0;
     bool literalOrder_ = false;
     RenameJournal* journal_ = nullptr;
+    std::size_t blockedRows_ = 0;  // preview rows the plan shows failing
+    // Made at the first check box clicked after the preview was planned whole.
+    std::optional<RenameGroups> renameGroups_;
 };
 
 // Enters the busy state and leaves it on every path out of the scope.

@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "../support/list_rows.h"
 #include "../support/workspace_fixture.h"
 #include "common/error.h"
 #include "workspace/list_walk.h"
@@ -16,7 +17,7 @@ class ExecutionTest : public WorkspaceTest {
   protected:
     std::vector<Text> historyPaths() const {
         std::vector<Text> result;
-        for (const auto& row : workspace.historyList()) result.push_back(row.pathAfter);
+        for (const auto& row : workspace.historyList()) result.push_back(row.pathAfter());
         return result;
     }
 };
@@ -30,8 +31,8 @@ TEST_F(ExecutionTest, RenamesInPreviewOrderIntoHistoryAndBackIntoTheList) {
     EXPECT_EQ(dialogs.messages, (std::vector<Text>{U"正常終了"}));
     EXPECT_TRUE(workspace.previewList().empty());
     EXPECT_EQ(names(), (std::vector<Text>{U"keep.txt", U"A.doc", U"B", U"C.txt"}));
-    EXPECT_EQ(workspace.conversionList()[1].extension, U".doc");
-    EXPECT_EQ(workspace.conversionList()[2].extension, U"");
+    EXPECT_EQ(workspace.conversionList()[1].extension(), U".doc");
+    EXPECT_EQ(workspace.conversionList()[2].extension(), U"");
     EXPECT_EQ(historyPaths(),
               (std::vector<Text>{pathText("A.doc"), pathText("B"), pathText("C.txt")}));
     EXPECT_EQ(contentOf("A.doc"), "a.txt");
@@ -73,7 +74,7 @@ TEST_F(ExecutionTest, ASwapFailsForBothRowsInTheLiteralOrder) {
     EXPECT_EQ(contentOf("b"), "b");
     EXPECT_TRUE(workspace.historyList().empty());
     for (const auto& row : workspace.previewList()) {
-        EXPECT_EQ(row.failureReason, U"同名のファイルがあります");
+        EXPECT_EQ(row.failureReason.text(), U"同名のファイルがあります");
     }
 }
 
@@ -164,13 +165,13 @@ TEST_F(ExecutionTest, AReplacedFileFailsWithTheReason) {
     execute(workspace);
     EXPECT_EQ(dialogs.messages.back(), U"1個のエラーがあります");
     ASSERT_EQ(workspace.previewList().size(), 1u);
-    EXPECT_EQ(workspace.previewList()[0].failureReason, U"別のファイルに置き換わっています");
+    EXPECT_EQ(workspace.previewList()[0].failureReason.text(), U"別のファイルに置き換わっています");
     EXPECT_EQ(contentOf("a"), "stranger");
     std::filesystem::rename(path("y"), path("y-moved"));
     makeFile("y", "stranger");
     undo(workspace);
     EXPECT_EQ(dialogs.messages.back(), U"1個のエラーがあります");
-    EXPECT_EQ(workspace.historyList()[0].failureReason, U"別のファイルに置き換わっています");
+    EXPECT_EQ(workspace.historyList()[0].failureReason.text(), U"別のファイルに置き換わっています");
     EXPECT_EQ(contentOf("y"), "stranger");
     EXPECT_FALSE(exists("b"));
 }
@@ -197,7 +198,7 @@ TEST_F(ExecutionTest, NamesThatWouldLeaveTheFolderOrTheSystemRefusesAreFailedRow
                                        Text(300, U'n')};  // the last too long for the system
     preview({"f.txt"}, {});
     for (const auto& name : refused) {
-        workspace.previewList().push_back({U"f.txt", name, U"5", U"", pathText("f.txt")});
+        workspace.previewList().push_back(previewRowAt(pathText("f.txt"), name));
     }
     execute(workspace);
     EXPECT_EQ(dialogs.lastMessage(), U"7個のエラーがあります");
@@ -220,8 +221,8 @@ TEST_F(ExecutionTest, UndoOfADoubleRenameRestoresTheFirstName) {
     EXPECT_EQ(contentOf("a.txt"), "a.txt");
     EXPECT_TRUE(workspace.historyList().empty());
     ASSERT_EQ(workspace.conversionList().size(), 1u);
-    EXPECT_EQ(workspace.conversionList()[0].fullPath, pathText("a.txt"));
-    EXPECT_EQ(workspace.conversionList()[0].extension, U".txt");
+    EXPECT_EQ(workspace.conversionList()[0].fullPath(), pathText("a.txt"));
+    EXPECT_EQ(workspace.conversionList()[0].extension(), U".txt");
 }
 
 TEST_F(ExecutionTest, UndoRenamesBackEvenWithoutARowAndKeepsFailures) {
@@ -248,7 +249,7 @@ TEST_F(ExecutionTest, NamesThatAreNotUtf8RenameAndUndoByteForByte) {
     EXPECT_EQ(contentOf("\xE9t\xE9.txt"), odd);
     undo(workspace);
     EXPECT_EQ(contentOf(odd), odd);
-    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path(odd));
+    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath()), path(odd));
 }
 
 TEST_F(ExecutionTest, ReturnMovesCheckedRowsBackInPreviewOrder) {
@@ -279,7 +280,7 @@ TEST_F(ExecutionTest, AFailureMidwayStillRecordsTheRenamesDone) {
     EXPECT_THROW(execute(workspace), VartelError);
     EXPECT_FALSE(workspace.busy());
     ASSERT_EQ(workspace.historyList().size(), 1u);
-    EXPECT_EQ(workspace.historyList()[0].pathAfter, pathText("y"));
+    EXPECT_EQ(workspace.historyList()[0].pathAfter(), pathText("y"));
     EXPECT_EQ(names(), (std::vector<Text>{U"y"}));
     EXPECT_EQ(previewNames(), (std::vector<Text>{U"x"}));
     pump.failAt = -1;

@@ -143,7 +143,7 @@ QString MainController::firstSelectedName() const {
 QString MainController::firstSelectedPath() const {
     const int index = firstSelectedRow(workspace_.conversionList());
     if (index < 0) return {};
-    return pathQString(workspace_.conversionList()[static_cast<std::size_t>(index)].fullPath);
+    return pathQString(workspace_.conversionList()[static_cast<std::size_t>(index)].fullPath());
 }
 
 void MainController::renameFirstSelected(const QString& name) {
@@ -186,9 +186,9 @@ void MainController::onRows(ResultList list, void (*preview)(PreviewList&),
     });
 }
 
-void MainController::replanPreview() {
-    boundary_.run([this] {
-        if (!workspace_.busy()) workspace_.replanPreview();
+void MainController::replanPreviewRow(int row) {
+    boundary_.run([this, row] {
+        if (!workspace_.busy()) workspace_.replanPreviewRow(static_cast<std::size_t>(row));
     });
 }
 

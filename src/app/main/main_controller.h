@@ -71,8 +71,8 @@ class MainController : public QObject {
     void checkRows(ResultList list);
     void uncheckRows(ResultList list);
     void abort() { workspace_.abort(); }
-    // A check box of the preview was clicked: the rows that will fail may have changed.
-    void replanPreview();
+    // The check box of a preview row was clicked: the rows that will fail may have changed.
+    void replanPreviewRow(int row);
     // "元に戻す" and "クリア" of the history.
     void undoHistory();
     void clearHistory();

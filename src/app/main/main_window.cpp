@@ -183,8 +183,8 @@ QWidget* MainWindow::buildResultTabs(QWidget* parent) {
     previewPanel_->list()->setRowModel(previewRows, {128, 128, 150, 80, 100});
     // A row checked or unchecked joins or leaves the batch, which may make or end a clash.
     connect(previewRows, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
-                if (roles.contains(Qt::CheckStateRole)) controller_.replanPreview();
+            [this](const QModelIndex& row, const QModelIndex&, const QList<int>& roles) {
+                if (roles.contains(Qt::CheckStateRole)) controller_.replanPreviewRow(row.row());
             });
     macroPanel_ = new MacroResultPanel(controller_.recorder().state());
     historyPanel_ = new ResultListPanel(ui::kClear, ui::kUndo);

@@ -58,6 +58,11 @@ std::function<bool(std::size_t)> advanceBy(Workspace& workspace) {
     };
 }
 
+// A batch of a million rows takes seconds to plan; the window lives on meanwhile.
+PlanOptions planOptions(Workspace& workspace) {
+    return {workspace.literalOrder(), false, [&workspace] { workspace.breathe(); }};
+}
+
 // The batch's journal, written before any file is touched: a null batch when the workspace
 // keeps none or nothing is to be renamed, nothing (after telling the user) when it cannot be
 // written.
@@ -160,7 +165,8 @@ void execute(Workspace& workspace) {
         for (std::size_t k = 0; k < rowOf.size(); ++k) reordered[placeOf[k]] = rowOf[k];
         rowOf = std::move(reordered);
     }
-    const RenamePlan plan = planRenames(requests, {workspace.literalOrder(), false});
+    const RenamePlan plan = planRenames(requests, planOptions(workspace));
+    if (!workspace.busy()) return;  // "中止" while the batch was planned: nothing renamed
     const auto batch = beginBatch(workspace, BatchKind::Execute, requests, plan);
     if (!batch) return;
     RenameRun run;
@@ -221,7 +227,8 @@ void undo(Workspace& workspace) {
     }
     workspace.setProgressMaximum(static_cast<int>(history.size()));
     const UndoBatch batch(history);
-    const RenamePlan plan = planRenames(batch.requests, {workspace.literalOrder(), false});
+    const RenamePlan plan = planRenames(batch.requests, planOptions(workspace));
+    if (!workspace.busy()) return;
     const auto journal = beginBatch(workspace, BatchKind::Undo, batch.requests, plan);
     if (!journal) return;
     RenameRun run;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "common/text.h"
@@ -66,6 +67,9 @@ struct PlanOptions {
     bool literalOrder = false;
     // Only the statuses are wanted (a preview): no steps are made.
     bool statusesOnly = false;
+    // Called now and then while a large batch is planned, so a window can handle its events;
+    // it must leave the requests alone.
+    std::function<void()> breathe = nullptr;
 };
 
 // Plans a batch. The requests come in the order they are to be carried out; where two rows

@@ -6,6 +6,7 @@
 #include "macro/text_edits.h"
 #include "macro/text_regex.h"
 #include "recording/operation_run.h"
+#include "workspace/modified_time.h"
 
 namespace vartel {
 namespace {
@@ -16,10 +17,11 @@ constexpr int kRows = 100000;
 ConversionList rows() {
     ConversionList list;
     list.reserve(kRows);
+    const FileFacts facts{1024, packedDateTime({2026, 1, 1, 9, 0, 0})};
     for (int i = 0; i < kRows; ++i) {
         const Text stem = (i % 2 ? U"Photo_写真_" : U"holiday_Trip_") + formatInteger(i) + U"_ab";
-        list.push_back({stem + U".jpg", U".jpg", U"1024", U"2026/01/01 9:00:00",
-                        U"/pictures/" + stem + U".jpg"});
+        list.push_back(fileEntryAt(U"/pictures/" + stem + U".jpg", facts,
+                                   list.empty() ? nullptr : list.back().folder));
     }
     return list;
 }

@@ -20,6 +20,7 @@
 #include "recording/macro_run.h"
 #include "workspace/execution.h"
 #include "workspace/list_walk.h"
+#include "workspace/modified_time.h"
 #include "workspace/rename_journal.h"
 #include "workspace/rename_plan.h"
 
@@ -124,10 +125,11 @@ BENCHMARK(BM_WalkIntoList)->Unit(benchmark::kMillisecond);
 ConversionList syntheticRows(int count) {
     ConversionList rows;
     rows.reserve(static_cast<std::size_t>(count));
+    const FileFacts facts{12345, packedDateTime({2020, 1, 2, 3, 4, 5})};
     for (int i = 0; i < count; ++i) {
         const Text name = U"写真" + textFromBytes(std::to_string(i)) + U".jpg";
-        rows.push_back(
-            {name, U".jpg", U"12345", U"2020/01/02 3:04:05", U"/home/user/photos/" + name});
+        rows.push_back(fileEntryAt(U"/home/user/photos/" + name, facts,
+                                   rows.empty() ? nullptr : rows.back().folder));
     }
     return rows;
 }

@@ -62,7 +62,7 @@ const char* statusKey(PlanStatus status) {
 void reportFailedRows(const PreviewList& rows) {
     for (const auto& row : rows) {
         if (row.failed)
-            printErrorLine(row.oldName + U"\t" + row.newName + U"\t" + row.failureReason);
+            printErrorLine(row.oldName + U"\t" + row.newName + U"\t" + row.failureReason.text());
     }
 }
 
@@ -171,7 +171,7 @@ int previewOrRename(const Arguments& args, bool rename) {
         if (interrupted()) return kInterruptedExit;
         const bool status = reader.has("--status");
         for (const auto& row : workspace.previewList()) {
-            Text line = row.oldName + U"\t" + row.newName + U"\t" + row.fullPathBefore;
+            Text line = row.oldName + U"\t" + row.newName + U"\t" + row.fullPathBefore();
             if (status) line += U"\t" + textFromBytes(statusKey(row.status));
             printLine(line);
         }

@@ -28,10 +28,10 @@ void runMacroOverList(Workspace& workspace, MacroEditor& editor, const Clock& cl
     const auto& tables = editor.program().tables();
     VariableStore& store = editor.store();
     walkCheckedRows(workspace, [&](const FileEntry& row) {
-        Text extension = row.extension;
+        Text extension = row.extension();
+        const Text stem = row.name.substr(0, row.name.size() - extension.size());
         if (!extension.empty()) extension.erase(0, 1);
-        auto result = interpreter.runMacro(
-            row.name.substr(0, row.name.size() - row.extension.size()), extension, row.fullPath);
+        auto result = interpreter.runMacro(stem, extension, row.fullPath());
         // A folder had no extension to keep a dot for; while the macro gives it none, its new
         // name is the stem alone, so a macro that changes nothing leaves the folder alone.
         if (result && row.isFolder() && store.slot(kExtensionCode).empty())

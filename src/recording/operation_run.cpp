@@ -17,7 +17,8 @@ bool runOperation(Workspace& workspace, RecordingFrame& recording,
     // Made before any row moves, so the counts it takes are those of the whole list.
     auto newName = newNameFunction(operation, workspace);
     walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {
-        return newName(row.name.substr(0, row.name.size() - row.extension.size()), row.extension);
+        const Text extension = row.extension();
+        return newName(row.name.substr(0, row.name.size() - extension.size()), extension);
     });
     return false;
 }

@@ -35,7 +35,7 @@ void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected) {
 class RowsByPath {
   public:
     explicit RowsByPath(const ConversionList& rows) {
-        for (std::size_t i = 0; i < rows.size(); ++i) rowsOf_[rows[i].fullPath].insert(i);
+        for (std::size_t i = 0; i < rows.size(); ++i) rowsOf_[rows[i].fullPath()].insert(i);
     }
     std::optional<std::size_t> takeFirst(const Text& path) {
         const auto found = rowsOf_.find(path);
@@ -58,9 +58,10 @@ std::function<bool(std::size_t)> advanceBy(Workspace& workspace) {
     };
 }
 
-// A batch of a million rows takes seconds to plan; the window lives on meanwhile.
-PlanOptions planOptions(Workspace& workspace) {
-    return {workspace.literalOrder(), false, [&workspace] { workspace.breathe(); }};
+// Lets the window breathe while a batch is planned and its files looked up; 中止 meanwhile stops
+// the batch before its first rename.
+std::function<void()> breathe(Workspace& workspace) {
+    return [&workspace] { workspace.keepGoing(); };
 }
 
 // The batch's journal, written before any file is touched: a null batch when the workspace
@@ -68,10 +69,11 @@ PlanOptions planOptions(Workspace& workspace) {
 // written.
 std::optional<std::unique_ptr<ActiveBatch>> beginBatch(Workspace& workspace, BatchKind kind,
                                                        const std::vector<RenameRequest>& requests,
-                                                       const RenamePlan& plan) {
+                                                       const RenamePlan& plan,
+                                                       const BatchFiles& files) {
     RenameJournal* journal = workspace.journal();
     if (journal == nullptr || plan.steps.empty()) return std::unique_ptr<ActiveBatch>();
-    auto batch = journal->begin(kind, requests, plan);
+    auto batch = journal->begin(kind, requests, plan, files);
     if (!batch) {
         workspace.dialogs().error(kJournalUnwritable);
         return std::nullopt;
@@ -92,8 +94,8 @@ struct UndoBatch {
         for (std::size_t i = history.size(); i-- > 0;) {
             const HistoryEntry& entry = history[i];
             if (!entry.checked) continue;
-            const Text restored = joinPath(folderOfPath(entry.pathAfter), entry.oldName);
-            const auto earlier = requestEndingAt.find(entry.pathAfter);
+            const Text restored = folderText(entry.folder) + entry.oldName;
+            const auto earlier = requestEndingAt.find(entry.pathAfter());
             if (earlier != requestEndingAt.end() &&
                 sameFileOrUnknown(requests[earlier->second].identity, entry.identity)) {
                 const std::size_t k = earlier->second;
@@ -105,7 +107,7 @@ struct UndoBatch {
             } else {
                 requestEndingAt[restored] = requests.size();
                 requestOf[i] = requests.size();
-                requests.push_back({entry.pathAfter, entry.oldName, entry.identity});
+                requests.push_back({entry.pathAfter(), entry.oldName, entry.identity});
                 targets.push_back(restored);
             }
         }
@@ -153,11 +155,11 @@ void execute(Workspace& workspace) {
     for (std::size_t i = preview.size(); i-- > 0;) {
         const PreviewEntry& row = preview[i];
         if (!row.checked) continue;
-        requests.push_back({row.fullPathBefore, row.newName, row.identity});
+        requests.push_back({row.fullPathBefore(), row.newName, row.identity});
         rowOf.push_back(i);
     }
     const bool withFolders = std::any_of(preview.begin(), preview.end(), [](const auto& row) {
-        return row.checked && isFolderSizeText(row.size);
+        return row.checked && row.facts.isFolder();
     });
     if (withFolders) {
         const std::vector<std::size_t> placeOf = putDeeperFirst(requests);
@@ -165,9 +167,12 @@ void execute(Workspace& workspace) {
         for (std::size_t k = 0; k < rowOf.size(); ++k) reordered[placeOf[k]] = rowOf[k];
         rowOf = std::move(reordered);
     }
-    const RenamePlan plan = planRenames(requests, planOptions(workspace));
-    if (!workspace.busy()) return;  // "中止" while the batch was planned: nothing renamed
-    const auto batch = beginBatch(workspace, BatchKind::Execute, requests, plan);
+    const RenamePlan plan = planRenames(requests, {.literalOrder = workspace.literalOrder(),
+                                                   .lookUpTargets = false,
+                                                   .breathe = breathe(workspace)});
+    const BatchFiles files = lookUpBatchFiles(requests, plan, breathe(workspace));
+    if (!workspace.busy()) return;  // stopped before anything was renamed
+    const auto batch = beginBatch(workspace, BatchKind::Execute, requests, plan, files);
     if (!batch) return;
     RenameRun run;
     // Files renamed before a failure of the loop itself must still reach the history, so the
@@ -184,12 +189,13 @@ void execute(Workspace& workspace) {
             PreviewEntry& row = preview[i];
             const RowOutcome& outcome = run.rows[k];
             if (outcome.renamed) {
-                workspace.historyList().push_back(
-                    {row.oldName, row.newName, plan.targets[k], true, false, false, row.identity});
-                FileEntry entry = fileEntryAt(plan.targets[k], row.size, row.modified);
+                HistoryEntry renamed{row.folder, row.oldName, row.newName};
+                renamed.identity = row.identity;
+                workspace.historyList().push_back(std::move(renamed));
+                FileEntry entry{row.folder, row.newName, row.facts};
                 entry.identity = row.identity;
                 workspace.conversionList().push_back(std::move(entry));
-                if (isFolderSizeText(row.size)) folders.add(row.fullPathBefore, row.newName);
+                if (row.facts.isFolder()) folders.add(row.fullPathBefore(), row.newName);
                 done[i] = 1;
             } else if (outcome.error != FileError::None) {
                 row.failureReason = failureReasonText(outcome.error);
@@ -209,7 +215,7 @@ void execute(Workspace& workspace) {
         return errors;
     };
     try {
-        carryOutPlan(requests, plan, advanceBy(workspace), run, batch->get());
+        carryOutPlan(requests, plan, files, advanceBy(workspace), run, batch->get());
     } catch (...) {
         record();
         throw;
@@ -227,9 +233,12 @@ void undo(Workspace& workspace) {
     }
     workspace.setProgressMaximum(static_cast<int>(history.size()));
     const UndoBatch batch(history);
-    const RenamePlan plan = planRenames(batch.requests, planOptions(workspace));
+    const RenamePlan plan = planRenames(batch.requests, {.literalOrder = workspace.literalOrder(),
+                                                         .lookUpTargets = false,
+                                                         .breathe = breathe(workspace)});
+    const BatchFiles files = lookUpBatchFiles(batch.requests, plan, breathe(workspace));
     if (!workspace.busy()) return;
-    const auto journal = beginBatch(workspace, BatchKind::Undo, batch.requests, plan);
+    const auto journal = beginBatch(workspace, BatchKind::Undo, batch.requests, plan, files);
     if (!journal) return;
     RenameRun run;
     const auto record = [&] {
@@ -247,9 +256,8 @@ void undo(Workspace& workspace) {
             if (!rowsByPath) rowsByPath.emplace(rows);
             if (const auto at = rowsByPath->takeFirst(batch.requests[k].path)) {
                 FileEntry& row = rows[*at];
+                // A rename never leaves the folder, so the row keeps its folder part.
                 row.name = batch.requests[k].newName;
-                row.extension = row.isFolder() ? Text() : extensionOf(row.name);
-                row.fullPath = plan.targets[k];
             }
         }
         for (std::size_t i = history.size(); i-- > 0;) {
@@ -278,7 +286,7 @@ void undo(Workspace& workspace) {
         return errors;
     };
     try {
-        carryOutPlan(batch.requests, plan, advanceBy(workspace), run, journal->get());
+        carryOutPlan(batch.requests, plan, files, advanceBy(workspace), run, journal->get());
     } catch (...) {
         record();
         throw;
@@ -296,8 +304,7 @@ void returnToConversionList(Workspace& workspace) {
     for (auto i = static_cast<std::ptrdiff_t>(preview.size()) - 1; i >= 0; --i) {
         const PreviewEntry& row = preview[static_cast<std::size_t>(i)];
         if (row.checked) {
-            FileEntry entry = fileEntryAt(row.fullPathBefore, row.size, row.modified);
-            entry.name = row.oldName;
+            FileEntry entry{row.folder, row.oldName, row.facts};
             entry.identity = row.identity;
             rows.push_back(std::move(entry));
             done[static_cast<std::size_t>(i)] = 1;

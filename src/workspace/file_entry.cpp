@@ -1,7 +1,5 @@
 #include "workspace/file_entry.h"
 
-#include <limits>
-
 #include "common/integer_text.h"
 #include "common/name_parts.h"
 #include "workspace/messages.h"
@@ -9,47 +7,54 @@
 
 namespace vartel {
 
-bool isFolderSizeText(const Text& size) {
-    return size == kFolderSizeText;
+SharedFolder folderPartOf(const Text& fullPath, const SharedFolder& neighbour) {
+    const auto slash = fullPath.rfind(kPathSeparator);
+    const std::size_t length = slash == Text::npos ? 0 : slash + 1;
+    const std::u32string_view folder(fullPath.data(), length);
+    if (neighbour && *neighbour == folder) return neighbour;
+    return std::make_shared<const Text>(folder);
 }
 
-FileEntry fileEntryAt(const Text& fullPath, const Text& size, const Text& modified) {
-    FileEntry entry;
-    entry.name = nameOfPath(fullPath);
-    entry.size = size;
+const Text& folderText(const SharedFolder& folder) {
+    static const Text kNone;
+    return folder ? *folder : kNone;
+}
+
+Text FileFacts::sizeText() const {
+    return isFolder() ? kFolderSizeText : vartel::sizeText(size);
+}
+
+Text FileFacts::modifiedText() const {
+    return modified == 0 ? Text() : vartel::modifiedText(unpackedDateTime(modified));
+}
+
+FileFacts fileFactsOf(const FileStatus& status) {
+    return {status.isFolder ? FileFacts::kFolder : status.size,
+            packedDateTime(localDateTimeOf(status.modifiedSeconds))};
+}
+
+Text FileEntry::extension() const {
     // A folder name is never cut at a dot.
-    if (!entry.isFolder()) entry.extension = extensionOf(entry.name);
-    entry.modified = modified;
-    entry.fullPath = fullPath;
+    return isFolder() ? Text() : extensionOf(name);
+}
+
+FileEntry fileEntryAt(const Text& fullPath, const FileFacts& facts, const SharedFolder& neighbour) {
+    FileEntry entry;
+    entry.folder = folderPartOf(fullPath, neighbour);
+    entry.name = fullPath.substr(entry.folder->size());
+    entry.facts = facts;
     return entry;
 }
 
-FileEntry fileEntryOf(const Text& fullPath, const FileStatus& status) {
-    FileEntry entry =
-        fileEntryAt(fullPath, status.isFolder ? kFolderSizeText : sizeText(status.size),
-                    modifiedText(localDateTimeOf(status.modifiedSeconds)));
+FileEntry fileEntryOf(const Text& fullPath, const FileStatus& status,
+                      const SharedFolder& neighbour) {
+    FileEntry entry = fileEntryAt(fullPath, fileFactsOf(status), neighbour);
     entry.identity = status.identity;
     return entry;
 }
 
 Text sizeText(std::int64_t bytes) {
     return formatInteger(bytes);
-}
-
-std::optional<std::int64_t> parseSizeText(const Text& text) {
-    std::size_t at = 0;
-    const bool negative = !text.empty() && text[0] == U'-';
-    if (negative) ++at;
-    if (at == text.size()) return std::nullopt;
-    std::uint64_t value = 0;
-    constexpr auto kLimit = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
-    for (; at < text.size(); ++at) {
-        if (text[at] < U'0' || text[at] > U'9') return std::nullopt;
-        value = value * 10 + (text[at] - U'0');
-        if (value > kLimit) return std::nullopt;
-    }
-    const auto signedValue = static_cast<std::int64_t>(value);
-    return negative ? -signedValue : signedValue;
 }
 
 }  // namespace vartel

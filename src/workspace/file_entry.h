@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,10 +10,6 @@
 
 namespace vartel {
 
-// A row may stand for a folder itself rather than a file; its size column then holds this text
-// instead of a number, which is how the row keeps knowing it through the preview, the history
-// and the cut buffer.
-bool isFolderSizeText(const Text& size);
 // What the photo columns of a row show, read the first time one of them is shown.
 struct PhotoFacts {
     Text dateTaken;           // as the modified column writes times; empty without a date
@@ -22,35 +17,59 @@ struct PhotoFacts {
     Text cameraModel;
 };
 
-// One row of the conversion list. Every field is text, as the list shows it; size and modified
-// are parsed back only when a command needs their values.
+// The folder part of a row's full path, its last "/" included (empty for a path without one).
+// Rows of one folder share it, so a million rows hold each folder's path once.
+using SharedFolder = std::shared_ptr<const Text>;
+
+// The folder part of the path: the neighbour's when it is the same folder, else a new one.
+SharedFolder folderPartOf(const Text& fullPath, const SharedFolder& neighbour);
+const Text& folderText(const SharedFolder& folder);
+
+// The size and modified columns as numbers; their texts are made when they are shown. A row
+// may stand for a folder itself rather than a file, which it keeps knowing through the
+// preview and the cut buffer.
+struct FileFacts {
+    static constexpr std::int64_t kFolder = -1;  // no file has a negative size
+    std::int64_t size = 0;                       // bytes, or kFolder
+    std::int64_t modified = 0;                   // local time as packedDateTime, 0 for none
+
+    bool isFolder() const { return size == kFolder; }
+    Text sizeText() const;      // plain decimal; "<フォルダ>" for a folder
+    Text modifiedText() const;  // yyyy/MM/dd H:mm:ss, the time left out at exactly 00:00:00
+};
+
+FileFacts fileFactsOf(const FileStatus& status);
+
+// One row of the conversion list.
 struct FileEntry {
-    Text name;       // last path component, extension included
-    Text extension;  // from the last "." of the name, dot included; empty without a "." and
-                     // for a folder, whose whole name is its stem
-    Text size;       // bytes, plain decimal; "<フォルダ>" for a folder
-    Text modified;   // local time, yyyy/MM/dd H:mm:ss, the time left out at exactly 00:00:00
-    Text fullPath;
+    SharedFolder folder;
+    Text name;  // last path component, extension included
+    FileFacts facts;
     bool checked = true;
     bool selected = false;
     FileIdentity identity{};  // unknown for rows read from a list file
-
-    bool isFolder() const { return isFolderSizeText(size); }
     // Nothing until the photo columns were shown; shared, so copying a row stays cheap.
     std::shared_ptr<const PhotoFacts> photoFacts = nullptr;
+
+    Text fullPath() const { return folderText(folder) + name; }
+    // From the last "." of the name, dot included; empty without a "." and for a folder, whose
+    // whole name is its stem.
+    Text extension() const;
+    bool isFolder() const { return facts.isFolder(); }
 };
 
 using ConversionList = std::vector<FileEntry>;
 
-// The row intake makes for the entry at the path; the name is the path's last component. A
-// folder becomes a row that stands for the folder itself.
-FileEntry fileEntryOf(const Text& fullPath, const FileStatus& status);
-// The row for a path whose size and modified texts are known already.
-FileEntry fileEntryAt(const Text& fullPath, const Text& size, const Text& modified);
+// The row for the entry at the path; the name is the path's last component. The folder part
+// is shared with the neighbour's when the same. A folder becomes a row that stands for the
+// folder itself.
+FileEntry fileEntryOf(const Text& fullPath, const FileStatus& status,
+                      const SharedFolder& neighbour = nullptr);
+// The row for a path whose facts are known already.
+FileEntry fileEntryAt(const Text& fullPath, const FileFacts& facts,
+                      const SharedFolder& neighbour = nullptr);
 
-// The size column's text, and its value for sorting and searching; nothing when the text is
-// not a plain decimal number.
+// The size column's text of a file.
 Text sizeText(std::int64_t bytes);
-std::optional<std::int64_t> parseSizeText(const Text& text);
 
 }  // namespace vartel

@@ -6,15 +6,7 @@
 #include "common/name_parts.h"
 
 namespace vartel {
-namespace {
-
-// Compared in place: a long list should not copy every folder.
-std::u32string_view folderPart(const Text& fullPath) {
-    const auto at = fullPath.rfind(kPathSeparator);
-    return at == Text::npos ? std::u32string_view() : std::u32string_view(fullPath).substr(0, at);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 FolderGroups folderGroupsOf(const ConversionList& rows) {
     FolderGroups groups;
@@ -23,7 +15,8 @@ FolderGroups folderGroupsOf(const ConversionList& rows) {
     int position = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (!rows[i].checked) continue;
-        const auto folder = folderPart(rows[i].fullPath);
+        // Compared in place: a long list should not copy every folder.
+        const std::u32string_view folder = folderText(rows[i].folder);
         position = position > 0 && folder == previousFolder ? position + 1 : 1;
         previousFolder = folder;
         groups.positions[i] = position;

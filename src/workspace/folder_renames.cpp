@@ -60,9 +60,21 @@ Text FolderRenames::now(const Text& path) const {
 void FolderRenames::bringUpToDate(ConversionList& rows, PreviewList& preview,
                                   HistoryList& history) const {
     if (empty()) return;
-    for (auto& row : rows) row.fullPath = now(row.fullPath);
-    for (auto& row : preview) row.fullPathBefore = now(row.fullPathBefore);
-    for (auto& entry : history) entry.pathAfter = now(entry.pathAfter);
+    // Only folder parts change, and a folder part keeps its last "/", which now() leaves
+    // alone. Rows that shared a folder part share the new one.
+    SharedFolder before;
+    SharedFolder after;
+    const auto moved = [&](SharedFolder& folder) {
+        if (!folder) return;
+        if (folder != before) {
+            before = folder;
+            after = folderPartOf(now(*folder), after);
+        }
+        folder = after;
+    };
+    for (auto& row : rows) moved(row.folder);
+    for (auto& row : preview) moved(row.folder);
+    for (auto& entry : history) moved(entry.folder);
 }
 
 }  // namespace vartel

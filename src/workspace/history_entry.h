@@ -4,19 +4,23 @@
 
 #include "common/text.h"
 #include "platform/file_system.h"
+#include "workspace/failure_reason.h"
+#include "workspace/file_entry.h"
 
 namespace vartel {
 
 // A rename carried out, oldest first in the list.
 struct HistoryEntry {
+    SharedFolder folder;  // where the file was renamed, its last "/" included
     Text oldName;
     Text newName;
-    Text pathAfter;
     bool checked = true;
     bool failed = false;  // drawn red; set when undoing it failed
     bool selected = false;
-    FileIdentity identity{};  // of the renamed file
-    Text failureReason{};     // why undoing it failed, as the user is told
+    FileIdentity identity{};        // of the renamed file
+    FailureReason failureReason{};  // why undoing it failed, as the user is told
+
+    Text pathAfter() const { return folderText(folder) + newName; }
 };
 
 using HistoryList = std::vector<HistoryEntry>;

@@ -16,8 +16,9 @@ struct WalkFailed : std::exception {};
 
 }  // namespace
 
-void Workspace::addRow(FileEntry entry) {
-    conversion_.push_back(std::move(entry));
+void Workspace::addRow(const Text& path, const FileStatus& status) {
+    conversion_.push_back(
+        fileEntryOf(path, status, conversion_.empty() ? nullptr : conversion_.back().folder));
     ++state_.walkCounter;
 }
 
@@ -32,7 +33,7 @@ void Workspace::walkFolder(const Text& folder) {
         if (entry->status.isFolder) {
             pending_.push_back(path);
         } else if (entry->status.size != 0 && name != kThumbnailCache) {
-            addRow(fileEntryOf(path, entry->status));
+            addRow(path, entry->status);
         }
         if (!keepGoing()) {
             pending_.clear();
@@ -88,7 +89,7 @@ void Workspace::takeUpQueuedPaths() {
             if (status && status->isFolder) {
                 walkFolder(path);
             } else if (status && status->size != 0) {
-                addRow(fileEntryOf(path, *status));
+                addRow(path, *status);
             }
         }
         if (!keepGoing()) pending_.clear();
@@ -136,7 +137,7 @@ void Workspace::addFolderRows(const std::vector<Text>& folders, bool withSubfold
             queue.pop_front();
             const auto status = lookUpFile(bytesFromText(folder));
             if (!status) continue;  // gone since it was listed
-            addRow(fileEntryOf(folder, *status));
+            addRow(folder, *status);
             if (withSubfolders) {
                 FolderListing listing(bytesFromText(folder));
                 while (auto entry = listing.next()) {

@@ -3,21 +3,13 @@
 #include <algorithm>
 #include <limits>
 
-#include "common/error.h"
-#include "common/message_text.h"
-#include "macro/messages.h"
 #include "platform/letter_case.h"
 #include "workspace/messages.h"
-#include "workspace/modified_time.h"
 #include "workspace/row_flags.h"
 #include "workspace/sort_order.h"
 
 namespace vartel {
 namespace {
-
-const Text kCheckedFlag = U"1";
-const Text kUncheckedFlag = U"0";
-constexpr std::size_t kLinesPerCutRow = 6;
 
 // Runs an edit of the conversion list unless a long command is walking it.
 template <typename Edit>
@@ -73,9 +65,7 @@ void cut(Workspace& workspace) {
     auto& buffer = workspace.cutBuffer();
     buffer.clear();
     for (const auto& row : workspace.conversionList()) {
-        if (!row.selected) continue;
-        buffer.insert(buffer.end(), {row.checked ? kCheckedFlag : kUncheckedFlag, row.name,
-                                     row.extension, row.size, row.modified, row.fullPath});
+        if (row.selected) buffer.push_back(row);
     }
     exclude(workspace);
 }
@@ -83,17 +73,12 @@ void cut(Workspace& workspace) {
 void paste(Workspace& workspace) {
     if (workspace.busy()) return;
     const auto& buffer = workspace.cutBuffer();
-    ConversionList pasted;
-    for (std::size_t at = 0; at + kLinesPerCutRow <= buffer.size(); at += kLinesPerCutRow) {
-        FileEntry row{buffer[at + 1], buffer[at + 2], buffer[at + 3], buffer[at + 4],
-                      buffer[at + 5]};
-        row.checked = buffer[at] == kCheckedFlag;
-        row.selected = true;
-        pasted.push_back(std::move(row));
-    }
     auto& rows = workspace.conversionList();
-    const int position = firstSelectedRow(rows) + 1;
-    rows.insert(rows.begin() + position, pasted.begin(), pasted.end());
+    const auto position = rows.begin() + (firstSelectedRow(rows) + 1);
+    const auto pasted = rows.insert(position, buffer.begin(), buffer.end());
+    for (auto row = pasted; row != pasted + static_cast<std::ptrdiff_t>(buffer.size()); ++row) {
+        row->selected = true;
+    }
     workspace.writeListCount();
 }
 
@@ -169,26 +154,19 @@ void sortByColumn(Workspace& workspace, SortColumn column) {
             order = textKeys([](const FileEntry& row) { return toLower(row.name); });
             break;
         case SortColumn::Extension:
-            order = textKeys([](const FileEntry& row) { return toLower(row.extension); });
+            order = textKeys([](const FileEntry& row) { return toLower(row.extension()); });
             break;
         case SortColumn::FullPath:
-            order = textKeys([](const FileEntry& row) { return toLower(row.fullPath); });
+            order = textKeys([](const FileEntry& row) { return toLower(row.fullPath()); });
             break;
         case SortColumn::Size:
             order = numberKeys([](const FileEntry& row) {
                 // Folders come before every file; no file has a negative size.
-                if (row.isFolder()) return std::numeric_limits<std::int64_t>::min();
-                const auto size = parseSizeText(row.size);
-                if (!size) throw VartelError(fillIn(messages::kNotAnInteger, U"%s", row.size));
-                return *size;
+                return row.isFolder() ? std::numeric_limits<std::int64_t>::min() : row.facts.size;
             });
             break;
         case SortColumn::Modified:
-            order = numberKeys([](const FileEntry& row) {
-                const auto time = parseModifiedText(row.modified);
-                if (!time) throw VartelError(fillIn(kNotADateTime, U"%s", row.modified));
-                return *time;
-            });
+            order = numberKeys([](const FileEntry& row) { return row.facts.modified; });
             break;
         case SortColumn::DateTaken:
             order = textKeys([](const FileEntry& row) {

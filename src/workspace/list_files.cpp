@@ -30,20 +30,20 @@ Text shownOnOneLine(const Text& path) {
 // program would then rename, so such a row is left out and the user told which.
 void writeList(Workspace& workspace, const std::string& path) {
     std::vector<Text> lines;
-    std::vector<const Text*> refused;
+    std::vector<Text> refused;
     lines.reserve(workspace.conversionList().size());
     for (const auto& row : workspace.conversionList()) {
-        if (holdsLineBreak(row.fullPath)) {
-            refused.push_back(&row.fullPath);
+        if (holdsLineBreak(row.name) || holdsLineBreak(folderText(row.folder))) {
+            refused.push_back(row.fullPath());
         } else {
-            lines.push_back(row.fullPath);
+            lines.push_back(row.fullPath());
         }
     }
     writeTextFile(path, lines);
     if (refused.empty()) return;
     Text message = kRowsNotSaved;
     for (std::size_t i = 0; i < refused.size() && i < kNamedRefusals; ++i) {
-        message += U"\n" + shownOnOneLine(*refused[i]);
+        message += U"\n" + shownOnOneLine(refused[i]);
     }
     if (refused.size() > kNamedRefusals) {
         message +=

@@ -56,7 +56,5 @@ inline const Text kFolderSizeText = U"<フォルダ>";
 inline const Text kRowsNotSaved = U"次のファイルは名前に改行を含むため保存しませんでした。";
 // %s stands for the count.
 inline const Text kMoreRowsNotSaved = U"ほか %s 件";
-// The conversion message of the sort by time; %s stands for the text.
-inline const Text kNotADateTime = U"'%s' is not a valid date and time";
 
 }  // namespace vartel

@@ -3,27 +3,8 @@
 namespace vartel {
 namespace {
 
-// Reads minDigits to maxDigits ASCII digits at `at`.
-std::optional<int> readNumber(const Text& text, std::size_t& at, int minDigits, int maxDigits) {
-    int value = 0;
-    int count = 0;
-    while (at < text.size() && count < maxDigits && text[at] >= U'0' && text[at] <= U'9') {
-        value = value * 10 + static_cast<int>(text[at] - U'0');
-        ++at;
-        ++count;
-    }
-    if (count < minDigits) return std::nullopt;
-    return value;
-}
-
-bool expect(const Text& text, std::size_t& at, char32_t c) {
-    if (at >= text.size() || text[at] != c) return false;
-    ++at;
-    return true;
-}
-
-// Written by hand: intake formats one time per file, and a formatted print costs more than the
-// rest of the row.
+// Written by hand: the lists format a time for every row they show, and a formatted print costs
+// more than the rest of the row.
 void appendDigits(Text& text, int value, int width) {
     char32_t digits[8];
     int count = 0;
@@ -56,30 +37,32 @@ Text modifiedText(const LocalDateTime& t) {
     return text;
 }
 
-std::optional<std::int64_t> parseModifiedText(const Text& text) {
-    std::size_t at = 0;
-    const auto year = readNumber(text, at, 4, 4);
-    if (!year || !expect(text, at, U'/')) return std::nullopt;
-    const auto month = readNumber(text, at, 2, 2);
-    if (!month || !expect(text, at, U'/')) return std::nullopt;
-    const auto day = readNumber(text, at, 2, 2);
-    if (!day || *month < 1 || *month > 12 || *day < 1 || *day > 31) return std::nullopt;
-    int hour = 0, minute = 0, second = 0;
-    if (at < text.size()) {
-        if (!expect(text, at, U' ')) return std::nullopt;
-        const auto h = readNumber(text, at, 1, 2);
-        if (!h || !expect(text, at, U':')) return std::nullopt;
-        const auto m = readNumber(text, at, 2, 2);
-        if (!m || !expect(text, at, U':')) return std::nullopt;
-        const auto s = readNumber(text, at, 2, 2);
-        if (!s || *h > 23 || *m > 59 || *s > 59) return std::nullopt;
-        hour = *h, minute = *m, second = *s;
-    }
-    if (at != text.size()) return std::nullopt;
-    return ((((static_cast<std::int64_t>(*year) * 12 + *month) * 31 + *day) * 24 + hour) * 60 +
-            minute) *
-               60 +
-           second;
+// Seconds, minutes, hours, day and month in the low bits, the year above them.
+constexpr int kSecondBits = 6, kMinuteBits = 6, kHourBits = 5, kDayBits = 5, kMonthBits = 4;
+
+std::int64_t packedDateTime(const LocalDateTime& t) {
+    std::int64_t packed = t.year;
+    packed = (packed << kMonthBits) | t.month;
+    packed = (packed << kDayBits) | t.day;
+    packed = (packed << kHourBits) | t.hour;
+    packed = (packed << kMinuteBits) | t.minute;
+    return (packed << kSecondBits) | t.second;
+}
+
+LocalDateTime unpackedDateTime(std::int64_t packed) {
+    const auto take = [&](int bits) {
+        const auto value = static_cast<int>(packed & ((std::int64_t{1} << bits) - 1));
+        packed >>= bits;
+        return value;
+    };
+    LocalDateTime t;
+    t.second = take(kSecondBits);
+    t.minute = take(kMinuteBits);
+    t.hour = take(kHourBits);
+    t.day = take(kDayBits);
+    t.month = take(kMonthBits);
+    t.year = static_cast<int>(packed);
+    return t;
 }
 
 }  // namespace vartel

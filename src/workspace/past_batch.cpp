@@ -18,7 +18,9 @@ void loadIntoHistory(Workspace& workspace, const JournalBatch& batch) {
     history.clear();
     for (const JournalRow& row : batch.rows) {
         if (!row.renamed) continue;
-        HistoryEntry entry{nameOfPath(row.oldPath), nameOfPath(row.newPath), row.newPath};
+        const SharedFolder folder =
+            folderPartOf(row.newPath, history.empty() ? nullptr : history.back().folder);
+        HistoryEntry entry{folder, nameOfPath(row.oldPath), nameOfPath(row.newPath)};
         entry.identity = row.identity;
         history.push_back(std::move(entry));
     }

@@ -22,7 +22,8 @@ bool readPhotoFacts(Workspace& workspace, const MetadataReader& reader) {
     BusyScope busy(workspace);
     for (auto& row : rows) {
         if (!row.photoFacts) {
-            row.photoFacts = std::make_shared<const PhotoFacts>(photoFactsOf(reader, row.fullPath));
+            row.photoFacts =
+                std::make_shared<const PhotoFacts>(photoFactsOf(reader, row.fullPath()));
         }
         if (!workspace.nextItem()) return false;
     }

@@ -6,7 +6,6 @@
 #include <string_view>
 #include <utility>
 
-#include "common/name_parts.h"
 #include "platform/letter_case.h"
 
 namespace vartel {
@@ -58,17 +57,14 @@ RenameGroups::RenameGroups(const PreviewList& rows) {
     std::u32string_view lastFolder;
     std::uint64_t lastFolderKey = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        const std::u32string_view path = rows[i].fullPathBefore;
-        const std::size_t separator = path.rfind(kPathSeparator);
-        const std::size_t nameStart = separator == std::u32string_view::npos ? 0 : separator + 1;
-        const std::u32string_view folder = path.substr(0, nameStart);
+        const std::u32string_view folder = folderText(rows[i].folder);
         // Rows of one folder mostly come together.
         if (i == 0 || folder != lastFolder) {
             lastFolder = folder;
             lastFolderKey = std::hash<std::u32string_view>{}(folder);
         }
         const auto row = static_cast<std::uint32_t>(i);
-        keys.emplace_back(nameKey(lastFolderKey, path.substr(nameStart)), row);
+        keys.emplace_back(nameKey(lastFolderKey, rows[i].oldName), row);
         keys.emplace_back(nameKey(lastFolderKey, rows[i].newName), row);
     }
     std::sort(keys.begin(), keys.end());

@@ -15,12 +15,12 @@ namespace {
 
 constexpr char32_t kFullWidthBlank = U'\u3000';
 
-const Text& fieldOf(const FileEntry& row, TextSearch::Field field) {
+Text fieldOf(const FileEntry& row, TextSearch::Field field) {
     switch (field) {
         case TextSearch::Extension:
-            return row.extension;
+            return row.extension();
         case TextSearch::Path:
-            return row.fullPath;
+            return row.fullPath();
         case TextSearch::Name:
             break;
     }
@@ -64,7 +64,7 @@ void textSearch(Workspace& workspace, const TextSearch& search) {
         if (!search.caseSensitive) term = toLower(term);
         for (auto& row : rows) {
             if (!row.selected) continue;
-            const Text& field = fieldOf(row, search.field);
+            const Text field = fieldOf(row, search.field);
             const bool found = search.caseSensitive ? field.find(term) != Text::npos
                                                     : toLower(field).find(term) != Text::npos;
             if (found != wanted) row.selected = false;
@@ -94,10 +94,9 @@ void sizeSearch(Workspace& workspace, const SizeSearch& search) {
                 row.selected = false;
                 continue;
             }
-            const auto size = parseSizeText(row.size);
-            if (!size) throw VartelError(fillIn(messages::kNotAnInteger, U"%s", row.size));
+            const std::int64_t size = row.facts.size;
             row.selected =
-                search.range == SizeSearch::AtLeast ? *size >= threshold : *size <= threshold;
+                search.range == SizeSearch::AtLeast ? size >= threshold : size <= threshold;
         }
     }
     finish(workspace);

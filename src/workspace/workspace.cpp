@@ -72,7 +72,7 @@ void Workspace::planPreviewRows(const Rows& rows) {
         if (breathe && ++seen % 4096 == 0) breathe();
         const PreviewEntry& row = preview_[i];
         if (!row.checked) continue;
-        requests.push_back({row.fullPathBefore, row.newName, row.identity});
+        requests.push_back({row.fullPathBefore(), row.newName, row.identity});
         rowOf.push_back(i);
     }
     PlanOptions options;
@@ -99,7 +99,7 @@ int Workspace::moveToPreview(int index, const Text& newName) {
     const auto at = static_cast<std::size_t>(index);
     const FileEntry& row = conversion_[at];
     if (row.name != newName) {
-        PreviewEntry entry{row.name, newName, row.size, row.modified, row.fullPath};
+        PreviewEntry entry{row.folder, row.name, newName, row.facts};
         entry.identity = row.identity;
         preview_.push_back(std::move(entry));
         leaving_[at] = 1;

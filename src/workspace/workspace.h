@@ -22,8 +22,8 @@ class RenameJournal;
 
 // The walk's queue of paths, first in first out.
 using PendingPaths = std::deque<Text>;
-// The conversion list's private cut buffer: six lines per cut row.
-using CutBuffer = std::vector<Text>;
+// The conversion list's private cut buffer: the cut rows as they were.
+using CutBuffer = ConversionList;
 
 // The data of the main window: the three lists, the busy state and the status texts. The
 // window only shows these and calls the commands; the commands talk to the user through the
@@ -129,7 +129,8 @@ class Workspace : public CheckedFileCount {
 
     // Takes up every path of the queue, then the paths dropped meanwhile.
     void walkPendingPaths();
-    void addRow(FileEntry entry);
+    // The row for the entry at the path, sharing the folder part of the row before it.
+    void addRow(const Text& path, const FileStatus& status);
     void takeUpQueuedPaths();
     void walkFolder(const Text& folder);
     void removeMovedRows();

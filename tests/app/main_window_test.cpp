@@ -616,7 +616,7 @@ class MainWindowTest : public QObject {
         QHeaderView* header = program.window.conversionList()->horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(4) + 5, header->height() / 2));
-        QVERIFY(list[0].fullPath < list[1].fullPath);
+        QVERIFY(list[0].fullPath() < list[1].fullPath());
 
         QWidget* search = program.tab("検索");
         retype(fieldLabelled<QLineEdit>(search, "検索文字列"), toQString(list[1].name));

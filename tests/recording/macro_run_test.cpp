@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/list_rows.h"
 #include "../support/macro_builder.h"
 #include "../support/workspace_fixture.h"
 #include "common/error.h"
@@ -15,8 +16,7 @@ class MacroRunTest : public WorkspaceTest {
   protected:
     void rows(std::initializer_list<Text> names) {
         for (const auto& name : names) {
-            workspace.conversionList().push_back(
-                {name, extensionOf(name), U"1", U"2020/01/01", U"/dir.d/" + name});
+            workspace.conversionList().push_back(rowAt(U"/dir.d/" + name));
         }
     }
     MacroEditor editor;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../operations/recorded_macro_runner.h"
+#include "../support/list_rows.h"
 #include "../support/scripted_dialogs.h"
 #include "common/error.h"
 #include "common/integer_text.h"
@@ -15,12 +16,8 @@ namespace {
 class RunOperationTest : public ::testing::Test {
   protected:
     void addRows(const std::vector<Text>& names, const Text& folder = U"/f") {
-        for (const auto& name : names) {
-            const auto dot = name.rfind(U'.');
-            workspace.conversionList().push_back({name,
-                                                  dot == Text::npos ? Text() : name.substr(dot),
-                                                  U"1", U"", folder + U"/" + name});
-        }
+        for (const auto& name : names)
+            workspace.conversionList().push_back(rowAt(folder + U"/" + name));
     }
     std::vector<Text> previewNames() const {
         std::vector<Text> names;

@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "../support/list_rows.h"
 #include "../support/workspace_fixture.h"
 #include "common/error.h"
 #include "workspace/list_walk.h"
@@ -16,7 +17,7 @@ class ExecutionTest : public WorkspaceTest {
   protected:
     std::vector<Text> historyPaths() const {
         std::vector<Text> result;
-        for (const auto& row : workspace.historyList()) result.push_back(row.pathAfter);
+        for (const auto& row : workspace.historyList()) result.push_back(row.pathAfter());
         return result;
     }
 };
@@ -30,8 +31,8 @@ TEST_F(ExecutionTest, RenamesInPreviewOrderIntoHistoryAndBackIntoTheList) {
     EXPECT_EQ(dialogs.messages, (std::vector<Text>{U"正常終了"}));
     EXPECT_TRUE(workspace.previewList().empty());
     EXPECT_EQ(names(), (std::vector<Text>{U"keep.txt", U"A.doc", U"B", U"C.txt"}));
-    EXPECT_EQ(workspace.conversionList()[1].extension, U".doc");
-    EXPECT_EQ(workspace.conversionList()[2].extension, U"");
+    EXPECT_EQ(workspace.conversionList()[1].extension(), U".doc");
+    EXPECT_EQ(workspace.conversionList()[2].extension(), U"");
     EXPECT_EQ(historyPaths(),
               (std::vector<Text>{pathText("A.doc"), pathText("B"), pathText("C.txt")}));
     EXPECT_EQ(contentOf("A.doc"), "a.txt");
@@ -73,7 +74,60 @@ TEST_F(ExecutionTest, ASwapFailsForBothRowsInTheLiteralOrder) {
     EXPECT_EQ(contentOf("b"), "b");
     EXPECT_TRUE(workspace.historyList().empty());
     for (const auto& row : workspace.previewList()) {
+        EXPECT_EQ(row.failureReason.text(), U"同名のファイルがあります");
+    }
+}
+
+// A name taken by a file outside the batch, there before the preview or made after it, is
+// never replaced: its row fails with the reason, and so does a row waiting for that row's name.
+TEST_F(ExecutionTest, TargetsTakenOutsideTheBatchFailWithoutReplacingAnything) {
+    preview({"a", "b", "c", "taken"}, {{U"a", U"taken"}, {U"b", U"late"}, {U"c", U"a"}});
+    EXPECT_EQ(workspace.status().conflicts, U"衝突 2件");
+    makeFile("late", "outsider");
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages, (std::vector<Text>{U"3個のエラーがあります"}));
+    for (const std::string name : {"a", "b", "c", "taken"}) EXPECT_EQ(contentOf(name), name);
+    EXPECT_EQ(contentOf("late"), "outsider");
+    ASSERT_EQ(workspace.previewList().size(), 3u);
+    for (const auto& row : workspace.previewList()) {
+        EXPECT_TRUE(row.failed);
         EXPECT_EQ(row.failureReason, U"同名のファイルがあります");
+    }
+}
+
+// Many files of one folder are confirmed from a read of the folder, a few one by one; either
+// way a file removed, moved away or replaced since the preview fails its row and is left as
+// it is, and a chain behind a replaced file fails rather than take its name.
+TEST_F(ExecutionTest, FilesChangedSinceThePreviewFailWhetherFewOrManyInTheFolder) {
+    for (const int count : {3, 100}) {
+        SCOPED_TRACE(count);
+        std::filesystem::remove_all(folder.path());
+        std::filesystem::create_directories(folder.path());
+        workspace.previewList().clear();
+        workspace.conversionList().clear();
+        dialogs.messages.clear();
+        std::vector<std::string> files;
+        std::map<Text, Text> renames;
+        for (int i = 0; i < count; ++i) {
+            files.push_back("f" + std::to_string(i));
+            renames[textFromBytes(files.back())] = textFromBytes("g" + std::to_string(i));
+        }
+        renames[U"f2"] = U"f0";  // waits for f0 to move away
+        preview(files, renames);
+        makeFile("new", "replacement");  // a new file takes the name, as a save does
+        std::filesystem::rename(path("new"), path("f0"));
+        std::filesystem::rename(path("f1"), path("elsewhere"));
+        execute(workspace);
+        EXPECT_EQ(dialogs.lastMessage(), U"3個のエラーがあります");
+        EXPECT_EQ(contentOf("f0"), "replacement");
+        EXPECT_EQ(contentOf("elsewhere"), "f1");
+        EXPECT_EQ(contentOf("f2"), "f2");
+        std::map<Text, Text> reasons;
+        for (const auto& row : workspace.previewList()) reasons[row.oldName] = row.failureReason;
+        EXPECT_EQ(reasons, (std::map<Text, Text>{{U"f0", U"別のファイルに置き換わっています"},
+                                                 {U"f1", U"ファイルが見つかりません"},
+                                                 {U"f2", U"同名のファイルがあります"}}));
+        for (int i = 3; i < count; ++i) EXPECT_TRUE(exists("g" + std::to_string(i)));
     }
 }
 
@@ -111,13 +165,13 @@ TEST_F(ExecutionTest, AReplacedFileFailsWithTheReason) {
     execute(workspace);
     EXPECT_EQ(dialogs.messages.back(), U"1個のエラーがあります");
     ASSERT_EQ(workspace.previewList().size(), 1u);
-    EXPECT_EQ(workspace.previewList()[0].failureReason, U"別のファイルに置き換わっています");
+    EXPECT_EQ(workspace.previewList()[0].failureReason.text(), U"別のファイルに置き換わっています");
     EXPECT_EQ(contentOf("a"), "stranger");
     std::filesystem::rename(path("y"), path("y-moved"));
     makeFile("y", "stranger");
     undo(workspace);
     EXPECT_EQ(dialogs.messages.back(), U"1個のエラーがあります");
-    EXPECT_EQ(workspace.historyList()[0].failureReason, U"別のファイルに置き換わっています");
+    EXPECT_EQ(workspace.historyList()[0].failureReason.text(), U"別のファイルに置き換わっています");
     EXPECT_EQ(contentOf("y"), "stranger");
     EXPECT_FALSE(exists("b"));
 }
@@ -144,7 +198,7 @@ TEST_F(ExecutionTest, NamesThatWouldLeaveTheFolderOrTheSystemRefusesAreFailedRow
                                        Text(300, U'n')};  // the last too long for the system
     preview({"f.txt"}, {});
     for (const auto& name : refused) {
-        workspace.previewList().push_back({U"f.txt", name, U"5", U"", pathText("f.txt")});
+        workspace.previewList().push_back(previewRowAt(pathText("f.txt"), name));
     }
     execute(workspace);
     EXPECT_EQ(dialogs.lastMessage(), U"7個のエラーがあります");
@@ -167,8 +221,8 @@ TEST_F(ExecutionTest, UndoOfADoubleRenameRestoresTheFirstName) {
     EXPECT_EQ(contentOf("a.txt"), "a.txt");
     EXPECT_TRUE(workspace.historyList().empty());
     ASSERT_EQ(workspace.conversionList().size(), 1u);
-    EXPECT_EQ(workspace.conversionList()[0].fullPath, pathText("a.txt"));
-    EXPECT_EQ(workspace.conversionList()[0].extension, U".txt");
+    EXPECT_EQ(workspace.conversionList()[0].fullPath(), pathText("a.txt"));
+    EXPECT_EQ(workspace.conversionList()[0].extension(), U".txt");
 }
 
 TEST_F(ExecutionTest, UndoRenamesBackEvenWithoutARowAndKeepsFailures) {
@@ -195,7 +249,7 @@ TEST_F(ExecutionTest, NamesThatAreNotUtf8RenameAndUndoByteForByte) {
     EXPECT_EQ(contentOf("\xE9t\xE9.txt"), odd);
     undo(workspace);
     EXPECT_EQ(contentOf(odd), odd);
-    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path(odd));
+    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath()), path(odd));
 }
 
 TEST_F(ExecutionTest, ReturnMovesCheckedRowsBackInPreviewOrder) {
@@ -246,7 +300,7 @@ TEST_F(ExecutionTest, AFailureMidwayStillRecordsTheRenamesDone) {
     EXPECT_THROW(execute(workspace), VartelError);
     EXPECT_FALSE(workspace.busy());
     ASSERT_EQ(workspace.historyList().size(), 1u);
-    EXPECT_EQ(workspace.historyList()[0].pathAfter, pathText("y"));
+    EXPECT_EQ(workspace.historyList()[0].pathAfter(), pathText("y"));
     EXPECT_EQ(names(), (std::vector<Text>{U"y"}));
     EXPECT_EQ(previewNames(), (std::vector<Text>{U"x"}));
     pump.failAt = -1;

@@ -43,9 +43,9 @@ class FaultInjectionTest : public WorkspaceTest {
     void expectEveryFileInOneRow() const {
         std::vector<std::string> rows;
         for (const auto& row : workspace.conversionList())
-            rows.push_back(bytesFromText(row.fullPath));
+            rows.push_back(bytesFromText(row.fullPath()));
         for (const auto& row : workspace.previewList())
-            rows.push_back(bytesFromText(row.fullPathBefore));
+            rows.push_back(bytesFromText(row.fullPathBefore()));
         std::vector<std::string> files;
         for (const auto& [name, content] : disk()) files.push_back(path(name));
         std::sort(rows.begin(), rows.end());
@@ -167,7 +167,7 @@ TEST_F(FaultInjectionTest, AFailedUndoStaysRedAndCheckedAndTheRestGoBack) {
         EXPECT_TRUE(workspace.historyList()[0].failed);
         EXPECT_TRUE(workspace.historyList()[0].checked);
         EXPECT_EQ(names(), (std::vector<Text>{U"a", U"2", U"c"}));
-        EXPECT_EQ(workspace.conversionList()[0].fullPath, pathText("a"));
+        EXPECT_EQ(workspace.conversionList()[0].fullPath(), pathText("a"));
         EXPECT_EQ(disk(), (std::map<std::string, std::string>{{"a", "a"}, {"2", "b"}, {"c", "c"}}));
         expectEveryFileInOneRow();
 
@@ -200,12 +200,12 @@ TEST_F(FaultInjectionTest, ASingleRenameThatFailsLeavesRowAndFile) {
         renameFirstSelected(workspace, U"b.doc");
         EXPECT_EQ(dialogs.lastMessage(), U"ファイル名を変更できません");
         EXPECT_EQ(workspace.conversionList()[0].name, U"a.txt");
-        EXPECT_EQ(workspace.conversionList()[0].extension, U".txt");
-        EXPECT_EQ(workspace.conversionList()[0].fullPath, pathText("a.txt"));
+        EXPECT_EQ(workspace.conversionList()[0].extension(), U".txt");
+        EXPECT_EQ(workspace.conversionList()[0].fullPath(), pathText("a.txt"));
         EXPECT_EQ(disk(), (std::map<std::string, std::string>{{"a.txt", "a"}}));
     }
     renameFirstSelected(workspace, U"b.doc");
-    EXPECT_EQ(workspace.conversionList()[0].fullPath, pathText("b.doc"));
+    EXPECT_EQ(workspace.conversionList()[0].fullPath(), pathText("b.doc"));
     EXPECT_EQ(dialogs.messages.size(), kErrors.size());
 }
 

@@ -68,8 +68,8 @@ class FolderBatchesTest : public WorkspaceTest, public ::testing::WithParamInter
         walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {
             const int kind = below(3);
             if (kind == 2) return row.name;
-            return row.name.substr(0, row.name.size() - row.extension.size()) + U"_" +
-                   textFromBytes(std::to_string(kind)) + row.extension;
+            return row.name.substr(0, row.name.size() - row.extension().size()) + U"_" +
+                   textFromBytes(std::to_string(kind)) + row.extension();
         });
     }
 
@@ -85,20 +85,20 @@ class FolderBatchesTest : public WorkspaceTest, public ::testing::WithParamInter
     void expectRowsNameTheirFiles() {
         for (const auto& row : workspace.conversionList()) {
             EXPECT_TRUE(
-                exists(bytesFromText(row.fullPath).substr(folder.path().string().size() + 1)))
-                << bytesFromText(row.fullPath);
-            EXPECT_EQ(row.name, nameOfPath(row.fullPath));
+                exists(bytesFromText(row.fullPath()).substr(folder.path().string().size() + 1)))
+                << bytesFromText(row.fullPath());
+            EXPECT_EQ(row.name, nameOfPath(row.fullPath()));
         }
         for (const auto& row : workspace.previewList()) {
-            EXPECT_EQ(row.oldName, nameOfPath(row.fullPathBefore));
-            EXPECT_TRUE(
-                exists(bytesFromText(row.fullPathBefore).substr(folder.path().string().size() + 1)))
-                << bytesFromText(row.fullPathBefore);
+            EXPECT_EQ(row.oldName, nameOfPath(row.fullPathBefore()));
+            EXPECT_TRUE(exists(
+                bytesFromText(row.fullPathBefore()).substr(folder.path().string().size() + 1)))
+                << bytesFromText(row.fullPathBefore());
         }
         for (const auto& entry : workspace.historyList()) {
             EXPECT_TRUE(
-                exists(bytesFromText(entry.pathAfter).substr(folder.path().string().size() + 1)))
-                << bytesFromText(entry.pathAfter);
+                exists(bytesFromText(entry.pathAfter()).substr(folder.path().string().size() + 1)))
+                << bytesFromText(entry.pathAfter());
         }
     }
 

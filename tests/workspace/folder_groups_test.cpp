@@ -37,8 +37,7 @@ TEST(FolderGroupsTest, RunsOfCheckedRowsInOneFolderAreGroups) {
     for (const auto& c : cases) {
         ConversionList rows;
         for (const auto& row : c.rows) {
-            FileEntry entry;
-            entry.fullPath = row.path;
+            FileEntry entry = fileEntryAt(row.path, {});
             entry.checked = row.checked;
             rows.push_back(entry);
         }

@@ -25,7 +25,7 @@ class FolderRowsTest : public WorkspaceTest {
     }
     std::vector<Text> fullPaths() const {
         std::vector<Text> result;
-        for (const auto& row : workspace.conversionList()) result.push_back(row.fullPath);
+        for (const auto& row : workspace.conversionList()) result.push_back(row.fullPath());
         return result;
     }
     void previewWith(const OperationSettings& operation) {
@@ -44,9 +44,9 @@ TEST_F(FolderRowsTest, FoldersBecomeRowsWithoutTheirFiles) {
     const FileEntry& row = workspace.conversionList()[0];
     EXPECT_TRUE(row.isFolder());
     EXPECT_EQ(row.name, U"shoot.2020");
-    EXPECT_EQ(row.extension, U"");  // a folder name is never cut at a dot
-    EXPECT_EQ(row.size, U"<フォルダ>");
-    EXPECT_FALSE(row.modified.empty());
+    EXPECT_EQ(row.extension(), U"");  // a folder name is never cut at a dot
+    EXPECT_EQ(row.facts.sizeText(), U"<フォルダ>");
+    EXPECT_FALSE(row.facts.modifiedText().empty());
     EXPECT_EQ(workspace.status().listCount, U"変換リスト数： 1");
     EXPECT_FALSE(workspace.busy());
 
@@ -132,10 +132,10 @@ TEST_F(FolderRowsTest, RenamedFolderStaysAFolderRowAndUndoes) {
     EXPECT_TRUE(exists("shoot.2020_x/raw/deep/x"));
     ASSERT_EQ(workspace.conversionList().size(), 1u);
     EXPECT_TRUE(workspace.conversionList()[0].isFolder());
-    EXPECT_EQ(workspace.conversionList()[0].extension, U"");
+    EXPECT_EQ(workspace.conversionList()[0].extension(), U"");
     undo(workspace);
     EXPECT_EQ(names(), std::vector<Text>{U"shoot.2020"});
-    EXPECT_EQ(workspace.conversionList()[0].extension, U"");
+    EXPECT_EQ(workspace.conversionList()[0].extension(), U"");
     EXPECT_TRUE(exists("shoot.2020/raw/deep/x"));
     EXPECT_FALSE(exists("shoot.2020_x"));
 }

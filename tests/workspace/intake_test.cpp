@@ -29,7 +29,7 @@ TEST_F(IntakeTest, WalksBreadthFirstAfterTheDroppedItemsInDropOrder) {
     makeFile("b.txt");
     dropPaths({"a.txt", "D", "b.txt"});
     EXPECT_EQ(names(), (std::vector<Text>{U"a.txt", U"d1.txt", U"b.txt", U"s1.txt", U"t1.txt"}));
-    EXPECT_EQ(workspace.conversionList()[3].fullPath, pathText("D/S/s1.txt"));
+    EXPECT_EQ(workspace.conversionList()[3].fullPath(), pathText("D/S/s1.txt"));
     EXPECT_EQ(workspace.status().listCount, U"変換リスト数： 5");
     EXPECT_EQ(workspace.busyState().walkCounter, 5);
     EXPECT_FALSE(workspace.busy());
@@ -86,7 +86,7 @@ TEST_F(IntakeTest, ALinkToAFolderIsOneRowInItsPlaceWhetherMetInAFolderOrDropped)
     EXPECT_EQ(names(), (std::vector<Text>{U"link", U"f.txt"}));
     dropPaths({"dropped"});
     ASSERT_EQ(names(), (std::vector<Text>{U"link", U"f.txt", U"dropped"}));
-    EXPECT_EQ(workspace.conversionList().back().fullPath, pathText("dropped"));
+    EXPECT_EQ(workspace.conversionList().back().fullPath(), pathText("dropped"));
 }
 
 TEST_F(IntakeTest, DroppingTwiceDoublesTheRows) {
@@ -172,12 +172,12 @@ TEST_F(IntakeTest, RowFieldsNamePartsSizeAndTime) {
     dropPaths({"dotted.folder", "name.tar.gz", "big.bin", "midnight.txt", "evening.txt"});
     const auto& rows = workspace.conversionList();
     ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[0].extension, U"");
-    EXPECT_EQ(rows[0].size, U"5");
-    EXPECT_EQ(rows[1].extension, U".gz");
-    EXPECT_EQ(rows[2].size, U"5368709127");
-    EXPECT_EQ(rows[3].modified, U"2020/01/02");
-    EXPECT_EQ(rows[4].modified, U"2020/01/02 21:05:09");
+    EXPECT_EQ(rows[0].extension(), U"");
+    EXPECT_EQ(rows[0].facts.sizeText(), U"5");
+    EXPECT_EQ(rows[1].extension(), U".gz");
+    EXPECT_EQ(rows[2].facts.sizeText(), U"5368709127");
+    EXPECT_EQ(rows[3].facts.modifiedText(), U"2020/01/02");
+    EXPECT_EQ(rows[4].facts.modifiedText(), U"2020/01/02 21:05:09");
 }
 
 TEST_F(IntakeTest, LongDroppedPathsAreTakenWhole) {
@@ -185,7 +185,7 @@ TEST_F(IntakeTest, LongDroppedPathsAreTakenWhole) {
     makeFile(relative);
     dropPaths({relative});
     ASSERT_EQ(workspace.conversionList().size(), 1u);
-    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path(relative));
+    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath()), path(relative));
 }
 
 TEST_F(IntakeTest, NamesThatAreNotUtf8AreKeptByteForByte) {
@@ -193,7 +193,7 @@ TEST_F(IntakeTest, NamesThatAreNotUtf8AreKeptByteForByte) {
     makeFile("D/" + name);
     dropPaths({"D"});
     ASSERT_EQ(workspace.conversionList().size(), 1u);
-    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path("D/" + name));
+    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath()), path("D/" + name));
 }
 
 TEST_F(IntakeTest, DropWhileBusyWaitsAndAddingFromTheBrowserStartsAfresh) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/list_rows.h"
 #include "../support/workspace_fixture.h"
 #include "common/error.h"
 
@@ -17,8 +18,8 @@ class ListFilesTest : public WorkspaceTest {
     // Three rows, one pending preview, one history row, no saved file.
     void reset() {
         workspace.conversionList().clear();
-        workspace.previewList() = {{U"p", U"q", U"1", U"", U"/p"}};
-        workspace.historyList() = {{U"h", U"i", U"/i"}};
+        workspace.previewList() = {previewRowAt(U"/p", U"q")};
+        workspace.historyList() = {historyRowAt(U"/i", U"h")};
         std::filesystem::remove(path("saved.csv"));
         dropPaths({"files/a.txt", "files/b.txt", "files/c.txt"});
     }
@@ -80,7 +81,7 @@ TEST_F(ListFilesTest, PathsThatAreNotUtf8SurviveSaveAndLoad) {
     dialogs.files = {path("saved.csv")};
     loadList(workspace);
     ASSERT_EQ(workspace.conversionList().size(), 1u);
-    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath), path(odd));
+    EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath()), path(odd));
 }
 
 TEST_F(ListFilesTest, PathsWithLineBreaksAreNeverWrittenAndRelativeLinesNeverRead) {

@@ -30,7 +30,7 @@ TEST_F(ListWalkTest, MovesChangedCheckedRowsAndKeepsTheRestInPlace) {
     workspace.leaveBusy();
     EXPECT_EQ(names(), (std::vector<Text>{U"c", U"e", U"f"}));
     EXPECT_EQ(previewNames(), (std::vector<Text>{U"a1", U"b1", U"D"}));
-    EXPECT_EQ(workspace.previewList()[2].fullPathBefore, pathText("d"));
+    EXPECT_EQ(workspace.previewList()[2].fullPathBefore(), pathText("d"));
     EXPECT_EQ(workspace.busyState().moved, 3);
 }
 

@@ -97,14 +97,14 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
         if (GetParam().undoBesidePreview) return;
         std::vector<std::string> rows;
         for (const auto& row : workspace.conversionList()) {
-            EXPECT_EQ(row.name, nameOfPath(row.fullPath));
-            EXPECT_EQ(row.extension, extensionOf(row.name));
-            rows.push_back(nameOf(row.fullPath));
+            EXPECT_EQ(row.name, nameOfPath(row.fullPath()));
+            EXPECT_EQ(row.extension(), extensionOf(row.name));
+            rows.push_back(nameOf(row.fullPath()));
         }
         for (const auto& row : workspace.previewList()) {
-            EXPECT_EQ(row.oldName, nameOfPath(row.fullPathBefore));
+            EXPECT_EQ(row.oldName, nameOfPath(row.fullPathBefore()));
             EXPECT_NE(row.oldName, row.newName);
-            rows.push_back(nameOf(row.fullPathBefore));
+            rows.push_back(nameOf(row.fullPathBefore()));
         }
         std::sort(rows.begin(), rows.end());
         std::vector<std::string> names;
@@ -180,25 +180,25 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
             if (kind <= 2 && i + 2 < rows.size()) {  // a swap or a three-way cycle
                 const std::size_t n = kind == 0 ? 2 : 3;
                 for (std::size_t k = 0; k < n; ++k) {
-                    newNames[rows[i + k]->fullPath] = rows[i + (k + 1) % n]->name;
+                    newNames[rows[i + k]->fullPath()] = rows[i + (k + 1) % n]->name;
                 }
                 i += n;
                 continue;
             }
-            if (kind >= 3 && kind <= 8) newNames[row.fullPath] = textFromBytes(randomName());
+            if (kind >= 3 && kind <= 8) newNames[row.fullPath()] = textFromBytes(randomName());
             if (kind == 9 || kind == 10) {
-                newNames[row.fullPath] = textFromBytes(caseVariant(nameOf(row.fullPath)));
+                newNames[row.fullPath()] = textFromBytes(caseVariant(nameOf(row.fullPath())));
             }
-            if (kind == 11) newNames[row.fullPath] = pick(rows)->name;  // a clash
-            if (kind == 12) newNames[row.fullPath] = row.name + U"_" + pick(rows)->name;
+            if (kind == 11) newNames[row.fullPath()] = pick(rows)->name;  // a clash
+            if (kind == 12) newNames[row.fullPath()] = row.name + U"_" + pick(rows)->name;
             if (kind == 13 && chance(0.3)) {
-                newNames[row.fullPath] = pick(std::vector<Text>{U"", U"..", U"a/b"});
+                newNames[row.fullPath()] = pick(std::vector<Text>{U"", U"..", U"a/b"});
             }
             ++i;  // the others keep their names
         }
         BusyScope busy(workspace);
         walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {
-            const auto found = newNames.find(row.fullPath);
+            const auto found = newNames.find(row.fullPath());
             if (found == newNames.end()) return chance(0.5) ? std::optional<Text>() : row.name;
             return found->second;
         });
@@ -229,16 +229,14 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
         const auto& history = workspace.historyList();
         const auto same = [](const PreviewEntry& x, const PreviewEntry& y) {
             return x.oldName == y.oldName && x.newName == y.newName &&
-                   x.fullPathBefore == y.fullPathBefore && x.checked == y.checked;
+                   x.fullPathBefore() == y.fullPathBefore() && x.checked == y.checked;
         };
         // The renames the rows that left the preview stand for, in the preview's order.
         const auto doneOf = [&](const std::vector<char>& gone) {
             std::vector<HistoryEntry> done;
             for (std::size_t i = 0; i < gone.size(); ++i) {
-                if (!gone[i]) continue;
-                done.push_back(
-                    {before[i].oldName, before[i].newName,
-                     joinPath(folderOfPath(before[i].fullPathBefore), before[i].newName)});
+                if (gone[i])
+                    done.push_back({before[i].folder, before[i].oldName, before[i].newName});
             }
             return done;
         };
@@ -247,7 +245,7 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
             for (std::size_t k = 0; k < done.size(); ++k) {
                 const HistoryEntry& entry = history[historyBefore + k];
                 if (entry.oldName != done[k].oldName || entry.newName != done[k].newName ||
-                    entry.pathAfter != done[k].pathAfter) {
+                    entry.pathAfter() != done[k].pathAfter()) {
                     return false;
                 }
             }
@@ -269,9 +267,9 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
             const HistoryEntry& entry = history[historyBefore + k];
             EXPECT_EQ(entry.oldName, done[k].oldName);
             EXPECT_EQ(entry.newName, done[k].newName);
-            EXPECT_EQ(entry.pathAfter, done[k].pathAfter);
+            EXPECT_EQ(entry.pathAfter(), done[k].pathAfter());
             EXPECT_TRUE(entry.checked && !entry.failed);
-            EXPECT_EQ(workspace.conversionList()[rowsBefore + k].fullPath, done[k].pathAfter);
+            EXPECT_EQ(workspace.conversionList()[rowsBefore + k].fullPath(), done[k].pathAfter());
             EXPECT_TRUE(workspace.conversionList()[rowsBefore + k].checked);
         }
         int errors = 0;
@@ -290,7 +288,7 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
         // The done renames, and nothing else, moved files.
         std::vector<std::pair<std::string, std::string>> moves;
         for (const auto& entry : done) {
-            moves.push_back({bytesFromText(entry.oldName), nameOf(entry.pathAfter)});
+            moves.push_back({bytesFromText(entry.oldName), nameOf(entry.pathAfter())});
         }
         EXPECT_TRUE(applyBatch(expected, moves));
         EXPECT_EQ(disk(), expected);
@@ -315,8 +313,8 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
         for (const auto& row : after) EXPECT_TRUE(!row.failed || row.checked);
         expectSummary(errors);
         const auto same = [](const HistoryEntry& x, const HistoryEntry& y) {
-            return x.oldName == y.oldName && x.newName == y.newName && x.pathAfter == y.pathAfter &&
-                   x.checked == y.checked;
+            return x.oldName == y.oldName && x.newName == y.newName &&
+                   x.pathAfter() == y.pathAfter() && x.checked == y.checked;
         };
         // The disk and the list the undone rows lead to, from the bottom up; false when they
         // could not all have been done without replacing a file.
@@ -330,7 +328,7 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
             std::map<std::string, std::size_t> endingAt;
             for (auto i = gone.size(); i-- > 0;) {
                 if (!gone[i]) continue;
-                const std::string current = nameOf(before[i].pathAfter);
+                const std::string current = nameOf(before[i].pathAfter());
                 const std::string restored = bytesFromText(before[i].oldName);
                 const auto earlier = endingAt.find(current);
                 const auto sameFile = [&](const FileIdentity& a) {
@@ -357,13 +355,11 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
             const Text root = textFromBytes(folder.path().string());
             for (const auto& [from, to] : moves) {
                 const auto row = std::find_if(rows.begin(), rows.end(), [&](const FileEntry& r) {
-                    return r.fullPath == joinPath(root, textFromBytes(from));
+                    return r.fullPath() == joinPath(root, textFromBytes(from));
                 });
                 if (row == rows.end()) continue;
                 FileEntry& moved = list[static_cast<std::size_t>(row - rows.begin())];
                 moved.name = textFromBytes(to);
-                moved.fullPath = joinPath(root, moved.name);
-                moved.extension = extensionOf(moved.name);
             }
             return gone.size() == before.size();
         };
@@ -376,7 +372,7 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
         EXPECT_EQ(disk(), files);
         ASSERT_EQ(workspace.conversionList().size(), list.size());
         for (std::size_t k = 0; k < list.size(); ++k) {
-            EXPECT_EQ(workspace.conversionList()[k].fullPath, list[k].fullPath);
+            EXPECT_EQ(workspace.conversionList()[k].fullPath(), list[k].fullPath());
             EXPECT_EQ(workspace.conversionList()[k].name, list[k].name);
             EXPECT_EQ(workspace.conversionList()[k].checked, list[k].checked);
         }
@@ -391,18 +387,18 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
         rows[at].selected = true;
         const FileEntry before = rows[at];
         const Text newName =
-            textFromBytes(chance(0.3) ? nameOf(pick(rows).fullPath) : randomName());
+            textFromBytes(chance(0.3) ? nameOf(pick(rows).fullPath()) : randomName());
         Disk expected = disk();
         const std::size_t messages = dialogs.messages.size();
         renameFirstSelected(workspace, newName);
         const FileEntry& after = rows[at];
         if (dialogs.messages.size() > messages) {
             EXPECT_EQ(dialogs.lastMessage(), U"ファイル名を変更できません");
-            EXPECT_EQ(after.fullPath, before.fullPath);
+            EXPECT_EQ(after.fullPath(), before.fullPath());
             EXPECT_EQ(after.name, before.name);
         } else if (newName != before.name) {
-            EXPECT_TRUE(applyRename(expected, nameOf(before.fullPath), bytesFromText(newName)));
-            EXPECT_EQ(after.fullPath, joinPath(folderOfPath(before.fullPath), newName));
+            EXPECT_TRUE(applyRename(expected, nameOf(before.fullPath()), bytesFromText(newName)));
+            EXPECT_EQ(after.fullPath(), joinPath(folderOfPath(before.fullPath()), newName));
             EXPECT_EQ(after.name, newName);
         }
         EXPECT_EQ(disk(), expected);
@@ -415,10 +411,9 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
         std::vector<Text> staying;
         for (const auto& row : workspace.previewList()) {
             if (row.checked) {
-                rows.push_back({row.oldName, extensionOf(row.oldName), row.size, row.modified,
-                                row.fullPathBefore});
+                rows.push_back(fileEntryAt(row.fullPathBefore(), row.facts));
             } else {
-                staying.push_back(row.fullPathBefore);
+                staying.push_back(row.fullPathBefore());
             }
         }
         returnToConversionList(workspace);
@@ -426,14 +421,14 @@ class NothingLostTest : public WorkspaceTest, public ::testing::WithParamInterfa
         ASSERT_EQ(workspace.conversionList().size(), rows.size());
         for (std::size_t k = 0; k < rows.size(); ++k) {
             const FileEntry& row = workspace.conversionList()[k];
-            EXPECT_EQ(row.fullPath, rows[k].fullPath);
+            EXPECT_EQ(row.fullPath(), rows[k].fullPath());
             EXPECT_EQ(row.name, rows[k].name);
-            EXPECT_EQ(row.size, rows[k].size);
-            EXPECT_EQ(row.modified, rows[k].modified);
+            EXPECT_EQ(row.facts.size, rows[k].facts.size);
+            EXPECT_EQ(row.facts.modified, rows[k].facts.modified);
             EXPECT_EQ(row.checked, rows[k].checked);
         }
         std::vector<Text> left;
-        for (const auto& row : workspace.previewList()) left.push_back(row.fullPathBefore);
+        for (const auto& row : workspace.previewList()) left.push_back(row.fullPathBefore());
         EXPECT_EQ(left, staying);
     }
 

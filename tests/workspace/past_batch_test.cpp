@@ -35,7 +35,7 @@ TEST_F(PastBatchTest, ALoadedBatchIsUndoneLikeThisSessionsHistory) {
     loadIntoHistory(workspace, batch);
     ASSERT_EQ(workspace.historyList().size(), 4u);
     for (const HistoryEntry& row : workspace.historyList())
-        EXPECT_EQ(row.pathAfter, pathText(bytesFromText(row.newName)));
+        EXPECT_EQ(row.pathAfter(), pathText(bytesFromText(row.newName)));
     undo(workspace);
     EXPECT_EQ(dialogs.lastMessage(), U"正常終了");
     for (const std::string name : {"x", "y", "1", "2"}) EXPECT_EQ(contentOf(name), name);
@@ -54,7 +54,7 @@ TEST_F(PastBatchTest, AFileReplacedSinceIsNotTakenForTheRenamedOne) {
     EXPECT_EQ(contentOf("b"), "b");
     ASSERT_EQ(workspace.historyList().size(), 1u);
     EXPECT_TRUE(workspace.historyList()[0].failed);
-    EXPECT_EQ(workspace.historyList()[0].failureReason, U"別のファイルに置き換わっています");
+    EXPECT_EQ(workspace.historyList()[0].failureReason.text(), U"別のファイルに置き換わっています");
 }
 
 TEST_F(PastBatchTest, OnlyBatchesThatEndedAndRenamedSomethingCanBeLoaded) {

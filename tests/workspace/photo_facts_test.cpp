@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/list_rows.h"
 #include "../support/media_files.h"
 #include "../support/workspace_fixture.h"
 #include "workspace/list_editing.h"
@@ -31,8 +32,7 @@ class PhotoFactsTest : public WorkspaceTest {
         if (!fraction.empty()) tags["Exif.Photo.SubSecTimeOriginal"] = fraction;
         if (!model.empty()) tags["Exif.Image.Model"] = model;
         writeJpeg(path(name), tags);
-        workspace.conversionList().push_back(
-            {textFromBytes(name), U".jpg", U"1", U"2020/01/01", pathText(name)});
+        workspace.conversionList().push_back(rowAt(pathText(name)));
     }
     CountingReader reader;
 };
@@ -43,8 +43,7 @@ TEST_F(PhotoFactsTest, ReadsEachRowOnceAndSortsByDateTakenWithUndatedRowsLast) {
     addPhoto("b.jpg", "2024:05:03 09:05:07", "45", "model a");
     addPhoto("none2.jpg", "", "", "Model C");
     addPhoto("a.jpg", "2023:12:31 23:59:59", "", "");
-    workspace.conversionList().push_back(
-        {U"gone.jpg", U".jpg", U"1", U"2020/01/01", pathText("gone.jpg")});
+    workspace.conversionList().push_back(rowAt(pathText("gone.jpg")));
 
     ASSERT_TRUE(readPhotoFacts(workspace, reader));
     EXPECT_EQ(reader.reads, 6);

@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "../support/list_rows.h"
 #include "../support/workspace_fixture.h"
 #include "common/integer_text.h"
 #include "workspace/messages.h"
@@ -23,22 +24,15 @@ std::vector<std::vector<std::uint32_t>> groupsOf(const PreviewList& rows) {
     return result;
 }
 
-PreviewEntry entry(const Text& path, const Text& newName) {
-    PreviewEntry row;
-    row.fullPathBefore = path;
-    row.newName = newName;
-    return row;
-}
-
 TEST(RenameGroupsTest, rowsMeetThroughNamesOfOneFolderButForLetterCase) {
     const PreviewList rows = {
-        entry(U"/d/a", U"b"),         // 0: a chain a -> b -> c
-        entry(U"/d/b", U"c"),         // 1
-        entry(U"/d/x", U"y"),         // 2: alone
-        entry(U"/e/b", U"c"),         // 3: the same names in another folder
-        entry(U"/d/p", U"ＣＡＳＥ"),  // 4: wants the name of 5 in other letters
-        entry(U"/d/ｃａｓｅ", U"q"),  // 5
-        entry(U"/d/m", U"C"),         // 6: wants what 1 wants, but for letter case
+        previewRowAt(U"/d/a", U"b"),         // 0: a chain a -> b -> c
+        previewRowAt(U"/d/b", U"c"),         // 1
+        previewRowAt(U"/d/x", U"y"),         // 2: alone
+        previewRowAt(U"/e/b", U"c"),         // 3: the same names in another folder
+        previewRowAt(U"/d/p", U"ＣＡＳＥ"),  // 4: wants the name of 5 in other letters
+        previewRowAt(U"/d/ｃａｓｅ", U"q"),  // 5
+        previewRowAt(U"/d/m", U"C"),         // 6: wants what 1 wants, but for letter case
     };
     const std::vector<std::vector<std::uint32_t>> expected = {{0, 1, 6}, {0, 1, 6}, {2},      {3},
                                                               {4, 5},    {4, 5},    {0, 1, 6}};
@@ -84,7 +78,7 @@ class ReplanRowTest : public WorkspaceTest, public ::testing::WithParamInterface
         std::vector<std::size_t> rowOf;
         for (std::size_t i = rows.size(); i-- > 0;) {
             if (!rows[i].checked) continue;
-            requests.push_back({rows[i].fullPathBefore, rows[i].newName, rows[i].identity});
+            requests.push_back({rows[i].fullPathBefore(), rows[i].newName, rows[i].identity});
             rowOf.push_back(i);
         }
         const RenamePlan plan = planRenames(requests, {literal, true});

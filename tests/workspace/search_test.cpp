@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/list_rows.h"
 #include "../support/workspace_fixture.h"
 #include "common/error.h"
 #include "common/name_parts.h"
@@ -12,13 +13,12 @@ namespace {
 class SearchTest : public WorkspaceTest {
   protected:
     void SetUp() override {
-        const std::vector<std::pair<Text, Text>> rows = {
-            {U"abc def.txt", U"1023"},   {U"ABC.TXT", U"1024"}, {U"def.doc", U"1025"},
-            {U"xyz.txt", U"5368709120"}, {U"abcdef", U"0"},
+        const std::vector<std::pair<Text, std::int64_t>> rows = {
+            {U"abc def.txt", 1023},   {U"ABC.TXT", 1024}, {U"def.doc", 1025},
+            {U"xyz.txt", 5368709120}, {U"abcdef", 0},
         };
         for (const auto& [name, size] : rows) {
-            workspace.conversionList().push_back(
-                {name, extensionOf(name), size, U"2020/01/01", U"/Abc/" + name});
+            workspace.conversionList().push_back(rowAt(U"/Abc/" + name, size));
         }
         workspace.conversionList()[4].checked = false;
     }

@@ -23,8 +23,8 @@ TEST_F(SingleRenameTest, RenamesTheFirstSelectedRowWithoutHistory) {
     renameFirstSelected(workspace, U"c.doc");
     const FileEntry& row = workspace.conversionList()[0];
     EXPECT_EQ(row.name, U"c.doc");
-    EXPECT_EQ(row.extension, U".doc");
-    EXPECT_EQ(row.fullPath, pathText("c.doc"));
+    EXPECT_EQ(row.extension(), U".doc");
+    EXPECT_EQ(row.fullPath(), pathText("c.doc"));
     EXPECT_EQ(contentOf("c.doc"), "a");
     EXPECT_EQ(contentOf("b.txt"), "b");
     EXPECT_TRUE(workspace.historyList().empty());
@@ -37,7 +37,7 @@ TEST_F(SingleRenameTest, RefusalsLeaveFilesAndRowAsTheyWere) {
         EXPECT_EQ(dialogs.lastMessage(), U"ファイル名を変更できません");
     }
     EXPECT_EQ(dialogs.messages.size(), 4u);
-    EXPECT_EQ(workspace.conversionList()[0].fullPath, pathText("a.txt"));
+    EXPECT_EQ(workspace.conversionList()[0].fullPath(), pathText("a.txt"));
     EXPECT_EQ(contentOf("a.txt"), "a");
     EXPECT_EQ(contentOf("other.doc"), "other");
 }

@@ -11,7 +11,7 @@ bool failedWithReason(const PreviewEntry& row) {
 }
 
 Text statusColumn(const PreviewEntry& row) {
-    return failedWithReason(row) ? row.failureReason : statusText(row.status);
+    return failedWithReason(row) ? row.failureReason.text() : statusText(row.status);
 }
 
 QString statusHint(PlanStatus status) {
@@ -38,7 +38,7 @@ QString statusHint(PlanStatus status) {
 }
 
 QString previewToolTip(const PreviewEntry& row) {
-    return failedWithReason(row) ? toQString(row.failureReason) : statusHint(row.status);
+    return failedWithReason(row) ? toQString(row.failureReason.text()) : statusHint(row.status);
 }
 
 }  // namespace
@@ -46,8 +46,9 @@ QString previewToolTip(const PreviewEntry& row) {
 RowTableModel<FileEntry>* makeConversionModel(ConversionList& rows, QObject* parent) {
     return new RowTableModel<FileEntry>(
         rows, ui::kConversionColumns,
-        {&FileEntry::name, &FileEntry::extension, &FileEntry::size, &FileEntry::modified,
-         &FileEntry::fullPath,
+        {&FileEntry::name, &FileEntry::extension,
+         [](const FileEntry& row) { return row.facts.sizeText(); },
+         [](const FileEntry& row) { return row.facts.modifiedText(); }, &FileEntry::fullPath,
          [](const FileEntry& row) { return row.photoFacts ? row.photoFacts->dateTaken : Text(); },
          [](const FileEntry& row) {
              return row.photoFacts ? row.photoFacts->cameraModel : Text();
@@ -58,8 +59,10 @@ RowTableModel<FileEntry>* makeConversionModel(ConversionList& rows, QObject* par
 RowTableModel<PreviewEntry>* makePreviewModel(PreviewList& rows, QObject* parent) {
     return new RowTableModel<PreviewEntry>(
         rows, ui::kPreviewColumns,
-        {&PreviewEntry::oldName, &PreviewEntry::newName, statusColumn, &PreviewEntry::size,
-         &PreviewEntry::modified, &PreviewEntry::fullPathBefore},
+        {&PreviewEntry::oldName, &PreviewEntry::newName, statusColumn,
+         [](const PreviewEntry& row) { return row.facts.sizeText(); },
+         [](const PreviewEntry& row) { return row.facts.modifiedText(); },
+         &PreviewEntry::fullPathBefore},
         parent, {previewToolTip, [](const PreviewEntry& row) {
                      return !row.failed && blocksRow(row.status);
                  }});
@@ -70,7 +73,7 @@ RowTableModel<HistoryEntry>* makeHistoryModel(HistoryList& rows, QObject* parent
         rows, ui::kHistoryColumns,
         {&HistoryEntry::oldName, &HistoryEntry::newName, &HistoryEntry::pathAfter}, parent,
         {[](const HistoryEntry& row) {
-             return row.failed ? toQString(row.failureReason) : QString();
+             return row.failed ? toQString(row.failureReason.text()) : QString();
          },
          {}});
 }

@@ -150,7 +150,7 @@ class RowTableModel : public RowListModel {
     }
     // A row that stands for a folder itself, not for a file.
     bool isFolder(int row) const override {
-        if constexpr (requires(const Row& r) { r.size; }) return isFolderSizeText(at(row).size);
+        if constexpr (requires(const Row& r) { r.facts; }) return at(row).facts.isFolder();
         return false;
     }
     bool isWarned(int row) const override { return hints_.warned && hints_.warned(at(row)); }

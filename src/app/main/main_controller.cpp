@@ -143,7 +143,7 @@ QString MainController::firstSelectedName() const {
 QString MainController::firstSelectedPath() const {
     const int index = firstSelectedRow(workspace_.conversionList());
     if (index < 0) return {};
-    return pathQString(workspace_.conversionList()[static_cast<std::size_t>(index)].fullPath);
+    return pathQString(workspace_.conversionList()[static_cast<std::size_t>(index)].fullPath());
 }
 
 void MainController::renameFirstSelected(const QString& name) {

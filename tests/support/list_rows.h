@@ -1,0 +1,26 @@
+#pragma once
+
+#include "workspace/file_entry.h"
+#include "workspace/history_entry.h"
+#include "workspace/modified_time.h"
+#include "workspace/preview_entry.h"
+
+namespace vartel {
+
+// Rows as the lists keep them, for tests that fill a list without files on disk.
+inline FileEntry rowAt(const Text& fullPath, std::int64_t size = 1,
+                       const LocalDateTime& modified = {2020, 1, 1}) {
+    return fileEntryAt(fullPath, {size, packedDateTime(modified)});
+}
+
+inline PreviewEntry previewRowAt(const Text& fullPathBefore, const Text& newName) {
+    const FileEntry row = rowAt(fullPathBefore);
+    return {row.folder, row.name, newName, row.facts};
+}
+
+inline HistoryEntry historyRowAt(const Text& pathAfter, const Text& oldName) {
+    const FileEntry row = rowAt(pathAfter);
+    return {row.folder, oldName, row.name};
+}
+
+}  // namespace vartel

@@ -58,8 +58,8 @@ std::function<bool(std::size_t)> advanceBy(Workspace& workspace) {
     };
 }
 
-// Lets the window breathe while a batch is planned and its files looked up; 中止 meanwhile stops
-// the batch before its first rename.
+// Lets the window breathe while a batch is planned and its files looked up; 中止 takes effect at
+// the first rename.
 std::function<void()> breathe(Workspace& workspace) {
     return [&workspace] { workspace.keepGoing(); };
 }
@@ -171,7 +171,6 @@ void execute(Workspace& workspace) {
                                                    .lookUpTargets = false,
                                                    .breathe = breathe(workspace)});
     const BatchFiles files = lookUpBatchFiles(requests, plan, breathe(workspace));
-    if (!workspace.busy()) return;  // stopped before anything was renamed
     const auto batch = beginBatch(workspace, BatchKind::Execute, requests, plan, files);
     if (!batch) return;
     RenameRun run;
@@ -237,7 +236,6 @@ void undo(Workspace& workspace) {
                                                          .lookUpTargets = false,
                                                          .breathe = breathe(workspace)});
     const BatchFiles files = lookUpBatchFiles(batch.requests, plan, breathe(workspace));
-    if (!workspace.busy()) return;
     const auto journal = beginBatch(workspace, BatchKind::Undo, batch.requests, plan, files);
     if (!journal) return;
     RenameRun run;

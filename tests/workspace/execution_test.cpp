@@ -274,26 +274,6 @@ TEST_F(ExecutionTest, AbortStopsAfterTheRowInHand) {
     EXPECT_FALSE(workspace.busy());
 }
 
-// "中止" clicked while a large batch is still being planned: no file has been touched yet, and
-// none is.
-TEST_F(ExecutionTest, AnAbortWhileTheBatchIsPlannedRenamesNothing) {
-    std::vector<std::string> files;
-    std::map<Text, Text> renames;
-    for (int i = 0; i < 5000; ++i) {
-        files.push_back("f" + std::to_string(i));
-        renames[textFromBytes(files.back())] = U"g" + textFromBytes(std::to_string(i));
-    }
-    preview(files, renames);
-    pump.calls = 0;
-    pump.abortAt = 1;
-    execute(workspace);
-    EXPECT_TRUE(workspace.historyList().empty());
-    EXPECT_EQ(workspace.previewList().size(), 5000u);
-    EXPECT_TRUE(exists("f0") && exists("f4999"));
-    EXPECT_FALSE(exists("g0"));
-    EXPECT_FALSE(workspace.busy());
-}
-
 TEST_F(ExecutionTest, AFailureMidwayStillRecordsTheRenamesDone) {
     preview({"a", "b"}, {{U"a", U"x"}, {U"b", U"y"}});
     pump.calls = 0;

@@ -16,6 +16,7 @@
 #include "../tests/support/scripted_dialogs.h"
 #include "common/name_parts.h"
 #include "editor/macro_editor.h"
+#include "generated_tree.h"
 #include "macro/instruction_catalogue.h"
 #include "recording/macro_run.h"
 #include "workspace/execution.h"
@@ -26,45 +27,6 @@
 
 namespace vartel {
 namespace {
-
-constexpr int kFolders = 100;
-constexpr int kFilesPerFolder = 1000;  // 100,000 files in all
-constexpr int kRenames = 10000;
-
-// A generated tree, made once per run and removed at the end.
-class Tree {
-  public:
-    Tree() {
-        root_ =
-            std::filesystem::temp_directory_path() / ("vartel-bench-" + std::to_string(::getpid()));
-        for (int f = 0; f < kFolders; ++f) {
-            const auto folder = root_ / (std::string("folder").append(std::to_string(f)));
-            std::filesystem::create_directories(folder);
-            for (int i = 0; i < kFilesPerFolder; ++i) {
-                std::ofstream(folder /
-                              (std::string("file").append(std::to_string(i)).append(".txt")))
-                    << 'x';
-            }
-        }
-        std::filesystem::create_directories(root_ / "renames");
-        for (int i = 0; i < kRenames; ++i) {
-            std::ofstream(root_ / "renames" /
-                          (std::string("r").append(std::to_string(i)).append(".txt")))
-                << 'x';
-        }
-    }
-    ~Tree() { std::filesystem::remove_all(root_); }
-    std::string root() const { return root_.string(); }
-    std::string renames() const { return (root_ / "renames").string(); }
-
-  private:
-    std::filesystem::path root_;
-};
-
-const Tree& tree() {
-    static const Tree instance;
-    return instance;
-}
 
 struct Bench {
     ScriptedDialogs dialogs;

@@ -125,6 +125,8 @@ int previewOrRename(const Arguments& args, bool rename) {
     Workspace workspace(dialogs, pump);
     pump.watch(workspace);
     workspace.setLiteralOrder(reader.has("--literal-order"));
+    const bool status = reader.has("--status");
+    workspace.setPlanningPreview(status);
     std::optional<RenameJournal> journal;
     if (rename) {
         journal = openJournal();
@@ -169,7 +171,6 @@ int previewOrRename(const Arguments& args, bool rename) {
         }
         // A preview cut short is not the one asked for, and must not be carried out.
         if (interrupted()) return kInterruptedExit;
-        const bool status = reader.has("--status");
         for (const auto& row : workspace.previewList()) {
             Text line = row.oldName + U"\t" + row.newName + U"\t" + row.fullPathBefore();
             if (status) line += U"\t" + textFromBytes(statusKey(row.status));

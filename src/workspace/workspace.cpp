@@ -40,6 +40,7 @@ void Workspace::leaveBusy() {
 void Workspace::replanPreview() {
     renameGroups_.reset();
     blockedRows_ = 0;
+    if (!planningPreview_) return;
     for (auto& row : preview_) row.status = PlanStatus::Unplanned;
     // The batch runs from the bottom row up.
     std::vector<std::size_t> rows(preview_.size());

@@ -92,6 +92,10 @@ class Workspace : public CheckedFileCount {
     // The same after the row's check box changed, with only the rows whose plan it can touch
     // planned again.
     void replanPreviewRow(std::size_t row);
+    // The window shows every row's plan; the command line wants it only when it prints the
+    // statuses, and planning a large preview costs about as much as the walk that made it.
+    // Execution plans afresh either way.
+    void setPlanningPreview(bool planning) { planningPreview_ = planning; }
     // Each rename on its own from the bottom up, without reordering or temporary names.
     bool literalOrder() const { return literalOrder_; }
     void setLiteralOrder(bool literal) { literalOrder_ = literal; }
@@ -162,6 +166,7 @@ class Workspace : public CheckedFileCount {
     bool walking_ = false;
     int commands_ = 0;
     bool literalOrder_ = false;
+    bool planningPreview_ = true;
     RenameJournal* journal_ = nullptr;
     std::size_t blockedRows_ = 0;  // preview rows the plan shows failing
     // Made at the first check box clicked after the preview was planned whole.

@@ -104,9 +104,10 @@ int runUndo(const Arguments& args) {
         requests.push_back({row->newPath, nameOfPath(row->oldPath), row->identity});
     }
     const RenamePlan plan = planRenames(requests);
+    const BatchFiles files = lookUpBatchFiles(requests, plan);
     std::unique_ptr<ActiveBatch> active;
     if (!plan.steps.empty()) {
-        active = journal->begin(BatchKind::Undo, requests, plan);
+        active = journal->begin(BatchKind::Undo, requests, plan, files);
         if (!active) {
             printErrorLine(kJournalUnwritable);
             return 1;
@@ -114,7 +115,7 @@ int runUndo(const Arguments& args) {
     }
     RenameRun run;
     carryOutPlan(
-        requests, plan, [](std::size_t) { return true; }, run, active.get());
+        requests, plan, files, [](std::size_t) { return true; }, run, active.get());
     if (active && !run.leftUnfinished) active->close(run);
     int errors = 0;
     for (std::size_t k = 0; k < requests.size(); ++k) {

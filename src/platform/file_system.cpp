@@ -145,6 +145,36 @@ FolderListing::~FolderListing() {
     if (folder_ != nullptr) ::closedir(folder_);
 }
 
+std::optional<std::uint64_t> listFolderInodes(
+    const std::string& folder, std::size_t atMost,
+    const std::function<void(std::string_view name, std::uint64_t inode)>& each) {
+    if (holdsNul(folder)) return std::nullopt;
+    if (faultInjector != nullptr && failsOnPurpose(FileCall::OpenFolder, folder, {})) {
+        return std::nullopt;
+    }
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) return std::nullopt;
+    struct stat info {};
+    bool whole = ::fstat(::dirfd(listing), &info) == 0;
+    std::size_t count = 0;
+    while (whole) {
+        errno = 0;
+        const dirent* entry = ::readdir(listing);
+        if (entry == nullptr) {
+            whole = errno == 0;
+            break;
+        }
+        if (++count > atMost) {
+            whole = false;
+        } else {
+            each(entry->d_name, entry->d_ino);
+        }
+    }
+    ::closedir(listing);
+    if (!whole) return std::nullopt;
+    return static_cast<std::uint64_t>(info.st_dev);
+}
+
 std::optional<FolderEntry> FolderListing::next() {
     if (folder_ == nullptr) return std::nullopt;
     for (;;) {

@@ -18,6 +18,7 @@ namespace vartel {
 namespace {
 
 constexpr std::int64_t kSyncInterval = 500'000'000;  // nanoseconds
+constexpr std::size_t kBlockSize = 64 * 1024;
 constexpr std::size_t kChecksumLength = 8;
 
 std::uint32_t checksumOf(std::string_view bytes) {
@@ -158,35 +159,48 @@ std::optional<JournalWriter> JournalWriter::openToAppend(const std::string& path
 }
 
 JournalWriter::JournalWriter(JournalWriter&& other) noexcept
-    : descriptor_(other.descriptor_), lastSyncNanoseconds_(other.lastSyncNanoseconds_) {
+    : descriptor_(other.descriptor_),
+      lastSyncNanoseconds_(other.lastSyncNanoseconds_),
+      pending_(std::move(other.pending_)),
+      writeFailed_(other.writeFailed_) {
     other.descriptor_ = -1;
 }
 
 JournalWriter& JournalWriter::operator=(JournalWriter&& other) noexcept {
     std::swap(descriptor_, other.descriptor_);
     std::swap(lastSyncNanoseconds_, other.lastSyncNanoseconds_);
+    std::swap(pending_, other.pending_);
+    std::swap(writeFailed_, other.writeFailed_);
     return *this;
 }
 
 JournalWriter::~JournalWriter() {
-    if (descriptor_ >= 0) ::close(descriptor_);
+    if (descriptor_ < 0) return;
+    writePending();
+    ::close(descriptor_);
+}
+
+bool JournalWriter::writePending() {
+    std::size_t written = 0;
+    while (written < pending_.size() && !writeFailed_) {
+        const ssize_t n =
+            ::write(descriptor_, pending_.data() + written, pending_.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) writeFailed_ = true;
+        if (n > 0) written += static_cast<std::size_t>(n);
+    }
+    pending_.clear();
+    return !writeFailed_;
 }
 
 bool JournalWriter::append(const JournalRecord& record) {
-    const std::string line = encodeJournalRecord(record);
-    std::size_t written = 0;
-    while (written < line.size()) {
-        const ssize_t n = ::write(descriptor_, line.data() + written, line.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
+    pending_ += encodeJournalRecord(record);
+    return pending_.size() < kBlockSize ? !writeFailed_ : writePending();
 }
 
 bool JournalWriter::sync() {
     lastSyncNanoseconds_ = monotonicNanoseconds();
-    return ::fdatasync(descriptor_) == 0;
+    return writePending() && ::fdatasync(descriptor_) == 0;
 }
 
 bool JournalWriter::syncIfDue() {

@@ -28,8 +28,10 @@ JournalContents decodeJournal(std::string_view bytes);
 std::optional<std::string> journalFolder();
 
 // A journal file opened for appending, locked for as long as it is open so that another
-// process can tell a batch in progress from one that was cut short. Records reach the disk on
-// sync(); syncIfDue() syncs when the last sync is at least half a second old.
+// process can tell a batch in progress from one that was cut short. Records are gathered and
+// written in blocks, since one call per record would cost about as much as the renames; they
+// reach the file when a block fills, on sync() and on syncIfDue(), which writes and syncs when
+// the last sync is at least half a second old. A write that fails makes every later sync fail.
 class JournalWriter {
   public:
     // A new file with mode 0600; nothing when it exists or cannot be made.
@@ -48,8 +50,11 @@ class JournalWriter {
 
   private:
     explicit JournalWriter(int descriptor);
+    bool writePending();
     int descriptor_ = -1;
     std::int64_t lastSyncNanoseconds_ = 0;
+    std::string pending_;
+    bool writeFailed_ = false;
 };
 
 // True while a live process holds the journal open for writing.

@@ -58,15 +58,22 @@ std::function<bool(std::size_t)> advanceBy(Workspace& workspace) {
     };
 }
 
+// Lets the window breathe while the files of a batch are looked up; 中止 takes effect at the
+// first rename.
+std::function<void()> breathe(Workspace& workspace) {
+    return [&workspace] { workspace.keepGoing(); };
+}
+
 // The batch's journal, written before any file is touched: a null batch when the workspace
 // keeps none or nothing is to be renamed, nothing (after telling the user) when it cannot be
 // written.
 std::optional<std::unique_ptr<ActiveBatch>> beginBatch(Workspace& workspace, BatchKind kind,
                                                        const std::vector<RenameRequest>& requests,
-                                                       const RenamePlan& plan) {
+                                                       const RenamePlan& plan,
+                                                       const BatchFiles& files) {
     RenameJournal* journal = workspace.journal();
     if (journal == nullptr || plan.steps.empty()) return std::unique_ptr<ActiveBatch>();
-    auto batch = journal->begin(kind, requests, plan);
+    auto batch = journal->begin(kind, requests, plan, files);
     if (!batch) {
         workspace.dialogs().error(kJournalUnwritable);
         return std::nullopt;
@@ -160,8 +167,10 @@ void execute(Workspace& workspace) {
         for (std::size_t k = 0; k < rowOf.size(); ++k) reordered[placeOf[k]] = rowOf[k];
         rowOf = std::move(reordered);
     }
-    const RenamePlan plan = planRenames(requests, {workspace.literalOrder(), false});
-    const auto batch = beginBatch(workspace, BatchKind::Execute, requests, plan);
+    const RenamePlan plan =
+        planRenames(requests, {.literalOrder = workspace.literalOrder(), .lookUpTargets = false});
+    const BatchFiles files = lookUpBatchFiles(requests, plan, breathe(workspace));
+    const auto batch = beginBatch(workspace, BatchKind::Execute, requests, plan, files);
     if (!batch) return;
     RenameRun run;
     // Files renamed before a failure of the loop itself must still reach the history, so the
@@ -204,7 +213,7 @@ void execute(Workspace& workspace) {
         return errors;
     };
     try {
-        carryOutPlan(requests, plan, advanceBy(workspace), run, batch->get());
+        carryOutPlan(requests, plan, files, advanceBy(workspace), run, batch->get());
     } catch (...) {
         record();
         throw;
@@ -222,8 +231,10 @@ void undo(Workspace& workspace) {
     }
     workspace.setProgressMaximum(static_cast<int>(history.size()));
     const UndoBatch batch(history);
-    const RenamePlan plan = planRenames(batch.requests, {workspace.literalOrder(), false});
-    const auto journal = beginBatch(workspace, BatchKind::Undo, batch.requests, plan);
+    const RenamePlan plan = planRenames(
+        batch.requests, {.literalOrder = workspace.literalOrder(), .lookUpTargets = false});
+    const BatchFiles files = lookUpBatchFiles(batch.requests, plan, breathe(workspace));
+    const auto journal = beginBatch(workspace, BatchKind::Undo, batch.requests, plan, files);
     if (!journal) return;
     RenameRun run;
     const auto record = [&] {
@@ -271,7 +282,7 @@ void undo(Workspace& workspace) {
         return errors;
     };
     try {
-        carryOutPlan(batch.requests, plan, advanceBy(workspace), run, journal->get());
+        carryOutPlan(batch.requests, plan, files, advanceBy(workspace), run, journal->get());
     } catch (...) {
         record();
         throw;

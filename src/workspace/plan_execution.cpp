@@ -3,6 +3,16 @@
 namespace vartel {
 namespace {
 
+// The two paths of a call, and the same as the file system takes them, converted once.
+struct CallPaths {
+    CallPaths(const Text& fromPath, const Text& toPath)
+        : from(fromPath), to(toPath), fromBytes(bytesFromText(from)), toBytes(bytesFromText(to)) {}
+    const Text& from;
+    const Text& to;
+    std::string fromBytes;
+    std::string toBytes;
+};
+
 // The calls of one group made so far, to be undone in reverse should a later one fail.
 struct MadeCall {
     Text from;
@@ -12,8 +22,7 @@ struct MadeCall {
 
 class GroupRunner {
   public:
-    GroupRunner(const std::vector<RenameRequest>& requests, RenameLog* log)
-        : requests_(requests), log_(log) {}
+    GroupRunner(const BatchFiles& files, RenameLog* log) : files_(files), log_(log) {}
 
     bool putBackFailed() const { return putBackFailed_; }
 
@@ -22,14 +31,17 @@ class GroupRunner {
         made_.clear();
         for (std::size_t i = first; i < last; ++i) {
             const RenameStep& step = steps[i];
-            FileError error = checkIdentity(step.from, step.row);
-            if (error == FileError::None && step.kind == RenameStep::Kind::Exchange) {
-                error = checkIdentity(step.to, step.otherRow);
+            const bool exchanges = step.kind == RenameStep::Kind::Exchange;
+            if (const FileError error = checked(step.row, exchanges ? step.otherRow : step.row);
+                error != FileError::None) {
+                return error;
             }
-            if (error == FileError::None) {
-                error = step.kind == RenameStep::Kind::Exchange ? exchange(step)
-                                                                : rename(step.from, step.to);
-            }
+        }
+        for (std::size_t i = first; i < last; ++i) {
+            const RenameStep& step = steps[i];
+            const CallPaths paths(step.from, step.to);
+            const FileError error =
+                step.kind == RenameStep::Kind::Exchange ? exchange(step, paths) : rename(paths);
             if (error != FileError::None) {
                 putBack();
                 return error;
@@ -39,42 +51,40 @@ class GroupRunner {
     }
 
   private:
-    FileError checkIdentity(const Text& path, std::size_t row) const {
-        const FileIdentity& expected = requests_[row].identity;
-        if (!expected.known()) return FileError::None;
-        const auto status = lookUpFile(bytesFromText(path));
-        if (!status) return FileError::NotFound;
-        return status->identity == expected ? FileError::None : FileError::Replaced;
+    FileError checked(std::size_t row, std::size_t otherRow) const {
+        if (files_.errors.empty()) return FileError::None;
+        const FileError error = files_.errors[row];
+        return error != FileError::None ? error : files_.errors[otherRow];
     }
 
-    FileError rename(const Text& from, const Text& to) {
-        const FileError error = renameStep(bytesFromText(from), bytesFromText(to));
-        if (error == FileError::None) note(from, to, false);
+    FileError rename(const CallPaths& paths) {
+        const FileError error = renameStep(paths.fromBytes, paths.toBytes);
+        if (error == FileError::None) note(paths, false);
         return error;
     }
 
     // Where the file system cannot swap two names at once, the swap goes round through the
     // temporary name, as one group.
-    FileError exchange(const RenameStep& step) {
-        const FileError error = exchangeNames(bytesFromText(step.from), bytesFromText(step.to));
+    FileError exchange(const RenameStep& step, const CallPaths& paths) {
+        const FileError error = exchangeNames(paths.fromBytes, paths.toBytes);
         if (error == FileError::None) {
-            note(step.from, step.to, true);
+            note(paths, true);
             return error;
         }
         if (error != FileError::Unsupported) return error;
         for (const auto& [from, to] :
              {std::pair{&step.from, &step.temporary}, std::pair{&step.to, &step.from},
               std::pair{&step.temporary, &step.to}}) {
-            if (const FileError failed = rename(*from, *to); failed != FileError::None) {
+            if (const FileError failed = rename(CallPaths(*from, *to)); failed != FileError::None) {
                 return failed;
             }
         }
         return FileError::None;
     }
 
-    void note(const Text& from, const Text& to, bool exchanged) {
-        made_.push_back({from, to, exchanged});
-        if (log_ != nullptr) log_->renamed(from, to, exchanged);
+    void note(const CallPaths& paths, bool exchanged) {
+        made_.push_back({paths.from, paths.to, exchanged});
+        if (log_ != nullptr) log_->renamed(paths.fromBytes, paths.toBytes, exchanged);
     }
 
     // Each call is undone into the name it just freed, so this fails only when another
@@ -83,22 +93,22 @@ class GroupRunner {
     void putBack() {
         constexpr int kTries = 5;
         for (auto call = made_.rbegin(); call != made_.rend(); ++call) {
+            const std::string from = bytesFromText(call->to);
+            const std::string to = bytesFromText(call->from);
             FileError error = FileError::Other;
             for (int attempt = 0; attempt < kTries && error != FileError::None; ++attempt) {
-                error = call->exchanged
-                            ? exchangeNames(bytesFromText(call->to), bytesFromText(call->from))
-                            : renameStep(bytesFromText(call->to), bytesFromText(call->from));
+                error = call->exchanged ? exchangeNames(from, to) : renameStep(from, to);
             }
             if (error != FileError::None) {
                 putBackFailed_ = true;
             } else if (log_ != nullptr) {
-                log_->renamed(call->to, call->from, call->exchanged);
+                log_->renamed(from, to, call->exchanged);
             }
         }
         made_.clear();
     }
 
-    const std::vector<RenameRequest>& requests_;
+    const BatchFiles& files_;
     RenameLog* log_;
     std::vector<MadeCall> made_;
     bool putBackFailed_ = false;
@@ -107,11 +117,11 @@ class GroupRunner {
 }  // namespace
 
 void carryOutPlan(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
-                  const std::function<bool(std::size_t rows)>& keepGoing, RenameRun& run,
-                  RenameLog* log) {
+                  const BatchFiles& files, const std::function<bool(std::size_t rows)>& keepGoing,
+                  RenameRun& run, RenameLog* log) {
     run.rows.assign(requests.size(), {});
     run.stopped = false;
-    GroupRunner runner(requests, log);
+    GroupRunner runner(files, log);
     const auto& steps = plan.steps;
     std::size_t first = 0;
     while (first < steps.size()) {

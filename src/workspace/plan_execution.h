@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/file_system.h"
+#include "workspace/batch_files.h"
 #include "workspace/rename_plan.h"
 
 namespace vartel {
@@ -19,7 +21,8 @@ struct RowOutcome {
 class RenameLog {
   public:
     virtual ~RenameLog() = default;
-    virtual void renamed(const Text& from, const Text& to, bool exchanged) = 0;
+    // The paths as the file system was given them.
+    virtual void renamed(const std::string& from, const std::string& to, bool exchanged) = 0;
 };
 
 struct RenameRun {
@@ -31,12 +34,11 @@ struct RenameRun {
 };
 
 // Carries out the steps of a plan in order into run, which the caller sizes and keeps even
-// when keepGoing throws. A request whose identity is known is checked before its file is
-// touched: a file that has been replaced under the name fails instead of being renamed. A
-// group that fails part-way is put back, so no file is left under a temporary name.
-// keepGoing is asked after each group with the number of rows it finished.
+// when keepGoing throws. A group with a row whose file failed its check is not tried and fails
+// with that row's error. A group that fails part-way is put back, so no file is left under a
+// temporary name. keepGoing is asked after each group with the number of rows it finished.
 void carryOutPlan(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
-                  const std::function<bool(std::size_t rows)>& keepGoing, RenameRun& run,
-                  RenameLog* log = nullptr);
+                  const BatchFiles& files, const std::function<bool(std::size_t rows)>& keepGoing,
+                  RenameRun& run, RenameLog* log = nullptr);
 
 }  // namespace vartel

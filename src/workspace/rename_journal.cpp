@@ -139,8 +139,8 @@ std::size_t JournalBatch::renamedCount() const {
         std::count_if(rows.begin(), rows.end(), [](const JournalRow& row) { return row.renamed; }));
 }
 
-void ActiveBatch::renamed(const Text& from, const Text& to, bool exchanged) {
-    writer_.append({"done", bytesFromText(from), bytesFromText(to), exchanged ? "x" : "r"});
+void ActiveBatch::renamed(const std::string& from, const std::string& to, bool exchanged) {
+    writer_.append({"done", from, to, exchanged ? "x" : "r"});
     writer_.syncIfDue();
 }
 
@@ -168,11 +168,17 @@ std::optional<RenameJournal> RenameJournal::openDefault() {
     return RenameJournal(*folder);
 }
 
-bool RenameJournal::writePlan(JournalWriter& writer, const RenamePlan& plan,
-                              const std::vector<std::size_t>& rowOf) {
+// A step between the two names of its own row, the usual case, leaves those names out: the
+// row's record holds them, and only the other names a file may bear are read back.
+bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameRequest>& requests,
+                              const RenamePlan& plan, const std::vector<std::size_t>& rowOf) {
     const auto row = [&](std::size_t k) { return decimal(rowOf.empty() ? k : rowOf[k]); };
+    const auto pathOf = [&](const RenameStep& step, const Text& path) {
+        const bool ownName = path == requests[step.row].path || path == plan.targets[step.row];
+        return ownName ? std::string() : bytesFromText(path);
+    };
     for (const auto& step : plan.steps) {
-        if (!writer.append({"step", row(step.row), bytesFromText(step.from), bytesFromText(step.to),
+        if (!writer.append({"step", row(step.row), pathOf(step, step.from), pathOf(step, step.to),
                             step.kind == RenameStep::Kind::Exchange ? "x" : "r",
                             bytesFromText(step.temporary)})) {
             return false;
@@ -183,7 +189,7 @@ bool RenameJournal::writePlan(JournalWriter& writer, const RenamePlan& plan,
 
 std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
                                                   const std::vector<RenameRequest>& requests,
-                                                  const RenamePlan& plan) {
+                                                  const RenamePlan& plan, const BatchFiles& files) {
     const std::string id = newJournalId();
     auto writer = JournalWriter::create(pathOf(id));
     if (!writer) return nullptr;
@@ -192,16 +198,18 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
                                    decimal(requests.size())});
     for (std::size_t k = 0; k < requests.size() && written; ++k) {
         const RenameRequest& request = requests[k];
-        const auto status = lookUpFile(bytesFromText(request.path));
-        FileIdentity identity = request.identity;
-        if (!identity.known() && status) identity = status->identity;
+        // A row the batch leaves alone (blocked, or its file gone or replaced) has no identity
+        // here, so that recovery never moves its file. Size and time are known for files
+        // looked up one by one.
+        const FileIdentity& identity = files.identities[k];
+        const auto& status = identity.known() ? files.statuses[k] : std::nullopt;
         written = writer->append(
             {"row", decimal(k), bytesFromText(request.path), bytesFromText(plan.targets[k]),
              decimal(identity.device), decimal(identity.inode),
-             status ? decimal(static_cast<std::uint64_t>(status->size)) : "0",
-             status ? decimal(static_cast<std::uint64_t>(status->modifiedSeconds)) : "0"});
+             status ? decimal(static_cast<std::uint64_t>(status->size)) : "",
+             status ? decimal(static_cast<std::uint64_t>(status->modifiedSeconds)) : ""});
     }
-    if (!written || !writePlan(*writer, plan, {})) {
+    if (!written || !writePlan(*writer, requests, plan, {})) {
         removeJournalFile(pathOf(id));
         return nullptr;
     }
@@ -336,13 +344,14 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
     if (!writer) return failures + static_cast<int>(requests.size());
     const RenamePlan plan = planRenames(requests);
     if (!writer->append({"recovery", finish ? "finish" : "undo"}) ||
-        !writePlan(*writer, plan, rowOf)) {
+        !writePlan(*writer, requests, plan, rowOf)) {
         return failures + static_cast<int>(requests.size());
     }
     ActiveBatch active(std::move(*writer), rowOf);
     RenameRun run;
+    // Every file was just found by its identity.
     carryOutPlan(
-        requests, plan, [](std::size_t) { return true; }, run, &active);
+        requests, plan, BatchFiles{}, [](std::size_t) { return true; }, run, &active);
     for (const auto& outcome : run.rows) failures += outcome.renamed ? 0 : 1;
     if (finish) {
         for (const std::size_t r : alreadyThere) active.markRenamed(r);

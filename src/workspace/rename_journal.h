@@ -48,7 +48,7 @@ class ActiveBatch : public RenameLog {
     // rowOf maps the requests carried out to the batch's rows; empty when they are the same.
     explicit ActiveBatch(JournalWriter writer, std::vector<std::size_t> rowOf = {})
         : writer_(std::move(writer)), rowOf_(std::move(rowOf)) {}
-    void renamed(const Text& from, const Text& to, bool exchanged) override;
+    void renamed(const std::string& from, const std::string& to, bool exchanged) override;
     void markRenamed(std::size_t row);
     // The closing records: which rows got their new names.
     void close(const RenameRun& run);
@@ -67,10 +67,11 @@ class RenameJournal {
     // The journal of the user's state folder; nothing when it cannot be made.
     static std::optional<RenameJournal> openDefault();
 
-    // Writes the whole plan, with each file's identity, and syncs it before the first rename.
-    // Nothing when the journal cannot be written; the batch must then not start.
+    // Writes the whole plan, with the identity of each file as looked up for the batch, and
+    // syncs it before the first rename. Nothing when the journal cannot be written; the batch
+    // must then not start.
     std::unique_ptr<ActiveBatch> begin(BatchKind kind, const std::vector<RenameRequest>& requests,
-                                       const RenamePlan& plan);
+                                       const RenamePlan& plan, const BatchFiles& files);
 
     // Every readable batch, oldest first. A damaged journal is set aside and named in
     // damagedFound, never read again.
@@ -94,8 +95,8 @@ class RenameJournal {
   private:
     std::string pathOf(const std::string& id) const { return folder_ + "/" + id + ".journal"; }
     std::optional<JournalBatch> read(const std::string& name);
-    static bool writePlan(JournalWriter& writer, const RenamePlan& plan,
-                          const std::vector<std::size_t>& rowOf);
+    static bool writePlan(JournalWriter& writer, const std::vector<RenameRequest>& requests,
+                          const RenamePlan& plan, const std::vector<std::size_t>& rowOf);
 
     std::string folder_;
     std::vector<std::string> damaged_;

@@ -127,7 +127,8 @@ class Planner {
             } else if (const auto mover = moverOf_.find(target); mover != moverOf_.end()) {
                 next_[i] = mover->second;
             } else if (staying.contains(target) ||
-                       lookUpFile(bytesFromText(plan_.targets[i])).has_value()) {
+                       (options_.lookUpTargets &&
+                        lookUpFile(bytesFromText(plan_.targets[i])).has_value())) {
                 plan_.statuses[i] = PlanStatus::Exists;
             }
         }

@@ -66,6 +66,11 @@ struct PlanOptions {
     bool literalOrder = false;
     // Only the statuses are wanted (a preview): no steps are made.
     bool statusesOnly = false;
+    // Targets that no row of the batch frees are looked up on disk, so that a preview shows
+    // the rows that would fail. Execution leaves it out: no step ever replaces a file, so such
+    // a row fails all the same when it is tried, and the lookups would cost a tenth of the
+    // batch.
+    bool lookUpTargets = true;
 };
 
 // Plans a batch. The requests come in the order they are to be carried out; where two rows

@@ -21,16 +21,17 @@ void renameFirstSelected(Workspace& workspace, const Text& newName) {
     const RenamePlan plan = planRenames(requests);
     RenameRun run;
     if (!blocksRow(plan.statuses[0])) {
+        const BatchFiles files = lookUpBatchFiles(requests, plan);
         std::unique_ptr<ActiveBatch> batch;
         if (RenameJournal* journal = workspace.journal()) {
-            batch = journal->begin(BatchKind::SingleRename, requests, plan);
+            batch = journal->begin(BatchKind::SingleRename, requests, plan, files);
             if (!batch) {
                 workspace.dialogs().error(kJournalUnwritable);
                 return;
             }
         }
         carryOutPlan(
-            requests, plan, [](std::size_t) { return true; }, run, batch.get());
+            requests, plan, files, [](std::size_t) { return true; }, run, batch.get());
         if (batch && !run.leftUnfinished) batch->close(run);
     }
     if (run.rows.empty() || !run.rows[0].renamed) {

@@ -205,7 +205,8 @@ class RenameSafetyTest : public QObject {
             auto journal = RenameJournal::openDefault();
             QVERIFY(journal);
             const RenamePlan plan = planRenames(requests);
-            QVERIFY(journal->begin(BatchKind::Execute, requests, plan) != nullptr);
+            QVERIFY(journal->begin(BatchKind::Execute, requests, plan,
+                                   lookUpBatchFiles(requests, plan)) != nullptr);
             for (std::size_t s = 0; s < 2; ++s)
                 QCOMPARE(
                     renameStep(bytesFromText(plan.steps[s].from), bytesFromText(plan.steps[s].to)),

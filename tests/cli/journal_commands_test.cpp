@@ -146,7 +146,8 @@ TEST_F(JournalCommandsTest, ABatchCutShortBlocksRenamingUntilRecovered) {
         const std::vector<RenameRequest> requests = {{textFromBytes(file("a")), U"c", {}},
                                                      {textFromBytes(file("b")), U"d", {}}};
         const auto plan = planRenames(requests);
-        ASSERT_TRUE(journal.begin(BatchKind::Execute, requests, plan));
+        ASSERT_TRUE(
+            journal.begin(BatchKind::Execute, requests, plan, lookUpBatchFiles(requests, plan)));
         std::filesystem::rename(file("a"), file("c"));  // then the program died
     }
     const auto refused = cli({"rename", "--op", "add", "--set", "text=x", folder.file("files")});

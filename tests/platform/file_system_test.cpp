@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 
 #include "../support/injected_faults.h"
 #include "../support/temporary_folder.h"
@@ -57,6 +58,22 @@ TEST_F(FileSystemTest, RenameNeverReplaces) {
     } else {
         EXPECT_EQ(swapped, FileError::Unsupported);
     }
+}
+
+// The inodes a folder's read gives are the identities a lookup gives; a folder with more
+// entries than asked for, or none at all, gives nothing, so the caller looks files up instead.
+TEST_F(FileSystemTest, FolderInodesMatchLookupsWithinTheLimitOnly) {
+    std::map<std::string, std::uint64_t> inodes;
+    for (const std::string name : {"a", "b", "c"}) make(name, name);
+    const auto device = listFolderInodes(folder.path(), 5, [&](std::string_view name, auto inode) {
+        inodes[std::string(name)] = inode;
+    });
+    ASSERT_TRUE(device);
+    for (const std::string name : {"a", "b", "c"}) {
+        EXPECT_EQ((FileIdentity{*device, inodes[name]}), lookUpFile(folder.file(name))->identity);
+    }
+    EXPECT_FALSE(listFolderInodes(folder.path(), 4, [](std::string_view, std::uint64_t) {}));
+    EXPECT_FALSE(listFolderInodes(folder.file("missing"), 5, [](std::string_view, auto) {}));
 }
 
 TEST_F(FileSystemTest, AListingTellsAFailedEntryFromOneThatVanished) {

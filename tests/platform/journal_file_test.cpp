@@ -61,8 +61,32 @@ TEST(JournalFileTest, WriterCreatesPrivateLockedFilesOnly) {
     ASSERT_TRUE(writer);
     writer->append({std::string(100, 'x')});
     writer->append({"end"});
+    EXPECT_TRUE(writer->sync());
     EXPECT_EQ(decodeJournal(readJournalTail(path, 30)).records,
               (std::vector<JournalRecord>{{"end"}}));
+}
+
+// Records are written in blocks: a large batch reaches the file while it is appended, the
+// rest on sync or when the writer closes, each line whole.
+TEST(JournalFileTest, RecordsReachTheFileInBlocksAndWhenTheWriterCloses) {
+    TemporaryFolder folder;
+    const std::string path = folder.file("a.journal");
+    std::vector<JournalRecord> records;
+    {
+        auto writer = JournalWriter::create(path);
+        ASSERT_TRUE(writer);
+        for (int i = 0; i < 5000; ++i) {
+            records.push_back({"step", std::to_string(i), "/some/folder/name\twith\ttabs"});
+            ASSERT_TRUE(writer->append(records.back()));
+        }
+        const auto early = decodeJournal(readBytes(path));
+        EXPECT_FALSE(early.damaged);
+        EXPECT_GT(early.records.size(), 0u);
+        EXPECT_LT(early.records.size(), records.size());
+        records.push_back({"end"});
+        writer->append(records.back());
+    }
+    EXPECT_EQ(decodeJournal(readBytes(path)).records, records);
 }
 
 TEST(JournalFileTest, FolderFollowsTheStateHome) {

@@ -78,6 +78,59 @@ TEST_F(ExecutionTest, ASwapFailsForBothRowsInTheLiteralOrder) {
     }
 }
 
+// A name taken by a file outside the batch, there before the preview or made after it, is
+// never replaced: its row fails with the reason, and so does a row waiting for that row's name.
+TEST_F(ExecutionTest, TargetsTakenOutsideTheBatchFailWithoutReplacingAnything) {
+    preview({"a", "b", "c", "taken"}, {{U"a", U"taken"}, {U"b", U"late"}, {U"c", U"a"}});
+    EXPECT_EQ(workspace.status().conflicts, U"衝突 2件");
+    makeFile("late", "outsider");
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages, (std::vector<Text>{U"3個のエラーがあります"}));
+    for (const std::string name : {"a", "b", "c", "taken"}) EXPECT_EQ(contentOf(name), name);
+    EXPECT_EQ(contentOf("late"), "outsider");
+    ASSERT_EQ(workspace.previewList().size(), 3u);
+    for (const auto& row : workspace.previewList()) {
+        EXPECT_TRUE(row.failed);
+        EXPECT_EQ(row.failureReason, U"同名のファイルがあります");
+    }
+}
+
+// Many files of one folder are confirmed from a read of the folder, a few one by one; either
+// way a file removed, moved away or replaced since the preview fails its row and is left as
+// it is, and a chain behind a replaced file fails rather than take its name.
+TEST_F(ExecutionTest, FilesChangedSinceThePreviewFailWhetherFewOrManyInTheFolder) {
+    for (const int count : {3, 100}) {
+        SCOPED_TRACE(count);
+        std::filesystem::remove_all(folder.path());
+        std::filesystem::create_directories(folder.path());
+        workspace.previewList().clear();
+        workspace.conversionList().clear();
+        dialogs.messages.clear();
+        std::vector<std::string> files;
+        std::map<Text, Text> renames;
+        for (int i = 0; i < count; ++i) {
+            files.push_back("f" + std::to_string(i));
+            renames[textFromBytes(files.back())] = textFromBytes("g" + std::to_string(i));
+        }
+        renames[U"f2"] = U"f0";  // waits for f0 to move away
+        preview(files, renames);
+        makeFile("new", "replacement");  // a new file takes the name, as a save does
+        std::filesystem::rename(path("new"), path("f0"));
+        std::filesystem::rename(path("f1"), path("elsewhere"));
+        execute(workspace);
+        EXPECT_EQ(dialogs.lastMessage(), U"3個のエラーがあります");
+        EXPECT_EQ(contentOf("f0"), "replacement");
+        EXPECT_EQ(contentOf("elsewhere"), "f1");
+        EXPECT_EQ(contentOf("f2"), "f2");
+        std::map<Text, Text> reasons;
+        for (const auto& row : workspace.previewList()) reasons[row.oldName] = row.failureReason;
+        EXPECT_EQ(reasons, (std::map<Text, Text>{{U"f0", U"別のファイルに置き換わっています"},
+                                                 {U"f1", U"ファイルが見つかりません"},
+                                                 {U"f2", U"同名のファイルがあります"}}));
+        for (int i = 3; i < count; ++i) EXPECT_TRUE(exists("g" + std::to_string(i)));
+    }
+}
+
 // Swaps, rings and shifts the wrong way succeed; the history holds the user's renames in the
 // preview's order, and undo brings every name back through the same planning.
 TEST_F(ExecutionTest, SwapsAndChainsSucceedAndUndoWholly) {

@@ -39,7 +39,8 @@ class JournalStartTest : public ::testing::Test {
                                 lookUpFile(file(name))->identity});
         }
         const RenamePlan plan = planRenames(requests);
-        ASSERT_TRUE(journal.begin(BatchKind::Execute, requests, plan) != nullptr);
+        ASSERT_TRUE(journal.begin(BatchKind::Execute, requests, plan,
+                                  lookUpBatchFiles(requests, plan)) != nullptr);
         for (int s = 0; s < done; ++s) {
             const auto& step = plan.steps[static_cast<std::size_t>(s)];
             ASSERT_EQ(renameStep(bytesFromText(step.from), bytesFromText(step.to)),

@@ -42,7 +42,8 @@ class RenameJournalTest : public ::testing::Test {
     // Begins a batch as execute would and leaves it open, as a killed program does.
     RenamePlan beginAndLeaveOpen(const std::vector<RenameRequest>& requests) {
         RenamePlan plan = planRenames(requests);
-        EXPECT_TRUE(journal.begin(BatchKind::Execute, requests, plan) != nullptr);
+        EXPECT_TRUE(journal.begin(BatchKind::Execute, requests, plan,
+                                  lookUpBatchFiles(requests, plan)) != nullptr);
         return plan;
     }
     void writeJournal(const std::string& id, const std::vector<JournalRecord>& records) {
@@ -59,11 +60,13 @@ TEST_F(RenameJournalTest, AFinishedBatchIsListedWithItsRenamesAndCanBeMarkedUndo
     make({"a", "b"});
     const auto requests = requestsOf({{"a", "x"}, {"b", "y"}});
     const RenamePlan plan = planRenames(requests);
-    auto active = journal.begin(BatchKind::Execute, requests, plan);
+    auto active =
+        journal.begin(BatchKind::Execute, requests, plan, lookUpBatchFiles(requests, plan));
     ASSERT_TRUE(active);
     RenameRun run;
     carryOutPlan(
-        requests, plan, [](std::size_t) { return true; }, run, active.get());
+        requests, plan, lookUpBatchFiles(requests, plan), [](std::size_t) { return true; }, run,
+        active.get());
     active->close(run);
     active.reset();
     auto batches = journal.batches();

@@ -57,7 +57,8 @@ class RenamePlanTest : public ::testing::Test {
     std::vector<bool> carryOut(const std::vector<RenameRequest>& requests, const RenamePlan& plan) {
         RenameRun run;
         carryOutPlan(
-            requests, plan, [](std::size_t) { return true; }, run);
+            requests, plan, lookUpBatchFiles(requests, plan), [](std::size_t) { return true; },
+            run);
         std::vector<bool> renamed;
         for (const auto& row : run.rows) renamed.push_back(row.renamed);
         return renamed;
@@ -221,7 +222,7 @@ TEST_F(RenamePlanTest, TheSystemStillHasTheLastWord) {
     writeBytes(folder.file("c"), "other");
     RenameRun run;
     carryOutPlan(
-        requests, plan, [](std::size_t) { return true; }, run);
+        requests, plan, lookUpBatchFiles(requests, plan), [](std::size_t) { return true; }, run);
     EXPECT_EQ(run.rows[0].error, FileError::Replaced);
     EXPECT_EQ(readBytes(folder.file("c")), "other");
 
@@ -231,7 +232,8 @@ TEST_F(RenamePlanTest, TheSystemStillHasTheLastWord) {
     {
         InjectedFaults faults({{FileCall::Rename, EIO, 2}});
         carryOutPlan(
-            requests, plan, [](std::size_t) { return true; }, run);
+            requests, plan, lookUpBatchFiles(requests, plan), [](std::size_t) { return true; },
+            run);
     }
     for (const auto& row : run.rows) EXPECT_EQ(row.error, FileError::Other);
     for (const std::string name : {"r0", "r1", "r2"}) EXPECT_EQ(readBytes(folder.file(name)), name);

@@ -1,0 +1,82 @@
+#include "workspace/batch_files.h"
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace vartel {
+namespace {
+
+constexpr std::size_t kBreatheEvery = 1024;
+// Below this many files in a folder, looking each up costs less than reading the folder.
+constexpr std::size_t kReadFolderFrom = 64;
+// A folder read stops past this many entries per file looked for, so a few files in a huge
+// folder cost little more than looking them up.
+constexpr std::size_t kEntriesPerFile = 8;
+
+std::string_view folderPart(std::string_view path) {
+    const auto separator = path.rfind('/');
+    return separator == std::string_view::npos ? std::string_view() : path.substr(0, separator + 1);
+}
+
+}  // namespace
+
+BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
+                            const std::function<void()>& breathe) {
+    const std::size_t n = requests.size();
+    BatchFiles files;
+    files.identities.assign(n, {});
+    files.statuses.resize(n);
+    files.errors.assign(n, FileError::None);
+    std::vector<std::string> paths(n);
+    std::vector<char> confirmed(n, 0);
+    // Only files the preview saw can be confirmed by inode; a row from a list file is looked
+    // up, which also gives the identity the journal keeps.
+    std::unordered_map<std::string_view, std::vector<std::size_t>> expectedIn;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (blocksRow(plan.statuses[k])) continue;
+        paths[k] = bytesFromText(requests[k].path);
+        if (requests[k].identity.known()) expectedIn[folderPart(paths[k])].push_back(k);
+    }
+    for (const auto& [folder, rows] : expectedIn) {
+        if (rows.size() < kReadFolderFrom) continue;
+        std::unordered_map<std::string_view, std::size_t> rowNamed;
+        rowNamed.reserve(rows.size());
+        for (const std::size_t k : rows)
+            rowNamed.emplace(std::string_view(paths[k]).substr(folder.size()), k);
+        std::vector<std::pair<std::size_t, std::uint64_t>> seen;
+        const auto device = listFolderInodes(
+            folder.empty() ? std::string(".") : std::string(folder), rows.size() * kEntriesPerFile,
+            [&](std::string_view name, std::uint64_t inode) {
+                if (const auto found = rowNamed.find(name); found != rowNamed.end()) {
+                    seen.emplace_back(found->second, inode);
+                }
+            });
+        if (!device) continue;
+        for (const auto& [k, inode] : seen) {
+            // Anything else, a mount point included, is looked up to be sure.
+            if (requests[k].identity == FileIdentity{*device, inode}) {
+                files.identities[k] = requests[k].identity;
+                confirmed[k] = 1;
+            }
+        }
+        if (breathe) breathe();
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        if (breathe && k % kBreatheEvery == kBreatheEvery - 1) breathe();
+        if (blocksRow(plan.statuses[k]) || confirmed[k]) continue;
+        const RenameRequest& request = requests[k];
+        auto& status = files.statuses[k];
+        status = lookUpFile(paths[k]);
+        if (!status) {
+            files.errors[k] = FileError::NotFound;
+        } else if (request.identity.known() && status->identity != request.identity) {
+            files.errors[k] = FileError::Replaced;
+        } else {
+            files.identities[k] = status->identity;
+        }
+    }
+    return files;
+}
+
+}  // namespace vartel

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "workspace/rename_plan.h"
+
+namespace vartel {
+
+// The files of a batch, looked up once before the first rename: each is checked against the
+// identity its request expects, and what was found is what the journal records. A file gone
+// or replaced since the preview was made fails its row instead of being renamed. Checking
+// here rather than before each call, and confirming the files of a folder from one read of
+// the folder where many are renamed there, keeps the batch within a little of the renames.
+struct BatchFiles {
+    // One per request; known for a file the batch will rename, unknown for a row it leaves
+    // alone (blocked, gone or replaced).
+    std::vector<FileIdentity> identities;
+    // One per request, for files looked up one by one; a folder's read gives inodes only.
+    std::vector<std::optional<FileStatus>> statuses;
+    std::vector<FileError> errors;  // one per request: None, NotFound or Replaced
+};
+
+// breathe is called now and then, so a window stays live through a long batch.
+BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
+                            const std::function<void()>& breathe = {});
+
+}  // namespace vartel

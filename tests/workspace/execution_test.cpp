@@ -123,7 +123,8 @@ TEST_F(ExecutionTest, FilesChangedSinceThePreviewFailWhetherFewOrManyInTheFolder
         EXPECT_EQ(contentOf("elsewhere"), "f1");
         EXPECT_EQ(contentOf("f2"), "f2");
         std::map<Text, Text> reasons;
-        for (const auto& row : workspace.previewList()) reasons[row.oldName] = row.failureReason.text();
+        for (const auto& row : workspace.previewList())
+            reasons[row.oldName] = row.failureReason.text();
         EXPECT_EQ(reasons, (std::map<Text, Text>{{U"f0", U"別のファイルに置き換わっています"},
                                                  {U"f1", U"ファイルが見つかりません"},
                                                  {U"f2", U"同名のファイルがあります"}}));

@@ -58,8 +58,8 @@ std::function<bool(std::size_t)> advanceBy(Workspace& workspace) {
     };
 }
 
-// Lets the window breathe while the files of a batch are looked up; 中止 takes effect at the
-// first rename.
+// Lets the window breathe while a batch is planned and its files looked up; 中止 takes effect at
+// the first rename.
 std::function<void()> breathe(Workspace& workspace) {
     return [&workspace] { workspace.keepGoing(); };
 }
@@ -167,8 +167,9 @@ void execute(Workspace& workspace) {
         for (std::size_t k = 0; k < rowOf.size(); ++k) reordered[placeOf[k]] = rowOf[k];
         rowOf = std::move(reordered);
     }
-    const RenamePlan plan =
-        planRenames(requests, {.literalOrder = workspace.literalOrder(), .lookUpTargets = false});
+    const RenamePlan plan = planRenames(requests, {.literalOrder = workspace.literalOrder(),
+                                                   .lookUpTargets = false,
+                                                   .breathe = breathe(workspace)});
     const BatchFiles files = lookUpBatchFiles(requests, plan, breathe(workspace));
     const auto batch = beginBatch(workspace, BatchKind::Execute, requests, plan, files);
     if (!batch) return;
@@ -231,8 +232,9 @@ void undo(Workspace& workspace) {
     }
     workspace.setProgressMaximum(static_cast<int>(history.size()));
     const UndoBatch batch(history);
-    const RenamePlan plan = planRenames(
-        batch.requests, {.literalOrder = workspace.literalOrder(), .lookUpTargets = false});
+    const RenamePlan plan = planRenames(batch.requests, {.literalOrder = workspace.literalOrder(),
+                                                         .lookUpTargets = false,
+                                                         .breathe = breathe(workspace)});
     const BatchFiles files = lookUpBatchFiles(batch.requests, plan, breathe(workspace));
     const auto journal = beginBatch(workspace, BatchKind::Undo, batch.requests, plan, files);
     if (!journal) return;

@@ -62,9 +62,11 @@ class Planner {
         : requests_(requests), options_(options), next_(requests.size(), kNone) {
         plan_.statuses.assign(requests.size(), PlanStatus::Ok);
         plan_.targets.reserve(requests.size());
-        for (const auto& request : requests) {
+        for (std::size_t i = 0; i < requests.size(); ++i) {
+            const RenameRequest& request = requests[i];
             plan_.targets.push_back(request.path.substr(0, nameStart(request.path)) +
                                     request.newName);
+            breatheAt(i);
         }
     }
 
@@ -78,6 +80,11 @@ class Planner {
     }
 
   private:
+    // Every few thousand rows of each pass; the clock is the caller's to read.
+    void breatheAt(std::size_t row) const {
+        if (options_.breathe && row % 4096 == 4095) options_.breathe();
+    }
+
     // Rows that fail on their own, then rows that lose a file or a name to an earlier row.
     void checkNames() {
         const std::size_t n = requests_.size();
@@ -100,6 +107,7 @@ class Planner {
             } else if (!targetsTaken.insert(targetKeys_[i]).second) {
                 status = PlanStatus::Duplicate;
             }
+            breatheAt(i);
         }
         // A duplicate's file stays where it is, as does the file of a row that fails alone.
         for (std::size_t i = 0; i < n; ++i) {
@@ -107,6 +115,7 @@ class Planner {
                 const auto mover = moverOf_.find(sourceKeys_[i]);
                 if (mover != moverOf_.end() && mover->second == i) moverOf_.erase(mover);
             }
+            breatheAt(i);
         }
     }
 
@@ -118,8 +127,10 @@ class Planner {
             if (blocksRow(plan_.statuses[i]) && !moverOf_.contains(sourceKeys_[i])) {
                 staying.insert(sourceKeys_[i]);
             }
+            breatheAt(i);
         }
         for (std::size_t i = 0; i < requests_.size(); ++i) {
+            breatheAt(i);
             if (blocksRow(plan_.statuses[i])) continue;
             const NameKey target = targetKeys_[i];
             if (target == sourceKeys_[i]) {
@@ -142,6 +153,7 @@ class Planner {
         std::vector<char> state(requests_.size(), kUnseen);
         std::vector<std::size_t> path;
         for (std::size_t start = 0; start < requests_.size(); ++start) {
+            breatheAt(start);
             if (state[start] != kUnseen || blocksRow(plan_.statuses[start])) continue;
             std::size_t at = start;
             while (at != kNone && state[at] == kUnseen && !blocksRow(plan_.statuses[at])) {
@@ -224,6 +236,7 @@ class Planner {
         std::vector<char> placed(requests_.size(), 0);
         std::vector<std::size_t> pending;
         for (std::size_t start = 0; start < requests_.size(); ++start) {
+            breatheAt(start);
             if (placed[start] || blocksRow(plan_.statuses[start])) continue;
             if (options_.literalOrder) {
                 addMove(start);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "common/text.h"
@@ -71,6 +72,9 @@ struct PlanOptions {
     // a row fails all the same when it is tried, and the lookups would cost a tenth of the
     // batch.
     bool lookUpTargets = true;
+    // Called now and then while a large batch is planned, so a window can handle its events;
+    // it must leave the requests alone.
+    std::function<void()> breathe = nullptr;
 };
 
 // Plans a batch. The requests come in the order they are to be carried out; where two rows

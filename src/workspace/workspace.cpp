@@ -1,5 +1,6 @@
 #include "workspace/workspace.h"
 
+#include <exception>
 #include <numeric>
 #include <ranges>
 
@@ -63,9 +64,12 @@ void Workspace::replanPreviewRow(std::size_t row) {
 
 template <typename Rows>
 void Workspace::planPreviewRows(const Rows& rows) {
+    const auto breathe = breatherOnTheWayOut();
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> rowOf;
+    std::size_t seen = 0;
     for (const std::size_t i : rows) {
+        if (breathe && ++seen % 4096 == 0) breathe();
         const PreviewEntry& row = preview_[i];
         if (!row.checked) continue;
         requests.push_back({row.fullPathBefore(), row.newName, row.identity});
@@ -74,10 +78,16 @@ void Workspace::planPreviewRows(const Rows& rows) {
     PlanOptions options;
     options.literalOrder = literalOrder_;
     options.statusesOnly = true;  // the preview shows statuses; execution plans afresh
+    options.breathe = breathe;
     const RenamePlan plan = planRenames(requests, options);
     for (std::size_t k = 0; k < requests.size(); ++k) preview_[rowOf[k]].status = plan.statuses[k];
     blockedRows_ += plan.blockedRows;
     writeConflictCount();
+}
+
+std::function<void()> Workspace::breatherOnTheWayOut() {
+    if (!state_.progressShown || std::uncaught_exceptions() > 0) return nullptr;
+    return [this] { breathe(); };
 }
 
 void Workspace::writeConflictCount() {
@@ -111,7 +121,7 @@ bool Workspace::nextItem() {
 }
 
 void Workspace::removeMovedRows() {
-    if (state_.moved > 0) removeFlagged(conversion_, leaving_);
+    if (state_.moved > 0) removeFlagged(conversion_, leaving_, breatherOnTheWayOut());
     leaving_.clear();
     leavingChecked_ = 0;
     checkedAtStart_ = -1;

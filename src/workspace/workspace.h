@@ -62,6 +62,9 @@ class Workspace : public CheckedFileCount {
     // whether the loop may go on; nextItem also advances the progress by one.
     bool keepGoing();
     bool nextItem();
+    // For a step of a long command that cannot stop half-way: only lets the window run now and
+    // then.
+    void breathe() { throttle_.tick(); }
     void setProgressMaximum(int maximum) { state_.progressMaximum = maximum; }
 
     // The folder tree's "下層ファイルを追加", the file pane's "変換リストに追加" and a loaded
@@ -143,6 +146,10 @@ class Workspace : public CheckedFileCount {
     template <typename Rows>
     void planPreviewRows(const Rows& rows);
     void writeConflictCount();
+    // A command leaving the busy state with a million rows takes a while: the window lives on
+    // meanwhile, its lists frozen until the command is over. Nothing outside a busy period, and
+    // nothing for a command on its way out with a failure, which does not wait for the window.
+    std::function<void()> breatherOnTheWayOut();
 
     Dialogs& dialogs_;
     PumpThrottle throttle_;

@@ -91,7 +91,7 @@ TEST_F(ExecutionTest, TargetsTakenOutsideTheBatchFailWithoutReplacingAnything) {
     ASSERT_EQ(workspace.previewList().size(), 3u);
     for (const auto& row : workspace.previewList()) {
         EXPECT_TRUE(row.failed);
-        EXPECT_EQ(row.failureReason, U"同名のファイルがあります");
+        EXPECT_EQ(row.failureReason.text(), U"同名のファイルがあります");
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "../support/workspace_fixture.h"
 
 namespace vartel {
@@ -30,6 +32,36 @@ TEST_F(ListWalkTest, MovesChangedCheckedRowsAndKeepsTheRestInPlace) {
     EXPECT_EQ(previewNames(), (std::vector<Text>{U"a1", U"b1", U"D"}));
     EXPECT_EQ(workspace.previewList()[2].fullPathBefore(), pathText("d"));
     EXPECT_EQ(workspace.busyState().moved, 3);
+}
+
+// Leaving the busy state takes a while with many rows, and the window lives on meanwhile, even
+// after "中止"; the rows end as they would without it.
+TEST_F(ListWalkTest, LeavingALargePreviewLetsTheWindowRun) {
+    std::vector<std::string> files;
+    std::map<Text, Text> renames;
+    for (int i = 0; i < 5000; ++i) {
+        files.push_back("f" + std::to_string(i));
+        // Every third row takes the name of the one before it: a chain of two.
+        renames[textFromBytes(files.back())] =
+            textFromBytes(i % 3 == 1 ? "f" + std::to_string(i - 1) : "g" + std::to_string(i));
+    }
+    for (const auto& file : files) makeFile(file);
+    dropPaths(files);
+    int callsOnTheWayOut = 0;
+    {
+        BusyScope busy(workspace);
+        walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {
+            return renames.at(row.name);
+        });
+        workspace.abort();
+        callsOnTheWayOut = -pump.calls;
+    }
+    callsOnTheWayOut += pump.calls;
+    EXPECT_GT(callsOnTheWayOut, 4);
+    ASSERT_EQ(workspace.previewList().size(), 5000u);
+    EXPECT_EQ(workspace.previewList()[1].status, PlanStatus::Chain);
+    EXPECT_EQ(workspace.previewList()[2].status, PlanStatus::Ok);
+    EXPECT_TRUE(names().empty());
 }
 
 TEST_F(ListWalkTest, AbortLeavesUnvisitedRowsAndTheStatusShowsTheCounts) {

@@ -269,5 +269,29 @@ TEST_F(RenamePlanTest, ASwapWithoutTheExchangeCallGoesRoundThroughATemporaryName
     EXPECT_EQ(disk(), (Disk{{"a", "b"}, {"b", "a"}}));
 }
 
+// A batch too large to plan without a pause lets the caller's window run now and then, and is
+// planned as it would be without.
+TEST_F(RenamePlanTest, ALargeBatchBreathesAndPlansTheSame) {
+    std::vector<std::pair<std::string, std::string>> renames;
+    for (int i = 0; i < 20000; ++i) {
+        const std::string name = "f" + std::to_string(i);
+        // Chains, swaps and clashes among free names.
+        const int to = i % 3 == 0 ? i + 1 : i % 3 == 1 ? i - 1 : i + 7;
+        renames.emplace_back(name, "f" + std::to_string(to));
+    }
+    const auto requests = requestsOf(renames);
+    int breaths = 0;
+    const RenamePlan breathing = planRenames(requests, {.breathe = [&] { ++breaths; }});
+    const RenamePlan plain = planRenames(requests);
+    EXPECT_GT(breaths, 20);
+    EXPECT_EQ(breathing.statuses, plain.statuses);
+    EXPECT_EQ(breathing.targets, plain.targets);
+    ASSERT_EQ(breathing.steps.size(), plain.steps.size());
+    for (std::size_t i = 0; i < plain.steps.size(); ++i) {
+        EXPECT_EQ(breathing.steps[i].row, plain.steps[i].row);
+        EXPECT_EQ(breathing.steps[i].kind, plain.steps[i].kind);
+    }
+}
+
 }  // namespace
 }  // namespace vartel

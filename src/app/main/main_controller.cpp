@@ -178,8 +178,9 @@ void MainController::onRows(ResultList list, void (*preview)(PreviewList&),
     boundary_.run([=, this] {
         if (workspace_.busy()) return;
         if (list == ResultList::Preview) {
+            // Leaving the busy state plans the preview again, with the window live.
+            BusyScope busy(workspace_);
             preview(workspace_.previewList());
-            workspace_.replanPreview();
         } else {
             history(workspace_.historyList());
         }
@@ -214,7 +215,7 @@ void MainController::clearHistory() {
 void MainController::setLiteralOrder(bool literal) {
     boundary_.run([this, literal] {
         workspace_.setLiteralOrder(literal);
-        workspace_.replanPreview();
+        BusyScope busy(workspace_);  // which plans the preview again on its way out
     });
 }
 

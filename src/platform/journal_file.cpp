@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <span>
 
 #include "platform/file_system.h"
 
@@ -68,32 +69,37 @@ bool makeFolder(const std::string& path) {
     return ::mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
+// The record as one line at the end of out.
+void appendJournalLine(std::string& out, std::span<const std::string_view> fields) {
+    const std::size_t lineStart = out.size();
+    out.append(kChecksumLength + 1, ' ');
+    const std::size_t payloadStart = out.size();
+    for (std::size_t f = 0; f < fields.size(); ++f) {
+        if (f > 0) out += '\t';
+        std::string_view rest = fields[f];
+        // Paths seldom hold a character to escape, so they go in by runs.
+        for (std::size_t special; (special = rest.find_first_of("\\\t\n\r")) != rest.npos;) {
+            out.append(rest.substr(0, special));
+            const char c = rest[special];
+            out += '\\';
+            out += c == '\t' ? 't' : c == '\n' ? 'n' : c == '\r' ? 'r' : c;
+            rest.remove_prefix(special + 1);
+        }
+        out.append(rest);
+    }
+    const std::string hex =
+        hexOf(checksumOf(std::string_view(out).substr(payloadStart, out.size() - payloadStart)));
+    out.replace(lineStart, kChecksumLength, hex);
+    out += '\n';
+}
+
 }  // namespace
 
 std::string encodeJournalRecord(const JournalRecord& record) {
-    std::string payload;
-    for (std::size_t f = 0; f < record.size(); ++f) {
-        if (f > 0) payload += '\t';
-        for (const char c : record[f]) {
-            switch (c) {
-                case '\\':
-                    payload += "\\\\";
-                    break;
-                case '\t':
-                    payload += "\\t";
-                    break;
-                case '\n':
-                    payload += "\\n";
-                    break;
-                case '\r':
-                    payload += "\\r";
-                    break;
-                default:
-                    payload += c;
-            }
-        }
-    }
-    return hexOf(checksumOf(payload)) + " " + payload + "\n";
+    const std::vector<std::string_view> fields(record.begin(), record.end());
+    std::string line;
+    appendJournalLine(line, fields);
+    return line;
 }
 
 JournalContents decodeJournal(std::string_view bytes) {
@@ -193,8 +199,8 @@ bool JournalWriter::writePending() {
     return !writeFailed_;
 }
 
-bool JournalWriter::append(const JournalRecord& record) {
-    pending_ += encodeJournalRecord(record);
+bool JournalWriter::append(std::initializer_list<std::string_view> fields) {
+    appendJournalLine(pending_, std::span(fields.begin(), fields.size()));
     return pending_.size() < kBlockSize ? !writeFailed_ : writePending();
 }
 

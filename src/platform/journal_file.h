@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,7 +45,7 @@ class JournalWriter {
     JournalWriter& operator=(const JournalWriter&) = delete;
     ~JournalWriter();
 
-    bool append(const JournalRecord& record);
+    bool append(std::initializer_list<std::string_view> fields);
     bool sync();
     bool syncIfDue();
 

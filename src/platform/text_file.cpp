@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "common/error.h"
 #include "platform/code_page.h"
@@ -43,19 +44,25 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Calls `take` with the bytes of each line; a last line without an end counts when not empty.
-// The CR and LF bytes never occur inside a UTF-8 or code page 932 character, so splitting the
-// bytes splits the text.
+// Takes the bytes of the first line off `rest`; a last line without an end counts when not
+// empty. The CR and LF bytes never occur inside a UTF-8 or code page 932 character, so
+// splitting the bytes splits the text.
+std::optional<std::string_view> takeLine(std::string_view& rest) {
+    if (rest.empty()) return std::nullopt;
+    const std::size_t end = rest.find_first_of("\r\n");
+    if (end == std::string_view::npos) return std::exchange(rest, std::string_view());
+    const std::string_view line = rest.substr(0, end);
+    const bool crLf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
+    rest.remove_prefix(end + (crLf ? 2 : 1));
+    return line;
+}
+
+// Calls `take` with the bytes of each line until it returns false.
 template <typename Take>
 void splitLines(std::string_view bytes, Take&& take) {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-        if (!take(bytes.substr(start, i - start))) return;
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        start = i + 1;
+    while (const auto line = takeLine(bytes)) {
+        if (!take(*line)) return;
     }
-    if (start < bytes.size()) take(bytes.substr(start));
 }
 
 enum class Encoding { Utf8, CodePage932 };
@@ -81,16 +88,35 @@ Encoding encodingOf(std::string_view bytes) {
     return multibyte && allDecodeInCodePage932(bytes) ? Encoding::CodePage932 : Encoding::Utf8;
 }
 
-void decodeLines(std::string_view bytes, const std::function<bool(Text&&)>& take) {
-    Encoding encoding = Encoding::Utf8;
-    if (bytes.starts_with(kUtf8Mark)) {
-        bytes.remove_prefix(kUtf8Mark.size());
-    } else {
-        encoding = encodingOf(bytes);
-    }
-    splitLines(bytes, [&](std::string_view line) {
-        return take(encoding == Encoding::Utf8 ? textFromBytes(line) : decodeCodePage932(line));
+// The whole text of the lines, each followed by CR LF, handed on in pieces of whole lines:
+// encoding a piece at a time gives the bytes of the whole, as neither encoding carries a state
+// from one character to the next.
+void eachPiece(const EachLine& eachLine, const std::function<void(const Text& piece)>& take) {
+    constexpr std::size_t kPieceCharacters = std::size_t{1} << 16;
+    Text piece;
+    eachLine([&](std::u32string_view line) {
+        piece.append(line).append(U"\r\n");
+        if (piece.size() < kPieceCharacters) return;
+        take(piece);
+        piece.clear();
     });
+    if (!piece.empty()) take(piece);
+}
+
+// Takes a UTF-8 mark off the bytes, and tells how the rest is encoded.
+Encoding takeEncoding(std::string_view& bytes) {
+    if (!bytes.starts_with(kUtf8Mark)) return encodingOf(bytes);
+    bytes.remove_prefix(kUtf8Mark.size());
+    return Encoding::Utf8;
+}
+
+Text decodeLine(std::string_view line, Encoding encoding) {
+    return encoding == Encoding::Utf8 ? textFromBytes(line) : decodeCodePage932(line);
+}
+
+void decodeLines(std::string_view bytes, const std::function<bool(Text&&)>& take) {
+    const Encoding encoding = takeEncoding(bytes);
+    splitLines(bytes, [&](std::string_view line) { return take(decodeLine(line, encoding)); });
 }
 
 std::string readBytes(const std::string& path) {
@@ -240,21 +266,53 @@ std::vector<Text> decodeTextLines(std::string_view bytes) {
 }
 
 std::string encodeTextLines(const std::vector<Text>& lines) {
-    Text whole;
-    for (const auto& line : lines) {
-        whole += line;
-        whole += U"\r\n";
-    }
+    return encodeTextLines([&](const std::function<void(std::u32string_view)>& line) {
+        for (const auto& text : lines) line(text);
+    });
+}
+
+std::string encodeTextLines(const EachLine& eachLine) {
+    // Code page 932 when every character survives the trip there and back.
+    std::string cp932;
+    bool exact = true;
+    eachPiece(eachLine, [&](const Text& piece) {
+        if (!exact) return;
+        const auto bytes = encodeCodePage932Exactly(piece);
+        exact = bytes.has_value();
+        if (exact) cp932 += *bytes;
+    });
     // Code page 932 bytes that happen to form valid UTF-8 could be taken for UTF-8 by other
     // readers; such texts are written as UTF-8 with its mark instead.
-    if (auto cp932 = encodeCodePage932Exactly(whole)) {
-        if (!isValidUtf8(*cp932) || bytesFromText(whole) == *cp932) return *cp932;
+    if (exact && isValidUtf8(cp932)) {
+        std::string_view rest = cp932;
+        eachPiece(eachLine, [&](const Text& piece) {
+            const std::string bytes = bytesFromText(piece);
+            exact = exact && rest.starts_with(bytes);
+            if (exact) rest.remove_prefix(bytes.size());
+        });
     }
-    return std::string(kUtf8Mark) + bytesFromText(whole);
+    if (exact) return cp932;
+    cp932 = std::string();  // given back before the UTF-8 bytes are made
+    std::string utf8(kUtf8Mark);
+    eachPiece(eachLine, [&](const Text& piece) { utf8 += bytesFromText(piece); });
+    return utf8;
+}
+
+TextLineReader::TextLineReader(const std::string& path) : bytes_(readBytes(path)), rest_(bytes_) {
+    utf8_ = takeEncoding(rest_) == Encoding::Utf8;
+}
+
+std::optional<Text> TextLineReader::next() {
+    const auto line = takeLine(rest_);
+    if (!line) return std::nullopt;
+    return decodeLine(*line, utf8_ ? Encoding::Utf8 : Encoding::CodePage932);
 }
 
 void readTextLines(const std::string& path, const std::function<bool(Text&&)>& take) {
-    decodeLines(readBytes(path), take);
+    TextLineReader lines(path);
+    while (auto line = lines.next()) {
+        if (!take(std::move(*line))) return;
+    }
 }
 
 std::vector<Text> readTextFile(const std::string& path) {
@@ -262,7 +320,13 @@ std::vector<Text> readTextFile(const std::string& path) {
 }
 
 void writeTextFile(const std::string& path, const std::vector<Text>& lines) {
-    const std::string bytes = encodeTextLines(lines);
+    writeTextFile(path, [&](const std::function<void(std::u32string_view)>& line) {
+        for (const auto& text : lines) line(text);
+    });
+}
+
+void writeTextFile(const std::string& path, const EachLine& eachLine) {
+    const std::string bytes = encodeTextLines(eachLine);
     const std::string target = followLinks(path);
     struct stat existing {};
     if (::stat(target.c_str(), &existing) != 0) {

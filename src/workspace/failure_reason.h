@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "common/text.h"
 
@@ -27,6 +28,9 @@ class FailureReason {
     const Text& text() const {
         static const Text kNone;
         return text_ ? *text_ : kNone;
+    }
+    friend bool operator==(const FailureReason& reason, std::u32string_view text) {
+        return reason.text() == text;
     }
 
   private:

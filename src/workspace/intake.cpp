@@ -36,7 +36,7 @@ void Workspace::walkFolder(const Text& folder) {
             addRow(path, entry->status);
         }
         if (!keepGoing()) {
-            pending_.clear();
+            dropQueuedPaths();
             return;
         }
     }
@@ -67,7 +67,7 @@ void Workspace::walkPendingPaths() {
         try {
             takeUpQueuedPaths();
         } catch (const std::exception&) {  // a listing that broke off, or no memory for a row
-            pending_.clear();
+            dropQueuedPaths();
             dialogs_.error(kGettingFilesFailed);
         }
         if (waiting_.empty()) break;
@@ -79,10 +79,25 @@ void Workspace::walkPendingPaths() {
     }
 }
 
+std::optional<Text> Workspace::nextQueuedPath() {
+    if (listed_) {
+        if (auto path = (*listed_)()) return path;
+        listed_ = nullptr;
+    }
+    if (pending_.empty()) return std::nullopt;
+    Text path = std::move(pending_.front());
+    pending_.pop_front();
+    return path;
+}
+
+void Workspace::dropQueuedPaths() {
+    pending_.clear();
+    listed_ = nullptr;
+}
+
 void Workspace::takeUpQueuedPaths() {
-    while (!pending_.empty()) {
-        const Text path = std::move(pending_.front());
-        pending_.pop_front();
+    while (const auto next = nextQueuedPath()) {
+        const Text& path = *next;
         if (!path.empty()) {
             // A dropped symbolic link is a row of its own, like one met inside a folder.
             const auto status = lookUpFile(bytesFromText(path));
@@ -92,7 +107,7 @@ void Workspace::takeUpQueuedPaths() {
                 addRow(path, *status);
             }
         }
-        if (!keepGoing()) pending_.clear();
+        if (!keepGoing()) dropQueuedPaths();
     }
 }
 
@@ -110,6 +125,14 @@ void Workspace::addPaths(const std::vector<Text>& paths) {
     if (state_.busy) return;
     pending_.assign(paths.begin(), paths.end());
     walkPendingPaths();
+}
+
+void Workspace::addPaths(const PathSource& next) {
+    if (state_.busy) return;
+    pending_.clear();
+    listed_ = &next;
+    walkPendingPaths();
+    listed_ = nullptr;  // the walk may have ended early, and the source ends with this call
 }
 
 void Workspace::addFolderRows(const std::vector<Text>& folders, bool withSubfolders) {

@@ -29,17 +29,23 @@ Text shownOnOneLine(const Text& path) {
 // One path per line: a path holding a line break would read back as other paths, which the
 // program would then rename, so such a row is left out and the user told which.
 void writeList(Workspace& workspace, const std::string& path) {
-    std::vector<Text> lines;
-    std::vector<Text> refused;
-    lines.reserve(workspace.conversionList().size());
-    for (const auto& row : workspace.conversionList()) {
-        if (holdsLineBreak(row.name) || holdsLineBreak(folderText(row.folder))) {
-            refused.push_back(row.fullPath());
-        } else {
-            lines.push_back(row.fullPath());
+    const auto& rows = workspace.conversionList();
+    const auto refusedRow = [](const FileEntry& row) {
+        return holdsLineBreak(row.name) || holdsLineBreak(folderText(row.folder));
+    };
+    // Each path is put together only while it is written, never the whole list at once.
+    writeTextFile(path, [&](const std::function<void(std::u32string_view)>& line) {
+        Text fullPath;
+        for (const auto& row : rows) {
+            if (refusedRow(row)) continue;
+            fullPath.assign(folderText(row.folder)).append(row.name);
+            line(fullPath);
         }
+    });
+    std::vector<Text> refused;
+    for (const auto& row : rows) {
+        if (refusedRow(row)) refused.push_back(row.fullPath());
     }
-    writeTextFile(path, lines);
     if (refused.empty()) return;
     Text message = kRowsNotSaved;
     for (std::size_t i = 0; i < refused.size() && i < kNamedRefusals; ++i) {
@@ -96,13 +102,14 @@ void loadList(Workspace& workspace) {
     if (saveTo) writeList(workspace, *saveTo);
     // Read before emptying, so a file that cannot be read leaves the lists as they were. Only
     // full paths are taken: a relative one would depend on where the program was started.
-    std::vector<Text> lines;
-    readTextLines(*openFrom, [&](Text&& line) {
-        if (line.starts_with(U'/')) lines.push_back(std::move(line));
-        return true;
-    });
+    TextLineReader lines(*openFrom);
     emptyLists(workspace);
-    workspace.addPaths(lines);
+    workspace.addPaths([&]() -> std::optional<Text> {
+        while (auto line = lines.next()) {
+            if (line->starts_with(U'/')) return line;
+        }
+        return std::nullopt;
+    });
 }
 
 void newList(Workspace& workspace) {

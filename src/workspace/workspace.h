@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "common/dialogs.h"
@@ -70,6 +71,10 @@ class Workspace : public CheckedFileCount {
     // list: the walk's queue starts afresh with these paths. A file becomes one row, a folder
     // adds its whole tree, breadth first; symbolic links are rows of their own, never followed.
     void addPaths(const std::vector<Text>& paths);
+    // The same for paths handed one at a time until nothing comes, as a loaded list file reads
+    // them, so that a million paths are never held as texts all at once.
+    using PathSource = std::function<std::optional<Text>()>;
+    void addPaths(const PathSource& next);
     // The one way in for paths dropped on the window. While a walk runs they are walked after
     // it, even when it is aborted or fails; while another command runs they wait for its end, so
     // the running command never sees the list change under it.
@@ -137,6 +142,9 @@ class Workspace : public CheckedFileCount {
     void addRow(const Text& path, const FileStatus& status);
     void takeUpQueuedPaths();
     void walkFolder(const Text& folder);
+    // The next path to take up: the source's while it gives any, then the queue's.
+    std::optional<Text> nextQueuedPath();
+    void dropQueuedPaths();
     void removeMovedRows();
     // Plans the checked rows among these, which come in the order execute carries them out.
     template <typename Rows>
@@ -153,7 +161,8 @@ class Workspace : public CheckedFileCount {
     PreviewList preview_;
     HistoryList history_;
     PendingPaths pending_;
-    std::vector<Text> waiting_;  // dropped while a walk or another command runs
+    const PathSource* listed_ = nullptr;  // ahead of pending_, only while addPaths runs
+    std::vector<Text> waiting_;           // dropped while a walk or another command runs
     std::vector<Text> foldersNotListed_;
     CutBuffer cutBuffer_;
     BusyState state_;

@@ -34,6 +34,27 @@ TEST(TextFileTest, WritesCodePage932WhenLosslessElseUtf8WithMark) {
     }
 }
 
+// Long lists are encoded a piece at a time; a line that decides the encoding may come last.
+TEST(TextFileTest, ALongListIsEncodedAsOneWholeWhereverTheDecidingLineIs) {
+    const std::vector<Text> japanese(30000, U"/写真/旅行.jpg");
+    std::string cp932;
+    for (std::size_t i = 0; i < japanese.size(); ++i) cp932 += encodeTextLines({japanese[i]});
+    EXPECT_EQ(encodeTextLines(japanese), cp932);
+
+    std::vector<Text> endsInHangul = japanese;
+    endsInHangul.push_back(U"한국");
+    const std::string utf8 = encodeTextLines(endsInHangul);
+    EXPECT_TRUE(utf8.starts_with("\xEF\xBB\xBF"));
+    EXPECT_EQ(decodeTextLines(utf8), endsInHangul);
+
+    // Half-width katakana whose code page 932 bytes form valid UTF-8, after a long plain start.
+    std::vector<Text> endsInKatakana(30000, U"/photos/trip.jpg");
+    endsInKatakana.push_back(U"ﾃｩ");
+    const std::string katakana = encodeTextLines(endsInKatakana);
+    EXPECT_TRUE(katakana.starts_with("\xEF\xBB\xBF"));
+    EXPECT_EQ(decodeTextLines(katakana), endsInKatakana);
+}
+
 TEST(TextFileTest, WhatIsWrittenReadsBackAsTheSameLines) {
     // Half-width katakana pairs whose code page 932 bytes also form valid UTF-8.
     const std::vector<std::vector<Text>> samples = {

@@ -70,6 +70,30 @@ TEST_F(ListFilesTest, ReadsEveryLineEndAndEncodingAndSkipsWhatIsGone) {
     EXPECT_TRUE(dialogs.errors.empty());
 }
 
+TEST_F(ListFilesTest, ListedPathsComeBeforeTheSubfoldersOfListedFoldersAndAnAbortEndsTheList) {
+    makeFile("tree/t1.txt");
+    makeFile("tree/sub/s1.txt");
+    const std::string list =
+        listFile(path("tree") + "\r\n" + path("files/a.txt") + "\r\n" + path("files/b.txt"));
+    dialogs.answers = {Answer::No};
+    dialogs.files = {list};
+    loadList(workspace);
+    EXPECT_EQ(names(), (std::vector<Text>{U"t1.txt", U"a.txt", U"b.txt", U"s1.txt"}));
+
+    // Aborted early: the rest of the file is not read, neither then nor on a later walk.
+    pump.abortAt = pump.calls + 2;
+    dialogs.answers = {Answer::No};
+    dialogs.files = {list};
+    loadList(workspace);
+    const std::vector<Text> taken = names();
+    EXPECT_LT(taken.size(), 4u);
+    EXPECT_FALSE(workspace.busy());
+    dropPaths({"files/c.txt"});
+    std::vector<Text> expected = taken;
+    expected.push_back(U"c.txt");
+    EXPECT_EQ(names(), expected);
+}
+
 TEST_F(ListFilesTest, PathsThatAreNotUtf8SurviveSaveAndLoad) {
     const std::string odd = "files/\x82\xA0\xFF.txt";
     makeFile(odd);

@@ -59,7 +59,6 @@ void RowListView::freeze() {
 
 void RowListView::thaw() {
     model_->thaw();
-    refresh();
     setUpdatesEnabled(true);
 }
 

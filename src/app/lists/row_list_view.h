@@ -20,6 +20,8 @@ class RowListView : public QTableView {
 
     // Shows the list as it is now, with the rows' own selection.
     void refresh();
+    // While a long command runs the list draws nothing new. Thawed, it draws again once the
+    // caller has refreshed it, which it does at once: with a million rows each refresh counts.
     void freeze();
     void thaw();
 

@@ -310,6 +310,7 @@ void MainWindow::renameSelected() {
     if (const auto after = renameDialog_->ask(name)) controller_.renameFirstSelected(*after);
 }
 
+// The end of a command refreshes the lists right after this.
 void MainWindow::showBusy(bool busy) {
     for (RowListView* view : {static_cast<RowListView*>(listPanel_->view()), previewPanel_->list(),
                               historyPanel_->list()}) {

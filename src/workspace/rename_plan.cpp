@@ -233,6 +233,8 @@ class Planner {
     // Rows in the order given; a row whose target is still taken waits for the rows down its
     // chain, which go first.
     void orderSteps() {
+        // Most rows take one step; growing the list step by step would copy it again and again.
+        plan_.steps.reserve(requests_.size());
         std::vector<char> placed(requests_.size(), 0);
         std::vector<std::size_t> pending;
         for (std::size_t start = 0; start < requests_.size(); ++start) {

@@ -1,6 +1,7 @@
 #include "platform/image_metadata.h"
 
 #include <exiv2/exiv2.hpp>
+#include <memory>
 #include <mutex>
 
 namespace vartel {
@@ -80,9 +81,10 @@ bool isImage(std::string_view head) {
 
 void readImageMetadata(std::string_view head, MediaMetadata& metadata) {
     prepareLibrary();
-    Exiv2::Image::AutoPtr image;
+    // The library hands out its image in a pointer type of an older C++; it is moved at once.
+    std::unique_ptr<Exiv2::Image> image;
     try {
-        image = Exiv2::ImageFactory::open(bytesOf(head), lengthOf(head));
+        image.reset(Exiv2::ImageFactory::open(bytesOf(head), lengthOf(head)).release());
     } catch (const std::exception&) {
         return;
     }

@@ -2,7 +2,6 @@
 
 #include <exception>
 #include <numeric>
-#include <ranges>
 
 #include "common/integer_text.h"
 #include "workspace/messages.h"
@@ -60,7 +59,9 @@ void Workspace::replanPreviewRow(std::size_t row) {
         if (blocksRow(entry.status)) --blockedRows_;
         entry.status = PlanStatus::Unplanned;
     }
-    planPreviewRows(std::ranges::reverse_view(group));
+    // In the batch's order, from the bottom up.
+    const std::vector<std::size_t> bottomUp(group.rbegin(), group.rend());
+    planPreviewRows(bottomUp);
 }
 
 template <typename Rows>

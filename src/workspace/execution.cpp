@@ -64,17 +64,27 @@ std::function<void()> breathe(Workspace& workspace) {
     return [&workspace] { workspace.keepGoing(); };
 }
 
-// The batch's journal, written before any file is touched: a null batch when the workspace
-// keeps none or nothing is to be renamed, nothing (after telling the user) when it cannot be
-// written.
-std::optional<std::unique_ptr<ActiveBatch>> beginBatch(Workspace& workspace, BatchKind kind,
-                                                       const std::vector<RenameRequest>& requests,
-                                                       const RenamePlan& plan,
-                                                       const BatchFiles& files) {
+// A batch ready to run: planned, its files looked up and its journal written before any file
+// is touched. The journal is null when the workspace keeps none or nothing is to be renamed;
+// nothing comes back (after telling the user) when it cannot be written. Execution leaves the
+// names taken outside the batch to the renames, which refuse to replace a file.
+struct PreparedBatch {
+    RenamePlan plan;
+    BatchFiles files;
+    std::unique_ptr<ActiveBatch> journal;
+};
+
+std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
+                                          const std::vector<RenameRequest>& requests) {
+    PreparedBatch batch;
+    batch.plan = planRenames(requests, {.literalOrder = workspace.literalOrder(),
+                                        .lookUpTargets = false,
+                                        .breathe = breathe(workspace)});
+    batch.files = lookUpBatchFiles(requests, batch.plan, breathe(workspace));
     RenameJournal* journal = workspace.journal();
-    if (journal == nullptr || plan.steps.empty()) return std::unique_ptr<ActiveBatch>();
-    auto batch = journal->begin(kind, requests, plan, files);
-    if (!batch) {
+    if (journal == nullptr || batch.plan.steps.empty()) return batch;
+    batch.journal = journal->begin(kind, requests, batch.plan, batch.files);
+    if (!batch.journal) {
         workspace.dialogs().error(kJournalUnwritable);
         return std::nullopt;
     }
@@ -167,12 +177,9 @@ void execute(Workspace& workspace) {
         for (std::size_t k = 0; k < rowOf.size(); ++k) reordered[placeOf[k]] = rowOf[k];
         rowOf = std::move(reordered);
     }
-    const RenamePlan plan = planRenames(requests, {.literalOrder = workspace.literalOrder(),
-                                                   .lookUpTargets = false,
-                                                   .breathe = breathe(workspace)});
-    const BatchFiles files = lookUpBatchFiles(requests, plan, breathe(workspace));
-    const auto batch = beginBatch(workspace, BatchKind::Execute, requests, plan, files);
+    const auto batch = prepareBatch(workspace, BatchKind::Execute, requests);
     if (!batch) return;
+    const RenamePlan& plan = batch->plan;
     RenameRun run;
     // Files renamed before a failure of the loop itself must still reach the history, so the
     // lists are brought up to date on every way out.
@@ -210,11 +217,11 @@ void execute(Workspace& workspace) {
         }
         removeFlagged(preview, done);
         folders.bringUpToDate(workspace.conversionList(), preview, workspace.historyList());
-        if (*batch && !run.leftUnfinished) (*batch)->close(run);
+        if (batch->journal && !run.leftUnfinished) batch->journal->close(run);
         return errors;
     };
     try {
-        carryOutPlan(requests, plan, files, advanceBy(workspace), run, batch->get());
+        carryOutPlan(requests, plan, batch->files, advanceBy(workspace), run, batch->journal.get());
     } catch (...) {
         record();
         throw;
@@ -232,12 +239,9 @@ void undo(Workspace& workspace) {
     }
     workspace.setProgressMaximum(static_cast<int>(history.size()));
     const UndoBatch batch(history);
-    const RenamePlan plan = planRenames(batch.requests, {.literalOrder = workspace.literalOrder(),
-                                                         .lookUpTargets = false,
-                                                         .breathe = breathe(workspace)});
-    const BatchFiles files = lookUpBatchFiles(batch.requests, plan, breathe(workspace));
-    const auto journal = beginBatch(workspace, BatchKind::Undo, batch.requests, plan, files);
-    if (!journal) return;
+    const auto prepared = prepareBatch(workspace, BatchKind::Undo, batch.requests);
+    if (!prepared) return;
+    const RenamePlan& plan = prepared->plan;
     RenameRun run;
     const auto record = [&] {
         auto& rows = workspace.conversionList();
@@ -280,11 +284,12 @@ void undo(Workspace& workspace) {
         }
         removeFlagged(history, done);
         folders.bringUpToDate(rows, workspace.previewList(), history);
-        if (*journal && !run.leftUnfinished) (*journal)->close(run);
+        if (prepared->journal && !run.leftUnfinished) prepared->journal->close(run);
         return errors;
     };
     try {
-        carryOutPlan(batch.requests, plan, files, advanceBy(workspace), run, journal->get());
+        carryOutPlan(batch.requests, plan, prepared->files, advanceBy(workspace), run,
+                     prepared->journal.get());
     } catch (...) {
         record();
         throw;

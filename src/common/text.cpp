@@ -76,6 +76,11 @@ Text textFromBytes(std::string_view bytes) {
 std::string bytesFromText(std::u32string_view text) {
     std::string bytes;
     bytes.reserve(text.size());
+    appendBytesFromText(bytes, text);
+    return bytes;
+}
+
+void appendBytesFromText(std::string& bytes, std::u32string_view text) {
     for (const char32_t c : text) {
         if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
             bytes.push_back(static_cast<char>(c - kEscapeBase));
@@ -83,7 +88,6 @@ std::string bytesFromText(std::u32string_view text) {
             appendUtf8(bytes, c);
         }
     }
-    return bytes;
 }
 
 bool isValidUtf8(std::string_view bytes) {

@@ -124,7 +124,7 @@ std::optional<JournalBatch> parseJournalBatch(const std::string& id,
             batch.state = BatchState::Finished;
         } else if (type == "undone") {
             batch.state = BatchState::Undone;
-        } else if (type != "done" && type != "recovery") {
+        } else if (type != "done" && type != "back" && type != "recovery") {
             return std::nullopt;
         }
     }
@@ -139,8 +139,15 @@ std::size_t JournalBatch::renamedCount() const {
         std::count_if(rows.begin(), rows.end(), [](const JournalRow& row) { return row.renamed; }));
 }
 
-void ActiveBatch::renamed(const std::string& from, const std::string& to, bool exchanged) {
-    writer_.append({"done", from, to, exchanged ? "x" : "r"});
+// Progress records are not needed to recover (files are found by identity), so they name the
+// step only; earlier journals wrote its two paths, which are read the same way.
+void ActiveBatch::stepMade(std::size_t step) {
+    writer_.append({"done", decimal(step)});
+    writer_.syncIfDue();
+}
+
+void ActiveBatch::stepPutBack(std::size_t step) {
+    writer_.append({"back", decimal(step)});
     writer_.syncIfDue();
 }
 

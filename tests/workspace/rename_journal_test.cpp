@@ -7,6 +7,7 @@
 #include <map>
 
 #include "../support/file_bytes.h"
+#include "../support/injected_faults.h"
 #include "../support/temporary_folder.h"
 
 namespace vartel {
@@ -79,6 +80,40 @@ TEST_F(RenameJournalTest, AFinishedBatchIsListedWithItsRenamesAndCanBeMarkedUndo
     EXPECT_TRUE(journal.unfinishedBatches().empty());
     journal.markUndone(batches[0].id, "later");
     EXPECT_EQ(journal.batch(batches[0].id)->state, BatchState::Undone);
+}
+
+// A ring whose second rename fails is put back; the journal notes the steps made and put
+// back and still reads as one finished batch with only the other row renamed.
+TEST_F(RenameJournalTest, AGroupPutBackIsJournaledAndTheBatchStillReadsWhole) {
+    make({"r0", "r1", "r2", "a"});
+    const auto requests = requestsOf({{"a", "x"}, {"r0", "r1"}, {"r1", "r2"}, {"r2", "r0"}});
+    const RenamePlan plan = planRenames(requests);
+    auto active =
+        journal.begin(BatchKind::Execute, requests, plan, lookUpBatchFiles(requests, plan));
+    ASSERT_TRUE(active);
+    RenameRun run;
+    {
+        InjectedFaults faults({{FileCall::Rename, EIO, 3}});
+        carryOutPlan(
+            requests, plan, lookUpBatchFiles(requests, plan), [](std::size_t) { return true; }, run,
+            active.get());
+    }
+    active->close(run);
+    active.reset();
+    EXPECT_EQ(disk(), (Disk{{"x", "a"}, {"r0", "r0"}, {"r1", "r1"}, {"r2", "r2"}}));
+    std::vector<std::string> progress;
+    const auto& id = journal.lastBatchId();
+    for (const auto& record :
+         decodeJournal(readBytes(folder.file("journal/" + id + ".journal"))).records) {
+        if (record[0] == "done" || record[0] == "back") progress.push_back(record[0]);
+    }
+    EXPECT_EQ(progress, (std::vector<std::string>{"done", "done", "back"}));
+    const auto batch = journal.batch(id);
+    ASSERT_TRUE(batch);
+    EXPECT_TRUE(journal.damagedFound().empty());
+    EXPECT_EQ(batch->state, BatchState::Finished);
+    EXPECT_EQ(batch->renamedCount(), 1u);
+    EXPECT_TRUE(batch->rows[0].renamed);
 }
 
 TEST_F(RenameJournalTest, ARingCutShortComesBackWholeEitherWay) {

@@ -162,6 +162,32 @@ TEST_F(RenameJournalTest, AFileLeftUnderTwoNamesKeepsOneAndNothingElseIsTouched)
     }
 }
 
+// Journals written before rows were named within their folder, and before progress records
+// named steps by number, hold whole paths; one cut short is still found and put back.
+TEST_F(RenameJournalTest, AJournalOfTheEarlierFormIsReadAndRecovered) {
+    make({"a", "b"});
+    const auto identity = [&](const std::string& name) {
+        const FileIdentity id = lookUpFile(file(name))->identity;
+        return std::pair{std::to_string(id.device), std::to_string(id.inode)};
+    };
+    const auto [deviceA, inodeA] = identity("a");
+    const auto [deviceB, inodeB] = identity("b");
+    writeJournal("000000000001-1-1", {{"vartel-journal", "1", "execute", "1", "2"},
+                                      {"row", "0", file("a"), file("x"), deviceA, inodeA, "1", "1"},
+                                      {"row", "1", file("b"), file("y"), deviceB, inodeB, "1", "1"},
+                                      {"step", "0", "", "", "r", ""},
+                                      {"step", "1", "", "", "r", ""},
+                                      {"go"},
+                                      {"done", file("a"), file("x"), "r"}});
+    std::filesystem::rename(file("a"), file("x"));
+    const auto unfinished = journal.unfinishedBatches();
+    ASSERT_EQ(unfinished.size(), 1u);
+    EXPECT_EQ(unfinished[0].rows[1].oldPath, textFromBytes(file("b")));
+    EXPECT_EQ(unfinished[0].rows[1].newPath, textFromBytes(file("y")));
+    EXPECT_EQ(journal.recover(unfinished[0], false), 0);
+    EXPECT_EQ(disk(), (Disk{{"a", "a"}, {"b", "b"}}));
+}
+
 TEST_F(RenameJournalTest, DamagedJournalsAreSetAsideAndPlanCutShortIsDropped) {
     writeJournal("000000000001-1-1", {{"vartel-journal", "1", "execute", "1", "1"}, {"nonsense"}});
     writeBytes(folder.file("journal/000000000002-1-1.journal"), "garbage\nmore garbage\n");

@@ -57,6 +57,22 @@ char* writeUtf8(char* out, char32_t c) {
     return out;
 }
 
+// Writes the bytes the text stands for at out, room for kLongestSequence bytes a character
+// given, and gives the end of what it wrote.
+constexpr std::size_t kLongestSequence = 4;
+char* writeBytes(char* out, std::u32string_view text) {
+    for (const char32_t c : text) {
+        if (c < 0x80) {
+            *out++ = static_cast<char>(c);
+        } else if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
+            *out++ = static_cast<char>(c - kEscapeBase);
+        } else {
+            out = writeUtf8(out, c);
+        }
+    }
+    return out;
+}
+
 // The conversions write into a scratch buffer with room for the longest outcome and copy out
 // what they wrote, so that the result holds no more than it needs and no capacity is checked
 // per character: every path the program touches goes through them. The buffer is kept for
@@ -95,19 +111,15 @@ Text textFromBytes(std::string_view bytes) {
 }
 
 std::string bytesFromText(std::u32string_view text) {
-    constexpr std::size_t kLongestSequence = 4;
-    return writtenThroughScratch<char>(text.size() * kLongestSequence, [text](char* out) {
-        for (const char32_t c : text) {
-            if (c < 0x80) {
-                *out++ = static_cast<char>(c);
-            } else if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
-                *out++ = static_cast<char>(c - kEscapeBase);
-            } else {
-                out = writeUtf8(out, c);
-            }
-        }
-        return out;
-    });
+    return writtenThroughScratch<char>(text.size() * kLongestSequence,
+                                       [text](char* out) { return writeBytes(out, text); });
+}
+
+void appendBytesFromText(std::string& bytes, std::u32string_view text) {
+    const std::size_t start = bytes.size();
+    bytes.resize(start + text.size() * kLongestSequence);
+    const char* const end = writeBytes(bytes.data() + start, text);
+    bytes.resize(static_cast<std::size_t>(end - bytes.data()));
 }
 
 bool isValidUtf8(std::string_view bytes) {

@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "platform/fault_injection.h"
+#include "platform/side_by_side.h"
 
 namespace vartel {
 
@@ -191,26 +192,80 @@ std::optional<std::uint64_t> listFolderInodes(
 std::optional<FolderEntry> FolderListing::next() {
     if (folder_ == nullptr) return std::nullopt;
     for (;;) {
+        if (handedOut_ == batch_.size()) {
+            if (ended_) {
+                failed_ = readFailed_;
+                return std::nullopt;
+            }
+            readBatch();
+            continue;
+        }
+        ReadEntry& entry = batch_[handedOut_++];
+        // An entry removed since the folder was read is simply gone; any other failure means
+        // the listing can no longer be trusted to be whole.
+        if (entry.error == ENOENT) continue;
+        if (entry.error != 0) {
+            batch_.clear();
+            handedOut_ = 0;
+            ended_ = readFailed_ = failed_ = true;
+            return std::nullopt;
+        }
+        return FolderEntry{std::move(entry.name), entry.status};
+    }
+}
+
+void FolderListing::readBatch() {
+    // Enough entries that the second thread pays for waking it, few enough that a caller that
+    // checks for an abort after every entry still does so often on a slow network share.
+    constexpr std::size_t kBatch = 256;
+    constexpr std::size_t kWorthSharing = 32;
+    batch_.clear();
+    handedOut_ = 0;
+    while (batch_.size() < kBatch) {
         errno = 0;
         const dirent* entry = ::readdir(folder_);
         if (entry == nullptr) {
-            failed_ = errno != 0;
-            return std::nullopt;
+            readFailed_ = errno != 0;
+            ended_ = true;
+            break;
         }
         const char* name = entry->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
-        struct stat info {};
-        const bool unreadable =
-            (faultInjector != nullptr && failsOnPurpose(FileCall::ReadEntry, path_, name)) ||
-            ::fstatat(::dirfd(folder_), name, &info, AT_SYMLINK_NOFOLLOW) != 0;
-        if (unreadable) {
-            // An entry removed since the folder was read is simply gone; any other failure
-            // means the listing can no longer be trusted to be whole.
-            if (errno == ENOENT) continue;
-            failed_ = true;
-            return std::nullopt;
+        batch_.push_back({name, {}, 0});
+    }
+    if (faultInjector != nullptr) {
+        // One entry after another, as the injector counts them, and none after a failure.
+        for (std::size_t i = 0; i < batch_.size(); ++i) {
+            ReadEntry& entry = batch_[i];
+            if (failsOnPurpose(FileCall::ReadEntry, path_, entry.name)) {
+                entry.error = errno;
+            } else {
+                lookUp(i, i + 1);
+            }
+            if (entry.error != 0 && entry.error != ENOENT) {
+                batch_.resize(i + 1);
+                ended_ = true;
+                break;
+            }
         }
-        return FolderEntry{name, statusOf(info)};
+    } else if (batch_.size() >= kWorthSharing) {
+        const std::size_t half = batch_.size() / 2;
+        runSideBySide([&] { lookUp(0, half); }, [&] { lookUp(half, batch_.size()); });
+    } else {
+        lookUp(0, batch_.size());
+    }
+}
+
+void FolderListing::lookUp(std::size_t from, std::size_t to) {
+    const int folder = ::dirfd(folder_);
+    for (std::size_t i = from; i < to; ++i) {
+        ReadEntry& entry = batch_[i];
+        struct stat info {};
+        if (::fstatat(folder, entry.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
+            entry.status = statusOf(info);
+        } else {
+            entry.error = errno;
+        }
     }
 }
 

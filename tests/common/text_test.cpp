@@ -26,6 +26,15 @@ TEST(TextTest, EveryByteSequenceRoundTrips) {
     for (const auto& bytes : {longer, samples[1], longer.substr(0, 65'537), samples[3]}) {
         EXPECT_EQ(bytesFromText(textFromBytes(bytes)), bytes);
     }
+    // Appended one after another, the same bytes as the whole converted at once.
+    std::string appended = "kept ";
+    std::string joined = appended;
+    for (const auto& bytes : samples) {
+        appendBytesFromText(appended, textFromBytes(bytes));
+        joined += bytes;
+    }
+    appendBytesFromText(appended, textFromBytes(longer));
+    EXPECT_EQ(appended, joined + longer);
 }
 
 TEST(TextTest, ValidUtf8DecodesToCharacters) {

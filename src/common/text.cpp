@@ -37,53 +37,89 @@ std::size_t validSequenceLength(std::string_view bytes, std::size_t i, char32_t&
     return length;
 }
 
-void appendUtf8(std::string& out, char32_t c) {
+// Writes c as UTF-8 at out and gives the end of what it wrote.
+char* writeUtf8(char* out, char32_t c) {
     if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
+        *out++ = static_cast<char>(c);
     } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     }
+    return out;
+}
+
+// Writes the bytes the text stands for at out, room for kLongestSequence bytes a character
+// given, and gives the end of what it wrote.
+constexpr std::size_t kLongestSequence = 4;
+char* writeBytes(char* out, std::u32string_view text) {
+    for (const char32_t c : text) {
+        if (c < 0x80) {
+            *out++ = static_cast<char>(c);
+        } else if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
+            *out++ = static_cast<char>(c - kEscapeBase);
+        } else {
+            out = writeUtf8(out, c);
+        }
+    }
+    return out;
+}
+
+// The conversions write into a scratch buffer with room for the longest outcome and copy out
+// what they wrote, so that the result holds no more than it needs and no capacity is checked
+// per character: every path the program touches goes through them. The buffer is kept for
+// the next call unless the text was a large one.
+template <typename Char, typename Write>
+std::basic_string<Char> writtenThroughScratch(std::size_t room, const Write& write) {
+    constexpr std::size_t kScratchKept = 1 << 16;
+    thread_local std::basic_string<Char> kept;
+    std::basic_string<Char> large;
+    std::basic_string<Char>& scratch = room <= kScratchKept ? kept : large;
+    if (scratch.size() < room) scratch.resize(room);
+    Char* const start = scratch.data();
+    const Char* const end = write(start);
+    return std::basic_string<Char>(start, static_cast<std::size_t>(end - start));
 }
 
 }  // namespace
 
 Text textFromBytes(std::string_view bytes) {
-    Text text;
-    text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size();) {
-        char32_t c;
-        if (const auto n = validSequenceLength(bytes, i, c)) {
-            text.push_back(c);
-            i += n;
-        } else {
-            text.push_back(kEscapeBase + static_cast<unsigned char>(bytes[i]));
-            ++i;
+    return writtenThroughScratch<char32_t>(bytes.size(), [bytes](char32_t* out) {
+        for (std::size_t i = 0; i < bytes.size();) {
+            const auto b = static_cast<unsigned char>(bytes[i]);
+            if (b < 0x80) {
+                *out++ = b;
+                ++i;
+            } else if (const auto n = validSequenceLength(bytes, i, *out)) {
+                ++out;
+                i += n;
+            } else {
+                *out++ = kEscapeBase + b;
+                ++i;
+            }
         }
-    }
-    return text;
+        return out;
+    });
 }
 
 std::string bytesFromText(std::u32string_view text) {
-    std::string bytes;
-    bytes.reserve(text.size());
-    for (const char32_t c : text) {
-        if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
-            bytes.push_back(static_cast<char>(c - kEscapeBase));
-        } else {
-            appendUtf8(bytes, c);
-        }
-    }
-    return bytes;
+    return writtenThroughScratch<char>(text.size() * kLongestSequence,
+                                       [text](char* out) { return writeBytes(out, text); });
+}
+
+void appendBytesFromText(std::string& bytes, std::u32string_view text) {
+    const std::size_t start = bytes.size();
+    bytes.resize(start + text.size() * kLongestSequence);
+    const char* const end = writeBytes(bytes.data() + start, text);
+    bytes.resize(static_cast<std::size_t>(end - bytes.data()));
 }
 
 bool isValidUtf8(std::string_view bytes) {

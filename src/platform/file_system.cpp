@@ -14,8 +14,18 @@
 #include <cstring>
 
 #include "platform/fault_injection.h"
+#include "platform/side_by_side.h"
 
 namespace vartel {
+
+// Where a call finds its two entries: both relative to one folder's descriptor, or both as
+// paths (folder AT_FDCWD). Injected faults always see the whole paths.
+struct CallEntries {
+    int folder;
+    const char* from;
+    const char* to;
+};
+
 namespace {
 
 FaultInjector* faultInjector = nullptr;
@@ -40,22 +50,26 @@ FileStatus statusOf(const struct stat& info) {
     return status;
 }
 
-int renameNoReplace(const std::string& from, const std::string& to) {
+CallEntries byPath(const std::string& from, const std::string& to) {
+    return {AT_FDCWD, from.c_str(), to.c_str()};
+}
+
+int renameNoReplace(const std::string& from, const std::string& to, CallEntries at) {
     if (faultInjector != nullptr && failsOnPurpose(FileCall::Rename, from, to)) return -1;
-    return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
+    return ::renameat2(at.folder, at.from, at.folder, at.to, RENAME_NOREPLACE);
 }
 
 // For file systems without the no-replace flag: link fails when the target exists.
-bool renameByLink(const std::string& from, const std::string& to) {
-    if (::link(from.c_str(), to.c_str()) != 0) return false;
-    if (::unlink(from.c_str()) == 0) return true;
-    ::unlink(to.c_str());
+bool renameByLink(CallEntries at) {
+    if (::linkat(at.folder, at.from, at.folder, at.to, 0) != 0) return false;
+    if (::unlinkat(at.folder, at.from, 0) == 0) return true;
+    ::unlinkat(at.folder, at.to, 0);
     return false;
 }
 
-bool renameOnce(const std::string& from, const std::string& to) {
-    if (renameNoReplace(from, to) == 0) return true;
-    if (errno == EINVAL || errno == ENOSYS) return renameByLink(from, to);
+bool renameOnce(const std::string& from, const std::string& to, CallEntries at) {
+    if (renameNoReplace(from, to, at) == 0) return true;
+    if (errno == EINVAL || errno == ENOSYS) return renameByLink(at);
     return false;
 }
 
@@ -178,45 +192,140 @@ std::optional<std::uint64_t> listFolderInodes(
 std::optional<FolderEntry> FolderListing::next() {
     if (folder_ == nullptr) return std::nullopt;
     for (;;) {
-        errno = 0;
-        const dirent* entry = ::readdir(folder_);
-        if (entry == nullptr) {
-            failed_ = errno != 0;
+        if (handedOut_ == batch_.size()) {
+            if (ended_) {
+                failed_ = readFailed_;
+                return std::nullopt;
+            }
+            readBatch();
+            continue;
+        }
+        ReadEntry& entry = batch_[handedOut_++];
+        // An entry removed since the folder was read is simply gone; any other failure means
+        // the listing can no longer be trusted to be whole.
+        if (entry.error == ENOENT) continue;
+        if (entry.error != 0) {
+            batch_.clear();
+            handedOut_ = 0;
+            ended_ = readFailed_ = failed_ = true;
             return std::nullopt;
         }
-        const char* name = entry->d_name;
-        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
-        struct stat info {};
-        const bool unreadable =
-            (faultInjector != nullptr && failsOnPurpose(FileCall::ReadEntry, path_, name)) ||
-            ::fstatat(::dirfd(folder_), name, &info, AT_SYMLINK_NOFOLLOW) != 0;
-        if (unreadable) {
-            // An entry removed since the folder was read is simply gone; any other failure
-            // means the listing can no longer be trusted to be whole.
-            if (errno == ENOENT) continue;
-            failed_ = true;
-            return std::nullopt;
-        }
-        return FolderEntry{name, statusOf(info)};
+        return FolderEntry{std::move(entry.name), entry.status};
     }
 }
 
-FileError renameStep(const std::string& from, const std::string& to) {
+void FolderListing::readBatch() {
+    // Enough entries that the second thread pays for waking it, few enough that a caller that
+    // checks for an abort after every entry still does so often on a slow network share.
+    constexpr std::size_t kBatch = 256;
+    constexpr std::size_t kWorthSharing = 32;
+    batch_.clear();
+    handedOut_ = 0;
+    while (batch_.size() < kBatch) {
+        errno = 0;
+        const dirent* entry = ::readdir(folder_);
+        if (entry == nullptr) {
+            readFailed_ = errno != 0;
+            ended_ = true;
+            break;
+        }
+        const char* name = entry->d_name;
+        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
+        batch_.push_back({name, {}, 0});
+    }
+    if (faultInjector != nullptr) {
+        // One entry after another, as the injector counts them, and none after a failure.
+        for (std::size_t i = 0; i < batch_.size(); ++i) {
+            ReadEntry& entry = batch_[i];
+            if (failsOnPurpose(FileCall::ReadEntry, path_, entry.name)) {
+                entry.error = errno;
+            } else {
+                lookUp(i, i + 1);
+            }
+            if (entry.error != 0 && entry.error != ENOENT) {
+                batch_.resize(i + 1);
+                ended_ = true;
+                break;
+            }
+        }
+    } else if (batch_.size() >= kWorthSharing) {
+        const std::size_t half = batch_.size() / 2;
+        runSideBySide([&] { lookUp(0, half); }, [&] { lookUp(half, batch_.size()); });
+    } else {
+        lookUp(0, batch_.size());
+    }
+}
+
+void FolderListing::lookUp(std::size_t from, std::size_t to) {
+    const int folder = ::dirfd(folder_);
+    for (std::size_t i = from; i < to; ++i) {
+        ReadEntry& entry = batch_[i];
+        struct stat info {};
+        if (::fstatat(folder, entry.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
+            entry.status = statusOf(info);
+        } else {
+            entry.error = errno;
+        }
+    }
+}
+
+namespace {
+
+FileError renameAt(const std::string& from, const std::string& to, CallEntries at) {
     if (holdsNul(from) || holdsNul(to)) return FileError::InvalidName;
-    if (renameOnce(from, to)) return FileError::None;
+    if (renameOnce(from, to, at)) return FileError::None;
     // EINVAL here is the system refusing the name itself, since the fallback was tried.
     return errno == EINVAL ? FileError::InvalidName : fileErrorOf(errno);
 }
 
-FileError exchangeNames(const std::string& a, const std::string& b) {
+FileError exchangeAt(const std::string& a, const std::string& b, CallEntries at) {
     if (holdsNul(a) || holdsNul(b)) return FileError::InvalidName;
     if (faultInjector != nullptr && failsOnPurpose(FileCall::Exchange, a, b)) {
         return fileErrorOf(errno);
     }
-    if (::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0) {
+    if (::renameat2(at.folder, at.from, at.folder, at.to, RENAME_EXCHANGE) == 0) {
         return FileError::None;
     }
     return fileErrorOf(errno);
+}
+
+}  // namespace
+
+FileError renameStep(const std::string& from, const std::string& to) {
+    return renameAt(from, to, byPath(from, to));
+}
+
+FileError exchangeNames(const std::string& a, const std::string& b) {
+    return exchangeAt(a, b, byPath(a, b));
+}
+
+FolderRenamer::~FolderRenamer() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+CallEntries FolderRenamer::entriesOf(const std::string& from, const std::string& to) {
+    const std::size_t nameStart = from.rfind('/') + 1;
+    const bool sameFolder = nameStart > 0 && nameStart < from.size() && nameStart < to.size() &&
+                            to.compare(0, nameStart, from, 0, nameStart) == 0 &&
+                            to.find('/', nameStart) == std::string::npos;
+    if (!sameFolder || holdsNul(from)) return byPath(from, to);
+    const std::string_view folder(from.data(), nameStart);
+    if (folder != folder_) {
+        if (descriptor_ >= 0) ::close(descriptor_);
+        folder_ = folder;
+        descriptor_ = ::open(folder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    }
+    // A folder that cannot be opened is left to the call by paths, which says why it fails.
+    if (descriptor_ < 0) return byPath(from, to);
+    return {descriptor_, from.c_str() + nameStart, to.c_str() + nameStart};
+}
+
+FileError FolderRenamer::rename(const std::string& from, const std::string& to) {
+    return renameAt(from, to, entriesOf(from, to));
+}
+
+FileError FolderRenamer::exchange(const std::string& a, const std::string& b) {
+    return exchangeAt(a, b, entriesOf(a, b));
 }
 
 bool folderFoldsCase(const std::string& folder) {

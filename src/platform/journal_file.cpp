@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -31,9 +32,15 @@ std::uint32_t checksumOf(std::string_view bytes) {
     return hash;
 }
 
+// Eight lower-case hex digits, written without a format call since every record has one.
+void writeHex(std::uint32_t value, char* out) {
+    constexpr std::string_view kDigits = "0123456789abcdef";
+    for (std::size_t i = kChecksumLength; i-- > 0; value >>= 4) out[i] = kDigits[value & 0xf];
+}
+
 std::string hexOf(std::uint32_t value) {
-    char text[kChecksumLength + 1];
-    std::snprintf(text, sizeof text, "%08x", value);
+    std::string text(kChecksumLength, '0');
+    writeHex(value, text.data());
     return text;
 }
 
@@ -69,6 +76,16 @@ bool makeFolder(const std::string& path) {
     return ::mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
+// The escape letter of each byte that must not appear as itself in a field, else 0.
+constexpr std::array<char, 256> kEscapes = [] {
+    std::array<char, 256> escapes{};
+    escapes['\\'] = '\\';
+    escapes['\t'] = 't';
+    escapes['\n'] = 'n';
+    escapes['\r'] = 'r';
+    return escapes;
+}();
+
 // The record as one line at the end of out.
 void appendJournalLine(std::string& out, std::span<const std::string_view> fields) {
     const std::size_t lineStart = out.size();
@@ -76,20 +93,20 @@ void appendJournalLine(std::string& out, std::span<const std::string_view> field
     const std::size_t payloadStart = out.size();
     for (std::size_t f = 0; f < fields.size(); ++f) {
         if (f > 0) out += '\t';
-        std::string_view rest = fields[f];
-        // Paths seldom hold a character to escape, so they go in by runs.
-        for (std::size_t special; (special = rest.find_first_of("\\\t\n\r")) != rest.npos;) {
-            out.append(rest.substr(0, special));
-            const char c = rest[special];
+        const std::string_view field = fields[f];
+        // Paths seldom hold a byte to escape, so they go in by runs.
+        std::size_t runStart = 0;
+        for (std::size_t i = 0; i < field.size(); ++i) {
+            const char escape = kEscapes[static_cast<unsigned char>(field[i])];
+            if (escape == 0) continue;
+            out.append(field.substr(runStart, i - runStart));
             out += '\\';
-            out += c == '\t' ? 't' : c == '\n' ? 'n' : c == '\r' ? 'r' : c;
-            rest.remove_prefix(special + 1);
+            out += escape;
+            runStart = i + 1;
         }
-        out.append(rest);
+        out.append(field.substr(runStart));
     }
-    const std::string hex =
-        hexOf(checksumOf(std::string_view(out).substr(payloadStart, out.size() - payloadStart)));
-    out.replace(lineStart, kChecksumLength, hex);
+    writeHex(checksumOf(std::string_view(out).substr(payloadStart)), out.data() + lineStart);
     out += '\n';
 }
 

@@ -3,21 +3,13 @@
 namespace vartel {
 namespace {
 
-// The two paths of a call, and the same as the file system takes them, converted once.
-struct CallPaths {
-    CallPaths(const Text& fromPath, const Text& toPath)
-        : from(fromPath), to(toPath), fromBytes(bytesFromText(from)), toBytes(bytesFromText(to)) {}
-    const Text& from;
-    const Text& to;
-    std::string fromBytes;
-    std::string toBytes;
-};
-
-// The calls of one group made so far, to be undone in reverse should a later one fail.
+// The calls of one group made so far, as the file system was given them, to be undone in
+// reverse should a later one fail.
 struct MadeCall {
-    Text from;
-    Text to;
+    std::string from;
+    std::string to;
     bool exchanged;
+    std::size_t step;
 };
 
 class GroupRunner {
@@ -39,13 +31,14 @@ class GroupRunner {
         }
         for (std::size_t i = first; i < last; ++i) {
             const RenameStep& step = steps[i];
-            const CallPaths paths(step.from, step.to);
-            const FileError error =
-                step.kind == RenameStep::Kind::Exchange ? exchange(step, paths) : rename(paths);
+            const FileError error = step.kind == RenameStep::Kind::Exchange
+                                        ? exchange(step, i)
+                                        : rename(step.from, step.to, i);
             if (error != FileError::None) {
                 putBack();
                 return error;
             }
+            if (log_ != nullptr) log_->stepMade(i);
         }
         return FileError::None;
     }
@@ -57,34 +50,31 @@ class GroupRunner {
         return error != FileError::None ? error : files_.errors[otherRow];
     }
 
-    FileError rename(const CallPaths& paths) {
-        const FileError error = renameStep(paths.fromBytes, paths.toBytes);
-        if (error == FileError::None) note(paths, false);
+    FileError rename(const Text& from, const Text& to, std::size_t step) {
+        MadeCall call{bytesFromText(from), bytesFromText(to), false, step};
+        const FileError error = renamer_.rename(call.from, call.to);
+        if (error == FileError::None) made_.push_back(std::move(call));
         return error;
     }
 
     // Where the file system cannot swap two names at once, the swap goes round through the
     // temporary name, as one group.
-    FileError exchange(const RenameStep& step, const CallPaths& paths) {
-        const FileError error = exchangeNames(paths.fromBytes, paths.toBytes);
+    FileError exchange(const RenameStep& step, std::size_t index) {
+        MadeCall call{bytesFromText(step.from), bytesFromText(step.to), true, index};
+        const FileError error = renamer_.exchange(call.from, call.to);
         if (error == FileError::None) {
-            note(paths, true);
+            made_.push_back(std::move(call));
             return error;
         }
         if (error != FileError::Unsupported) return error;
         for (const auto& [from, to] :
              {std::pair{&step.from, &step.temporary}, std::pair{&step.to, &step.from},
               std::pair{&step.temporary, &step.to}}) {
-            if (const FileError failed = rename(CallPaths(*from, *to)); failed != FileError::None) {
+            if (const FileError failed = rename(*from, *to, index); failed != FileError::None) {
                 return failed;
             }
         }
         return FileError::None;
-    }
-
-    void note(const CallPaths& paths, bool exchanged) {
-        made_.push_back({paths.from, paths.to, exchanged});
-        if (log_ != nullptr) log_->renamed(paths.fromBytes, paths.toBytes, exchanged);
     }
 
     // Each call is undone into the name it just freed, so this fails only when another
@@ -93,16 +83,15 @@ class GroupRunner {
     void putBack() {
         constexpr int kTries = 5;
         for (auto call = made_.rbegin(); call != made_.rend(); ++call) {
-            const std::string from = bytesFromText(call->to);
-            const std::string to = bytesFromText(call->from);
             FileError error = FileError::Other;
             for (int attempt = 0; attempt < kTries && error != FileError::None; ++attempt) {
-                error = call->exchanged ? exchangeNames(from, to) : renameStep(from, to);
+                error = call->exchanged ? renamer_.exchange(call->to, call->from)
+                                        : renamer_.rename(call->to, call->from);
             }
             if (error != FileError::None) {
                 putBackFailed_ = true;
             } else if (log_ != nullptr) {
-                log_->renamed(from, to, call->exchanged);
+                log_->stepPutBack(call->step);
             }
         }
         made_.clear();
@@ -111,6 +100,7 @@ class GroupRunner {
     const BatchFiles& files_;
     RenameLog* log_;
     std::vector<MadeCall> made_;
+    FolderRenamer renamer_;
     bool putBackFailed_ = false;
 };
 

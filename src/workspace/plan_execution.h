@@ -16,13 +16,13 @@ struct RowOutcome {
     FileError error = FileError::None;  // set when a step of the row failed or was put back
 };
 
-// Told of every call that changed a name, in the order made, including calls that put a
-// failed group back.
+// Told, by its index in the plan, of every step made and of every call that put a step of a
+// failed group back, in the order they happen.
 class RenameLog {
   public:
     virtual ~RenameLog() = default;
-    // The paths as the file system was given them.
-    virtual void renamed(const std::string& from, const std::string& to, bool exchanged) = 0;
+    virtual void stepMade(std::size_t step) = 0;
+    virtual void stepPutBack(std::size_t step) = 0;
 };
 
 struct RenameRun {

@@ -88,6 +88,7 @@ std::optional<JournalBatch> parseJournalBatch(const std::string& id,
     batch.kind = *kind;
     batch.seconds = static_cast<std::int64_t>(*seconds);
     std::set<std::pair<std::size_t, Text>> temporaries;
+    std::optional<std::string> folder;  // of the rows that follow, once the journal names one
     for (std::size_t r = 1; r < contents.records.size(); ++r) {
         const JournalRecord& record = contents.records[r];
         const std::string& type = record[0];
@@ -97,13 +98,18 @@ std::optional<JournalBatch> parseJournalBatch(const std::string& id,
             if (!row || *row >= batch.rows.size()) return std::nullopt;
             return static_cast<std::size_t>(*row);
         };
-        if (type == "row" && record.size() == 8) {
+        if (type == "in" && record.size() == 2) {
+            folder = record[1];
+        } else if (type == "row" && record.size() == 8) {
             const auto index = numberIn(record[1]);
             const auto device = numberIn(record[4]);
             const auto inode = numberIn(record[5]);
             if (!index || *index != batch.rows.size() || !device || !inode) return std::nullopt;
-            batch.rows.push_back(
-                {textFromBytes(record[2]), textFromBytes(record[3]), {*device, *inode}, false});
+            // Journals written before the "in" records hold whole paths.
+            const auto pathOf = [&](const std::string& field) {
+                return textFromBytes(folder ? *folder + field : field);
+            };
+            batch.rows.push_back({pathOf(record[2]), pathOf(record[3]), {*device, *inode}, false});
         } else if (type == "step" && record.size() == 6) {
             const auto row = rowAt(1);
             if (!row) return std::nullopt;
@@ -124,7 +130,7 @@ std::optional<JournalBatch> parseJournalBatch(const std::string& id,
             batch.state = BatchState::Finished;
         } else if (type == "undone") {
             batch.state = BatchState::Undone;
-        } else if (type != "done" && type != "recovery") {
+        } else if (type != "done" && type != "back" && type != "recovery") {
             return std::nullopt;
         }
     }
@@ -139,8 +145,15 @@ std::size_t JournalBatch::renamedCount() const {
         std::count_if(rows.begin(), rows.end(), [](const JournalRow& row) { return row.renamed; }));
 }
 
-void ActiveBatch::renamed(const std::string& from, const std::string& to, bool exchanged) {
-    writer_.append({"done", from, to, exchanged ? "x" : "r"});
+// Progress records are not needed to recover (files are found by identity), so they name the
+// step only; earlier journals wrote its two paths, which are read the same way.
+void ActiveBatch::stepMade(std::size_t step) {
+    writer_.append({"done", decimal(step)});
+    writer_.syncIfDue();
+}
+
+void ActiveBatch::stepPutBack(std::size_t step) {
+    writer_.append({"back", decimal(step)});
     writer_.syncIfDue();
 }
 
@@ -196,18 +209,29 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
     bool written = writer->append({kMagic, kVersion, nameOf(kind),
                                    decimal(static_cast<std::uint64_t>(currentSeconds())),
                                    decimal(requests.size())});
+    // Rows name their files within the folder of the last "in" record, since the rows of a
+    // batch mostly share a few folders and both paths of a row always share one.
+    std::u32string_view folder;
     for (std::size_t k = 0; k < requests.size() && written; ++k) {
         const RenameRequest& request = requests[k];
+        const std::u32string_view path = request.path;
+        const std::size_t nameStart = path.rfind(U'/') + 1;
+        if (path.substr(0, nameStart) != folder) {
+            folder = path.substr(0, nameStart);
+            written = writer->append({"in", bytesFromText(folder)});
+        }
         // A row the batch leaves alone (blocked, or its file gone or replaced) has no identity
         // here, so that recovery never moves its file. Size and time are known for files
         // looked up one by one.
         const FileIdentity& identity = files.identities[k];
         const auto& status = identity.known() ? files.statuses[k] : std::nullopt;
-        written = writer->append(
-            {"row", decimal(k), bytesFromText(request.path), bytesFromText(plan.targets[k]),
-             decimal(identity.device), decimal(identity.inode),
-             status ? decimal(static_cast<std::uint64_t>(status->size)) : "",
-             status ? decimal(static_cast<std::uint64_t>(status->modifiedSeconds)) : ""});
+        written =
+            written &&
+            writer->append(
+                {"row", decimal(k), bytesFromText(path.substr(nameStart)),
+                 bytesFromText(request.newName), decimal(identity.device), decimal(identity.inode),
+                 status ? decimal(static_cast<std::uint64_t>(status->size)) : "",
+                 status ? decimal(static_cast<std::uint64_t>(status->modifiedSeconds)) : ""});
     }
     if (!written || !writePlan(*writer, requests, plan, {})) {
         removeJournalFile(pathOf(id));

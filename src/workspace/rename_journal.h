@@ -41,14 +41,15 @@ struct JournalBatch {
 std::optional<JournalBatch> parseJournalBatch(const std::string& id,
                                               const JournalContents& contents);
 
-// A batch being carried out: every call that changes a name is appended; the records reach
-// the disk at least every half second and at the end.
+// A batch being carried out: every step made or put back is appended by its index in the
+// plan; the records reach the disk at least every half second and at the end.
 class ActiveBatch : public RenameLog {
   public:
     // rowOf maps the requests carried out to the batch's rows; empty when they are the same.
     explicit ActiveBatch(JournalWriter writer, std::vector<std::size_t> rowOf = {})
         : writer_(std::move(writer)), rowOf_(std::move(rowOf)) {}
-    void renamed(const std::string& from, const std::string& to, bool exchanged) override;
+    void stepMade(std::size_t step) override;
+    void stepPutBack(std::size_t step) override;
     void markRenamed(std::size_t row);
     // The closing records: which rows got their new names.
     void close(const RenameRun& run);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "../support/cli_runner.h"
 #include "../support/macro_builder.h"
@@ -108,6 +110,39 @@ TEST_F(PreviewCommandTest, AnOperationPreviewsAndRenamesWithoutAMacro) {
 
 namespace vartel {
 namespace {
+
+// More rows than one block of output, from folders listed a batch at a time: every row once,
+// folder after folder in the order of the walk, each folder's files in the order the folder
+// gives them, names that are not UTF-8 byte for byte.
+TEST_F(PreviewCommandTest, ALongPreviewKeepsTheOrderOfTheWalk) {
+    const std::string root = folder.file("many");
+    std::filesystem::create_directories(root);
+    for (const std::string name : {"\xFF\xE5\x90\x8D.txt", "\xE5\x90\x8D\xE5\x89\x8D.txt"}) {
+        std::ofstream(root + "/" + name) << "x";
+    }
+    for (int d = 0; d < 3; ++d) {
+        const std::string sub = root + "/d" + std::to_string(d);
+        std::filesystem::create_directory(sub);
+        for (int i = 0; i < 400; ++i) std::ofstream(sub + "/f" + std::to_string(i) + ".txt") << "x";
+    }
+    std::string expected;
+    std::vector<std::string> folders{root};
+    for (std::size_t f = 0; f < folders.size(); ++f) {
+        for (const auto& entry : std::filesystem::directory_iterator(folders[f])) {
+            const std::string path = entry.path().string();
+            const std::string name = entry.path().filename().string();
+            if (entry.is_directory()) {
+                folders.push_back(path);
+            } else {
+                expected += name + "\tp" + name + "\t" + path + "\tok\n";
+            }
+        }
+    }
+    const auto result = runCli({"preview", "--op", "add", "--set", "text=p", "--status", root});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_GT(result.out.size(), std::size_t{1} << 16);
+    EXPECT_TRUE(result.out == expected);
+}
 
 TEST_F(PreviewCommandTest, FoldersAreRowsOfTheirOwnWhenAskedFor) {
     const std::string files = folder.file("files");

@@ -20,6 +20,21 @@ TEST(TextTest, EveryByteSequenceRoundTrips) {
     std::string all;
     for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
     EXPECT_EQ(bytesFromText(textFromBytes(all)), all);
+    // Texts longer than the conversions keep room for, and short ones after them.
+    std::string longer;
+    while (longer.size() < 300'000) longer += samples[2] + samples[3] + "\xF0\x9F\x98\x80";
+    for (const auto& bytes : {longer, samples[1], longer.substr(0, 65'537), samples[3]}) {
+        EXPECT_EQ(bytesFromText(textFromBytes(bytes)), bytes);
+    }
+    // Appended one after another, the same bytes as the whole converted at once.
+    std::string appended = "kept ";
+    std::string joined = appended;
+    for (const auto& bytes : samples) {
+        appendBytesFromText(appended, textFromBytes(bytes));
+        joined += bytes;
+    }
+    appendBytesFromText(appended, textFromBytes(longer));
+    EXPECT_EQ(appended, joined + longer);
 }
 
 TEST(TextTest, ValidUtf8DecodesToCharacters) {

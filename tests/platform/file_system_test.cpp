@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <map>
+#include <thread>
+#include <vector>
 
 #include "../support/injected_faults.h"
 #include "../support/temporary_folder.h"
@@ -34,7 +37,19 @@ TEST_F(FileSystemTest, PathsWithNulNameNothing) {
     EXPECT_FALSE(FolderListing(folder.file("a") + std::string(1, '\0')).isOpen());
 }
 
-TEST_F(FileSystemTest, RenameNeverReplaces) {
+// Renames by paths, or through a folder renamer kept across the calls.
+class RenameTest : public FileSystemTest, public ::testing::WithParamInterface<bool> {
+  protected:
+    FileError renameStep(const std::string& from, const std::string& to) {
+        return GetParam() ? renamer.rename(from, to) : vartel::renameStep(from, to);
+    }
+    FileError exchangeNames(const std::string& a, const std::string& b) {
+        return GetParam() ? renamer.exchange(a, b) : vartel::exchangeNames(a, b);
+    }
+    FolderRenamer renamer;
+};
+
+TEST_P(RenameTest, RenameNeverReplaces) {
     make("a", "a");
     make("b", "b");
     std::filesystem::create_directory(folder.file("d"));
@@ -59,6 +74,33 @@ TEST_F(FileSystemTest, RenameNeverReplaces) {
         EXPECT_EQ(swapped, FileError::Unsupported);
     }
 }
+
+// Calls move between folders, and where the no-replace flag is refused the link-and-unlink
+// way round still never replaces, within any folder.
+TEST_P(RenameTest, FoldersChangeBetweenCallsAndTheFallbackStaysWithinItsFolder) {
+    std::filesystem::create_directory(folder.file("d"));
+    make("a", "a");
+    make("d/a", "da");
+    make("d/b", "db");
+    EXPECT_EQ(renameStep(folder.file("a"), folder.file("x")), FileError::None);
+    EXPECT_EQ(renameStep(folder.file("d/a"), folder.file("d/x")), FileError::None);
+    EXPECT_EQ(renameStep(folder.file("x"), folder.file("y")), FileError::None);
+    EXPECT_EQ(renameStep(folder.file("gone/a"), folder.file("gone/b")), FileError::NotFound);
+    // Paths in two folders are a move, left to the system as given.
+    EXPECT_EQ(renameStep(folder.file("d/x"), folder.file("z")), FileError::None);
+    {
+        InjectedFaults faults({{FileCall::Rename, EINVAL}});
+        EXPECT_EQ(renameStep(folder.file("d/b"), folder.file("d/c")), FileError::None);
+        EXPECT_EQ(renameStep(folder.file("y"), folder.file("z")), FileError::Exists);
+    }
+    EXPECT_EQ(contentOf("y"), "a");
+    EXPECT_EQ(contentOf("z"), "da");
+    EXPECT_EQ(contentOf("d/c"), "db");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("d/b")));
+    EXPECT_EQ(std::filesystem::hard_link_count(folder.file("d/c")), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(ByPathsOrByFolder, RenameTest, ::testing::Bool());
 
 // The inodes a folder's read gives are the identities a lookup gives; a folder with more
 // entries than asked for, or none at all, gives nothing, so the caller looks files up instead.
@@ -99,6 +141,66 @@ TEST_F(FileSystemTest, AListingTellsAFailedEntryFromOneThatVanished) {
     EXPECT_FALSE(listing.next());
     EXPECT_FALSE(listing.failed());
     EXPECT_FALSE(lookUpFile(folder.file("a")));
+}
+
+// A folder of many entries is looked up a batch at a time on two threads; it still gives every
+// entry once, in the folder's own order, each with what a lookup of its path says, also while
+// another thread lists a folder at the same time.
+TEST_F(FileSystemTest, AListingOfManyEntriesIsWholeAndInOrder) {
+    std::vector<std::string> expected;
+    for (int i = 0; i < 1000; ++i) {
+        const std::string name = "e" + std::to_string(i);
+        if (i % 97 == 0) {
+            std::filesystem::create_directory(folder.file(name));
+        } else if (i % 89 == 0) {
+            std::filesystem::create_symlink("e1", folder.file(name));
+        } else {
+            make(name, std::string(static_cast<std::size_t>(i % 7 + 1), 'x'));
+        }
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        expected.push_back(entry.path().filename().string());
+    }
+    const auto list = [&] {
+        std::vector<std::string> names;
+        FolderListing listing(folder.path().string());
+        while (const auto entry = listing.next()) {
+            const auto status = lookUpFile(folder.file(entry->name));
+            if (!status || status->size != entry->status.size ||
+                status->isFolder != entry->status.isFolder ||
+                status->isSymbolicLink != entry->status.isSymbolicLink ||
+                status->identity != entry->status.identity) {
+                names.push_back("wrong status: " + entry->name);
+            } else {
+                names.push_back(entry->name);
+            }
+        }
+        if (listing.failed()) names.push_back("failed");
+        return names;
+    };
+    EXPECT_EQ(list(), expected);
+    std::vector<std::string> alongside;
+    std::thread other([&] { alongside = list(); });
+    const auto meanwhile = list();
+    other.join();
+    EXPECT_EQ(meanwhile, expected);
+    EXPECT_EQ(alongside, expected);
+}
+
+// A failure deep in a long listing ends it there, after every entry before it.
+TEST_F(FileSystemTest, AListingEndsAtAFailureFarIntoTheFolder) {
+    for (int i = 0; i < 600; ++i) make("f" + std::to_string(i), "x");
+    std::vector<std::string> order;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        order.push_back(entry.path().filename().string());
+    }
+    InjectedFaults faults({{FileCall::ReadEntry, EIO, 501}});
+    FolderListing listing(folder.path().string());
+    std::vector<std::string> names;
+    while (const auto entry = listing.next()) names.push_back(entry->name);
+    EXPECT_TRUE(listing.failed());
+    EXPECT_EQ(names, std::vector<std::string>(order.begin(), order.begin() + 500));
+    EXPECT_FALSE(listing.next());
 }
 
 }  // namespace

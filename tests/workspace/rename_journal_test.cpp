@@ -7,6 +7,7 @@
 #include <map>
 
 #include "../support/file_bytes.h"
+#include "../support/injected_faults.h"
 #include "../support/temporary_folder.h"
 
 namespace vartel {
@@ -81,6 +82,40 @@ TEST_F(RenameJournalTest, AFinishedBatchIsListedWithItsRenamesAndCanBeMarkedUndo
     EXPECT_EQ(journal.batch(batches[0].id)->state, BatchState::Undone);
 }
 
+// A ring whose second rename fails is put back; the journal notes the steps made and put
+// back and still reads as one finished batch with only the other row renamed.
+TEST_F(RenameJournalTest, AGroupPutBackIsJournaledAndTheBatchStillReadsWhole) {
+    make({"r0", "r1", "r2", "a"});
+    const auto requests = requestsOf({{"a", "x"}, {"r0", "r1"}, {"r1", "r2"}, {"r2", "r0"}});
+    const RenamePlan plan = planRenames(requests);
+    auto active =
+        journal.begin(BatchKind::Execute, requests, plan, lookUpBatchFiles(requests, plan));
+    ASSERT_TRUE(active);
+    RenameRun run;
+    {
+        InjectedFaults faults({{FileCall::Rename, EIO, 3}});
+        carryOutPlan(
+            requests, plan, lookUpBatchFiles(requests, plan), [](std::size_t) { return true; }, run,
+            active.get());
+    }
+    active->close(run);
+    active.reset();
+    EXPECT_EQ(disk(), (Disk{{"x", "a"}, {"r0", "r0"}, {"r1", "r1"}, {"r2", "r2"}}));
+    std::vector<std::string> progress;
+    const auto& id = journal.lastBatchId();
+    for (const auto& record :
+         decodeJournal(readBytes(folder.file("journal/" + id + ".journal"))).records) {
+        if (record[0] == "done" || record[0] == "back") progress.push_back(record[0]);
+    }
+    EXPECT_EQ(progress, (std::vector<std::string>{"done", "done", "back"}));
+    const auto batch = journal.batch(id);
+    ASSERT_TRUE(batch);
+    EXPECT_TRUE(journal.damagedFound().empty());
+    EXPECT_EQ(batch->state, BatchState::Finished);
+    EXPECT_EQ(batch->renamedCount(), 1u);
+    EXPECT_TRUE(batch->rows[0].renamed);
+}
+
 TEST_F(RenameJournalTest, ARingCutShortComesBackWholeEitherWay) {
     for (const bool finish : {false, true}) {
         SCOPED_TRACE(finish ? "finish" : "undo");
@@ -125,6 +160,32 @@ TEST_F(RenameJournalTest, AFileLeftUnderTwoNamesKeepsOneAndNothingElseIsTouched)
         EXPECT_EQ(disk(), expected);
         EXPECT_EQ(std::filesystem::hard_link_count(file(finish ? "b" : "a")), 1u);
     }
+}
+
+// Journals written before rows were named within their folder, and before progress records
+// named steps by number, hold whole paths; one cut short is still found and put back.
+TEST_F(RenameJournalTest, AJournalOfTheEarlierFormIsReadAndRecovered) {
+    make({"a", "b"});
+    const auto identity = [&](const std::string& name) {
+        const FileIdentity id = lookUpFile(file(name))->identity;
+        return std::pair{std::to_string(id.device), std::to_string(id.inode)};
+    };
+    const auto [deviceA, inodeA] = identity("a");
+    const auto [deviceB, inodeB] = identity("b");
+    writeJournal("000000000001-1-1", {{"vartel-journal", "1", "execute", "1", "2"},
+                                      {"row", "0", file("a"), file("x"), deviceA, inodeA, "1", "1"},
+                                      {"row", "1", file("b"), file("y"), deviceB, inodeB, "1", "1"},
+                                      {"step", "0", "", "", "r", ""},
+                                      {"step", "1", "", "", "r", ""},
+                                      {"go"},
+                                      {"done", file("a"), file("x"), "r"}});
+    std::filesystem::rename(file("a"), file("x"));
+    const auto unfinished = journal.unfinishedBatches();
+    ASSERT_EQ(unfinished.size(), 1u);
+    EXPECT_EQ(unfinished[0].rows[1].oldPath, textFromBytes(file("b")));
+    EXPECT_EQ(unfinished[0].rows[1].newPath, textFromBytes(file("y")));
+    EXPECT_EQ(journal.recover(unfinished[0], false), 0);
+    EXPECT_EQ(disk(), (Disk{{"a", "a"}, {"b", "b"}}));
 }
 
 TEST_F(RenameJournalTest, DamagedJournalsAreSetAsideAndPlanCutShortIsDropped) {

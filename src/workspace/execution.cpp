@@ -104,7 +104,7 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
     batch.stopped = !workspace.busy();
     RenameJournal* journal = workspace.journal();
     if (batch.stopped || journal == nullptr || batch.plan.steps.empty()) return batch;
-    batch.journal = journal->begin(kind, requests, batch.plan, batch.files);
+    batch.journal = journal->begin(kind, requests, batch.plan, batch.files, breathe(workspace));
     if (!batch.journal) {
         workspace.dialogs().error(kJournalUnwritable);
         return std::nullopt;

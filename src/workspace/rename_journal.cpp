@@ -18,6 +18,7 @@ constexpr std::size_t kBatchesKept = 100;
 constexpr std::int64_t kSecondsKept = 30 * 24 * 60 * 60;
 constexpr std::int64_t kFolderSizeLimit = std::int64_t{512} << 20;
 constexpr std::size_t kTailRead = 4096;  // the closing records fit in it
+constexpr std::size_t kBreatheEvery = 4096;
 
 const std::vector<std::pair<BatchKind, std::string>> kKindNames = {
     {BatchKind::Execute, "execute"},
@@ -184,13 +185,16 @@ std::optional<RenameJournal> RenameJournal::openDefault() {
 // A step between the two names of its own row, the usual case, leaves those names out: the
 // row's record holds them, and only the other names a file may bear are read back.
 bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameRequest>& requests,
-                              const RenamePlan& plan, const std::vector<std::size_t>& rowOf) {
+                              const RenamePlan& plan, const std::vector<std::size_t>& rowOf,
+                              const std::function<void()>& breathe) {
     const auto row = [&](std::size_t k) { return decimal(rowOf.empty() ? k : rowOf[k]); };
     const auto pathOf = [&](const RenameStep& step, const Text& path) {
         const bool ownName = path == requests[step.row].path || path == plan.targets[step.row];
         return ownName ? std::string() : bytesFromText(path);
     };
-    for (const auto& step : plan.steps) {
+    for (std::size_t i = 0; i < plan.steps.size(); ++i) {
+        if (breathe && i % kBreatheEvery == kBreatheEvery - 1) breathe();
+        const RenameStep& step = plan.steps[i];
         if (!writer.append({"step", row(step.row), pathOf(step, step.from), pathOf(step, step.to),
                             step.kind == RenameStep::Kind::Exchange ? "x" : "r",
                             bytesFromText(step.temporary)})) {
@@ -202,7 +206,8 @@ bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameReq
 
 std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
                                                   const std::vector<RenameRequest>& requests,
-                                                  const RenamePlan& plan, const BatchFiles& files) {
+                                                  const RenamePlan& plan, const BatchFiles& files,
+                                                  const std::function<void()>& breathe) {
     const std::string id = newJournalId();
     auto writer = JournalWriter::create(pathOf(id));
     if (!writer) return nullptr;
@@ -213,6 +218,7 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
     // batch mostly share a few folders and both paths of a row always share one.
     std::u32string_view folder;
     for (std::size_t k = 0; k < requests.size() && written; ++k) {
+        if (breathe && k % kBreatheEvery == kBreatheEvery - 1) breathe();
         const RenameRequest& request = requests[k];
         const std::u32string_view path = request.path;
         const std::size_t nameStart = path.rfind(U'/') + 1;
@@ -233,7 +239,7 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
                  status ? decimal(static_cast<std::uint64_t>(status->size)) : "",
                  status ? decimal(static_cast<std::uint64_t>(status->modifiedSeconds)) : ""});
     }
-    if (!written || !writePlan(*writer, requests, plan, {})) {
+    if (!written || !writePlan(*writer, requests, plan, {}, breathe)) {
         removeJournalFile(pathOf(id));
         return nullptr;
     }

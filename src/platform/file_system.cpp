@@ -17,6 +17,15 @@
 #include "platform/fault_injection.h"
 
 namespace vartel {
+
+// Where a call finds its two entries: both relative to one folder's descriptor, or both as
+// paths (folder AT_FDCWD). Injected faults always see the whole paths.
+struct CallEntries {
+    int folder;
+    const char* from;
+    const char* to;
+};
+
 namespace {
 
 FaultInjector* faultInjector = nullptr;
@@ -41,22 +50,26 @@ FileStatus statusOf(const struct stat& info) {
     return status;
 }
 
-int renameNoReplace(const std::string& from, const std::string& to) {
+CallEntries byPath(const std::string& from, const std::string& to) {
+    return {AT_FDCWD, from.c_str(), to.c_str()};
+}
+
+int renameNoReplace(const std::string& from, const std::string& to, CallEntries at) {
     if (faultInjector != nullptr && failsOnPurpose(FileCall::Rename, from, to)) return -1;
-    return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
+    return ::renameat2(at.folder, at.from, at.folder, at.to, RENAME_NOREPLACE);
 }
 
 // For file systems without the no-replace flag: link fails when the target exists.
-bool renameByLink(const std::string& from, const std::string& to) {
-    if (::link(from.c_str(), to.c_str()) != 0) return false;
-    if (::unlink(from.c_str()) == 0) return true;
-    ::unlink(to.c_str());
+bool renameByLink(CallEntries at) {
+    if (::linkat(at.folder, at.from, at.folder, at.to, 0) != 0) return false;
+    if (::unlinkat(at.folder, at.from, 0) == 0) return true;
+    ::unlinkat(at.folder, at.to, 0);
     return false;
 }
 
-bool renameOnce(const std::string& from, const std::string& to) {
-    if (renameNoReplace(from, to) == 0) return true;
-    if (errno == EINVAL || errno == ENOSYS) return renameByLink(from, to);
+bool renameOnce(const std::string& from, const std::string& to, CallEntries at) {
+    if (renameNoReplace(from, to, at) == 0) return true;
+    if (errno == EINVAL || errno == ENOSYS) return renameByLink(at);
     return false;
 }
 
@@ -296,22 +309,63 @@ void FolderListing::lookUp(Batch& batch, std::size_t from, std::size_t to) {
     }
 }
 
-FileError renameStep(const std::string& from, const std::string& to) {
+namespace {
+
+FileError renameAt(const std::string& from, const std::string& to, CallEntries at) {
     if (holdsNul(from) || holdsNul(to)) return FileError::InvalidName;
-    if (renameOnce(from, to)) return FileError::None;
+    if (renameOnce(from, to, at)) return FileError::None;
     // EINVAL here is the system refusing the name itself, since the fallback was tried.
     return errno == EINVAL ? FileError::InvalidName : fileErrorOf(errno);
 }
 
-FileError exchangeNames(const std::string& a, const std::string& b) {
+FileError exchangeAt(const std::string& a, const std::string& b, CallEntries at) {
     if (holdsNul(a) || holdsNul(b)) return FileError::InvalidName;
     if (faultInjector != nullptr && failsOnPurpose(FileCall::Exchange, a, b)) {
         return fileErrorOf(errno);
     }
-    if (::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0) {
+    if (::renameat2(at.folder, at.from, at.folder, at.to, RENAME_EXCHANGE) == 0) {
         return FileError::None;
     }
     return fileErrorOf(errno);
+}
+
+}  // namespace
+
+FileError renameStep(const std::string& from, const std::string& to) {
+    return renameAt(from, to, byPath(from, to));
+}
+
+FileError exchangeNames(const std::string& a, const std::string& b) {
+    return exchangeAt(a, b, byPath(a, b));
+}
+
+FolderRenamer::~FolderRenamer() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+CallEntries FolderRenamer::entriesOf(const std::string& from, const std::string& to) {
+    const std::size_t nameStart = from.rfind('/') + 1;
+    const bool sameFolder = nameStart > 0 && nameStart < from.size() && nameStart < to.size() &&
+                            to.compare(0, nameStart, from, 0, nameStart) == 0 &&
+                            to.find('/', nameStart) == std::string::npos;
+    if (!sameFolder || holdsNul(from)) return byPath(from, to);
+    const std::string_view folder(from.data(), nameStart);
+    if (folder != folder_) {
+        if (descriptor_ >= 0) ::close(descriptor_);
+        folder_ = folder;
+        descriptor_ = ::open(folder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    }
+    // A folder that cannot be opened is left to the call by paths, which says why it fails.
+    if (descriptor_ < 0) return byPath(from, to);
+    return {descriptor_, from.c_str() + nameStart, to.c_str() + nameStart};
+}
+
+FileError FolderRenamer::rename(const std::string& from, const std::string& to) {
+    return renameAt(from, to, entriesOf(from, to));
+}
+
+FileError FolderRenamer::exchange(const std::string& a, const std::string& b) {
+    return exchangeAt(a, b, entriesOf(a, b));
 }
 
 bool folderFoldsCase(const std::string& folder) {

@@ -52,7 +52,7 @@ class GroupRunner {
 
     FileError rename(const Text& from, const Text& to, std::size_t step) {
         MadeCall call{bytesFromText(from), bytesFromText(to), false, step};
-        const FileError error = renameStep(call.from, call.to);
+        const FileError error = renamer_.rename(call.from, call.to);
         if (error == FileError::None) made_.push_back(std::move(call));
         return error;
     }
@@ -61,7 +61,7 @@ class GroupRunner {
     // temporary name, as one group.
     FileError exchange(const RenameStep& step, std::size_t index) {
         MadeCall call{bytesFromText(step.from), bytesFromText(step.to), true, index};
-        const FileError error = exchangeNames(call.from, call.to);
+        const FileError error = renamer_.exchange(call.from, call.to);
         if (error == FileError::None) {
             made_.push_back(std::move(call));
             return error;
@@ -85,8 +85,8 @@ class GroupRunner {
         for (auto call = made_.rbegin(); call != made_.rend(); ++call) {
             FileError error = FileError::Other;
             for (int attempt = 0; attempt < kTries && error != FileError::None; ++attempt) {
-                error = call->exchanged ? exchangeNames(call->to, call->from)
-                                        : renameStep(call->to, call->from);
+                error = call->exchanged ? renamer_.exchange(call->to, call->from)
+                                        : renamer_.rename(call->to, call->from);
             }
             if (error != FileError::None) {
                 putBackFailed_ = true;
@@ -100,6 +100,7 @@ class GroupRunner {
     const BatchFiles& files_;
     RenameLog* log_;
     std::vector<MadeCall> made_;
+    FolderRenamer renamer_;
     bool putBackFailed_ = false;
 };
 

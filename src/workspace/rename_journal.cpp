@@ -18,6 +18,7 @@ constexpr std::size_t kBatchesKept = 100;
 constexpr std::int64_t kSecondsKept = 30 * 24 * 60 * 60;
 constexpr std::int64_t kFolderSizeLimit = std::int64_t{512} << 20;
 constexpr std::size_t kTailRead = 4096;  // the closing records fit in it
+constexpr std::size_t kBreatheEvery = 4096;
 
 const std::vector<std::pair<BatchKind, std::string>> kKindNames = {
     {BatchKind::Execute, "execute"},
@@ -88,6 +89,7 @@ std::optional<JournalBatch> parseJournalBatch(const std::string& id,
     batch.kind = *kind;
     batch.seconds = static_cast<std::int64_t>(*seconds);
     std::set<std::pair<std::size_t, Text>> temporaries;
+    std::optional<std::string> folder;  // of the rows that follow, once the journal names one
     for (std::size_t r = 1; r < contents.records.size(); ++r) {
         const JournalRecord& record = contents.records[r];
         const std::string& type = record[0];
@@ -97,13 +99,18 @@ std::optional<JournalBatch> parseJournalBatch(const std::string& id,
             if (!row || *row >= batch.rows.size()) return std::nullopt;
             return static_cast<std::size_t>(*row);
         };
-        if (type == "row" && record.size() == 8) {
+        if (type == "in" && record.size() == 2) {
+            folder = record[1];
+        } else if (type == "row" && record.size() == 8) {
             const auto index = numberIn(record[1]);
             const auto device = numberIn(record[4]);
             const auto inode = numberIn(record[5]);
             if (!index || *index != batch.rows.size() || !device || !inode) return std::nullopt;
-            batch.rows.push_back(
-                {textFromBytes(record[2]), textFromBytes(record[3]), {*device, *inode}, false});
+            // Journals written before the "in" records hold whole paths.
+            const auto pathOf = [&](const std::string& field) {
+                return textFromBytes(folder ? *folder + field : field);
+            };
+            batch.rows.push_back({pathOf(record[2]), pathOf(record[3]), {*device, *inode}, false});
         } else if (type == "step" && record.size() == 6) {
             const auto row = rowAt(1);
             if (!row) return std::nullopt;
@@ -178,13 +185,16 @@ std::optional<RenameJournal> RenameJournal::openDefault() {
 // A step between the two names of its own row, the usual case, leaves those names out: the
 // row's record holds them, and only the other names a file may bear are read back.
 bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameRequest>& requests,
-                              const RenamePlan& plan, const std::vector<std::size_t>& rowOf) {
+                              const RenamePlan& plan, const std::vector<std::size_t>& rowOf,
+                              const std::function<void()>& breathe) {
     const auto row = [&](std::size_t k) { return decimal(rowOf.empty() ? k : rowOf[k]); };
     const auto pathOf = [&](const RenameStep& step, const Text& path) {
         const bool ownName = path == requests[step.row].path || path == plan.targets[step.row];
         return ownName ? std::string() : bytesFromText(path);
     };
-    for (const auto& step : plan.steps) {
+    for (std::size_t i = 0; i < plan.steps.size(); ++i) {
+        if (breathe && i % kBreatheEvery == kBreatheEvery - 1) breathe();
+        const RenameStep& step = plan.steps[i];
         if (!writer.append({"step", row(step.row), pathOf(step, step.from), pathOf(step, step.to),
                             step.kind == RenameStep::Kind::Exchange ? "x" : "r",
                             bytesFromText(step.temporary)})) {
@@ -196,27 +206,40 @@ bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameReq
 
 std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
                                                   const std::vector<RenameRequest>& requests,
-                                                  const RenamePlan& plan, const BatchFiles& files) {
+                                                  const RenamePlan& plan, const BatchFiles& files,
+                                                  const std::function<void()>& breathe) {
     const std::string id = newJournalId();
     auto writer = JournalWriter::create(pathOf(id));
     if (!writer) return nullptr;
     bool written = writer->append({kMagic, kVersion, nameOf(kind),
                                    decimal(static_cast<std::uint64_t>(currentSeconds())),
                                    decimal(requests.size())});
+    // Rows name their files within the folder of the last "in" record, since the rows of a
+    // batch mostly share a few folders and both paths of a row always share one.
+    std::u32string_view folder;
     for (std::size_t k = 0; k < requests.size() && written; ++k) {
+        if (breathe && k % kBreatheEvery == kBreatheEvery - 1) breathe();
         const RenameRequest& request = requests[k];
+        const std::u32string_view path = request.path;
+        const std::size_t nameStart = path.rfind(U'/') + 1;
+        if (path.substr(0, nameStart) != folder) {
+            folder = path.substr(0, nameStart);
+            written = writer->append({"in", bytesFromText(folder)});
+        }
         // A row the batch leaves alone (blocked, or its file gone or replaced) has no identity
         // here, so that recovery never moves its file. Size and time are known for files
         // looked up one by one.
         const FileIdentity& identity = files.identities[k];
         const auto& status = identity.known() ? files.statuses[k] : std::nullopt;
-        written = writer->append(
-            {"row", decimal(k), bytesFromText(request.path), bytesFromText(plan.targets[k]),
-             decimal(identity.device), decimal(identity.inode),
-             status ? decimal(static_cast<std::uint64_t>(status->size)) : "",
-             status ? decimal(static_cast<std::uint64_t>(status->modifiedSeconds)) : ""});
+        written =
+            written &&
+            writer->append(
+                {"row", decimal(k), bytesFromText(path.substr(nameStart)),
+                 bytesFromText(request.newName), decimal(identity.device), decimal(identity.inode),
+                 status ? decimal(static_cast<std::uint64_t>(status->size)) : "",
+                 status ? decimal(static_cast<std::uint64_t>(status->modifiedSeconds)) : ""});
     }
-    if (!written || !writePlan(*writer, requests, plan, {})) {
+    if (!written || !writePlan(*writer, requests, plan, {}, breathe)) {
         removeJournalFile(pathOf(id));
         return nullptr;
     }

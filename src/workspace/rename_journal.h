@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -70,9 +71,10 @@ class RenameJournal {
 
     // Writes the whole plan, with the identity of each file as looked up for the batch, and
     // syncs it before the first rename. Nothing when the journal cannot be written; the batch
-    // must then not start.
+    // must then not start. breathe is called every few thousand records, for a window.
     std::unique_ptr<ActiveBatch> begin(BatchKind kind, const std::vector<RenameRequest>& requests,
-                                       const RenamePlan& plan, const BatchFiles& files);
+                                       const RenamePlan& plan, const BatchFiles& files,
+                                       const std::function<void()>& breathe = {});
 
     // Every readable batch, oldest first. A damaged journal is set aside and named in
     // damagedFound, never read again.
@@ -97,7 +99,8 @@ class RenameJournal {
     std::string pathOf(const std::string& id) const { return folder_ + "/" + id + ".journal"; }
     std::optional<JournalBatch> read(const std::string& name);
     static bool writePlan(JournalWriter& writer, const std::vector<RenameRequest>& requests,
-                          const RenamePlan& plan, const std::vector<std::size_t>& rowOf);
+                          const RenamePlan& plan, const std::vector<std::size_t>& rowOf,
+                          const std::function<void()>& breathe = {});
 
     std::string folder_;
     std::vector<std::string> damaged_;

@@ -41,7 +41,19 @@ TEST_F(FileSystemTest, PathsWithNulNameNothing) {
     EXPECT_FALSE(FolderListing(folder.file("a") + std::string(1, '\0')).isOpen());
 }
 
-TEST_F(FileSystemTest, RenameNeverReplaces) {
+// Renames by paths, or through a folder renamer kept across the calls.
+class RenameTest : public FileSystemTest, public ::testing::WithParamInterface<bool> {
+  protected:
+    FileError renameStep(const std::string& from, const std::string& to) {
+        return GetParam() ? renamer.rename(from, to) : vartel::renameStep(from, to);
+    }
+    FileError exchangeNames(const std::string& a, const std::string& b) {
+        return GetParam() ? renamer.exchange(a, b) : vartel::exchangeNames(a, b);
+    }
+    FolderRenamer renamer;
+};
+
+TEST_P(RenameTest, RenameNeverReplaces) {
     make("a", "a");
     make("b", "b");
     std::filesystem::create_directory(folder.file("d"));
@@ -66,6 +78,33 @@ TEST_F(FileSystemTest, RenameNeverReplaces) {
         EXPECT_EQ(swapped, FileError::Unsupported);
     }
 }
+
+// Calls move between folders, and where the no-replace flag is refused the link-and-unlink
+// way round still never replaces, within any folder.
+TEST_P(RenameTest, FoldersChangeBetweenCallsAndTheFallbackStaysWithinItsFolder) {
+    std::filesystem::create_directory(folder.file("d"));
+    make("a", "a");
+    make("d/a", "da");
+    make("d/b", "db");
+    EXPECT_EQ(renameStep(folder.file("a"), folder.file("x")), FileError::None);
+    EXPECT_EQ(renameStep(folder.file("d/a"), folder.file("d/x")), FileError::None);
+    EXPECT_EQ(renameStep(folder.file("x"), folder.file("y")), FileError::None);
+    EXPECT_EQ(renameStep(folder.file("gone/a"), folder.file("gone/b")), FileError::NotFound);
+    // Paths in two folders are a move, left to the system as given.
+    EXPECT_EQ(renameStep(folder.file("d/x"), folder.file("z")), FileError::None);
+    {
+        InjectedFaults faults({{FileCall::Rename, EINVAL}});
+        EXPECT_EQ(renameStep(folder.file("d/b"), folder.file("d/c")), FileError::None);
+        EXPECT_EQ(renameStep(folder.file("y"), folder.file("z")), FileError::Exists);
+    }
+    EXPECT_EQ(contentOf("y"), "a");
+    EXPECT_EQ(contentOf("z"), "da");
+    EXPECT_EQ(contentOf("d/c"), "db");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("d/b")));
+    EXPECT_EQ(std::filesystem::hard_link_count(folder.file("d/c")), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(ByPathsOrByFolder, RenameTest, ::testing::Bool());
 
 // The inodes a folder's read gives are the identities a lookup gives; a folder with more
 // entries than asked for, or none at all, gives nothing, so the caller looks files up instead.

@@ -116,6 +116,40 @@ TEST_F(RenameJournalTest, AGroupPutBackIsJournaledAndTheBatchStillReadsWhole) {
     EXPECT_TRUE(batch->rows[0].renamed);
 }
 
+// A long plan is written with pauses for the window and reads back whole, each row in its
+// own folder of the several the batch touches.
+TEST_F(RenameJournalTest, ALongPlanBreathesAndReadsBackRowByRow) {
+    std::vector<RenameRequest> requests;
+    for (int i = 0; i < 10000; ++i) {
+        const std::string name = "f" + std::to_string(i);
+        requests.push_back({textFromBytes(file("folder" + std::to_string(i / 3000) + "/" + name)),
+                            textFromBytes("g" + name),
+                            {}});
+    }
+    const RenamePlan plan = planRenames(requests, {.lookUpTargets = false});
+    BatchFiles files;
+    for (std::size_t k = 0; k < requests.size(); ++k) {
+        files.identities.push_back({1, k + 1});
+        files.statuses.emplace_back();
+        files.errors.push_back(FileError::None);
+    }
+    int breaths = 0;
+    auto active =
+        journal.begin(BatchKind::Execute, requests, plan, files, [&breaths] { ++breaths; });
+    ASSERT_TRUE(active);
+    active.reset();
+    EXPECT_GE(breaths, 4);
+    const auto unfinished = journal.unfinishedBatches();
+    ASSERT_EQ(unfinished.size(), 1u);
+    const auto& rows = unfinished[0].rows;
+    ASSERT_EQ(rows.size(), requests.size());
+    for (std::size_t k = 0; k < rows.size(); k += 997) {
+        EXPECT_EQ(rows[k].oldPath, requests[k].path);
+        EXPECT_EQ(rows[k].newPath, plan.targets[k]);
+        EXPECT_EQ(rows[k].identity, (FileIdentity{1, k + 1}));
+    }
+}
+
 TEST_F(RenameJournalTest, ARingCutShortComesBackWholeEitherWay) {
     for (const bool finish : {false, true}) {
         SCOPED_TRACE(finish ? "finish" : "undo");
@@ -160,6 +194,32 @@ TEST_F(RenameJournalTest, AFileLeftUnderTwoNamesKeepsOneAndNothingElseIsTouched)
         EXPECT_EQ(disk(), expected);
         EXPECT_EQ(std::filesystem::hard_link_count(file(finish ? "b" : "a")), 1u);
     }
+}
+
+// Journals written before rows were named within their folder, and before progress records
+// named steps by number, hold whole paths; one cut short is still found and put back.
+TEST_F(RenameJournalTest, AJournalOfTheEarlierFormIsReadAndRecovered) {
+    make({"a", "b"});
+    const auto identity = [&](const std::string& name) {
+        const FileIdentity id = lookUpFile(file(name))->identity;
+        return std::pair{std::to_string(id.device), std::to_string(id.inode)};
+    };
+    const auto [deviceA, inodeA] = identity("a");
+    const auto [deviceB, inodeB] = identity("b");
+    writeJournal("000000000001-1-1", {{"vartel-journal", "1", "execute", "1", "2"},
+                                      {"row", "0", file("a"), file("x"), deviceA, inodeA, "1", "1"},
+                                      {"row", "1", file("b"), file("y"), deviceB, inodeB, "1", "1"},
+                                      {"step", "0", "", "", "r", ""},
+                                      {"step", "1", "", "", "r", ""},
+                                      {"go"},
+                                      {"done", file("a"), file("x"), "r"}});
+    std::filesystem::rename(file("a"), file("x"));
+    const auto unfinished = journal.unfinishedBatches();
+    ASSERT_EQ(unfinished.size(), 1u);
+    EXPECT_EQ(unfinished[0].rows[1].oldPath, textFromBytes(file("b")));
+    EXPECT_EQ(unfinished[0].rows[1].newPath, textFromBytes(file("y")));
+    EXPECT_EQ(journal.recover(unfinished[0], false), 0);
+    EXPECT_EQ(disk(), (Disk{{"a", "a"}, {"b", "b"}}));
 }
 
 TEST_F(RenameJournalTest, DamagedJournalsAreSetAsideAndPlanCutShortIsDropped) {

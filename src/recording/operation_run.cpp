@@ -14,6 +14,8 @@ bool runOperation(Workspace& workspace, RecordingFrame& recording,
         workspace.dialogs().message(messages::kNoFreeVariable);
         return false;
     }
+    // The rows moved into the preview are all the walk changes.
+    workspace.planOnlyTouchedFolders();
     // Made before any row moves, so the counts it takes are those of the whole list.
     auto newName = newNameFunction(operation, workspace);
     walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <functional>
-#include <set>
+#include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "common/integer_text.h"
 #include "common/name_parts.h"
@@ -31,23 +32,30 @@ void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected) {
                 std::make_move_iterator(collected.rend()));
 }
 
-// The conversion rows by full path, so that undo finds the first row of a path at once.
-class RowsByPath {
-  public:
-    explicit RowsByPath(const ConversionList& rows) {
-        for (std::size_t i = 0; i < rows.size(); ++i) rowsOf_[rows[i].fullPath()].insert(i);
+// Each file undo took back takes the first conversion row that had its path before the undo
+// along to its old name. All renames of the batch count as made at once, so rows of files that
+// swapped names are not confused.
+void renameRowsTakenBack(ConversionList& rows, const std::vector<RenameRequest>& requests,
+                         const RenameRun& run, const std::function<void()>& breathe) {
+    std::unordered_map<std::u32string_view, std::size_t> requestAt;
+    requestAt.reserve(requests.size());
+    for (std::size_t k = 0; k < requests.size(); ++k) {
+        if (run.rows[k].renamed) requestAt.emplace(requests[k].path, k);
     }
-    std::optional<std::size_t> takeFirst(const Text& path) {
-        const auto found = rowsOf_.find(path);
-        if (found == rowsOf_.end() || found->second.empty()) return std::nullopt;
-        const std::size_t first = *found->second.begin();
-        found->second.erase(found->second.begin());
-        return first;
+    if (requestAt.empty()) return;
+    Text path;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (breathe && i % 4096 == 4095) breathe();
+        FileEntry& row = rows[i];
+        path.assign(folderText(row.folder));
+        path += row.name;
+        const auto found = requestAt.find(path);
+        if (found == requestAt.end()) continue;
+        // A rename never leaves the folder, so the row keeps its folder part.
+        row.name = requests[found->second].newName;
+        requestAt.erase(found);
     }
-
-  private:
-    std::unordered_map<Text, std::set<std::size_t>> rowsOf_;
-};
+}
 
 // Lets the window breathe and moves the progress on by the rows a group finished.
 std::function<bool(std::size_t)> advanceBy(Workspace& workspace) {
@@ -58,8 +66,8 @@ std::function<bool(std::size_t)> advanceBy(Workspace& workspace) {
     };
 }
 
-// Lets the window breathe while a batch is planned and its files looked up; 中止 takes effect at
-// the first rename.
+// Lets the window breathe while a batch is gathered, planned and its files looked up; 中止
+// stops it before the first rename.
 std::function<void()> breathe(Workspace& workspace) {
     return [&workspace] { workspace.keepGoing(); };
 }
@@ -72,23 +80,49 @@ struct PreparedBatch {
     RenamePlan plan;
     BatchFiles files;
     std::unique_ptr<ActiveBatch> journal;
+    // "中止" came before the first rename: nothing is renamed, and the plan may be unfinished
+    // or not made at all.
+    bool stopped = false;
 };
 
 std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
                                           const std::vector<RenameRequest>& requests) {
     PreparedBatch batch;
+    if (!workspace.busy()) {
+        batch.stopped = true;
+        return batch;
+    }
     batch.plan = planRenames(requests, {.literalOrder = workspace.literalOrder(),
                                         .lookUpTargets = false,
-                                        .breathe = breathe(workspace)});
+                                        .breathe = breathe(workspace),
+                                        .keepGoing = [&workspace] { return workspace.busy(); }});
+    if (batch.plan.stopped) {
+        batch.stopped = true;
+        return batch;
+    }
     batch.files = lookUpBatchFiles(requests, batch.plan, breathe(workspace));
+    batch.stopped = !workspace.busy();
     RenameJournal* journal = workspace.journal();
-    if (journal == nullptr || batch.plan.steps.empty()) return batch;
+    if (batch.stopped || journal == nullptr || batch.plan.steps.empty()) return batch;
     batch.journal = journal->begin(kind, requests, batch.plan, batch.files, breathe(workspace));
     if (!batch.journal) {
         workspace.dialogs().error(kJournalUnwritable);
         return std::nullopt;
     }
+    // A journal begun for a batch stopped meanwhile is closed with nothing renamed.
+    batch.stopped = !workspace.busy();
     return batch;
+}
+
+// Carries the batch out into run, or nothing of it when it was stopped before the first rename.
+void carryOut(const std::vector<RenameRequest>& requests, const PreparedBatch& batch,
+              Workspace& workspace, RenameRun& run) {
+    if (batch.stopped) {
+        run.rows.assign(requests.size(), {});
+        run.stopped = true;
+        return;
+    }
+    carryOutPlan(requests, batch.plan, batch.files, advanceBy(workspace), run, batch.journal.get());
 }
 
 // The checked history rows as renames back, from the bottom up. A file renamed more than once
@@ -98,10 +132,18 @@ struct UndoBatch {
     static constexpr std::size_t kNotUndone = static_cast<std::size_t>(-1);
     static constexpr std::size_t kBackWhereItWas = kNotUndone - 1;  // renames that cancel out
 
-    explicit UndoBatch(const HistoryList& history) : requestOf(history.size(), kNotUndone) {
+    // Once keepGoing says no, the batch is stopped and holds nothing to undo.
+    UndoBatch(const HistoryList& history, const std::function<bool()>& keepGoing)
+        : requestOf(history.size(), kNotUndone) {
         std::unordered_map<Text, std::size_t> requestEndingAt;
         std::vector<Text> targets;
         for (std::size_t i = history.size(); i-- > 0;) {
+            if (i % 4096 == 4095 && !keepGoing()) {
+                stopped = true;
+                requests.clear();
+                requestOf.assign(history.size(), kNotUndone);
+                return;
+            }
             const HistoryEntry& entry = history[i];
             if (!entry.checked) continue;
             const Text restored = folderText(entry.folder) + entry.oldName;
@@ -146,6 +188,7 @@ struct UndoBatch {
 
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> requestOf;  // per history row
+    bool stopped = false;
 };
 
 }  // namespace
@@ -153,6 +196,7 @@ struct UndoBatch {
 void execute(Workspace& workspace) {
     if (workspace.busy()) return;
     BusyScope busy(workspace);
+    workspace.planOnlyTouchedFolders();
     auto& preview = workspace.previewList();
     if (preview.empty()) {
         workspace.dialogs().message(kCreatePreviewFirst);
@@ -163,6 +207,7 @@ void execute(Workspace& workspace) {
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> rowOf;
     for (std::size_t i = preview.size(); i-- > 0;) {
+        if (i % 4096 == 4095) workspace.breathe();
         const PreviewEntry& row = preview[i];
         if (!row.checked) continue;
         requests.push_back({row.fullPathBefore(), row.newName, row.identity});
@@ -183,13 +228,22 @@ void execute(Workspace& workspace) {
     RenameRun run;
     // Files renamed before a failure of the loop itself must still reach the history, so the
     // lists are brought up to date on every way out.
-    const auto record = [&] {
+    // With a failure on its way out the lists are brought up to date without waiting for the
+    // window.
+    const auto record = [&](const std::function<void()>& breathe) {
         FolderRenames folders;
         std::vector<char> done(preview.size(), 0);
         std::vector<std::size_t> requestOf(preview.size(), requests.size());
         for (std::size_t k = 0; k < requests.size(); ++k) requestOf[rowOf[k]] = k;
+        const auto renamedRows = static_cast<std::size_t>(std::count_if(
+            run.rows.begin(), run.rows.end(), [](const auto& outcome) { return outcome.renamed; }));
+        auto& history = workspace.historyList();
+        auto& rows = workspace.conversionList();
+        history.reserve(history.size() + renamedRows);
+        rows.reserve(rows.size() + renamedRows);
         int errors = 0;
         for (std::size_t i = 0; i < preview.size(); ++i) {
+            if (breathe && i % 4096 == 4095) breathe();
             const std::size_t k = requestOf[i];
             if (k == requests.size()) continue;
             PreviewEntry& row = preview[i];
@@ -197,15 +251,17 @@ void execute(Workspace& workspace) {
             if (outcome.renamed) {
                 HistoryEntry renamed{row.folder, row.oldName, row.newName};
                 renamed.identity = row.identity;
-                workspace.historyList().push_back(std::move(renamed));
+                history.push_back(std::move(renamed));
                 FileEntry entry{row.folder, row.newName, row.facts};
                 entry.identity = row.identity;
-                workspace.conversionList().push_back(std::move(entry));
+                rows.push_back(std::move(entry));
                 if (row.facts.isFolder()) folders.add(row.fullPathBefore(), row.newName);
+                workspace.touchFolder(row.folder);
                 done[i] = 1;
             } else if (outcome.error != FileError::None) {
                 row.failureReason = failureReasonText(outcome.error);
-            } else if (blocksRow(plan.statuses[k]) && !run.stopped) {
+                workspace.touchFolder(row.folder);  // its folder was not as planned
+            } else if (!run.stopped && blocksRow(plan.statuses[k])) {
                 row.failureReason = statusText(plan.statuses[k]);
             } else {
                 continue;
@@ -215,53 +271,56 @@ void execute(Workspace& workspace) {
                 ++errors;
             }
         }
-        removeFlagged(preview, done);
-        folders.bringUpToDate(workspace.conversionList(), preview, workspace.historyList());
+        if (!folders.empty()) workspace.touchEveryFolder();
+        removeFlagged(preview, done, breathe);
+        folders.bringUpToDate(rows, preview, history);
         if (batch->journal && !run.leftUnfinished) batch->journal->close(run);
         return errors;
     };
     try {
-        carryOutPlan(requests, plan, batch->files, advanceBy(workspace), run, batch->journal.get());
+        carryOut(requests, *batch, workspace, run);
     } catch (...) {
-        record();
+        record(nullptr);
         throw;
     }
-    showSummary(workspace.dialogs(), record());
+    showSummary(workspace.dialogs(), record([&workspace] { workspace.breathe(); }));
 }
 
 void undo(Workspace& workspace) {
     if (workspace.busy()) return;
     BusyScope busy(workspace);
+    workspace.planOnlyTouchedFolders();
     auto& history = workspace.historyList();
     if (history.empty()) {
         workspace.dialogs().message(kNoHistory);
         return;
     }
     workspace.setProgressMaximum(static_cast<int>(history.size()));
-    const UndoBatch batch(history);
+    const UndoBatch batch(history, [&workspace] { return workspace.keepGoing(); });
+    // A batch stopped while it was gathered finds the workspace stopped too.
     const auto prepared = prepareBatch(workspace, BatchKind::Undo, batch.requests);
     if (!prepared) return;
     const RenamePlan& plan = prepared->plan;
     RenameRun run;
-    const auto record = [&] {
+    // With a failure on its way out the lists are brought up to date without waiting for the
+    // window.
+    const auto record = [&](const std::function<void()>& breathe) {
         auto& rows = workspace.conversionList();
-        std::optional<RowsByPath> rowsByPath;
+        const std::unordered_set<Text> foldersOfRows =
+            foldersAboveRows(rows, workspace.previewList(), history);
         FolderRenames folders;
         std::vector<char> done(history.size(), 0);
         int errors = 0;
-        // The conversion row of each file taken back follows it, found by the path the file
-        // had before the undo: all renames of the batch count as made at once, so rows of
-        // files that swapped names are not confused.
         for (std::size_t k = 0; k < batch.requests.size(); ++k) {
+            if (breathe && k % 4096 == 4095) breathe();
             if (!run.rows[k].renamed) continue;
-            folders.add(batch.requests[k].path, batch.requests[k].newName);
-            if (!rowsByPath) rowsByPath.emplace(rows);
-            if (const auto at = rowsByPath->takeFirst(batch.requests[k].path)) {
-                FileEntry& row = rows[*at];
-                // A rename never leaves the folder, so the row keeps its folder part.
-                row.name = batch.requests[k].newName;
-            }
+            const Text& path = batch.requests[k].path;
+            workspace.touchFolderOf(path);
+            // A history row does not tell a folder from a file; only folders above rows matter.
+            if (foldersOfRows.contains(path)) folders.add(path, batch.requests[k].newName);
         }
+        if (!folders.empty()) workspace.touchEveryFolder();
+        renameRowsTakenBack(rows, batch.requests, run, breathe);
         for (std::size_t i = history.size(); i-- > 0;) {
             const std::size_t k = batch.requestOf[i];
             if (k == UndoBatch::kNotUndone) continue;
@@ -274,7 +333,7 @@ void undo(Workspace& workspace) {
             }
             if (outcome.error != FileError::None) {
                 entry.failureReason = failureReasonText(outcome.error);
-            } else if (blocksRow(plan.statuses[k]) && !run.stopped) {
+            } else if (!run.stopped && blocksRow(plan.statuses[k])) {
                 entry.failureReason = statusText(plan.statuses[k]);
             } else {
                 continue;
@@ -282,24 +341,24 @@ void undo(Workspace& workspace) {
             entry.failed = true;
             ++errors;
         }
-        removeFlagged(history, done);
+        removeFlagged(history, done, breathe);
         folders.bringUpToDate(rows, workspace.previewList(), history);
         if (prepared->journal && !run.leftUnfinished) prepared->journal->close(run);
         return errors;
     };
     try {
-        carryOutPlan(batch.requests, plan, prepared->files, advanceBy(workspace), run,
-                     prepared->journal.get());
+        carryOut(batch.requests, *prepared, workspace, run);
     } catch (...) {
-        record();
+        record(nullptr);
         throw;
     }
-    showSummary(workspace.dialogs(), record());
+    showSummary(workspace.dialogs(), record([&workspace] { workspace.breathe(); }));
 }
 
 void returnToConversionList(Workspace& workspace) {
     if (workspace.busy()) return;
     BusyScope busy(workspace);
+    workspace.planOnlyTouchedFolders();
     auto& preview = workspace.previewList();
     workspace.setProgressMaximum(static_cast<int>(preview.size()));
     std::vector<char> done(preview.size(), 0);
@@ -310,6 +369,7 @@ void returnToConversionList(Workspace& workspace) {
             FileEntry entry{row.folder, row.oldName, row.facts};
             entry.identity = row.identity;
             rows.push_back(std::move(entry));
+            workspace.touchFolder(row.folder);
             done[static_cast<std::size_t>(i)] = 1;
         }
         if (!workspace.nextItem()) break;

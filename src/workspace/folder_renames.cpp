@@ -36,6 +36,25 @@ std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests) {
     return placeOf;
 }
 
+std::unordered_set<Text> foldersAboveRows(const ConversionList& rows, const PreviewList& preview,
+                                          const HistoryList& history) {
+    std::unordered_set<Text> folders;
+    // Rows of one folder share its text, mostly one after another.
+    const Text* last = nullptr;
+    const auto addAbove = [&](const SharedFolder& folder) {
+        if (!folder || folder.get() == last) return;
+        last = folder.get();
+        for (std::size_t at = folder->find(kPathSeparator); at != Text::npos;
+             at = folder->find(kPathSeparator, at + 1)) {
+            if (at > 0) folders.insert(folder->substr(0, at));
+        }
+    };
+    for (const auto& row : rows) addAbove(row.folder);
+    for (const auto& row : preview) addAbove(row.folder);
+    for (const auto& entry : history) addAbove(entry.folder);
+    return folders;
+}
+
 void FolderRenames::add(const Text& path, const Text& newName) {
     newNameOf_[path] = newName;
 }

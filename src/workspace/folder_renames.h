@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "common/text.h"
@@ -35,6 +36,11 @@ class FolderRenames {
   private:
     std::unordered_map<Text, Text> newNameOf_;
 };
+
+// Every folder, without its last "/", that holds a row of the lists at any depth: the only
+// renamed paths whose new names the lists have to follow.
+std::unordered_set<Text> foldersAboveRows(const ConversionList& rows, const PreviewList& preview,
+                                          const HistoryList& history);
 
 // Puts requests deeper in the tree first (see deeperFirst), so that nothing below a folder the
 // batch renames is looked for under the folder's old name. Gives each old index its new place.

@@ -20,6 +20,7 @@ bool readPhotoFacts(Workspace& workspace, const MetadataReader& reader) {
     if (workspace.busy()) return false;
     auto& rows = workspace.conversionList();
     BusyScope busy(workspace);
+    workspace.planOnlyTouchedFolders();  // the preview stays as it is
     for (auto& row : rows) {
         if (!row.photoFacts) {
             row.photoFacts =

@@ -66,23 +66,29 @@ class Planner {
             const RenameRequest& request = requests[i];
             plan_.targets.push_back(request.path.substr(0, nameStart(request.path)) +
                                     request.newName);
-            breatheAt(i);
+            if (!breatheAt(i)) return;
         }
     }
 
     RenamePlan run() {
-        checkNames();
-        findLinks();
-        resolve();
-        if (!options_.statusesOnly) orderSteps();
+        // Each pass ends early once stopped, and the next does not begin.
+        if (!stopped_) checkNames();
+        if (!stopped_) findLinks();
+        if (!stopped_) resolve();
+        if (!stopped_ && !options_.statusesOnly) orderSteps();
         for (const auto status : plan_.statuses) plan_.blockedRows += blocksRow(status) ? 1 : 0;
+        plan_.stopped = stopped_;
         return std::move(plan_);
     }
 
   private:
-    // Every few thousand rows of each pass; the clock is the caller's to read.
-    void breatheAt(std::size_t row) const {
-        if (options_.breathe && row % 4096 == 4095) options_.breathe();
+    // Every few thousand rows of each pass; the clock is the caller's to read. Tells whether
+    // the pass goes on.
+    bool breatheAt(std::size_t row) {
+        if (row % 4096 != 4095) return !stopped_;
+        if (options_.breathe) options_.breathe();
+        if (options_.keepGoing && !options_.keepGoing()) stopped_ = true;
+        return !stopped_;
     }
 
     // Rows that fail on their own, then rows that lose a file or a name to an earlier row.
@@ -107,7 +113,7 @@ class Planner {
             } else if (!targetsTaken.insert(targetKeys_[i]).second) {
                 status = PlanStatus::Duplicate;
             }
-            breatheAt(i);
+            if (!breatheAt(i)) return;
         }
         // A duplicate's file stays where it is, as does the file of a row that fails alone.
         for (std::size_t i = 0; i < n; ++i) {
@@ -115,7 +121,7 @@ class Planner {
                 const auto mover = moverOf_.find(sourceKeys_[i]);
                 if (mover != moverOf_.end() && mover->second == i) moverOf_.erase(mover);
             }
-            breatheAt(i);
+            if (!breatheAt(i)) return;
         }
     }
 
@@ -127,10 +133,10 @@ class Planner {
             if (blocksRow(plan_.statuses[i]) && !moverOf_.contains(sourceKeys_[i])) {
                 staying.insert(sourceKeys_[i]);
             }
-            breatheAt(i);
+            if (!breatheAt(i)) return;
         }
         for (std::size_t i = 0; i < requests_.size(); ++i) {
-            breatheAt(i);
+            if (!breatheAt(i)) return;
             if (blocksRow(plan_.statuses[i])) continue;
             const NameKey target = targetKeys_[i];
             if (target == sourceKeys_[i]) {
@@ -153,7 +159,7 @@ class Planner {
         std::vector<char> state(requests_.size(), kUnseen);
         std::vector<std::size_t> path;
         for (std::size_t start = 0; start < requests_.size(); ++start) {
-            breatheAt(start);
+            if (!breatheAt(start)) return;
             if (state[start] != kUnseen || blocksRow(plan_.statuses[start])) continue;
             std::size_t at = start;
             while (at != kNone && state[at] == kUnseen && !blocksRow(plan_.statuses[at])) {
@@ -238,7 +244,7 @@ class Planner {
         std::vector<char> placed(requests_.size(), 0);
         std::vector<std::size_t> pending;
         for (std::size_t start = 0; start < requests_.size(); ++start) {
-            breatheAt(start);
+            if (!breatheAt(start)) return;
             if (placed[start] || blocksRow(plan_.statuses[start])) continue;
             if (options_.literalOrder) {
                 addMove(start);
@@ -268,6 +274,7 @@ class Planner {
     std::vector<NameKey> targetKeys_;
     std::unordered_map<NameKey, std::size_t> moverOf_;  // source key -> the row moving that file
     std::vector<std::size_t> next_;  // the row whose file holds this row's target, or kNone
+    bool stopped_ = false;
 };
 
 }  // namespace

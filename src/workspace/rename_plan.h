@@ -59,6 +59,7 @@ struct RenamePlan {
     std::vector<Text> targets;         // one per request: folder of the path + new name
     std::vector<RenameStep> steps;     // in the order they are to be made
     std::size_t blockedRows = 0;
+    bool stopped = false;  // keepGoing said no: the plan is unfinished and must not be used
 };
 
 struct PlanOptions {
@@ -75,6 +76,8 @@ struct PlanOptions {
     // Called now and then while a large batch is planned, so a window can handle its events;
     // it must leave the requests alone.
     std::function<void()> breathe = nullptr;
+    // Asked after each breath; once it says no, planning ends at once with the plan stopped.
+    std::function<bool()> keepGoing = nullptr;
 };
 
 // Plans a batch. The requests come in the order they are to be carried out; where two rows

@@ -1,5 +1,6 @@
 #include "workspace/workspace.h"
 
+#include <algorithm>
 #include <exception>
 #include <numeric>
 
@@ -24,6 +25,10 @@ void Workspace::enterBusy() {
     checkedAtStart_ = -1;
     groupsAtStart_.reset();
     currentRow_ = -1;
+    planTouchedOnly_ = false;
+    touched_.clear();
+    movedRuns_.start(preview_.size());
+    plannedEarly_ = false;
     throttle_.restart();
 }
 
@@ -31,7 +36,13 @@ void Workspace::leaveBusy() {
     removeMovedRows();
     writePreviewCount();
     writeListCount();
-    replanPreview();
+    if (planTouchedOnly_)
+        replanTouchedFolders();
+    else
+        replanPreview();
+    planTouchedOnly_ = false;
+    touched_.clear();
+    plannedEarly_ = false;
     state_.progressShown = false;
     state_.busy = false;
 }
@@ -45,6 +56,33 @@ void Workspace::replanPreview() {
     std::vector<std::size_t> rows(preview_.size());
     std::iota(rows.rbegin(), rows.rend(), std::size_t{0});
     planPreviewRows(rows);
+}
+
+void Workspace::replanTouchedFolders() {
+    for (const auto& folder : movedRuns_.takeFoldersToPlanLater()) touched_.add(folder);
+    if (touched_.empty() && !plannedEarly_) return;
+    renameGroups_.reset();
+    if (!planningPreview_) return;
+    const auto breathe = breatherOnTheWayOut();
+    std::vector<std::size_t> rows;
+    for (std::size_t i = preview_.size(); i-- > 0;) {
+        if (breathe && i % 4096 == 4095) breathe();
+        PreviewEntry& row = preview_[i];
+        if (!touched_.contains(row.folder)) continue;
+        row.status = PlanStatus::Unplanned;
+        rows.push_back(i);
+    }
+    planPreviewRows(rows);
+    // Rows that left the preview took their statuses with them.
+    blockedRows_ = static_cast<std::size_t>(std::count_if(
+        preview_.begin(), preview_.end(), [](const auto& row) { return blocksRow(row.status); }));
+    writeConflictCount();
+}
+
+void Workspace::planMovedRun(const MovedRuns::Finished& run) {
+    for (const std::size_t i : run.rows) preview_[i].status = PlanStatus::Unplanned;
+    planPreviewRows(run.rows);
+    plannedEarly_ = true;
 }
 
 void Workspace::replanPreviewRow(std::size_t row) {
@@ -104,6 +142,10 @@ int Workspace::moveToPreview(int index, const Text& newName) {
         PreviewEntry entry{row.folder, row.name, newName, row.facts};
         entry.identity = row.identity;
         preview_.push_back(std::move(entry));
+        if (planTouchedOnly_ && planningPreview_) {
+            if (const auto run = movedRuns_.moved(row.folder, preview_.size() - 1, preview_))
+                planMovedRun(*run);
+        }
         leaving_[at] = 1;
         if (row.checked) ++leavingChecked_;
         ++state_.moved;

@@ -12,10 +12,12 @@
 #include "workspace/file_entry.h"
 #include "workspace/folder_groups.h"
 #include "workspace/history_entry.h"
+#include "workspace/moved_runs.h"
 #include "workspace/preview_entry.h"
 #include "workspace/pump_throttle.h"
 #include "workspace/rename_groups.h"
 #include "workspace/status_texts.h"
+#include "workspace/touched_folders.h"
 
 namespace vartel {
 
@@ -94,6 +96,16 @@ class Workspace : public CheckedFileCount {
     // Plans the checked preview rows as execute would carry them out and writes each row's
     // status and the count of rows that would fail.
     void replanPreview();
+    // Only in a busy period, for a command that names every folder whose preview rows it adds
+    // or removes, or whose files it renames: the plan on its way out covers only the preview
+    // rows of those folders, so a command stopped early ends at once. Rows moved into the
+    // preview name their folders themselves, and each folder they come from is planned as
+    // soon as the walk passes on to the next. Any other command plans the whole preview.
+    void planOnlyTouchedFolders() { planTouchedOnly_ = true; }
+    void touchFolder(const SharedFolder& folder) { touched_.add(folder); }
+    void touchFolderOf(const Text& path) { touched_.addFolderOf(path); }
+    // Where the command changed more than rows of known folders (it renamed folders).
+    void touchEveryFolder() { planTouchedOnly_ = false; }
     // The same after the row's check box changed, with only the rows whose plan it can touch
     // planned again.
     void replanPreviewRow(std::size_t row);
@@ -149,6 +161,8 @@ class Workspace : public CheckedFileCount {
     // Plans the checked rows among these, which come in the order execute carries them out.
     template <typename Rows>
     void planPreviewRows(const Rows& rows);
+    void replanTouchedFolders();
+    void planMovedRun(const MovedRuns::Finished& run);
     void writeConflictCount();
     // A command leaving the busy state with a million rows takes a while: the window lives on
     // meanwhile, its lists frozen until the command is over. Nothing outside a busy period, and
@@ -177,6 +191,10 @@ class Workspace : public CheckedFileCount {
     bool literalOrder_ = false;
     bool planningPreview_ = true;
     RenameJournal* journal_ = nullptr;
+    bool planTouchedOnly_ = false;
+    TouchedFolders touched_;
+    MovedRuns movedRuns_;
+    bool plannedEarly_ = false;    // a run of moved rows was planned during the command
     std::size_t blockedRows_ = 0;  // preview rows the plan shows failing
     // Made at the first check box clicked after the preview was planned whole.
     std::optional<RenameGroups> renameGroups_;

@@ -688,17 +688,36 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.rows() + moved, 100);
         QVERIFY(program.window.progressBox()->isHidden());
 
-        // Execute stops the same way; what was renamed stays renamed.
+        // Execute stops the same way once the renames began; what was renamed stays renamed.
         QVERIFY(clickButton(program.tab("マクロ"), "マクロ実行"));
         QCOMPARE(program.workspace.previewList().size(), std::size_t(100));
-        QTimer::singleShot(0, &program.window,
-                           [&] { QVERIFY(clickButton(program.window.progressBox(), "中止")); });
+        QTimer abortOnceRenaming;
+        abortOnceRenaming.setInterval(0);
+        connect(&abortOnceRenaming, &QTimer::timeout, &program.window, [&] {
+            if (program.workspace.busyState().progressPosition == 0) return;
+            abortOnceRenaming.stop();
+            QVERIFY(clickButton(program.window.progressBox(), "中止"));
+        });
+        abortOnceRenaming.start();
         QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
         const auto renamed = program.workspace.historyList().size();
         QVERIFY(renamed > 0 && renamed < 100);
         QCOMPARE(program.workspace.previewList().size() + renamed, std::size_t(100));
         QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
         QVERIFY(program.window.resultTabs()->isEnabled());
+
+        // And undo: what was taken back left the history, the rest still bears its new name.
+        QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
+        QCOMPARE(program.workspace.historyList().size(), std::size_t(100));
+        abortOnceRenaming.start();
+        QVERIFY(clickButton(program.window.historyPanel(), "元に戻す"));
+        const auto left = program.workspace.historyList().size();
+        QVERIFY(left > 0 && left < 100);
+        for (const auto& entry : program.workspace.historyList())
+            QVERIFY(std::filesystem::exists(bytesFromText(entry.pathAfter())));
+        for (const auto& row : program.workspace.conversionList())
+            QVERIFY(std::filesystem::exists(bytesFromText(row.fullPath())));
+        QVERIFY(program.window.progressBox()->isHidden());
     }
 };
 

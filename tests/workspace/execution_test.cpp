@@ -274,6 +274,43 @@ TEST_F(ExecutionTest, AbortStopsAfterTheRowInHand) {
     EXPECT_FALSE(workspace.busy());
 }
 
+TEST_F(ExecutionTest, AnAbortWhileTheBatchIsPreparedRenamesNothing) {
+    // Enough rows for the planner to breathe and hear the abort before it is done.
+    std::vector<std::string> files;
+    std::map<Text, Text> renames;
+    for (int i = 0; i < 5000; ++i) {
+        files.push_back("f" + std::to_string(i));
+        renames[textFromBytes(files.back())] = textFromBytes("g" + std::to_string(i));
+    }
+    preview(files, renames);
+    pump.calls = 0;
+    pump.abortAt = 1;
+    execute(workspace);
+    EXPECT_EQ(dialogs.lastMessage(), U"正常終了");
+    EXPECT_TRUE(workspace.historyList().empty());
+    ASSERT_EQ(workspace.previewList().size(), 5000u);
+    for (const auto& row : workspace.previewList()) {
+        ASSERT_FALSE(row.failed);
+        ASSERT_EQ(row.status, PlanStatus::Ok);
+    }
+    EXPECT_TRUE(exists("f0"));
+    EXPECT_TRUE(exists("f4999"));
+    EXPECT_FALSE(exists("g4999"));
+
+    // Undo the same, once the whole batch is renamed.
+    pump.abortAt = -1;
+    execute(workspace);
+    ASSERT_EQ(workspace.historyList().size(), 5000u);
+    pump.calls = 0;
+    pump.abortAt = 1;
+    undo(workspace);
+    EXPECT_EQ(dialogs.lastMessage(), U"正常終了");
+    EXPECT_EQ(workspace.historyList().size(), 5000u);
+    EXPECT_TRUE(exists("g0"));
+    EXPECT_TRUE(exists("g4999"));
+    EXPECT_EQ(names().back(), U"g4999");
+}
+
 TEST_F(ExecutionTest, AFailureMidwayStillRecordsTheRenamesDone) {
     preview({"a", "b"}, {{U"a", U"x"}, {U"b", U"y"}});
     pump.calls = 0;

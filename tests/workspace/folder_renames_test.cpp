@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/list_rows.h"
+
 namespace vartel {
 namespace {
 
@@ -30,6 +32,15 @@ TEST(FolderRenamesTest, PathsBelowRenamedFoldersFollowThem) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(renames.now(c.before), c.after) << bytesFromText(c.before);
+}
+
+TEST(FolderRenamesTest, OnlyFoldersAboveRowsOfTheListsAreFollowed) {
+    const ConversionList rows = {rowAt(U"/a/b/f"), rowAt(U"g")};
+    const PreviewList preview = {previewRowAt(U"rel/x/f", U"g")};
+    const HistoryList history = {historyRowAt(U"/a//c/g", U"f")};
+    EXPECT_EQ(foldersAboveRows(rows, preview, history),
+              (std::unordered_set<Text>{U"/a", U"/a/b", U"rel", U"rel/x", U"/a/", U"/a//c"}));
+    EXPECT_TRUE(foldersAboveRows({}, {}, {}).empty());
 }
 
 }  // namespace

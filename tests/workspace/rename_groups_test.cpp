@@ -9,6 +9,7 @@
 #include "../support/list_rows.h"
 #include "../support/workspace_fixture.h"
 #include "common/integer_text.h"
+#include "workspace/execution.h"
 #include "workspace/messages.h"
 
 namespace vartel {
@@ -106,6 +107,42 @@ TEST_P(ReplanRowTest, aClickedCheckBoxPlansAsTheWholePreviewWould) {
         const auto [expected, conflicts] = wholePlan(literal);
         ASSERT_EQ(statuses(), expected) << "click " << click << " on row " << row;
         ASSERT_EQ(workspace.status().conflicts, conflicts) << "click " << click;
+    }
+}
+
+// Commands that plan only the folders they touched on their way out, stopped by "中止" at any
+// row or run to the end, leave the statuses and the count a whole plan gives.
+TEST_P(ReplanRowTest, commandsStoppedAnywherePlanAsTheWholePreviewWould) {
+    makePreview();
+    const bool literal = GetParam() % 2 == 1;
+    workspace.setLiteralOrder(literal);
+    workspace.replanPreview();
+    const std::vector<Text> newNames = {U"a", U"b", U"c", U"A", U"ａ", U"outside", U"z", U"n"};
+    for (int step = 0; step < 30; ++step) {
+        pump.calls = 0;
+        pump.abortAt = below(2) == 0 ? -1 : 1 + below(6);
+        const int command = below(5);
+        if (command == 0) {
+            execute(workspace);
+        } else if (command == 1) {
+            undo(workspace);
+        } else if (command == 2) {
+            returnToConversionList(workspace);
+        } else if (command == 3) {
+            BusyScope busy(workspace);
+            workspace.planOnlyTouchedFolders();
+            walkCheckedRows(workspace, [&](const FileEntry&) -> std::optional<Text> {
+                return newNames[static_cast<std::size_t>(below(8))];
+            });
+        } else if (!workspace.previewList().empty()) {
+            auto& rows = workspace.previewList();
+            const auto row = static_cast<std::size_t>(below(static_cast<int>(rows.size())));
+            rows[row].checked = !rows[row].checked;
+            workspace.replanPreviewRow(row);
+        }
+        const auto [expected, conflicts] = wholePlan(literal);
+        ASSERT_EQ(statuses(), expected) << "step " << step << ", command " << command;
+        ASSERT_EQ(workspace.status().conflicts, conflicts) << "step " << step;
     }
 }
 

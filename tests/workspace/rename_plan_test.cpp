@@ -293,5 +293,27 @@ TEST_F(RenamePlanTest, ALargeBatchBreathesAndPlansTheSame) {
     }
 }
 
+// A window stops a long plan through keepGoing: the plan ends at the next breath, marked
+// stopped, and says nothing about the rows it did not reach.
+TEST(RenamePlanStopTest, APlanStopsAtTheFirstNoAndSaysSo) {
+    TemporaryFolder folder;
+    std::vector<RenameRequest> requests;
+    for (int i = 0; i < 10000; ++i) {
+        requests.push_back({textFromBytes(folder.file("f" + std::to_string(i))),
+                            textFromBytes("g" + std::to_string(i))});
+    }
+    for (const int answers : {0, 1, 3, -1}) {
+        int asked = 0;
+        const RenamePlan plan = planRenames(requests, {.lookUpTargets = false, .keepGoing = [&] {
+                                                           return answers < 0 || asked++ < answers;
+                                                       }});
+        EXPECT_EQ(plan.stopped, answers >= 0) << answers;
+        EXPECT_EQ(plan.steps.empty(), answers >= 0) << answers;
+        if (answers >= 0) {
+            EXPECT_EQ(asked, answers + 1);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vartel

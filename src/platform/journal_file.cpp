@@ -161,14 +161,9 @@ std::optional<JournalWriter> JournalWriter::create(const std::string& path) {
         ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0600);
     if (descriptor < 0) return std::nullopt;
     ::flock(descriptor, LOCK_EX);
-    // The folder must know of the file before a rename relies on it.
-    const std::string folder = path.substr(0, path.rfind('/') + 1);
-    const int folderDescriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderDescriptor >= 0) {
-        ::fsync(folderDescriptor);
-        ::close(folderDescriptor);
-    }
-    return JournalWriter(descriptor);
+    JournalWriter writer(descriptor);
+    writer.unsyncedFolder_ = path.substr(0, path.rfind('/') + 1);
+    return writer;
 }
 
 std::optional<JournalWriter> JournalWriter::openToAppend(const std::string& path) {
@@ -185,6 +180,7 @@ JournalWriter::JournalWriter(JournalWriter&& other) noexcept
     : descriptor_(other.descriptor_),
       lastSyncNanoseconds_(other.lastSyncNanoseconds_),
       pending_(std::move(other.pending_)),
+      unsyncedFolder_(std::move(other.unsyncedFolder_)),
       writeFailed_(other.writeFailed_) {
     other.descriptor_ = -1;
 }
@@ -193,6 +189,7 @@ JournalWriter& JournalWriter::operator=(JournalWriter&& other) noexcept {
     std::swap(descriptor_, other.descriptor_);
     std::swap(lastSyncNanoseconds_, other.lastSyncNanoseconds_);
     std::swap(pending_, other.pending_);
+    std::swap(unsyncedFolder_, other.unsyncedFolder_);
     std::swap(writeFailed_, other.writeFailed_);
     return *this;
 }
@@ -223,7 +220,18 @@ bool JournalWriter::append(std::initializer_list<std::string_view> fields) {
 
 bool JournalWriter::sync() {
     lastSyncNanoseconds_ = monotonicNanoseconds();
-    return writePending() && ::fdatasync(descriptor_) == 0;
+    if (!writePending() || ::fdatasync(descriptor_) != 0) return false;
+    // The folder must know of a new file before a rename relies on it. Synced after the file,
+    // this costs little: most file systems have just written the new entry with the file.
+    if (!unsyncedFolder_.empty()) {
+        const int folder = ::open(unsyncedFolder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder >= 0) {
+            ::fsync(folder);
+            ::close(folder);
+        }
+        unsyncedFolder_.clear();
+    }
+    return true;
 }
 
 bool JournalWriter::syncIfDue() {

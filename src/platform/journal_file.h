@@ -55,6 +55,7 @@ class JournalWriter {
     int descriptor_ = -1;
     std::int64_t lastSyncNanoseconds_ = 0;
     std::string pending_;
+    std::string unsyncedFolder_;  // of a new file, until its first sync
     bool writeFailed_ = false;
 };
 

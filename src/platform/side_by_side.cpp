@@ -1,5 +1,7 @@
 #include "platform/side_by_side.h"
 
+#include <unistd.h>
+
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
@@ -11,12 +13,14 @@ namespace {
 // One thread that waits for a job, runs it and says so; started with the first job.
 class HelperThread {
   public:
-    HelperThread() {
+    HelperThread() : owner_(::getpid()) {
         std::thread([this] { serve(); }).detach();
     }
 
-    // False, having run nothing, while another caller holds the helper.
+    // False, having run nothing, while another caller holds the helper, or in a child process
+    // forked since the helper started: the child has no copy of the thread to wait for.
     bool run(const std::function<void()>& mine, const std::function<void()>& theirs) {
+        if (::getpid() != owner_) return false;
         const std::unique_lock<std::mutex> holder(inUse_, std::try_to_lock);
         if (!holder.owns_lock()) return false;
         {
@@ -44,6 +48,7 @@ class HelperThread {
         }
     }
 
+    const pid_t owner_;
     std::mutex inUse_;
     std::mutex state_;
     std::condition_variable wake_;

@@ -116,12 +116,17 @@ class Bench {
     template <typename Command>
     double abortAfter(int milliseconds, Command command) {
         Clock::time_point clicked{};
-        QTimer::singleShot(milliseconds, [&] {
+        // Dies with this call, so a command that ends before the click is never clicked on
+        // later, in the step after it.
+        QTimer click;
+        click.setSingleShot(true);
+        QObject::connect(&click, &QTimer::timeout, [&] {
             QAbstractButton* abort = visibleAbortButton();
             if (abort == nullptr) return;
             clicked = Clock::now();
             QTest::mouseClick(abort, Qt::LeftButton);
         });
+        click.start(milliseconds);
         command();
         settle();
         if (clicked == Clock::time_point{}) return -1;

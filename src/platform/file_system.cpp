@@ -8,13 +8,13 @@
 #include <sys/vfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "platform/fault_injection.h"
-#include "platform/side_by_side.h"
 
 namespace vartel {
 
@@ -156,6 +156,7 @@ FolderListing::FolderListing(const std::string& path) {
 }
 
 FolderListing::~FolderListing() {
+    lookUps_.finish();  // it reads the folder
     if (folder_ != nullptr) ::closedir(folder_);
 }
 
@@ -191,75 +192,114 @@ std::optional<std::uint64_t> listFolderInodes(
 
 std::optional<FolderEntry> FolderListing::next() {
     if (folder_ == nullptr) return std::nullopt;
-    for (;;) {
-        if (handedOut_ == batch_.size()) {
-            if (ended_) {
-                failed_ = readFailed_;
-                return std::nullopt;
+    while (!ended_) {
+        Batch& batch = batches_[current_];
+        if (handedOut_ == batch.entries.size()) {
+            if (batch.last) {
+                failed_ = batch.readFailed;
+                ended_ = true;
+            } else {
+                nextBatch();
             }
-            readBatch();
             continue;
         }
-        ReadEntry& entry = batch_[handedOut_++];
+        ReadEntry& entry = batch.entries[handedOut_++];
         // An entry removed since the folder was read is simply gone; any other failure means
         // the listing can no longer be trusted to be whole.
         if (entry.error == ENOENT) continue;
         if (entry.error != 0) {
-            batch_.clear();
-            handedOut_ = 0;
-            ended_ = readFailed_ = failed_ = true;
-            return std::nullopt;
+            failed_ = ended_ = true;
+            break;
         }
         return FolderEntry{std::move(entry.name), entry.status};
     }
+    return std::nullopt;
 }
 
-void FolderListing::readBatch() {
+void FolderListing::nextBatch() {
+    Batch& coming = batches_[1 - current_];
+    if (!readAhead_) {
+        read(coming);
+        if (faultInjector != nullptr) {
+            lookUpOneByOne(coming);
+        } else {
+            shareLookUps(coming);
+        }
+    }
+    lookUpShared(coming);
+    lookUps_.finish();
+    current_ = 1 - current_;
+    handedOut_ = 0;
+    // While the caller takes in this batch, the next one is looked up on the second thread.
+    readAhead_ = !batches_[current_].last && faultInjector == nullptr;
+    if (readAhead_) {
+        Batch& ahead = batches_[1 - current_];
+        read(ahead);
+        shareLookUps(ahead);
+    }
+}
+
+void FolderListing::shareLookUps(Batch& batch) {
+    // A few entries are looked up sooner than the second thread is woken.
+    constexpr std::size_t kWorthSharing = 32;
+    if (batch.entries.size() >= kWorthSharing) {
+        lookUps_.start([this, &batch] { lookUpShared(batch); });
+    }
+}
+
+void FolderListing::read(Batch& batch) {
     // Enough entries that the second thread pays for waking it, few enough that a caller that
     // checks for an abort after every entry still does so often on a slow network share.
     constexpr std::size_t kBatch = 256;
-    constexpr std::size_t kWorthSharing = 32;
-    batch_.clear();
-    handedOut_ = 0;
-    while (batch_.size() < kBatch) {
+    batch.entries.clear();
+    batch.taken = 0;
+    while (batch.entries.size() < kBatch) {
         errno = 0;
         const dirent* entry = ::readdir(folder_);
         if (entry == nullptr) {
-            readFailed_ = errno != 0;
-            ended_ = true;
-            break;
+            batch.readFailed = errno != 0;
+            batch.last = true;
+            return;
         }
         const char* name = entry->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
-        batch_.push_back({name, {}, 0});
-    }
-    if (faultInjector != nullptr) {
-        // One entry after another, as the injector counts them, and none after a failure.
-        for (std::size_t i = 0; i < batch_.size(); ++i) {
-            ReadEntry& entry = batch_[i];
-            if (failsOnPurpose(FileCall::ReadEntry, path_, entry.name)) {
-                entry.error = errno;
-            } else {
-                lookUp(i, i + 1);
-            }
-            if (entry.error != 0 && entry.error != ENOENT) {
-                batch_.resize(i + 1);
-                ended_ = true;
-                break;
-            }
-        }
-    } else if (batch_.size() >= kWorthSharing) {
-        const std::size_t half = batch_.size() / 2;
-        runSideBySide([&] { lookUp(0, half); }, [&] { lookUp(half, batch_.size()); });
-    } else {
-        lookUp(0, batch_.size());
+        batch.entries.push_back({name, {}, 0});
     }
 }
 
-void FolderListing::lookUp(std::size_t from, std::size_t to) {
+// Called on both threads at once: each takes the next few entries until none is left.
+void FolderListing::lookUpShared(Batch& batch) {
+    constexpr std::size_t kTaken = 16;
+    const std::size_t count = batch.entries.size();
+    for (;;) {
+        const std::size_t from = batch.taken.fetch_add(kTaken);
+        if (from >= count) return;
+        lookUp(batch, from, std::min(count, from + kTaken));
+    }
+}
+
+// One entry after another, as an injector counts them, and none after a failure.
+void FolderListing::lookUpOneByOne(Batch& batch) {
+    for (std::size_t i = 0; i < batch.entries.size(); ++i) {
+        ReadEntry& entry = batch.entries[i];
+        if (failsOnPurpose(FileCall::ReadEntry, path_, entry.name)) {
+            entry.error = errno;
+        } else {
+            lookUp(batch, i, i + 1);
+        }
+        if (entry.error != 0 && entry.error != ENOENT) {
+            batch.entries.resize(i + 1);
+            batch.last = true;
+            break;
+        }
+    }
+    batch.taken = batch.entries.size();
+}
+
+void FolderListing::lookUp(Batch& batch, std::size_t from, std::size_t to) {
     const int folder = ::dirfd(folder_);
     for (std::size_t i = from; i < to; ++i) {
-        ReadEntry& entry = batch_[i];
+        ReadEntry& entry = batch.entries[i];
         struct stat info {};
         if (::fstatat(folder, entry.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
             entry.status = statusOf(info);

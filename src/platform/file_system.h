@@ -2,12 +2,15 @@
 
 #include <dirent.h>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/side_by_side.h"
 
 namespace vartel {
 
@@ -37,9 +40,11 @@ struct FolderEntry {
 
 // The entries of one folder in the order the file system gives them, without "." and "..".
 // Entries are looked up relative to the open folder, so a long walk does not resolve the whole
-// path again for every file, and a few hundred at a time, half of them on a second thread:
-// the look-ups are most of a walk's time. An entry that vanishes before it is looked up is
-// passed over; one that cannot be looked up for any other reason ends the listing as failed.
+// path again for every file. The look-ups are most of a walk's time: they are made a few
+// hundred at a time, the next batch on a second thread while the caller takes in the one
+// before, both threads sharing what is left when it asks for more. An entry that vanishes
+// before it is looked up is passed over; one that cannot be looked up for any other reason
+// ends the listing as failed.
 class FolderListing {
   public:
     explicit FolderListing(const std::string& path);
@@ -60,18 +65,30 @@ class FolderListing {
         FileStatus status;
         int error = 0;  // why it could not be looked up; 0 when it was
     };
-    void readBatch();
-    void lookUp(std::size_t from, std::size_t to);
+    struct Batch {
+        std::vector<ReadEntry> entries;
+        bool last = false;                  // the end of the folder, or a failure, is in it
+        bool readFailed = false;            // reading the folder itself failed there
+        std::atomic<std::size_t> taken{0};  // entries given out to be looked up
+    };
+    void nextBatch();
+    void read(Batch& batch);
+    void shareLookUps(Batch& batch);
+    void lookUpShared(Batch& batch);
+    void lookUpOneByOne(Batch& batch);
+    void lookUp(Batch& batch, std::size_t from, std::size_t to);
 
     DIR* folder_ = nullptr;
     bool failed_ = false;
     int openError_ = 0;
     std::string path_;  // kept only while faults are injected
-    // Entries read and looked up ahead of next(), and how far next() has come through them.
-    std::vector<ReadEntry> batch_;
+    // The batch next() hands out from, and the one read ahead of it.
+    Batch batches_[2];
+    int current_ = 0;
     std::size_t handedOut_ = 0;
-    bool ended_ = false;       // nothing more to read: the end of the folder, or a failure
-    bool readFailed_ = false;  // reading the folder itself failed
+    bool readAhead_ = false;
+    bool ended_ = false;  // next() gives nothing more
+    SideJob lookUps_;     // of the batch read ahead
 };
 
 // Calls each(name, inode) for the entries of a folder, for confirming many files at once: one

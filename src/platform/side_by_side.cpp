@@ -2,36 +2,39 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
 #include <thread>
 
 namespace vartel {
-namespace {
 
-// One thread that waits for a job, runs it and says so; started with the first job.
-class HelperThread {
+// One thread that waits for a job, runs it and says so; one job at a time.
+class SideJob::HelperThread {
   public:
-    HelperThread() : owner_(::getpid()) {
+    HelperThread() {
         std::thread([this] { serve(); }).detach();
     }
 
-    // False, having run nothing, while another caller holds the helper, or in a child process
-    // forked since the helper started: the child has no copy of the thread to wait for.
-    bool run(const std::function<void()>& mine, const std::function<void()>& theirs) {
-        if (::getpid() != owner_) return false;
-        const std::unique_lock<std::mutex> holder(inUse_, std::try_to_lock);
-        if (!holder.owns_lock()) return false;
+    // False, having taken nothing, while another job holds the helper.
+    bool tryStart(const std::function<void()>& job) {
+        bool expected = false;
+        if (!held_.compare_exchange_strong(expected, true)) return false;
         {
             const std::lock_guard<std::mutex> lock(state_);
-            job_ = &theirs;
+            job_ = &job;
         }
         wake_.notify_one();
-        mine();
-        std::unique_lock<std::mutex> lock(state_);
-        done_.wait(lock, [this] { return job_ == nullptr; });
         return true;
+    }
+
+    void wait() {
+        {
+            std::unique_lock<std::mutex> lock(state_);
+            done_.wait(lock, [this] { return job_ == nullptr; });
+        }
+        held_.store(false);
     }
 
   private:
@@ -48,33 +51,49 @@ class HelperThread {
         }
     }
 
-    const pid_t owner_;
-    std::mutex inUse_;
+    std::atomic<bool> held_{false};
     std::mutex state_;
     std::condition_variable wake_;
     std::condition_variable done_;
     const std::function<void()>* job_ = nullptr;
 };
 
-HelperThread* helperThread() {
-    // Never destroyed: its thread waits for work until the process ends.
-    static HelperThread* const helper = []() -> HelperThread* {
+SideJob::HelperThread* SideJob::helper() {
+    // Never destroyed: its thread waits for work until the process ends. A process made by
+    // fork has no such thread, so it starts one of its own.
+    static std::mutex starting;
+    static HelperThread* helper = nullptr;
+    static pid_t startedIn = 0;
+    const std::lock_guard<std::mutex> lock(starting);
+    if (startedIn != ::getpid()) {
+        startedIn = ::getpid();
         try {
-            return new HelperThread;
+            helper = new HelperThread;
         } catch (const std::system_error&) {
-            return nullptr;
+            helper = nullptr;
         }
-    }();
+    }
     return helper;
 }
 
-}  // namespace
+void SideJob::start(std::function<void()> job) {
+    finish();
+    job_ = std::move(job);
+    started_ = true;
+    helper_ = helper();
+    if (helper_ != nullptr && !helper_->tryStart(job_)) helper_ = nullptr;
+}
 
-void runSideBySide(const std::function<void()>& mine, const std::function<void()>& theirs) {
-    HelperThread* const helper = helperThread();
-    if (helper != nullptr && helper->run(mine, theirs)) return;
-    mine();
-    theirs();
+void SideJob::finish() {
+    if (!started_) return;
+    if (helper_ != nullptr) {
+        helper_->wait();
+    } else {
+        job_();
+    }
+    started_ = false;
+    helper_ = nullptr;
+    job_ = nullptr;
 }
 
 }  // namespace vartel

@@ -1,7 +1,11 @@
 #include "platform/file_system.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -185,6 +189,32 @@ TEST_F(FileSystemTest, AListingOfManyEntriesIsWholeAndInOrder) {
     other.join();
     EXPECT_EQ(meanwhile, expected);
     EXPECT_EQ(alongside, expected);
+}
+
+// A process made by fork after a long listing lists on its own second thread (the parent's
+// is not there) instead of waiting for it for ever.
+TEST_F(FileSystemTest, AForkedProcessListsLongFoldersToo) {
+    for (int i = 0; i < 600; ++i) make("f" + std::to_string(i), "x");
+    const auto count = [&] {
+        FolderListing listing(folder.path().string());
+        int entries = 0;
+        while (listing.next()) ++entries;
+        return listing.failed() ? -1 : entries;
+    };
+    ASSERT_EQ(count(), 600);
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(count() == 600 ? 0 : 1);
+    int status = -1;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (::waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 // A failure deep in a long listing ends it there, after every entry before it.

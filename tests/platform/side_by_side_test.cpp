@@ -14,7 +14,10 @@ namespace {
 TEST(SideBySideTest, BothJobsRunAlsoInAForkedChild) {
     const auto bothRan = [] {
         std::atomic<int> ran{0};
-        runSideBySide([&ran] { ran += 1; }, [&ran] { ran += 2; });
+        SideJob job;
+        job.start([&ran] { ran += 2; });
+        ran += 1;
+        job.finish();
         return ran == 3;
     };
     ASSERT_TRUE(bothRan());

@@ -22,7 +22,7 @@ std::string_view folderPart(std::string_view path) {
 }  // namespace
 
 BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
-                            const std::function<void()>& breathe) {
+                            const std::function<bool()>& keepGoing) {
     const std::size_t n = requests.size();
     BatchFiles files;
     files.identities.assign(n, {});
@@ -60,10 +60,10 @@ BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const Re
                 confirmed[k] = 1;
             }
         }
-        if (breathe) breathe();
+        if (keepGoing && !keepGoing()) return files;
     }
     for (std::size_t k = 0; k < n; ++k) {
-        if (breathe && k % kBreatheEvery == kBreatheEvery - 1) breathe();
+        if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return files;
         if (blocksRow(plan.statuses[k]) || confirmed[k]) continue;
         const RenameRequest& request = requests[k];
         auto& status = files.statuses[k];

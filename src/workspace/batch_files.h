@@ -23,8 +23,9 @@ struct BatchFiles {
     std::vector<FileError> errors;  // one per request: None, NotFound or Replaced
 };
 
-// breathe is called now and then, so a window stays live through a long batch.
+// keepGoing is asked now and then, so a window stays live through a long batch; when it says
+// no, the look-ups stop and the files found are incomplete: the batch must not run.
 BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
-                            const std::function<void()>& breathe = {});
+                            const std::function<bool()>& keepGoing = {});
 
 }  // namespace vartel

@@ -100,11 +100,16 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
         batch.stopped = true;
         return batch;
     }
-    batch.files = lookUpBatchFiles(requests, batch.plan, breathe(workspace));
+    const auto keepGoing = [&workspace] { return workspace.keepGoing(); };
+    batch.files = lookUpBatchFiles(requests, batch.plan, keepGoing);
     batch.stopped = !workspace.busy();
     RenameJournal* journal = workspace.journal();
     if (batch.stopped || journal == nullptr || batch.plan.steps.empty()) return batch;
-    batch.journal = journal->begin(kind, requests, batch.plan, batch.files, breathe(workspace));
+    batch.journal = journal->begin(kind, requests, batch.plan, batch.files, keepGoing);
+    if (!batch.journal && !workspace.busy()) {
+        batch.stopped = true;
+        return batch;
+    }
     if (!batch.journal) {
         workspace.dialogs().error(kJournalUnwritable);
         return std::nullopt;

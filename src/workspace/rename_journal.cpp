@@ -186,14 +186,14 @@ std::optional<RenameJournal> RenameJournal::openDefault() {
 // row's record holds them, and only the other names a file may bear are read back.
 bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameRequest>& requests,
                               const RenamePlan& plan, const std::vector<std::size_t>& rowOf,
-                              const std::function<void()>& breathe) {
+                              const std::function<bool()>& keepGoing) {
     const auto row = [&](std::size_t k) { return decimal(rowOf.empty() ? k : rowOf[k]); };
     const auto pathOf = [&](const RenameStep& step, const Text& path) {
         const bool ownName = path == requests[step.row].path || path == plan.targets[step.row];
         return ownName ? std::string() : bytesFromText(path);
     };
     for (std::size_t i = 0; i < plan.steps.size(); ++i) {
-        if (breathe && i % kBreatheEvery == kBreatheEvery - 1) breathe();
+        if (keepGoing && i % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return false;
         const RenameStep& step = plan.steps[i];
         if (!writer.append({"step", row(step.row), pathOf(step, step.from), pathOf(step, step.to),
                             step.kind == RenameStep::Kind::Exchange ? "x" : "r",
@@ -207,7 +207,7 @@ bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameReq
 std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
                                                   const std::vector<RenameRequest>& requests,
                                                   const RenamePlan& plan, const BatchFiles& files,
-                                                  const std::function<void()>& breathe) {
+                                                  const std::function<bool()>& keepGoing) {
     const std::string id = newJournalId();
     auto writer = JournalWriter::create(pathOf(id));
     if (!writer) return nullptr;
@@ -217,8 +217,9 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
     // Rows name their files within the folder of the last "in" record, since the rows of a
     // batch mostly share a few folders and both paths of a row always share one.
     std::u32string_view folder;
+    bool going = true;
     for (std::size_t k = 0; k < requests.size() && written; ++k) {
-        if (breathe && k % kBreatheEvery == kBreatheEvery - 1) breathe();
+        if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !(going = keepGoing())) break;
         const RenameRequest& request = requests[k];
         const std::u32string_view path = request.path;
         const std::size_t nameStart = path.rfind(U'/') + 1;
@@ -239,7 +240,7 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
                  status ? decimal(static_cast<std::uint64_t>(status->size)) : "",
                  status ? decimal(static_cast<std::uint64_t>(status->modifiedSeconds)) : ""});
     }
-    if (!written || !writePlan(*writer, requests, plan, {}, breathe)) {
+    if (!written || !going || !writePlan(*writer, requests, plan, {}, keepGoing)) {
         removeJournalFile(pathOf(id));
         return nullptr;
     }

@@ -71,10 +71,11 @@ class RenameJournal {
 
     // Writes the whole plan, with the identity of each file as looked up for the batch, and
     // syncs it before the first rename. Nothing when the journal cannot be written; the batch
-    // must then not start. breathe is called every few thousand records, for a window.
+    // must then not start. keepGoing is asked every few thousand records, so a window stays
+    // live; when it says no, the journal is removed and nothing comes back either.
     std::unique_ptr<ActiveBatch> begin(BatchKind kind, const std::vector<RenameRequest>& requests,
                                        const RenamePlan& plan, const BatchFiles& files,
-                                       const std::function<void()>& breathe = {});
+                                       const std::function<bool()>& keepGoing = {});
 
     // Every readable batch, oldest first. A damaged journal is set aside and named in
     // damagedFound, never read again.
@@ -100,7 +101,7 @@ class RenameJournal {
     std::optional<JournalBatch> read(const std::string& name);
     static bool writePlan(JournalWriter& writer, const std::vector<RenameRequest>& requests,
                           const RenamePlan& plan, const std::vector<std::size_t>& rowOf,
-                          const std::function<void()>& breathe = {});
+                          const std::function<bool()>& keepGoing = {});
 
     std::string folder_;
     std::vector<std::string> damaged_;

@@ -116,8 +116,8 @@ TEST_F(RenameJournalTest, AGroupPutBackIsJournaledAndTheBatchStillReadsWhole) {
     EXPECT_TRUE(batch->rows[0].renamed);
 }
 
-// A long plan is written with pauses for the window and reads back whole, each row in its
-// own folder of the several the batch touches.
+// A long plan is written with pauses for the window, can be stopped in one, and reads back
+// whole, each row in its own folder of the several the batch touches.
 TEST_F(RenameJournalTest, ALongPlanBreathesAndReadsBackRowByRow) {
     std::vector<RenameRequest> requests;
     for (int i = 0; i < 10000; ++i) {
@@ -133,9 +133,17 @@ TEST_F(RenameJournalTest, ALongPlanBreathesAndReadsBackRowByRow) {
         files.statuses.emplace_back();
         files.errors.push_back(FileError::None);
     }
+    // Stopped part-way, it leaves no journal behind.
     int breaths = 0;
-    auto active =
-        journal.begin(BatchKind::Execute, requests, plan, files, [&breaths] { ++breaths; });
+    EXPECT_FALSE(journal.begin(BatchKind::Execute, requests, plan, files,
+                               [&breaths] { return ++breaths < 2; }));
+    EXPECT_EQ(breaths, 2);
+    EXPECT_TRUE(journalFileNames(folder.file("journal")).empty());
+    breaths = 0;
+    auto active = journal.begin(BatchKind::Execute, requests, plan, files, [&breaths] {
+        ++breaths;
+        return true;
+    });
     ASSERT_TRUE(active);
     active.reset();
     EXPECT_GE(breaths, 4);

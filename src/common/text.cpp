@@ -122,6 +122,15 @@ void appendBytesFromText(std::string& bytes, std::u32string_view text) {
     bytes.resize(static_cast<std::size_t>(end - bytes.data()));
 }
 
+std::size_t byteLengthOf(std::u32string_view text) {
+    std::size_t length = 0;
+    for (const char32_t c : text) {
+        const bool escapedByte = c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF;
+        length += c < 0x80 || escapedByte ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+    }
+    return length;
+}
+
 bool isValidUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         char32_t c;

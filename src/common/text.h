@@ -13,6 +13,8 @@ using Text = std::u32string;
 // survives the round trip.
 Text textFromBytes(std::string_view bytes);
 std::string bytesFromText(std::u32string_view text);
+// The number of bytes bytesFromText gives, without making them.
+std::size_t byteLengthOf(std::u32string_view text);
 // Appends what bytesFromText gives, for output made of many texts without joining them first.
 void appendBytesFromText(std::string& bytes, std::u32string_view text);
 

@@ -64,8 +64,10 @@ class Planner {
         plan_.targets.reserve(requests.size());
         for (std::size_t i = 0; i < requests.size(); ++i) {
             const RenameRequest& request = requests[i];
-            plan_.targets.push_back(request.path.substr(0, nameStart(request.path)) +
-                                    request.newName);
+            const std::size_t folderLength = nameStart(request.path);
+            Text& target = plan_.targets.emplace_back();
+            target.reserve(folderLength + request.newName.size());
+            target.append(request.path, 0, folderLength).append(request.newName);
             if (!breatheAt(i)) return;
         }
     }
@@ -106,7 +108,7 @@ class Planner {
             const Text& name = requests_[i].newName;
             if (!isUsableName(name)) {
                 status = PlanStatus::InvalidName;
-            } else if (bytesFromText(name).size() > kLongestName) {
+            } else if (byteLengthOf(name) > kLongestName) {
                 status = PlanStatus::TooLong;
             } else if (!moverOf_.emplace(sourceKeys_[i], i).second) {
                 status = PlanStatus::SameFile;

@@ -10,16 +10,21 @@ TEST(TextTest, EveryByteSequenceRoundTrips) {
                                    "plain.txt",
                                    "\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88",  // テスト
                                    "\x83\x65\x83\x58\x83\x67.txt",  // テスト in code page 932
+                                   "caf\xC3\xA9 \xF0\x9F\x98\x80",  // two and four bytes
                                    "\xFF\xFE",
                                    "\xC0\xAF",          // overlong slash
                                    "\xED\xA0\x80",      // encoded surrogate
                                    "\xF4\x90\x80\x80",  // above U+10FFFF
                                    "abc\xE3\x83",       // cut sequence at the end
                                    std::string("a\0b", 3)};
-    for (const auto& bytes : samples) EXPECT_EQ(bytesFromText(textFromBytes(bytes)), bytes);
+    for (const auto& bytes : samples) {
+        EXPECT_EQ(bytesFromText(textFromBytes(bytes)), bytes);
+        EXPECT_EQ(byteLengthOf(textFromBytes(bytes)), bytes.size());
+    }
     std::string all;
     for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
     EXPECT_EQ(bytesFromText(textFromBytes(all)), all);
+    EXPECT_EQ(byteLengthOf(textFromBytes(all)), all.size());
     // Texts longer than the conversions keep room for, and short ones after them.
     std::string longer;
     while (longer.size() < 300'000) longer += samples[2] + samples[3] + "\xF0\x9F\x98\x80";

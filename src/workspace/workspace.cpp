@@ -135,11 +135,13 @@ void Workspace::writeConflictCount() {
         kConflictCaption + formatInteger(static_cast<std::int64_t>(blockedRows_)) + kConflictSuffix;
 }
 
-int Workspace::moveToPreview(int index, const Text& newName) {
+int Workspace::moveToPreview(int index, Text newName) {
     const auto at = static_cast<std::size_t>(index);
-    const FileEntry& row = conversion_[at];
+    FileEntry& row = conversion_[at];
     if (row.name != newName) {
-        PreviewEntry entry{row.folder, row.name, newName, row.facts};
+        // The row leaves the list when the command ends and nothing reads its name before, so
+        // the preview takes the name over rather than a copy of it.
+        PreviewEntry entry{row.folder, std::move(row.name), std::move(newName), row.facts};
         entry.identity = row.identity;
         preview_.push_back(std::move(entry));
         if (planTouchedOnly_ && planningPreview_) {

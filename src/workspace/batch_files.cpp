@@ -34,6 +34,7 @@ BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const Re
     // up, which also gives the identity the journal keeps.
     std::unordered_map<std::string_view, std::vector<std::size_t>> expectedIn;
     for (std::size_t k = 0; k < n; ++k) {
+        if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return files;
         if (blocksRow(plan.statuses[k])) continue;
         paths[k] = bytesFromText(requests[k].path);
         if (requests[k].identity.known()) expectedIn[folderPart(paths[k])].push_back(k);

@@ -12,6 +12,7 @@
 #include "workspace/messages.h"
 #include "workspace/plan_execution.h"
 #include "workspace/plan_texts.h"
+#include "workspace/release_in_steps.h"
 #include "workspace/remove_flagged.h"
 #include "workspace/rename_journal.h"
 #include "workspace/rename_plan.h"
@@ -40,6 +41,7 @@ void renameRowsTakenBack(ConversionList& rows, const std::vector<RenameRequest>&
     std::unordered_map<std::u32string_view, std::size_t> requestAt;
     requestAt.reserve(requests.size());
     for (std::size_t k = 0; k < requests.size(); ++k) {
+        if (breathe && k % 4096 == 4095) breathe();
         if (run.rows[k].renamed) requestAt.emplace(requests[k].path, k);
     }
     if (requestAt.empty()) return;
@@ -119,6 +121,14 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
     return batch;
 }
 
+// Frees the batch's own copies of its paths once it is recorded, with the window live.
+void releaseBatch(std::vector<RenameRequest>& requests, PreparedBatch& batch,
+                  const std::function<void()>& breathe) {
+    releaseInSteps(requests, breathe);
+    releaseInSteps(batch.plan.steps, breathe);
+    releaseInSteps(batch.plan.targets, breathe);
+}
+
 // Carries the batch out into run, or nothing of it when it was stopped before the first rename.
 void carryOut(const std::vector<RenameRequest>& requests, const PreparedBatch& batch,
               Workspace& workspace, RenameRun& run) {
@@ -130,6 +140,26 @@ void carryOut(const std::vector<RenameRequest>& requests, const PreparedBatch& b
     carryOutPlan(requests, batch.plan, batch.files, advanceBy(workspace), run, batch.journal.get());
 }
 
+// A path as the folder part and the name a history entry holds, so that a million entries are
+// matched up without a copy of every path. A name never holds a separator, so equal paths have
+// equal parts.
+struct PathParts {
+    std::u32string_view folder;
+    std::u32string_view name;
+
+    bool operator==(const PathParts&) const = default;
+    bool is(const Text& path) const {
+        return path.size() == folder.size() + name.size() && path.starts_with(folder) &&
+               path.ends_with(name);
+    }
+    struct Hash {
+        std::size_t operator()(const PathParts& parts) const {
+            const std::hash<std::u32string_view> hash;
+            return hash(parts.folder) * 31 + hash(parts.name);
+        }
+    };
+};
+
 // The checked history rows as renames back, from the bottom up. A file renamed more than once
 // (a to b, later b to c) is one request that takes it from c straight back to a, since the
 // names in between need not be free any more.
@@ -137,22 +167,49 @@ struct UndoBatch {
     static constexpr std::size_t kNotUndone = static_cast<std::size_t>(-1);
     static constexpr std::size_t kBackWhereItWas = kNotUndone - 1;  // renames that cancel out
 
-    // Once keepGoing says no, the batch is stopped and holds nothing to undo.
+    // keepGoing is asked every few thousand rows; once it says no, the batch is stopped and
+    // holds nothing to undo.
     UndoBatch(const HistoryList& history, const std::function<bool()>& keepGoing)
         : requestOf(history.size(), kNotUndone) {
-        std::unordered_map<Text, std::size_t> requestEndingAt;
-        std::vector<Text> targets;
+        std::vector<PathParts> targets;
+        if (!gather(history, keepGoing, targets) || !dropRoundTrips(targets, keepGoing)) {
+            stopped = true;
+            requests.clear();
+            requestOf.assign(history.size(), kNotUndone);
+            return;
+        }
+        // A history entry does not tell a folder from a file, so any rename back may have
+        // paths below it.
+        const std::vector<std::size_t> placeOf =
+            putDeeperFirst(requests, [&keepGoing] { keepGoing(); });
+        for (auto& k : requestOf) {
+            if (k != kNotUndone && k != kBackWhereItWas) k = placeOf[k];
+        }
+    }
+
+    static bool sameFileOrUnknown(const FileIdentity& a, const FileIdentity& b) {
+        return !a.known() || !b.known() || a == b;
+    }
+
+    std::vector<RenameRequest> requests;
+    std::vector<std::size_t> requestOf;  // per history row
+    bool stopped = false;
+
+  private:
+    // The requests, and where each takes its file back to.
+    bool gather(const HistoryList& history, const std::function<bool()>& keepGoing,
+                std::vector<PathParts>& targets) {
+        std::unordered_map<PathParts, std::size_t, PathParts::Hash> requestEndingAt;
+        requests.reserve(history.size());
+        targets.reserve(history.size());
         for (std::size_t i = history.size(); i-- > 0;) {
-            if (i % 4096 == 4095 && !keepGoing()) {
-                stopped = true;
-                requests.clear();
-                requestOf.assign(history.size(), kNotUndone);
-                return;
-            }
+            if (i % 4096 == 4095 && !keepGoing()) return false;
+
             const HistoryEntry& entry = history[i];
             if (!entry.checked) continue;
-            const Text restored = folderText(entry.folder) + entry.oldName;
-            const auto earlier = requestEndingAt.find(entry.pathAfter());
+            const std::u32string_view folder = folderText(entry.folder);
+            const PathParts restored{folder, entry.oldName};
+            const auto earlier = requestEndingAt.find(PathParts{folder, entry.newName});
             if (earlier != requestEndingAt.end() &&
                 sameFileOrUnknown(requests[earlier->second].identity, entry.identity)) {
                 const std::size_t k = earlier->second;
@@ -168,32 +225,31 @@ struct UndoBatch {
                 targets.push_back(restored);
             }
         }
-        // Requests that end where they started leave the plan; their rows are simply done.
+        releaseInSteps(requestEndingAt, [&keepGoing] { keepGoing(); });
+        return true;
+    }
+
+    // Requests that end where they started leave the plan; their rows are simply done.
+    bool dropRoundTrips(const std::vector<PathParts>& targets,
+                        const std::function<bool()>& keepGoing) {
         std::vector<std::size_t> newIndex(requests.size());
-        std::vector<RenameRequest> kept;
+        std::size_t kept = 0;
         for (std::size_t k = 0; k < requests.size(); ++k) {
-            newIndex[k] = targets[k] == requests[k].path ? kBackWhereItWas : kept.size();
-            if (newIndex[k] != kBackWhereItWas) kept.push_back(std::move(requests[k]));
+            if (k % 4096 == 4095 && !keepGoing()) return false;
+            if (targets[k].is(requests[k].path)) {
+                newIndex[k] = kBackWhereItWas;
+                continue;
+            }
+            newIndex[k] = kept;
+            if (kept != k) requests[kept] = std::move(requests[k]);
+            ++kept;
         }
-        requests = std::move(kept);
+        requests.erase(requests.begin() + static_cast<std::ptrdiff_t>(kept), requests.end());
         for (auto& k : requestOf) {
             if (k != kNotUndone) k = newIndex[k];
         }
-        // A history entry does not tell a folder from a file, so any rename back may have
-        // paths below it.
-        const std::vector<std::size_t> placeOf = putDeeperFirst(requests);
-        for (auto& k : requestOf) {
-            if (k != kNotUndone && k != kBackWhereItWas) k = placeOf[k];
-        }
+        return true;
     }
-
-    static bool sameFileOrUnknown(const FileIdentity& a, const FileIdentity& b) {
-        return !a.known() || !b.known() || a == b;
-    }
-
-    std::vector<RenameRequest> requests;
-    std::vector<std::size_t> requestOf;  // per history row
-    bool stopped = false;
 };
 
 }  // namespace
@@ -227,7 +283,7 @@ void execute(Workspace& workspace) {
         for (std::size_t k = 0; k < rowOf.size(); ++k) reordered[placeOf[k]] = rowOf[k];
         rowOf = std::move(reordered);
     }
-    const auto batch = prepareBatch(workspace, BatchKind::Execute, requests);
+    auto batch = prepareBatch(workspace, BatchKind::Execute, requests);
     if (!batch) return;
     const RenamePlan& plan = batch->plan;
     RenameRun run;
@@ -280,6 +336,7 @@ void execute(Workspace& workspace) {
         removeFlagged(preview, done, breathe);
         folders.bringUpToDate(rows, preview, history);
         if (batch->journal && !run.leftUnfinished) batch->journal->close(run);
+        if (breathe) releaseBatch(requests, *batch, breathe);
         return errors;
     };
     try {
@@ -301,9 +358,9 @@ void undo(Workspace& workspace) {
         return;
     }
     workspace.setProgressMaximum(static_cast<int>(history.size()));
-    const UndoBatch batch(history, [&workspace] { return workspace.keepGoing(); });
+    UndoBatch batch(history, [&workspace] { return workspace.keepGoing(); });
     // A batch stopped while it was gathered finds the workspace stopped too.
-    const auto prepared = prepareBatch(workspace, BatchKind::Undo, batch.requests);
+    auto prepared = prepareBatch(workspace, BatchKind::Undo, batch.requests);
     if (!prepared) return;
     const RenamePlan& plan = prepared->plan;
     RenameRun run;
@@ -312,7 +369,7 @@ void undo(Workspace& workspace) {
     const auto record = [&](const std::function<void()>& breathe) {
         auto& rows = workspace.conversionList();
         const std::unordered_set<Text> foldersOfRows =
-            foldersAboveRows(rows, workspace.previewList(), history);
+            foldersAboveRows(rows, workspace.previewList(), history, breathe);
         FolderRenames folders;
         std::vector<char> done(history.size(), 0);
         int errors = 0;
@@ -327,6 +384,7 @@ void undo(Workspace& workspace) {
         if (!folders.empty()) workspace.touchEveryFolder();
         renameRowsTakenBack(rows, batch.requests, run, breathe);
         for (std::size_t i = history.size(); i-- > 0;) {
+            if (breathe && i % 4096 == 4095) breathe();
             const std::size_t k = batch.requestOf[i];
             if (k == UndoBatch::kNotUndone) continue;
             HistoryEntry& entry = history[i];
@@ -349,6 +407,7 @@ void undo(Workspace& workspace) {
         removeFlagged(history, done, breathe);
         folders.bringUpToDate(rows, workspace.previewList(), history);
         if (prepared->journal && !run.leftUnfinished) prepared->journal->close(run);
+        if (breathe) releaseBatch(batch.requests, *prepared, breathe);
         return errors;
     };
     try {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -38,12 +39,16 @@ class FolderRenames {
 };
 
 // Every folder, without its last "/", that holds a row of the lists at any depth: the only
-// renamed paths whose new names the lists have to follow.
+// renamed paths whose new names the lists have to follow. breathe, when given, is called every
+// few thousand rows.
 std::unordered_set<Text> foldersAboveRows(const ConversionList& rows, const PreviewList& preview,
-                                          const HistoryList& history);
+                                          const HistoryList& history,
+                                          const std::function<void()>& breathe = nullptr);
 
 // Puts requests deeper in the tree first (see deeperFirst), so that nothing below a folder the
 // batch renames is looked for under the folder's old name. Gives each old index its new place.
-std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests);
+// breathe, when given, is called every few thousand requests.
+std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests,
+                                        const std::function<void()>& breathe = nullptr);
 
 }  // namespace vartel

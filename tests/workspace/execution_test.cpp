@@ -311,6 +311,61 @@ TEST_F(ExecutionTest, AnAbortWhileTheBatchIsPreparedRenamesNothing) {
     EXPECT_EQ(names().back(), U"g4999");
 }
 
+// A large undo of two batches, one renaming files again and some back where they were, stopped
+// at each of its first breaths: before the first rename nothing moves, and whatever was done
+// the files stay whole and a later undo takes every one back.
+TEST_F(ExecutionTest, AnUndoStoppedAnywhereLosesNothingAndCanBeFinished) {
+    constexpr int kFiles = 5000;
+    std::vector<std::string> files;
+    std::map<Text, Text> renames;
+    for (int i = 0; i < kFiles; ++i) {
+        files.push_back("f" + std::to_string(i));
+        renames[textFromBytes(files.back())] = textFromBytes("g" + std::to_string(i));
+    }
+    preview(files, renames);
+    execute(workspace);
+    {
+        BusyScope busy(workspace);
+        walkCheckedRows(workspace, [](const FileEntry& row) -> std::optional<Text> {
+            const int i = std::stoi(bytesFromText(row.name).substr(1));
+            if (i % 3 == 0) return textFromBytes("h" + std::to_string(i));
+            if (i % 3 == 1) return textFromBytes("f" + std::to_string(i));
+            return row.name;
+        });
+    }
+    execute(workspace);
+    ASSERT_EQ(workspace.historyList().size(), static_cast<std::size_t>(kFiles + 1667 + 1667));
+    const auto nameAfterBoth = [](int i) {
+        return std::string(i % 3 == 0 ? "h" : i % 3 == 1 ? "f" : "g") + std::to_string(i);
+    };
+    // Each file lies under exactly one of its names, its content untouched.
+    const auto filesWhole = [&] {
+        for (int i = 0; i < kFiles; ++i) {
+            const std::string number = std::to_string(i);
+            const int found = exists("f" + number) + exists("g" + number) + exists("h" + number);
+            if (found != 1) return false;
+        }
+        return true;
+    };
+    for (int abortAt = 1; abortAt <= 12; ++abortAt) {
+        SCOPED_TRACE(abortAt);
+        pump.calls = 0;
+        pump.abortAt = abortAt;
+        undo(workspace);
+        EXPECT_FALSE(workspace.busy());
+        ASSERT_TRUE(filesWhole());
+        if (abortAt <= 3) {
+            for (int i = 0; i < kFiles; i += 97) ASSERT_TRUE(exists(nameAfterBoth(i))) << i;
+        }
+    }
+    pump.abortAt = -1;
+    for (int pass = 0; pass < 2 && !workspace.historyList().empty(); ++pass) undo(workspace);
+    EXPECT_TRUE(workspace.historyList().empty());
+    for (int i = 0; i < kFiles; ++i) {
+        ASSERT_EQ(contentOf("f" + std::to_string(i)), "f" + std::to_string(i));
+    }
+}
+
 TEST_F(ExecutionTest, AFailureMidwayStillRecordsTheRenamesDone) {
     preview({"a", "b"}, {{U"a", U"x"}, {U"b", U"y"}});
     pump.calls = 0;

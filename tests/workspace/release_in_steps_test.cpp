@@ -1,0 +1,39 @@
+#include "workspace/release_in_steps.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace vartel {
+namespace {
+
+// Everything is freed, the window breathes in between when it may, and not at all for little.
+TEST(ReleaseInStepsTest, FreesAllAndBreathesInBetween) {
+    struct Case {
+        std::size_t items;
+        bool breathing;
+        int fewestBreaths;
+        int mostBreaths;
+    };
+    for (const Case& c : {Case{0, true, 0, 0}, Case{4096, true, 0, 0}, Case{10000, true, 2, 2},
+                          Case{10000, false, 0, 0}}) {
+        SCOPED_TRACE(c.items);
+        int breaths = 0;
+        const std::function<void()> breathe = [&breaths] { ++breaths; };
+        std::vector<std::string> texts(c.items, std::string(40, 'x'));
+        releaseInSteps(texts, c.breathing ? breathe : nullptr);
+        EXPECT_TRUE(texts.empty());
+        EXPECT_EQ(texts.capacity(), 0u);
+        std::unordered_map<std::size_t, std::string> byNumber;
+        for (std::size_t i = 0; i < c.items; ++i) byNumber.emplace(i, std::string(40, 'y'));
+        releaseInSteps(byNumber, c.breathing ? breathe : nullptr);
+        EXPECT_TRUE(byNumber.empty());
+        EXPECT_GE(breaths, 2 * c.fewestBreaths);
+        EXPECT_LE(breaths, 2 * c.mostBreaths);
+    }
+}
+
+}  // namespace
+}  // namespace vartel

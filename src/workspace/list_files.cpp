@@ -49,11 +49,12 @@ void writeList(Workspace& workspace, const std::string& path) {
     if (refused.empty()) return;
     Text message = kRowsNotSaved;
     for (std::size_t i = 0; i < refused.size() && i < kNamedRefusals; ++i) {
-        message += U"\n" + shownOnOneLine(refused[i]);
+        message += U'\n';
+        message += shownOnOneLine(refused[i]);
     }
     if (refused.size() > kNamedRefusals) {
+        message += U'\n';
         message +=
-            U"\n" +
             fillIn(kMoreRowsNotSaved, U"%s",
                    formatInteger(static_cast<std::int64_t>(refused.size() - kNamedRefusals)));
     }

@@ -36,7 +36,9 @@ class FolderTree {
         }
     }
     ~FolderTree() { std::filesystem::remove_all(root_); }
-    static std::string folderName(int f, const char* prefix) { return prefix + std::to_string(f); }
+    static std::string folderName(int f, const char* prefix) {
+        return std::string(prefix).append(std::to_string(f));
+    }
     std::string path(int f, const char* prefix) const {
         return (root_ / folderName(f, prefix)).string();
     }

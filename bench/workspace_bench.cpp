@@ -168,7 +168,7 @@ void BM_Plan100k(benchmark::State& state) {
             return textFromBytes(folder + "file" + std::to_string(i) + ".txt");
         };
         for (int i = 0; i < kFilesPerFolder; ++i) {
-            Text newName = U"p" + nameOfPath(file(i));
+            Text newName = Text(U"p").append(nameOfPath(file(i)));
             if (i % 10 == 0) newName = nameOfPath(file(i + 1));
             if (i % 100 == 55) newName = nameOfPath(file(i + 1));
             if (i % 100 == 56) newName = nameOfPath(file(i - 1));

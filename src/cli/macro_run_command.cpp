@@ -33,7 +33,7 @@ class InterruptControl : public RunControl {
 Text traceLine(const TraceRow& row) {
     Text line = formatInteger(row.number) + U"\t" + row.output;
     for (const auto& text : row.operandTexts) line += U"\t" + text;
-    for (const auto number : row.operandNumbers) line += U"\t" + formatInteger(number);
+    for (const auto number : row.operandNumbers) line.append(U"\t").append(formatInteger(number));
     return line;
 }
 

@@ -132,6 +132,15 @@ bool allPathsExist(const std::vector<std::string>& paths) {
     return found;
 }
 
+// The lists of a large walk take a tenth of a second to free, and the process ends with the
+// command; so the workspace is left for the process's end to free, still reachable from here.
+Workspace& workspaceLeftToTheEnd(Dialogs& dialogs, Pump& pump) {
+    static Workspace* left = nullptr;
+    delete left;
+    left = new Workspace(dialogs, pump);
+    return *left;
+}
+
 int previewOrRename(const Arguments& args, bool rename) {
     const auto split = splitOperations(args);
     const ArgumentReader reader(split ? split->rest : args, {"--macro", "--table"},
@@ -160,7 +169,7 @@ int previewOrRename(const Arguments& args, bool rename) {
     }
     SummaryDialogs dialogs;
     InterruptPump pump;
-    Workspace workspace(dialogs, pump);
+    Workspace& workspace = workspaceLeftToTheEnd(dialogs, pump);
     pump.watch(workspace);
     workspace.setLiteralOrder(reader.has("--literal-order"));
     const bool status = reader.has("--status");

@@ -43,7 +43,7 @@ int runValidate(const Arguments& args) {
     const LineCheck result = validateLine(
         textOf("--target"), {textOf("--a"), textOf("--b"), textOf("--c")}, {*kind, *type});
     Text line = formatInteger(result.failures);
-    for (const int code : result.codes) line += U"\t" + formatInteger(code);
+    for (const int code : result.codes) line.append(U"\t").append(formatInteger(code));
     const std::string bytes = bytesFromText(line) + "\n";
     std::fputs(bytes.c_str(), stdout);
     return 0;

@@ -16,7 +16,8 @@ int hour12Of(int hour) {
 }
 
 Text twoDigits(int value) {
-    return (value >= 0 && value < 10 ? U"0" : U"") + formatInteger(value);
+    Text digits = value >= 0 && value < 10 ? U"0" : U"";
+    return digits.append(formatInteger(value));
 }
 
 }  // namespace

@@ -12,6 +12,12 @@ LocalDateTime localDateTimeOf(std::int64_t secondsSinceEpoch) {
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
+CoarseSteadyClock::time_point CoarseSteadyClock::now() noexcept {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return time_point(std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec));
+}
+
 LocalDateTime SystemClock::now() const {
     return localDateTimeOf(std::time(nullptr));
 }

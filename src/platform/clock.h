@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 namespace vartel {
@@ -15,6 +16,17 @@ struct LocalDateTime {
 
 // Local time of a moment given in seconds since the epoch (file times).
 LocalDateTime localDateTimeOf(std::int64_t secondsSinceEpoch);
+
+// A steady clock read in a few nanoseconds, good to a few milliseconds: for loops that look at
+// the time after every item to let the window run now and then.
+struct CoarseSteadyClock {
+    using duration = std::chrono::nanoseconds;
+    using rep = duration::rep;
+    using period = duration::period;
+    using time_point = std::chrono::time_point<CoarseSteadyClock>;
+    static constexpr bool is_steady = true;
+    static time_point now() noexcept;
+};
 
 // The current local date and time; tests set it.
 class Clock {

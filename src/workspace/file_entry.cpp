@@ -46,6 +46,12 @@ FileEntry fileEntryAt(const Text& fullPath, const FileFacts& facts, const Shared
     return entry;
 }
 
+FileEntry fileEntryIn(const SharedFolder& folder, Text name, const FileStatus& status) {
+    FileEntry entry{folder, std::move(name), fileFactsOf(status)};
+    entry.identity = status.identity;
+    return entry;
+}
+
 FileEntry fileEntryOf(const Text& fullPath, const FileStatus& status,
                       const SharedFolder& neighbour) {
     FileEntry entry = fileEntryAt(fullPath, fileFactsOf(status), neighbour);

@@ -65,6 +65,8 @@ using ConversionList = std::vector<FileEntry>;
 // folder itself.
 FileEntry fileEntryOf(const Text& fullPath, const FileStatus& status,
                       const SharedFolder& neighbour = nullptr);
+// The row for an entry met in a walk of its folder, whose folder part the caller holds.
+FileEntry fileEntryIn(const SharedFolder& folder, Text name, const FileStatus& status);
 // The row for a path whose facts are known already.
 FileEntry fileEntryAt(const Text& fullPath, const FileFacts& facts,
                       const SharedFolder& neighbour = nullptr);

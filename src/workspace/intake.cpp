@@ -17,9 +17,16 @@ struct WalkFailed : std::exception {};
 }  // namespace
 
 void Workspace::addRow(const Text& path, const FileStatus& status) {
-    conversion_.push_back(
-        fileEntryOf(path, status, conversion_.empty() ? nullptr : conversion_.back().folder));
+    addRow(fileEntryOf(path, status, lastRowFolder()));
+}
+
+void Workspace::addRow(FileEntry row) {
+    conversion_.push_back(std::move(row));
     ++state_.walkCounter;
+}
+
+SharedFolder Workspace::lastRowFolder() const {
+    return conversion_.empty() ? nullptr : conversion_.back().folder;
 }
 
 void Workspace::walkFolder(const Text& folder) {
@@ -27,13 +34,16 @@ void Workspace::walkFolder(const Text& folder) {
     // A folder that cannot be opened adds nothing and stops no walk, but the command line must
     // not call such a walk complete; one that is gone was simply never there.
     if (!listing.isOpen() && listing.openError() != ENOENT) foldersNotListed_.push_back(folder);
+    // The folder part every file row of this folder shares, made with the first of them: the
+    // rows are made from their names without joining and splitting a path for each.
+    SharedFolder filesFolder;
     while (auto entry = listing.next()) {
-        const Text name = textFromBytes(entry->name);
-        const Text path = joinPath(folder, name);
+        Text name = textFromBytes(entry->name);
         if (entry->status.isFolder) {
-            pending_.push_back(path);
+            pending_.push_back(joinPath(folder, name));
         } else if (entry->status.size != 0 && name != kThumbnailCache) {
-            addRow(path, entry->status);
+            if (!filesFolder) filesFolder = folderPartOf(joinPath(folder, name), lastRowFolder());
+            addRow(fileEntryIn(filesFolder, std::move(name), entry->status));
         }
         if (!keepGoing()) {
             dropQueuedPaths();

@@ -49,14 +49,12 @@ void writeList(Workspace& workspace, const std::string& path) {
     if (refused.empty()) return;
     Text message = kRowsNotSaved;
     for (std::size_t i = 0; i < refused.size() && i < kNamedRefusals; ++i) {
-        message += U'\n';
-        message += shownOnOneLine(refused[i]);
+        message.append(U"\n").append(shownOnOneLine(refused[i]));
     }
     if (refused.size() > kNamedRefusals) {
-        message += U'\n';
-        message +=
+        message.append(U"\n").append(
             fillIn(kMoreRowsNotSaved, U"%s",
-                   formatInteger(static_cast<std::int64_t>(refused.size() - kNamedRefusals)));
+                   formatInteger(static_cast<std::int64_t>(refused.size() - kNamedRefusals))));
     }
     workspace.dialogs().error(message);
 }

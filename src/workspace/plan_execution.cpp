@@ -14,23 +14,27 @@ struct MadeCall {
 
 class GroupRunner {
   public:
-    GroupRunner(const BatchFiles& files, RenameLog* log) : files_(files), log_(log) {}
+    GroupRunner(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
+                const BatchFiles& files, RenameLog* log)
+        : requests_(requests), plan_(plan), files_(files), log_(log) {}
 
     bool putBackFailed() const { return putBackFailed_; }
 
     // Carries out the steps [first, last) whole, or puts back what it made.
-    FileError run(const std::vector<RenameStep>& steps, std::size_t first, std::size_t last) {
+    FileError run(std::size_t first, std::size_t last) {
         made_.clear();
         for (std::size_t i = first; i < last; ++i) {
-            const RenameStep& step = steps[i];
+            const RenameStep& step = plan_.steps[i];
             const bool exchanges = step.kind == RenameStep::Kind::Exchange;
             if (const FileError error = checked(step.row, exchanges ? step.otherRow : step.row);
                 error != FileError::None) {
                 return error;
             }
         }
+        // A lone rename that fails has made nothing; only longer groups keep their calls.
+        keepsCalls_ = last - first > 1 || plan_.steps[first].kind == RenameStep::Kind::Exchange;
         for (std::size_t i = first; i < last; ++i) {
-            const RenameStep& step = steps[i];
+            const RenameStep& step = plan_.steps[i];
             const FileError error = step.kind == RenameStep::Kind::Exchange
                                         ? exchange(step, i)
                                         : rename(step.from, step.to, i);
@@ -50,27 +54,35 @@ class GroupRunner {
         return error != FileError::None ? error : files_.errors[otherRow];
     }
 
-    FileError rename(const Text& from, const Text& to, std::size_t step) {
-        MadeCall call{bytesFromText(from), bytesFromText(to), false, step};
-        const FileError error = renamer_.rename(call.from, call.to);
-        if (error == FileError::None) made_.push_back(std::move(call));
+    // The bytes of a call's two paths, in buffers kept from call to call.
+    void encode(StepPath from, StepPath to) {
+        from_.clear();
+        appendBytesFromText(from_, plan_.pathOf(requests_, from));
+        to_.clear();
+        appendBytesFromText(to_, plan_.pathOf(requests_, to));
+    }
+
+    FileError rename(StepPath from, StepPath to, std::size_t step) {
+        encode(from, to);
+        const FileError error = renamer_.rename(from_, to_);
+        if (error == FileError::None && keepsCalls_) made_.push_back({from_, to_, false, step});
         return error;
     }
 
     // Where the file system cannot swap two names at once, the swap goes round through the
     // temporary name, as one group.
     FileError exchange(const RenameStep& step, std::size_t index) {
-        MadeCall call{bytesFromText(step.from), bytesFromText(step.to), true, index};
-        const FileError error = renamer_.exchange(call.from, call.to);
+        encode(step.from, step.to);
+        const FileError error = renamer_.exchange(from_, to_);
         if (error == FileError::None) {
-            made_.push_back(std::move(call));
+            made_.push_back({from_, to_, true, index});
             return error;
         }
         if (error != FileError::Unsupported) return error;
         for (const auto& [from, to] :
-             {std::pair{&step.from, &step.temporary}, std::pair{&step.to, &step.from},
-              std::pair{&step.temporary, &step.to}}) {
-            if (const FileError failed = rename(*from, *to, index); failed != FileError::None) {
+             {std::pair{step.from, step.temporary}, std::pair{step.to, step.from},
+              std::pair{step.temporary, step.to}}) {
+            if (const FileError failed = rename(from, to, index); failed != FileError::None) {
                 return failed;
             }
         }
@@ -97,8 +109,13 @@ class GroupRunner {
         made_.clear();
     }
 
+    const std::vector<RenameRequest>& requests_;
+    const RenamePlan& plan_;
     const BatchFiles& files_;
     RenameLog* log_;
+    std::string from_;
+    std::string to_;
+    bool keepsCalls_ = false;
     std::vector<MadeCall> made_;
     FolderRenamer renamer_;
     bool putBackFailed_ = false;
@@ -111,13 +128,13 @@ void carryOutPlan(const std::vector<RenameRequest>& requests, const RenamePlan& 
                   RenameRun& run, RenameLog* log) {
     run.rows.assign(requests.size(), {});
     run.stopped = false;
-    GroupRunner runner(files, log);
+    GroupRunner runner(requests, plan, files, log);
     const auto& steps = plan.steps;
     std::size_t first = 0;
     while (first < steps.size()) {
         std::size_t last = first + 1;
         while (last < steps.size() && !steps[last].startsGroup) ++last;
-        const FileError error = runner.run(steps, first, last);
+        const FileError error = runner.run(first, last);
         run.leftUnfinished = runner.putBackFailed();
         std::size_t rows = 0;
         for (std::size_t i = first; i < last; ++i) {

@@ -188,16 +188,18 @@ bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameReq
                               const RenamePlan& plan, const std::vector<std::size_t>& rowOf,
                               const std::function<bool()>& keepGoing) {
     const auto row = [&](std::size_t k) { return decimal(rowOf.empty() ? k : rowOf[k]); };
-    const auto pathOf = [&](const RenameStep& step, const Text& path) {
-        const bool ownName = path == requests[step.row].path || path == plan.targets[step.row];
-        return ownName ? std::string() : bytesFromText(path);
+    // Only temporary names differ from the step's row's own two paths.
+    const auto pathOf = [&](StepPath path) {
+        return path.of == StepPath::Of::Temporary ? bytesFromText(plan.pathOf(requests, path))
+                                                  : std::string();
     };
     for (std::size_t i = 0; i < plan.steps.size(); ++i) {
         if (keepGoing && i % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return false;
         const RenameStep& step = plan.steps[i];
-        if (!writer.append({"step", row(step.row), pathOf(step, step.from), pathOf(step, step.to),
-                            step.kind == RenameStep::Kind::Exchange ? "x" : "r",
-                            bytesFromText(step.temporary)})) {
+        const bool exchanges = step.kind == RenameStep::Kind::Exchange;
+        if (!writer.append({"step", row(step.row), pathOf(step.from), pathOf(step.to),
+                            exchanges ? "x" : "r",
+                            exchanges ? pathOf(step.temporary) : std::string()})) {
             return false;
         }
     }

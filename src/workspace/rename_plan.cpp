@@ -195,25 +195,30 @@ class Planner {
         }
     }
 
-    void addStep(std::size_t row, Text from, Text to, bool startsGroup, bool givesNewName) {
-        plan_.steps.push_back({RenameStep::Kind::Rename, std::move(from), std::move(to), row, 0,
-                               Text(), startsGroup, givesNewName});
+    static StepPath source(std::size_t row) { return {StepPath::Of::Source, row}; }
+    static StepPath target(std::size_t row) { return {StepPath::Of::Target, row}; }
+
+    void addStep(std::size_t row, StepPath from, StepPath to, bool startsGroup, bool givesNewName) {
+        plan_.steps.push_back(
+            {RenameStep::Kind::Rename, from, to, row, 0, {}, startsGroup, givesNewName});
     }
 
-    Text temporaryNear(std::size_t row) const {
+    StepPath temporaryNear(std::size_t row) {
         const Text& path = requests_[row].path;
-        return path.substr(0, nameStart(path)) + textFromBytes(temporaryName());
+        plan_.temporaries.push_back(path.substr(0, nameStart(path)) +
+                                    textFromBytes(temporaryName()));
+        return {StepPath::Of::Temporary, plan_.temporaries.size() - 1};
     }
 
     // One row whose file goes straight to its new name; a change of letter case only goes
     // through a temporary name where the file system takes both spellings as one.
     void addMove(std::size_t row) {
         if (next_[row] == row) {
-            Text temporary = temporaryNear(row);
-            addStep(row, requests_[row].path, temporary, true, false);
-            addStep(row, std::move(temporary), plan_.targets[row], false, true);
+            const StepPath temporary = temporaryNear(row);
+            addStep(row, source(row), temporary, true, false);
+            addStep(row, temporary, target(row), false, true);
         } else {
-            addStep(row, requests_[row].path, plan_.targets[row], true, true);
+            addStep(row, source(row), target(row), true, true);
         }
     }
 
@@ -222,20 +227,19 @@ class Planner {
     // name freed before them.
     void addRing(std::vector<std::size_t>& ring) {
         // An exchange keeps both spellings, so it serves only where each target is spelt as the
-        // other file's name.
+        // other file's name; the second name is then the first row's own target.
         if (ring.size() == 2 && plan_.targets[ring[0]] == requests_[ring[1]].path &&
             plan_.targets[ring[1]] == requests_[ring[0]].path) {
-            plan_.steps.push_back({RenameStep::Kind::Exchange, requests_[ring[0]].path,
-                                   requests_[ring[1]].path, ring[0], ring[1],
-                                   temporaryNear(ring[0]), true, true});
+            plan_.steps.push_back({RenameStep::Kind::Exchange, source(ring[0]), target(ring[0]),
+                                   ring[0], ring[1], temporaryNear(ring[0]), true, true});
             return;
         }
-        Text temporary = temporaryNear(ring[0]);
-        addStep(ring[0], requests_[ring[0]].path, temporary, true, false);
+        const StepPath temporary = temporaryNear(ring[0]);
+        addStep(ring[0], source(ring[0]), temporary, true, false);
         for (std::size_t k = ring.size() - 1; k >= 1; --k) {
-            addStep(ring[k], requests_[ring[k]].path, plan_.targets[ring[k]], false, true);
+            addStep(ring[k], source(ring[k]), target(ring[k]), false, true);
         }
-        addStep(ring[0], std::move(temporary), plan_.targets[ring[0]], false, true);
+        addStep(ring[0], temporary, target(ring[0]), false, true);
     }
 
     // Rows in the order given; a row whose target is still taken waits for the rows down its

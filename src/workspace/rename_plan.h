@@ -37,6 +37,15 @@ struct RenameRequest {
     FileIdentity identity{};
 };
 
+// A path a step names, kept by reference: a row's current path, a row's target, or one of the
+// plan's temporary names. Most steps only move a row between its two paths, so a plan of a
+// million rows copies no path.
+struct StepPath {
+    enum class Of : unsigned char { Source, Target, Temporary };
+    Of of = Of::Source;
+    std::size_t index = 0;  // the row, or the place in RenamePlan::temporaries
+};
+
 // One call on the file system. Steps come in groups that are carried out whole or put back: a
 // ring of names must never stop half-way.
 struct RenameStep {
@@ -45,11 +54,11 @@ struct RenameStep {
         Exchange,  // from <-> to, for the rows row and otherRow at once
     };
     Kind kind = Kind::Rename;
-    Text from;
-    Text to;
+    StepPath from;
+    StepPath to;
     std::size_t row = 0;
     std::size_t otherRow = 0;   // only for Exchange
-    Text temporary;             // only for Exchange: the way round where it is not offered
+    StepPath temporary;         // only for Exchange: the way round where it is not offered
     bool startsGroup = true;    // the first step of its group
     bool givesNewName = false;  // after it the row's file bears its new name
 };
@@ -57,9 +66,23 @@ struct RenameStep {
 struct RenamePlan {
     std::vector<PlanStatus> statuses;  // one per request
     std::vector<Text> targets;         // one per request: folder of the path + new name
+    std::vector<Text> temporaries;     // full paths of the temporary names steps pass through
     std::vector<RenameStep> steps;     // in the order they are to be made
     std::size_t blockedRows = 0;
     bool stopped = false;  // keepGoing said no: the plan is unfinished and must not be used
+
+    // The text of a step's path; requests are those the plan was made from.
+    const Text& pathOf(const std::vector<RenameRequest>& requests, StepPath path) const {
+        switch (path.of) {
+            case StepPath::Of::Source:
+                return requests[path.index].path;
+            case StepPath::Of::Target:
+                return targets[path.index];
+            case StepPath::Of::Temporary:
+                break;
+        }
+        return temporaries[path.index];
+    }
 };
 
 struct PlanOptions {

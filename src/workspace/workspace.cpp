@@ -138,11 +138,18 @@ void Workspace::writeConflictCount() {
         kConflictCaption + formatInteger(static_cast<std::int64_t>(blockedRows_)) + kConflictSuffix;
 }
 
-int Workspace::moveToPreview(int index, const Text& newName) {
+int Workspace::moveToPreview(int index, Text newName) {
     const auto at = static_cast<std::size_t>(index);
-    const FileEntry& row = conversion_[at];
+    FileEntry& row = conversion_[at];
     if (row.name != newName) {
-        PreviewEntry entry{row.folder, row.name, newName, row.facts};
+        // The row leaves the list when the command ends and nothing reads its name before, so
+        // the preview takes the name over rather than a copy of it.
+        // Room for every row still to come is taken at once rather than by doubling, which
+        // would copy the rows moved so far and touch twice the memory; removeMovedRows gives
+        // back what was not used.
+        if (preview_.size() == preview_.capacity())
+            preview_.reserve(preview_.size() + (conversion_.size() - at));
+        PreviewEntry entry{row.folder, std::move(row.name), std::move(newName), row.facts};
         entry.identity = row.identity;
         preview_.push_back(std::move(entry));
         if (planTouchedOnly_ && planningPreview_) {
@@ -168,7 +175,10 @@ bool Workspace::nextItem() {
 }
 
 void Workspace::removeMovedRows() {
-    if (state_.moved > 0) removeFlagged(conversion_, leaving_, breatherOnTheWayOut());
+    if (state_.moved > 0) {
+        removeFlagged(conversion_, leaving_, breatherOnTheWayOut());
+        if (preview_.capacity() > 2 * preview_.size()) preview_.shrink_to_fit();
+    }
     leaving_.clear();
     leavingChecked_ = 0;
     checkedAtStart_ = -1;

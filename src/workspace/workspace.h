@@ -57,8 +57,8 @@ class Workspace : public CheckedFileCount {
     // index; a changed row moves into the preview. Returns where the caller's walk goes on (the
     // caller adds 1), or the row count after an abort. Moved rows leave the conversion list in one
     // pass at leaveBusy, so a walk over n rows costs O(n); until then the caller must not
-    // reorder the list.
-    int moveToPreview(int index, const Text& newName);
+    // reorder the list, and a moved row has given its name to the preview.
+    int moveToPreview(int index, Text newName);
 
     // For loops of long commands, after every item: lets the window run now and then and tells
     // whether the loop may go on; nextItem also advances the progress by one.
@@ -152,6 +152,8 @@ class Workspace : public CheckedFileCount {
     void walkPendingPaths();
     // The row for the entry at the path, sharing the folder part of the row before it.
     void addRow(const Text& path, const FileStatus& status);
+    void addRow(FileEntry row);
+    SharedFolder lastRowFolder() const;
     void takeUpQueuedPaths();
     void walkFolder(const Text& folder);
     // The next path to take up: the source's while it gives any, then the queue's.

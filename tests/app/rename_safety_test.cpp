@@ -207,10 +207,11 @@ class RenameSafetyTest : public QObject {
             const RenamePlan plan = planRenames(requests);
             QVERIFY(journal->begin(BatchKind::Execute, requests, plan,
                                    lookUpBatchFiles(requests, plan)) != nullptr);
-            for (std::size_t s = 0; s < 2; ++s)
-                QCOMPARE(
-                    renameStep(bytesFromText(plan.steps[s].from), bytesFromText(plan.steps[s].to)),
-                    FileError::None);
+            for (const RenameStep& step : {plan.steps[0], plan.steps[1]}) {
+                QCOMPARE(renameStep(bytesFromText(plan.pathOf(requests, step.from)),
+                                    bytesFromText(plan.pathOf(requests, step.to))),
+                         FileError::None);
+            }
         }
         TestProgram program;
         program.dialogs.answers = {Answer::No};

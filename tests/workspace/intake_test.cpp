@@ -97,6 +97,29 @@ TEST_F(IntakeTest, DroppingTwiceDoublesTheRows) {
     EXPECT_EQ(workspace.status().listCount, U"変換リスト数： 2");
 }
 
+// A million rows hold each folder's path once: rows of one folder that follow each other share
+// it, whether their folder was walked or a file was dropped on its own.
+TEST_F(IntakeTest, RowsOfOneFolderShareOneFolderPart) {
+    makeFile("D/a.txt");
+    makeFile("D/b.txt");
+    makeFile("D/sub/c.txt");
+    makeFile("e.txt");
+    dropPaths({"D/a.txt", "D", "e.txt"});
+    const auto& rows = workspace.conversionList();
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(sorted(names()), sorted({U"a.txt", U"a.txt", U"b.txt", U"e.txt", U"c.txt"}));
+    EXPECT_EQ(rows[0].folder.get(), rows[1].folder.get());
+    EXPECT_EQ(rows[1].folder.get(), rows[2].folder.get());
+    EXPECT_NE(rows[2].folder.get(), rows[3].folder.get());
+    EXPECT_NE(rows[0].folder.get(), rows[4].folder.get());
+    const std::vector<std::string> expected{"D/a.txt", "D/", "D/", "e.txt", "D/sub/c.txt"};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string relative =
+            expected[i].back() == '/' ? expected[i] + bytesFromText(rows[i].name) : expected[i];
+        EXPECT_EQ(rows[i].fullPath(), pathText(relative)) << i;
+    }
+}
+
 TEST_F(IntakeTest, AbortStopsWithinOneEntryAndEmptiesTheQueue) {
     for (int i = 0; i < 20; ++i) makeFile(std::string("D/f").append(std::to_string(i)));
     makeFile("D/sub/g");

@@ -43,7 +43,8 @@ class JournalStartTest : public ::testing::Test {
                                   lookUpBatchFiles(requests, plan)) != nullptr);
         for (int s = 0; s < done; ++s) {
             const auto& step = plan.steps[static_cast<std::size_t>(s)];
-            ASSERT_EQ(renameStep(bytesFromText(step.from), bytesFromText(step.to)),
+            ASSERT_EQ(renameStep(bytesFromText(plan.pathOf(requests, step.from)),
+                                 bytesFromText(plan.pathOf(requests, step.to))),
                       FileError::None);
         }
     }

@@ -164,13 +164,15 @@ TEST_F(RenameJournalTest, ARingCutShortComesBackWholeEitherWay) {
         std::filesystem::remove_all(folder.file("files"));
         std::filesystem::create_directories(folder.file("files"));
         make({"r0", "r1", "r2"});
-        const auto plan = beginAndLeaveOpen(requestsOf({{"r0", "r1"}, {"r1", "r2"}, {"r2", "r0"}}));
+        const auto requests = requestsOf({{"r0", "r1"}, {"r1", "r2"}, {"r2", "r0"}});
+        const auto plan = beginAndLeaveOpen(requests);
         // Killed after the first two of the ring's four renames: r0 under a temporary name.
         ASSERT_EQ(plan.steps.size(), 4u);
         for (std::size_t s = 0; s < 2; ++s) {
-            ASSERT_EQ(
-                renameStep(bytesFromText(plan.steps[s].from), bytesFromText(plan.steps[s].to)),
-                FileError::None);
+            const RenameStep& step = plan.steps[s];
+            ASSERT_EQ(renameStep(bytesFromText(plan.pathOf(requests, step.from)),
+                                 bytesFromText(plan.pathOf(requests, step.to))),
+                      FileError::None);
         }
         const auto unfinished = journal.unfinishedBatches();
         ASSERT_EQ(unfinished.size(), 1u);

@@ -12,14 +12,17 @@ Text folderOfPath(const Text& path) {
     return slash == Text::npos ? Text() : path.substr(0, slash);
 }
 
-Text stemOf(const Text& name) {
+std::size_t extensionStart(std::u32string_view name) {
     const auto dot = name.rfind(U'.');
-    return dot == Text::npos ? name : name.substr(0, dot);
+    return dot == std::u32string_view::npos ? name.size() : dot;
+}
+
+Text stemOf(const Text& name) {
+    return name.substr(0, extensionStart(name));
 }
 
 Text extensionOf(const Text& name) {
-    const auto dot = name.rfind(U'.');
-    return dot == Text::npos ? Text() : name.substr(dot);
+    return name.substr(extensionStart(name));
 }
 
 Text joinPath(const Text& folder, const Text& name) {

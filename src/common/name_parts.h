@@ -10,6 +10,8 @@ Text nameOfPath(const Text& path);
 Text folderOfPath(const Text& path);  // everything before the last separator, without it
 Text stemOf(const Text& name);
 Text extensionOf(const Text& name);  // with its dot
+// Where the extension starts: at the last ".", or the name's length when it has none.
+std::size_t extensionStart(std::u32string_view name);
 Text joinPath(const Text& folder, const Text& name);
 
 inline constexpr char32_t kPathSeparator = U'/';

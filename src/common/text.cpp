@@ -91,6 +91,15 @@ std::basic_string<Char> writtenThroughScratch(std::size_t room, const Write& wri
 
 }  // namespace
 
+Text joinedText(std::initializer_list<std::u32string_view> parts) {
+    std::size_t length = 0;
+    for (const auto part : parts) length += part.size();
+    Text text;
+    text.reserve(length);
+    for (const auto part : parts) text += part;
+    return text;
+}
+
 Text textFromBytes(std::string_view bytes) {
     return writtenThroughScratch<char32_t>(bytes.size(), [bytes](char32_t* out) {
         for (std::size_t i = 0; i < bytes.size();) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,9 @@ std::string bytesFromText(std::u32string_view text);
 std::size_t byteLengthOf(std::u32string_view text);
 // Appends what bytesFromText gives, for output made of many texts without joining them first.
 void appendBytesFromText(std::string& bytes, std::u32string_view text);
+
+// The parts one after another, made in one allocation.
+Text joinedText(std::initializer_list<std::u32string_view> parts);
 
 // UTF-16 for the libraries that work in it. An escaped byte stays a lone surrogate unit and
 // comes back unchanged.

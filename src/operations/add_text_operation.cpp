@@ -29,9 +29,9 @@ Text description(const AddTextSettings& s) {
 Text addTextNewName(const AddTextSettings& s, const Text& stem, const Text& extension) {
     switch (s.mode) {
         case AddTextMode::AtStart:
-            return s.text + stem + extension;
+            return joinedText({s.text, stem, extension});
         case AddTextMode::AtEnd:
-            return stem + s.text + extension;
+            return joinedText({stem, s.text, extension});
         case AddTextMode::AfterNth:
             return insertCharacters(stem, s.text, s.n) + extension;
         case AddTextMode::BeforeA:

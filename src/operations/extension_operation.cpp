@@ -43,7 +43,7 @@ Text editExtension(const ExtensionSettings& s, const Text& extension) {
 }
 
 Text extensionNewName(const ExtensionSettings& s, const Text& stem, const Text& extension) {
-    if (s.mode == ExtensionMode::AtEnd) return stem + extension + s.a;
+    if (s.mode == ExtensionMode::AtEnd) return joinedText({stem, extension, s.a});
     const Text withoutDot = extension.empty() ? Text() : extension.substr(1);
     return stem + U"." + editExtension(s, withoutDot);
 }

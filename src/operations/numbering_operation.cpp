@@ -89,11 +89,11 @@ Text numberingNewName(const NumberingSettings& s, const Text& stem, const Text& 
                       const Text& number) {
     switch (s.form) {
         case NumberingForm::AThenNumberThenB:
-            return s.a + number + s.b + extension;
+            return joinedText({s.a, number, s.b, extension});
         case NumberingForm::AtStart:
-            return number + stem + extension;
+            return joinedText({number, stem, extension});
         case NumberingForm::AtEnd:
-            return stem + number + extension;
+            return joinedText({stem, number, extension});
         case NumberingForm::AfterNth:
             return insertCharacters(stem, number, s.n) + extension;
         case NumberingForm::BeforeA:

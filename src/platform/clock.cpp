@@ -12,6 +12,14 @@ LocalDateTime localDateTimeOf(std::int64_t secondsSinceEpoch) {
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
+LocalDateTime LocalTimeConverter::of(std::int64_t secondsSinceEpoch) {
+    if (lastSeconds_ != secondsSinceEpoch) {
+        lastAnswer_ = localDateTimeOf(secondsSinceEpoch);
+        lastSeconds_ = secondsSinceEpoch;
+    }
+    return lastAnswer_;
+}
+
 CoarseSteadyClock::time_point CoarseSteadyClock::now() noexcept {
     timespec now{};
     ::clock_gettime(CLOCK_MONOTONIC_COARSE, &now);

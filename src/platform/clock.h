@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 
 namespace vartel {
 
@@ -16,6 +17,18 @@ struct LocalDateTime {
 
 // Local time of a moment given in seconds since the epoch (file times).
 LocalDateTime localDateTimeOf(std::int64_t secondsSinceEpoch);
+
+// Local times of many moments in turn, as localDateTimeOf gives them, for one pass over many
+// files: files written or copied together share their modified second, and a moment equal to
+// the one before is not converted again. The time zone is the one of the pass.
+class LocalTimeConverter {
+  public:
+    LocalDateTime of(std::int64_t secondsSinceEpoch);
+
+  private:
+    std::optional<std::int64_t> lastSeconds_;
+    LocalDateTime lastAnswer_;
+};
 
 // A steady clock read in a few nanoseconds, good to a few milliseconds: for loops that look at
 // the time after every item to let the window run now and then.

@@ -18,9 +18,14 @@ bool runOperation(Workspace& workspace, RecordingFrame& recording,
     workspace.planOnlyTouchedFolders();
     // Made before any row moves, so the counts it takes are those of the whole list.
     auto newName = newNameFunction(operation, workspace);
+    // Each row's parts are cut into the same two texts, which keep their room from row to row.
+    Text stem;
+    Text extension;
     walkCheckedRows(workspace, [&](const FileEntry& row) -> std::optional<Text> {
-        const Text extension = row.extension();
-        return newName(row.name.substr(0, row.name.size() - extension.size()), extension);
+        const std::size_t start = row.extensionStart();
+        stem.assign(row.name, 0, start);
+        extension.assign(row.name, start);
+        return newName(stem, extension);
     });
     return false;
 }

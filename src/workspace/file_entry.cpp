@@ -29,13 +29,22 @@ Text FileFacts::modifiedText() const {
 }
 
 FileFacts fileFactsOf(const FileStatus& status) {
+    LocalTimeConverter times;
+    return fileFactsOf(status, times);
+}
+
+FileFacts fileFactsOf(const FileStatus& status, LocalTimeConverter& times) {
     return {status.isFolder ? FileFacts::kFolder : status.size,
-            packedDateTime(localDateTimeOf(status.modifiedSeconds))};
+            packedDateTime(times.of(status.modifiedSeconds))};
 }
 
 Text FileEntry::extension() const {
+    return name.substr(extensionStart());
+}
+
+std::size_t FileEntry::extensionStart() const {
     // A folder name is never cut at a dot.
-    return isFolder() ? Text() : extensionOf(name);
+    return isFolder() ? name.size() : vartel::extensionStart(name);
 }
 
 FileEntry fileEntryAt(const Text& fullPath, const FileFacts& facts, const SharedFolder& neighbour) {
@@ -46,8 +55,9 @@ FileEntry fileEntryAt(const Text& fullPath, const FileFacts& facts, const Shared
     return entry;
 }
 
-FileEntry fileEntryIn(const SharedFolder& folder, Text name, const FileStatus& status) {
-    FileEntry entry{folder, std::move(name), fileFactsOf(status)};
+FileEntry fileEntryIn(const SharedFolder& folder, Text name, const FileStatus& status,
+                      LocalTimeConverter& times) {
+    FileEntry entry{folder, std::move(name), fileFactsOf(status, times)};
     entry.identity = status.identity;
     return entry;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/text.h"
+#include "platform/clock.h"
 #include "platform/file_system.h"
 
 namespace vartel {
@@ -39,6 +40,7 @@ struct FileFacts {
 };
 
 FileFacts fileFactsOf(const FileStatus& status);
+FileFacts fileFactsOf(const FileStatus& status, LocalTimeConverter& times);
 
 // One row of the conversion list.
 struct FileEntry {
@@ -55,6 +57,8 @@ struct FileEntry {
     // From the last "." of the name, dot included; empty without a "." and for a folder, whose
     // whole name is its stem.
     Text extension() const;
+    // Where extension() starts within the name.
+    std::size_t extensionStart() const;
     bool isFolder() const { return facts.isFolder(); }
 };
 
@@ -66,7 +70,8 @@ using ConversionList = std::vector<FileEntry>;
 FileEntry fileEntryOf(const Text& fullPath, const FileStatus& status,
                       const SharedFolder& neighbour = nullptr);
 // The row for an entry met in a walk of its folder, whose folder part the caller holds.
-FileEntry fileEntryIn(const SharedFolder& folder, Text name, const FileStatus& status);
+FileEntry fileEntryIn(const SharedFolder& folder, Text name, const FileStatus& status,
+                      LocalTimeConverter& times);
 // The row for a path whose facts are known already.
 FileEntry fileEntryAt(const Text& fullPath, const FileFacts& facts,
                       const SharedFolder& neighbour = nullptr);

@@ -43,7 +43,7 @@ void Workspace::walkFolder(const Text& folder) {
             pending_.push_back(joinPath(folder, name));
         } else if (entry->status.size != 0 && name != kThumbnailCache) {
             if (!filesFolder) filesFolder = folderPartOf(joinPath(folder, name), lastRowFolder());
-            addRow(fileEntryIn(filesFolder, std::move(name), entry->status));
+            addRow(fileEntryIn(filesFolder, std::move(name), entry->status, walkTimes_));
         }
         if (!keepGoing()) {
             dropQueuedPaths();
@@ -68,6 +68,7 @@ void Workspace::walkPendingPaths() {
         }
     } finish{*this};
     walking_ = true;
+    walkTimes_ = {};
     state_.busy = true;
     state_.adding = true;
     state_.walkCounter = 0;

@@ -189,6 +189,7 @@ class Workspace : public CheckedFileCount {
     mutable std::optional<FolderGroups> groupsAtStart_;  // likewise
     int currentRow_ = -1;
     bool walking_ = false;
+    LocalTimeConverter walkTimes_;  // of the files the running walk meets
     int commands_ = 0;
     bool literalOrder_ = false;
     bool planningPreview_ = true;

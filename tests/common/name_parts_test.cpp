@@ -23,6 +23,7 @@ TEST(NamePartsTest, SplitsAtTheLastDotAndSeparator) {
         EXPECT_EQ(folderOfPath(c.path), c.folder);
         EXPECT_EQ(stemOf(c.name), c.stem);
         EXPECT_EQ(extensionOf(c.name), c.extension);
+        EXPECT_EQ(extensionStart(c.name), c.stem.size());
     }
     EXPECT_EQ(joinPath(U"/a", U"b"), U"/a/b");
     EXPECT_EQ(joinPath(U"/", U"b"), U"/b");

@@ -50,5 +50,13 @@ TEST(TextTest, ValidUtf8DecodesToCharacters) {
     EXPECT_FALSE(isValidUtf8("\x83\x65"));
 }
 
+TEST(TextTest, JoinedTextIsThePartsInOrder) {
+    EXPECT_EQ(joinedText({}), U"");
+    EXPECT_EQ(joinedText({U"", U"写真", U"", U".JPG"}), U"写真.JPG");
+    const Text longPart(1000, U'ア');
+    const Text joined = joinedText({U"a", longPart, U"b"});
+    EXPECT_EQ(joined, U"a" + longPart + U"b");
+}
+
 }  // namespace
 }  // namespace vartel

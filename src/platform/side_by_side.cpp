@@ -29,6 +29,11 @@ class SideJob::HelperThread {
         return true;
     }
 
+    bool done() {
+        const std::lock_guard<std::mutex> lock(state_);
+        return job_ == nullptr;
+    }
+
     void wait() {
         {
             std::unique_lock<std::mutex> lock(state_);
@@ -82,6 +87,12 @@ void SideJob::start(std::function<void()> job) {
     started_ = true;
     helper_ = helper();
     if (helper_ != nullptr && !helper_->tryStart(job_)) helper_ = nullptr;
+}
+
+bool SideJob::finishIfDone() {
+    if (started_ && helper_ != nullptr && !helper_->done()) return false;
+    finish();
+    return true;
 }
 
 void SideJob::finish() {

@@ -19,6 +19,9 @@ class SideJob {
     void start(std::function<void()> job);
     // Returns once the job has run; nothing when no job was started.
     void finish();
+    // The same where the helper has run the job by now, or where the job is the caller's to
+    // run; otherwise returns at once. Tells whether the job is done.
+    bool finishIfDone();
 
   private:
     class HelperThread;

@@ -9,6 +9,7 @@
 #include "common/integer_text.h"
 #include "common/name_parts.h"
 #include "workspace/folder_renames.h"
+#include "workspace/later_release.h"
 #include "workspace/messages.h"
 #include "workspace/plan_execution.h"
 #include "workspace/plan_texts.h"
@@ -26,11 +27,17 @@ void showSummary(Dialogs& dialogs, int errors) {
 
 // The loop of return runs from the bottom and collects what it produces; the rows it
 // finishes leave their list in one pass, and what it collected is appended in top-to-bottom
-// order.
+// order, breathing every few thousand rows.
 template <typename Row>
-void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected) {
-    rows.insert(rows.end(), std::make_move_iterator(collected.rbegin()),
-                std::make_move_iterator(collected.rend()));
+void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected,
+                    const std::function<void()>& breathe) {
+    rows.reserve(rows.size() + collected.size());
+    std::size_t moved = 0;
+    for (auto row = collected.rbegin(); row != collected.rend(); ++row) {
+        if (++moved % 4096 == 0) breathe();
+        rows.push_back(std::move(*row));
+    }
+    releaseInSteps(collected, breathe);
 }
 
 // Each file undo took back takes the first conversion row that had its path before the undo
@@ -121,9 +128,14 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
     return batch;
 }
 
-// Frees the batch's own copies of its paths once it is recorded, with the window live.
+// Frees the batch's own copies of its paths once it is recorded: in steps with the window live,
+// or after "中止" before the first rename on the helper thread, so that the stop is at once.
 void releaseBatch(std::vector<RenameRequest>& requests, PreparedBatch& batch,
                   const std::function<void()>& breathe) {
+    if (batch.stopped || !breathe) {
+        releaseLater(releasing(std::move(requests), std::move(batch.plan), std::move(batch.files)));
+        return;
+    }
     releaseInSteps(requests, breathe);
     releaseInSteps(batch.plan.steps, breathe);
     releaseInSteps(batch.plan.targets, breathe);
@@ -167,14 +179,13 @@ struct UndoBatch {
     static constexpr std::size_t kNotUndone = static_cast<std::size_t>(-1);
     static constexpr std::size_t kBackWhereItWas = kNotUndone - 1;  // renames that cancel out
 
-    // keepGoing is asked every few thousand rows; once it says no, the batch is stopped and
-    // holds nothing to undo.
+    // keepGoing is asked every few thousand rows; once it says no, the batch is stopped: it
+    // undoes nothing, and its requests are only to be released.
     UndoBatch(const HistoryList& history, const std::function<bool()>& keepGoing)
         : requestOf(history.size(), kNotUndone) {
         std::vector<PathParts> targets;
         if (!gather(history, keepGoing, targets) || !dropRoundTrips(targets, keepGoing)) {
             stopped = true;
-            requests.clear();
             requestOf.assign(history.size(), kNotUndone);
             return;
         }
@@ -193,18 +204,20 @@ struct UndoBatch {
 
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> requestOf;  // per history row
+    // The request that ends at each path, while the batch is gathered; what a stop left of it
+    // is only to be released.
+    std::unordered_map<PathParts, std::size_t, PathParts::Hash> requestEndingAt;
     bool stopped = false;
 
   private:
     // The requests, and where each takes its file back to.
     bool gather(const HistoryList& history, const std::function<bool()>& keepGoing,
                 std::vector<PathParts>& targets) {
-        std::unordered_map<PathParts, std::size_t, PathParts::Hash> requestEndingAt;
+        requestEndingAt.reserve(history.size());
         requests.reserve(history.size());
         targets.reserve(history.size());
         for (std::size_t i = history.size(); i-- > 0;) {
             if (i % 4096 == 4095 && !keepGoing()) return false;
-
             const HistoryEntry& entry = history[i];
             if (!entry.checked) continue;
             const std::u32string_view folder = folderText(entry.folder);
@@ -267,6 +280,8 @@ void execute(Workspace& workspace) {
     // The batch runs from the bottom row up; competing rows lose to the lower one.
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> rowOf;
+    requests.reserve(preview.size());
+    rowOf.reserve(preview.size());
     for (std::size_t i = preview.size(); i-- > 0;) {
         if (i % 4096 == 4095) workspace.breathe();
         const PreviewEntry& row = preview[i];
@@ -285,6 +300,12 @@ void execute(Workspace& workspace) {
     }
     auto batch = prepareBatch(workspace, BatchKind::Execute, requests);
     if (!batch) return;
+    if (batch->stopped && !batch->journal) {
+        // "中止" before anything was renamed or recorded: nothing changes.
+        releaseBatch(requests, *batch, nullptr);
+        showSummary(workspace.dialogs(), 0);
+        return;
+    }
     const RenamePlan& plan = batch->plan;
     RenameRun run;
     // Files renamed before a failure of the loop itself must still reach the history, so the
@@ -336,7 +357,7 @@ void execute(Workspace& workspace) {
         removeFlagged(preview, done, breathe);
         folders.bringUpToDate(rows, preview, history);
         if (batch->journal && !run.leftUnfinished) batch->journal->close(run);
-        if (breathe) releaseBatch(requests, *batch, breathe);
+        releaseBatch(requests, *batch, breathe);
         return errors;
     };
     try {
@@ -359,7 +380,12 @@ void undo(Workspace& workspace) {
     }
     workspace.setProgressMaximum(static_cast<int>(history.size()));
     UndoBatch batch(history, [&workspace] { return workspace.keepGoing(); });
-    // A batch stopped while it was gathered finds the workspace stopped too.
+    if (batch.stopped) {
+        // "中止" while the batch was gathered: nothing to undo, and nothing to wait for.
+        releaseLater(releasing(std::move(batch.requests), std::move(batch.requestEndingAt)));
+        showSummary(workspace.dialogs(), 0);
+        return;
+    }
     auto prepared = prepareBatch(workspace, BatchKind::Undo, batch.requests);
     if (!prepared) return;
     const RenamePlan& plan = prepared->plan;
@@ -368,8 +394,12 @@ void undo(Workspace& workspace) {
     // window.
     const auto record = [&](const std::function<void()>& breathe) {
         auto& rows = workspace.conversionList();
+        // Nothing renamed, as after "中止", renames no folder.
+        const bool renamedAny = std::any_of(run.rows.begin(), run.rows.end(),
+                                            [](const auto& outcome) { return outcome.renamed; });
         const std::unordered_set<Text> foldersOfRows =
-            foldersAboveRows(rows, workspace.previewList(), history, breathe);
+            renamedAny ? foldersAboveRows(rows, workspace.previewList(), history, breathe)
+                       : std::unordered_set<Text>{};
         FolderRenames folders;
         std::vector<char> done(history.size(), 0);
         int errors = 0;
@@ -407,7 +437,7 @@ void undo(Workspace& workspace) {
         removeFlagged(history, done, breathe);
         folders.bringUpToDate(rows, workspace.previewList(), history);
         if (prepared->journal && !run.leftUnfinished) prepared->journal->close(run);
-        if (breathe) releaseBatch(batch.requests, *prepared, breathe);
+        releaseBatch(batch.requests, *prepared, breathe);
         return errors;
     };
     try {
@@ -427,6 +457,9 @@ void returnToConversionList(Workspace& workspace) {
     workspace.setProgressMaximum(static_cast<int>(preview.size()));
     std::vector<char> done(preview.size(), 0);
     ConversionList rows;
+    // Grown row by row, a million rows would be moved again at each doubling.
+    rows.reserve(static_cast<std::size_t>(std::count_if(
+        preview.begin(), preview.end(), [](const auto& row) { return row.checked; })));
     for (auto i = static_cast<std::ptrdiff_t>(preview.size()) - 1; i >= 0; --i) {
         const PreviewEntry& row = preview[static_cast<std::size_t>(i)];
         if (row.checked) {
@@ -438,8 +471,9 @@ void returnToConversionList(Workspace& workspace) {
         }
         if (!workspace.nextItem()) break;
     }
-    removeFlagged(preview, done);
-    appendReversed(workspace.conversionList(), rows);
+    const auto breathe = [&workspace] { workspace.breathe(); };
+    removeFlagged(preview, done, breathe);
+    appendReversed(workspace.conversionList(), rows, breathe);
 }
 
 void clearHistory(Workspace& workspace) {

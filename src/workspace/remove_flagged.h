@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "workspace/release_in_steps.h"
+
 namespace vartel {
 
 // Removes the rows whose flag is set, keeping the order of the others, in one pass. Rows past
@@ -19,7 +21,8 @@ void removeFlagged(std::vector<Row>& rows, const std::vector<char>& flags,
         if (kept != i) rows[kept] = std::move(rows[i]);
         ++kept;
     }
-    rows.resize(kept);
+    // The removed rows lie at the end, and freeing a million of them takes a while too.
+    shrinkInSteps(rows, kept, breathe);
 }
 
 }  // namespace vartel

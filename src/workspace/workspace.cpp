@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "common/integer_text.h"
+#include "workspace/later_release.h"
 #include "workspace/messages.h"
 #include "workspace/remove_flagged.h"
 #include "workspace/rename_plan.h"
@@ -15,6 +16,8 @@ Workspace::Workspace(Dialogs& dialogs, Pump& pump, PumpThrottle::Interval pumpIn
     : dialogs_(dialogs), throttle_(pump, pumpInterval) {}
 
 void Workspace::enterBusy() {
+    // The helper thread is free again for the walk, unless it still frees the last batch.
+    finishReleasingIfDone();
     state_.busy = true;
     state_.progressShown = true;
     state_.progressPosition = 0;

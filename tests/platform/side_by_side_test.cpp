@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <thread>
 
 namespace vartel {
 namespace {
@@ -29,6 +30,36 @@ TEST(SideBySideTest, BothJobsRunAlsoInAForkedChild) {
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// A job still running is left to run; once it is done the helper is free for the next job, which
+// then runs beside the caller again.
+TEST(SideBySideTest, FinishIfDoneLeavesARunningJobAndFreesTheHelperOnceDone) {
+    const auto caller = std::this_thread::get_id();
+    std::thread::id ranOn;
+    SideJob probe;
+    probe.start([&ranOn] { ranOn = std::this_thread::get_id(); });
+    probe.finish();
+    if (ranOn == caller) GTEST_SKIP() << "the helper thread is held elsewhere";
+
+    std::atomic<bool> release{false};
+    std::atomic<bool> ran{false};
+    SideJob first;
+    first.start([&] {
+        while (!release && std::this_thread::get_id() != caller) std::this_thread::yield();
+        ran = true;
+    });
+    EXPECT_FALSE(first.finishIfDone());
+    EXPECT_FALSE(ran);
+    release = true;
+    while (!first.finishIfDone()) std::this_thread::yield();
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(first.finishIfDone());  // nothing left to finish
+
+    SideJob second;
+    second.start([&ranOn] { ranOn = std::this_thread::get_id(); });
+    second.finish();
+    EXPECT_NE(ranOn, caller);
 }
 
 }  // namespace

@@ -35,5 +35,15 @@ TEST(ReleaseInStepsTest, FreesAllAndBreathesInBetween) {
     }
 }
 
+TEST(ReleaseInStepsTest, ShrinkingKeepsTheFirstElementsInOrder) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < 10000; ++i) texts.push_back(std::to_string(i) + std::string(40, 'x'));
+    int breaths = 0;
+    shrinkInSteps(texts, 1000, [&breaths] { ++breaths; });
+    ASSERT_EQ(texts.size(), 1000u);
+    for (int i = 0; i < 1000; ++i) ASSERT_EQ(texts[i], std::to_string(i) + std::string(40, 'x'));
+    EXPECT_EQ(breaths, 2);
+}
+
 }  // namespace
 }  // namespace vartel

@@ -4,7 +4,6 @@
 #include <deque>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "common/name_parts.h"
 #include "platform/file_system.h"
@@ -34,10 +33,6 @@ struct NameKey {
         return hash == other.hash && path.size() == other.path.size() &&
                std::equal(path.rbegin(), path.rend(), other.path.rbegin());
     }
-};
-
-struct NameKeyHash {
-    std::size_t operator()(const NameKey& key) const { return key.hash; }
 };
 
 // Remembers per folder whether its file system folds case, and gives the keys of paths. Rows
@@ -78,6 +73,45 @@ class NameKeys {
     bool lastFolds_ = false;
     bool haveLast_ = false;
     std::deque<Text> folded_;  // keys of folding folders; a deque keeps them in place
+};
+
+// Rows found by the key of one of their paths: an open table of row numbers whose keys stay in
+// the planner's lists of keys. A table of a million rows is then one block, made and freed at
+// once, where a node per row would stall the window while millions of them are freed.
+class RowsByKey {
+  public:
+    RowsByKey(const std::vector<NameKey>& keys, std::size_t rows)
+        : keys_(keys), slots_(roomFor(rows), kNone), mask_(slots_.size() - 1) {}
+
+    // The row already filed under the key of row, or row itself, filed now.
+    std::size_t insert(std::size_t row) {
+        const NameKey& key = keys_[row];
+        for (std::size_t at = key.hash & mask_;; at = (at + 1) & mask_) {
+            if (slots_[at] == kNone) {
+                slots_[at] = row;
+                return row;
+            }
+            if (keys_[slots_[at]] == key) return slots_[at];
+        }
+    }
+
+    std::size_t find(const NameKey& key) const {
+        for (std::size_t at = key.hash & mask_;; at = (at + 1) & mask_) {
+            if (slots_[at] == kNone || keys_[slots_[at]] == key) return slots_[at];
+        }
+    }
+
+  private:
+    // At most half full, so a search soon meets an empty slot.
+    static std::size_t roomFor(std::size_t rows) {
+        std::size_t room = 16;
+        while (room < 2 * rows) room *= 2;
+        return room;
+    }
+
+    const std::vector<NameKey>& keys_;
+    std::vector<std::size_t> slots_;
+    std::size_t mask_;
 };
 
 class Planner {
@@ -122,9 +156,7 @@ class Planner {
         const std::size_t n = requests_.size();
         sourceKeys_.reserve(n);
         targetKeys_.reserve(n);
-        std::unordered_set<NameKey, NameKeyHash> targetsTaken;
-        targetsTaken.reserve(n);
-        moverOf_.reserve(n);
+        RowsByKey targetsTaken(targetKeys_, n);
         for (std::size_t i = 0; i < n; ++i) {
             sourceKeys_.push_back(keys_.keyOf(requests_[i].path));
             targetKeys_.push_back(keys_.keyOf(plan_.targets[i]));
@@ -134,42 +166,47 @@ class Planner {
                 status = PlanStatus::InvalidName;
             } else if (byteLengthOf(name) > kLongestName) {
                 status = PlanStatus::TooLong;
-            } else if (!moverOf_.emplace(sourceKeys_[i], i).second) {
+            } else if (movers_.insert(i) != i) {
                 status = PlanStatus::SameFile;
-            } else if (!targetsTaken.insert(targetKeys_[i]).second) {
+            } else if (targetsTaken.insert(i) != i) {
                 status = PlanStatus::Duplicate;
             }
             if (!breatheAt(i)) return;
         }
         // A duplicate's file stays where it is, as does the file of a row that fails alone.
+        fileStays_.assign(n, 0);
         for (std::size_t i = 0; i < n; ++i) {
-            if (blocksRow(plan_.statuses[i]) && plan_.statuses[i] != PlanStatus::SameFile) {
-                const auto mover = moverOf_.find(sourceKeys_[i]);
-                if (mover != moverOf_.end() && mover->second == i) moverOf_.erase(mover);
-            }
+            fileStays_[i] =
+                blocksRow(plan_.statuses[i]) && plan_.statuses[i] != PlanStatus::SameFile;
             if (!breatheAt(i)) return;
         }
+    }
+
+    // The row whose file bears the name of the key and leaves it, if any.
+    std::size_t moverOf(const NameKey& key) const {
+        const std::size_t row = movers_.find(key);
+        return row == kNone || fileStays_[row] ? kNone : row;
     }
 
     // Each moving row's target is either free, its own name in another case, the name of
     // another moving row's file, or taken for good.
     void findLinks() {
-        std::unordered_set<NameKey, NameKeyHash> staying;
+        RowsByKey staying(sourceKeys_, requests_.size());
         for (std::size_t i = 0; i < requests_.size(); ++i) {
-            if (blocksRow(plan_.statuses[i]) && !moverOf_.contains(sourceKeys_[i])) {
-                staying.insert(sourceKeys_[i]);
+            if (blocksRow(plan_.statuses[i]) && moverOf(sourceKeys_[i]) == kNone) {
+                staying.insert(i);
             }
             if (!breatheAt(i)) return;
         }
         for (std::size_t i = 0; i < requests_.size(); ++i) {
             if (!breatheAt(i)) return;
             if (blocksRow(plan_.statuses[i])) continue;
-            const NameKey target = targetKeys_[i];
+            const NameKey& target = targetKeys_[i];
             if (target == sourceKeys_[i]) {
                 next_[i] = i;  // only the letter case changes
-            } else if (const auto mover = moverOf_.find(target); mover != moverOf_.end()) {
-                next_[i] = mover->second;
-            } else if (staying.contains(target) ||
+            } else if (const std::size_t mover = moverOf(target); mover != kNone) {
+                next_[i] = mover;
+            } else if (staying.find(target) != kNone ||
                        (options_.lookUpTargets &&
                         lookUpFile(bytesFromText(plan_.targets[i])).has_value())) {
                 plan_.statuses[i] = PlanStatus::Exists;
@@ -302,8 +339,8 @@ class Planner {
     // They view the requests' paths and the plan's targets, which stay in place until run ends.
     std::vector<NameKey> sourceKeys_;
     std::vector<NameKey> targetKeys_;
-    std::unordered_map<NameKey, std::size_t, NameKeyHash>
-        moverOf_;                    // source key -> the row moving that file
+    RowsByKey movers_{sourceKeys_, requests_.size()};  // the first row of each file's key
+    std::vector<char> fileStays_;    // per row: its file is not moved, although its row is filed
     std::vector<std::size_t> next_;  // the row whose file holds this row's target, or kNone
     bool stopped_ = false;
 };

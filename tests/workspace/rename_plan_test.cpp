@@ -293,6 +293,41 @@ TEST_F(RenamePlanTest, ALargeBatchBreathesAndPlansTheSame) {
     }
 }
 
+// Every kind of status repeated over many thousands of rows of one folder, so that the
+// planner's tables are large and crowded: each row still gets the status of its kind.
+TEST_F(RenamePlanTest, EveryStatusHoldsAcrossTwentyThousandRows) {
+    const auto f = [](int i) { return "f" + std::to_string(i); };
+    const auto g = [](int i) { return "g" + std::to_string(i); };
+    std::vector<std::pair<std::string, std::string>> renames;
+    const std::vector<PlanStatus> kinds = {S::Chain,     S::Ok, S::Cycle,    S::Cycle, S::Ok,
+                                           S::Duplicate, S::Ok, S::SameFile, S::Ok,    S::Ok};
+    for (int i = 0; i < 20000; ++i) {
+        switch (i % 10) {
+            case 0:  // into the name row i + 1 leaves
+            case 2:  // swaps with row i + 1
+                renames.emplace_back(f(i), f(i + 1));
+                break;
+            case 3:
+                renames.emplace_back(f(i), f(i - 1));
+                break;
+            case 5:  // wants the new name of row i - 1
+                renames.emplace_back(f(i), g(i - 1));
+                break;
+            case 7:  // renames the file of row i - 1 again
+                renames.emplace_back(f(i - 1), g(i));
+                break;
+            default:
+                renames.emplace_back(f(i), g(i));
+        }
+    }
+    const auto requests = requestsOf(renames);
+    const RenamePlan plan = planRenames(requests, {.lookUpTargets = false});
+    for (std::size_t i = 0; i < requests.size(); ++i) {
+        ASSERT_EQ(plan.statuses[i], kinds[i % 10]) << "row " << i;
+    }
+    EXPECT_EQ(plan.blockedRows, 4000u);
+}
+
 // A window stops a long plan through keepGoing: the plan ends at the next breath, marked
 // stopped, and says nothing about the rows it did not reach.
 TEST(RenamePlanStopTest, APlanStopsAtTheFirstNoAndSaysSo) {

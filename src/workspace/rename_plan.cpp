@@ -1,5 +1,6 @@
 #include "workspace/rename_plan.h"
 
+#include <algorithm>
 #include <deque>
 #include <string_view>
 #include <unordered_map>
@@ -22,8 +23,22 @@ std::size_t nameStart(const Text& path) {
 }
 
 // The key under which two spellings of one name meet; it views the path it was made from, or
-// a folded copy the keys keep.
-using NameKey = std::u32string_view;
+// a folded copy the keys keep. Its hash is made once, from the hash of its folder (shared by
+// the rows of that folder) and that of its name, so no table ever hashes a whole path.
+struct NameKey {
+    std::u32string_view path;
+    std::size_t hash = 0;
+
+    // Paths of one folder differ towards their ends, so the comparison starts there.
+    bool operator==(const NameKey& other) const {
+        return hash == other.hash && path.size() == other.path.size() &&
+               std::equal(path.rbegin(), path.rend(), other.path.rbegin());
+    }
+};
+
+struct NameKeyHash {
+    std::size_t operator()(const NameKey& key) const { return key.hash; }
+};
 
 // Remembers per folder whether its file system folds case, and gives the keys of paths. Rows
 // of one folder mostly come together, so the last folder is checked before the table.
@@ -41,16 +56,25 @@ class NameKeys {
             }
             lastFolder_ = folder;
             lastFolds_ = found->second;
+            lastFolderHash_ = std::hash<std::u32string_view>()(folder);
             haveLast_ = true;
         }
-        if (!lastFolds_) return path;
-        folded_.push_back(Text(folder) + toLower(std::u32string_view(path).substr(start)));
-        return folded_.back();
+        if (!lastFolds_) return {path, hashWithFolder(std::u32string_view(path).substr(start))};
+        const Text& folded =
+            folded_.emplace_back(Text(folder) + toLower(std::u32string_view(path).substr(start)));
+        return {folded, hashWithFolder(std::u32string_view(folded).substr(start))};
     }
 
   private:
+    std::size_t hashWithFolder(std::u32string_view name) const {
+        const std::size_t nameHash = std::hash<std::u32string_view>()(name);
+        return lastFolderHash_ ^
+               (nameHash + 0x9e3779b97f4a7c15 + (lastFolderHash_ << 6) + (lastFolderHash_ >> 2));
+    }
+
     std::unordered_map<Text, bool> folds_;
-    Text lastFolder_;
+    std::u32string_view lastFolder_;
+    std::size_t lastFolderHash_ = 0;
     bool lastFolds_ = false;
     bool haveLast_ = false;
     std::deque<Text> folded_;  // keys of folding folders; a deque keeps them in place
@@ -98,7 +122,7 @@ class Planner {
         const std::size_t n = requests_.size();
         sourceKeys_.reserve(n);
         targetKeys_.reserve(n);
-        std::unordered_set<NameKey> targetsTaken;
+        std::unordered_set<NameKey, NameKeyHash> targetsTaken;
         targetsTaken.reserve(n);
         moverOf_.reserve(n);
         for (std::size_t i = 0; i < n; ++i) {
@@ -130,7 +154,7 @@ class Planner {
     // Each moving row's target is either free, its own name in another case, the name of
     // another moving row's file, or taken for good.
     void findLinks() {
-        std::unordered_set<NameKey> staying;
+        std::unordered_set<NameKey, NameKeyHash> staying;
         for (std::size_t i = 0; i < requests_.size(); ++i) {
             if (blocksRow(plan_.statuses[i]) && !moverOf_.contains(sourceKeys_[i])) {
                 staying.insert(sourceKeys_[i]);
@@ -278,7 +302,8 @@ class Planner {
     // They view the requests' paths and the plan's targets, which stay in place until run ends.
     std::vector<NameKey> sourceKeys_;
     std::vector<NameKey> targetKeys_;
-    std::unordered_map<NameKey, std::size_t> moverOf_;  // source key -> the row moving that file
+    std::unordered_map<NameKey, std::size_t, NameKeyHash>
+        moverOf_;                    // source key -> the row moving that file
     std::vector<std::size_t> next_;  // the row whose file holds this row's target, or kNone
     bool stopped_ = false;
 };

@@ -47,9 +47,32 @@ class RowSets {
     std::vector<std::uint32_t> parent_;
 };
 
+// Sorts in pieces and merges them, breathing in between: a million rows give two million keys.
+template <typename T>
+void sortBreathing(std::vector<T>& items, const std::function<void()>& breathe) {
+    if (!breathe) {
+        std::sort(items.begin(), items.end());
+        return;
+    }
+    constexpr std::size_t kPiece = 65536;
+    const auto at = [&items](std::size_t index) {
+        return items.begin() + static_cast<std::ptrdiff_t>(std::min(index, items.size()));
+    };
+    for (std::size_t start = 0; start < items.size(); start += kPiece) {
+        std::sort(at(start), at(start + kPiece));
+        breathe();
+    }
+    for (std::size_t width = kPiece; width < items.size(); width *= 2) {
+        for (std::size_t start = 0; start + width < items.size(); start += 2 * width) {
+            std::inplace_merge(at(start), at(start + width), at(start + 2 * width));
+            breathe();
+        }
+    }
+}
+
 }  // namespace
 
-RenameGroups::RenameGroups(const PreviewList& rows) {
+RenameGroups::RenameGroups(const PreviewList& rows, const std::function<void()>& breathe) {
     const std::size_t n = rows.size();
     // Every row's file and new name as keys; rows whose keys meet join one set.
     std::vector<std::pair<std::uint64_t, std::uint32_t>> keys;
@@ -57,6 +80,7 @@ RenameGroups::RenameGroups(const PreviewList& rows) {
     std::u32string_view lastFolder;
     std::uint64_t lastFolderKey = 0;
     for (std::size_t i = 0; i < n; ++i) {
+        if (breathe && i % 4096 == 4095) breathe();
         const std::u32string_view folder = folderText(rows[i].folder);
         // Rows of one folder mostly come together.
         if (i == 0 || folder != lastFolder) {
@@ -67,9 +91,10 @@ RenameGroups::RenameGroups(const PreviewList& rows) {
         keys.emplace_back(nameKey(lastFolderKey, rows[i].oldName), row);
         keys.emplace_back(nameKey(lastFolderKey, rows[i].newName), row);
     }
-    std::sort(keys.begin(), keys.end());
+    sortBreathing(keys, breathe);
     RowSets sets(n);
     for (std::size_t k = 1; k < keys.size(); ++k) {
+        if (breathe && k % 8192 == 8191) breathe();
         if (keys[k].first == keys[k - 1].first) sets.join(keys[k].second, keys[k - 1].second);
     }
 
@@ -78,6 +103,7 @@ RenameGroups::RenameGroups(const PreviewList& rows) {
     std::vector<std::uint32_t> groupOfSet(n, kNoGroup);
     std::vector<std::uint32_t> sizes;
     for (std::uint32_t row = 0; row < n; ++row) {
+        if (breathe && row % 4096 == 4095) breathe();
         std::uint32_t& group = groupOfSet[sets.find(row)];
         if (group == kNoGroup) {
             group = static_cast<std::uint32_t>(sizes.size());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -16,7 +17,8 @@ namespace vartel {
 // group, which plans the same.
 class RenameGroups {
   public:
-    explicit RenameGroups(const PreviewList& rows);
+    // breathe, when given, is called every few thousand rows: a million take a while.
+    explicit RenameGroups(const PreviewList& rows, const std::function<void()>& breathe = nullptr);
 
     // The rows the groups were made for.
     std::size_t rowCount() const { return groupOf_.size(); }

@@ -43,6 +43,10 @@ void Workspace::leaveBusy() {
         replanTouchedFolders();
     else
         replanPreview();
+    // Not after "中止", which is to end at once; the first click makes them then.
+    if (groupingAhead_ && planningPreview_ && state_.busy && !renameGroups_ && !preview_.empty()) {
+        if (const auto breathe = breatherOnTheWayOut()) renameGroups_.emplace(preview_, breathe);
+    }
     planTouchedOnly_ = false;
     touched_.clear();
     plannedEarly_ = false;

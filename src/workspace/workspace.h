@@ -113,6 +113,10 @@ class Workspace : public CheckedFileCount {
     // statuses, and planning a large preview costs about as much as the walk that made it.
     // Execution plans afresh either way.
     void setPlanningPreview(bool planning) { planningPreview_ = planning; }
+    // The window's check boxes plan again only the group of rows a click can touch. With this
+    // set, a command that changed the preview makes the groups on its way out, with the window
+    // live, rather than the first click after it.
+    void setGroupingAhead(bool ahead) { groupingAhead_ = ahead; }
     // Each rename on its own from the bottom up, without reordering or temporary names.
     bool literalOrder() const { return literalOrder_; }
     void setLiteralOrder(bool literal) { literalOrder_ = literal; }
@@ -193,6 +197,7 @@ class Workspace : public CheckedFileCount {
     int commands_ = 0;
     bool literalOrder_ = false;
     bool planningPreview_ = true;
+    bool groupingAhead_ = false;
     RenameJournal* journal_ = nullptr;
     bool planTouchedOnly_ = false;
     TouchedFolders touched_;

@@ -25,6 +25,32 @@ std::vector<std::vector<std::uint32_t>> groupsOf(const PreviewList& rows) {
     return result;
 }
 
+// Made with the window breathing, the keys are sorted in pieces and merged: the groups are the
+// same, chains across the pieces included.
+TEST(RenameGroupsTest, MadeInStepsTheGroupsAreTheSame) {
+    constexpr int kRows = 70000;
+    PreviewList rows;
+    for (int i = 0; i < kRows; ++i) {
+        // Every fifth row wants the name of a row far down; every seventh takes another folder.
+        const Text folder = i % 7 == 0 ? U"/e/" : U"/d/";
+        const int wanted = i % 5 == 0 ? (i + kRows / 2) % kRows : kRows + i;
+        rows.push_back(previewRowAt(folder + formatInteger(i), formatInteger(wanted)));
+    }
+    int breaths = 0;
+    const RenameGroups inSteps(rows, [&breaths] { ++breaths; });
+    const RenameGroups atOnce(rows);
+    EXPECT_GT(breaths, 10);
+    ASSERT_EQ(inSteps.rowCount(), atOnce.rowCount());
+    std::size_t joined = 0;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const auto a = inSteps.groupOf(row);
+        const auto b = atOnce.groupOf(row);
+        ASSERT_TRUE(std::equal(a.begin(), a.end(), b.begin(), b.end())) << row;
+        joined += a.size() > 1 ? 1 : 0;
+    }
+    EXPECT_GT(joined, 0u);
+}
+
 TEST(RenameGroupsTest, rowsMeetThroughNamesOfOneFolderButForLetterCase) {
     const PreviewList rows = {
         previewRowAt(U"/d/a", U"b"),         // 0: a chain a -> b -> c

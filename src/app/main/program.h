@@ -28,6 +28,7 @@ struct Program {
           testWindow(editor, dialogs, clock, workspace, controller.boundary()) {
         // A window that lives through commands over a million rows frees their texts as it goes.
         mergeFreedMemoryAtOnce();
+        workspace.setGroupingAhead(true);
         QObject::connect(&controller, &MainController::editorShowRequested, &editorWindow,
                          &MacroEditorWindow::showEditor);
         QObject::connect(&controller, &MainController::editorCloseRequested, &editorWindow,

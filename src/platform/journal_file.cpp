@@ -13,8 +13,10 @@
 #include <cstdlib>
 #include <ctime>
 #include <span>
+#include <thread>
 
 #include "platform/file_system.h"
+#include "platform/side_by_side.h"
 
 namespace vartel {
 namespace {
@@ -232,6 +234,18 @@ bool JournalWriter::sync() {
         unsyncedFolder_.clear();
     }
     return true;
+}
+
+bool JournalWriter::sync(const std::function<void()>& whileWaiting) {
+    if (!whileWaiting) return sync();
+    bool synced = false;
+    SideJob job;
+    job.start([&] { synced = sync(); });
+    while (!job.finishIfDone()) {
+        whileWaiting();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return synced;
 }
 
 bool JournalWriter::syncIfDue() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -47,6 +48,9 @@ class JournalWriter {
 
     bool append(std::initializer_list<std::string_view> fields);
     bool sync();
+    // The same, with whileWaiting called every few milliseconds until the disk has the journal:
+    // a plan of a million rows takes a moment to reach it, and a window stays live meanwhile.
+    bool sync(const std::function<void()>& whileWaiting);
     bool syncIfDue();
 
   private:

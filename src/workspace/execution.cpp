@@ -356,7 +356,7 @@ void execute(Workspace& workspace) {
         if (!folders.empty()) workspace.touchEveryFolder();
         removeFlagged(preview, done, breathe);
         folders.bringUpToDate(rows, preview, history);
-        if (batch->journal && !run.leftUnfinished) batch->journal->close(run);
+        if (batch->journal && !run.leftUnfinished) batch->journal->close(run, breathe);
         releaseBatch(requests, *batch, breathe);
         return errors;
     };
@@ -436,7 +436,7 @@ void undo(Workspace& workspace) {
         }
         removeFlagged(history, done, breathe);
         folders.bringUpToDate(rows, workspace.previewList(), history);
-        if (prepared->journal && !run.leftUnfinished) prepared->journal->close(run);
+        if (prepared->journal && !run.leftUnfinished) prepared->journal->close(run, breathe);
         releaseBatch(batch.requests, *prepared, breathe);
         return errors;
     };

@@ -162,12 +162,12 @@ void ActiveBatch::markRenamed(std::size_t row) {
     writer_.append({"ok", decimal(row)});
 }
 
-void ActiveBatch::close(const RenameRun& run) {
+void ActiveBatch::close(const RenameRun& run, const std::function<void()>& whileWaiting) {
     for (std::size_t k = 0; k < run.rows.size(); ++k) {
         if (run.rows[k].renamed) markRenamed(rowOf_.empty() ? k : rowOf_[k]);
     }
     writer_.append({"end"});
-    writer_.sync();
+    writer_.sync(whileWaiting);
 }
 
 void ActiveBatch::closeUndone(const std::string& by) {
@@ -203,7 +203,9 @@ bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameReq
             return false;
         }
     }
-    return writer.append({"go"}) && writer.sync();
+    // A stop while the plan goes to disk is seen by the caller once it is there.
+    const auto whileWaiting = keepGoing ? std::function<void()>([&] { keepGoing(); }) : nullptr;
+    return writer.append({"go"}) && writer.sync(whileWaiting);
 }
 
 std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,

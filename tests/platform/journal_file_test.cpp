@@ -87,6 +87,12 @@ TEST(JournalFileTest, RecordsReachTheFileInBlocksAndWhenTheWriterCloses) {
         EXPECT_LT(early.records.size(), records.size());
         records.push_back({"end"});
         writer->append({"end"});
+        // A sync that lets the caller go on while it waits has written every record when
+        // it returns, and later records go on after them.
+        ASSERT_TRUE(writer->sync([] {}));
+        EXPECT_EQ(decodeJournal(readBytes(path)).records, records);
+        records.push_back({"after"});
+        writer->append({"after"});
     }
     EXPECT_EQ(decodeJournal(readBytes(path)).records, records);
 }

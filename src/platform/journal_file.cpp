@@ -25,12 +25,15 @@ constexpr std::int64_t kSyncInterval = 500'000'000;  // nanoseconds
 constexpr std::size_t kBlockSize = 64 * 1024;
 constexpr std::size_t kChecksumLength = 8;
 
+constexpr std::uint32_t kChecksumStart = 2166136261u;
+
+constexpr std::uint32_t checksumStep(std::uint32_t hash, char c) {
+    return (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+}
+
 std::uint32_t checksumOf(std::string_view bytes) {
-    std::uint32_t hash = 2166136261u;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 16777619u;
-    }
+    std::uint32_t hash = kChecksumStart;
+    for (const char c : bytes) hash = checksumStep(hash, c);
     return hash;
 }
 
@@ -88,28 +91,36 @@ constexpr std::array<char, 256> kEscapes = [] {
     return escapes;
 }();
 
-// The record as one line at the end of out.
+// The record as one line at the end of out. Bytes are escaped, copied and summed in one pass
+// into room taken for the worst case, since a batch writes several records per file.
 void appendJournalLine(std::string& out, std::span<const std::string_view> fields) {
+    std::size_t most = kChecksumLength + 1 + fields.size();  // the separators and line break
+    for (const std::string_view field : fields) most += 2 * field.size();
     const std::size_t lineStart = out.size();
-    out.append(kChecksumLength + 1, ' ');
-    const std::size_t payloadStart = out.size();
+    out.resize(lineStart + most);
+    char* const line = out.data() + lineStart;
+    char* at = line + kChecksumLength;
+    *at++ = ' ';
+    std::uint32_t hash = kChecksumStart;
+    const auto put = [&](char c) {
+        *at++ = c;
+        hash = checksumStep(hash, c);
+    };
     for (std::size_t f = 0; f < fields.size(); ++f) {
-        if (f > 0) out += '\t';
-        const std::string_view field = fields[f];
-        // Paths seldom hold a byte to escape, so they go in by runs.
-        std::size_t runStart = 0;
-        for (std::size_t i = 0; i < field.size(); ++i) {
-            const char escape = kEscapes[static_cast<unsigned char>(field[i])];
-            if (escape == 0) continue;
-            out.append(field.substr(runStart, i - runStart));
-            out += '\\';
-            out += escape;
-            runStart = i + 1;
+        if (f > 0) put('\t');
+        for (const char c : fields[f]) {
+            const char escape = kEscapes[static_cast<unsigned char>(c)];
+            if (escape == 0) {
+                put(c);
+            } else {
+                put('\\');
+                put(escape);
+            }
         }
-        out.append(field.substr(runStart));
     }
-    writeHex(checksumOf(std::string_view(out).substr(payloadStart)), out.data() + lineStart);
-    out += '\n';
+    writeHex(hash, line);
+    *at++ = '\n';
+    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 }  // namespace

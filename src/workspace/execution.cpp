@@ -307,14 +307,16 @@ void execute(Workspace& workspace) {
             PreviewEntry& row = preview[i];
             const RowOutcome& outcome = run.rows[k];
             if (outcome.renamed) {
-                HistoryEntry renamed{row.folder, row.oldName, row.newName};
-                renamed.identity = row.identity;
-                history.push_back(std::move(renamed));
-                FileEntry entry{row.folder, row.newName, row.facts};
-                entry.identity = row.identity;
-                rows.push_back(std::move(entry));
                 if (row.facts.isFolder()) folders.add(row.fullPathBefore(), row.newName);
                 workspace.touchFolder(row.folder);
+                // The row leaves the preview below, so its names move on rather than being
+                // copied; the window shows no row of a list while a command runs.
+                HistoryEntry renamed{row.folder, std::move(row.oldName), row.newName};
+                renamed.identity = row.identity;
+                history.push_back(std::move(renamed));
+                FileEntry entry{row.folder, std::move(row.newName), row.facts};
+                entry.identity = row.identity;
+                rows.push_back(std::move(entry));
                 done[i] = 1;
             } else if (outcome.error != FileError::None) {
                 row.failureReason = failureReasonText(outcome.error);

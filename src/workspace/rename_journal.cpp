@@ -1,6 +1,7 @@
 #include "workspace/rename_journal.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <set>
 
@@ -50,9 +51,20 @@ std::optional<std::uint64_t> numberIn(const std::string& text) {
     return value;
 }
 
-std::string decimal(std::uint64_t value) {
-    return std::to_string(value);
-}
+// A number's digits, held in place: records are written by the thousand.
+class Decimal {
+  public:
+    Decimal() = default;  // no digits, for a field left empty
+    explicit Decimal(std::uint64_t value)
+        : length_(static_cast<std::size_t>(
+              std::to_chars(digits_.data(), digits_.data() + digits_.size(), value).ptr -
+              digits_.data())) {}
+    operator std::string_view() const { return {digits_.data(), length_}; }
+
+  private:
+    std::array<char, 20> digits_{};
+    std::size_t length_ = 0;
+};
 
 constexpr std::string_view kEnding = ".journal";
 
@@ -66,9 +78,14 @@ std::int64_t secondsOfId(const std::string& id) {
     return value ? static_cast<std::int64_t>(*value) : 0;
 }
 
-bool closedRecordIn(const std::string& tail) {
-    for (const auto& record : decodeJournal(tail).records) {
-        if (!record.empty() && record[0] == "end") return true;
+// A closing record always has the same bytes, so the tail is searched for that line rather
+// than decoded: every renaming command and the window look at every journal kept when they
+// start.
+bool closedRecordIn(std::string_view tail) {
+    static const std::string kClosingLine = encodeJournalRecord({"end"});
+    for (std::size_t at = tail.find(kClosingLine); at != std::string_view::npos;
+         at = tail.find(kClosingLine, at + 1)) {
+        if (at == 0 || tail[at - 1] == '\n') return true;
     }
     return false;
 }
@@ -149,17 +166,17 @@ std::size_t JournalBatch::renamedCount() const {
 // Progress records are not needed to recover (files are found by identity), so they name the
 // step only; earlier journals wrote its two paths, which are read the same way.
 void ActiveBatch::stepMade(std::size_t step) {
-    writer_.append({"done", decimal(step)});
+    writer_.append({"done", Decimal(step)});
     writer_.syncIfDue();
 }
 
 void ActiveBatch::stepPutBack(std::size_t step) {
-    writer_.append({"back", decimal(step)});
+    writer_.append({"back", Decimal(step)});
     writer_.syncIfDue();
 }
 
 void ActiveBatch::markRenamed(std::size_t row) {
-    writer_.append({"ok", decimal(row)});
+    writer_.append({"ok", Decimal(row)});
 }
 
 void ActiveBatch::close(const RenameRun& run, const std::function<void()>& whileWaiting) {
@@ -187,7 +204,7 @@ std::optional<RenameJournal> RenameJournal::openDefault() {
 bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameRequest>& requests,
                               const RenamePlan& plan, const std::vector<std::size_t>& rowOf,
                               const std::function<bool()>& keepGoing) {
-    const auto row = [&](std::size_t k) { return decimal(rowOf.empty() ? k : rowOf[k]); };
+    const auto row = [&](std::size_t k) { return Decimal(rowOf.empty() ? k : rowOf[k]); };
     // Only temporary names differ from the step's row's own two paths.
     const auto pathOf = [&](StepPath path) {
         return path.of == StepPath::Of::Temporary ? bytesFromText(plan.pathOf(requests, path))
@@ -216,11 +233,13 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
     auto writer = JournalWriter::create(pathOf(id));
     if (!writer) return nullptr;
     bool written = writer->append({kMagic, kVersion, nameOf(kind),
-                                   decimal(static_cast<std::uint64_t>(currentSeconds())),
-                                   decimal(requests.size())});
+                                   Decimal(static_cast<std::uint64_t>(currentSeconds())),
+                                   Decimal(requests.size())});
     // Rows name their files within the folder of the last "in" record, since the rows of a
     // batch mostly share a few folders and both paths of a row always share one.
     std::u32string_view folder;
+    std::string oldName;
+    std::string newName;
     bool going = true;
     for (std::size_t k = 0; k < requests.size() && written; ++k) {
         if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !(going = keepGoing())) break;
@@ -236,13 +255,17 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
         // looked up one by one.
         const FileIdentity& identity = files.identities[k];
         const auto& status = identity.known() ? files.statuses[k] : std::nullopt;
+        oldName.clear();
+        appendBytesFromText(oldName, path.substr(nameStart));
+        newName.clear();
+        appendBytesFromText(newName, request.newName);
         written =
             written &&
-            writer->append(
-                {"row", decimal(k), bytesFromText(path.substr(nameStart)),
-                 bytesFromText(request.newName), decimal(identity.device), decimal(identity.inode),
-                 status ? decimal(static_cast<std::uint64_t>(status->size)) : "",
-                 status ? decimal(static_cast<std::uint64_t>(status->modifiedSeconds)) : ""});
+            writer->append({"row", Decimal(k), oldName, newName, Decimal(identity.device),
+                            Decimal(identity.inode),
+                            status ? Decimal(static_cast<std::uint64_t>(status->size)) : Decimal(),
+                            status ? Decimal(static_cast<std::uint64_t>(status->modifiedSeconds))
+                                   : Decimal()});
     }
     if (!written || !going || !writePlan(*writer, requests, plan, {}, keepGoing)) {
         removeJournalFile(pathOf(id));

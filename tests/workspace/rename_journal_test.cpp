@@ -245,6 +245,27 @@ TEST_F(RenameJournalTest, DamagedJournalsAreSetAsideAndPlanCutShortIsDropped) {
     EXPECT_TRUE(journal.batches().empty());
 }
 
+// Only a whole closing record closes a batch, wherever it stands in the last lines.
+TEST_F(RenameJournalTest, OnlyAWholeClosingRecordClosesABatch) {
+    const std::vector<JournalRecord> opened = {{"vartel-journal", "1", "execute", "0", "0"},
+                                               {"go"}};
+    auto undone = opened;
+    undone.push_back({"end"});
+    undone.push_back({"undone", "000000000009-1-1"});
+    writeJournal("000000000001-1-1", undone);
+    std::string cutShort;
+    for (const auto& record : opened) cutShort += encodeJournalRecord(record);
+    const std::string closing = encodeJournalRecord({"end"});
+    writeBytes(folder.file("journal/000000000002-1-1.journal"),
+               cutShort + closing.substr(0, closing.size() - 1));
+    std::string wrongSum = closing;
+    wrongSum[0] = wrongSum[0] == '0' ? '1' : '0';
+    writeBytes(folder.file("journal/000000000003-1-1.journal"), cutShort + wrongSum);
+    std::vector<std::string> unfinished;
+    for (const auto& batch : journal.unfinishedBatches()) unfinished.push_back(batch.id);
+    EXPECT_EQ(unfinished, (std::vector<std::string>{"000000000002-1-1", "000000000003-1-1"}));
+}
+
 TEST_F(RenameJournalTest, PruningKeepsTheNewestHundredOrTheLastThirtyDays) {
     const std::int64_t day = 24 * 60 * 60;
     const std::int64_t now = 1000 * day;

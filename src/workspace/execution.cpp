@@ -17,6 +17,7 @@
 #include "workspace/remove_flagged.h"
 #include "workspace/rename_journal.h"
 #include "workspace/rename_plan.h"
+#include "workspace/requests_by_end.h"
 
 namespace vartel {
 namespace {
@@ -152,26 +153,6 @@ void carryOut(const std::vector<RenameRequest>& requests, const PreparedBatch& b
     carryOutPlan(requests, batch.plan, batch.files, advanceBy(workspace), run, batch.journal.get());
 }
 
-// A path as the folder part and the name a history entry holds, so that a million entries are
-// matched up without a copy of every path. A name never holds a separator, so equal paths have
-// equal parts.
-struct PathParts {
-    std::u32string_view folder;
-    std::u32string_view name;
-
-    bool operator==(const PathParts&) const = default;
-    bool is(const Text& path) const {
-        return path.size() == folder.size() + name.size() && path.starts_with(folder) &&
-               path.ends_with(name);
-    }
-    struct Hash {
-        std::size_t operator()(const PathParts& parts) const {
-            const std::hash<std::u32string_view> hash;
-            return hash(parts.folder) * 31 + hash(parts.name);
-        }
-    };
-};
-
 // The checked history rows as renames back, from the bottom up. A file renamed more than once
 // (a to b, later b to c) is one request that takes it from c straight back to a, since the
 // names in between need not be free any more.
@@ -204,41 +185,36 @@ struct UndoBatch {
 
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> requestOf;  // per history row
-    // The request that ends at each path, while the batch is gathered; what a stop left of it
-    // is only to be released.
-    std::unordered_map<PathParts, std::size_t, PathParts::Hash> requestEndingAt;
     bool stopped = false;
 
   private:
     // The requests, and where each takes its file back to.
     bool gather(const HistoryList& history, const std::function<bool()>& keepGoing,
                 std::vector<PathParts>& targets) {
-        requestEndingAt.reserve(history.size());
         requests.reserve(history.size());
         targets.reserve(history.size());
+        RequestsByEnd requestEndingAt(targets, history.size());
         for (std::size_t i = history.size(); i-- > 0;) {
             if (i % 4096 == 4095 && !keepGoing()) return false;
             const HistoryEntry& entry = history[i];
             if (!entry.checked) continue;
             const std::u32string_view folder = folderText(entry.folder);
             const PathParts restored{folder, entry.oldName};
-            const auto earlier = requestEndingAt.find(PathParts{folder, entry.newName});
-            if (earlier != requestEndingAt.end() &&
-                sameFileOrUnknown(requests[earlier->second].identity, entry.identity)) {
-                const std::size_t k = earlier->second;
-                requestEndingAt.erase(earlier);
-                requests[k].newName = entry.oldName;
-                targets[k] = restored;
-                requestEndingAt[restored] = k;
-                requestOf[i] = k;
+            const std::size_t earlier = requestEndingAt.find(PathParts{folder, entry.newName});
+            if (earlier != RequestsByEnd::kNone &&
+                sameFileOrUnknown(requests[earlier].identity, entry.identity)) {
+                requestEndingAt.takeOut(earlier);
+                requests[earlier].newName = entry.oldName;
+                targets[earlier] = restored;
+                requestEndingAt.file(earlier);
+                requestOf[i] = earlier;
             } else {
-                requestEndingAt[restored] = requests.size();
                 requestOf[i] = requests.size();
                 requests.push_back({entry.pathAfter(), entry.oldName, entry.identity});
                 targets.push_back(restored);
+                requestEndingAt.file(requests.size() - 1);
             }
         }
-        releaseInSteps(requestEndingAt, [&keepGoing] { keepGoing(); });
         return true;
     }
 
@@ -384,7 +360,7 @@ void undo(Workspace& workspace) {
     UndoBatch batch(history, [&workspace] { return workspace.keepGoing(); });
     if (batch.stopped) {
         // "中止" while the batch was gathered: nothing to undo, and nothing to wait for.
-        releaseLater(releasing(std::move(batch.requests), std::move(batch.requestEndingAt)));
+        releaseLater(releasing(std::move(batch.requests)));
         showSummary(workspace.dialogs(), 0);
         return;
     }

@@ -26,15 +26,4 @@ void releaseInSteps(std::vector<T>& items, const std::function<void()>& breathe)
     std::vector<T>().swap(items);
 }
 
-// The same for a map or set, whose entries are freed one by one.
-template <typename Container>
-void releaseInSteps(Container& items, const std::function<void()>& breathe) {
-    constexpr std::size_t kStep = 4096;
-    while (breathe && items.size() > kStep) {
-        for (std::size_t i = 0; i < kStep; ++i) items.erase(items.begin());
-        breathe();
-    }
-    Container().swap(items);
-}
-
 }  // namespace vartel

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace vartel {
@@ -26,12 +25,8 @@ TEST(ReleaseInStepsTest, FreesAllAndBreathesInBetween) {
         releaseInSteps(texts, c.breathing ? breathe : nullptr);
         EXPECT_TRUE(texts.empty());
         EXPECT_EQ(texts.capacity(), 0u);
-        std::unordered_map<std::size_t, std::string> byNumber;
-        for (std::size_t i = 0; i < c.items; ++i) byNumber.emplace(i, std::string(40, 'y'));
-        releaseInSteps(byNumber, c.breathing ? breathe : nullptr);
-        EXPECT_TRUE(byNumber.empty());
-        EXPECT_GE(breaths, 2 * c.fewestBreaths);
-        EXPECT_LE(breaths, 2 * c.mostBreaths);
+        EXPECT_GE(breaths, c.fewestBreaths);
+        EXPECT_LE(breaths, c.mostBreaths);
     }
 }
 

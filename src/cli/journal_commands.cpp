@@ -50,11 +50,11 @@ int summarize(int errors) {
 // The most recent batch that renamed something and has not been undone; undos themselves
 // are passed over, so that undo after undo walks further back.
 std::optional<JournalBatch> lastUndoable(RenameJournal& journal) {
-    auto batches = journal.batches();
+    const auto batches = journal.summaries();
     for (auto batch = batches.rbegin(); batch != batches.rend(); ++batch) {
         if (batch->state == BatchState::Finished && batch->kind != BatchKind::Undo &&
-            batch->renamedCount() > 0) {
-            return std::move(*batch);
+            batch->renamedCount > 0) {
+            return journal.batch(batch->id);
         }
     }
     return std::nullopt;
@@ -70,10 +70,10 @@ int runHistory(const Arguments& args) {
     }
     auto journal = openJournal();
     if (!journal) return 1;
-    for (const auto& batch : journal->batches()) {
+    for (const auto& batch : journal->summaries()) {
         const std::string line =
             batch.id + "\t" + bytesFromText(modifiedText(localDateTimeOf(batch.seconds))) + "\t" +
-            kindWord(batch.kind) + "\t" + std::to_string(batch.renamedCount()) + "\t" +
+            kindWord(batch.kind) + "\t" + std::to_string(batch.renamedCount) + "\t" +
             stateWord(batch.state) + "\n";
         std::fputs(line.c_str(), stdout);
     }

@@ -43,32 +43,43 @@ void writeHex(std::uint32_t value, char* out) {
     for (std::size_t i = kChecksumLength; i-- > 0; value >>= 4) out[i] = kDigits[value & 0xf];
 }
 
-std::string hexOf(std::uint32_t value) {
-    std::string text(kChecksumLength, '0');
-    writeHex(value, text.data());
-    return text;
-}
-
-std::optional<JournalRecord> decodeLine(std::string_view line) {
-    if (line.size() <= kChecksumLength || line[kChecksumLength] != ' ') return std::nullopt;
+// The fields of one line into record, reusing its texts; false when the line fails its
+// checksum.
+bool decodeLine(std::string_view line, JournalRecord& record) {
+    if (line.size() <= kChecksumLength || line[kChecksumLength] != ' ') return false;
     const std::string_view payload = line.substr(kChecksumLength + 1);
-    if (line.substr(0, kChecksumLength) != hexOf(checksumOf(payload))) return std::nullopt;
-    JournalRecord record(1);
+    char checksum[kChecksumLength];
+    writeHex(checksumOf(payload), checksum);
+    if (line.substr(0, kChecksumLength) != std::string_view(checksum, kChecksumLength)) {
+        return false;
+    }
+    std::size_t fields = 0;
+    const auto nextField = [&]() -> std::string& {
+        if (fields == record.size()) record.emplace_back();
+        std::string& field = record[fields++];
+        field.clear();
+        return field;
+    };
+    std::string* field = &nextField();
     for (std::size_t i = 0; i < payload.size(); ++i) {
         const char c = payload[i];
         if (c == '\t') {
-            record.emplace_back();
+            field = &nextField();
         } else if (c != '\\') {
-            record.back() += c;
+            // Fields seldom hold an escape, so they go in by runs.
+            const std::size_t runEnd = std::min(payload.find_first_of("\t\\", i), payload.size());
+            field->append(payload.substr(i, runEnd - i));
+            i = runEnd - 1;
         } else if (++i < payload.size()) {
             const char escaped = payload[i];
-            record.back() += escaped == 't'   ? '\t'
-                             : escaped == 'n' ? '\n'
-                             : escaped == 'r' ? '\r'
-                                              : escaped;
+            *field += escaped == 't'   ? '\t'
+                      : escaped == 'n' ? '\n'
+                      : escaped == 'r' ? '\r'
+                                       : escaped;
         }
     }
-    return record;
+    record.resize(fields);
+    return true;
 }
 
 std::int64_t monotonicNanoseconds() {
@@ -132,20 +143,24 @@ std::string encodeJournalRecord(const JournalRecord& record) {
     return line;
 }
 
+bool JournalReader::next(JournalRecord& record) {
+    while (start_ < bytes_.size()) {
+        const std::size_t end = bytes_.find('\n', start_);
+        if (end == std::string_view::npos) return false;  // an append cut short
+        const std::string_view line = bytes_.substr(start_, end - start_);
+        start_ = end + 1;
+        if (decodeLine(line, record)) return true;
+        if (start_ < bytes_.size()) damaged_ = true;
+    }
+    return false;
+}
+
 JournalContents decodeJournal(std::string_view bytes) {
     JournalContents contents;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos) break;  // an append cut short
-        const auto record = decodeLine(bytes.substr(start, end - start));
-        start = end + 1;
-        if (record) {
-            contents.records.push_back(*record);
-        } else if (start < bytes.size()) {
-            contents.damaged = true;
-        }
-    }
+    JournalReader reader(bytes);
+    JournalRecord record;
+    while (reader.next(record)) contents.records.push_back(record);
+    contents.damaged = reader.damaged();
     return contents;
 }
 

@@ -17,11 +17,26 @@ using JournalRecord = std::vector<std::string>;
 // line breaks escaped, so a path never breaks a line and a torn or altered line is seen.
 std::string encodeJournalRecord(const JournalRecord& record);
 
+// The records of a journal one at a time, so that the journal of a million renames is read
+// without holding all its records at once.
+class JournalReader {
+  public:
+    explicit JournalReader(std::string_view bytes) : bytes_(bytes) {}
+    // The next whole record, into record's fields; false at the end.
+    bool next(JournalRecord& record);
+    // A line failed its checksum anywhere but at the very end. A last line cut short is what
+    // a crash in the middle of an append leaves and is only dropped. Final once next() is false.
+    bool damaged() const { return damaged_; }
+
+  private:
+    std::string_view bytes_;
+    std::size_t start_ = 0;
+    bool damaged_ = false;
+};
+
 struct JournalContents {
     std::vector<JournalRecord> records;
-    // A line that fails its checksum anywhere but at the very end. A last line cut short is
-    // what a crash in the middle of an append leaves and is only dropped.
-    bool damaged = false;
+    bool damaged = false;  // as JournalReader tells it
 };
 JournalContents decodeJournal(std::string_view bytes);
 

@@ -4,12 +4,8 @@
 
 namespace vartel {
 
-bool canLoadIntoHistory(const JournalBatch& batch) {
-    return batch.state == BatchState::Finished && batch.renamedCount() > 0;
-}
-
-Text folderOfBatch(const JournalBatch& batch) {
-    return batch.rows.empty() ? Text() : folderOfPath(batch.rows.front().oldPath);
+bool canLoadIntoHistory(const BatchSummary& batch) {
+    return batch.state == BatchState::Finished && batch.renamedCount > 0;
 }
 
 void loadIntoHistory(Workspace& workspace, const JournalBatch& batch) {

@@ -7,10 +7,7 @@ namespace vartel {
 
 // A batch the history list can take up again: it ended and renamed something that was not
 // put back since.
-bool canLoadIntoHistory(const JournalBatch& batch);
-
-// The folder a batch worked in, as its first file tells it.
-Text folderOfBatch(const JournalBatch& batch);
+bool canLoadIntoHistory(const BatchSummary& batch);
 
 // The history list becomes the renames of an earlier batch, in their order, so that undo takes
 // them back with the same checks of each file's identity as renames made in this session.

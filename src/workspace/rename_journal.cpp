@@ -90,30 +90,31 @@ bool closedRecordIn(std::string_view tail) {
     return false;
 }
 
-}  // namespace
-
-std::optional<JournalBatch> parseJournalBatch(const std::string& id,
-                                              const JournalContents& contents) {
-    if (contents.damaged || contents.records.empty()) return std::nullopt;
-    const JournalRecord& header = contents.records[0];
-    if (header.size() != 5 || header[0] != kMagic || header[1] != kVersion) return std::nullopt;
+// A batch from its records, read once. Rows are kept only when asked for: a listing needs
+// only how many there are, which of them were renamed and the folder of the first.
+std::optional<JournalBatch> readBatch(const std::string& id, std::string_view bytes,
+                                      bool keepRows) {
+    JournalReader reader(bytes);
+    JournalRecord record;
+    if (!reader.next(record)) return std::nullopt;
+    if (record.size() != 5 || record[0] != kMagic || record[1] != kVersion) return std::nullopt;
     JournalBatch batch;
     batch.id = id;
-    const auto kind = kindNamed(header[2]);
-    const auto seconds = numberIn(header[3]);
-    const auto count = numberIn(header[4]);
+    const auto kind = kindNamed(record[2]);
+    const auto seconds = numberIn(record[3]);
+    const auto count = numberIn(record[4]);
     if (!kind || !seconds || !count) return std::nullopt;
     batch.kind = *kind;
     batch.seconds = static_cast<std::int64_t>(*seconds);
+    std::vector<char> renamed;  // one per row
     std::set<std::pair<std::size_t, Text>> temporaries;
     std::optional<std::string> folder;  // of the rows that follow, once the journal names one
-    for (std::size_t r = 1; r < contents.records.size(); ++r) {
-        const JournalRecord& record = contents.records[r];
+    while (reader.next(record)) {
         const std::string& type = record[0];
         const auto rowAt = [&](std::size_t field) -> std::optional<std::size_t> {
             if (record.size() <= field) return std::nullopt;
             const auto row = numberIn(record[field]);
-            if (!row || *row >= batch.rows.size()) return std::nullopt;
+            if (!row || *row >= renamed.size()) return std::nullopt;
             return static_cast<std::size_t>(*row);
         };
         if (type == "in" && record.size() == 2) {
@@ -122,15 +123,21 @@ std::optional<JournalBatch> parseJournalBatch(const std::string& id,
             const auto index = numberIn(record[1]);
             const auto device = numberIn(record[4]);
             const auto inode = numberIn(record[5]);
-            if (!index || *index != batch.rows.size() || !device || !inode) return std::nullopt;
+            if (!index || *index != renamed.size() || !device || !inode) return std::nullopt;
             // Journals written before the "in" records hold whole paths.
             const auto pathOf = [&](const std::string& field) {
                 return textFromBytes(folder ? *folder + field : field);
             };
-            batch.rows.push_back({pathOf(record[2]), pathOf(record[3]), {*device, *inode}, false});
+            if (renamed.empty()) batch.folder = folderOfPath(pathOf(record[2]));
+            if (keepRows) {
+                batch.rows.push_back(
+                    {pathOf(record[2]), pathOf(record[3]), {*device, *inode}, false});
+            }
+            renamed.push_back(0);
         } else if (type == "step" && record.size() == 6) {
             const auto row = rowAt(1);
             if (!row) return std::nullopt;
+            if (!keepRows) continue;
             const JournalRow& owner = batch.rows[*row];
             for (const std::size_t field : {2, 3, 5}) {
                 const Text path = textFromBytes(record[field]);
@@ -141,7 +148,8 @@ std::optional<JournalBatch> parseJournalBatch(const std::string& id,
         } else if (type == "ok") {
             const auto row = rowAt(1);
             if (!row) return std::nullopt;
-            batch.rows[*row].renamed = true;
+            batch.renamedCount += renamed[*row] == 0 ? 1 : 0;
+            renamed[*row] = 1;
         } else if (type == "go") {
             batch.started = true;
         } else if (type == "end") {
@@ -152,15 +160,19 @@ std::optional<JournalBatch> parseJournalBatch(const std::string& id,
             return std::nullopt;
         }
     }
+    if (reader.damaged()) return std::nullopt;
     // Only a plan written whole must hold every row.
-    if (batch.started && batch.rows.size() != *count) return std::nullopt;
+    batch.rowCount = renamed.size();
+    if (batch.started && batch.rowCount != *count) return std::nullopt;
+    for (std::size_t r = 0; r < batch.rows.size(); ++r) batch.rows[r].renamed = renamed[r] != 0;
     batch.temporaries.assign(temporaries.begin(), temporaries.end());
     return batch;
 }
 
-std::size_t JournalBatch::renamedCount() const {
-    return static_cast<std::size_t>(
-        std::count_if(rows.begin(), rows.end(), [](const JournalRow& row) { return row.renamed; }));
+}  // namespace
+
+std::optional<JournalBatch> parseJournalBatch(const std::string& id, std::string_view bytes) {
+    return readBatch(id, bytes, true);
 }
 
 // Progress records are not needed to recover (files are found by identity), so they name the
@@ -275,10 +287,10 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
     return std::make_unique<ActiveBatch>(std::move(*writer));
 }
 
-std::optional<JournalBatch> RenameJournal::read(const std::string& name) {
+std::optional<JournalBatch> RenameJournal::read(const std::string& name, bool keepRows) {
     const auto bytes = readJournalFile(folder_ + "/" + name, kLargestJournal);
     if (!bytes) return std::nullopt;
-    auto batch = parseJournalBatch(idOf(name), decodeJournal(*bytes));
+    auto batch = readBatch(idOf(name), *bytes, keepRows);
     if (!batch) {
         if (setJournalAside(folder_, name)) damaged_.push_back(name);
         return std::nullopt;
@@ -286,18 +298,18 @@ std::optional<JournalBatch> RenameJournal::read(const std::string& name) {
     return batch;
 }
 
-std::vector<JournalBatch> RenameJournal::batches() {
-    std::vector<JournalBatch> result;
+std::vector<BatchSummary> RenameJournal::summaries() {
+    std::vector<BatchSummary> result;
     for (const auto& name : journalFileNames(folder_)) {
         if (journalInUse(folder_ + "/" + name)) continue;
-        if (auto batch = read(name)) result.push_back(std::move(*batch));
+        if (auto batch = read(name, false)) result.push_back(std::move(*batch));
     }
     return result;
 }
 
 std::optional<JournalBatch> RenameJournal::batch(const std::string& id) {
     for (const auto& name : journalFileNames(folder_)) {
-        if (idOf(name) == id) return read(name);
+        if (idOf(name) == id) return read(name, true);
     }
     return std::nullopt;
 }
@@ -307,7 +319,7 @@ std::vector<JournalBatch> RenameJournal::unfinishedBatches() {
     for (const auto& name : journalFileNames(folder_)) {
         const std::string path = folder_ + "/" + name;
         if (closedRecordIn(readJournalTail(path, kTailRead)) || journalInUse(path)) continue;
-        auto batch = read(name);
+        auto batch = read(name, true);
         if (!batch) continue;
         // Cut short while its plan was written: nothing was renamed.
         if (!batch->started) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/journal_file.h"
@@ -25,22 +26,27 @@ struct JournalRow {
 
 enum class BatchState { Unfinished, Finished, Undone };
 
-// A batch read back from its journal.
-struct JournalBatch {
+// What a listing shows of a batch, read without keeping its rows.
+struct BatchSummary {
     std::string id;  // the file name without its ending
     BatchKind kind = BatchKind::Execute;
     std::int64_t seconds = 0;  // when it began, since the epoch
     BatchState state = BatchState::Unfinished;
+    std::size_t rowCount = 0;
+    std::size_t renamedCount = 0;  // rows that got their new names
+    Text folder;                   // of its first file
+};
+
+// A batch read back from its journal.
+struct JournalBatch : BatchSummary {
     std::vector<JournalRow> rows;
     std::vector<std::pair<std::size_t, Text>> temporaries;  // row -> a temporary name it may bear
     bool started = false;  // the whole plan reached the disk, so renames may have begun
-    std::size_t renamedCount() const;
 };
 
 // The batch the records of a journal make, or nothing when they do not make one (a damaged
 // file, another program's file).
-std::optional<JournalBatch> parseJournalBatch(const std::string& id,
-                                              const JournalContents& contents);
+std::optional<JournalBatch> parseJournalBatch(const std::string& id, std::string_view bytes);
 
 // A batch being carried out: every step made or put back is appended by its index in the
 // plan; the records reach the disk at least every half second and at the end.
@@ -78,9 +84,9 @@ class RenameJournal {
                                        const RenamePlan& plan, const BatchFiles& files,
                                        const std::function<bool()>& keepGoing = {});
 
-    // Every readable batch, oldest first. A damaged journal is set aside and named in
-    // damagedFound, never read again.
-    std::vector<JournalBatch> batches();
+    // Every readable batch, oldest first, without its rows. A damaged journal is set aside and
+    // named in damagedFound, never read again.
+    std::vector<BatchSummary> summaries();
     std::optional<JournalBatch> batch(const std::string& id);
     std::vector<JournalBatch> unfinishedBatches();
     // Notes that a later batch undid this one.
@@ -99,7 +105,7 @@ class RenameJournal {
 
   private:
     std::string pathOf(const std::string& id) const { return folder_ + "/" + id + ".journal"; }
-    std::optional<JournalBatch> read(const std::string& name);
+    std::optional<JournalBatch> read(const std::string& name, bool keepRows);
     static bool writePlan(JournalWriter& writer, const std::vector<RenameRequest>& requests,
                           const RenamePlan& plan, const std::vector<std::size_t>& rowOf,
                           const std::function<bool()>& keepGoing = {});

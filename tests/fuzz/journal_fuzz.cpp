@@ -8,13 +8,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vartel;
-    const auto contents =
-        decodeJournal(std::string_view(reinterpret_cast<const char*>(data), size));
-    if (const auto batch = parseJournalBatch("000000000000-1-1", contents)) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    if (const auto batch = parseJournalBatch("000000000000-1-1", bytes)) {
         for (const auto& [row, path] : batch->temporaries) {
             if (row >= batch->rows.size()) __builtin_trap();
         }
-        (void)batch->renamedCount();
+        if (batch->rowCount != batch->rows.size() || batch->renamedCount > batch->rowCount) {
+            __builtin_trap();
+        }
     }
     return 0;
 }

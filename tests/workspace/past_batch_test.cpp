@@ -20,7 +20,7 @@ class PastBatchTest : public WorkspaceTest {
         execute(workspace);
         workspace.historyList().clear();
         workspace.setJournal(nullptr);
-        return journal.batches().back();
+        return *journal.batch(journal.lastBatchId());
     }
 
     RenameJournal journal{folder.file("journal")};
@@ -31,7 +31,7 @@ TEST_F(PastBatchTest, ALoadedBatchIsUndoneLikeThisSessionsHistory) {
     const JournalBatch batch = executeAndForget(
         {"x", "y", "1", "2"}, {{U"x", U"y"}, {U"y", U"x"}, {U"2", U"3"}, {U"1", U"2"}});
     ASSERT_TRUE(canLoadIntoHistory(batch));
-    EXPECT_EQ(folderOfBatch(batch), textFromBytes(folder.path().string()));
+    EXPECT_EQ(batch.folder, textFromBytes(folder.path().string()));
     loadIntoHistory(workspace, batch);
     ASSERT_EQ(workspace.historyList().size(), 4u);
     for (const HistoryEntry& row : workspace.historyList())
@@ -65,7 +65,7 @@ TEST_F(PastBatchTest, OnlyBatchesThatEndedAndRenamedSomethingCanBeLoaded) {
         other.state = state;
         EXPECT_FALSE(canLoadIntoHistory(other));
     }
-    for (auto& row : batch.rows) row.renamed = false;
+    batch.renamedCount = 0;
     EXPECT_FALSE(canLoadIntoHistory(batch));
 }
 

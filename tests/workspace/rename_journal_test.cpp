@@ -70,16 +70,20 @@ TEST_F(RenameJournalTest, AFinishedBatchIsListedWithItsRenamesAndCanBeMarkedUndo
         active.get());
     active->close(run);
     active.reset();
-    auto batches = journal.batches();
-    ASSERT_EQ(batches.size(), 1u);
-    EXPECT_EQ(batches[0].state, BatchState::Finished);
-    EXPECT_EQ(batches[0].renamedCount(), 2u);
-    EXPECT_EQ(batches[0].rows[1].oldPath, textFromBytes(file("b")));
-    EXPECT_EQ(batches[0].rows[1].newPath, textFromBytes(file("y")));
-    EXPECT_EQ(batches[0].rows[1].identity, lookUpFile(file("y"))->identity);
+    const auto summaries = journal.summaries();
+    ASSERT_EQ(summaries.size(), 1u);
+    EXPECT_EQ(summaries[0].state, BatchState::Finished);
+    EXPECT_EQ(summaries[0].rowCount, 2u);
+    EXPECT_EQ(summaries[0].renamedCount, 2u);
+    EXPECT_EQ(summaries[0].folder, textFromBytes(folder.file("files")));
+    const auto batch = journal.batch(summaries[0].id);
+    ASSERT_TRUE(batch);
+    EXPECT_EQ(batch->rows[1].oldPath, textFromBytes(file("b")));
+    EXPECT_EQ(batch->rows[1].newPath, textFromBytes(file("y")));
+    EXPECT_EQ(batch->rows[1].identity, lookUpFile(file("y"))->identity);
     EXPECT_TRUE(journal.unfinishedBatches().empty());
-    journal.markUndone(batches[0].id, "later");
-    EXPECT_EQ(journal.batch(batches[0].id)->state, BatchState::Undone);
+    journal.markUndone(batch->id, "later");
+    EXPECT_EQ(journal.batch(batch->id)->state, BatchState::Undone);
 }
 
 // A ring whose second rename fails is put back; the journal notes the steps made and put
@@ -112,7 +116,7 @@ TEST_F(RenameJournalTest, AGroupPutBackIsJournaledAndTheBatchStillReadsWhole) {
     ASSERT_TRUE(batch);
     EXPECT_TRUE(journal.damagedFound().empty());
     EXPECT_EQ(batch->state, BatchState::Finished);
-    EXPECT_EQ(batch->renamedCount(), 1u);
+    EXPECT_EQ(batch->renamedCount, 1u);
     EXPECT_TRUE(batch->rows[0].renamed);
 }
 
@@ -242,7 +246,7 @@ TEST_F(RenameJournalTest, DamagedJournalsAreSetAsideAndPlanCutShortIsDropped) {
               (std::vector<std::string>{"000000000001-1-1.journal", "000000000002-1-1.journal"}));
     EXPECT_TRUE(std::filesystem::exists(folder.file("journal/damaged/000000000002-1-1.journal")));
     EXPECT_FALSE(std::filesystem::exists(folder.file("journal/000000000003-1-1.journal")));
-    EXPECT_TRUE(journal.batches().empty());
+    EXPECT_TRUE(journal.summaries().empty());
 }
 
 // Only a whole closing record closes a batch, wherever it stands in the last lines.

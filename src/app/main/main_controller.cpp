@@ -224,9 +224,9 @@ void MainController::startJournal(RenameJournal& journal) {
     boundary_.run([this] { recoverUnfinishedBatches(*journal_, dialogs_, damagedReported_); });
 }
 
-std::vector<JournalBatch> MainController::pastBatches() {
+std::vector<BatchSummary> MainController::pastBatches() {
     if (!journal_) return {};
-    std::vector<JournalBatch> batches = journal_->batches();
+    std::vector<BatchSummary> batches = journal_->summaries();
     reportDamagedJournals(*journal_, dialogs_, damagedReported_);
     return batches;
 }

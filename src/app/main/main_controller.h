@@ -82,7 +82,7 @@ class MainController : public QObject {
     // The journal the workspace records its batches in: a batch cut short is settled first.
     void startJournal(RenameJournal& journal);
     // The batches of the journal, oldest first; damaged journals found are reported.
-    std::vector<JournalBatch> pastBatches();
+    std::vector<BatchSummary> pastBatches();
     // The history list becomes the renames of that batch.
     void loadPastBatch(const std::string& id);
 

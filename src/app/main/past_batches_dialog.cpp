@@ -70,7 +70,7 @@ PastBatchesDialog::PastBatchesDialog(QWidget* parent) : QDialog(parent) {
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void PastBatchesDialog::showBatches(const std::vector<JournalBatch>& batches) {
+void PastBatchesDialog::showBatches(const std::vector<BatchSummary>& batches) {
     list_->clear();
     ids_.clear();
     loadable_.clear();
@@ -78,10 +78,10 @@ void PastBatchesDialog::showBatches(const std::vector<JournalBatch>& batches) {
         // What a batch that ended did; the whole of one cut short or put back since.
         const bool finished = batch->state == BatchState::Finished;
         const auto count =
-            static_cast<std::int64_t>(finished ? batch->renamedCount() : batch->rows.size());
+            static_cast<std::int64_t>(finished ? batch->renamedCount : batch->rowCount);
         auto* item = new QTreeWidgetItem(
             QStringList{toQString(modifiedText(localDateTimeOf(batch->seconds))),
-                        toQString(formatInteger(count)), toQString(folderOfBatch(*batch)),
+                        toQString(formatInteger(count)), toQString(batch->folder),
                         kindCaption(batch->kind), stateCaption(batch->state)});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         item->setToolTip(2, item->text(2));

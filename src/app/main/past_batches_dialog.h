@@ -20,7 +20,7 @@ class PastBatchesDialog : public QDialog {
   public:
     explicit PastBatchesDialog(QWidget* parent = nullptr);
 
-    void showBatches(const std::vector<JournalBatch>& batches);
+    void showBatches(const std::vector<BatchSummary>& batches);
 
     QTreeWidget* list() const { return list_; }
     QPushButton* loadButton() const { return load_; }

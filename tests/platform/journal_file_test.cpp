@@ -22,6 +22,17 @@ TEST(JournalFileTest, RecordsComeBackExactlyWhateverBytesThePathsHold) {
     EXPECT_EQ(contents.records, records);
 }
 
+// Journals outlive the program that wrote them: a record's bytes, checksum included, must stay
+// as earlier builds wrote them.
+TEST(JournalFileTest, RecordsKeepTheBytesEarlierBuildsWrote) {
+    EXPECT_EQ(encodeJournalRecord(
+                  {"row", "0", "file_09004.txt", "sfile_09004.txt", "65024", "12212901", "", ""}),
+              "e990620e row\t0\tfile_09004.txt\tsfile_09004.txt\t65024\t12212901\t\t\n");
+    EXPECT_EQ(encodeJournalRecord({"in", "/a\tb\nc\\d\re/"}),
+              "0b3c98f6 in\t/a\\tb\\nc\\\\d\\re/\n");
+    EXPECT_EQ(encodeJournalRecord({"end"}), "6a8e75aa end\n");
+}
+
 TEST(JournalFileTest, ATornLastLineIsDroppedAnAlteredLineIsDamage) {
     const std::string first = encodeJournalRecord({"go"});
     const std::string second = encodeJournalRecord({"done", "/a", "/b", "r"});

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "workspace/release_in_steps.h"
+
 namespace vartel {
 namespace {
 
@@ -25,18 +27,27 @@ BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const Re
                             const std::function<bool()>& keepGoing) {
     const std::size_t n = requests.size();
     BatchFiles files;
-    files.identities.assign(n, {});
-    files.statuses.resize(n);
-    files.errors.assign(n, FileError::None);
-    std::vector<std::string> paths(n);
+    // The lists of a million files are a hundred megabytes: made up as the loop goes, their
+    // memory is first touched with the window breathing rather than all at once.
+    files.identities.reserve(n);
+    files.statuses.reserve(n);
+    files.errors.reserve(n);
+    std::vector<std::string> paths;
+    paths.reserve(n);
     std::vector<char> confirmed(n, 0);
     // Only files the preview saw can be confirmed by inode; a row from a list file is looked
     // up, which also gives the identity the journal keeps.
     std::unordered_map<std::string_view, std::vector<std::size_t>> expectedIn;
     for (std::size_t k = 0; k < n; ++k) {
         if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return files;
-        if (blocksRow(plan.statuses[k])) continue;
-        paths[k] = bytesFromText(requests[k].path);
+        files.identities.emplace_back();
+        files.statuses.emplace_back();
+        files.errors.push_back(FileError::None);
+        if (blocksRow(plan.statuses[k])) {
+            paths.emplace_back();
+            continue;
+        }
+        paths.push_back(bytesFromText(requests[k].path));
         if (requests[k].identity.known()) expectedIn[folderPart(paths[k])].push_back(k);
     }
     for (const auto& [folder, rows] : expectedIn) {
@@ -77,6 +88,7 @@ BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const Re
             files.identities[k] = status->identity;
         }
     }
+    releaseInSteps(paths, keepGoing ? [&keepGoing] { keepGoing(); } : std::function<void()>());
     return files;
 }
 

@@ -24,7 +24,8 @@ struct BatchFiles {
 };
 
 // keepGoing is asked now and then, so a window stays live through a long batch; when it says
-// no, the look-ups stop and the files found are incomplete: the batch must not run.
+// no, the look-ups stop and the files found are incomplete, their lists perhaps short of one
+// per request: the batch must not run.
 BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
                             const std::function<bool()>& keepGoing = {});
 

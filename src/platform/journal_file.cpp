@@ -12,11 +12,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 #include <span>
+#include <system_error>
 #include <thread>
 
 #include "platform/file_system.h"
-#include "platform/side_by_side.h"
 
 namespace vartel {
 namespace {
@@ -264,13 +265,24 @@ bool JournalWriter::sync() {
 
 bool JournalWriter::sync(const std::function<void()>& whileWaiting) {
     if (!whileWaiting) return sync();
+    // A thread of its own rather than the shared helper, which may still be freeing a batch
+    // stopped a moment ago and would leave the wait to the caller's thread.
     bool synced = false;
-    SideJob job;
-    job.start([&] { synced = sync(); });
-    while (!job.finishIfDone()) {
+    std::atomic<bool> done{false};
+    std::optional<std::jthread> syncing;
+    try {
+        syncing.emplace([&] {
+            synced = sync();
+            done.store(true, std::memory_order_release);
+        });
+    } catch (const std::system_error&) {
+        return sync();
+    }
+    while (!done.load(std::memory_order_acquire)) {
         whileWaiting();
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
+    syncing->join();
     return synced;
 }
 

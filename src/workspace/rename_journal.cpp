@@ -193,6 +193,7 @@ void ActiveBatch::markRenamed(std::size_t row) {
 
 void ActiveBatch::close(const RenameRun& run, const std::function<void()>& whileWaiting) {
     for (std::size_t k = 0; k < run.rows.size(); ++k) {
+        if (whileWaiting && k % kBreatheEvery == kBreatheEvery - 1) whileWaiting();
         if (run.rows[k].renamed) markRenamed(rowOf_.empty() ? k : rowOf_[k]);
     }
     writer_.append({"end"});

@@ -59,7 +59,7 @@ class ActiveBatch : public RenameLog {
     void stepPutBack(std::size_t step) override;
     void markRenamed(std::size_t row);
     // The closing records: which rows got their new names.
-    // whileWaiting is called while the journal goes to disk.
+    // whileWaiting is called every few thousand records and while the journal goes to disk.
     void close(const RenameRun& run, const std::function<void()>& whileWaiting = {});
     // Closes a batch whose files went back to their old names.
     void closeUndone(const std::string& by);

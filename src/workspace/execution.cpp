@@ -129,12 +129,15 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
     return batch;
 }
 
-// Frees the batch's own copies of its paths once it is recorded: in steps with the window live,
-// or after "中止" before the first rename on the helper thread, so that the stop is at once.
+// Frees the batch's own copies of its paths once they are no longer read: in steps with the
+// window live, or after "中止" before the first rename on the helper thread, so that the stop
+// is at once. The plan's statuses stay for the rows' outcomes.
 void releaseBatch(std::vector<RenameRequest>& requests, PreparedBatch& batch,
                   const std::function<void()>& breathe) {
     if (batch.stopped || !breathe) {
-        releaseLater(releasing(std::move(requests), std::move(batch.plan), std::move(batch.files)));
+        releaseLater(releasing(std::move(requests), std::move(batch.plan.steps),
+                               std::move(batch.plan.targets), std::move(batch.plan.temporaries),
+                               std::move(batch.files)));
         return;
     }
     releaseInSteps(requests, breathe);
@@ -291,8 +294,12 @@ void execute(Workspace& workspace) {
     const auto record = [&](const std::function<void()>& breathe) {
         FolderRenames folders;
         std::vector<char> done(preview.size(), 0);
-        std::vector<std::size_t> requestOf(preview.size(), requests.size());
-        for (std::size_t k = 0; k < requests.size(); ++k) requestOf[rowOf[k]] = k;
+        const std::size_t requestCount = requests.size();
+        std::vector<std::size_t> requestOf(preview.size(), requestCount);
+        for (std::size_t k = 0; k < requestCount; ++k) requestOf[rowOf[k]] = k;
+        // The batch's copies of the paths go before the history takes its rows, which then
+        // reuse their memory. What is read below of the plan, its statuses, stays.
+        releaseBatch(requests, *batch, breathe);
         const auto renamedRows = static_cast<std::size_t>(std::count_if(
             run.rows.begin(), run.rows.end(), [](const auto& outcome) { return outcome.renamed; }));
         auto& history = workspace.historyList();
@@ -303,7 +310,7 @@ void execute(Workspace& workspace) {
         for (std::size_t i = 0; i < preview.size(); ++i) {
             if (breathe && i % 4096 == 4095) breathe();
             const std::size_t k = requestOf[i];
-            if (k == requests.size()) continue;
+            if (k == requestCount) continue;
             PreviewEntry& row = preview[i];
             const RowOutcome& outcome = run.rows[k];
             if (outcome.renamed) {
@@ -335,7 +342,6 @@ void execute(Workspace& workspace) {
         removeFlagged(preview, done, breathe);
         folders.bringUpToDate(rows, preview, history);
         if (batch->journal && !run.leftUnfinished) batch->journal->close(run, breathe);
-        releaseBatch(requests, *batch, breathe);
         return errors;
     };
     try {

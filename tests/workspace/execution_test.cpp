@@ -367,15 +367,19 @@ TEST_F(ExecutionTest, AnUndoStoppedAnywhereLosesNothingAndCanBeFinished) {
 }
 
 TEST_F(ExecutionTest, AFailureMidwayStillRecordsTheRenamesDone) {
-    preview({"a", "b"}, {{U"a", U"x"}, {U"b", U"y"}});
+    makeFile("z", "z");
+    preview({"a", "b", "c"}, {{U"a", U"x"}, {U"b", U"y"}, {U"c", U"z"}});
     pump.calls = 0;
-    pump.failAt = 1;
+    pump.failAt = 3;
     EXPECT_THROW(execute(workspace), VartelError);
     EXPECT_FALSE(workspace.busy());
     ASSERT_EQ(workspace.historyList().size(), 1u);
     EXPECT_EQ(workspace.historyList()[0].pathAfter(), pathText("y"));
     EXPECT_EQ(names(), (std::vector<Text>{U"y"}));
-    EXPECT_EQ(previewNames(), (std::vector<Text>{U"x"}));
+    EXPECT_EQ(previewNames(), (std::vector<Text>{U"x", U"z"}));
+    // The row its taken name blocked says why, as after a batch that ran to its end.
+    EXPECT_TRUE(workspace.previewList()[1].failed);
+    EXPECT_EQ(workspace.previewList()[1].failureReason.text(), U"同名のファイルがあります");
     pump.failAt = -1;
     undo(workspace);
     EXPECT_EQ(contentOf("b"), "b");

@@ -89,20 +89,24 @@ int runUndo(const Arguments& args) {
     auto journal = openJournal();
     if (!journal) return 1;
     if (refuseWhileUnfinished(*journal)) return kUnfinishedBatchExit;
-    const auto batch = reader.positional().empty() ? lastUndoable(*journal)
-                                                   : journal->batch(reader.positional()[0]);
+    auto batch = reader.positional().empty() ? lastUndoable(*journal)
+                                             : journal->batch(reader.positional()[0]);
     if (!batch || batch->state == BatchState::Unfinished) {
         printErrorLine(kNoHistory);
         return 1;
     }
     // The latest renames first; a file already back under its old name is left alone.
     std::vector<RenameRequest> requests;
+    requests.reserve(batch->renamedCount);
     for (auto row = batch->rows.rbegin(); row != batch->rows.rend(); ++row) {
         if (!row->renamed) continue;
         const auto there = lookUpFile(bytesFromText(row->oldPath));
         if (there && there->identity == row->identity) continue;
-        requests.push_back({row->newPath, nameOfPath(row->oldPath), row->identity});
+        requests.push_back({std::move(row->newPath), nameOfPath(row->oldPath), row->identity});
     }
+    // The rows are not read again: their texts go before the batch is planned, which matters
+    // for a batch of a million files.
+    std::vector<JournalRow>().swap(batch->rows);
     const RenamePlan plan = planRenames(requests);
     const BatchFiles files = lookUpBatchFiles(requests, plan);
     std::unique_ptr<ActiveBatch> active;

@@ -249,6 +249,36 @@ TEST_F(RenameJournalTest, DamagedJournalsAreSetAsideAndPlanCutShortIsDropped) {
     EXPECT_TRUE(journal.summaries().empty());
 }
 
+// A listing counts each renamed row once, however often the journal says so (a recovery
+// finishing a batch marks its rows again), and agrees with the batch read whole.
+TEST_F(RenameJournalTest, AListingCountsWhatTheWholeBatchHolds) {
+    writeJournal("000000000001-1-1", {{"vartel-journal", "1", "execute", "5", "3"},
+                                      {"in", "/photos/"},
+                                      {"row", "0", "a", "x", "1", "10", "", ""},
+                                      {"row", "1", "b", "y", "1", "11", "", ""},
+                                      {"row", "2", "c", "z", "1", "12", "", ""},
+                                      {"go"},
+                                      {"ok", "2"},
+                                      {"ok", "0"},
+                                      {"recovery", "finish"},
+                                      {"ok", "0"},
+                                      {"end"}});
+    const auto summaries = journal.summaries();
+    ASSERT_EQ(summaries.size(), 1u);
+    EXPECT_EQ(summaries[0].rowCount, 3u);
+    EXPECT_EQ(summaries[0].renamedCount, 2u);
+    EXPECT_EQ(summaries[0].folder, U"/photos");
+    EXPECT_EQ(summaries[0].seconds, 5);
+    const auto batch = journal.batch(summaries[0].id);
+    ASSERT_TRUE(batch);
+    EXPECT_EQ(batch->renamedCount, 2u);
+    EXPECT_EQ(batch->rows.size(), 3u);
+    EXPECT_TRUE(batch->rows[0].renamed);
+    EXPECT_FALSE(batch->rows[1].renamed);
+    EXPECT_TRUE(batch->rows[2].renamed);
+    EXPECT_EQ(batch->rows[1].oldPath, U"/photos/b");
+}
+
 // Only a whole closing record closes a batch, wherever it stands in the last lines.
 TEST_F(RenameJournalTest, OnlyAWholeClosingRecordClosesABatch) {
     const std::vector<JournalRecord> opened = {{"vartel-journal", "1", "execute", "0", "0"},

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <optional>
+#include <semaphore>
 #include <span>
 #include <system_error>
 #include <thread>
@@ -267,21 +268,19 @@ bool JournalWriter::sync(const std::function<void()>& whileWaiting) {
     if (!whileWaiting) return sync();
     // A thread of its own rather than the shared helper, which may still be freeing a batch
     // stopped a moment ago and would leave the wait to the caller's thread.
+    // The caller is woken the moment the sync ends, not at its next look.
     bool synced = false;
-    std::atomic<bool> done{false};
+    std::binary_semaphore done{0};
     std::optional<std::jthread> syncing;
     try {
         syncing.emplace([&] {
             synced = sync();
-            done.store(true, std::memory_order_release);
+            done.release();
         });
     } catch (const std::system_error&) {
         return sync();
     }
-    while (!done.load(std::memory_order_acquire)) {
-        whileWaiting();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
+    while (!done.try_acquire_for(std::chrono::milliseconds(2))) whileWaiting();
     syncing->join();
     return synced;
 }

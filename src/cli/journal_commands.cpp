@@ -70,7 +70,10 @@ int runHistory(const Arguments& args) {
     }
     auto journal = openJournal();
     if (!journal) return 1;
-    for (const auto& batch : journal->summaries()) {
+    const auto batches = journal->summaries();
+    std::size_t damagedReported = 0;
+    reportDamaged(*journal, damagedReported);
+    for (const auto& batch : batches) {
         const std::string line =
             batch.id + "\t" + bytesFromText(modifiedText(localDateTimeOf(batch.seconds))) + "\t" +
             kindWord(batch.kind) + "\t" + std::to_string(batch.renamedCount) + "\t" +
@@ -88,9 +91,11 @@ int runUndo(const Arguments& args) {
     }
     auto journal = openJournal();
     if (!journal) return 1;
-    if (refuseWhileUnfinished(*journal)) return kUnfinishedBatchExit;
+    std::size_t damagedReported = 0;
+    if (refuseWhileUnfinished(*journal, damagedReported)) return kUnfinishedBatchExit;
     auto batch = reader.positional().empty() ? lastUndoable(*journal)
                                              : journal->batch(reader.positional()[0]);
+    reportDamaged(*journal, damagedReported);
     if (!batch || batch->state == BatchState::Unfinished) {
         printErrorLine(kNoHistory);
         return 1;
@@ -144,6 +149,8 @@ int runRecover(const Arguments& args) {
     auto journal = openJournal();
     if (!journal) return 1;
     const auto unfinished = journal->unfinishedBatches();
+    std::size_t damagedReported = 0;
+    reportDamaged(*journal, damagedReported);
     if (unfinished.empty()) {
         printLine(kNoUnfinishedBatch);
         return 0;

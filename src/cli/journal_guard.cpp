@@ -1,7 +1,7 @@
 #include "cli/journal_guard.h"
 
 #include "cli/output.h"
-#include "common/message_text.h"
+#include "workspace/journal_start.h"
 #include "workspace/messages.h"
 
 namespace vartel::cli {
@@ -16,11 +16,15 @@ std::optional<RenameJournal> openJournal() {
     return journal;
 }
 
-bool refuseWhileUnfinished(RenameJournal& journal) {
-    const bool unfinished = !journal.unfinishedBatches().empty();
-    for (const auto& name : journal.damagedFound()) {
-        printErrorLine(fillIn(kDamagedJournal, U"%s", textFromBytes(name)));
+void reportDamaged(const RenameJournal& journal, std::size_t& reported) {
+    for (const auto& message : newDamagedJournalMessages(journal, reported)) {
+        printErrorLine(message);
     }
+}
+
+bool refuseWhileUnfinished(RenameJournal& journal, std::size_t& damagedReported) {
+    const bool unfinished = !journal.unfinishedBatches().empty();
+    reportDamaged(journal, damagedReported);
     if (unfinished) printErrorLine(kUnfinishedBatchRefusal);
     return unfinished;
 }

@@ -178,7 +178,8 @@ int previewOrRename(const Arguments& args, bool rename) {
     if (rename) {
         journal = openJournal();
         if (!journal) return 1;
-        if (refuseWhileUnfinished(*journal)) return kUnfinishedBatchExit;
+        std::size_t damagedReported = 0;
+        if (refuseWhileUnfinished(*journal, damagedReported)) return kUnfinishedBatchExit;
         workspace.setJournal(&*journal);
     }
     MacroEditor editor;

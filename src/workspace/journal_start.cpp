@@ -6,10 +6,16 @@
 #include "workspace/messages.h"
 
 namespace vartel {
-void reportDamagedJournals(const RenameJournal& journal, Dialogs& dialogs, std::size_t& reported) {
+std::vector<Text> newDamagedJournalMessages(const RenameJournal& journal, std::size_t& reported) {
+    std::vector<Text> messages;
     const auto& damaged = journal.damagedFound();
     for (; reported < damaged.size(); ++reported)
-        dialogs.error(fillIn(kDamagedJournal, U"%s", textFromBytes(damaged[reported])));
+        messages.push_back(fillIn(kDamagedJournal, U"%s", textFromBytes(damaged[reported])));
+    return messages;
+}
+
+void reportDamagedJournals(const RenameJournal& journal, Dialogs& dialogs, std::size_t& reported) {
+    for (const auto& message : newDamagedJournalMessages(journal, reported)) dialogs.error(message);
 }
 
 std::optional<RenameJournal> openJournalAtStart(Dialogs& dialogs) {

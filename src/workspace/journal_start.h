@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "common/dialogs.h"
 #include "workspace/rename_journal.h"
@@ -17,8 +18,11 @@ std::optional<RenameJournal> openJournalAtStart(Dialogs& dialogs);
 // found on the way are reported, counted in reported as reportDamagedJournals does.
 void recoverUnfinishedBatches(RenameJournal& journal, Dialogs& dialogs, std::size_t& reported);
 
-// Reports the damaged journals the journal set aside since the count of those already
-// reported, and moves the count on.
+// What to tell of the damaged journals the journal set aside since the count of those
+// already told, one message each; moves the count on.
+std::vector<Text> newDamagedJournalMessages(const RenameJournal& journal, std::size_t& reported);
+
+// Reports those messages as errors.
 void reportDamagedJournals(const RenameJournal& journal, Dialogs& dialogs, std::size_t& reported);
 
 }  // namespace vartel

@@ -167,5 +167,53 @@ TEST_F(JournalCommandsTest, ABatchCutShortBlocksRenamingUntilRecovered) {
     EXPECT_EQ(readBytes(file("a")), "a");
 }
 
+// A journal that fails its checksums is set aside by whichever command reads it first, and
+// that command says so: a listing, an undo that looks for its batch, a recovery.
+TEST_F(JournalCommandsTest, EveryCommandTellsOfTheDamagedJournalsItSetsAside) {
+    make({"a1"});
+    ASSERT_EQ(
+        cli({"rename", "--op", "replace", "--set", "s=1", "--set", "r=2", folder.file("files")})
+            .exitCode,
+        0);
+    const std::string journals = folder.file("state/vartel");
+    std::string kept;
+    for (const auto& entry : std::filesystem::directory_iterator(journals)) {
+        if (entry.is_regular_file()) kept = entry.path().string();
+    }
+    ASSERT_FALSE(kept.empty());
+    const auto told = [](const CliResult& result, const std::string& name) {
+        return result.err.find("壊れた変換の記録を別の場所に移しました: " + name) !=
+               std::string::npos;
+    };
+    const auto setAside = [&](const std::string& name) {
+        return std::filesystem::exists(journals + "/damaged/" + name) &&
+               !std::filesystem::exists(journals + "/" + name);
+    };
+    // Damaged inside but closed at its end: only a command that reads it whole finds out.
+    std::string bytes = readBytes(kept);
+    bytes[bytes.size() / 2] ^= 0x01;
+    const std::string closedButDamaged = "009999999990-1-1.journal";
+    writeBytes(journals + "/" + closedButDamaged, bytes);
+    const auto undone = cli({"undo"});
+    EXPECT_EQ(undone.exitCode, 0) << undone.err;
+    EXPECT_TRUE(told(undone, closedButDamaged)) << undone.err;
+    EXPECT_TRUE(setAside(closedButDamaged));
+    EXPECT_EQ(readBytes(file("a1")), "a1");
+
+    writeBytes(journals + "/009999999991-1-1.journal", "garbage\n");
+    const auto listed = cli({"history"});
+    EXPECT_EQ(listed.exitCode, 0);
+    EXPECT_TRUE(told(listed, "009999999991-1-1.journal")) << listed.err;
+    EXPECT_TRUE(setAside("009999999991-1-1.journal"));
+
+    writeBytes(journals + "/009999999992-1-1.journal", "garbage\n");
+    const auto recovered = cli({"recover"});
+    EXPECT_EQ(recovered.exitCode, 0);
+    EXPECT_TRUE(told(recovered, "009999999992-1-1.journal")) << recovered.err;
+    EXPECT_TRUE(setAside("009999999992-1-1.journal"));
+    // Each is told of once: it is not read again.
+    EXPECT_FALSE(told(cli({"history"}), "0099999999"));
+}
+
 }  // namespace
 }  // namespace vartel

@@ -11,6 +11,7 @@ enum class FileCall {
     OpenFolder,  // the start of a folder listing
     ReadEntry,   // one entry of a listing, named by the folder and the entry
     Rename,      // one rename request to the system; a rename may make more than one
+    Link,        // the hard link by which a rename goes where the system lacks no-replace
     Exchange,    // one exchange of two names
 };
 

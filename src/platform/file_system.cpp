@@ -1,5 +1,6 @@
 #include "platform/file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <linux/magic.h>
@@ -59,9 +60,41 @@ int renameNoReplace(const std::string& from, const std::string& to, CallEntries 
     return ::renameat2(at.folder, at.from, at.folder, at.to, RENAME_NOREPLACE);
 }
 
+// For file systems with neither the no-replace flag nor hard links (exFAT or a phone through
+// FUSE, cloud mounts), and for folders, which cannot be linked: the new name is first taken
+// by an empty file or folder of our own, which fails when the name exists, and the rename
+// then replaces only that. Killed between the two, the file stays under its old name and the
+// empty placeholder under the new one.
+bool renameOverPlaceholder(CallEntries at) {
+    struct stat info {};
+    if (::fstatat(at.folder, at.from, &info, AT_SYMLINK_NOFOLLOW) != 0) return false;
+    const bool folder = S_ISDIR(info.st_mode);
+    if (folder) {
+        if (::mkdirat(at.folder, at.to, 0700) != 0) return false;
+    } else {
+        const int placeholder =
+            ::openat(at.folder, at.to, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (placeholder < 0) return false;
+        ::close(placeholder);
+    }
+    if (::renameat(at.folder, at.from, at.folder, at.to) == 0) return true;
+    const int error = errno;
+    ::unlinkat(at.folder, at.to, folder ? AT_REMOVEDIR : 0);
+    errno = error;
+    return false;
+}
+
 // For file systems without the no-replace flag: link fails when the target exists.
-bool renameByLink(CallEntries at) {
-    if (::linkat(at.folder, at.from, at.folder, at.to, 0) != 0) return false;
+bool renameByLink(const std::string& from, const std::string& to, CallEntries at) {
+    const bool linked = !failsOnPurpose(FileCall::Link, from, to) &&
+                        ::linkat(at.folder, at.from, at.folder, at.to, 0) == 0;
+    if (!linked) {
+        // The file system makes no links, or not of this (a folder).
+        if (errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS || errno == EMLINK) {
+            return renameOverPlaceholder(at);
+        }
+        return false;
+    }
     if (::unlinkat(at.folder, at.from, 0) == 0) return true;
     ::unlinkat(at.folder, at.to, 0);
     return false;
@@ -69,7 +102,7 @@ bool renameByLink(CallEntries at) {
 
 bool renameOnce(const std::string& from, const std::string& to, CallEntries at) {
     if (renameNoReplace(from, to, at) == 0) return true;
-    if (errno == EINVAL || errno == ENOSYS) return renameByLink(at);
+    if (errno == EINVAL || errno == ENOSYS) return renameByLink(from, to, at);
     return false;
 }
 
@@ -114,6 +147,13 @@ bool foldsCaseEverywhere(long type) {
     constexpr long kSmb2 = static_cast<long>(0xFE534D42);
     return type == MSDOS_SUPER_MAGIC || type == kExfat || type == kCifs || type == kSmb2 ||
            type == SMB_SUPER_MAGIC;
+}
+
+// File systems that keep letter case apart, but for folders flagged to fold it.
+bool keepsCaseApart(long type) {
+    constexpr long kF2fs = static_cast<long>(0xF2F52010);
+    return type == EXT4_SUPER_MAGIC || type == XFS_SUPER_MAGIC || type == BTRFS_SUPER_MAGIC ||
+           type == TMPFS_MAGIC || type == kF2fs || type == OVERLAYFS_SUPER_MAGIC;
 }
 
 // The system would read such a path only up to the NUL, which names another entry: a folder
@@ -374,14 +414,53 @@ bool folderFoldsCase(const std::string& folder) {
     }
     if (holdsNul(folder)) return false;
     struct statfs info {};
-    if (::statfs(folder.c_str(), &info) == 0 && foldsCaseEverywhere(info.f_type)) return true;
-    // ext4 and f2fs fold case per folder, as a flag of the folder itself.
+    const bool known = ::statfs(folder.c_str(), &info) == 0;
+    if (known && foldsCaseEverywhere(info.f_type)) return true;
+    // ext4, f2fs and tmpfs fold case per folder, as a flag of the folder itself.
     const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0) return false;
     long flags = 0;
-    const bool folds = ::ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0 &&
-                       (flags & static_cast<long>(FS_CASEFOLD_FL)) != 0;
+    const bool folds = (::ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0 &&
+                        (flags & static_cast<long>(FS_CASEFOLD_FL)) != 0) ||
+                       (known && !keepsCaseApart(info.f_type) && foldsCaseByLooking(folder));
     ::close(descriptor);
+    return folds;
+}
+
+// A name found under its other letter case, which the folder does not list, is found by
+// folding. Only the first few hundred entries are read, since the planner asks once per folder
+// and network folders are slow to read: mistaking a folder either way only blocks renames,
+// never replaces.
+bool foldsCaseByLooking(const std::string& folderPath) {
+    constexpr std::size_t kEntriesRead = 256;
+    constexpr int kNamesTried = 8;
+    if (holdsNul(folderPath)) return false;
+    DIR* listing = ::opendir(folderPath.c_str());
+    if (listing == nullptr) return false;
+    const int folder = ::dirfd(listing);
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..") names.emplace_back(name);
+        if (names.size() == kEntriesRead) break;
+    }
+    std::sort(names.begin(), names.end());
+    int tried = 0;
+    bool folds = false;
+    for (const auto& name : names) {
+        std::string other = name;
+        for (char& c : other) {
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+            else if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        }
+        if (other == name || std::binary_search(names.begin(), names.end(), other)) continue;
+        struct stat info {};
+        folds = ::fstatat(folder, other.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+        if (folds || errno == ENOENT || ++tried == kNamesTried) break;
+    }
+    ::closedir(listing);
     return folds;
 }
 

@@ -146,6 +146,9 @@ class FolderRenamer {
 // True when the file system of the folder takes names differing only in letter case as one
 // name (FAT, exFAT, SMB shares, ext4 folders with case folding).
 bool folderFoldsCase(const std::string& folder);
+// How that is told for a file system that says nothing of it itself (FUSE, network ones):
+// by looking a few names up under their other letter case.
+bool foldsCaseByLooking(const std::string& folder);
 // Removes one of two or more names of a file: only when the entry still is that file and
 // the file keeps another name, so no content is ever lost.
 bool removeExtraName(const std::string& path, const FileIdentity& identity);

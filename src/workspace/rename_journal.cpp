@@ -390,6 +390,15 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
                 found.push_back(path);
             }
         }
+        // A file under one of the batch's own temporary names is the batch's file even where
+        // the file system gives it another identity by now (FUSE file systems number files
+        // afresh): such a name is never left, nor given to anything else.
+        for (const auto& temporary : temporariesOf[r]) {
+            if (!found.empty()) break;
+            if (lookUpFile(bytesFromText(current.now(temporary)))) {
+                found.push_back(current.now(temporary));
+            }
+        }
         if (found.empty()) {
             ++failures;
             continue;

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -39,6 +40,20 @@ TEST_F(FileSystemTest, PathsWithNulNameNothing) {
     EXPECT_FALSE(lookUpFile(withNul).has_value());
     EXPECT_FALSE(FolderListing(withNul).isOpen());
     EXPECT_FALSE(FolderListing(folder.file("a") + std::string(1, '\0')).isOpen());
+}
+
+// A folder of a file system that keeps letter case apart is never taken as folding by
+// looking: names that differ only in case are both listed, others are not found.
+TEST_F(FileSystemTest, LookingFindsNoFoldingWhereCaseIsKeptApart) {
+    EXPECT_FALSE(foldsCaseByLooking(folder.path()));  // nothing to look at
+    make("123", "digits only");
+    make("a", "a");
+    make("A", "A");
+    EXPECT_FALSE(foldsCaseByLooking(folder.path()));
+    make("Photo.JPG", "p");
+    EXPECT_FALSE(foldsCaseByLooking(folder.path()));
+    EXPECT_FALSE(foldsCaseByLooking(folder.file("missing")));
+    EXPECT_FALSE(folderFoldsCase(folder.path()));
 }
 
 // Renames by paths, or through a folder renamer kept across the calls.
@@ -102,6 +117,47 @@ TEST_P(RenameTest, FoldersChangeBetweenCallsAndTheFallbackStaysWithinItsFolder) 
     EXPECT_EQ(contentOf("d/c"), "db");
     EXPECT_FALSE(std::filesystem::exists(folder.file("d/b")));
     EXPECT_EQ(std::filesystem::hard_link_count(folder.file("d/c")), 1u);
+}
+
+// Where the system has neither the no-replace flag nor hard links (exFAT or a phone through
+// FUSE), and for folders, which are never linked, the new name is taken by a placeholder of
+// our own first: renames still succeed, and still never replace anything.
+TEST_P(RenameTest, WithoutNoReplaceOrLinksANameIsTakenBeforeTheRename) {
+    make("a", "a");
+    make("b", "b");
+    make("taken", "taken");
+    std::filesystem::create_directories(folder.file("d/inner"));
+    make("d/inner/f", "f");
+    std::filesystem::create_directory(folder.file("e"));
+    const auto entries = [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    {
+        InjectedFaults faults({{FileCall::Rename, EINVAL}, {FileCall::Link, EPERM}});
+        EXPECT_EQ(renameStep(folder.file("a"), folder.file("x")), FileError::None);
+        EXPECT_EQ(renameStep(folder.file("b"), folder.file("taken")), FileError::Exists);
+        EXPECT_EQ(renameStep(folder.file("b"), folder.file("e")), FileError::Exists);
+        EXPECT_EQ(renameStep(folder.file("gone"), folder.file("y")), FileError::NotFound);
+        EXPECT_EQ(faults.calls(FileCall::Link), 4);
+    }
+    EXPECT_EQ(contentOf("x"), "a");
+    EXPECT_EQ(contentOf("b"), "b");
+    EXPECT_EQ(contentOf("taken"), "taken");
+    EXPECT_EQ(std::filesystem::hard_link_count(folder.file("x")), 1u);
+    {
+        // A folder cannot be linked anywhere: the system's own refusal leads the same way.
+        InjectedFaults faults({{FileCall::Rename, EINVAL}});
+        EXPECT_EQ(renameStep(folder.file("d"), folder.file("renamed")), FileError::None);
+        EXPECT_EQ(renameStep(folder.file("renamed"), folder.file("e")), FileError::Exists);
+    }
+    EXPECT_EQ(contentOf("renamed/inner/f"), "f");
+    EXPECT_TRUE(std::filesystem::is_empty(folder.file("e")));
+    // No placeholder is left behind by a rename that failed.
+    EXPECT_EQ(entries(), (std::vector<std::string>{"b", "e", "renamed", "taken", "x"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(ByPathsOrByFolder, RenameTest, ::testing::Bool());

@@ -188,6 +188,39 @@ TEST_F(RenameJournalTest, ARingCutShortComesBackWholeEitherWay) {
     }
 }
 
+// Some file systems (FUSE ones among them) number a file afresh once it drops out of the
+// system's memory. A file the batch left under its temporary name is still the batch's own and
+// is brought back; files under their visible names need their identity and stay where they are.
+TEST_F(RenameJournalTest, AFileUnderItsTemporaryNameIsBroughtBackThoughNumberedAfresh) {
+    for (const bool finish : {false, true}) {
+        SCOPED_TRACE(finish ? "finish" : "undo");
+        std::filesystem::remove_all(folder.file("files"));
+        std::filesystem::create_directories(folder.file("files"));
+        make({"r0", "r1", "r2"});
+        const auto requests = requestsOf({{"r0", "r1"}, {"r1", "r2"}, {"r2", "r0"}});
+        const auto plan = beginAndLeaveOpen(requests);
+        ASSERT_EQ(plan.steps.size(), 4u);
+        for (std::size_t s = 0; s < 2; ++s) {
+            const RenameStep& step = plan.steps[s];
+            ASSERT_EQ(renameStep(bytesFromText(plan.pathOf(requests, step.from)),
+                                 bytesFromText(plan.pathOf(requests, step.to))),
+                      FileError::None);
+        }
+        // The file under the temporary name now bears another number.
+        const std::string temporary = bytesFromText(plan.pathOf(requests, plan.steps[0].to));
+        ASSERT_EQ(readBytes(temporary), "r0");
+        writeBytes(file("copy"), "r0");
+        std::filesystem::remove(temporary);
+        std::filesystem::rename(file("copy"), temporary);
+        const auto unfinished = journal.unfinishedBatches();
+        ASSERT_EQ(unfinished.size(), 1u);
+        EXPECT_EQ(journal.recover(unfinished[0], finish), 0);
+        const Disk renamed = {{"r1", "r0"}, {"r2", "r1"}, {"r0", "r2"}};
+        const Disk original = {{"r0", "r0"}, {"r1", "r1"}, {"r2", "r2"}};
+        EXPECT_EQ(disk(), finish ? renamed : original);
+    }
+}
+
 TEST_F(RenameJournalTest, AFileLeftUnderTwoNamesKeepsOneAndNothingElseIsTouched) {
     for (const bool finish : {false, true}) {
         SCOPED_TRACE(finish ? "finish" : "undo");

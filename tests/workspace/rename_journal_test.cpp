@@ -47,6 +47,27 @@ class RenameJournalTest : public ::testing::Test {
                                   lookUpBatchFiles(requests, plan)) != nullptr);
         return plan;
     }
+    // A ring of three begun and killed after the first two of its four renames: r0 is then
+    // under a temporary name.
+    std::pair<std::vector<RenameRequest>, RenamePlan> ringCutShort() {
+        std::filesystem::remove_all(folder.file("files"));
+        std::filesystem::create_directories(folder.file("files"));
+        make({"r0", "r1", "r2"});
+        auto requests = requestsOf({{"r0", "r1"}, {"r1", "r2"}, {"r2", "r0"}});
+        auto plan = beginAndLeaveOpen(requests);
+        EXPECT_EQ(plan.steps.size(), 4u);
+        for (std::size_t s = 0; s < 2 && s < plan.steps.size(); ++s) {
+            const RenameStep& step = plan.steps[s];
+            EXPECT_EQ(renameStep(bytesFromText(plan.pathOf(requests, step.from)),
+                                 bytesFromText(plan.pathOf(requests, step.to))),
+                      FileError::None);
+        }
+        return {std::move(requests), std::move(plan)};
+    }
+    static Disk ringAfter(bool finish) {
+        return finish ? Disk{{"r1", "r0"}, {"r2", "r1"}, {"r0", "r2"}}
+                      : Disk{{"r0", "r0"}, {"r1", "r1"}, {"r2", "r2"}};
+    }
     void writeJournal(const std::string& id, const std::vector<JournalRecord>& records) {
         std::string bytes;
         for (const auto& record : records) bytes += encodeJournalRecord(record);
@@ -165,25 +186,11 @@ TEST_F(RenameJournalTest, ALongPlanBreathesAndReadsBackRowByRow) {
 TEST_F(RenameJournalTest, ARingCutShortComesBackWholeEitherWay) {
     for (const bool finish : {false, true}) {
         SCOPED_TRACE(finish ? "finish" : "undo");
-        std::filesystem::remove_all(folder.file("files"));
-        std::filesystem::create_directories(folder.file("files"));
-        make({"r0", "r1", "r2"});
-        const auto requests = requestsOf({{"r0", "r1"}, {"r1", "r2"}, {"r2", "r0"}});
-        const auto plan = beginAndLeaveOpen(requests);
-        // Killed after the first two of the ring's four renames: r0 under a temporary name.
-        ASSERT_EQ(plan.steps.size(), 4u);
-        for (std::size_t s = 0; s < 2; ++s) {
-            const RenameStep& step = plan.steps[s];
-            ASSERT_EQ(renameStep(bytesFromText(plan.pathOf(requests, step.from)),
-                                 bytesFromText(plan.pathOf(requests, step.to))),
-                      FileError::None);
-        }
+        ringCutShort();
         const auto unfinished = journal.unfinishedBatches();
         ASSERT_EQ(unfinished.size(), 1u);
         EXPECT_EQ(journal.recover(unfinished[0], finish), 0);
-        const Disk renamed = {{"r1", "r0"}, {"r2", "r1"}, {"r0", "r2"}};
-        const Disk original = {{"r0", "r0"}, {"r1", "r1"}, {"r2", "r2"}};
-        EXPECT_EQ(disk(), finish ? renamed : original);
+        EXPECT_EQ(disk(), ringAfter(finish));
         EXPECT_TRUE(journal.unfinishedBatches().empty());
     }
 }
@@ -194,18 +201,8 @@ TEST_F(RenameJournalTest, ARingCutShortComesBackWholeEitherWay) {
 TEST_F(RenameJournalTest, AFileUnderItsTemporaryNameIsBroughtBackThoughNumberedAfresh) {
     for (const bool finish : {false, true}) {
         SCOPED_TRACE(finish ? "finish" : "undo");
-        std::filesystem::remove_all(folder.file("files"));
-        std::filesystem::create_directories(folder.file("files"));
-        make({"r0", "r1", "r2"});
-        const auto requests = requestsOf({{"r0", "r1"}, {"r1", "r2"}, {"r2", "r0"}});
-        const auto plan = beginAndLeaveOpen(requests);
+        const auto [requests, plan] = ringCutShort();
         ASSERT_EQ(plan.steps.size(), 4u);
-        for (std::size_t s = 0; s < 2; ++s) {
-            const RenameStep& step = plan.steps[s];
-            ASSERT_EQ(renameStep(bytesFromText(plan.pathOf(requests, step.from)),
-                                 bytesFromText(plan.pathOf(requests, step.to))),
-                      FileError::None);
-        }
         // The file under the temporary name now bears another number.
         const std::string temporary = bytesFromText(plan.pathOf(requests, plan.steps[0].to));
         ASSERT_EQ(readBytes(temporary), "r0");
@@ -215,9 +212,7 @@ TEST_F(RenameJournalTest, AFileUnderItsTemporaryNameIsBroughtBackThoughNumberedA
         const auto unfinished = journal.unfinishedBatches();
         ASSERT_EQ(unfinished.size(), 1u);
         EXPECT_EQ(journal.recover(unfinished[0], finish), 0);
-        const Disk renamed = {{"r1", "r0"}, {"r2", "r1"}, {"r0", "r2"}};
-        const Disk original = {{"r0", "r0"}, {"r1", "r1"}, {"r2", "r2"}};
-        EXPECT_EQ(disk(), finish ? renamed : original);
+        EXPECT_EQ(disk(), ringAfter(finish));
     }
 }
 

@@ -149,11 +149,14 @@ bool foldsCaseEverywhere(long type) {
            type == SMB_SUPER_MAGIC;
 }
 
-// File systems that keep letter case apart, but for folders flagged to fold it.
+// File systems that keep letter case apart, but for folders flagged to fold it. NFS is taken
+// as one too: its servers nearly always do, and looking costs a round trip per folder each
+// time a preview is planned.
 bool keepsCaseApart(long type) {
     constexpr long kF2fs = static_cast<long>(0xF2F52010);
     return type == EXT4_SUPER_MAGIC || type == XFS_SUPER_MAGIC || type == BTRFS_SUPER_MAGIC ||
-           type == TMPFS_MAGIC || type == kF2fs || type == OVERLAYFS_SUPER_MAGIC;
+           type == TMPFS_MAGIC || type == kF2fs || type == OVERLAYFS_SUPER_MAGIC ||
+           type == NFS_SUPER_MAGIC;
 }
 
 // The system would read such a path only up to the NUL, which names another entry: a folder

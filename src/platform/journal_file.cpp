@@ -267,8 +267,8 @@ bool JournalWriter::sync() {
 bool JournalWriter::sync(const std::function<void()>& whileWaiting) {
     if (!whileWaiting) return sync();
     // A thread of its own rather than the shared helper, which may still be freeing a batch
-    // stopped a moment ago and would leave the wait to the caller's thread.
-    // The caller is woken the moment the sync ends, not at its next look.
+    // stopped a moment ago and would leave the wait to the caller's thread; the caller is woken
+    // the moment the sync ends, not at its next look.
     bool synced = false;
     std::binary_semaphore done{0};
     std::optional<std::jthread> syncing;

@@ -383,22 +383,21 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
         std::vector<Text> candidates = {wanted, current.now(finish ? row.oldPath : row.newPath)};
         for (const auto& temporary : temporariesOf[r]) candidates.push_back(current.now(temporary));
         std::vector<Text> found;
-        for (const auto& path : candidates) {
+        // A file under one of the batch's own temporary names (the candidates after the first
+        // two) is the batch's file even where the file system gives it another identity by now
+        // (FUSE file systems number files afresh): such a name is never left, nor given to
+        // anything else.
+        std::optional<Text> temporaryHeld;
+        for (std::size_t c = 0; c < candidates.size(); ++c) {
+            const Text& path = candidates[c];
             const auto status = lookUpFile(bytesFromText(path));
+            if (status && c >= 2 && !temporaryHeld) temporaryHeld = path;
             if (status && status->identity == row.identity &&
                 std::find(found.begin(), found.end(), path) == found.end()) {
                 found.push_back(path);
             }
         }
-        // A file under one of the batch's own temporary names is the batch's file even where
-        // the file system gives it another identity by now (FUSE file systems number files
-        // afresh): such a name is never left, nor given to anything else.
-        for (const auto& temporary : temporariesOf[r]) {
-            if (!found.empty()) break;
-            if (lookUpFile(bytesFromText(current.now(temporary)))) {
-                found.push_back(current.now(temporary));
-            }
-        }
+        if (found.empty() && temporaryHeld) found.push_back(*temporaryHeld);
         if (found.empty()) {
             ++failures;
             continue;

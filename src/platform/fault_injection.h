@@ -32,5 +32,7 @@ class FaultInjector {
 // Installs the injector for the whole process (null removes it) and returns the one before.
 // Not for use while another thread works with files.
 FaultInjector* installFaultInjector(FaultInjector* injector);
+// Whether an injector is installed: file calls are then kept to one thread at a time.
+bool faultsInjected();
 
 }  // namespace vartel

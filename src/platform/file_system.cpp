@@ -173,6 +173,10 @@ FaultInjector* installFaultInjector(FaultInjector* injector) {
     return before;
 }
 
+bool faultsInjected() {
+    return faultInjector != nullptr;
+}
+
 std::optional<FileStatus> lookUpFile(const std::string& path) {
     if (faultInjector != nullptr && failsOnPurpose(FileCall::LookUp, path, {})) {
         return std::nullopt;

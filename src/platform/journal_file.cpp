@@ -1,5 +1,6 @@
 #include "platform/journal_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -13,12 +14,11 @@
 #include <cstdlib>
 #include <ctime>
 #include <optional>
-#include <semaphore>
 #include <span>
-#include <system_error>
-#include <thread>
+#include <string_view>
 
 #include "platform/file_system.h"
+#include "platform/side_by_side.h"
 
 namespace vartel {
 namespace {
@@ -267,21 +267,10 @@ bool JournalWriter::sync() {
 bool JournalWriter::sync(const std::function<void()>& whileWaiting) {
     if (!whileWaiting) return sync();
     // A thread of its own rather than the shared helper, which may still be freeing a batch
-    // stopped a moment ago and would leave the wait to the caller's thread; the caller is woken
-    // the moment the sync ends, not at its next look.
+    // stopped a moment ago and would leave the wait to the caller's thread.
     bool synced = false;
-    std::binary_semaphore done{0};
-    std::optional<std::jthread> syncing;
-    try {
-        syncing.emplace([&] {
-            synced = sync();
-            done.release();
-        });
-    } catch (const std::system_error&) {
-        return sync();
-    }
-    while (!done.try_acquire_for(std::chrono::milliseconds(2))) whileWaiting();
-    syncing->join();
+    JobOnItsOwnThread syncing([&] { synced = sync(); });
+    syncing.wait(whileWaiting);
     return synced;
 }
 
@@ -328,15 +317,22 @@ std::string newJournalId() {
 
 std::vector<std::string> journalFileNames(const std::string& folder) {
     std::vector<std::string> names;
-    FolderListing listing(folder);
-    while (const auto entry = listing.next()) {
-        const std::string& name = entry->name;
-        constexpr std::string_view kEnding = ".journal";
-        if (!entry->status.isFolder && name.size() > kEnding.size() &&
-            name.compare(name.size() - kEnding.size(), kEnding.size(), kEnding) == 0) {
-            names.push_back(name);
+    // The entries' types, not a look-up of each: every start lists every journal kept.
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) return names;
+    constexpr std::string_view kEnding = ".journal";
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() <= kEnding.size() || !name.ends_with(kEnding)) continue;
+        bool folder = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN) {
+            struct stat info {};
+            folder = ::fstatat(::dirfd(listing), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                     S_ISDIR(info.st_mode);
         }
+        if (!folder) names.emplace_back(name);
     }
+    ::closedir(listing);
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -365,6 +361,14 @@ std::optional<std::string> readJournalFile(const std::string& path, std::int64_t
 std::int64_t journalFileSize(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 ? static_cast<std::int64_t>(info.st_size) : 0;
+}
+
+bool syncJournalFile(const std::string& path) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (descriptor < 0) return false;
+    const bool synced = ::fdatasync(descriptor) == 0;
+    ::close(descriptor);
+    return synced;
 }
 
 bool removeJournalFile(const std::string& path) {

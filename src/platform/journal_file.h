@@ -92,6 +92,8 @@ std::vector<std::string> journalFileNames(const std::string& folder);
 // cannot be read.
 std::optional<std::string> readJournalFile(const std::string& path, std::int64_t limit);
 std::int64_t journalFileSize(const std::string& path);
+// Brings what was written to the file onto the disk; false when it cannot.
+bool syncJournalFile(const std::string& path);
 bool removeJournalFile(const std::string& path);
 // Moves a damaged journal into the folder's "damaged" subfolder, where it is kept but no
 // longer read.

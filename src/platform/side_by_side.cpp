@@ -3,10 +3,13 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <semaphore>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 namespace vartel {
 
@@ -105,6 +108,46 @@ void SideJob::finish() {
     started_ = false;
     helper_ = nullptr;
     job_ = nullptr;
+}
+
+struct JobOnItsOwnThread::Running {
+    std::binary_semaphore done{0};
+    std::jthread thread;
+};
+
+JobOnItsOwnThread::JobOnItsOwnThread(std::function<void()> job) : job_(std::move(job)) {
+    const auto run = [this] {
+        try {
+            job_();
+        } catch (...) {
+            failure_ = std::current_exception();
+        }
+    };
+    try {
+        running_ = std::make_unique<Running>();
+        running_->thread = std::jthread([this, run] {
+            run();
+            running_->done.release();
+        });
+    } catch (const std::system_error&) {
+        running_.reset();
+        run();
+    }
+}
+
+JobOnItsOwnThread::~JobOnItsOwnThread() {
+    if (running_) running_->thread.join();
+}
+
+void JobOnItsOwnThread::wait(const std::function<void()>& whileWaiting) {
+    if (running_) {
+        if (whileWaiting) {
+            while (!running_->done.try_acquire_for(std::chrono::milliseconds(2))) whileWaiting();
+        }
+        running_->thread.join();
+        running_.reset();
+    }
+    if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
 }
 
 }  // namespace vartel

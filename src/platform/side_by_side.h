@@ -1,6 +1,8 @@
 #pragma once
 
+#include <exception>
 #include <functional>
+#include <memory>
 
 namespace vartel {
 
@@ -30,6 +32,27 @@ class SideJob {
     std::function<void()> job_;
     bool started_ = false;
     HelperThread* helper_ = nullptr;  // running the job, or null to run it in finish()
+};
+
+// A job on a thread of its own, while the caller goes on with other work and then waits for
+// it, woken the moment it ends. Unlike SideJob it never waits for a helper held by another
+// job. Where no thread can be started, the job runs at once on the caller's thread. What the
+// job throws is thrown again by wait().
+class JobOnItsOwnThread {
+  public:
+    explicit JobOnItsOwnThread(std::function<void()> job);
+    ~JobOnItsOwnThread();
+    JobOnItsOwnThread(const JobOnItsOwnThread&) = delete;
+    JobOnItsOwnThread& operator=(const JobOnItsOwnThread&) = delete;
+
+    // Returns once the job has run, calling whileWaiting every few milliseconds meanwhile.
+    void wait(const std::function<void()>& whileWaiting = nullptr);
+
+  private:
+    struct Running;
+    std::function<void()> job_;
+    std::exception_ptr failure_;
+    std::unique_ptr<Running> running_;  // null once waited for, or where the job ran at once
 };
 
 }  // namespace vartel

@@ -21,10 +21,12 @@ std::string_view folderPart(std::string_view path) {
     return separator == std::string_view::npos ? std::string_view() : path.substr(0, separator + 1);
 }
 
-}  // namespace
-
-BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
-                            const std::function<bool()>& keepGoing) {
+// Looks up the files of every request but those the statuses, when given, block.
+BatchFiles lookUp(const std::vector<RenameRequest>& requests,
+                  const std::vector<PlanStatus>* statuses, const std::function<bool()>& keepGoing) {
+    const auto leftAlone = [statuses](std::size_t k) {
+        return statuses != nullptr && blocksRow((*statuses)[k]);
+    };
     const std::size_t n = requests.size();
     BatchFiles files;
     // The lists of a million files are a hundred megabytes: made up as the loop goes, their
@@ -43,7 +45,7 @@ BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const Re
         files.identities.emplace_back();
         files.statuses.emplace_back();
         files.errors.push_back(FileError::None);
-        if (blocksRow(plan.statuses[k])) {
+        if (leftAlone(k)) {
             paths.emplace_back();
             continue;
         }
@@ -76,7 +78,7 @@ BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const Re
     }
     for (std::size_t k = 0; k < n; ++k) {
         if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return files;
-        if (blocksRow(plan.statuses[k]) || confirmed[k]) continue;
+        if (leftAlone(k) || confirmed[k]) continue;
         const RenameRequest& request = requests[k];
         auto& status = files.statuses[k];
         status = lookUpFile(paths[k]);
@@ -90,6 +92,27 @@ BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const Re
     }
     releaseInSteps(paths, keepGoing ? [&keepGoing] { keepGoing(); } : std::function<void()>());
     return files;
+}
+
+}  // namespace
+
+BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
+                            const std::function<bool()>& keepGoing) {
+    return lookUp(requests, &plan.statuses, keepGoing);
+}
+
+BatchFiles lookUpRequestedFiles(const std::vector<RenameRequest>& requests,
+                                const std::function<bool()>& keepGoing) {
+    return lookUp(requests, nullptr, keepGoing);
+}
+
+void leaveBlockedRowsAlone(BatchFiles& files, const RenamePlan& plan) {
+    for (std::size_t k = 0; k < files.identities.size(); ++k) {
+        if (!blocksRow(plan.statuses[k])) continue;
+        files.identities[k] = {};
+        files.statuses[k].reset();
+        files.errors[k] = FileError::None;
+    }
 }
 
 }  // namespace vartel

@@ -29,4 +29,10 @@ struct BatchFiles {
 BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
                             const std::function<bool()>& keepGoing = {});
 
+// The same for every request, before its plan is known, so that the look-ups can go on while
+// the plan is made; leaveBlockedRowsAlone then makes them what lookUpBatchFiles finds.
+BatchFiles lookUpRequestedFiles(const std::vector<RenameRequest>& requests,
+                                const std::function<bool()>& keepGoing = {});
+void leaveBlockedRowsAlone(BatchFiles& files, const RenamePlan& plan);
+
 }  // namespace vartel

@@ -1,13 +1,17 @@
 #include "workspace/execution.h"
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <string_view>
+#include <thread>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "common/integer_text.h"
 #include "common/name_parts.h"
+#include "platform/fault_injection.h"
+#include "platform/side_by_side.h"
 #include "workspace/folder_renames.h"
 #include "workspace/later_release.h"
 #include "workspace/messages.h"
@@ -102,16 +106,39 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
         batch.stopped = true;
         return batch;
     }
-    batch.plan = planRenames(requests, {.literalOrder = workspace.literalOrder(),
-                                        .lookUpTargets = false,
-                                        .breathe = breathe(workspace),
-                                        .keepGoing = [&workspace] { return workspace.busy(); }});
+    const auto plan = [&] {
+        return planRenames(requests, {.literalOrder = workspace.literalOrder(),
+                                      .lookUpTargets = false,
+                                      .breathe = breathe(workspace),
+                                      .keepGoing = [&workspace] { return workspace.busy(); }});
+    };
+    const auto keepGoing = [&workspace] { return workspace.keepGoing(); };
+    if (faultsInjected()) {
+        batch.plan = plan();
+        if (!batch.plan.stopped) batch.files = lookUpBatchFiles(requests, batch.plan, keepGoing);
+    } else {
+        // The files are looked up on a thread of their own while the plan is made: the
+        // look-ups mostly wait for the file system, the planner for the processor.
+        std::atomic<bool> stopLookUps{false};
+        const auto caller = std::this_thread::get_id();
+        JobOnItsOwnThread lookingUp([&] {
+            batch.files = lookUpRequestedFiles(requests, [&] {
+                // Where no thread could be started they run here, and breathe for the window.
+                if (std::this_thread::get_id() == caller) return keepGoing();
+                return !stopLookUps.load(std::memory_order_relaxed);
+            });
+        });
+        batch.plan = plan();
+        if (batch.plan.stopped) stopLookUps = true;
+        lookingUp.wait([&] {
+            if (!keepGoing()) stopLookUps = true;
+        });
+        if (!batch.plan.stopped && workspace.busy()) leaveBlockedRowsAlone(batch.files, batch.plan);
+    }
     if (batch.plan.stopped) {
         batch.stopped = true;
         return batch;
     }
-    const auto keepGoing = [&workspace] { return workspace.keepGoing(); };
-    batch.files = lookUpBatchFiles(requests, batch.plan, keepGoing);
     batch.stopped = !workspace.busy();
     RenameJournal* journal = workspace.journal();
     if (batch.stopped || journal == nullptr || batch.plan.steps.empty()) return batch;

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "common/name_parts.h"
+#include "platform/closed_batches.h"
 #include "platform/file_system.h"
 #include "workspace/folder_renames.h"
 
@@ -197,13 +198,17 @@ void ActiveBatch::close(const RenameRun& run, const std::function<void()>& while
         if (run.rows[k].renamed) markRenamed(rowOf_.empty() ? k : rowOf_[k]);
     }
     writer_.append({"end"});
-    writer_.sync(whileWaiting);
+    syncClosed(whileWaiting);
 }
 
 void ActiveBatch::closeUndone(const std::string& by) {
     writer_.append({"end"});
     writer_.append({"undone", by});
-    writer_.sync();
+    syncClosed(nullptr);
+}
+
+void ActiveBatch::syncClosed(const std::function<void()>& whileWaiting) {
+    if (writer_.sync(whileWaiting)) noteClosedBatch(folder_, id_);
 }
 
 std::optional<RenameJournal> RenameJournal::openDefault() {
@@ -285,7 +290,7 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
         return nullptr;
     }
     lastId_ = id;
-    return std::make_unique<ActiveBatch>(std::move(*writer));
+    return std::make_unique<ActiveBatch>(std::move(*writer), folder_, id);
 }
 
 std::optional<JournalBatch> RenameJournal::read(const std::string& name, bool keepRows) {
@@ -317,9 +322,17 @@ std::optional<JournalBatch> RenameJournal::batch(const std::string& id) {
 
 std::vector<JournalBatch> RenameJournal::unfinishedBatches() {
     std::vector<JournalBatch> result;
+    const auto noted = closedBatchIds(folder_);
     for (const auto& name : journalFileNames(folder_)) {
+        if (noted.contains(idOf(name))) continue;
         const std::string path = folder_ + "/" + name;
-        if (closedRecordIn(readJournalTail(path, kTailRead)) || journalInUse(path)) continue;
+        if (closedRecordIn(readJournalTail(path, kTailRead))) {
+            // Closed before closed batches were noted, or its note was lost: noted now, once
+            // its closing records are surely on disk.
+            if (syncJournalFile(path)) noteClosedBatch(folder_, idOf(name));
+            continue;
+        }
+        if (journalInUse(path)) continue;
         auto batch = read(name, true);
         if (!batch) continue;
         // Cut short while its plan was written: nothing was renamed.
@@ -340,6 +353,7 @@ void RenameJournal::markUndone(const std::string& id, const std::string& by) {
 }
 
 void RenameJournal::prune(std::int64_t nowSeconds) {
+    constexpr std::int64_t kRemoved = -1;
     const auto names = journalFileNames(folder_);
     std::vector<std::int64_t> sizes;
     std::int64_t total = 0;
@@ -357,7 +371,22 @@ void RenameJournal::prune(std::int64_t nowSeconds) {
         const bool overSize = total > kFolderSizeLimit && i + 1 < names.size();
         if (!expired && !overSize) continue;
         if (!closedRecordIn(readJournalTail(path, kTailRead))) continue;
-        if (removeJournalFile(path)) total -= sizes[i];
+        if (removeJournalFile(path)) {
+            total -= sizes[i];
+            sizes[i] = kRemoved;
+        }
+    }
+    // The note of closed batches loses the ids of journals gone now and then, not at every
+    // start.
+    constexpr std::size_t kStaleNotesAllowed = 64;
+    const auto noted = closedBatchIds(folder_);
+    if (noted.size() > names.size() + kStaleNotesAllowed) {
+        std::vector<std::string> stillKept;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const std::string id = idOf(names[i]);
+            if (sizes[i] != kRemoved && noted.contains(id)) stillKept.push_back(id);
+        }
+        rewriteClosedBatchNote(folder_, stillKept);
     }
 }
 
@@ -426,7 +455,7 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
         !writePlan(*writer, requests, plan, rowOf)) {
         return failures + static_cast<int>(requests.size());
     }
-    ActiveBatch active(std::move(*writer), rowOf);
+    ActiveBatch active(std::move(*writer), folder_, batch.id, rowOf);
     RenameRun run;
     // Every file was just found by its identity.
     carryOutPlan(

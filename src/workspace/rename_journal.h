@@ -52,9 +52,14 @@ std::optional<JournalBatch> parseJournalBatch(const std::string& id, std::string
 // plan; the records reach the disk at least every half second and at the end.
 class ActiveBatch : public RenameLog {
   public:
-    // rowOf maps the requests carried out to the batch's rows; empty when they are the same.
-    explicit ActiveBatch(JournalWriter writer, std::vector<std::size_t> rowOf = {})
-        : writer_(std::move(writer)), rowOf_(std::move(rowOf)) {}
+    // The batch id's journal in folder; rowOf maps the requests carried out to the batch's
+    // rows, empty when they are the same.
+    ActiveBatch(JournalWriter writer, std::string folder, std::string id,
+                std::vector<std::size_t> rowOf = {})
+        : writer_(std::move(writer)),
+          folder_(std::move(folder)),
+          id_(std::move(id)),
+          rowOf_(std::move(rowOf)) {}
     void stepMade(std::size_t step) override;
     void stepPutBack(std::size_t step) override;
     void markRenamed(std::size_t row);
@@ -65,7 +70,12 @@ class ActiveBatch : public RenameLog {
     void closeUndone(const std::string& by);
 
   private:
+    // Syncs the closing records, and notes the batch closed once they are on disk.
+    void syncClosed(const std::function<void()>& whileWaiting);
+
     JournalWriter writer_;
+    std::string folder_;
+    std::string id_;
     std::vector<std::size_t> rowOf_;
 };
 

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
+#include <stdexcept>
 #include <thread>
 
 namespace vartel {
@@ -60,6 +62,32 @@ TEST(SideBySideTest, FinishIfDoneLeavesARunningJobAndFreesTheHelperOnceDone) {
     second.start([&ranOn] { ranOn = std::this_thread::get_id(); });
     second.finish();
     EXPECT_NE(ranOn, caller);
+}
+
+// The caller goes on while the job runs, is called back while it waits, and gets what the job
+// threw; where the job ended first, waiting calls nothing back.
+TEST(SideBySideTest, AJobOnItsOwnThreadRunsBesideTheCallerAndPassesOnWhatItThrew) {
+    std::atomic<bool> callerWent{false};
+    std::atomic<bool> sawCaller{false};
+    JobOnItsOwnThread job([&] {
+        while (!callerWent) std::this_thread::yield();
+        sawCaller = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    });
+    callerWent = true;
+    int calledBack = 0;
+    job.wait([&calledBack] { ++calledBack; });
+    EXPECT_TRUE(sawCaller);
+    EXPECT_GT(calledBack, 0);
+
+    JobOnItsOwnThread failing([] { throw std::runtime_error("disk gone"); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    try {
+        failing.wait();
+        ADD_FAILURE() << "nothing thrown";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "disk gone");
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "../support/file_bytes.h"
 #include "../support/injected_faults.h"
 #include "../support/temporary_folder.h"
+#include "platform/closed_batches.h"
 
 namespace vartel {
 namespace {
@@ -326,6 +327,51 @@ TEST_F(RenameJournalTest, OnlyAWholeClosingRecordClosesABatch) {
     std::vector<std::string> unfinished;
     for (const auto& batch : journal.unfinishedBatches()) unfinished.push_back(batch.id);
     EXPECT_EQ(unfinished, (std::vector<std::string>{"000000000002-1-1", "000000000003-1-1"}));
+}
+
+// A start reads no journal the note of closed batches names. A batch is noted once its closing
+// records are synced, and a journal found closed that the note does not name (written before
+// there was a note) is noted then; an unfinished batch is never noted, whatever else the note
+// holds. Pruning drops the ids of journals gone once they pile up.
+TEST_F(RenameJournalTest, OnlyBatchesClosedOnDiskAreNotedAndTheNoteFollowsPruning) {
+    const std::string journals = folder.file("journal");
+    make({"a"});
+    const auto requests = requestsOf({{"a", "b"}});
+    const RenamePlan plan = planRenames(requests);
+    auto active =
+        journal.begin(BatchKind::Execute, requests, plan, lookUpBatchFiles(requests, plan));
+    ASSERT_TRUE(active);
+    const std::string closedNow = journal.lastBatchId();
+    EXPECT_FALSE(closedBatchIds(journals).contains(closedNow));
+    RenameRun run;
+    carryOutPlan(
+        requests, plan, lookUpBatchFiles(requests, plan), [](std::size_t) { return true; }, run,
+        active.get());
+    active->close(run);
+    EXPECT_TRUE(closedBatchIds(journals).contains(closedNow));
+
+    const JournalRecord header = {"vartel-journal", "1", "execute", "0", "0"};
+    writeJournal("000000000001-1-1", {header, {"go"}, {"end"}});
+    writeJournal("000000000002-1-1", {header, {"go"}});
+    // Lines of no batch, and a last line cut short, are passed over.
+    writeBytes(journals + "/closed-batches",
+               readBytes(journals + "/closed-batches") + "not-a-batch\n\n000000000002-1");
+    const auto unfinished = journal.unfinishedBatches();
+    ASSERT_EQ(unfinished.size(), 1u);
+    EXPECT_EQ(unfinished[0].id, "000000000002-1-1");
+    auto noted = closedBatchIds(journals);
+    EXPECT_TRUE(noted.contains("000000000001-1-1"));
+    EXPECT_FALSE(noted.contains("000000000002-1-1"));
+    EXPECT_EQ(journal.unfinishedBatches().size(), 1u);
+
+    std::vector<std::string> stale;
+    for (int n = 0; n < 100; ++n) stale.push_back("000000000000-9-" + std::to_string(n));
+    stale.push_back(closedNow);
+    rewriteClosedBatchNote(journals, stale);
+    journal.prune(currentSeconds());
+    noted = closedBatchIds(journals);
+    EXPECT_EQ(noted, (std::unordered_set<std::string>{closedNow}));
+    EXPECT_EQ(journalFileNames(journals).size(), 3u);
 }
 
 TEST_F(RenameJournalTest, PruningKeepsTheNewestHundredOrTheLastThirtyDays) {

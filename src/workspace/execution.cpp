@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <exception>
 #include <functional>
 #include <string_view>
 #include <thread>
@@ -113,26 +115,36 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
                                       .keepGoing = [&workspace] { return workspace.busy(); }});
     };
     const auto keepGoing = [&workspace] { return workspace.keepGoing(); };
-    if (faultsInjected()) {
+    // A few files are looked up sooner than the helper is woken.
+    constexpr std::size_t kWorthLookingUpBeside = 256;
+    if (requests.size() < kWorthLookingUpBeside || faultsInjected()) {
         batch.plan = plan();
         if (!batch.plan.stopped) batch.files = lookUpBatchFiles(requests, batch.plan, keepGoing);
     } else {
-        // The files are looked up on a thread of their own while the plan is made: the
-        // look-ups mostly wait for the file system, the planner for the processor.
+        // The files are looked up beside the planner, on the helper thread: the look-ups mostly
+        // wait for the file system, the planner for the processor.
         std::atomic<bool> stopLookUps{false};
+        std::exception_ptr failure;
         const auto caller = std::this_thread::get_id();
-        JobOnItsOwnThread lookingUp([&] {
-            batch.files = lookUpRequestedFiles(requests, [&] {
-                // Where no thread could be started they run here, and breathe for the window.
-                if (std::this_thread::get_id() == caller) return keepGoing();
-                return !stopLookUps.load(std::memory_order_relaxed);
-            });
+        SideJob lookingUp;
+        lookingUp.start([&] {
+            try {
+                batch.files = lookUpRequestedFiles(requests, [&] {
+                    // Left to the caller's thread where the helper is held, they breathe.
+                    if (std::this_thread::get_id() == caller) return keepGoing();
+                    return !stopLookUps.load(std::memory_order_relaxed);
+                });
+            } catch (...) {
+                failure = std::current_exception();
+            }
         });
         batch.plan = plan();
         if (batch.plan.stopped) stopLookUps = true;
-        lookingUp.wait([&] {
+        while (!lookingUp.finishIfDone()) {
             if (!keepGoing()) stopLookUps = true;
-        });
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        if (failure) std::rethrow_exception(failure);
         if (!batch.plan.stopped && workspace.busy()) leaveBlockedRowsAlone(batch.files, batch.plan);
     }
     if (batch.plan.stopped) {

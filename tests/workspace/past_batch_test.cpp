@@ -57,6 +57,35 @@ TEST_F(PastBatchTest, AFileReplacedSinceIsNotTakenForTheRenamedOne) {
     EXPECT_EQ(workspace.historyList()[0].failureReason.text(), U"別のファイルに置き換わっています");
 }
 
+// A row the batch leaves alone keeps no identity in the journal, so that recovery never moves
+// its file, also where the files of a large batch are looked up while it is planned.
+TEST_F(PastBatchTest, ARowLeftAloneKeepsNoIdentityInAnyBatch) {
+    for (const int count : {3, 300}) {
+        SCOPED_TRACE(count);
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+            if (entry.is_regular_file()) std::filesystem::remove(entry.path());
+        }
+        workspace.previewList().clear();
+        workspace.conversionList().clear();
+        std::vector<std::string> files;
+        std::map<Text, Text> renames;
+        for (int i = 0; i < count; ++i) {
+            const std::string name = "f" + std::to_string(i);
+            files.push_back(name);
+            renames[textFromBytes(name)] = textFromBytes("renamed-" + name);
+        }
+        renames[textFromBytes(files[0])] = renames[textFromBytes(files[1])];  // loses to it
+        const JournalBatch batch = executeAndForget(files, renames);
+        ASSERT_EQ(batch.rows.size(), files.size());
+        for (const JournalRow& row : batch.rows) {
+            const bool leftAlone = row.oldPath == pathText(files[0]);
+            EXPECT_EQ(row.identity.known(), !leftAlone) << bytesFromText(row.oldPath);
+            EXPECT_EQ(row.renamed, !leftAlone);
+        }
+        EXPECT_EQ(contentOf(files[0]), files[0]);
+    }
+}
+
 TEST_F(PastBatchTest, OnlyBatchesThatEndedAndRenamedSomethingCanBeLoaded) {
     JournalBatch batch = executeAndForget({"a"}, {{U"a", U"b"}});
     EXPECT_TRUE(canLoadIntoHistory(batch));

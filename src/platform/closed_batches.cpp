@@ -1,6 +1,7 @@
 #include "platform/closed_batches.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,11 +31,24 @@ bool writeWhole(int descriptor, std::string_view bytes) {
     return true;
 }
 
+// Opens a file of the note for writing, or gives -1 where that is not a regular file of its
+// own: a FIFO put in its place would otherwise hold the program until something read it.
+int openNoteFile(const std::string& path, int flags) {
+    const int descriptor = ::open(
+        path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | flags, 0600);
+    if (descriptor < 0) return -1;
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(descriptor);
+        return -1;
+    }
+    return descriptor;
+}
+
 }  // namespace
 
 void noteClosedBatch(const std::string& folder, const std::string& id) {
-    const int descriptor = ::open(notePath(folder).c_str(),
-                                  O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int descriptor = openNoteFile(notePath(folder), O_APPEND);
     if (descriptor < 0) return;
     // One write of a short line: appends of two programs never interleave within it. Begun
     // on a line of its own, in case the last note was cut short.
@@ -59,8 +73,7 @@ void rewriteClosedBatchNote(const std::string& folder, const std::vector<std::st
     std::string bytes;
     for (const auto& id : ids) bytes.append(id).push_back('\n');
     const std::string fresh = notePath(folder) + ".new-" + std::to_string(::getpid());
-    const int descriptor =
-        ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int descriptor = openNoteFile(fresh, O_TRUNC);
     if (descriptor < 0) return;
     const bool written = writeWhole(descriptor, bytes);
     ::close(descriptor);

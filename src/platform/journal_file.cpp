@@ -197,9 +197,13 @@ std::optional<JournalWriter> JournalWriter::create(const std::string& path) {
 }
 
 std::optional<JournalWriter> JournalWriter::openToAppend(const std::string& path) {
-    const int descriptor = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW);
+    // Never held by a FIFO put in the journal's place.
+    const int descriptor =
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (descriptor < 0) return std::nullopt;
-    if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
+        ::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
         ::close(descriptor);
         return std::nullopt;
     }
@@ -364,7 +368,7 @@ std::int64_t journalFileSize(const std::string& path) {
 }
 
 bool syncJournalFile(const std::string& path) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) return false;
     const bool synced = ::fdatasync(descriptor) == 0;
     ::close(descriptor);

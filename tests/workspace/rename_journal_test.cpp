@@ -1,6 +1,7 @@
 #include "workspace/rename_journal.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -372,6 +373,18 @@ TEST_F(RenameJournalTest, OnlyBatchesClosedOnDiskAreNotedAndTheNoteFollowsPrunin
     noted = closedBatchIds(journals);
     EXPECT_EQ(noted, (std::unordered_set<std::string>{closedNow}));
     EXPECT_EQ(journalFileNames(journals).size(), 3u);
+
+    // A FIFO in the note's place holds nothing up and is left alone.
+    std::filesystem::remove(journals + "/closed-batches");
+    ASSERT_EQ(::mkfifo((journals + "/closed-batches").c_str(), 0600), 0);
+    const auto more = requestsOf({{"b", "c"}});
+    const RenamePlan morePlan = planRenames(more);
+    auto another =
+        journal.begin(BatchKind::Execute, more, morePlan, lookUpBatchFiles(more, morePlan));
+    ASSERT_TRUE(another);
+    another->closeUndone("test");
+    EXPECT_TRUE(closedBatchIds(journals).empty());
+    EXPECT_TRUE(std::filesystem::is_fifo(journals + "/closed-batches"));
 }
 
 TEST_F(RenameJournalTest, PruningKeepsTheNewestHundredOrTheLastThirtyDays) {

@@ -4,8 +4,6 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "workspace/release_in_steps.h"
-
 namespace vartel {
 namespace {
 
@@ -34,30 +32,49 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
     files.identities.reserve(n);
     files.statuses.reserve(n);
     files.errors.reserve(n);
-    std::vector<std::string> paths;
-    paths.reserve(n);
-    std::vector<char> confirmed(n, 0);
-    // Only files the preview saw can be confirmed by inode; a row from a list file is looked
-    // up, which also gives the identity the journal keeps.
-    std::unordered_map<std::string_view, std::vector<std::size_t>> expectedIn;
+    // Every path's bytes in one block, and where each ends: a string per path was a million
+    // allocations for a million files, and as many frees.
+    std::size_t byteCount = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (!leftAlone(k)) byteCount += byteLengthOf(requests[k].path);
+    }
+    std::string bytes;
+    bytes.reserve(byteCount);
+    std::vector<std::size_t> ends;
+    ends.reserve(n + 1);
+    ends.push_back(0);
     for (std::size_t k = 0; k < n; ++k) {
         if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return files;
         files.identities.emplace_back();
         files.statuses.emplace_back();
         files.errors.push_back(FileError::None);
-        if (leftAlone(k)) {
-            paths.emplace_back();
-            continue;
+        if (!leftAlone(k)) appendBytesFromText(bytes, requests[k].path);
+        ends.push_back(bytes.size());
+    }
+    const auto pathOf = [&bytes, &ends](std::size_t k) {
+        return std::string_view(bytes).substr(ends[k], ends[k + 1] - ends[k]);
+    };
+    std::vector<char> confirmed(n, 0);
+    // Only files the preview saw can be confirmed by inode; a row from a list file is looked
+    // up, which also gives the identity the journal keeps. Rows of one folder mostly come
+    // together, so the last folder is tried before the table.
+    std::unordered_map<std::string_view, std::vector<std::size_t>> expectedIn;
+    std::string_view lastFolder;
+    std::vector<std::size_t>* rowsInLast = nullptr;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (leftAlone(k) || !requests[k].identity.known()) continue;
+        const std::string_view folder = folderPart(pathOf(k));
+        if (rowsInLast == nullptr || folder != lastFolder) {
+            rowsInLast = &expectedIn[folder];
+            lastFolder = folder;
         }
-        paths.push_back(bytesFromText(requests[k].path));
-        if (requests[k].identity.known()) expectedIn[folderPart(paths[k])].push_back(k);
+        rowsInLast->push_back(k);
     }
     for (const auto& [folder, rows] : expectedIn) {
         if (rows.size() < kReadFolderFrom) continue;
         std::unordered_map<std::string_view, std::size_t> rowNamed;
         rowNamed.reserve(rows.size());
-        for (const std::size_t k : rows)
-            rowNamed.emplace(std::string_view(paths[k]).substr(folder.size()), k);
+        for (const std::size_t k : rows) rowNamed.emplace(pathOf(k).substr(folder.size()), k);
         std::vector<std::pair<std::size_t, std::uint64_t>> seen;
         const auto device = listFolderInodes(
             folder.empty() ? std::string(".") : std::string(folder), rows.size() * kEntriesPerFile,
@@ -81,7 +98,7 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
         if (leftAlone(k) || confirmed[k]) continue;
         const RenameRequest& request = requests[k];
         auto& status = files.statuses[k];
-        status = lookUpFile(paths[k]);
+        status = lookUpFile(std::string(pathOf(k)));
         if (!status) {
             files.errors[k] = FileError::NotFound;
         } else if (request.identity.known() && status->identity != request.identity) {
@@ -90,7 +107,6 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
             files.identities[k] = status->identity;
         }
     }
-    releaseInSteps(paths, keepGoing ? [&keepGoing] { keepGoing(); } : std::function<void()>());
     return files;
 }
 

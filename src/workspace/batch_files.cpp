@@ -30,7 +30,6 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
     // The lists of a million files are a hundred megabytes: made up as the loop goes, their
     // memory is first touched with the window breathing rather than all at once.
     files.identities.reserve(n);
-    files.statuses.reserve(n);
     files.errors.reserve(n);
     // Every path's bytes in one block, and where each ends: a string per path was a million
     // allocations for a million files, and as many frees.
@@ -46,7 +45,6 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
     for (std::size_t k = 0; k < n; ++k) {
         if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return files;
         files.identities.emplace_back();
-        files.statuses.emplace_back();
         files.errors.push_back(FileError::None);
         if (!leftAlone(k)) appendBytesFromText(bytes, requests[k].path);
         ends.push_back(bytes.size());
@@ -97,14 +95,14 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
         if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return files;
         if (leftAlone(k) || confirmed[k]) continue;
         const RenameRequest& request = requests[k];
-        auto& status = files.statuses[k];
-        status = lookUpFile(std::string(pathOf(k)));
+        const auto status = lookUpFile(std::string(pathOf(k)));
         if (!status) {
             files.errors[k] = FileError::NotFound;
         } else if (request.identity.known() && status->identity != request.identity) {
             files.errors[k] = FileError::Replaced;
         } else {
             files.identities[k] = status->identity;
+            files.lookedUpOneByOne.push_back({k, status->size, status->modifiedSeconds});
         }
     }
     return files;
@@ -126,9 +124,11 @@ void leaveBlockedRowsAlone(BatchFiles& files, const RenamePlan& plan) {
     for (std::size_t k = 0; k < files.identities.size(); ++k) {
         if (!blocksRow(plan.statuses[k])) continue;
         files.identities[k] = {};
-        files.statuses[k].reset();
         files.errors[k] = FileError::None;
     }
+    std::erase_if(files.lookedUpOneByOne, [&plan](const BatchFiles::LookedUp& file) {
+        return blocksRow(plan.statuses[file.request]);
+    });
 }
 
 }  // namespace vartel

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
-#include <optional>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -18,8 +18,15 @@ struct BatchFiles {
     // One per request; known for a file the batch will rename, unknown for a row it leaves
     // alone (blocked, gone or replaced).
     std::vector<FileIdentity> identities;
-    // One per request, for files looked up one by one; a folder's read gives inodes only.
-    std::vector<std::optional<FileStatus>> statuses;
+    // Size and modification time of the files looked up one by one (a folder's read gives
+    // inodes only), in the order of their requests: a handful in a usual batch, so none is
+    // kept for the others.
+    struct LookedUp {
+        std::size_t request;
+        std::int64_t size;
+        std::int64_t modifiedSeconds;
+    };
+    std::vector<LookedUp> lookedUpOneByOne;
     std::vector<FileError> errors;  // one per request: None, NotFound or Replaced
 };
 

@@ -258,6 +258,7 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
     std::u32string_view folder;
     std::string oldName;
     std::string newName;
+    auto oneByOne = files.lookedUpOneByOne.begin();
     bool going = true;
     for (std::size_t k = 0; k < requests.size() && written; ++k) {
         if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !(going = keepGoing())) break;
@@ -272,7 +273,9 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
         // here, so that recovery never moves its file. Size and time are known for files
         // looked up one by one.
         const FileIdentity& identity = files.identities[k];
-        const auto& status = identity.known() ? files.statuses[k] : std::nullopt;
+        while (oneByOne != files.lookedUpOneByOne.end() && oneByOne->request < k) ++oneByOne;
+        const bool sized =
+            identity.known() && oneByOne != files.lookedUpOneByOne.end() && oneByOne->request == k;
         oldName.clear();
         appendBytesFromText(oldName, path.substr(nameStart));
         newName.clear();
@@ -281,9 +284,9 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
             written &&
             writer->append({"row", Decimal(k), oldName, newName, Decimal(identity.device),
                             Decimal(identity.inode),
-                            status ? Decimal(static_cast<std::uint64_t>(status->size)) : Decimal(),
-                            status ? Decimal(static_cast<std::uint64_t>(status->modifiedSeconds))
-                                   : Decimal()});
+                            sized ? Decimal(static_cast<std::uint64_t>(oneByOne->size)) : Decimal(),
+                            sized ? Decimal(static_cast<std::uint64_t>(oneByOne->modifiedSeconds))
+                                  : Decimal()});
     }
     if (!written || !going || !writePlan(*writer, requests, plan, {}, keepGoing)) {
         removeJournalFile(pathOf(id));

@@ -143,6 +143,33 @@ TEST_F(RenameJournalTest, AGroupPutBackIsJournaledAndTheBatchStillReadsWhole) {
     EXPECT_TRUE(batch->rows[0].renamed);
 }
 
+// A file looked up on its own has its size and time in its row; a row left alone has no
+// identity, size or time, whichever way its file was found.
+TEST_F(RenameJournalTest, RowsKeepSizeAndTimeOnlyOfFilesLookedUpOnTheirOwn) {
+    make({"a", "bb", "ccc"});
+    const auto requests = requestsOf({{"a", "x"}, {"bb", "x"}, {"ccc", "z"}});
+    const RenamePlan plan = planRenames(requests);
+    ASSERT_TRUE(blocksRow(plan.statuses[1]));
+    const BatchFiles files = lookUpBatchFiles(requests, plan);
+    ASSERT_TRUE(journal.begin(BatchKind::Execute, requests, plan, files));
+    std::map<std::string, JournalRecord> rows;
+    const auto journals = journalFileNames(folder.file("journal"));
+    ASSERT_EQ(journals.size(), 1u);
+    for (const auto& record :
+         decodeJournal(readBytes(folder.file("journal/" + journals[0]))).records) {
+        if (record[0] == "row") rows[record[2]] = record;
+    }
+    const auto status = lookUpFile(file("ccc"));
+    ASSERT_TRUE(status);
+    EXPECT_EQ(rows["ccc"][4], std::to_string(status->identity.device));
+    EXPECT_EQ(rows["ccc"][6], "3");
+    EXPECT_EQ(rows["ccc"][7], std::to_string(status->modifiedSeconds));
+    EXPECT_EQ(rows["a"][6], "1");
+    EXPECT_EQ(rows["bb"][5], "0");
+    EXPECT_EQ(rows["bb"][6], "");
+    EXPECT_EQ(rows["bb"][7], "");
+}
+
 // A long plan is written with pauses for the window, can be stopped in one, and reads back
 // whole, each row in its own folder of the several the batch touches.
 TEST_F(RenameJournalTest, ALongPlanBreathesAndReadsBackRowByRow) {
@@ -157,7 +184,6 @@ TEST_F(RenameJournalTest, ALongPlanBreathesAndReadsBackRowByRow) {
     BatchFiles files;
     for (std::size_t k = 0; k < requests.size(); ++k) {
         files.identities.push_back({1, k + 1});
-        files.statuses.emplace_back();
         files.errors.push_back(FileError::None);
     }
     // Stopped part-way, it leaves no journal behind.

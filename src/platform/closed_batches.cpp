@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <string_view>
 
+#include "platform/file_system.h"
 #include "platform/journal_file.h"
 
 namespace vartel {
@@ -19,16 +19,6 @@ constexpr std::int64_t kLargestNote = 8 * 1024 * 1024;
 
 std::string notePath(const std::string& folder) {
     return folder + "/" + std::string(kNoteName);
-}
-
-bool writeWhole(int descriptor, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(descriptor, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 // Opens a file of the note for writing, or gives -1 where that is not a regular file of its
@@ -52,7 +42,7 @@ void noteClosedBatch(const std::string& folder, const std::string& id) {
     if (descriptor < 0) return;
     // One write of a short line: appends of two programs never interleave within it. Begun
     // on a line of its own, in case the last note was cut short.
-    writeWhole(descriptor, "\n" + id + "\n");
+    writeAll(descriptor, "\n" + id + "\n");
     ::close(descriptor);
 }
 
@@ -75,7 +65,7 @@ void rewriteClosedBatchNote(const std::string& folder, const std::vector<std::st
     const std::string fresh = notePath(folder) + ".new-" + std::to_string(::getpid());
     const int descriptor = openNoteFile(fresh, O_TRUNC);
     if (descriptor < 0) return;
-    const bool written = writeWhole(descriptor, bytes);
+    const bool written = writeAll(descriptor, bytes);
     ::close(descriptor);
     // A batch noted meanwhile by another program may drop out of the note: it is then only
     // looked for in its journal.

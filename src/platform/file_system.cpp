@@ -173,6 +173,18 @@ FaultInjector* installFaultInjector(FaultInjector* injector) {
     return before;
 }
 
+bool writeAll(int descriptor, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(descriptor, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
 bool faultsInjected() {
     return faultInjector != nullptr;
 }

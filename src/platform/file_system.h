@@ -152,6 +152,9 @@ bool foldsCaseByLooking(const std::string& folder);
 // Removes one of two or more names of a file: only when the entry still is that file and
 // the file keeps another name, so no content is ever lost.
 bool removeExtraName(const std::string& path, const FileIdentity& identity);
+// Writes all the bytes to the descriptor, going on after an interrupted call; false when the
+// system refuses the rest.
+bool writeAll(int descriptor, std::string_view bytes);
 // A short hidden name, unique within this process, for a file on its way to its new name.
 std::string temporaryName();
 

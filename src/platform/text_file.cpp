@@ -13,6 +13,7 @@
 
 #include "common/error.h"
 #include "platform/code_page.h"
+#include "platform/file_system.h"
 #include "platform/messages.h"
 
 namespace vartel {
@@ -30,18 +31,6 @@ Text describeFailure(const std::string& path, const Text& reason) {
 
 Text describeFailure(const std::string& path, int error) {
     return describeFailure(path, textFromBytes(std::strerror(error)));
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 // Takes the bytes of the first line off `rest`; a last line without an end counts when not

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -211,11 +212,19 @@ FolderListing::FolderListing(const std::string& path) {
         path_ = path;
     }
     folder_ = ::opendir(path.c_str());
-    if (folder_ == nullptr) openError_ = errno;
+    if (folder_ == nullptr) {
+        openError_ = errno;
+        return;
+    }
+    // The second thread looks entries up through a descriptor of its own: one shared by both
+    // would have its count bounced between the two processors on every look-up.
+    helperFolder_ = ::openat(::dirfd(folder_), ".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (helperFolder_ < 0) helperFolder_ = ::dirfd(folder_);
 }
 
 FolderListing::~FolderListing() {
     lookUps_.finish();  // it reads the folder
+    if (folder_ != nullptr && helperFolder_ != ::dirfd(folder_)) ::close(helperFolder_);
     if (folder_ != nullptr) ::closedir(folder_);
 }
 
@@ -285,8 +294,9 @@ void FolderListing::nextBatch() {
             shareLookUps(coming);
         }
     }
-    lookUpShared(coming);
+    lookUpShared(coming, ::dirfd(folder_));
     lookUps_.finish();
+    growBatchesIfQuick(coming);
     current_ = 1 - current_;
     handedOut_ = 0;
     // While the caller takes in this batch, the next one is looked up on the second thread.
@@ -298,21 +308,33 @@ void FolderListing::nextBatch() {
     }
 }
 
+void FolderListing::growBatchesIfQuick(const Batch& batch) {
+    // Every batch costs a hand-over between the two threads, as much as several dozen look-ups
+    // on a local disk: a folder whose batches come quickly is read in larger ones. A slow share
+    // keeps them small, and so does a caller that takes its time over each entry. The injector's
+    // counts stay the same from run to run.
+    constexpr std::size_t kLargestBatch = 2048;
+    constexpr auto kQuick = std::chrono::milliseconds(2);
+    if (faultInjector == nullptr && batchSize_ < kLargestBatch &&
+        batch.entries.size() == batchSize_ &&
+        std::chrono::steady_clock::now() - batch.readAt < kQuick) {
+        batchSize_ *= 2;
+    }
+}
+
 void FolderListing::shareLookUps(Batch& batch) {
     // A few entries are looked up sooner than the second thread is woken.
     constexpr std::size_t kWorthSharing = 32;
     if (batch.entries.size() >= kWorthSharing) {
-        lookUps_.start([this, &batch] { lookUpShared(batch); });
+        lookUps_.start([this, &batch] { lookUpShared(batch, helperFolder_); });
     }
 }
 
 void FolderListing::read(Batch& batch) {
-    // Enough entries that the second thread pays for waking it, few enough that a caller that
-    // checks for an abort after every entry still does so often on a slow network share.
-    constexpr std::size_t kBatch = 256;
     batch.entries.clear();
     batch.taken = 0;
-    while (batch.entries.size() < kBatch) {
+    batch.readAt = std::chrono::steady_clock::now();
+    while (batch.entries.size() < batchSize_) {
         errno = 0;
         const dirent* entry = ::readdir(folder_);
         if (entry == nullptr) {
@@ -327,13 +349,13 @@ void FolderListing::read(Batch& batch) {
 }
 
 // Called on both threads at once: each takes the next few entries until none is left.
-void FolderListing::lookUpShared(Batch& batch) {
+void FolderListing::lookUpShared(Batch& batch, int folder) {
     constexpr std::size_t kTaken = 16;
     const std::size_t count = batch.entries.size();
     for (;;) {
         const std::size_t from = batch.taken.fetch_add(kTaken);
         if (from >= count) return;
-        lookUp(batch, from, std::min(count, from + kTaken));
+        lookUp(batch, from, std::min(count, from + kTaken), folder);
     }
 }
 
@@ -344,7 +366,7 @@ void FolderListing::lookUpOneByOne(Batch& batch) {
         if (failsOnPurpose(FileCall::ReadEntry, path_, entry.name)) {
             entry.error = errno;
         } else {
-            lookUp(batch, i, i + 1);
+            lookUp(batch, i, i + 1, ::dirfd(folder_));
         }
         if (entry.error != 0 && entry.error != ENOENT) {
             batch.entries.resize(i + 1);
@@ -355,8 +377,7 @@ void FolderListing::lookUpOneByOne(Batch& batch) {
     batch.taken = batch.entries.size();
 }
 
-void FolderListing::lookUp(Batch& batch, std::size_t from, std::size_t to) {
-    const int folder = ::dirfd(folder_);
+void FolderListing::lookUp(Batch& batch, std::size_t from, std::size_t to, int folder) {
     for (std::size_t i = from; i < to; ++i) {
         ReadEntry& entry = batch.entries[i];
         struct stat info {};

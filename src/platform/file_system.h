@@ -3,6 +3,7 @@
 #include <dirent.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -41,10 +42,10 @@ struct FolderEntry {
 // The entries of one folder in the order the file system gives them, without "." and "..".
 // Entries are looked up relative to the open folder, so a long walk does not resolve the whole
 // path again for every file. The look-ups are most of a walk's time: they are made a few
-// hundred at a time, the next batch on a second thread while the caller takes in the one
-// before, both threads sharing what is left when it asks for more. An entry that vanishes
-// before it is looked up is passed over; one that cannot be looked up for any other reason
-// ends the listing as failed.
+// hundred at a time (up to a couple of thousand where the folder answers quickly), the next
+// batch on a second thread while the caller takes in the one before, both threads sharing what
+// is left when it asks for more. An entry that vanishes before it is looked up is passed over;
+// one that cannot be looked up for any other reason ends the listing as failed.
 class FolderListing {
   public:
     explicit FolderListing(const std::string& path);
@@ -70,15 +71,18 @@ class FolderListing {
         bool last = false;                  // the end of the folder, or a failure, is in it
         bool readFailed = false;            // reading the folder itself failed there
         std::atomic<std::size_t> taken{0};  // entries given out to be looked up
+        std::chrono::steady_clock::time_point readAt;
     };
     void nextBatch();
     void read(Batch& batch);
     void shareLookUps(Batch& batch);
-    void lookUpShared(Batch& batch);
+    void lookUpShared(Batch& batch, int folder);
     void lookUpOneByOne(Batch& batch);
-    void lookUp(Batch& batch, std::size_t from, std::size_t to);
+    void lookUp(Batch& batch, std::size_t from, std::size_t to, int folder);
+    void growBatchesIfQuick(const Batch& batch);
 
     DIR* folder_ = nullptr;
+    int helperFolder_ = -1;  // the same folder, for the second thread's look-ups
     bool failed_ = false;
     int openError_ = 0;
     std::string path_;  // kept only while faults are injected
@@ -86,6 +90,9 @@ class FolderListing {
     Batch batches_[2];
     int current_ = 0;
     std::size_t handedOut_ = 0;
+    // Enough entries that the second thread pays for waking it, few enough that a caller that
+    // checks for an abort after every entry still does so often on a slow network share.
+    std::size_t batchSize_ = 256;
     bool readAhead_ = false;
     bool ended_ = false;  // next() gives nothing more
     SideJob lookUps_;     // of the batch read ahead

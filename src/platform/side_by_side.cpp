@@ -32,9 +32,9 @@ class SideJob::HelperThread {
         return true;
     }
 
-    bool done() {
-        const std::lock_guard<std::mutex> lock(state_);
-        return job_ == nullptr;
+    bool done(std::chrono::microseconds waitAtMost) {
+        std::unique_lock<std::mutex> lock(state_);
+        return done_.wait_for(lock, waitAtMost, [this] { return job_ == nullptr; });
     }
 
     void wait() {
@@ -92,8 +92,8 @@ void SideJob::start(std::function<void()> job) {
     if (helper_ != nullptr && !helper_->tryStart(job_)) helper_ = nullptr;
 }
 
-bool SideJob::finishIfDone() {
-    if (started_ && helper_ != nullptr && !helper_->done()) return false;
+bool SideJob::finishIfDone(std::chrono::microseconds waitAtMost) {
+    if (started_ && helper_ != nullptr && !helper_->done(waitAtMost)) return false;
     finish();
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -21,9 +22,9 @@ class SideJob {
     void start(std::function<void()> job);
     // Returns once the job has run; nothing when no job was started.
     void finish();
-    // The same where the helper has run the job by now, or where the job is the caller's to
-    // run; otherwise returns at once. Tells whether the job is done.
-    bool finishIfDone();
+    // The same where the helper has run the job by now (or within waitAtMost), or where the
+    // job is the caller's to run; otherwise returns. Tells whether the job is done.
+    bool finishIfDone(std::chrono::microseconds waitAtMost = {});
 
   private:
     class HelperThread;

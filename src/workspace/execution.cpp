@@ -140,9 +140,8 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
         });
         batch.plan = plan();
         if (batch.plan.stopped) stopLookUps = true;
-        while (!lookingUp.finishIfDone()) {
+        while (!lookingUp.finishIfDone(std::chrono::milliseconds(2))) {
             if (!keepGoing()) stopLookUps = true;
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
         if (failure) std::rethrow_exception(failure);
         if (!batch.plan.stopped && workspace.busy()) leaveBlockedRowsAlone(batch.files, batch.plan);

@@ -203,12 +203,13 @@ TEST_F(FileSystemTest, AListingTellsAFailedEntryFromOneThatVanished) {
     EXPECT_FALSE(lookUpFile(folder.file("a")));
 }
 
-// A folder of many entries is looked up a batch at a time on two threads; it still gives every
-// entry once, in the folder's own order, each with what a lookup of its path says, also while
-// another thread lists a folder at the same time.
+// A folder of many entries is looked up a batch at a time on two threads, in batches that grow
+// while the folder answers quickly (enough entries here to reach the largest); it still gives
+// every entry once, in the folder's own order, each with what a lookup of its path says, also
+// while another thread lists a folder at the same time, and leaves no descriptor open.
 TEST_F(FileSystemTest, AListingOfManyEntriesIsWholeAndInOrder) {
     std::vector<std::string> expected;
-    for (int i = 0; i < 1000; ++i) {
+    for (int i = 0; i < 6000; ++i) {
         const std::string name = "e" + std::to_string(i);
         if (i % 97 == 0) {
             std::filesystem::create_directory(folder.file(name));
@@ -238,7 +239,16 @@ TEST_F(FileSystemTest, AListingOfManyEntriesIsWholeAndInOrder) {
         if (listing.failed()) names.push_back("failed");
         return names;
     };
+    const auto openDescriptors = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto descriptorsBefore = openDescriptors();
     EXPECT_EQ(list(), expected);
+    {
+        FolderListing leftHalfWay(folder.path().string());
+        for (int i = 0; i < 3000; ++i) leftHalfWay.next();
+    }
+    EXPECT_EQ(openDescriptors(), descriptorsBefore);
     std::vector<std::string> alongside;
     std::thread other([&] { alongside = list(); });
     const auto meanwhile = list();

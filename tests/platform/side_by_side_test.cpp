@@ -34,8 +34,8 @@ TEST(SideBySideTest, BothJobsRunAlsoInAForkedChild) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
-// A job still running is left to run; once it is done the helper is free for the next job, which
-// then runs beside the caller again.
+// A job still running is left to run, also by a caller that waits a while for it; once it is
+// done the helper is free for the next job, which then runs beside the caller again.
 TEST(SideBySideTest, FinishIfDoneLeavesARunningJobAndFreesTheHelperOnceDone) {
     const auto caller = std::this_thread::get_id();
     std::thread::id ranOn;
@@ -52,9 +52,13 @@ TEST(SideBySideTest, FinishIfDoneLeavesARunningJobAndFreesTheHelperOnceDone) {
         ran = true;
     });
     EXPECT_FALSE(first.finishIfDone());
+    EXPECT_FALSE(first.finishIfDone(std::chrono::milliseconds(5)));
     EXPECT_FALSE(ran);
     release = true;
-    while (!first.finishIfDone()) std::this_thread::yield();
+    // A wait ends when the job does, not when its time is up.
+    const auto waitStarted = std::chrono::steady_clock::now();
+    EXPECT_TRUE(first.finishIfDone(std::chrono::seconds(30)));
+    EXPECT_LT(std::chrono::steady_clock::now() - waitStarted, std::chrono::seconds(10));
     EXPECT_TRUE(ran);
     EXPECT_TRUE(first.finishIfDone());  // nothing left to finish
 

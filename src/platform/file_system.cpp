@@ -296,7 +296,7 @@ void FolderListing::nextBatch() {
     }
     lookUpShared(coming, ::dirfd(folder_));
     lookUps_.finish();
-    growBatchesIfQuick(coming);
+    fitBatchSize(coming);
     current_ = 1 - current_;
     handedOut_ = 0;
     // While the caller takes in this batch, the next one is looked up on the second thread.
@@ -308,16 +308,18 @@ void FolderListing::nextBatch() {
     }
 }
 
-void FolderListing::growBatchesIfQuick(const Batch& batch) {
+void FolderListing::fitBatchSize(const Batch& batch) {
     // Every batch costs a hand-over between the two threads, as much as several dozen look-ups
-    // on a local disk: a folder whose batches come quickly is read in larger ones. A slow share
-    // keeps them small, and so does a caller that takes its time over each entry. The injector's
-    // counts stay the same from run to run.
-    constexpr std::size_t kLargestBatch = 2048;
+    // on a local disk: a folder whose batches come quickly is read in larger ones. One that
+    // slows down (a part no longer cached, a share) goes back to small ones at once, since the
+    // caller waits for a whole batch; so does a caller that takes its time over each entry. The
+    // injector's counts stay the same from run to run.
+    constexpr std::size_t kLargestBatch = 1024;
     constexpr auto kQuick = std::chrono::milliseconds(2);
-    if (faultInjector == nullptr && batchSize_ < kLargestBatch &&
-        batch.entries.size() == batchSize_ &&
-        std::chrono::steady_clock::now() - batch.readAt < kQuick) {
+    if (faultInjector != nullptr) return;
+    if (std::chrono::steady_clock::now() - batch.readAt >= kQuick) {
+        batchSize_ = kFirstBatch;
+    } else if (batchSize_ < kLargestBatch && batch.entries.size() == batchSize_) {
         batchSize_ *= 2;
     }
 }

@@ -42,7 +42,7 @@ struct FolderEntry {
 // The entries of one folder in the order the file system gives them, without "." and "..".
 // Entries are looked up relative to the open folder, so a long walk does not resolve the whole
 // path again for every file. The look-ups are most of a walk's time: they are made a few
-// hundred at a time (up to a couple of thousand where the folder answers quickly), the next
+// hundred at a time (up to a thousand while the folder answers quickly), the next
 // batch on a second thread while the caller takes in the one before, both threads sharing what
 // is left when it asks for more. An entry that vanishes before it is looked up is passed over;
 // one that cannot be looked up for any other reason ends the listing as failed.
@@ -79,7 +79,7 @@ class FolderListing {
     void lookUpShared(Batch& batch, int folder);
     void lookUpOneByOne(Batch& batch);
     void lookUp(Batch& batch, std::size_t from, std::size_t to, int folder);
-    void growBatchesIfQuick(const Batch& batch);
+    void fitBatchSize(const Batch& batch);
 
     DIR* folder_ = nullptr;
     int helperFolder_ = -1;  // the same folder, for the second thread's look-ups
@@ -92,7 +92,8 @@ class FolderListing {
     std::size_t handedOut_ = 0;
     // Enough entries that the second thread pays for waking it, few enough that a caller that
     // checks for an abort after every entry still does so often on a slow network share.
-    std::size_t batchSize_ = 256;
+    static constexpr std::size_t kFirstBatch = 256;
+    std::size_t batchSize_ = kFirstBatch;
     bool readAhead_ = false;
     bool ended_ = false;  // next() gives nothing more
     SideJob lookUps_;     // of the batch read ahead

@@ -42,10 +42,10 @@ struct FolderEntry {
 // The entries of one folder in the order the file system gives them, without "." and "..".
 // Entries are looked up relative to the open folder, so a long walk does not resolve the whole
 // path again for every file. The look-ups are most of a walk's time: they are made a few
-// hundred at a time (up to a thousand while the folder answers quickly), the next
-// batch on a second thread while the caller takes in the one before, both threads sharing what
-// is left when it asks for more. An entry that vanishes before it is looked up is passed over;
-// one that cannot be looked up for any other reason ends the listing as failed.
+// hundred at a time (up to a thousand while the folder answers quickly), the next batch on a
+// second thread while the caller takes in the one before, both threads sharing what is left
+// when it asks for more. An entry that vanishes before it is looked up is passed over; one that
+// cannot be looked up for any other reason ends the listing as failed.
 class FolderListing {
   public:
     explicit FolderListing(const std::string& path);

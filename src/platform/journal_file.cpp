@@ -17,14 +17,13 @@
 #include <span>
 #include <string_view>
 
-#include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/side_by_side.h"
 
 namespace vartel {
 namespace {
 
-constexpr std::int64_t kSyncInterval = 500'000'000;  // nanoseconds
+constexpr auto kSyncInterval = std::chrono::milliseconds(500);
 constexpr std::size_t kBlockSize = 64 * 1024;
 constexpr std::size_t kChecksumLength = 8;
 
@@ -83,12 +82,6 @@ bool decodeLine(std::string_view line, JournalRecord& record) {
     }
     record.resize(fields);
     return true;
-}
-
-// Read after every progress record, against an interval of half a second: the coarse clock
-// is close enough and costs a fraction of the precise one.
-std::int64_t monotonicNanoseconds() {
-    return CoarseSteadyClock::now().time_since_epoch().count();
 }
 
 bool makeFolder(const std::string& path) {
@@ -185,7 +178,7 @@ std::optional<std::string> journalFolder() {
 }
 
 JournalWriter::JournalWriter(int descriptor)
-    : descriptor_(descriptor), lastSyncNanoseconds_(monotonicNanoseconds()) {}
+    : descriptor_(descriptor), lastSync_(CoarseSteadyClock::now()) {}
 
 std::optional<JournalWriter> JournalWriter::create(const std::string& path) {
     const int descriptor =
@@ -213,7 +206,7 @@ std::optional<JournalWriter> JournalWriter::openToAppend(const std::string& path
 
 JournalWriter::JournalWriter(JournalWriter&& other) noexcept
     : descriptor_(other.descriptor_),
-      lastSyncNanoseconds_(other.lastSyncNanoseconds_),
+      lastSync_(other.lastSync_),
       pending_(std::move(other.pending_)),
       unsyncedFolder_(std::move(other.unsyncedFolder_)),
       writeFailed_(other.writeFailed_) {
@@ -222,7 +215,7 @@ JournalWriter::JournalWriter(JournalWriter&& other) noexcept
 
 JournalWriter& JournalWriter::operator=(JournalWriter&& other) noexcept {
     std::swap(descriptor_, other.descriptor_);
-    std::swap(lastSyncNanoseconds_, other.lastSyncNanoseconds_);
+    std::swap(lastSync_, other.lastSync_);
     std::swap(pending_, other.pending_);
     std::swap(unsyncedFolder_, other.unsyncedFolder_);
     std::swap(writeFailed_, other.writeFailed_);
@@ -254,7 +247,7 @@ bool JournalWriter::append(std::initializer_list<std::string_view> fields) {
 }
 
 bool JournalWriter::sync() {
-    lastSyncNanoseconds_ = monotonicNanoseconds();
+    lastSync_ = CoarseSteadyClock::now();
     if (!writePending() || ::fdatasync(descriptor_) != 0) return false;
     // The folder must know of a new file before a rename relies on it. Synced after the file,
     // this costs little: most file systems have just written the new entry with the file.
@@ -280,7 +273,7 @@ bool JournalWriter::sync(const std::function<void()>& whileWaiting) {
 }
 
 bool JournalWriter::syncIfDue() {
-    if (monotonicNanoseconds() - lastSyncNanoseconds_ < kSyncInterval) return true;
+    if (CoarseSteadyClock::now() - lastSync_ < kSyncInterval) return true;
     return sync();
 }
 

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/clock.h"
+
 namespace vartel {
 
 // One record of a journal: a few fields of bytes (paths may hold any byte but NUL).
@@ -72,7 +74,9 @@ class JournalWriter {
     explicit JournalWriter(int descriptor);
     bool writePending();
     int descriptor_ = -1;
-    std::int64_t lastSyncNanoseconds_ = 0;
+    // Read after every progress record against a half-second interval: the coarse clock is
+    // close enough and costs a fraction of the precise one.
+    CoarseSteadyClock::time_point lastSync_;
     std::string pending_;
     std::string unsyncedFolder_;  // of a new file, until its first sync
     bool writeFailed_ = false;

@@ -164,15 +164,13 @@ void BM_Plan100k(benchmark::State& state) {
     std::vector<RenameRequest> requests;
     for (int f = 0; f < kFolders; ++f) {
         const std::string folder = tree().root() + "/folder" + std::to_string(f) + "/";
-        const auto file = [&](int i) {
-            return textFromBytes(folder + "file" + std::to_string(i) + ".txt");
-        };
+        const auto name = [](int i) { return "file" + std::to_string(i) + ".txt"; };
         for (int i = 0; i < kFilesPerFolder; ++i) {
-            Text newName = Text(U"p").append(nameOfPath(file(i)));
-            if (i % 10 == 0) newName = nameOfPath(file(i + 1));
-            if (i % 100 == 55) newName = nameOfPath(file(i + 1));
-            if (i % 100 == 56) newName = nameOfPath(file(i - 1));
-            requests.push_back({file(i), newName, {}});
+            std::string newName = "p" + name(i);
+            if (i % 10 == 0) newName = name(i + 1);
+            if (i % 100 == 55) newName = name(i + 1);
+            if (i % 100 == 56) newName = name(i - 1);
+            requests.push_back({folder + name(i), newName, {}});
         }
     }
     for (auto _ : state) {

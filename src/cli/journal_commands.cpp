@@ -107,7 +107,8 @@ int runUndo(const Arguments& args) {
         if (!row->renamed) continue;
         const auto there = lookUpFile(bytesFromText(row->oldPath));
         if (there && there->identity == row->identity) continue;
-        requests.push_back({std::move(row->newPath), nameOfPath(row->oldPath), row->identity});
+        requests.push_back(
+            {bytesFromText(row->newPath), bytesFromText(nameOfPath(row->oldPath)), row->identity});
     }
     // The rows are not read again: their texts go before the batch is planned, which matters
     // for a batch of a million files.
@@ -133,7 +134,8 @@ int runUndo(const Arguments& args) {
         const Text reason = run.rows[k].error != FileError::None
                                 ? failureReasonText(run.rows[k].error)
                                 : statusText(plan.statuses[k]);
-        printErrorLine(nameOfPath(requests[k].path) + U"\t" + requests[k].newName + U"\t" + reason);
+        printErrorLine(textFromBytes(requests[k].name()) + U"\t" +
+                       textFromBytes(requests[k].newName) + U"\t" + reason);
     }
     if (errors == 0) journal->markUndone(batch->id, journal->lastBatchId());
     return summarize(errors);

@@ -126,7 +126,10 @@ std::string bytesFromText(std::u32string_view text) {
 
 void appendBytesFromText(std::string& bytes, std::u32string_view text) {
     const std::size_t start = bytes.size();
-    bytes.resize(start + text.size() * kLongestSequence);
+    // Where the longest outcome would not fit, the bytes are counted first, so the string
+    // grows by what it needs rather than by four times the text.
+    const std::size_t longest = text.size() * kLongestSequence;
+    bytes.resize(start + (bytes.capacity() - start >= longest ? longest : byteLengthOf(text)));
     const char* const end = writeBytes(bytes.data() + start, text);
     bytes.resize(static_cast<std::size_t>(end - bytes.data()));
 }

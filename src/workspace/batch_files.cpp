@@ -27,31 +27,16 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
     };
     const std::size_t n = requests.size();
     BatchFiles files;
-    // The lists of a million files are a hundred megabytes: made up as the loop goes, their
-    // memory is first touched with the window breathing rather than all at once.
+    // Made up as the loop goes, the lists of a million files are first touched with the window
+    // breathing rather than all at once.
     files.identities.reserve(n);
     files.errors.reserve(n);
-    // Every path's bytes in one block, and where each ends: a string per path was a million
-    // allocations for a million files, and as many frees.
-    std::size_t byteCount = 0;
-    for (std::size_t k = 0; k < n; ++k) {
-        if (!leftAlone(k)) byteCount += byteLengthOf(requests[k].path);
-    }
-    std::string bytes;
-    bytes.reserve(byteCount);
-    std::vector<std::size_t> ends;
-    ends.reserve(n + 1);
-    ends.push_back(0);
     for (std::size_t k = 0; k < n; ++k) {
         if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return files;
         files.identities.emplace_back();
         files.errors.push_back(FileError::None);
-        if (!leftAlone(k)) appendBytesFromText(bytes, requests[k].path);
-        ends.push_back(bytes.size());
     }
-    const auto pathOf = [&bytes, &ends](std::size_t k) {
-        return std::string_view(bytes).substr(ends[k], ends[k + 1] - ends[k]);
-    };
+    const auto pathOf = [&requests](std::size_t k) { return std::string_view(requests[k].path); };
     std::vector<char> confirmed(n, 0);
     // Only files the preview saw can be confirmed by inode; a row from a list file is looked
     // up, which also gives the identity the journal keeps. Rows of one folder mostly come
@@ -95,7 +80,7 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
         if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return files;
         if (leftAlone(k) || confirmed[k]) continue;
         const RenameRequest& request = requests[k];
-        const auto status = lookUpFile(std::string(pathOf(k)));
+        const auto status = lookUpFile(request.path);
         if (!status) {
             files.errors[k] = FileError::NotFound;
         } else if (request.identity.known() && status->identity != request.identity) {

@@ -17,6 +17,7 @@
 #include "workspace/folder_renames.h"
 #include "workspace/later_release.h"
 #include "workspace/messages.h"
+#include "workspace/path_bytes.h"
 #include "workspace/plan_execution.h"
 #include "workspace/plan_texts.h"
 #include "workspace/release_in_steps.h"
@@ -45,32 +46,6 @@ void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected,
         rows.push_back(std::move(*row));
     }
     releaseInSteps(collected, breathe);
-}
-
-// Each file undo took back takes the first conversion row that had its path before the undo
-// along to its old name. All renames of the batch count as made at once, so rows of files that
-// swapped names are not confused.
-void renameRowsTakenBack(ConversionList& rows, const std::vector<RenameRequest>& requests,
-                         const RenameRun& run, const std::function<void()>& breathe) {
-    std::unordered_map<std::u32string_view, std::size_t> requestAt;
-    requestAt.reserve(requests.size());
-    for (std::size_t k = 0; k < requests.size(); ++k) {
-        if (breathe && k % 4096 == 4095) breathe();
-        if (run.rows[k].renamed) requestAt.emplace(requests[k].path, k);
-    }
-    if (requestAt.empty()) return;
-    Text path;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (breathe && i % 4096 == 4095) breathe();
-        FileEntry& row = rows[i];
-        path.assign(folderText(row.folder));
-        path += row.name;
-        const auto found = requestAt.find(path);
-        if (found == requestAt.end()) continue;
-        // A rename never leaves the folder, so the row keeps its folder part.
-        row.name = requests[found->second].newName;
-        requestAt.erase(found);
-    }
 }
 
 // Lets the window breathe and moves the progress on by the rows a group finished.
@@ -205,8 +180,7 @@ struct UndoBatch {
     // undoes nothing, and its requests are only to be released.
     UndoBatch(const HistoryList& history, const std::function<bool()>& keepGoing)
         : requestOf(history.size(), kNotUndone) {
-        std::vector<PathParts> targets;
-        if (!gather(history, keepGoing, targets) || !dropRoundTrips(targets, keepGoing)) {
+        if (!gather(history, keepGoing) || !dropRoundTrips(keepGoing)) {
             stopped = true;
             requestOf.assign(history.size(), kNotUndone);
             return;
@@ -218,23 +192,36 @@ struct UndoBatch {
         for (auto& k : requestOf) {
             if (k != kNotUndone && k != kBackWhereItWas) k = placeOf[k];
         }
+        std::vector<Ends> ordered(ends.size());
+        for (std::size_t k = 0; k < ends.size(); ++k) ordered[placeOf[k]] = ends[k];
+        ends = std::move(ordered);
     }
+
+    // The history row that gave a request its path (its file's name now) and the one that gave
+    // its new name (the oldest name of the file), where their texts are still read.
+    struct Ends {
+        std::size_t pathFrom;
+        std::size_t nameFrom;
+    };
 
     static bool sameFileOrUnknown(const FileIdentity& a, const FileIdentity& b) {
         return !a.known() || !b.known() || a == b;
     }
 
     std::vector<RenameRequest> requests;
+    std::vector<Ends> ends;              // per request
     std::vector<std::size_t> requestOf;  // per history row
     bool stopped = false;
 
   private:
     // The requests, and where each takes its file back to.
-    bool gather(const HistoryList& history, const std::function<bool()>& keepGoing,
-                std::vector<PathParts>& targets) {
+    bool gather(const HistoryList& history, const std::function<bool()>& keepGoing) {
         requests.reserve(history.size());
+        ends.reserve(history.size());
+        std::vector<PathParts> targets;
         targets.reserve(history.size());
         RequestsByEnd requestEndingAt(targets, history.size());
+        PathBytes pathBytes;
         for (std::size_t i = history.size(); i-- > 0;) {
             if (i % 4096 == 4095 && !keepGoing()) return false;
             const HistoryEntry& entry = history[i];
@@ -245,13 +232,16 @@ struct UndoBatch {
             if (earlier != RequestsByEnd::kNone &&
                 sameFileOrUnknown(requests[earlier].identity, entry.identity)) {
                 requestEndingAt.takeOut(earlier);
-                requests[earlier].newName = entry.oldName;
+                requests[earlier].newName = bytesFromText(entry.oldName);
+                ends[earlier].nameFrom = i;
                 targets[earlier] = restored;
                 requestEndingAt.file(earlier);
                 requestOf[i] = earlier;
             } else {
                 requestOf[i] = requests.size();
-                requests.push_back({entry.pathAfter(), entry.oldName, entry.identity});
+                requests.push_back({pathBytes.of(entry.folder, entry.newName),
+                                    bytesFromText(entry.oldName), entry.identity});
+                ends.push_back({i, i});
                 targets.push_back(restored);
                 requestEndingAt.file(requests.size() - 1);
             }
@@ -259,28 +249,59 @@ struct UndoBatch {
         return true;
     }
 
-    // Requests that end where they started leave the plan; their rows are simply done.
-    bool dropRoundTrips(const std::vector<PathParts>& targets,
-                        const std::function<bool()>& keepGoing) {
+    // Requests that end where they started leave the plan; their rows are simply done. Both
+    // ends of a request lie in one folder, so their names tell.
+    bool dropRoundTrips(const std::function<bool()>& keepGoing) {
         std::vector<std::size_t> newIndex(requests.size());
         std::size_t kept = 0;
         for (std::size_t k = 0; k < requests.size(); ++k) {
             if (k % 4096 == 4095 && !keepGoing()) return false;
-            if (targets[k].is(requests[k].path)) {
+            if (requests[k].name() == requests[k].newName) {
                 newIndex[k] = kBackWhereItWas;
                 continue;
             }
             newIndex[k] = kept;
-            if (kept != k) requests[kept] = std::move(requests[k]);
+            if (kept != k) {
+                requests[kept] = std::move(requests[k]);
+                ends[kept] = ends[k];
+            }
             ++kept;
         }
         requests.erase(requests.begin() + static_cast<std::ptrdiff_t>(kept), requests.end());
+        ends.resize(kept);
         for (auto& k : requestOf) {
             if (k != kNotUndone) k = newIndex[k];
         }
         return true;
     }
 };
+
+// Each file undo took back takes the first conversion row that had its path before the undo
+// along to its old name. All renames of the batch count as made at once, so rows of files that
+// swapped names are not confused.
+void renameRowsTakenBack(ConversionList& rows, const UndoBatch& batch, const HistoryList& history,
+                         const RenameRun& run, const std::function<void()>& breathe) {
+    const auto& requests = batch.requests;
+    std::unordered_map<std::string_view, std::size_t> requestAt;
+    requestAt.reserve(requests.size());
+    for (std::size_t k = 0; k < requests.size(); ++k) {
+        if (breathe && k % 4096 == 4095) breathe();
+        if (run.rows[k].renamed) requestAt.emplace(requests[k].path, k);
+    }
+    if (requestAt.empty()) return;
+    PathBytes pathBytes;
+    std::string path;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (breathe && i % 4096 == 4095) breathe();
+        FileEntry& row = rows[i];
+        pathBytes.write(path, row.folder, row.name);
+        const auto found = requestAt.find(path);
+        if (found == requestAt.end()) continue;
+        // A rename never leaves the folder, so the row keeps its folder part.
+        row.name = history[batch.ends[found->second].nameFrom].oldName;
+        requestAt.erase(found);
+    }
+}
 
 }  // namespace
 
@@ -297,13 +318,15 @@ void execute(Workspace& workspace) {
     // The batch runs from the bottom row up; competing rows lose to the lower one.
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> rowOf;
+    PathBytes pathBytes;
     requests.reserve(preview.size());
     rowOf.reserve(preview.size());
     for (std::size_t i = preview.size(); i-- > 0;) {
         if (i % 4096 == 4095) workspace.breathe();
         const PreviewEntry& row = preview[i];
         if (!row.checked) continue;
-        requests.push_back({row.fullPathBefore(), row.newName, row.identity});
+        requests.push_back(
+            {pathBytes.of(row.folder, row.oldName), bytesFromText(row.newName), row.identity});
         rowOf.push_back(i);
     }
     const bool withFolders = std::any_of(preview.begin(), preview.end(), [](const auto& row) {
@@ -425,16 +448,21 @@ void undo(Workspace& workspace) {
         FolderRenames folders;
         std::vector<char> done(history.size(), 0);
         int errors = 0;
+        Text path;
         for (std::size_t k = 0; k < batch.requests.size(); ++k) {
             if (breathe && k % 4096 == 4095) breathe();
             if (!run.rows[k].renamed) continue;
-            const Text& path = batch.requests[k].path;
-            workspace.touchFolderOf(path);
+            const HistoryEntry& moved = history[batch.ends[k].pathFrom];
+            workspace.touchFolder(moved.folder);
             // A history row does not tell a folder from a file; only folders above rows matter.
-            if (foldersOfRows.contains(path)) folders.add(path, batch.requests[k].newName);
+            path.assign(folderText(moved.folder));
+            path += moved.newName;
+            if (foldersOfRows.contains(path)) {
+                folders.add(path, history[batch.ends[k].nameFrom].oldName);
+            }
         }
         if (!folders.empty()) workspace.touchEveryFolder();
-        renameRowsTakenBack(rows, batch.requests, run, breathe);
+        renameRowsTakenBack(rows, batch, history, run, breathe);
         for (std::size_t i = history.size(); i-- > 0;) {
             if (breathe && i % 4096 == 4095) breathe();
             const std::size_t k = batch.requestOf[i];

@@ -8,8 +8,10 @@ namespace vartel {
 
 namespace {
 
-std::size_t depthOf(const Text& path) {
-    return static_cast<std::size_t>(std::count(path.begin(), path.end(), kPathSeparator));
+// A text or the bytes of a path.
+template <typename Path>
+std::size_t depthOf(const Path& path) {
+    return static_cast<std::size_t>(std::count(path.begin(), path.end(), '/'));
 }
 
 // Positions by depth, deepest first, in their given order within one depth: one pass to count

@@ -54,28 +54,23 @@ class GroupRunner {
         return error != FileError::None ? error : files_.errors[otherRow];
     }
 
-    // The bytes of a call's two paths, in buffers kept from call to call.
-    void encode(StepPath from, StepPath to) {
-        from_.clear();
-        appendBytesFromText(from_, plan_.pathOf(requests_, from));
-        to_.clear();
-        appendBytesFromText(to_, plan_.pathOf(requests_, to));
-    }
-
     FileError rename(StepPath from, StepPath to, std::size_t step) {
-        encode(from, to);
-        const FileError error = renamer_.rename(from_, to_);
-        if (error == FileError::None && keepsCalls_) made_.push_back({from_, to_, false, step});
+        const std::string& fromPath = plan_.pathOf(requests_, from);
+        const std::string& toPath = plan_.pathOf(requests_, to);
+        const FileError error = renamer_.rename(fromPath, toPath);
+        if (error == FileError::None && keepsCalls_)
+            made_.push_back({fromPath, toPath, false, step});
         return error;
     }
 
     // Where the file system cannot swap two names at once, the swap goes round through the
     // temporary name, as one group.
     FileError exchange(const RenameStep& step, std::size_t index) {
-        encode(step.from, step.to);
-        const FileError error = renamer_.exchange(from_, to_);
+        const std::string& a = plan_.pathOf(requests_, step.from);
+        const std::string& b = plan_.pathOf(requests_, step.to);
+        const FileError error = renamer_.exchange(a, b);
         if (error == FileError::None) {
-            made_.push_back({from_, to_, true, index});
+            made_.push_back({a, b, true, index});
             return error;
         }
         if (error != FileError::Unsupported) return error;
@@ -113,8 +108,6 @@ class GroupRunner {
     const RenamePlan& plan_;
     const BatchFiles& files_;
     RenameLog* log_;
-    std::string from_;
-    std::string to_;
     bool keepsCalls_ = false;
     std::vector<MadeCall> made_;
     FolderRenamer renamer_;

@@ -225,8 +225,8 @@ bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameReq
     const auto row = [&](std::size_t k) { return Decimal(rowOf.empty() ? k : rowOf[k]); };
     // Only temporary names differ from the step's row's own two paths.
     const auto pathOf = [&](StepPath path) {
-        return path.of == StepPath::Of::Temporary ? bytesFromText(plan.pathOf(requests, path))
-                                                  : std::string();
+        return path.of == StepPath::Of::Temporary ? std::string_view(plan.pathOf(requests, path))
+                                                  : std::string_view();
     };
     for (std::size_t i = 0; i < plan.steps.size(); ++i) {
         if (keepGoing && i % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return false;
@@ -234,7 +234,7 @@ bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameReq
         const bool exchanges = step.kind == RenameStep::Kind::Exchange;
         if (!writer.append({"step", row(step.row), pathOf(step.from), pathOf(step.to),
                             exchanges ? "x" : "r",
-                            exchanges ? pathOf(step.temporary) : std::string()})) {
+                            exchanges ? pathOf(step.temporary) : std::string_view()})) {
             return false;
         }
     }
@@ -255,19 +255,17 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
                                    Decimal(requests.size())});
     // Rows name their files within the folder of the last "in" record, since the rows of a
     // batch mostly share a few folders and both paths of a row always share one.
-    std::u32string_view folder;
-    std::string oldName;
-    std::string newName;
+    std::string_view folder;
     auto oneByOne = files.lookedUpOneByOne.begin();
     bool going = true;
     for (std::size_t k = 0; k < requests.size() && written; ++k) {
         if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !(going = keepGoing())) break;
         const RenameRequest& request = requests[k];
-        const std::u32string_view path = request.path;
-        const std::size_t nameStart = path.rfind(U'/') + 1;
+        const std::string_view path = request.path;
+        const std::size_t nameStart = path.rfind('/') + 1;
         if (path.substr(0, nameStart) != folder) {
             folder = path.substr(0, nameStart);
-            written = writer->append({"in", bytesFromText(folder)});
+            written = writer->append({"in", folder});
         }
         // A row the batch leaves alone (blocked, or its file gone or replaced) has no identity
         // here, so that recovery never moves its file. Size and time are known for files
@@ -276,14 +274,10 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
         while (oneByOne != files.lookedUpOneByOne.end() && oneByOne->request < k) ++oneByOne;
         const bool sized =
             identity.known() && oneByOne != files.lookedUpOneByOne.end() && oneByOne->request == k;
-        oldName.clear();
-        appendBytesFromText(oldName, path.substr(nameStart));
-        newName.clear();
-        appendBytesFromText(newName, request.newName);
         written =
             written &&
-            writer->append({"row", Decimal(k), oldName, newName, Decimal(identity.device),
-                            Decimal(identity.inode),
+            writer->append({"row", Decimal(k), path.substr(nameStart), request.newName,
+                            Decimal(identity.device), Decimal(identity.inode),
                             sized ? Decimal(static_cast<std::uint64_t>(oneByOne->size)) : Decimal(),
                             sized ? Decimal(static_cast<std::uint64_t>(oneByOne->modifiedSeconds))
                                   : Decimal()});
@@ -443,7 +437,8 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
             if (finish) alreadyThere.push_back(r);
             continue;
         }
-        requests.push_back({found[0], nameOfPath(wanted), row.identity});
+        requests.push_back(
+            {bytesFromText(found[0]), bytesFromText(nameOfPath(wanted)), row.identity});
         rowOf.push_back(r);
     }
     // Everything below a folder is renamed before the folder, with the paths found above.

@@ -5,7 +5,6 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "common/name_parts.h"
 #include "platform/file_system.h"
 #include "platform/letter_case.h"
 
@@ -15,17 +14,17 @@ namespace {
 constexpr std::size_t kLongestName = 255;  // bytes, as Linux file systems count them
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-// Path texts split once into their folder (with its separator) and their name.
-std::size_t nameStart(const Text& path) {
-    const auto separator = path.rfind(kPathSeparator);
-    return separator == Text::npos ? 0 : separator + 1;
+// Paths split once into their folder (with its separator) and their name.
+std::size_t nameStart(std::string_view path) {
+    const auto separator = path.rfind('/');
+    return separator == std::string_view::npos ? 0 : separator + 1;
 }
 
 // The key under which two spellings of one name meet; it views the path it was made from, or
 // a folded copy the keys keep. Its hash is made once, from the hash of its folder (shared by
 // the rows of that folder) and that of its name, so no table ever hashes a whole path.
 struct NameKey {
-    std::u32string_view path;
+    std::string_view path;
     std::size_t hash = 0;
 
     // Paths of one folder differ towards their ends, so the comparison starts there.
@@ -39,40 +38,40 @@ struct NameKey {
 // of one folder mostly come together, so the last folder is checked before the table.
 class NameKeys {
   public:
-    NameKey keyOf(const Text& path) {
+    NameKey keyOf(const std::string& path) {
         const std::size_t start = nameStart(path);
-        const std::u32string_view folder(path.data(), start);
+        const std::string_view folder(path.data(), start);
         if (!haveLast_ || folder != lastFolder_) {
-            auto found = folds_.find(Text(folder));
+            auto found = folds_.find(std::string(folder));
             if (found == folds_.end()) {
-                const bool folds =
-                    folderFoldsCase(bytesFromText(folder.empty() ? U"." : Text(folder)));
-                found = folds_.emplace(Text(folder), folds).first;
+                const bool folds = folderFoldsCase(folder.empty() ? "." : std::string(folder));
+                found = folds_.emplace(std::string(folder), folds).first;
             }
             lastFolder_ = folder;
             lastFolds_ = found->second;
-            lastFolderHash_ = std::hash<std::u32string_view>()(folder);
+            lastFolderHash_ = std::hash<std::string_view>()(folder);
             haveLast_ = true;
         }
-        if (!lastFolds_) return {path, hashWithFolder(std::u32string_view(path).substr(start))};
-        const Text& folded =
-            folded_.emplace_back(Text(folder) + toLower(std::u32string_view(path).substr(start)));
-        return {folded, hashWithFolder(std::u32string_view(folded).substr(start))};
+        if (!lastFolds_) return {path, hashWithFolder(std::string_view(path).substr(start))};
+        const std::string& folded = folded_.emplace_back(
+            std::string(folder) +
+            bytesFromText(toLower(textFromBytes(std::string_view(path).substr(start)))));
+        return {folded, hashWithFolder(std::string_view(folded).substr(start))};
     }
 
   private:
-    std::size_t hashWithFolder(std::u32string_view name) const {
-        const std::size_t nameHash = std::hash<std::u32string_view>()(name);
+    std::size_t hashWithFolder(std::string_view name) const {
+        const std::size_t nameHash = std::hash<std::string_view>()(name);
         return lastFolderHash_ ^
                (nameHash + 0x9e3779b97f4a7c15 + (lastFolderHash_ << 6) + (lastFolderHash_ >> 2));
     }
 
-    std::unordered_map<Text, bool> folds_;
-    std::u32string_view lastFolder_;
+    std::unordered_map<std::string, bool> folds_;
+    std::string_view lastFolder_;
     std::size_t lastFolderHash_ = 0;
     bool lastFolds_ = false;
     bool haveLast_ = false;
-    std::deque<Text> folded_;  // keys of folding folders; a deque keeps them in place
+    std::deque<std::string> folded_;  // keys of folding folders; a deque keeps them in place
 };
 
 // Rows found by the key of one of their paths: an open table of row numbers whose keys stay in
@@ -123,7 +122,7 @@ class Planner {
         for (std::size_t i = 0; i < requests.size(); ++i) {
             const RenameRequest& request = requests[i];
             const std::size_t folderLength = nameStart(request.path);
-            Text& target = plan_.targets.emplace_back();
+            std::string& target = plan_.targets.emplace_back();
             target.reserve(folderLength + request.newName.size());
             target.append(request.path, 0, folderLength).append(request.newName);
             if (!breatheAt(i)) return;
@@ -161,10 +160,10 @@ class Planner {
             sourceKeys_.push_back(keys_.keyOf(requests_[i].path));
             targetKeys_.push_back(keys_.keyOf(plan_.targets[i]));
             PlanStatus& status = plan_.statuses[i];
-            const Text& name = requests_[i].newName;
+            const std::string& name = requests_[i].newName;
             if (!isUsableName(name)) {
                 status = PlanStatus::InvalidName;
-            } else if (byteLengthOf(name) > kLongestName) {
+            } else if (name.size() > kLongestName) {
                 status = PlanStatus::TooLong;
             } else if (movers_.insert(i) != i) {
                 status = PlanStatus::SameFile;
@@ -207,8 +206,7 @@ class Planner {
             } else if (const std::size_t mover = moverOf(target); mover != kNone) {
                 next_[i] = mover;
             } else if (staying.find(target) != kNone ||
-                       (options_.lookUpTargets &&
-                        lookUpFile(bytesFromText(plan_.targets[i])).has_value())) {
+                       (options_.lookUpTargets && lookUpFile(plan_.targets[i]).has_value())) {
                 plan_.statuses[i] = PlanStatus::Exists;
             }
         }
@@ -265,9 +263,8 @@ class Planner {
     }
 
     StepPath temporaryNear(std::size_t row) {
-        const Text& path = requests_[row].path;
-        plan_.temporaries.push_back(path.substr(0, nameStart(path)) +
-                                    textFromBytes(temporaryName()));
+        const std::string& path = requests_[row].path;
+        plan_.temporaries.push_back(path.substr(0, nameStart(path)) + temporaryName());
         return {StepPath::Of::Temporary, plan_.temporaries.size() - 1};
     }
 
@@ -360,9 +357,9 @@ bool blocksRow(PlanStatus status) {
     }
 }
 
-bool isUsableName(const Text& name) {
-    return !name.empty() && name != U"." && name != U".." &&
-           name.find(kPathSeparator) == Text::npos && name.find(U'\0') == Text::npos;
+bool isUsableName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find('/') == std::string_view::npos && name.find('\0') == std::string_view::npos;
 }
 
 RenamePlan planRenames(const std::vector<RenameRequest>& requests, PlanOptions options) {

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/text.h"
@@ -27,14 +29,18 @@ bool blocksRow(PlanStatus status);
 
 // False for a new name that could name another folder or no entry at all: empty, ".", "..",
 // or holding "/" or NUL. A rename never moves a file out of its folder.
-bool isUsableName(const Text& name);
+bool isUsableName(std::string_view name);
 
 // One row of a batch: the file's full path and the name it is to get in its folder, and the
-// file that is expected under that path when known.
+// file that is expected under that path when known. Paths and names are the bytes the file
+// system is given: a batch converts each once, and compares names as the disk does.
 struct RenameRequest {
-    Text path;
-    Text newName;
+    std::string path;
+    std::string newName;
     FileIdentity identity{};
+
+    // The name the file bears now: the path's last part.
+    std::string_view name() const { return std::string_view(path).substr(path.rfind('/') + 1); }
 };
 
 // A path a step names, kept by reference: a row's current path, a row's target, or one of the
@@ -64,15 +70,15 @@ struct RenameStep {
 };
 
 struct RenamePlan {
-    std::vector<PlanStatus> statuses;  // one per request
-    std::vector<Text> targets;         // one per request: folder of the path + new name
-    std::vector<Text> temporaries;     // full paths of the temporary names steps pass through
-    std::vector<RenameStep> steps;     // in the order they are to be made
+    std::vector<PlanStatus> statuses;      // one per request
+    std::vector<std::string> targets;      // one per request: folder of the path + new name
+    std::vector<std::string> temporaries;  // full paths of the temporary names steps pass through
+    std::vector<RenameStep> steps;         // in the order they are to be made
     std::size_t blockedRows = 0;
     bool stopped = false;  // keepGoing said no: the plan is unfinished and must not be used
 
     // The text of a step's path; requests are those the plan was made from.
-    const Text& pathOf(const std::vector<RenameRequest>& requests, StepPath path) const {
+    const std::string& pathOf(const std::vector<RenameRequest>& requests, StepPath path) const {
         switch (path.of) {
             case StepPath::Of::Source:
                 return requests[path.index].path;

@@ -17,10 +17,6 @@ struct PathParts {
     std::u32string_view name;
 
     bool operator==(const PathParts&) const = default;
-    bool is(const Text& path) const {
-        return path.size() == folder.size() + name.size() && path.starts_with(folder) &&
-               path.ends_with(name);
-    }
 };
 
 // The requests of a batch being gathered, found by the path each ends at: an open table of

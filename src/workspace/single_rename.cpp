@@ -17,7 +17,8 @@ void renameFirstSelected(Workspace& workspace, const Text& newName) {
     if (newName == row.name) return;  // confirming the name as it stands changes nothing
     // A batch of one, planned and journaled like any other, so that a change of letter case
     // goes through a temporary name where needed and a kill leaves nothing behind.
-    const std::vector<RenameRequest> requests = {{row.fullPath(), newName, row.identity}};
+    const std::vector<RenameRequest> requests = {
+        {bytesFromText(row.fullPath()), bytesFromText(newName), row.identity}};
     const RenamePlan plan = planRenames(requests);
     RenameRun run;
     if (!blocksRow(plan.statuses[0])) {

@@ -3,7 +3,6 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "common/name_parts.h"
 #include "common/text.h"
 #include "workspace/file_entry.h"
 
@@ -27,11 +26,6 @@ class TouchedFolders {
         add(folderText(folder));
         lastAddedShared_ = folder;  // held, so that its address cannot come back for another
         haveLastAddedShared_ = true;
-    }
-    // The folder the path lies in.
-    void addFolderOf(const Text& path) {
-        const auto separator = path.rfind(kPathSeparator);
-        add(std::u32string_view(path).substr(0, separator == Text::npos ? 0 : separator + 1));
     }
     bool contains(const SharedFolder& folder) {
         if (!haveLastAsked_ || folder != lastAsked_) {

@@ -7,6 +7,7 @@
 #include "common/integer_text.h"
 #include "workspace/later_release.h"
 #include "workspace/messages.h"
+#include "workspace/path_bytes.h"
 #include "workspace/remove_flagged.h"
 #include "workspace/rename_plan.h"
 
@@ -114,12 +115,14 @@ void Workspace::planPreviewRows(const Rows& rows) {
     const auto breathe = breatherOnTheWayOut();
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> rowOf;
+    PathBytes pathBytes;
     std::size_t seen = 0;
     for (const std::size_t i : rows) {
         if (breathe && ++seen % 4096 == 0) breathe();
         const PreviewEntry& row = preview_[i];
         if (!row.checked) continue;
-        requests.push_back({row.fullPathBefore(), row.newName, row.identity});
+        requests.push_back(
+            {pathBytes.of(row.folder, row.oldName), bytesFromText(row.newName), row.identity});
         rowOf.push_back(i);
     }
     PlanOptions options;

@@ -103,7 +103,6 @@ class Workspace : public CheckedFileCount {
     // soon as the walk passes on to the next. Any other command plans the whole preview.
     void planOnlyTouchedFolders() { planTouchedOnly_ = true; }
     void touchFolder(const SharedFolder& folder) { touched_.add(folder); }
-    void touchFolderOf(const Text& path) { touched_.addFolderOf(path); }
     // Where the command changed more than rows of known folders (it renamed folders).
     void touchEveryFolder() { planTouchedOnly_ = false; }
     // The same after the row's check box changed, with only the rows whose plan it can touch

@@ -198,8 +198,7 @@ class RenameSafetyTest : public QObject {
         for (const std::string name : {"f0", "f1", "f2", "f3"}) {
             const std::string path = (folder.path() / "files" / name).string();
             writeFile(path);
-            requests.push_back(
-                {textFromBytes(path), textFromBytes("g" + name), lookUpFile(path)->identity});
+            requests.push_back({path, "g" + name, lookUpFile(path)->identity});
         }
         {
             auto journal = RenameJournal::openDefault();
@@ -208,9 +207,9 @@ class RenameSafetyTest : public QObject {
             QVERIFY(journal->begin(BatchKind::Execute, requests, plan,
                                    lookUpBatchFiles(requests, plan)) != nullptr);
             for (const RenameStep& step : {plan.steps[0], plan.steps[1]}) {
-                QCOMPARE(renameStep(bytesFromText(plan.pathOf(requests, step.from)),
-                                    bytesFromText(plan.pathOf(requests, step.to))),
-                         FileError::None);
+                QCOMPARE(
+                    renameStep(plan.pathOf(requests, step.from), plan.pathOf(requests, step.to)),
+                    FileError::None);
             }
         }
         TestProgram program;

@@ -143,8 +143,7 @@ TEST_F(JournalCommandsTest, ABatchCutShortBlocksRenamingUntilRecovered) {
     {
         std::filesystem::create_directories(folder.file("state/vartel"));
         RenameJournal journal(folder.file("state/vartel"));
-        const std::vector<RenameRequest> requests = {{textFromBytes(file("a")), U"c", {}},
-                                                     {textFromBytes(file("b")), U"d", {}}};
+        const std::vector<RenameRequest> requests = {{file("a"), "c", {}}, {file("b"), "d", {}}};
         const auto plan = planRenames(requests);
         ASSERT_TRUE(
             journal.begin(BatchKind::Execute, requests, plan, lookUpBatchFiles(requests, plan)));

@@ -254,6 +254,24 @@ TEST_F(ExecutionTest, NamesThatAreNotUtf8RenameAndUndoByteForByte) {
     EXPECT_EQ(bytesFromText(workspace.conversionList()[0].fullPath()), path(odd));
 }
 
+// A name typed as text and the same bytes kept as escaped bytes are one name on disk, so the
+// preview shows them clashing and the upper row fails without being tried.
+TEST_F(ExecutionTest, NamesThatAreOneOnDiskClashInThePreview) {
+    const Text typed = U"\u00E9.txt";
+    const Text escaped = textFromBytes("\xC3") + textFromBytes("\xA9") + U".txt";
+    ASSERT_NE(typed, escaped);
+    preview({"a.txt", "b.txt"}, {{U"a.txt", typed}, {U"b.txt", escaped}});
+    EXPECT_EQ(workspace.status().conflicts, U"衝突 1件");
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages, (std::vector<Text>{U"1個のエラーがあります"}));
+    EXPECT_EQ(contentOf("\xC3\xA9.txt"), "b.txt");
+    EXPECT_EQ(contentOf("a.txt"), "a.txt");
+    ASSERT_EQ(workspace.previewList().size(), 1u);
+    EXPECT_EQ(workspace.previewList()[0].failureReason.text(), statusText(PlanStatus::Duplicate));
+    undo(workspace);
+    EXPECT_EQ(contentOf("b.txt"), "b.txt");
+}
+
 TEST_F(ExecutionTest, ReturnMovesCheckedRowsBackInPreviewOrder) {
     preview({"a.txt", "b.txt", "c.txt"}, {{U"a.txt", U"1"}, {U"b.txt", U"2"}, {U"c.txt", U"3"}});
     workspace.previewList()[1].checked = false;

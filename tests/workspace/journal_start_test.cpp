@@ -35,16 +35,15 @@ class JournalStartTest : public ::testing::Test {
         for (int i = 0; i < count; ++i) {
             const std::string name = "a" + std::to_string(i);
             writeBytes(file(name), name);
-            requests.push_back({textFromBytes(file(name)), textFromBytes("b" + std::to_string(i)),
-                                lookUpFile(file(name))->identity});
+            requests.push_back(
+                {file(name), "b" + std::to_string(i), lookUpFile(file(name))->identity});
         }
         const RenamePlan plan = planRenames(requests);
         ASSERT_TRUE(journal.begin(BatchKind::Execute, requests, plan,
                                   lookUpBatchFiles(requests, plan)) != nullptr);
         for (int s = 0; s < done; ++s) {
             const auto& step = plan.steps[static_cast<std::size_t>(s)];
-            ASSERT_EQ(renameStep(bytesFromText(plan.pathOf(requests, step.from)),
-                                 bytesFromText(plan.pathOf(requests, step.to))),
+            ASSERT_EQ(renameStep(plan.pathOf(requests, step.from), plan.pathOf(requests, step.to)),
                       FileError::None);
         }
     }

@@ -105,7 +105,8 @@ class ReplanRowTest : public WorkspaceTest, public ::testing::WithParamInterface
         std::vector<std::size_t> rowOf;
         for (std::size_t i = rows.size(); i-- > 0;) {
             if (!rows[i].checked) continue;
-            requests.push_back({rows[i].fullPathBefore(), rows[i].newName, rows[i].identity});
+            requests.push_back({bytesFromText(rows[i].fullPathBefore()),
+                                bytesFromText(rows[i].newName), rows[i].identity});
             rowOf.push_back(i);
         }
         const RenamePlan plan = planRenames(requests, {literal, true});

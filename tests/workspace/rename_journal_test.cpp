@@ -38,7 +38,7 @@ class RenameJournalTest : public ::testing::Test {
         const std::vector<std::pair<std::string, std::string>>& renames) const {
         std::vector<RenameRequest> requests;
         for (const auto& [from, to] : renames) {
-            requests.push_back({textFromBytes(file(from)), textFromBytes(to), {}});
+            requests.push_back({file(from), to, {}});
         }
         return requests;
     }
@@ -60,8 +60,7 @@ class RenameJournalTest : public ::testing::Test {
         EXPECT_EQ(plan.steps.size(), 4u);
         for (std::size_t s = 0; s < 2 && s < plan.steps.size(); ++s) {
             const RenameStep& step = plan.steps[s];
-            EXPECT_EQ(renameStep(bytesFromText(plan.pathOf(requests, step.from)),
-                                 bytesFromText(plan.pathOf(requests, step.to))),
+            EXPECT_EQ(renameStep(plan.pathOf(requests, step.from), plan.pathOf(requests, step.to)),
                       FileError::None);
         }
         return {std::move(requests), std::move(plan)};
@@ -176,9 +175,8 @@ TEST_F(RenameJournalTest, ALongPlanBreathesAndReadsBackRowByRow) {
     std::vector<RenameRequest> requests;
     for (int i = 0; i < 10000; ++i) {
         const std::string name = "f" + std::to_string(i);
-        requests.push_back({textFromBytes(file("folder" + std::to_string(i / 3000) + "/" + name)),
-                            textFromBytes("g" + name),
-                            {}});
+        requests.push_back(
+            {file("folder" + std::to_string(i / 3000) + "/" + name), "g" + name, {}});
     }
     const RenamePlan plan = planRenames(requests, {.lookUpTargets = false});
     BatchFiles files;
@@ -205,8 +203,8 @@ TEST_F(RenameJournalTest, ALongPlanBreathesAndReadsBackRowByRow) {
     const auto& rows = unfinished[0].rows;
     ASSERT_EQ(rows.size(), requests.size());
     for (std::size_t k = 0; k < rows.size(); k += 997) {
-        EXPECT_EQ(rows[k].oldPath, requests[k].path);
-        EXPECT_EQ(rows[k].newPath, plan.targets[k]);
+        EXPECT_EQ(bytesFromText(rows[k].oldPath), requests[k].path);
+        EXPECT_EQ(bytesFromText(rows[k].newPath), plan.targets[k]);
         EXPECT_EQ(rows[k].identity, (FileIdentity{1, k + 1}));
     }
 }
@@ -232,7 +230,7 @@ TEST_F(RenameJournalTest, AFileUnderItsTemporaryNameIsBroughtBackThoughNumberedA
         const auto [requests, plan] = ringCutShort();
         ASSERT_EQ(plan.steps.size(), 4u);
         // The file under the temporary name now bears another number.
-        const std::string temporary = bytesFromText(plan.pathOf(requests, plan.steps[0].to));
+        const std::string temporary = plan.pathOf(requests, plan.steps[0].to);
         ASSERT_EQ(readBytes(temporary), "r0");
         writeBytes(file("copy"), "r0");
         std::filesystem::remove(temporary);

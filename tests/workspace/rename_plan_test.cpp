@@ -42,7 +42,7 @@ class RenamePlanTest : public ::testing::Test {
         const std::vector<std::pair<std::string, std::string>>& renames) const {
         std::vector<RenameRequest> requests;
         for (const auto& [from, to] : renames) {
-            requests.push_back({textFromBytes(folder.file(from)), textFromBytes(to), {}});
+            requests.push_back({folder.file(from), to, {}});
         }
         return requests;
     }
@@ -334,8 +334,7 @@ TEST(RenamePlanStopTest, APlanStopsAtTheFirstNoAndSaysSo) {
     TemporaryFolder folder;
     std::vector<RenameRequest> requests;
     for (int i = 0; i < 10000; ++i) {
-        requests.push_back({textFromBytes(folder.file("f" + std::to_string(i))),
-                            textFromBytes("g" + std::to_string(i))});
+        requests.push_back({folder.file("f" + std::to_string(i)), "g" + std::to_string(i)});
     }
     for (const int answers : {0, 1, 3, -1}) {
         int asked = 0;

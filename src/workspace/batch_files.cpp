@@ -4,6 +4,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "workspace/rows_by_key.h"
+
 namespace vartel {
 namespace {
 
@@ -55,15 +57,21 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
     }
     for (const auto& [folder, rows] : expectedIn) {
         if (rows.size() < kReadFolderFrom) continue;
-        std::unordered_map<std::string_view, std::size_t> rowNamed;
-        rowNamed.reserve(rows.size());
-        for (const std::size_t k : rows) rowNamed.emplace(pathOf(k).substr(folder.size()), k);
+        const auto keyOf = [](std::string_view name) {
+            return NameKey{name, std::hash<std::string_view>()(name)};
+        };
+        std::vector<NameKey> names;
+        names.reserve(rows.size());
+        for (const std::size_t k : rows) names.push_back(keyOf(pathOf(k).substr(folder.size())));
+        RowsByKey rowNamed(names, rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) rowNamed.insert(i);
         std::vector<std::pair<std::size_t, std::uint64_t>> seen;
+        seen.reserve(rows.size());
         const auto device = listFolderInodes(
             folder.empty() ? std::string(".") : std::string(folder), rows.size() * kEntriesPerFile,
             [&](std::string_view name, std::uint64_t inode) {
-                if (const auto found = rowNamed.find(name); found != rowNamed.end()) {
-                    seen.emplace_back(found->second, inode);
+                if (const std::size_t i = rowNamed.find(keyOf(name)); i != RowsByKey::kNone) {
+                    seen.emplace_back(rows[i], inode);
                 }
             });
         if (!device) continue;

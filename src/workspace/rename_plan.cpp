@@ -7,6 +7,7 @@
 
 #include "platform/file_system.h"
 #include "platform/letter_case.h"
+#include "workspace/rows_by_key.h"
 
 namespace vartel {
 namespace {
@@ -20,22 +21,11 @@ std::size_t nameStart(std::string_view path) {
     return separator == std::string_view::npos ? 0 : separator + 1;
 }
 
-// The key under which two spellings of one name meet; it views the path it was made from, or
-// a folded copy the keys keep. Its hash is made once, from the hash of its folder (shared by
-// the rows of that folder) and that of its name, so no table ever hashes a whole path.
-struct NameKey {
-    std::string_view path;
-    std::size_t hash = 0;
-
-    // Paths of one folder differ towards their ends, so the comparison starts there.
-    bool operator==(const NameKey& other) const {
-        return hash == other.hash && path.size() == other.path.size() &&
-               std::equal(path.rbegin(), path.rend(), other.path.rbegin());
-    }
-};
-
-// Remembers per folder whether its file system folds case, and gives the keys of paths. Rows
-// of one folder mostly come together, so the last folder is checked before the table.
+// Remembers per folder whether its file system folds case, and gives the keys under which two
+// spellings of one path meet. A key views the path it was made from, or a folded copy kept
+// here; its hash is made from the hash of its folder (shared by the rows of that folder) and
+// that of its name, so no table ever hashes a whole path. Rows of one folder mostly come
+// together, so the last folder is checked before the table.
 class NameKeys {
   public:
     NameKey keyOf(const std::string& path) {
@@ -72,45 +62,6 @@ class NameKeys {
     bool lastFolds_ = false;
     bool haveLast_ = false;
     std::deque<std::string> folded_;  // keys of folding folders; a deque keeps them in place
-};
-
-// Rows found by the key of one of their paths: an open table of row numbers whose keys stay in
-// the planner's lists of keys. A table of a million rows is then one block, made and freed at
-// once, where a node per row would stall the window while millions of them are freed.
-class RowsByKey {
-  public:
-    RowsByKey(const std::vector<NameKey>& keys, std::size_t rows)
-        : keys_(keys), slots_(roomFor(rows), kNone), mask_(slots_.size() - 1) {}
-
-    // The row already filed under the key of row, or row itself, filed now.
-    std::size_t insert(std::size_t row) {
-        const NameKey& key = keys_[row];
-        for (std::size_t at = key.hash & mask_;; at = (at + 1) & mask_) {
-            if (slots_[at] == kNone) {
-                slots_[at] = row;
-                return row;
-            }
-            if (keys_[slots_[at]] == key) return slots_[at];
-        }
-    }
-
-    std::size_t find(const NameKey& key) const {
-        for (std::size_t at = key.hash & mask_;; at = (at + 1) & mask_) {
-            if (slots_[at] == kNone || keys_[slots_[at]] == key) return slots_[at];
-        }
-    }
-
-  private:
-    // At most half full, so a search soon meets an empty slot.
-    static std::size_t roomFor(std::size_t rows) {
-        std::size_t room = 16;
-        while (room < 2 * rows) room *= 2;
-        return room;
-    }
-
-    const std::vector<NameKey>& keys_;
-    std::vector<std::size_t> slots_;
-    std::size_t mask_;
 };
 
 class Planner {

@@ -166,7 +166,7 @@ void BM_Plan100k(benchmark::State& state) {
         const std::string folder = tree().root() + "/folder" + std::to_string(f) + "/";
         const auto name = [](int i) { return "file" + std::to_string(i) + ".txt"; };
         for (int i = 0; i < kFilesPerFolder; ++i) {
-            std::string newName = "p" + name(i);
+            std::string newName = std::string("p").append(name(i));
             if (i % 10 == 0) newName = name(i + 1);
             if (i % 100 == 55) newName = name(i + 1);
             if (i % 100 == 56) newName = name(i - 1);

@@ -205,18 +205,20 @@ class Planner {
         }
     }
 
-    static StepPath source(std::size_t row) { return {StepPath::Of::Source, row}; }
-    static StepPath target(std::size_t row) { return {StepPath::Of::Target, row}; }
+    // Steps number rows and temporary names in 32 bits, as the planner's tables do.
+    static std::uint32_t numbered(std::size_t index) { return static_cast<std::uint32_t>(index); }
+    static StepPath source(std::size_t row) { return {StepPath::Of::Source, numbered(row)}; }
+    static StepPath target(std::size_t row) { return {StepPath::Of::Target, numbered(row)}; }
 
     void addStep(std::size_t row, StepPath from, StepPath to, bool startsGroup, bool givesNewName) {
         plan_.steps.push_back(
-            {RenameStep::Kind::Rename, from, to, row, 0, {}, startsGroup, givesNewName});
+            {RenameStep::Kind::Rename, from, to, numbered(row), 0, {}, startsGroup, givesNewName});
     }
 
     StepPath temporaryNear(std::size_t row) {
         const std::string& path = requests_[row].path;
         plan_.temporaries.push_back(path.substr(0, nameStart(path)) + temporaryName());
-        return {StepPath::Of::Temporary, plan_.temporaries.size() - 1};
+        return {StepPath::Of::Temporary, numbered(plan_.temporaries.size() - 1)};
     }
 
     // One row whose file goes straight to its new name; a change of letter case only goes
@@ -240,7 +242,8 @@ class Planner {
         if (ring.size() == 2 && plan_.targets[ring[0]] == requests_[ring[1]].path &&
             plan_.targets[ring[1]] == requests_[ring[0]].path) {
             plan_.steps.push_back({RenameStep::Kind::Exchange, source(ring[0]), target(ring[0]),
-                                   ring[0], ring[1], temporaryNear(ring[0]), true, true});
+                                   numbered(ring[0]), numbered(ring[1]), temporaryNear(ring[0]),
+                                   true, true});
             return;
         }
         const StepPath temporary = temporaryNear(ring[0]);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -45,28 +46,29 @@ struct RenameRequest {
 
 // A path a step names, kept by reference: a row's current path, a row's target, or one of the
 // plan's temporary names. Most steps only move a row between its two paths, so a plan of a
-// million rows copies no path.
+// million rows copies no path. Rows are numbered in 32 bits, as in the planner's tables, which
+// halves a step.
 struct StepPath {
     enum class Of : unsigned char { Source, Target, Temporary };
     Of of = Of::Source;
-    std::size_t index = 0;  // the row, or the place in RenamePlan::temporaries
+    std::uint32_t index = 0;  // the row, or the place in RenamePlan::temporaries
 };
 
 // One call on the file system. Steps come in groups that are carried out whole or put back: a
 // ring of names must never stop half-way.
 struct RenameStep {
-    enum class Kind {
+    enum class Kind : unsigned char {
         Rename,    // from -> to
         Exchange,  // from <-> to, for the rows row and otherRow at once
     };
     Kind kind = Kind::Rename;
     StepPath from;
     StepPath to;
-    std::size_t row = 0;
-    std::size_t otherRow = 0;   // only for Exchange
-    StepPath temporary;         // only for Exchange: the way round where it is not offered
-    bool startsGroup = true;    // the first step of its group
-    bool givesNewName = false;  // after it the row's file bears its new name
+    std::uint32_t row = 0;
+    std::uint32_t otherRow = 0;  // only for Exchange
+    StepPath temporary;          // only for Exchange: the way round where it is not offered
+    bool startsGroup = true;     // the first step of its group
+    bool givesNewName = false;   // after it the row's file bears its new name
 };
 
 struct RenamePlan {

@@ -55,7 +55,9 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
         }
         rowsInLast->push_back(k);
     }
-    for (const auto& [folder, rows] : expectedIn) {
+    for (const auto& expected : expectedIn) {
+        const std::string_view folder = expected.first;
+        const std::vector<std::size_t>& rows = expected.second;
         if (rows.size() < kReadFolderFrom) continue;
         const auto keyOf = [](std::string_view name) {
             return NameKey{name, std::hash<std::string_view>()(name)};

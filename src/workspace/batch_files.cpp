@@ -21,6 +21,10 @@ std::string_view folderPart(std::string_view path) {
     return separator == std::string_view::npos ? std::string_view() : path.substr(0, separator + 1);
 }
 
+NameKey keyOf(std::string_view name) {
+    return {name, std::hash<std::string_view>()(name)};
+}
+
 // Looks up the files of every request but those the statuses, when given, block.
 BatchFiles lookUp(const std::vector<RenameRequest>& requests,
                   const std::vector<PlanStatus>* statuses, const std::function<bool()>& keepGoing) {
@@ -38,7 +42,6 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
         files.identities.emplace_back();
         files.errors.push_back(FileError::None);
     }
-    const auto pathOf = [&requests](std::size_t k) { return std::string_view(requests[k].path); };
     std::vector<char> confirmed(n, 0);
     // Only files the preview saw can be confirmed by inode; a row from a list file is looked
     // up, which also gives the identity the journal keeps. Rows of one folder mostly come
@@ -48,7 +51,7 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
     std::vector<std::size_t>* rowsInLast = nullptr;
     for (std::size_t k = 0; k < n; ++k) {
         if (leftAlone(k) || !requests[k].identity.known()) continue;
-        const std::string_view folder = folderPart(pathOf(k));
+        const std::string_view folder = folderPart(requests[k].path);
         if (rowsInLast == nullptr || folder != lastFolder) {
             rowsInLast = &expectedIn[folder];
             lastFolder = folder;
@@ -59,12 +62,11 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
         const std::string_view folder = expected.first;
         const std::vector<std::size_t>& rows = expected.second;
         if (rows.size() < kReadFolderFrom) continue;
-        const auto keyOf = [](std::string_view name) {
-            return NameKey{name, std::hash<std::string_view>()(name)};
-        };
         std::vector<NameKey> names;
         names.reserve(rows.size());
-        for (const std::size_t k : rows) names.push_back(keyOf(pathOf(k).substr(folder.size())));
+        for (const std::size_t k : rows) {
+            names.push_back(keyOf(std::string_view(requests[k].path).substr(folder.size())));
+        }
         RowsByKey rowNamed(names, rows.size());
         for (std::size_t i = 0; i < rows.size(); ++i) rowNamed.insert(i);
         std::vector<std::pair<std::size_t, std::uint64_t>> seen;

@@ -1,7 +1,6 @@
 # Install rules for a Debian / freedesktop system, and the Debian package made from them
 # (scripts/package.sh). The programs find their files relative to their own folder, so the
 # same tree works under any prefix.
-include(GNUInstallDirs)
 
 set(VARTEL_MAINTAINER "Vartel developers <maintainers@vartel.org>"
     CACHE STRING "Maintainer named in the Debian package and its changelog")
@@ -24,6 +23,8 @@ add_custom_target(vartel_compressed_docs ALL DEPENDS ${VARTEL_COMPRESSED_FILES})
 
 set(VARTEL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/vartel)
 install(TARGETS vartel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS vartel_media LIBRARY DESTINATION ${VARTEL_MEDIA_MODULE_FOLDER}
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 install(FILES ${VARTEL_COMPRESSED_DIR}/vartel-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES resources/completion/vartel-cli
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)

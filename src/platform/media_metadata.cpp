@@ -5,8 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/audio_tags.h"
-#include "platform/image_metadata.h"
+#include <algorithm>
+#include <climits>
+
+#include "platform/media_module.h"
 
 namespace vartel {
 namespace {
@@ -51,16 +53,34 @@ class Descriptor {
     int descriptor_;
 };
 
+// The original date first: the digitized date is when a scan was made, and the embedded XML
+// copy is often rewritten by editors.
+std::optional<DateTaken> dateTakenOf(const MediaTags& tags) {
+    for (const MediaTags::TagDate* date : {&tags.original, &tags.digitized}) {
+        if (auto taken = parseTagDate(date->date, date->subseconds, date->offset)) return taken;
+    }
+    return parseIsoDate(tags.xmpOriginal);
+}
+
+std::string trimmedModel(std::string model) {
+    model.erase(std::min(model.find('\0'), model.size()));
+    const auto first = model.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return model.substr(first, model.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace
 
 MediaMetadata metadataOfBytes(std::string_view contents, const std::string& name) {
+    MediaTags tags;
+    mediaTagReader()(contents, name, tags);
     MediaMetadata metadata;
-    const std::string_view head = contents.substr(0, kImageHeadBytes);
-    if (isImage(head)) {
-        readImageMetadata(head, metadata);
-    } else {
-        readAudioTags(contents, name, metadata);
-    }
+    metadata.dateTaken = dateTakenOf(tags);
+    metadata.cameraModel = trimmedModel(std::move(tags.cameraModel));
+    metadata.title = std::move(tags.title);
+    metadata.artist = std::move(tags.artist);
+    metadata.album = std::move(tags.album);
+    metadata.trackNumber = static_cast<int>(std::min<unsigned>(tags.trackNumber, INT_MAX));
     return metadata;
 }
 

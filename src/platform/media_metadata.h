@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/date_taken.h"
+#include "platform/media_tags.h"
 
 namespace vartel {
 
@@ -19,16 +20,9 @@ struct MediaMetadata {
     int trackNumber = 0;  // 0 when absent
 };
 
-// Only the first bytes of an image are handed to the image library: the tags sit at the start,
-// and a huge or hostile file must not make a read take long.
-inline constexpr std::size_t kImageHeadBytes = 64u << 20;
-// Audio tags can sit at either end, so the whole file is visible, but no more than this much is
-// ever read from it: the audio library looks for tags in a damaged file byte by byte, and this
-// keeps that under a second. It still holds the tags and a large cover picture.
-inline constexpr std::size_t kAudioReadBudget = 8u << 20;
-
 // Reads the metadata of a file's contents. `name` is the file's name, which tells audio formats
-// apart. Contents that no library understands give empty metadata; this never throws.
+// apart. Contents that no library understands give empty metadata. It throws only when the
+// module that holds the photo and music libraries cannot be loaded (a broken installation).
 MediaMetadata metadataOfBytes(std::string_view contents, const std::string& name);
 
 // Where the macro instructions and the list get metadata; tests put their own in its place.

@@ -9,4 +9,7 @@ inline const Text kNotARegularFile = U"通常のファイルではありませ�
 inline const Text kFileTooLarge = U"ファイルが大きすぎます（64MB まで）";
 inline const Text kReadOnlyFile = U"読み取り専用のファイルには保存できません";
 
+// A broken installation: the part that reads photo and music tags is missing; %s is why.
+inline const Text kMediaModuleMissing = U"写真と音楽のタグを読む部品を読み込めません: %s";
+
 }  // namespace vartel

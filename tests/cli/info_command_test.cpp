@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "../support/cli_runner.h"
 #include "../support/media_files.h"
 
@@ -36,6 +38,23 @@ TEST(InfoCommandTest, AnUnreadableFileIsNamedAndTheOthersStillPrinted) {
     EXPECT_EQ(result.err, "ファイル '" + missing + "' を読み込めません\n");
 
     EXPECT_EQ(runCli({"info"}).exitCode, 2);
+}
+
+// The photo and music libraries are a module of their own; a program that cannot load it says so
+// rather than printing every file as one without tags.
+TEST(InfoCommandTest, WithoutItsTagModuleTheProgramSaysSoAndFails) {
+    TemporaryFolder folder;
+    const std::string program = folder.file("vartel-cli");
+    std::filesystem::copy_file(VARTEL_CLI_PATH, program);
+    const std::string plain = folder.file("plain.txt");
+    writeBytes(plain, "text");
+    const CliResult result = runProgram(program, {"info", plain});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("写真と音楽のタグを読む部品を読み込めません: " +
+                              program.substr(0, program.rfind('/')) + "/libvartel_media.so"),
+              std::string::npos)
+        << result.err;
 }
 
 }  // namespace

@@ -65,6 +65,12 @@ preview=$("$cli" preview --macro "$prefix/share/vartel/Data/hyphens-to-underscor
 [ "$preview" = "a-b.txt"$'\t'"a_b.txt"$'\t'"$work/files/a-b.txt" ] ||
     fail "preview with a bundled macro: $preview"
 
+# Tags are read through the module the installed program loads from its library folder.
+modules=$(find "$prefix" -name libvartel_media.so)
+[ "$modules" = "$prefix/$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")/vartel/libvartel_media.so" ] ||
+    fail "the tag reading module is not installed once in the library folder: $modules"
+"$cli" info "$work/files/a-b.txt" >/dev/null || fail "vartel-cli info cannot read tags when installed"
+
 # Every command and every option of the help is in the manual page.
 manual=$(MANWIDTH=200 man -l "$prefix/share/man/man1/vartel-cli.1.gz" 2>/dev/null)
 commands=$(sed -n '/^Commands:/,/^$/s/^  \([a-z-]\+\) .*/\1/p' <<<"$help")

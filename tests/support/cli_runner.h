@@ -18,15 +18,15 @@ struct CliResult {
     std::string err;
 };
 
-// Runs the built vartel-cli with the arguments (each quoted for the shell). Its journals go to
-// the state folder given, or to a fresh one that goes with the call; standard output goes to
-// `output` when one is given (and then is not read back).
-inline CliResult runCli(const std::vector<std::string>& args, const std::string& stateFolder = {},
-                        const std::string& output = {}) {
+// Runs `program` with the arguments (each quoted for the shell). Its journals go to the state
+// folder given, or to a fresh one that goes with the call; standard output goes to `output`
+// when one is given (and then is not read back).
+inline CliResult runProgram(const std::string& program, const std::vector<std::string>& args,
+                            const std::string& stateFolder = {}, const std::string& output = {}) {
     TemporaryFolder folder;
     std::string command = "XDG_STATE_HOME='" +
-                          (stateFolder.empty() ? folder.path().string() : stateFolder) +
-                          "' '" VARTEL_CLI_PATH "'";
+                          (stateFolder.empty() ? folder.path().string() : stateFolder) + "' '" +
+                          program + "'";
     for (const auto& arg : args) {
         std::string quoted = "'";
         for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -43,6 +43,12 @@ inline CliResult runCli(const std::vector<std::string>& args, const std::string&
     };
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(folder.file("out")),
             slurp(folder.file("err"))};
+}
+
+// The built vartel-cli.
+inline CliResult runCli(const std::vector<std::string>& args, const std::string& stateFolder = {},
+                        const std::string& output = {}) {
+    return runProgram(VARTEL_CLI_PATH, args, stateFolder, output);
 }
 
 }  // namespace vartel

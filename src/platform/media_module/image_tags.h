@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "platform/media_metadata.h"
+#include "platform/media_tags.h"
 
 namespace vartel {
 
@@ -10,8 +10,8 @@ namespace vartel {
 // sound tags are read as audio).
 bool isImage(std::string_view head);
 
-// Fills the date taken and the camera model from an image's first bytes. What is read before
+// Fills the date tags and the camera model from an image's first bytes. What is read before
 // the library gives up on a damaged file is kept.
-void readImageMetadata(std::string_view head, MediaMetadata& metadata);
+void readImageTags(std::string_view head, MediaTags& tags);
 
 }  // namespace vartel

@@ -1,4 +1,4 @@
-#include "platform/image_metadata.h"
+#include "platform/media_module/image_tags.h"
 
 #include <exiv2/exiv2.hpp>
 #include <memory>
@@ -44,29 +44,6 @@ std::string xmpTextOf(const Exiv2::XmpData& xmp, const char* key) {
     return found->toString();
 }
 
-std::string trimmedModel(std::string model) {
-    model.erase(std::min(model.find('\0'), model.size()));
-    const auto first = model.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return model.substr(first, model.find_last_not_of(' ') - first + 1);
-}
-
-// The original date first: the digitized date is when a scan was made, and the embedded XML
-// copy is often rewritten by editors.
-std::optional<DateTaken> dateTakenOf(const Exiv2::ExifData& exif, const Exiv2::XmpData& xmp) {
-    if (auto original = parseTagDate(textOf(exif, "Exif.Photo.DateTimeOriginal"),
-                                     textOf(exif, "Exif.Photo.SubSecTimeOriginal"),
-                                     textOf(exif, "Exif.Photo.OffsetTimeOriginal"))) {
-        return original;
-    }
-    if (auto digitized = parseTagDate(textOf(exif, "Exif.Photo.DateTimeDigitized"),
-                                      textOf(exif, "Exif.Photo.SubSecTimeDigitized"),
-                                      textOf(exif, "Exif.Photo.OffsetTimeDigitized"))) {
-        return digitized;
-    }
-    return parseIsoDate(xmpTextOf(xmp, "Xmp.exif.DateTimeOriginal"));
-}
-
 }  // namespace
 
 bool isImage(std::string_view head) {
@@ -79,7 +56,7 @@ bool isImage(std::string_view head) {
     }
 }
 
-void readImageMetadata(std::string_view head, MediaMetadata& metadata) {
+void readImageTags(std::string_view head, MediaTags& tags) {
     prepareLibrary();
     // The library hands out its image in a pointer type of an older C++; it is moved at once.
     std::unique_ptr<Exiv2::Image> image;
@@ -94,11 +71,20 @@ void readImageMetadata(std::string_view head, MediaMetadata& metadata) {
         // The tags decoded before the damage are still there and still worth having.
     }
     try {
-        metadata.dateTaken = dateTakenOf(image->exifData(), image->xmpData());
-        metadata.cameraModel = trimmedModel(textOf(image->exifData(), "Exif.Image.Model"));
+        const Exiv2::ExifData& exif = image->exifData();
+        tags.original = {textOf(exif, "Exif.Photo.DateTimeOriginal"),
+                         textOf(exif, "Exif.Photo.SubSecTimeOriginal"),
+                         textOf(exif, "Exif.Photo.OffsetTimeOriginal")};
+        tags.digitized = {textOf(exif, "Exif.Photo.DateTimeDigitized"),
+                          textOf(exif, "Exif.Photo.SubSecTimeDigitized"),
+                          textOf(exif, "Exif.Photo.OffsetTimeDigitized")};
+        tags.xmpOriginal = xmpTextOf(image->xmpData(), "Xmp.exif.DateTimeOriginal");
+        tags.cameraModel = textOf(exif, "Exif.Image.Model");
     } catch (const std::exception&) {
-        metadata.dateTaken.reset();
-        metadata.cameraModel.clear();
+        tags.original = {};
+        tags.digitized = {};
+        tags.xmpOriginal.clear();
+        tags.cameraModel.clear();
     }
 }
 

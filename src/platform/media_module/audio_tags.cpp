@@ -1,11 +1,10 @@
-#include "platform/audio_tags.h"
+#include "platform/media_module/audio_tags.h"
 
 #include <taglib/fileref.h>
 #include <taglib/tag.h>
 #include <taglib/tiostream.h>
 
 #include <algorithm>
-#include <climits>
 
 namespace vartel {
 namespace {
@@ -60,21 +59,21 @@ std::string utf8Of(const TagLib::String& text) {
 
 }  // namespace
 
-void readAudioTags(std::string_view contents, const std::string& name, MediaMetadata& metadata) {
+void readAudioTags(std::string_view contents, const std::string& name, MediaTags& tags) {
     BudgetedStream stream(contents, name);
     try {
         const TagLib::FileRef file(&stream, false);
         const TagLib::Tag* tag = file.isNull() ? nullptr : file.tag();
         if (!tag) return;
-        metadata.title = utf8Of(tag->title());
-        metadata.artist = utf8Of(tag->artist());
-        metadata.album = utf8Of(tag->album());
-        metadata.trackNumber = static_cast<int>(std::min<unsigned>(tag->track(), INT_MAX));
+        tags.title = utf8Of(tag->title());
+        tags.artist = utf8Of(tag->artist());
+        tags.album = utf8Of(tag->album());
+        tags.trackNumber = tag->track();
     } catch (const std::exception&) {
-        metadata.title.clear();
-        metadata.artist.clear();
-        metadata.album.clear();
-        metadata.trackNumber = 0;
+        tags.title.clear();
+        tags.artist.clear();
+        tags.album.clear();
+        tags.trackNumber = 0;
     }
 }
 

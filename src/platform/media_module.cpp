@@ -1,0 +1,63 @@
+#include "platform/media_module.h"
+
+#include <dlfcn.h>
+
+#include <mutex>
+#include <string>
+
+#include "common/error.h"
+#include "common/message_text.h"
+#include "platform/file_system.h"
+#include "platform/messages.h"
+
+namespace vartel {
+namespace {
+
+constexpr const char* kModuleName = "libvartel_media.so";
+
+// Where an installed program keeps its module, relative to the prefix (or absolute).
+std::string installedModulePath(const std::string& programFolder) {
+    const std::string folder = VARTEL_MEDIA_MODULE_FOLDER;
+    if (!folder.empty() && folder.front() == '/') return folder + "/" + kModuleName;
+    return programFolder.substr(0, programFolder.rfind('/')) + "/" + folder + "/" + kModuleName;
+}
+
+struct LoadedModule {
+    ReadMediaTags read = nullptr;
+    std::string failure;  // what the loader said of each place, when neither held the module
+};
+
+LoadedModule loadModule() {
+    const std::string programFolder = executableFolder();
+    LoadedModule loaded;
+    for (const std::string& path :
+         {programFolder + "/" + kModuleName, installedModulePath(programFolder)}) {
+        // Never unloaded: the libraries keep state of their own for the rest of the run.
+        void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (module == nullptr) {
+            loaded.failure += (loaded.failure.empty() ? "" : "; ") + std::string(::dlerror());
+            continue;
+        }
+        if (void* entry = ::dlsym(module, kReadMediaTagsSymbol)) {
+            loaded.read = reinterpret_cast<ReadMediaTags>(entry);
+            return loaded;
+        }
+        loaded.failure +=
+            (loaded.failure.empty() ? "" : "; ") + path + ": no " + kReadMediaTagsSymbol;
+    }
+    return loaded;
+}
+
+}  // namespace
+
+ReadMediaTags mediaTagReader() {
+    static std::once_flag once;
+    static LoadedModule loaded;
+    std::call_once(once, [] { loaded = loadModule(); });
+    if (loaded.read == nullptr) {
+        throw VartelError(fillIn(kMediaModuleMissing, U"%s", textFromBytes(loaded.failure)));
+    }
+    return loaded.read;
+}
+
+}  // namespace vartel

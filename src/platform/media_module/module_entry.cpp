@@ -1,0 +1,20 @@
+#include "platform/media_module/audio_tags.h"
+#include "platform/media_module/image_tags.h"
+#include "platform/media_tags.h"
+
+// The only symbol the module shows; its type is checked against the program's.
+extern "C" __attribute__((visibility("default"))) void vartelReadMediaTags(
+    std::string_view contents, const std::string& name, vartel::MediaTags& tags) noexcept {
+    static_assert(std::is_same_v<decltype(&vartelReadMediaTags), vartel::ReadMediaTags>);
+    try {
+        const std::string_view head = contents.substr(0, vartel::kImageHeadBytes);
+        if (vartel::isImage(head)) {
+            vartel::readImageTags(head, tags);
+        } else {
+            vartel::readAudioTags(contents, name, tags);
+        }
+    } catch (...) {
+        // Only running out of memory gets here; the file then reads as one without tags.
+        tags = {};
+    }
+}

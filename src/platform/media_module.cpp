@@ -30,6 +30,12 @@ struct LoadedModule {
 LoadedModule loadModule() {
     const std::string programFolder = executableFolder();
     LoadedModule loaded;
+    // Without the program's own folder a relative path would load whatever the current folder
+    // holds under the module's name.
+    if (!programFolder.empty() && programFolder.front() != '/') {
+        loaded.failure = "/proc/self/exe: the program's own folder is unknown";
+        return loaded;
+    }
     for (const std::string& path :
          {programFolder + "/" + kModuleName, installedModulePath(programFolder)}) {
         // Never unloaded: the libraries keep state of their own for the rest of the run.

@@ -8,6 +8,7 @@
 #include "common/error.h"
 #include "common/message_text.h"
 #include "platform/file_system.h"
+#include "platform/media_module_build.h"
 #include "platform/messages.h"
 
 namespace vartel {
@@ -44,12 +45,19 @@ LoadedModule loadModule() {
             loaded.failure += (loaded.failure.empty() ? "" : "; ") + std::string(::dlerror());
             continue;
         }
-        if (void* entry = ::dlsym(module, kReadMediaTagsSymbol)) {
+        const auto build =
+            reinterpret_cast<MediaModuleBuild>(::dlsym(module, kMediaModuleBuildSymbol));
+        void* entry = ::dlsym(module, kReadMediaTagsSymbol);
+        const std::string expected = mediaModuleBuild();
+        if (build != nullptr && entry != nullptr && build() == expected) {
             loaded.read = reinterpret_cast<ReadMediaTags>(entry);
             return loaded;
         }
-        loaded.failure +=
-            (loaded.failure.empty() ? "" : "; ") + path + ": no " + kReadMediaTagsSymbol;
+        loaded.failure += (loaded.failure.empty() ? "" : "; ") + path + ": " +
+                          (build == nullptr || entry == nullptr
+                               ? std::string("not this program's module")
+                               : "of build " + std::string(build()) + ", not " + expected);
+        ::dlclose(module);
     }
     return loaded;
 }

@@ -1,8 +1,15 @@
 #include "platform/media_module/audio_tags.h"
 #include "platform/media_module/image_tags.h"
+#include "platform/media_module_build.h"
 #include "platform/media_tags.h"
 
-// The only symbol the module shows; its type is checked against the program's.
+// The module's two symbols; their types are checked against the program's.
+extern "C" __attribute__((visibility("default"))) const char* vartelMediaModuleBuild() noexcept {
+    static_assert(std::is_same_v<decltype(&vartelMediaModuleBuild), vartel::MediaModuleBuild>);
+    static const std::string build = vartel::mediaModuleBuild();
+    return build.c_str();
+}
+
 extern "C" __attribute__((visibility("default"))) void vartelReadMediaTags(
     std::string_view contents, const std::string& name, vartel::MediaTags& tags) noexcept {
     static_assert(std::is_same_v<decltype(&vartelReadMediaTags), vartel::ReadMediaTags>);

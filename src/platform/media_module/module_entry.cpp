@@ -1,3 +1,6 @@
+#include <string>
+#include <type_traits>
+
 #include "platform/media_module/audio_tags.h"
 #include "platform/media_module/image_tags.h"
 #include "platform/media_module_build.h"

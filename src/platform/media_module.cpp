@@ -39,7 +39,7 @@ LoadedModule loadModule() {
     }
     for (const std::string& path :
          {programFolder + "/" + kModuleName, installedModulePath(programFolder)}) {
-        // Never unloaded: the libraries keep state of their own for the rest of the run.
+        // A module taken is never unloaded: the libraries keep state of their own for the run.
         void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (module == nullptr) {
             loaded.failure += (loaded.failure.empty() ? "" : "; ") + std::string(::dlerror());

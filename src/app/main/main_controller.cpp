@@ -115,6 +115,9 @@ void MainController::setPhotoColumnsShown(bool shown) {
 }
 
 bool MainController::readPhotoColumns() {
+    // Counted as stopped until it ends well: a reading that fails for good (the tag module
+    // missing) then shows its error once, rather than again after every command.
+    photoReadingStopped_ = true;
     photoReadingStopped_ = !readPhotoFacts(workspace_, fileMetadataReader());
     return !photoReadingStopped_;
 }

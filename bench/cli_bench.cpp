@@ -61,6 +61,16 @@ int runCli(const std::vector<std::string>& arguments, const StateHome& state) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// What every command pays before its own work: starting the program and ending it. The photo
+// and music libraries are loaded only when a file's tags are read, so they are not in here.
+void BM_CliStart(benchmark::State& state) {
+    const StateHome home;
+    for (auto _ : state) {
+        if (runCli({"--version"}, home) != 0) state.SkipWithError("--version failed");
+    }
+}
+BENCHMARK(BM_CliStart)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // To set against the bare walk of the same tree (BM_BareWalk).
 void BM_CliPreview100k(benchmark::State& state) {
     const StateHome home;

@@ -40,19 +40,41 @@ TEST(InfoCommandTest, AnUnreadableFileIsNamedAndTheOthersStillPrinted) {
     EXPECT_EQ(runCli({"info"}).exitCode, 2);
 }
 
+// A copy of the program alone in the folder, where it finds no tag module beside it.
+std::string programAlone(const TemporaryFolder& folder) {
+    const std::string program = folder.file("vartel-cli");
+    std::filesystem::copy_file(VARTEL_CLI_PATH, program);
+    return program;
+}
+
 // The photo and music libraries are a module of their own; a program that cannot load it says so
 // rather than printing every file as one without tags.
 TEST(InfoCommandTest, WithoutItsTagModuleTheProgramSaysSoAndFails) {
     TemporaryFolder folder;
-    const std::string program = folder.file("vartel-cli");
-    std::filesystem::copy_file(VARTEL_CLI_PATH, program);
+    const std::string program = programAlone(folder);
     const std::string plain = folder.file("plain.txt");
     writeBytes(plain, "text");
     const CliResult result = runProgram(program, {"info", plain});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find("写真と音楽のタグを読む部品を読み込めません: " +
-                              program.substr(0, program.rfind('/')) + "/libvartel_media.so"),
+                              folder.file("libvartel_media.so")),
+              std::string::npos)
+        << result.err;
+}
+
+// A module of another build (left behind by an older installation) would fill the program's
+// types by its own layout; it is refused, and nothing it reads is printed.
+TEST(InfoCommandTest, ATagModuleOfAnotherBuildIsRefused) {
+    TemporaryFolder folder;
+    const std::string program = programAlone(folder);
+    std::filesystem::copy_file(VARTEL_FOREIGN_MEDIA_MODULE_PATH, folder.file("libvartel_media.so"));
+    const std::string plain = folder.file("plain.txt");
+    writeBytes(plain, "text");
+    const CliResult result = runProgram(program, {"info", plain});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find(folder.file("libvartel_media.so") + ": of build another, not "),
               std::string::npos)
         << result.err;
 }

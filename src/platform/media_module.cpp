@@ -37,26 +37,29 @@ LoadedModule loadModule() {
         loaded.failure = "/proc/self/exe: the program's own folder is unknown";
         return loaded;
     }
+    const auto note = [&loaded](const std::string& why) {
+        loaded.failure += (loaded.failure.empty() ? "" : "; ") + why;
+    };
+    const std::string expected = mediaModuleBuild();
     for (const std::string& path :
          {programFolder + "/" + kModuleName, installedModulePath(programFolder)}) {
         // A module taken is never unloaded: the libraries keep state of their own for the run.
         void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (module == nullptr) {
-            loaded.failure += (loaded.failure.empty() ? "" : "; ") + std::string(::dlerror());
+            note(::dlerror());
             continue;
         }
         const auto build =
             reinterpret_cast<MediaModuleBuild>(::dlsym(module, kMediaModuleBuildSymbol));
         void* entry = ::dlsym(module, kReadMediaTagsSymbol);
-        const std::string expected = mediaModuleBuild();
         if (build != nullptr && entry != nullptr && build() == expected) {
             loaded.read = reinterpret_cast<ReadMediaTags>(entry);
             return loaded;
         }
-        loaded.failure += (loaded.failure.empty() ? "" : "; ") + path + ": " +
-                          (build == nullptr || entry == nullptr
-                               ? std::string("not this program's module")
-                               : "of build " + std::string(build()) + ", not " + expected);
+        note(path + ": " +
+             (build == nullptr || entry == nullptr
+                  ? std::string("not this program's module")
+                  : "of build " + std::string(build()) + ", not " + expected));
         ::dlclose(module);
     }
     return loaded;

@@ -108,8 +108,8 @@ void Workspace::dropQueuedPaths() {
 
 void Workspace::takeUpQueuedPaths() {
     while (const auto next = nextQueuedPath()) {
-        const Text& path = *next;
-        if (!path.empty()) {
+        if (!next->empty()) {
+            const Text path = textFromBytes(absolutePaths_.of(bytesFromText(*next)));
             // A dropped symbolic link is a row of its own, like one met inside a folder.
             const auto status = lookUpFile(bytesFromText(path));
             if (status && status->isFolder) {
@@ -161,9 +161,10 @@ void Workspace::addFolderRows(const std::vector<Text>& folders, bool withSubfold
     state_.walkCounter = 0;
     throttle_.restart();
     std::deque<Text> queue;
-    for (const auto& folder : folders) {
-        const auto status = lookUpFile(bytesFromText(folder));
-        if (status && status->isFolder) queue.push_back(folder);
+    for (const auto& given : folders) {
+        const std::string folder = absolutePaths_.of(bytesFromText(given));
+        const auto status = lookUpFile(folder);
+        if (status && status->isFolder) queue.push_back(textFromBytes(folder));
     }
     try {
         while (!queue.empty()) {

@@ -8,6 +8,7 @@
 #include "common/dialogs.h"
 #include "common/pump.h"
 #include "macro/checked_file_count.h"
+#include "platform/absolute_path.h"
 #include "workspace/busy_state.h"
 #include "workspace/file_entry.h"
 #include "workspace/folder_groups.h"
@@ -180,6 +181,7 @@ class Workspace : public CheckedFileCount {
     PreviewList preview_;
     HistoryList history_;
     PendingPaths pending_;
+    AbsolutePaths absolutePaths_;  // every path taken up is made absolute on the way in
     const PathSource* listed_ = nullptr;  // ahead of pending_, only while addPaths runs
     std::vector<Text> waiting_;           // dropped while a walk or another command runs
     std::vector<Text> foldersNotListed_;

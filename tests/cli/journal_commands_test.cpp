@@ -138,6 +138,26 @@ TEST_F(JournalCommandsTest, HistoryAndUndoDaysLater) {
     EXPECT_EQ(cli({"undo"}).exitCode, 1);
 }
 
+// Paths typed relative to one working folder name the same files from any other; one file
+// under several spellings of its path is renamed once.
+TEST_F(JournalCommandsTest, RelativePathsNameTheirFilesFromAnyWorkingFolder) {
+    make({"a", "b"});
+    const auto home = std::filesystem::current_path();
+    std::filesystem::current_path(folder.file("files"));
+    const auto spelled = cli({"preview", "--status", "--op", "add", "--set", "text=P_", "a",
+                              "./a", "..//files/./a", "b"});
+    const auto renamed = cli({"rename", "--op", "add", "--set", "text=P_", "a", "b"});
+    std::filesystem::current_path(folder.path());
+    const auto undone = cli({"undo"});
+    std::filesystem::current_path(home);
+    EXPECT_EQ(spelled.out, "a\tP_a\t" + file("a") + "\tsame-file\na\tP_a\t" + file("a") +
+                               "\tsame-file\na\tP_a\t" + file("a") + "\tok\nb\tP_b\t" +
+                               file("b") + "\tok\n");
+    EXPECT_EQ(renamed.exitCode, 0) << renamed.err;
+    EXPECT_EQ(undone.exitCode, 0) << undone.err;
+    EXPECT_EQ(readBytes(file("a")) + readBytes(file("b")), "ab");
+}
+
 TEST_F(JournalCommandsTest, ABatchCutShortBlocksRenamingUntilRecovered) {
     make({"a", "b"});
     {

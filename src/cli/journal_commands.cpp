@@ -3,14 +3,18 @@
 #include "cli/argument_reader.h"
 #include "cli/command_table.h"
 #include "cli/commands.h"
+#include "cli/interrupt_pump.h"
 #include "cli/journal_guard.h"
+#include "cli/messages.h"
+#include "cli/summary_dialogs.h"
 #include "cli/output.h"
 #include "common/integer_text.h"
 #include "common/name_parts.h"
 #include "platform/clock.h"
+#include "workspace/execution.h"
 #include "workspace/messages.h"
 #include "workspace/modified_time.h"
-#include "workspace/plan_texts.h"
+#include "workspace/past_batch.h"
 #include "workspace/rename_journal.h"
 
 namespace vartel::cli {
@@ -100,45 +104,32 @@ int runUndo(const Arguments& args) {
         printErrorLine(kNoHistory);
         return 1;
     }
-    // The latest renames first; a file already back under its old name is left alone.
-    std::vector<RenameRequest> requests;
-    requests.reserve(batch->renamedCount);
-    for (auto row = batch->rows.rbegin(); row != batch->rows.rend(); ++row) {
-        if (!row->renamed) continue;
-        const auto there = lookUpFile(bytesFromText(row->oldPath));
-        if (there && there->identity == row->identity) continue;
-        requests.push_back(
-            {bytesFromText(row->newPath), bytesFromText(nameOfPath(row->oldPath)), row->identity});
-    }
+    // The window's undo of a past batch, on a workspace of its own.
+    SummaryDialogs dialogs;
+    InterruptPump pump;
+    Workspace workspace(dialogs, pump);
+    pump.watch(workspace);
+    workspace.setJournal(&*journal);
+    loadIntoHistory(workspace, *batch);
     // The rows are not read again: their texts go before the batch is planned, which matters
     // for a batch of a million files.
     std::vector<JournalRow>().swap(batch->rows);
-    const RenamePlan plan = planRenames(requests);
-    const BatchFiles files = lookUpBatchFiles(requests, plan);
-    std::unique_ptr<ActiveBatch> active;
-    if (!plan.steps.empty()) {
-        active = journal->begin(BatchKind::Undo, requests, plan, files);
-        if (!active) {
-            printErrorLine(kJournalUnwritable);
-            return 1;
-        }
-    }
-    RenameRun run;
-    carryOutPlan(
-        requests, plan, files, [](std::size_t) { return true; }, run, active.get());
-    if (active && !run.leftUnfinished) active->close(run);
+    undo(workspace);
     int errors = 0;
-    for (std::size_t k = 0; k < requests.size(); ++k) {
-        if (run.rows[k].renamed) continue;
+    for (const HistoryEntry& entry : workspace.historyList()) {
+        if (!entry.failed) continue;
         ++errors;
-        const Text reason = run.rows[k].error != FileError::None
-                                ? failureReasonText(run.rows[k].error)
-                                : statusText(plan.statuses[k]);
-        printErrorLine(textFromBytes(requests[k].name()) + U"\t" +
-                       textFromBytes(requests[k].newName) + U"\t" + reason);
+        printErrorLine(entry.newName + U"\t" + entry.oldName + U"\t" + entry.failureReason.text());
     }
-    if (errors == 0) journal->markUndone(batch->id, journal->lastBatchId());
-    return summarize(errors);
+    dialogs.printHeld();
+    // Marked undone only once every row is back; until then the batch can be undone again,
+    // and the rows already back are passed over.
+    if (workspace.historyList().empty()) journal->markUndone(batch->id, journal->lastBatchId());
+    if (interruptRequested()) {
+        printErrorLine(kInterrupted);
+        return kInterruptedExit;
+    }
+    return errors == 0 ? 0 : kSomeRenamesFailed;
 }
 
 int runRecover(const Arguments& args) {

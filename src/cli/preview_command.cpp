@@ -3,6 +3,8 @@
 
 #include "cli/argument_reader.h"
 #include "cli/cli_dialogs.h"
+#include "cli/interrupt_pump.h"
+#include "cli/summary_dialogs.h"
 #include "cli/command_table.h"
 #include "cli/commands.h"
 #include "cli/journal_guard.h"
@@ -23,18 +25,6 @@
 
 namespace vartel::cli {
 namespace {
-
-// The summary of an execution is the command's result, so it goes to standard output; it is
-// held back until the failed rows have been reported.
-class SummaryDialogs : public CliDialogs {
-  public:
-    void message(const Text& text) override { held.push_back(text); }
-    void printHeld() {
-        for (const auto& text : held) printLine(text);
-        held.clear();
-    }
-    std::vector<Text> held;
-};
 
 // Stable words for scripts, one per status.
 const char* statusKey(PlanStatus status) {
@@ -103,18 +93,6 @@ void reportFailedRows(const PreviewList& rows) {
             printErrorLine(row.oldName + U"\t" + row.newName + U"\t" + row.failureReason.text());
     }
 }
-
-// Ctrl+C aborts the running walk, operation or execution at its next check, as "中止" does.
-class InterruptPump : public Pump {
-  public:
-    void watch(Workspace& workspace) { workspace_ = &workspace; }
-    void pump() override {
-        if (workspace_ && interruptRequested()) workspace_->abort();
-    }
-
-  private:
-    Workspace* workspace_ = nullptr;
-};
 
 void tellAbout(const Text& path, const Text& reason) {
     CliDialogs().message(path + U": " + reason);

@@ -276,6 +276,17 @@ struct UndoBatch {
     }
 };
 
+// A file found under the name undo was to give it, and not where the history left it, was put
+// back already (by an undo that stopped part-way, or by hand): its row is done.
+void countFilesAlreadyBack(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
+                           RenameRun& run) {
+    for (std::size_t k = 0; k < requests.size(); ++k) {
+        if (run.rows[k].error != FileError::NotFound || !requests[k].identity.known()) continue;
+        const auto there = lookUpFile(plan.targets[k]);
+        if (there && there->identity == requests[k].identity) run.rows[k] = {true};
+    }
+}
+
 // Each file undo took back takes the first conversion row that had its path before the undo
 // along to its old name. All renames of the batch count as made at once, so rows of files that
 // swapped names are not confused.
@@ -492,6 +503,7 @@ void undo(Workspace& workspace) {
     };
     try {
         carryOut(batch.requests, *prepared, workspace, run);
+        if (!run.stopped) countFilesAlreadyBack(batch.requests, plan, run);
     } catch (...) {
         record(nullptr);
         throw;

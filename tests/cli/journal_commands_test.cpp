@@ -136,6 +136,19 @@ TEST_F(JournalCommandsTest, HistoryAndUndoDaysLater) {
     EXPECT_EQ(readBytes(file("b1")), "b1");
     EXPECT_TRUE(historyLines()[0].ends_with("\tundone"));
     EXPECT_EQ(cli({"undo"}).exitCode, 1);
+    // An old name taken meanwhile: the batch stays undoable until that row is back too.
+    ASSERT_EQ(
+        cli({"rename", "--op", "replace", "--set", "s=1", "--set", "r=2", folder.file("files")})
+            .exitCode,
+        0);
+    writeBytes(file("b1"), "stranger");
+    EXPECT_EQ(cli({"undo"}).exitCode, 4);
+    EXPECT_EQ(readBytes(file("a1")), "a1");
+    std::filesystem::remove(file("b1"));
+    const auto retried = cli({"undo"});
+    EXPECT_EQ(retried.exitCode, 0) << retried.err;
+    EXPECT_EQ(readBytes(file("b1")), "b1");
+    EXPECT_TRUE(historyLines()[3].ends_with("\tundone")) << historyLines()[3];
 }
 
 // Paths typed relative to one working folder name the same files from any other; one file

@@ -191,6 +191,10 @@ TEST_P(JournalKillTest, EveryKillIsRecoveredEitherWay) {
     const auto [ended, whole] = runKilledAfter(count, std::chrono::seconds(600));
     ASSERT_TRUE(ended);
     EXPECT_EQ(disk(), expected(count, true));
+    // Undone from its journal alone, folders with the files inside them included.
+    const auto undone = runCli({"undo"}, state());
+    EXPECT_EQ(undone.exitCode, 0) << undone.err;
+    EXPECT_EQ(disk(), expected(count, false));
 
     std::mt19937 random(static_cast<unsigned>(count) * 7919u + static_cast<unsigned>(rounds));
     int cutShort = 0;

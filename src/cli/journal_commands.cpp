@@ -6,9 +6,10 @@
 #include "cli/interrupt_pump.h"
 #include "cli/journal_guard.h"
 #include "cli/messages.h"
-#include "cli/summary_dialogs.h"
 #include "cli/output.h"
+#include "cli/summary_dialogs.h"
 #include "common/integer_text.h"
+#include "common/message_text.h"
 #include "common/name_parts.h"
 #include "platform/clock.h"
 #include "workspace/execution.h"
@@ -159,10 +160,16 @@ int runRecover(const Arguments& args) {
         return kUnfinishedBatchExit;
     }
     int errors = 0;
+    std::vector<RenameJournal::LeftBehind> left;
     // The newest first: a recovery that was itself cut short is finished before the batch
     // it was recovering.
     for (auto batch = unfinished.rbegin(); batch != unfinished.rend(); ++batch) {
         errors += journal->recover(*batch, finish);
+        left.insert(left.end(), journal->leftBehind().begin(), journal->leftBehind().end());
+    }
+    if (errors != 0) {
+        printErrorLine(fillIn(kRecoveryLeftFiles, U"%s", formatInteger(errors)));
+        for (const auto& file : left) printErrorLine(file.path + U"\t" + file.reason);
     }
     return summarize(errors);
 }

@@ -50,6 +50,13 @@ inline const Text kUnfinishedBatchRefusal =
     U"--undo で復旧してください";
 inline const Text kNoUnfinishedBatch = U"途中で終わった変換はありません";
 inline const Text kDamagedJournal = U"壊れた変換の記録を別の場所に移しました: %s";
+// After a recovery that could not bring every file to one of its two names; %s stands for
+// the count. The batch stays open, and each file left is named after this.
+inline const Text kRecoveryLeftFiles =
+    U"%s個のファイルを戻せなかったため、変換は途中のままです。次のファイルを確かめてから、もう一度"
+    U"復旧してください:";
+// Why recovery leaves a row alone: its journal names a path outside the batch's folder.
+inline const Text kReasonOutsideBatch = U"変換の記録のパスが正しくありません";
 // The size column of a row that stands for a folder itself.
 inline const Text kFolderSizeText = U"<フォルダ>";
 // Followed by one path per line.

@@ -42,8 +42,8 @@ void loadIntoHistory(Workspace& workspace, const JournalBatch& batch) {
     const FolderRenames folders = foldersRenamedAboveRows(batch);
     for (const JournalRow& row : batch.rows) {
         if (!row.renamed) continue;
-        const SharedFolder folder =
-            folderPartOf(folders.now(row.newPath), history.empty() ? nullptr : history.back().folder);
+        const SharedFolder folder = folderPartOf(folders.now(row.newPath),
+                                                 history.empty() ? nullptr : history.back().folder);
         HistoryEntry entry{folder, nameOfPath(row.oldPath), nameOfPath(row.newPath)};
         entry.identity = row.identity;
         history.push_back(std::move(entry));

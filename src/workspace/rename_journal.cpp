@@ -6,9 +6,12 @@
 #include <set>
 
 #include "common/name_parts.h"
+#include "platform/absolute_path.h"
 #include "platform/closed_batches.h"
 #include "platform/file_system.h"
 #include "workspace/folder_renames.h"
+#include "workspace/messages.h"
+#include "workspace/plan_texts.h"
 
 namespace vartel {
 namespace {
@@ -387,15 +390,65 @@ void RenameJournal::prune(std::int64_t nowSeconds) {
     }
 }
 
+namespace {
+
+// A path recovery may act on: no "." or ".." component and no empty one, so that a journal
+// can never take a file out of the folder its batch renamed in.
+bool plainPath(const Text& path) {
+    std::size_t start = path.starts_with(U'/') ? 1 : 0;
+    for (;;) {
+        const std::size_t end = std::min(path.find(U'/', start), path.size());
+        const std::u32string_view part(path.data() + start, end - start);
+        if (part.empty() || part == U"." || part == U"..") return false;
+        if (end == path.size()) return true;
+        start = end + 1;
+    }
+}
+
+// The row with its paths made absolute (journals of earlier builds kept them as typed,
+// relative to the folder they were written from: they are taken from the current one, where
+// the files are then found by their identity or not at all), or nothing when a path is not
+// plain or the two names lie in different folders.
+std::optional<JournalRow> rowWithinItsFolder(const JournalRow& row, AbsolutePaths& absolute) {
+    if (!plainPath(row.oldPath) || !plainPath(row.newPath)) return std::nullopt;
+    if (folderOfPath(row.oldPath) != folderOfPath(row.newPath)) return std::nullopt;
+    JournalRow plain = row;
+    plain.oldPath = textFromBytes(absolute.of(bytesFromText(row.oldPath)));
+    plain.newPath = folderOfPath(plain.oldPath) + U"/" + nameOfPath(row.newPath);
+    return plain;
+}
+
+}  // namespace
+
 int RenameJournal::recover(const JournalBatch& batch, bool finish) {
+    leftBehind_.clear();
     std::vector<std::vector<Text>> temporariesOf(batch.rows.size());
-    for (const auto& [row, path] : batch.temporaries) temporariesOf[row].push_back(path);
+    for (const auto& [row, path] : batch.temporaries) {
+        if (plainPath(path) && folderOfPath(path) == folderOfPath(batch.rows[row].oldPath))
+            temporariesOf[row].push_back(nameOfPath(path));
+    }
     int failures = 0;
+    const auto leave = [&](const Text& path, const Text& reason) {
+        ++failures;
+        leftBehind_.push_back({path, reason});
+    };
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> rowOf;
     std::vector<std::size_t> alreadyThere;
+    std::vector<JournalRow> rows(batch.rows.size());
+    std::vector<char> usable(batch.rows.size(), 0);
+    AbsolutePaths absolute;
+    for (std::size_t r = 0; r < batch.rows.size(); ++r) {
+        if (!batch.rows[r].identity.known()) continue;
+        if (auto row = rowWithinItsFolder(batch.rows[r], absolute)) {
+            rows[r] = std::move(*row);
+            usable[r] = 1;
+        } else {
+            leave(batch.rows[r].oldPath, kReasonOutsideBatch);
+        }
+    }
     std::vector<Text> plannedPaths;
-    for (const auto& row : batch.rows) plannedPaths.push_back(row.oldPath);
+    for (const auto& row : rows) plannedPaths.push_back(row.oldPath);
     std::vector<std::size_t> shallowerFirst = FolderRenames::deeperFirst(plannedPaths);
     std::reverse(shallowerFirst.begin(), shallowerFirst.end());
     // A batch renames a folder after everything below it, so one cut short may have renamed
@@ -403,11 +456,12 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
     // found. Folders are found before what lies below them.
     FolderRenames current;
     for (const std::size_t r : shallowerFirst) {
-        const JournalRow& row = batch.rows[r];
-        if (!row.identity.known()) continue;
+        if (!usable[r]) continue;
+        const JournalRow& row = rows[r];
         const Text wanted = current.now(finish ? row.newPath : row.oldPath);
+        const Text folder = folderOfPath(wanted) + U"/";
         std::vector<Text> candidates = {wanted, current.now(finish ? row.oldPath : row.newPath)};
-        for (const auto& temporary : temporariesOf[r]) candidates.push_back(current.now(temporary));
+        for (const auto& temporary : temporariesOf[r]) candidates.push_back(folder + temporary);
         std::vector<Text> found;
         // A file under one of the batch's own temporary names (the candidates after the first
         // two) is the batch's file even where the file system gives it another identity by now
@@ -425,7 +479,7 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
         }
         if (found.empty() && temporaryHeld) found.push_back(*temporaryHeld);
         if (found.empty()) {
-            ++failures;
+            leave(wanted, kReasonNotFound);
             continue;
         }
         if (found[0] != row.oldPath) current.add(row.oldPath, nameOfPath(found[0]));
@@ -446,20 +500,33 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
     std::vector<std::size_t> orderedRows(rowOf.size());
     for (std::size_t k = 0; k < rowOf.size(); ++k) orderedRows[placeOf[k]] = rowOf[k];
     rowOf = std::move(orderedRows);
+    const auto leaveRequests = [&] {
+        for (const auto& request : requests) leave(textFromBytes(request.path), kJournalUnwritable);
+        return failures;
+    };
     auto writer = JournalWriter::openToAppend(pathOf(batch.id));
-    if (!writer) return failures + static_cast<int>(requests.size());
+    if (!writer) return leaveRequests();
     const RenamePlan plan = planRenames(requests);
     if (!writer->append({"recovery", finish ? "finish" : "undo"}) ||
         !writePlan(*writer, requests, plan, rowOf)) {
-        return failures + static_cast<int>(requests.size());
+        return leaveRequests();
     }
     ActiveBatch active(std::move(*writer), folder_, batch.id, rowOf);
     RenameRun run;
     // Every file was just found by its identity.
     carryOutPlan(
         requests, plan, BatchFiles{}, [](std::size_t) { return true; }, run, &active);
-    for (const auto& outcome : run.rows) failures += outcome.renamed ? 0 : 1;
-    if (finish) {
+    for (std::size_t k = 0; k < requests.size(); ++k) {
+        if (run.rows[k].renamed) continue;
+        const FileError error =
+            run.rows[k].error != FileError::None ? run.rows[k].error : FileError::Other;
+        leave(textFromBytes(requests[k].path), failureReasonText(error));
+    }
+    // Closed only with every file at one of its two names; otherwise the next recovery, or
+    // the window's question, comes back to it.
+    if (failures != 0) {
+        active.leaveOpen();
+    } else if (finish) {
         for (const std::size_t r : alreadyThere) active.markRenamed(r);
         active.close(run);
     } else {

@@ -68,6 +68,9 @@ class ActiveBatch : public RenameLog {
     void close(const RenameRun& run, const std::function<void()>& whileWaiting = {});
     // Closes a batch whose files went back to their old names.
     void closeUndone(const std::string& by);
+    // Brings what was recorded to disk and leaves the batch open, for a recovery that could
+    // not bring every file back: the next one starts from there.
+    bool leaveOpen() { return writer_.sync(); }
 
   private:
     // Syncs the closing records, and notes the batch closed once they are on disk.
@@ -106,8 +109,15 @@ class RenameJournal {
     void prune(std::int64_t nowSeconds);
 
     // Brings every file of an unfinished batch to one of its two names: the new one
-    // (finish) or the old one. Gives the number of files that could not be brought back.
+    // (finish) or the old one. Gives the number of files that could not be brought back; the
+    // batch is closed only when there are none, and leftBehind() then names each of them.
     int recover(const JournalBatch& batch, bool finish);
+    // The files the last recovery left, each with where it was looked for and why.
+    struct LeftBehind {
+        Text path;
+        Text reason;
+    };
+    const std::vector<LeftBehind>& leftBehind() const { return leftBehind_; }
 
     const std::vector<std::string>& damagedFound() const { return damaged_; }
     const std::string& folder() const { return folder_; }
@@ -123,6 +133,7 @@ class RenameJournal {
     std::string folder_;
     std::vector<std::string> damaged_;
     std::string lastId_;
+    std::vector<LeftBehind> leftBehind_;
 };
 
 }  // namespace vartel

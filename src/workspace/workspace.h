@@ -181,7 +181,7 @@ class Workspace : public CheckedFileCount {
     PreviewList preview_;
     HistoryList history_;
     PendingPaths pending_;
-    AbsolutePaths absolutePaths_;  // every path taken up is made absolute on the way in
+    AbsolutePaths absolutePaths_;         // every path taken up is made absolute on the way in
     const PathSource* listed_ = nullptr;  // ahead of pending_, only while addPaths runs
     std::vector<Text> waiting_;           // dropped while a walk or another command runs
     std::vector<Text> foldersNotListed_;

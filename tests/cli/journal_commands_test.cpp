@@ -157,15 +157,15 @@ TEST_F(JournalCommandsTest, RelativePathsNameTheirFilesFromAnyWorkingFolder) {
     make({"a", "b"});
     const auto home = std::filesystem::current_path();
     std::filesystem::current_path(folder.file("files"));
-    const auto spelled = cli({"preview", "--status", "--op", "add", "--set", "text=P_", "a",
-                              "./a", "..//files/./a", "b"});
+    const auto spelled = cli({"preview", "--status", "--op", "add", "--set", "text=P_", "a", "./a",
+                              "..//files/./a", "b"});
     const auto renamed = cli({"rename", "--op", "add", "--set", "text=P_", "a", "b"});
     std::filesystem::current_path(folder.path());
     const auto undone = cli({"undo"});
     std::filesystem::current_path(home);
     EXPECT_EQ(spelled.out, "a\tP_a\t" + file("a") + "\tsame-file\na\tP_a\t" + file("a") +
-                               "\tsame-file\na\tP_a\t" + file("a") + "\tok\nb\tP_b\t" +
-                               file("b") + "\tok\n");
+                               "\tsame-file\na\tP_a\t" + file("a") + "\tok\nb\tP_b\t" + file("b") +
+                               "\tok\n");
     EXPECT_EQ(renamed.exitCode, 0) << renamed.err;
     EXPECT_EQ(undone.exitCode, 0) << undone.err;
     EXPECT_EQ(readBytes(file("a")) + readBytes(file("b")), "ab");
@@ -189,6 +189,14 @@ TEST_F(JournalCommandsTest, ABatchCutShortBlocksRenamingUntilRecovered) {
     const auto asked = cli({"recover"});
     EXPECT_EQ(asked.exitCode, 6);
     EXPECT_NE(asked.out.find("\texecute\t2\n"), std::string::npos);
+    // A file moved away by hand: the batch stays open and says what is left, until it is back.
+    std::filesystem::rename(file("b"), folder.file("b-away"));
+    const auto failed = cli({"recover", "--finish"});
+    EXPECT_EQ(failed.exitCode, 4);
+    EXPECT_NE(failed.err.find(file("d") + "\tファイルが見つかりません"), std::string::npos)
+        << failed.err;
+    EXPECT_EQ(cli({"recover"}).exitCode, 6);
+    std::filesystem::rename(folder.file("b-away"), file("b"));
     const auto finished = cli({"recover", "--finish"});
     EXPECT_EQ(finished.exitCode, 0);
     EXPECT_EQ(finished.out, "正常終了\n");
@@ -197,6 +205,28 @@ TEST_F(JournalCommandsTest, ABatchCutShortBlocksRenamingUntilRecovered) {
     EXPECT_EQ(cli({"recover", "--undo"}).out, "途中で終わった変換はありません\n");
     EXPECT_EQ(cli({"undo"}).exitCode, 0);
     EXPECT_EQ(readBytes(file("a")), "a");
+}
+
+// A journal whose row names a path outside its folder, as only someone who can write the
+// state folder could make it: recovery leaves that file alone and the batch open.
+TEST_F(JournalCommandsTest, RecoveryNeverLeavesTheFolderOfARow) {
+    std::filesystem::create_directories(folder.file("other"));
+    writeBytes(folder.file("other/f"), "f");
+    {
+        std::filesystem::create_directories(folder.file("state/vartel"));
+        RenameJournal journal(folder.file("state/vartel"));
+        const std::vector<RenameRequest> requests = {
+            {file("../other/f"), "g", lookUpFile(folder.file("other/f"))->identity}};
+        const auto plan = planRenames(requests);
+        ASSERT_TRUE(
+            journal.begin(BatchKind::Execute, requests, plan, lookUpBatchFiles(requests, plan)));
+        std::filesystem::rename(folder.file("other/f"), folder.file("other/g"));
+    }
+    const auto refused = cli({"recover", "--undo"});
+    EXPECT_EQ(refused.exitCode, 4);
+    EXPECT_NE(refused.err.find("変換の記録のパスが正しくありません"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(folder.file("other/g")));
+    EXPECT_EQ(cli({"recover"}).exitCode, 6);
 }
 
 // A journal that fails its checksums is set aside by whichever command reads it first, and

@@ -47,6 +47,7 @@ FileStatus statusOf(const struct stat& info) {
     status.modifiedSeconds = static_cast<std::int64_t>(info.st_mtim.tv_sec);
     status.isFolder = S_ISDIR(info.st_mode);
     status.isSymbolicLink = S_ISLNK(info.st_mode);
+    status.isRegular = S_ISREG(info.st_mode);
     status.identity = {static_cast<std::uint64_t>(info.st_dev),
                        static_cast<std::uint64_t>(info.st_ino)};
     return status;
@@ -228,9 +229,24 @@ FolderListing::~FolderListing() {
     if (folder_ != nullptr) ::closedir(folder_);
 }
 
+FileFingerprint fingerprintOf(const FileStatus& status) {
+    using Type = FileFingerprint::Type;
+    const Type type = status.isFolder         ? Type::Folder
+                      : status.isSymbolicLink ? Type::Link
+                      : status.isRegular      ? Type::Regular
+                                              : Type::Other;
+    if (type == Type::Folder) return {type};
+    return {type, status.size, status.modifiedSeconds};
+}
+
+bool FileFingerprint::matches(const FileStatus& status) const {
+    return !known() || fingerprintOf(status) == *this;
+}
+
 std::optional<std::uint64_t> listFolderInodes(
     const std::string& folder, std::size_t atMost,
-    const std::function<void(std::string_view name, std::uint64_t inode)>& each) {
+    const std::function<bool(std::string_view name, std::uint64_t inode)>& wanted,
+    const std::function<void(std::string_view name, const FileStatus& status)>& found) {
     if (holdsNul(folder)) return std::nullopt;
     if (faultInjector != nullptr && failsOnPurpose(FileCall::OpenFolder, folder, {})) {
         return std::nullopt;
@@ -249,8 +265,11 @@ std::optional<std::uint64_t> listFolderInodes(
         }
         if (++count > atMost) {
             whole = false;
-        } else {
-            each(entry->d_name, entry->d_ino);
+        } else if (wanted(entry->d_name, entry->d_ino)) {
+            struct stat entryInfo {};
+            // An entry gone meanwhile is simply not found.
+            if (::fstatat(::dirfd(listing), entry->d_name, &entryInfo, AT_SYMLINK_NOFOLLOW) == 0)
+                found(entry->d_name, statusOf(entryInfo));
         }
     }
     ::closedir(listing);

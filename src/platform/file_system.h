@@ -29,8 +29,27 @@ struct FileStatus {
     std::int64_t modifiedSeconds = 0;  // seconds since the epoch
     bool isFolder = false;
     bool isSymbolicLink = false;
+    bool isRegular = false;
     FileIdentity identity;
 };
+
+// What else an entry must still be, beside its identity, to be taken for the file a batch
+// renamed: an inode number freed by a removed file is soon given to a new one. A rename keeps
+// a file's type, size and modification time; a folder's size and time change with its
+// entries, so only its type counts.
+struct FileFingerprint {
+    enum class Type : unsigned char { Unknown, Regular, Folder, Link, Other };
+    Type type = Type::Unknown;
+    std::int64_t size = 0;
+    std::int64_t modifiedSeconds = 0;
+
+    bool known() const { return type != Type::Unknown; }
+    bool operator==(const FileFingerprint&) const = default;
+    // An unknown fingerprint (a journal of an earlier build) matches any entry.
+    bool matches(const FileStatus& status) const;
+};
+
+FileFingerprint fingerprintOf(const FileStatus& status);
 
 std::optional<FileStatus> lookUpFile(const std::string& path);
 
@@ -99,13 +118,16 @@ class FolderListing {
     SideJob lookUps_;     // of the batch read ahead
 };
 
-// Calls each(name, inode) for the entries of a folder, for confirming many files at once: one
-// read of the folder costs a fraction of looking each file up. Gives the folder's device, or
-// nothing when the folder cannot be read whole or holds more than atMost entries; the caller
-// then looks its files up one by one. The inode of a mount point is the one below it.
+// Asks wanted(name, inode) of the entries of a folder, for confirming many files at once, and
+// gives found(name, status) for each entry it wanted: one read of the folder and a look-up
+// relative to it cost a fraction of looking each file up by its path. Gives the folder's
+// device, or nothing when the folder cannot be read whole or holds more than atMost entries;
+// the caller then looks its files up one by one. The inode of a mount point is the one below
+// it.
 std::optional<std::uint64_t> listFolderInodes(
     const std::string& folder, std::size_t atMost,
-    const std::function<void(std::string_view name, std::uint64_t inode)>& each);
+    const std::function<bool(std::string_view name, std::uint64_t inode)>& wanted,
+    const std::function<void(std::string_view name, const FileStatus& status)>& found);
 
 // Why a call on a file failed, in the terms the user is told.
 enum class FileError {

@@ -40,6 +40,7 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
     for (std::size_t k = 0; k < n; ++k) {
         if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return files;
         files.identities.emplace_back();
+        files.fingerprints.emplace_back();
         files.errors.push_back(FileError::None);
     }
     std::vector<char> confirmed(n, 0);
@@ -69,20 +70,24 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
         }
         RowsByKey rowNamed(names, rows.size());
         for (std::size_t i = 0; i < rows.size(); ++i) rowNamed.insert(i);
-        std::vector<std::pair<std::size_t, std::uint64_t>> seen;
+        std::vector<std::pair<std::size_t, FileStatus>> seen;
         seen.reserve(rows.size());
+        std::size_t wantedRow = RowsByKey::kNone;
         const auto device = listFolderInodes(
             folder.empty() ? std::string(".") : std::string(folder), rows.size() * kEntriesPerFile,
-            [&](std::string_view name, std::uint64_t inode) {
-                if (const std::size_t i = rowNamed.find(keyOf(name)); i != RowsByKey::kNone) {
-                    seen.emplace_back(rows[i], inode);
-                }
+            [&](std::string_view name, std::uint64_t) {
+                wantedRow = rowNamed.find(keyOf(name));
+                return wantedRow != RowsByKey::kNone;
+            },
+            [&](std::string_view, const FileStatus& status) {
+                seen.emplace_back(rows[wantedRow], status);
             });
         if (!device) continue;
-        for (const auto& [k, inode] : seen) {
+        for (const auto& [k, status] : seen) {
             // Anything else, a mount point included, is looked up to be sure.
-            if (requests[k].identity == FileIdentity{*device, inode}) {
+            if (requests[k].identity == status.identity && requests[k].expected.matches(status)) {
                 files.identities[k] = requests[k].identity;
+                files.fingerprints[k] = fingerprintOf(status);
                 confirmed[k] = 1;
             }
         }
@@ -95,11 +100,12 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
         const auto status = lookUpFile(request.path);
         if (!status) {
             files.errors[k] = FileError::NotFound;
-        } else if (request.identity.known() && status->identity != request.identity) {
+        } else if ((request.identity.known() && status->identity != request.identity) ||
+                   !request.expected.matches(*status)) {
             files.errors[k] = FileError::Replaced;
         } else {
             files.identities[k] = status->identity;
-            files.lookedUpOneByOne.push_back({k, status->size, status->modifiedSeconds});
+            files.fingerprints[k] = fingerprintOf(*status);
         }
     }
     return files;
@@ -121,11 +127,9 @@ void leaveBlockedRowsAlone(BatchFiles& files, const RenamePlan& plan) {
     for (std::size_t k = 0; k < files.identities.size(); ++k) {
         if (!blocksRow(plan.statuses[k])) continue;
         files.identities[k] = {};
+        files.fingerprints[k] = {};
         files.errors[k] = FileError::None;
     }
-    std::erase_if(files.lookedUpOneByOne, [&plan](const BatchFiles::LookedUp& file) {
-        return blocksRow(plan.statuses[file.request]);
-    });
 }
 
 }  // namespace vartel

@@ -11,22 +11,17 @@ namespace vartel {
 
 // The files of a batch, looked up once before the first rename: each is checked against the
 // identity its request expects, and what was found is what the journal records. A file gone
-// or replaced since the preview was made fails its row instead of being renamed. Checking
+// or replaced since the preview was made (or since the batch to be undone renamed it) fails its
+// row instead of being renamed. Checking
 // here rather than before each call, and confirming the files of a folder from one read of
 // the folder where many are renamed there, keeps the batch within a little of the renames.
 struct BatchFiles {
     // One per request; known for a file the batch will rename, unknown for a row it leaves
     // alone (blocked, gone or replaced).
     std::vector<FileIdentity> identities;
-    // Size and modification time of the files looked up one by one (a folder's read gives
-    // inodes only), in the order of their requests: a handful in a usual batch, so none is
-    // kept for the others.
-    struct LookedUp {
-        std::size_t request;
-        std::int64_t size;
-        std::int64_t modifiedSeconds;
-    };
-    std::vector<LookedUp> lookedUpOneByOne;
+    // One per request, known where its identity is: what the journal and the history keep,
+    // so that undo and recovery take no other file that was given the same inode number.
+    std::vector<FileFingerprint> fingerprints;
     std::vector<FileError> errors;  // one per request: None, NotFound or Replaced
 };
 

@@ -240,7 +240,8 @@ struct UndoBatch {
             } else {
                 requestOf[i] = requests.size();
                 requests.push_back({pathBytes.of(entry.folder, entry.newName),
-                                    bytesFromText(entry.oldName), entry.identity});
+                                    bytesFromText(entry.oldName), entry.identity,
+                                    entry.fingerprint});
                 ends.push_back({i, i});
                 targets.push_back(restored);
                 requestEndingAt.file(requests.size() - 1);
@@ -275,17 +276,6 @@ struct UndoBatch {
         return true;
     }
 };
-
-// A file found under the name undo was to give it, and not where the history left it, was put
-// back already (by an undo that stopped part-way, or by hand): its row is done.
-void countFilesAlreadyBack(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
-                           RenameRun& run) {
-    for (std::size_t k = 0; k < requests.size(); ++k) {
-        if (run.rows[k].error != FileError::NotFound || !requests[k].identity.known()) continue;
-        const auto there = lookUpFile(plan.targets[k]);
-        if (there && there->identity == requests[k].identity) run.rows[k] = {true};
-    }
-}
 
 // Each file undo took back takes the first conversion row that had its path before the undo
 // along to its old name. All renames of the batch count as made at once, so rows of files that
@@ -369,6 +359,8 @@ void execute(Workspace& workspace) {
         const std::size_t requestCount = requests.size();
         std::vector<std::size_t> requestOf(preview.size(), requestCount);
         for (std::size_t k = 0; k < requestCount; ++k) requestOf[rowOf[k]] = k;
+        // What the batch found of each file goes to the history, for undo to check.
+        const std::vector<FileFingerprint> fingerprints = std::move(batch->files.fingerprints);
         // The batch's copies of the paths go before the history takes its rows, which then
         // reuse their memory. What is read below of the plan, its statuses, stays.
         releaseBatch(requests, *batch, breathe);
@@ -392,6 +384,7 @@ void execute(Workspace& workspace) {
                 // copied; the window shows no row of a list while a command runs.
                 HistoryEntry renamed{row.folder, std::move(row.oldName), row.newName};
                 renamed.identity = row.identity;
+                if (k < fingerprints.size()) renamed.fingerprint = fingerprints[k];
                 history.push_back(std::move(renamed));
                 FileEntry entry{row.folder, std::move(row.newName), row.facts};
                 entry.identity = row.identity;
@@ -503,7 +496,6 @@ void undo(Workspace& workspace) {
     };
     try {
         carryOut(batch.requests, *prepared, workspace, run);
-        if (!run.stopped) countFilesAlreadyBack(batch.requests, plan, run);
     } catch (...) {
         record(nullptr);
         throw;

@@ -18,6 +18,7 @@ struct HistoryEntry {
     bool failed = false;  // drawn red; set when undoing it failed
     bool selected = false;
     FileIdentity identity{};        // of the renamed file
+    FileFingerprint fingerprint{};  // of the renamed file, as the batch found it
     FailureReason failureReason{};  // why undoing it failed, as the user is told
 
     Text pathAfter() const { return folderText(folder) + newName; }

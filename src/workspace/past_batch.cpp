@@ -29,6 +29,17 @@ FolderRenames foldersRenamedAboveRows(const JournalBatch& batch) {
     return folders;
 }
 
+// The file is under its old name again (an undo that stopped part-way, or a rename by hand):
+// nothing is left to undo of its row. Its folder may be back already too, or not yet.
+bool isBackAlready(const JournalRow& row, const FolderRenames& folders) {
+    for (const Text& path : {folders.now(row.oldPath), row.oldPath}) {
+        const auto there = lookUpFile(bytesFromText(path));
+        if (there && there->identity == row.identity && row.fingerprint.matches(*there))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool canLoadIntoHistory(const BatchSummary& batch) {
@@ -41,11 +52,12 @@ void loadIntoHistory(Workspace& workspace, const JournalBatch& batch) {
     history.clear();
     const FolderRenames folders = foldersRenamedAboveRows(batch);
     for (const JournalRow& row : batch.rows) {
-        if (!row.renamed) continue;
+        if (!row.renamed || isBackAlready(row, folders)) continue;
         const SharedFolder folder = folderPartOf(folders.now(row.newPath),
                                                  history.empty() ? nullptr : history.back().folder);
         HistoryEntry entry{folder, nameOfPath(row.oldPath), nameOfPath(row.newPath)};
         entry.identity = row.identity;
+        entry.fingerprint = row.fingerprint;
         history.push_back(std::move(entry));
     }
 }

@@ -72,6 +72,27 @@ class Decimal {
 
 constexpr std::string_view kEnding = ".journal";
 
+const std::vector<std::pair<FileFingerprint::Type, std::string_view>> kTypeLetters = {
+    {FileFingerprint::Type::Regular, "f"},
+    {FileFingerprint::Type::Folder, "d"},
+    {FileFingerprint::Type::Link, "l"},
+    {FileFingerprint::Type::Other, "o"},
+};
+
+std::string_view typeLetter(FileFingerprint::Type type) {
+    for (const auto& [t, letter] : kTypeLetters) {
+        if (t == type) return letter;
+    }
+    return {};
+}
+
+FileFingerprint::Type typeOfLetter(std::string_view letter) {
+    for (const auto& [type, l] : kTypeLetters) {
+        if (l == letter) return type;
+    }
+    return FileFingerprint::Type::Unknown;
+}
+
 std::string idOf(const std::string& name) {
     return name.substr(0, name.size() - kEnding.size());
 }
@@ -123,7 +144,7 @@ std::optional<JournalBatch> readBatch(const std::string& id, std::string_view by
         };
         if (type == "in" && record.size() == 2) {
             folder = record[1];
-        } else if (type == "row" && record.size() == 8) {
+        } else if (type == "row" && (record.size() == 8 || record.size() == 9)) {
             const auto index = numberIn(record[1]);
             const auto device = numberIn(record[4]);
             const auto inode = numberIn(record[5]);
@@ -134,8 +155,21 @@ std::optional<JournalBatch> readBatch(const std::string& id, std::string_view by
             };
             if (renamed.empty()) batch.folder = folderOfPath(pathOf(record[2]));
             if (keepRows) {
+                // Journals of earlier builds keep no type, and size and time only for some rows.
+                FileFingerprint fingerprint;
+                if (record.size() == 9) {
+                    const auto size = numberIn(record[6]);
+                    const auto seconds = numberIn(record[7]);
+                    fingerprint.type = typeOfLetter(record[8]);
+                    if (fingerprint.type != FileFingerprint::Type::Folder && (!size || !seconds))
+                        fingerprint.type = FileFingerprint::Type::Unknown;
+                    if (fingerprint.type != FileFingerprint::Type::Folder && size && seconds) {
+                        fingerprint.size = static_cast<std::int64_t>(*size);
+                        fingerprint.modifiedSeconds = static_cast<std::int64_t>(*seconds);
+                    }
+                }
                 batch.rows.push_back(
-                    {pathOf(record[2]), pathOf(record[3]), {*device, *inode}, false});
+                    {pathOf(record[2]), pathOf(record[3]), {*device, *inode}, fingerprint, false});
             }
             renamed.push_back(0);
         } else if (type == "step" && record.size() == 6) {
@@ -259,7 +293,6 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
     // Rows name their files within the folder of the last "in" record, since the rows of a
     // batch mostly share a few folders and both paths of a row always share one.
     std::string_view folder;
-    auto oneByOne = files.lookedUpOneByOne.begin();
     bool going = true;
     for (std::size_t k = 0; k < requests.size() && written; ++k) {
         if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !(going = keepGoing())) break;
@@ -271,19 +304,18 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
             written = writer->append({"in", folder});
         }
         // A row the batch leaves alone (blocked, or its file gone or replaced) has no identity
-        // here, so that recovery never moves its file. Size and time are known for files
-        // looked up one by one.
+        // here, so that recovery never moves its file.
         const FileIdentity& identity = files.identities[k];
-        while (oneByOne != files.lookedUpOneByOne.end() && oneByOne->request < k) ++oneByOne;
-        const bool sized =
-            identity.known() && oneByOne != files.lookedUpOneByOne.end() && oneByOne->request == k;
-        written =
-            written &&
-            writer->append({"row", Decimal(k), path.substr(nameStart), request.newName,
-                            Decimal(identity.device), Decimal(identity.inode),
-                            sized ? Decimal(static_cast<std::uint64_t>(oneByOne->size)) : Decimal(),
-                            sized ? Decimal(static_cast<std::uint64_t>(oneByOne->modifiedSeconds))
-                                  : Decimal()});
+        const FileFingerprint& fingerprint = files.fingerprints[k];
+        const bool known = identity.known() && fingerprint.known();
+        written = written &&
+                  writer->append(
+                      {"row", Decimal(k), path.substr(nameStart), request.newName,
+                       Decimal(identity.device), Decimal(identity.inode),
+                       known ? Decimal(static_cast<std::uint64_t>(fingerprint.size)) : Decimal(),
+                       known ? Decimal(static_cast<std::uint64_t>(fingerprint.modifiedSeconds))
+                             : Decimal(),
+                       known ? typeLetter(fingerprint.type) : std::string_view()});
     }
     if (!written || !going || !writePlan(*writer, requests, plan, {}, keepGoing)) {
         removeJournalFile(pathOf(id));
@@ -472,7 +504,7 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
             const Text& path = candidates[c];
             const auto status = lookUpFile(bytesFromText(path));
             if (status && c >= 2 && !temporaryHeld) temporaryHeld = path;
-            if (status && status->identity == row.identity &&
+            if (status && status->identity == row.identity && row.fingerprint.matches(*status) &&
                 std::find(found.begin(), found.end(), path) == found.end()) {
                 found.push_back(path);
             }

@@ -21,7 +21,8 @@ struct JournalRow {
     Text oldPath;
     Text newPath;
     FileIdentity identity;
-    bool renamed = false;  // the batch gave the file its new name
+    FileFingerprint fingerprint;  // unknown in journals of earlier builds
+    bool renamed = false;         // the batch gave the file its new name
 };
 
 enum class BatchState { Unfinished, Finished, Undone };

@@ -39,6 +39,8 @@ struct RenameRequest {
     std::string path;
     std::string newName;
     FileIdentity identity{};
+    // What else the file must be: known for undo, whose file must be the one its batch renamed.
+    FileFingerprint expected{};
 
     // The name the file bears now: the path's last part.
     std::string_view name() const { return std::string_view(path).substr(path.rfind('/') + 1); }

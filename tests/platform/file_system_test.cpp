@@ -162,20 +162,35 @@ TEST_P(RenameTest, WithoutNoReplaceOrLinksANameIsTakenBeforeTheRename) {
 
 INSTANTIATE_TEST_SUITE_P(ByPathsOrByFolder, RenameTest, ::testing::Bool());
 
-// The inodes a folder's read gives are the identities a lookup gives; a folder with more
-// entries than asked for, or none at all, gives nothing, so the caller looks files up instead.
+// The inodes a folder's read gives are the identities a lookup gives, and the entries wanted
+// come with what a lookup says of them; a folder with more entries than asked for, or none at
+// all, gives nothing, so the caller looks files up instead.
 TEST_F(FileSystemTest, FolderInodesMatchLookupsWithinTheLimitOnly) {
     std::map<std::string, std::uint64_t> inodes;
-    for (const std::string name : {"a", "b", "c"}) make(name, name);
-    const auto device = listFolderInodes(folder.path(), 5, [&](std::string_view name, auto inode) {
-        inodes[std::string(name)] = inode;
-    });
+    std::map<std::string, FileFingerprint> found;
+    for (const std::string name : {"a", "bb", "ccc"}) make(name, name);
+    const auto device = listFolderInodes(
+        folder.path(), 5,
+        [&](std::string_view name, std::uint64_t inode) {
+            inodes[std::string(name)] = inode;
+            return name != "a";
+        },
+        [&](std::string_view name, const FileStatus& status) {
+            found[std::string(name)] = fingerprintOf(status);
+        });
     ASSERT_TRUE(device);
-    for (const std::string name : {"a", "b", "c"}) {
-        EXPECT_EQ((FileIdentity{*device, inodes[name]}), lookUpFile(folder.file(name))->identity);
+    for (const std::string name : {"a", "bb", "ccc"}) {
+        const auto status = lookUpFile(folder.file(name));
+        EXPECT_EQ((FileIdentity{*device, inodes[name]}), status->identity);
+        if (name != "a") {
+            EXPECT_EQ(found[name], fingerprintOf(*status));
+        }
     }
-    EXPECT_FALSE(listFolderInodes(folder.path(), 4, [](std::string_view, std::uint64_t) {}));
-    EXPECT_FALSE(listFolderInodes(folder.file("missing"), 5, [](std::string_view, auto) {}));
+    EXPECT_FALSE(found.contains("a"));
+    const auto none = [](std::string_view, std::uint64_t) { return true; };
+    const auto ignored = [](std::string_view, const FileStatus&) {};
+    EXPECT_FALSE(listFolderInodes(folder.path(), 4, none, ignored));
+    EXPECT_FALSE(listFolderInodes(folder.file("missing"), 5, none, ignored));
 }
 
 TEST_F(FileSystemTest, AListingTellsAFailedEntryFromOneThatVanished) {

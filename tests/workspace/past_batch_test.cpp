@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+
 #include "../support/workspace_fixture.h"
 #include "workspace/execution.h"
 
@@ -55,6 +58,29 @@ TEST_F(PastBatchTest, AFileReplacedSinceIsNotTakenForTheRenamedOne) {
     ASSERT_EQ(workspace.historyList().size(), 1u);
     EXPECT_TRUE(workspace.historyList()[0].failed);
     EXPECT_EQ(workspace.historyList()[0].failureReason.text(), U"別のファイルに置き換わっています");
+}
+
+// An inode number freed by a removed file is soon given to a new one: a file whose type, size
+// or time is not what the batch renamed is another file, even under the same number.
+TEST_F(PastBatchTest, AFileChangedSinceIsNotTakenForTheRenamedOne) {
+    const std::vector<std::function<void()>> changes = {
+        [&] { makeFile("c", "longer content"); },
+        [&] {
+            std::filesystem::last_write_time(
+                path("c"), std::filesystem::file_time_type::clock::now() - std::chrono::hours(50));
+        },
+    };
+    for (const auto& change : changes) {
+        std::filesystem::remove(path("a"));
+        std::filesystem::remove(path("c"));
+        const JournalBatch batch = executeAndForget({"a"}, {{U"a", U"c"}});
+        change();
+        loadIntoHistory(workspace, batch);
+        undo(workspace);
+        EXPECT_EQ(dialogs.lastMessage(), U"1個のエラーがあります");
+        EXPECT_TRUE(exists("c"));
+        EXPECT_FALSE(exists("a"));
+    }
 }
 
 // A row the batch leaves alone keeps no identity in the journal, so that recovery never moves

@@ -182,6 +182,7 @@ TEST_F(RenameJournalTest, ALongPlanBreathesAndReadsBackRowByRow) {
     BatchFiles files;
     for (std::size_t k = 0; k < requests.size(); ++k) {
         files.identities.push_back({1, k + 1});
+        files.fingerprints.emplace_back();
         files.errors.push_back(FileError::None);
     }
     // Stopped part-way, it leaves no journal behind.

@@ -11,6 +11,7 @@ inline const QString kConfirmCaption = QStringLiteral("確認");
 inline const QString kYes = QStringLiteral("はい(&Y)");
 inline const QString kNo = QStringLiteral("いいえ(&N)");
 inline const QString kCancel = QStringLiteral("キャンセル");
+inline const QString kLater = QStringLiteral("後で");
 inline const QString kOk = QStringLiteral("OK");
 
 // Regions of the main window.
@@ -222,6 +223,8 @@ inline const QString kBatchRecovery = QStringLiteral("復旧");
 inline const QString kBatchUnfinished = QStringLiteral("途中で終了");
 inline const QString kBatchFinished = QStringLiteral("完了");
 inline const QString kBatchUndone = QStringLiteral("元に戻し済み");
+// %1 stands for the files renamed, %2 for those that failed.
+inline const QString kBatchPartlyFailed = QStringLiteral("一部失敗（変更 %1件、失敗 %2件）");
 inline const QString kLoadIntoHistory = QStringLiteral("履歴に読み込む");
 
 // The rename dialog.

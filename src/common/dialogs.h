@@ -17,6 +17,10 @@ class Dialogs {
     virtual void message(const Text& text) = 0;  // information box, one OK
     virtual void error(const Text& text) = 0;    // error box, worded by errorBoxText
     virtual Answer confirm(const Text& text, bool withCancel) = 0;
+    // A question that may also be left for later ("後で", which Esc and closing the box give
+    // too): Yes, No, or Cancel for later. Where no box offers that answer, a question with
+    // Cancel stands for it.
+    virtual Answer confirmOrLater(const Text& text) { return confirm(text, true); }
     virtual std::optional<Text> askText(const Text& caption, const Text& prompt) = 0;
     virtual std::optional<std::string> openFile(const Text& filter) = 0;
     virtual std::optional<std::string> saveFile(const Text& filter,

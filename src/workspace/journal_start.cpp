@@ -28,21 +28,31 @@ std::optional<RenameJournal> openJournalAtStart(Dialogs& dialogs) {
     return journal;
 }
 
-void recoverUnfinishedBatches(RenameJournal& journal, Dialogs& dialogs, std::size_t& reported) {
+bool recoverUnfinishedBatches(RenameJournal& journal, Dialogs& dialogs, std::size_t& reported) {
     const auto unfinished = journal.unfinishedBatches();
     reportDamagedJournals(journal, dialogs, reported);
-    if (unfinished.empty()) return;
+    if (unfinished.empty()) return false;
     std::int64_t files = 0;
     for (const auto& batch : unfinished) files += static_cast<std::int64_t>(batch.rows.size());
-    const bool finish =
-        dialogs.confirm(fillIn(kUnfinishedBatchQuestion, U"%s", formatInteger(files)), false) ==
-        Answer::Yes;
+    const Answer answer =
+        dialogs.confirmOrLater(fillIn(kUnfinishedBatchQuestion, U"%s", formatInteger(files)));
+    if (answer == Answer::Cancel) return true;
     int errors = 0;
     // The newest first: a recovery that was itself cut short is finished before the batch it
     // was recovering.
     for (auto batch = unfinished.rbegin(); batch != unfinished.rend(); ++batch)
-        errors += journal.recover(*batch, finish);
+        errors += journal.recover(*batch, answer == Answer::Yes);
     dialogs.message(errors == 0 ? kFinishedNormally : formatInteger(errors) + kErrorCountSuffix);
+    // A recovery that failed for some files keeps its batch open, to be tried again.
+    const bool stillOpen = !journal.unfinishedBatches().empty();
+    reportDamagedJournals(journal, dialogs, reported);
+    return stillOpen;
+}
+
+bool settleBeforeRenaming(RenameJournal& journal, Dialogs& dialogs, std::size_t& reported) {
+    if (!recoverUnfinishedBatches(journal, dialogs, reported)) return true;
+    dialogs.error(kUnfinishedBatchRefusal);
+    return false;
 }
 
 }  // namespace vartel

@@ -14,9 +14,17 @@ namespace vartel {
 std::optional<RenameJournal> openJournalAtStart(Dialogs& dialogs);
 
 // Batches cut short by a crash or a kill: asks once, with the count of their files, whether to
-// finish them or to put back what they did, does it and shows the outcome. Damaged journals
-// found on the way are reported, counted in reported as reportDamagedJournals does.
-void recoverUnfinishedBatches(RenameJournal& journal, Dialogs& dialogs, std::size_t& reported);
+// finish them, to put back what they did, or to decide later; does it and shows the outcome.
+// Later touches nothing. Tells whether a batch is still open afterwards: left for later, or
+// a recovery that could not bring every file back. Damaged journals found on the way are
+// reported, counted in reported as reportDamagedJournals does.
+bool recoverUnfinishedBatches(RenameJournal& journal, Dialogs& dialogs, std::size_t& reported);
+
+// Before a command that renames, or loads a batch to undo it: a batch still open is asked
+// about again, and while one stays open the user is told that nothing starts. True when the
+// command may start. A new batch over the files of an open one would leave nothing to recover
+// it by.
+bool settleBeforeRenaming(RenameJournal& journal, Dialogs& dialogs, std::size_t& reported);
 
 // What to tell of the damaged journals the journal set aside since the count of those
 // already told, one message each; moves the count on.

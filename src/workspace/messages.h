@@ -44,7 +44,8 @@ inline const Text kJournalUnavailable =
 // %s stands for the number of files of the batch.
 inline const Text kUnfinishedBatchQuestion =
     U"前回の変換が途中で終わっています（%s個のファイル）。\n"
-    U"「はい」で変換を最後まで行い、「いいえ」で元の名前に戻します。";
+    U"「はい」で変換を最後まで行い、「いいえ」で元の名前に戻します。\n"
+    U"「後で」では何もせず、次に名前を変更するときにもう一度確認します。";
 inline const Text kUnfinishedBatchRefusal =
     U"途中で終わった変換があります。vartel-cli recover --finish または vartel-cli recover "
     U"--undo で復旧してください";

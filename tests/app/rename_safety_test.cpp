@@ -1,6 +1,7 @@
 #include <stdlib.h>
 
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 #include <filesystem>
@@ -12,10 +13,12 @@
 #include "../support/temporary_folder.h"
 #include "app/lists/result_list_panel.h"
 #include "app/main/past_batches_dialog.h"
+#include "app/qt/qt_dialogs.h"
 #include "gui_input.h"
 #include "gui_test_registry.h"
 #include "platform/file_system.h"
 #include "test_program.h"
+#include "workspace/messages.h"
 #include "workspace/rename_journal.h"
 
 using namespace vartel;
@@ -67,15 +70,45 @@ bool warned(QAbstractItemModel* rows, int row) {
 }
 
 // Files dropped one by one (not their folder) and the last character of each stem deleted.
-void previewWithoutLastCharacter(TestProgram& program, const fs::path& folder,
+void previewWithoutLastCharacter(Program& program, const fs::path& folder,
                                  const std::vector<std::string>& names) {
     QStringList paths;
     for (const auto& name : names) paths << QString::fromStdString((folder / name).string());
     program.window.addPaths(paths);
-    QVERIFY(clickButton(program.tab("削除"), "最後からＣ個の文字を削除"));
-    retypeNumber(fieldLabelled<QSpinBox>(program.tab("削除"), "Ｃ："), 1);
-    QVERIFY(clickButton(program.tab("削除"), "プレビュー"));
+    QWidget* tab = openTab(program.window.editTabs(), "削除");
+    QVERIFY(clickButton(tab, "最後からＣ個の文字を削除"));
+    retypeNumber(fieldLabelled<QSpinBox>(tab, "Ｃ："), 1);
+    QVERIFY(clickButton(tab, "プレビュー"));
 }
+
+// Files f0..f3 in folder, renamed to gf0.. by a batch the journal recorded and a kill cut
+// short after two renames.
+void leaveBatchCutShort(const fs::path& folder) {
+    std::vector<RenameRequest> requests;
+    for (const std::string name : {"f0", "f1", "f2", "f3"}) {
+        const std::string path = (folder / name).string();
+        writeFile(path);
+        requests.push_back({path, "g" + name, lookUpFile(path)->identity});
+    }
+    auto journal = RenameJournal::openDefault();
+    QVERIFY(journal);
+    const RenamePlan plan = planRenames(requests);
+    QVERIFY(journal->begin(BatchKind::Execute, requests, plan, lookUpBatchFiles(requests, plan)) !=
+            nullptr);
+    for (const RenameStep& step : {plan.steps[0], plan.steps[1]}) {
+        QCOMPARE(renameStep(plan.pathOf(requests, step.from), plan.pathOf(requests, step.to)),
+                 FileError::None);
+    }
+}
+
+// Scripted, but for a question that may be left for later, which comes up in the real box.
+struct LaterInABox : ScriptedDialogs {
+    QtDialogs boxes;
+    Answer confirmOrLater(const Text& text) override {
+        questions.push_back(text);
+        return boxes.confirmOrLater(text);
+    }
+};
 
 // Clicks the check box of a row, as the user toggles it: the row's first cell becomes current
 // and the space bar flips its box.
@@ -194,33 +227,56 @@ class RenameSafetyTest : public QObject {
         TemporaryFolder folder;
         fs::create_directory(folder.path() / "files");
         const StateFolder state(folder.path() / "state");
-        std::vector<RenameRequest> requests;
-        for (const std::string name : {"f0", "f1", "f2", "f3"}) {
-            const std::string path = (folder.path() / "files" / name).string();
-            writeFile(path);
-            requests.push_back({path, "g" + name, lookUpFile(path)->identity});
-        }
-        {
-            auto journal = RenameJournal::openDefault();
-            QVERIFY(journal);
-            const RenamePlan plan = planRenames(requests);
-            QVERIFY(journal->begin(BatchKind::Execute, requests, plan,
-                                   lookUpBatchFiles(requests, plan)) != nullptr);
-            for (const RenameStep& step : {plan.steps[0], plan.steps[1]}) {
-                QCOMPARE(
-                    renameStep(plan.pathOf(requests, step.from), plan.pathOf(requests, step.to)),
-                    FileError::None);
-            }
-        }
+        leaveBatchCutShort(folder.path() / "files");
         TestProgram program;
         program.dialogs.answers = {Answer::No};
         program.startJournal();
         QCOMPARE(program.dialogs.lastQuestion(),
                  Text(U"前回の変換が途中で終わっています（4個のファイル）。\n"
-                      U"「はい」で変換を最後まで行い、「いいえ」で元の名前に戻します。"));
+                      U"「はい」で変換を最後まで行い、「いいえ」で元の名前に戻します。\n"
+                      U"「後で」では何もせず、次に名前を変更するときにもう一度確認します。"));
         QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
         QCOMPARE(namesIn(folder.path() / "files"), (std::set<std::string>{"f0", "f1", "f2", "f3"}));
         QVERIFY(program.dialogs.errors.empty());
+    }
+
+    // Esc on that question, as closing the box, means 後で: nothing is touched and the batch
+    // stays open. 変換実行 asks again and, left again, renames nothing.
+    void escapeLeavesABatchCutShortForLater() {
+        TemporaryFolder folder;
+        const fs::path files = folder.path() / "files";
+        fs::create_directory(files);
+        const StateFolder state(folder.path() / "state");
+        leaveBatchCutShort(files);
+        writeFile(files / "x1.txt");
+        const std::set<std::string> left = namesIn(files);
+        LaterInABox dialogs;
+        const FixedClock clock{LocalDateTime{2024, 1, 2, 3, 4, 5}};
+        Program program(dialogs, clock, std::chrono::milliseconds(0));
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        QSet<QString> seen;
+        const auto escapeWhenAsked = [&] {
+            QTimer::singleShot(0, [&] {
+                QWidget* box = QApplication::activeModalWidget();
+                seen << box->windowTitle();
+                for (QPushButton* button : box->findChildren<QPushButton*>())
+                    seen << button->text();
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+        };
+        escapeWhenAsked();
+        program.startJournal();
+        QCOMPARE(seen, (QSet<QString>{"確認", "はい(&Y)", "いいえ(&N)", "後で"}));
+        QCOMPARE(namesIn(files), left);
+        QVERIFY(dialogs.messages.empty() && dialogs.errors.empty());
+
+        previewWithoutLastCharacter(program, files, {"x1.txt"});
+        escapeWhenAsked();
+        QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
+        QCOMPARE(dialogs.questions.size(), std::size_t(2));
+        QCOMPARE(dialogs.errors, std::vector<Text>{kUnfinishedBatchRefusal});
+        QCOMPARE(namesIn(files), left);
     }
 
     // Renames of an earlier session come back through 表示 ▸ 過去の履歴 and are undone from the
@@ -229,18 +285,23 @@ class RenameSafetyTest : public QObject {
         TemporaryFolder folder;
         fs::create_directory(folder.path() / "files");
         const StateFolder state(folder.path() / "state");
-        for (const char* name : {"p1.txt", "p2.txt"}) writeFile(folder.path() / "files" / name);
+        // p3.txt fails: its new name is taken.
+        for (const char* name : {"p1.txt", "p2.txt", "p3.txt", "old_p3.txt"})
+            writeFile(folder.path() / "files" / name);
         {
             TestProgram earlier;
             earlier.startJournal();
-            earlier.window.addPaths({QString::fromStdString((folder.path() / "files").string())});
+            QStringList paths;
+            for (const char* name : {"p1.txt", "p2.txt", "p3.txt"})
+                paths << QString::fromStdString((folder.path() / "files" / name).string());
+            earlier.window.addPaths(paths);
             retype(earlier.field("追加", "追加文字"), "old_");
             QVERIFY(clickButton(earlier.tab("追加"), "プレビュー"));
             QVERIFY(clickButton(earlier.window.previewPanel(), "変換実行"));
-            QCOMPARE(earlier.dialogs.lastMessage(), Text(U"正常終了"));
+            QCOMPARE(earlier.dialogs.lastMessage(), Text(U"1個のエラーがあります"));
         }
         QCOMPARE(namesIn(folder.path() / "files"),
-                 (std::set<std::string>{"old_p1.txt", "old_p2.txt"}));
+                 (std::set<std::string>{"old_p1.txt", "old_p2.txt", "p3.txt", "old_p3.txt"}));
 
         TestProgram program;
         program.startJournal();
@@ -251,10 +312,10 @@ class RenameSafetyTest : public QObject {
         QTreeWidget* batches = dialog->list();
         QCOMPARE(batches->topLevelItemCount(), 1);
         QTreeWidgetItem* batch = batches->topLevelItem(0);
-        QCOMPARE(batch->text(1), QStringLiteral("2"));
+        QCOMPARE(batch->text(1), QStringLiteral("3"));
         QCOMPARE(batch->text(2), QString::fromStdString((folder.path() / "files").string()));
         QCOMPARE(batch->text(3), QStringLiteral("変換実行"));
-        QCOMPARE(batch->text(4), QStringLiteral("完了"));
+        QCOMPARE(batch->text(4), QStringLiteral("一部失敗（変更 2件、失敗 1件）"));
         QTest::mouseClick(batches->viewport(), Qt::LeftButton, {},
                           batches->visualItemRect(batch).center());
         QVERIFY(clickButton(dialog, "履歴に読み込む"));
@@ -267,14 +328,17 @@ class RenameSafetyTest : public QObject {
                                 history->index(1, 0).data().toString()};
         QCOMPARE(loaded, (QSet<QString>{"p1.txt", "p2.txt"}));
 
+        // Undone with the list of past batches open, which follows at once.
+        program.entry("表示", "過去の履歴")->trigger();
         QVERIFY(clickButton(program.window.historyPanel(), "元に戻す"));
         QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
-        QCOMPARE(namesIn(folder.path() / "files"), (std::set<std::string>{"p1.txt", "p2.txt"}));
+        QCOMPARE(namesIn(folder.path() / "files"),
+                 (std::set<std::string>{"p1.txt", "p2.txt", "p3.txt", "old_p3.txt"}));
 
         // The batch is now marked undone and cannot be loaded again; the undo is a batch too.
-        program.entry("表示", "過去の履歴")->trigger();
         QCOMPARE(batches->topLevelItemCount(), 2);
         QCOMPARE(batches->topLevelItem(0)->text(3), QStringLiteral("元に戻す"));
+        QCOMPARE(batches->topLevelItem(0)->text(4), QStringLiteral("完了"));
         QCOMPARE(batches->topLevelItem(1)->text(4), QStringLiteral("元に戻し済み"));
         QTest::mouseClick(batches->viewport(), Qt::LeftButton, {},
                           batches->visualItemRect(batches->topLevelItem(1)).center());

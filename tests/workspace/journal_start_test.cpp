@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <set>
+
 #include "../support/file_bytes.h"
 #include "../support/scripted_dialogs.h"
 #include "../support/temporary_folder.h"
 #include "platform/file_system.h"
+#include "workspace/messages.h"
 
 namespace vartel {
 namespace {
@@ -47,21 +50,29 @@ class JournalStartTest : public ::testing::Test {
                       FileError::None);
         }
     }
-    bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
+    std::set<std::string> names() const {
+        std::set<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.file("files")))
+            found.insert(entry.path().filename().string());
+        return found;
+    }
 
     TemporaryFolder folder;
     ScriptedDialogs dialogs;
     std::optional<std::string> saved_;
 };
 
-TEST_F(JournalStartTest, ABatchCutShortIsFinishedOrPutBackAsTheUserAnswers) {
+TEST_F(JournalStartTest, ABatchCutShortIsFinishedPutBackOrLeftAsTheUserAnswers) {
     struct Case {
         Answer answer;
-        const char* present;
-        const char* absent;
+        std::set<std::string> names;
+        bool leftOpen;
     };
-    for (const Case& c : {Case{Answer::Yes, "b", "a"}, Case{Answer::No, "a", "b"}}) {
-        SCOPED_TRACE(c.present);
+    for (const Case& c :
+         {Case{Answer::Yes, {"b0", "b1", "b2"}, false}, Case{Answer::No, {"a0", "a1", "a2"}, false},
+          // "後で", Esc or closing the box: nothing touched, still open.
+          Case{Answer::Cancel, {"a2", "b0", "b1"}, true}}) {
+        SCOPED_TRACE(static_cast<int>(c.answer));
         std::filesystem::remove_all(folder.file("files"));
         std::filesystem::create_directories(folder.file("files"));
         dialogs = ScriptedDialogs();
@@ -74,19 +85,23 @@ TEST_F(JournalStartTest, ABatchCutShortIsFinishedOrPutBackAsTheUserAnswers) {
         ASSERT_TRUE(journal);
         dialogs.answers = {c.answer};
         std::size_t reported = 0;
-        recoverUnfinishedBatches(*journal, dialogs, reported);
+        EXPECT_EQ(recoverUnfinishedBatches(*journal, dialogs, reported), c.leftOpen);
         EXPECT_EQ(dialogs.lastQuestion(),
                   U"前回の変換が途中で終わっています（3個のファイル）。\n"
-                  U"「はい」で変換を最後まで行い、「いいえ」で元の名前に戻します。");
-        EXPECT_EQ(dialogs.lastMessage(), U"正常終了");
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_TRUE(exists(c.present + std::to_string(i)));
-            EXPECT_FALSE(exists(c.absent + std::to_string(i)));
-        }
-        // Settled: the next start asks nothing.
+                  U"「はい」で変換を最後まで行い、「いいえ」で元の名前に戻します。\n"
+                  U"「後で」では何もせず、次に名前を変更するときにもう一度確認します。");
+        EXPECT_EQ(dialogs.messages,
+                  c.leftOpen ? std::vector<Text>{} : std::vector<Text>{U"正常終了"});
+        EXPECT_EQ(names(), c.names);
+        // Settled, the next command goes ahead unasked; left open, it is asked about again
+        // and, left again, refused.
         dialogs.questions.clear();
-        recoverUnfinishedBatches(*journal, dialogs, reported);
-        EXPECT_TRUE(dialogs.questions.empty());
+        dialogs.answers = {Answer::Cancel};
+        EXPECT_EQ(settleBeforeRenaming(*journal, dialogs, reported), !c.leftOpen);
+        EXPECT_EQ(dialogs.questions.size(), c.leftOpen ? 1U : 0U);
+        EXPECT_EQ(dialogs.errors,
+                  c.leftOpen ? std::vector<Text>{kUnfinishedBatchRefusal} : std::vector<Text>{});
+        EXPECT_EQ(names(), c.names);
     }
 }
 

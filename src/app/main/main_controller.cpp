@@ -150,7 +150,18 @@ QString MainController::firstSelectedPath() const {
 }
 
 void MainController::renameFirstSelected(const QString& name) {
-    boundary_.run([this, &name] { vartel::renameFirstSelected(workspace_, toText(name)); });
+    if (boundary_.run([this, &name] { vartel::renameFirstSelected(workspace_, toText(name)); }))
+        emit batchesChanged();
+}
+
+bool MainController::mayStartRenaming() {
+    bool settled = false;
+    if (boundary_.run([this, &settled] { settled = batchesSettled(); })) emit batchesChanged();
+    return settled;
+}
+
+bool MainController::batchesSettled() {
+    return !journal_ || settleBeforeRenaming(*journal_, dialogs_, damagedReported_);
 }
 
 void MainController::openFirstSelected() {
@@ -196,8 +207,16 @@ void MainController::replanPreviewRow(int row) {
     });
 }
 
+void MainController::execute() {
+    const bool ran = boundary_.run([this] {
+        if (batchesSettled()) vartel::execute(workspace_);
+    });
+    if (ran) emit batchesChanged();
+}
+
 void MainController::undoHistory() {
-    boundary_.run([this] {
+    const bool ran = boundary_.run([this] {
+        if (!batchesSettled()) return;
         vartel::undo(workspace_);
         // The loaded batch is wholly back once nothing of the history is left to undo.
         if (journal_ && !loadedBatch_.empty() && workspace_.historyList().empty()) {
@@ -205,6 +224,7 @@ void MainController::undoHistory() {
             loadedBatch_.clear();
         }
     });
+    if (ran) emit batchesChanged();
 }
 
 void MainController::clearHistory() {
@@ -224,6 +244,7 @@ void MainController::setLiteralOrder(bool literal) {
 
 void MainController::startJournal(RenameJournal& journal) {
     journal_ = &journal;
+    // An answer of "後で" leaves the batch open; the commands that rename ask again.
     boundary_.run([this] { recoverUnfinishedBatches(*journal_, dialogs_, damagedReported_); });
 }
 
@@ -237,7 +258,7 @@ std::vector<BatchSummary> MainController::pastBatches() {
 void MainController::loadPastBatch(const std::string& id) {
     if (!journal_) return;
     boundary_.run([this, &id] {
-        if (workspace_.busy()) return;
+        if (workspace_.busy() || !batchesSettled()) return;
         const auto batch = journal_->batch(id);
         reportDamagedJournals(*journal_, dialogs_, damagedReported_);
         if (!batch || !canLoadIntoHistory(*batch)) return;

@@ -60,6 +60,9 @@ class MainController : public QObject {
     void dropRows(int target);
     QString firstSelectedName() const;
     void renameFirstSelected(const QString& name);
+    // Asked before the rename dialog opens: a batch a crash cut short and left for later is
+    // asked about again; true when none stays open, after saying so otherwise.
+    bool mayStartRenaming();
     void openFirstSelected();
     void openFolderOfFirstSelected();
     void showPropertiesOfFirstSelected();
@@ -73,6 +76,8 @@ class MainController : public QObject {
     void abort() { workspace_.abort(); }
     // The check box of a preview row was clicked: the rows that will fail may have changed.
     void replanPreviewRow(int row);
+    // "変換実行" of the preview.
+    void execute();
     // "元に戻す" and "クリア" of the history.
     void undoHistory();
     void clearHistory();
@@ -122,6 +127,8 @@ class MainController : public QObject {
     // The editor's macro changed outside the editor.
     void macroChanged();
     void macroTitlesChanged(const QStringList& titles);
+    // A command may have added a batch to the journal or changed how one ended.
+    void batchesChanged();
 
   private:
     void onRows(ResultList list, void (*preview)(PreviewList&), void (*history)(HistoryList&));
@@ -129,6 +136,8 @@ class MainController : public QObject {
     // Reads the photo columns of the rows that have none; false when stopped.
     bool readPhotoColumns();
     bool photoColumnsUnread() const;
+    // Inside a command that renames: false when a batch stays open, and nothing may start.
+    bool batchesSettled();
 
     Workspace& workspace_;
     MacroEditor& editor_;

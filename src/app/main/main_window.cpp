@@ -232,7 +232,7 @@ void MainWindow::connectRegions() {
     }
     connect(previewPanel_, &ResultListPanel::extraRequested, this,
             [&c] { c.runOnList(returnToConversionList); });
-    connect(previewPanel_, &ResultListPanel::mainRequested, this, [&c] { c.runOnList(execute); });
+    connect(previewPanel_, &ResultListPanel::mainRequested, this, [&c] { c.execute(); });
     connect(historyPanel_, &ResultListPanel::extraRequested, this, [&c] { c.clearHistory(); });
     connect(historyPanel_, &ResultListPanel::mainRequested, this, [&c] { c.undoHistory(); });
 
@@ -290,6 +290,11 @@ void MainWindow::connectController() {
     connect(&controller_, &MainController::busyChanged, this, &MainWindow::showBusy);
     connect(&controller_, &MainController::progressed, this, &MainWindow::showProgress);
     connect(&controller_, &MainController::commandEnded, this, &MainWindow::refreshLists);
+    // An open list of past batches follows the journal.
+    connect(&controller_, &MainController::batchesChanged, this, [this] {
+        if (pastBatchesDialog_->isVisible())
+            pastBatchesDialog_->showBatches(controller_.pastBatches());
+    });
     connect(&controller_, &MainController::recordingChanged, this, &MainWindow::showRecording);
     connect(&controller_, &MainController::initialNameChanged, macroTab_,
             &MacroTab::setInitialName);
@@ -306,7 +311,7 @@ void MainWindow::previewFrom(const OperationTab* tab) {
 void MainWindow::renameSelected() {
     if (controller_.boundary().depth() > 0) return;
     const QString name = controller_.firstSelectedName();
-    if (name.isEmpty()) return;
+    if (name.isEmpty() || !controller_.mayStartRenaming()) return;
     if (const auto after = renameDialog_->ask(name)) controller_.renameFirstSelected(*after);
 }
 

@@ -30,12 +30,18 @@ QString kindCaption(BatchKind kind) {
     return {};
 }
 
-QString stateCaption(BatchState state) {
-    switch (state) {
+// How a batch ended. One whose files did not all get their new names says how many did and
+// how many failed: "完了" alone would claim them all.
+QString stateCaption(const BatchSummary& batch) {
+    switch (batch.state) {
         case BatchState::Unfinished:
             return ui::kBatchUnfinished;
         case BatchState::Finished:
-            return ui::kBatchFinished;
+            if (batch.renamedCount >= batch.rowCount) return ui::kBatchFinished;
+            return ui::kBatchPartlyFailed.arg(
+                toQString(formatInteger(static_cast<std::int64_t>(batch.renamedCount))),
+                toQString(
+                    formatInteger(static_cast<std::int64_t>(batch.rowCount - batch.renamedCount))));
         case BatchState::Undone:
             return ui::kBatchUndone;
     }
@@ -71,25 +77,27 @@ PastBatchesDialog::PastBatchesDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void PastBatchesDialog::showBatches(const std::vector<BatchSummary>& batches) {
+    // Shown again while open, the batch chosen stays chosen.
+    const int chosen = list_->indexOfTopLevelItem(list_->currentItem());
+    const std::string chosenId = chosen >= 0 ? ids_[static_cast<std::size_t>(chosen)] : "";
     list_->clear();
     ids_.clear();
     loadable_.clear();
+    QTreeWidgetItem* current = nullptr;
     for (auto batch = batches.rbegin(); batch != batches.rend(); ++batch) {
-        // What a batch that ended did; the whole of one cut short or put back since.
-        const bool finished = batch->state == BatchState::Finished;
-        const auto count =
-            static_cast<std::int64_t>(finished ? batch->renamedCount : batch->rowCount);
+        // The count is of the batch's files; the state tells how many of them failed.
         auto* item = new QTreeWidgetItem(
             QStringList{toQString(modifiedText(localDateTimeOf(batch->seconds))),
-                        toQString(formatInteger(count)), toQString(batch->folder),
-                        kindCaption(batch->kind), stateCaption(batch->state)});
+                        toQString(formatInteger(static_cast<std::int64_t>(batch->rowCount))),
+                        toQString(batch->folder), kindCaption(batch->kind), stateCaption(*batch)});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         item->setToolTip(2, item->text(2));
         list_->addTopLevelItem(item);
         ids_.push_back(batch->id);
         loadable_.push_back(canLoadIntoHistory(*batch));
+        if (!current || batch->id == chosenId) current = item;
     }
-    if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
+    if (current) list_->setCurrentItem(current);
     chosenChanged();
 }
 

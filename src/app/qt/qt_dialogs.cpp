@@ -50,18 +50,25 @@ void QtDialogs::error(const Text& text) {
 }
 
 Answer QtDialogs::confirm(const Text& text, bool withCancel) {
+    return ask(text, withCancel ? ui::kCancel : QString());
+}
+
+Answer QtDialogs::confirmOrLater(const Text& text) {
+    return ask(text, ui::kLater);
+}
+
+Answer QtDialogs::ask(const Text& text, const QString& third) {
     QMessageBox box(QMessageBox::Question, ui::kConfirmCaption, toQString(text),
                     QMessageBox::NoButton, owner());
     widenForCaption(box);
     QPushButton* yes = box.addButton(ui::kYes, QMessageBox::YesRole);
     QPushButton* no = box.addButton(ui::kNo, QMessageBox::NoRole);
-    QPushButton* cancel =
-        withCancel ? box.addButton(ui::kCancel, QMessageBox::RejectRole) : nullptr;
+    QPushButton* other = third.isEmpty() ? nullptr : box.addButton(third, QMessageBox::RejectRole);
     box.setDefaultButton(yes);
-    box.setEscapeButton(cancel ? static_cast<QAbstractButton*>(cancel) : no);
+    box.setEscapeButton(other ? static_cast<QAbstractButton*>(other) : no);
     box.exec();
     if (box.clickedButton() == yes) return Answer::Yes;
-    if (box.clickedButton() == no || !cancel) return Answer::No;
+    if (box.clickedButton() == no || !other) return Answer::No;
     return Answer::Cancel;
 }
 

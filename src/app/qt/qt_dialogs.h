@@ -18,6 +18,7 @@ class QtDialogs : public Dialogs {
     void message(const Text& text) override;
     void error(const Text& text) override;
     Answer confirm(const Text& text, bool withCancel) override;
+    Answer confirmOrLater(const Text& text) override;
     std::optional<Text> askText(const Text& caption, const Text& prompt) override;
     std::optional<std::string> openFile(const Text& filter) override;
     std::optional<std::string> saveFile(const Text& filter, const Text& defaultExtension) override;
@@ -26,6 +27,9 @@ class QtDialogs : public Dialogs {
 
   private:
     QWidget* owner() const;
+    // A question with はい and いいえ, and a third answer where one is given, which Esc and
+    // closing the box give too; without one they give いいえ.
+    Answer ask(const Text& text, const QString& third);
 
     QPointer<QWidget> parent_;
 };

@@ -38,11 +38,27 @@ bool recoverUnfinishedBatches(RenameJournal& journal, Dialogs& dialogs, std::siz
         dialogs.confirmOrLater(fillIn(kUnfinishedBatchQuestion, U"%s", formatInteger(files)));
     if (answer == Answer::Cancel) return true;
     int errors = 0;
+    std::vector<RenameJournal::LeftBehind> left;
     // The newest first: a recovery that was itself cut short is finished before the batch it
     // was recovering.
-    for (auto batch = unfinished.rbegin(); batch != unfinished.rend(); ++batch)
+    for (auto batch = unfinished.rbegin(); batch != unfinished.rend(); ++batch) {
         errors += journal.recover(*batch, answer == Answer::Yes);
-    dialogs.message(errors == 0 ? kFinishedNormally : formatInteger(errors) + kErrorCountSuffix);
+        left.insert(left.end(), journal.leftBehind().begin(), journal.leftBehind().end());
+    }
+    if (errors == 0) {
+        dialogs.message(kFinishedNormally);
+    } else {
+        // The box names a screenful of the files left; the rest are counted.
+        constexpr std::size_t kNamed = 20;
+        Text text = fillIn(kRecoveryLeftFiles, U"%s", formatInteger(errors));
+        for (std::size_t i = 0; i < left.size() && i < kNamed; ++i)
+            text += U"\n" + left[i].path + U"　" + left[i].reason;
+        if (left.size() > kNamed) {
+            text += U"\n" + fillIn(kMoreRowsNotSaved, U"%s",
+                                   formatInteger(static_cast<std::int64_t>(left.size() - kNamed)));
+        }
+        dialogs.message(text);
+    }
     // A recovery that failed for some files keeps its batch open, to be tried again.
     const bool stillOpen = !journal.unfinishedBatches().empty();
     reportDamagedJournals(journal, dialogs, reported);

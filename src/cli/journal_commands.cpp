@@ -13,6 +13,7 @@
 #include "common/name_parts.h"
 #include "platform/clock.h"
 #include "workspace/execution.h"
+#include "workspace/journal_start.h"
 #include "workspace/messages.h"
 #include "workspace/modified_time.h"
 #include "workspace/past_batch.h"
@@ -159,19 +160,11 @@ int runRecover(const Arguments& args) {
         printErrorLine(kUnfinishedBatchRefusal);
         return kUnfinishedBatchExit;
     }
-    int errors = 0;
-    std::vector<RenameJournal::LeftBehind> left;
-    // The newest first: a recovery that was itself cut short is finished before the batch
-    // it was recovering.
-    for (auto batch = unfinished.rbegin(); batch != unfinished.rend(); ++batch) {
-        errors += journal->recover(*batch, finish);
-        left.insert(left.end(), journal->leftBehind().begin(), journal->leftBehind().end());
-    }
-    if (errors != 0) {
-        printErrorLine(fillIn(kRecoveryLeftFiles, U"%s", formatInteger(errors)));
-        for (const auto& file : left) printErrorLine(file.path + U"\t" + file.reason);
-    }
-    return summarize(errors);
+    const RecoveryOutcome outcome = recoverBatches(*journal, unfinished, finish);
+    if (outcome.leftOpen != 0)
+        printErrorLine(fillIn(kRecoveryLeftFiles, U"%s", formatInteger(outcome.leftOpen)));
+    for (const auto& file : outcome.left) printErrorLine(file.path + U"\t" + file.reason);
+    return summarize(outcome.errors);
 }
 
 }  // namespace vartel::cli

@@ -146,7 +146,7 @@ bool JournalReader::next(JournalRecord& record) {
         const std::string_view line = bytes_.substr(start_, end - start_);
         start_ = end + 1;
         if (decodeLine(line, record)) return true;
-        if (start_ < bytes_.size()) damaged_ = true;
+        if (start_ < bytes_.size()) ++damagedLines_;
     }
     return false;
 }
@@ -244,6 +244,13 @@ bool JournalWriter::writePending() {
 bool JournalWriter::append(std::initializer_list<std::string_view> fields) {
     appendJournalLine(pending_, std::span(fields.begin(), fields.size()));
     return pending_.size() < kBlockSize ? !writeFailed_ : writePending();
+}
+
+bool JournalWriter::reserve(std::int64_t bytes) {
+    struct stat info {};
+    if (!writePending() || ::fstat(descriptor_, &info) != 0) return false;
+    if (::fallocate(descriptor_, FALLOC_FL_KEEP_SIZE, info.st_size, bytes) == 0) return true;
+    return errno == EOPNOTSUPP || errno == ENOSYS;
 }
 
 bool JournalWriter::sync() {

@@ -28,12 +28,14 @@ class JournalReader {
     bool next(JournalRecord& record);
     // A line failed its checksum anywhere but at the very end. A last line cut short is what
     // a crash in the middle of an append leaves and is only dropped. Final once next() is false.
-    bool damaged() const { return damaged_; }
+    bool damaged() const { return damagedLines_ != 0; }
+    // How many such lines were passed over so far.
+    std::size_t damagedLines() const { return damagedLines_; }
 
   private:
     std::string_view bytes_;
     std::size_t start_ = 0;
-    bool damaged_ = false;
+    std::size_t damagedLines_ = 0;
 };
 
 struct JournalContents {
@@ -64,6 +66,10 @@ class JournalWriter {
     ~JournalWriter();
 
     bool append(std::initializer_list<std::string_view> fields);
+    // Sets aside room on the disk for this many more bytes, so that the records of a batch
+    // that has begun always fit, however full the disk gets meanwhile. True also where the
+    // file system cannot set room aside.
+    bool reserve(std::int64_t bytes);
     bool sync();
     // The same, with whileWaiting called every few milliseconds until the disk has the journal:
     // a plan of a million rows takes a moment to reach it, and a window stays live meanwhile.

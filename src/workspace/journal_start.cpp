@@ -28,6 +28,21 @@ std::optional<RenameJournal> openJournalAtStart(Dialogs& dialogs) {
     return journal;
 }
 
+RecoveryOutcome recoverBatches(RenameJournal& journal, const std::vector<JournalBatch>& batches,
+                               bool finish) {
+    RecoveryOutcome outcome;
+    // The newest first: a recovery that was itself cut short is finished before the batch it
+    // was recovering.
+    for (auto batch = batches.rbegin(); batch != batches.rend(); ++batch) {
+        const int failed = journal.recover(*batch, finish);
+        outcome.errors += failed;
+        if (journal.lastRecoveryLeftOpen()) outcome.leftOpen += failed;
+        outcome.left.insert(outcome.left.end(), journal.leftBehind().begin(),
+                            journal.leftBehind().end());
+    }
+    return outcome;
+}
+
 bool recoverUnfinishedBatches(RenameJournal& journal, Dialogs& dialogs, std::size_t& reported) {
     const auto unfinished = journal.unfinishedBatches();
     reportDamagedJournals(journal, dialogs, reported);
@@ -37,20 +52,16 @@ bool recoverUnfinishedBatches(RenameJournal& journal, Dialogs& dialogs, std::siz
     const Answer answer =
         dialogs.confirmOrLater(fillIn(kUnfinishedBatchQuestion, U"%s", formatInteger(files)));
     if (answer == Answer::Cancel) return true;
-    int errors = 0;
-    std::vector<RenameJournal::LeftBehind> left;
-    // The newest first: a recovery that was itself cut short is finished before the batch it
-    // was recovering.
-    for (auto batch = unfinished.rbegin(); batch != unfinished.rend(); ++batch) {
-        errors += journal.recover(*batch, answer == Answer::Yes);
-        left.insert(left.end(), journal.leftBehind().begin(), journal.leftBehind().end());
-    }
-    if (errors == 0) {
+    const RecoveryOutcome outcome = recoverBatches(journal, unfinished, answer == Answer::Yes);
+    const auto& left = outcome.left;
+    if (left.empty()) {
         dialogs.message(kFinishedNormally);
     } else {
         // The box names a screenful of the files left; the rest are counted.
         constexpr std::size_t kNamed = 20;
-        Text text = fillIn(kRecoveryLeftFiles, U"%s", formatInteger(errors));
+        Text text = outcome.leftOpen != 0
+                        ? fillIn(kRecoveryLeftFiles, U"%s", formatInteger(outcome.leftOpen))
+                        : formatInteger(outcome.errors) + kErrorCountSuffix;
         for (std::size_t i = 0; i < left.size() && i < kNamed; ++i)
             text += U"\n" + left[i].path + U"　" + left[i].reason;
         if (left.size() > kNamed) {

@@ -13,6 +13,16 @@ namespace vartel {
 // folder cannot be made.
 std::optional<RenameJournal> openJournalAtStart(Dialogs& dialogs);
 
+// What recovering batches did: the files not brought back, of them those whose batches stay
+// open, and each file left with why.
+struct RecoveryOutcome {
+    int errors = 0;
+    int leftOpen = 0;
+    std::vector<RenameJournal::LeftBehind> left;
+};
+RecoveryOutcome recoverBatches(RenameJournal& journal, const std::vector<JournalBatch>& batches,
+                               bool finish);
+
 // Batches cut short by a crash or a kill: asks once, with the count of their files, whether to
 // finish them, to put back what they did, or to decide later; does it and shows the outcome.
 // Later touches nothing. Tells whether a batch is still open afterwards: left for later, or

@@ -56,6 +56,10 @@ inline const Text kDamagedJournal = U"壊れた変換の記録を別の場所に
 inline const Text kRecoveryLeftFiles =
     U"%s個のファイルを戻せなかったため、変換は途中のままです。次のファイルを確かめてから、もう一度"
     U"復旧してください:";
+// A damaged journal's batch is recovered as far as its intact records go; %s stands for the
+// count of files it no longer names, which the user must look for.
+inline const Text kDamagedJournalRows =
+    U"変換の記録の一部が壊れていたため、%s個のファイルは確かめられませんでした";
 // Why recovery leaves a row alone: its journal names a path outside the batch's folder.
 inline const Text kReasonOutsideBatch = U"変換の記録のパスが正しくありません";
 // The size column of a row that stands for a folder itself.

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <set>
 
+#include "common/integer_text.h"
+#include "common/message_text.h"
 #include "common/name_parts.h"
 #include "platform/absolute_path.h"
 #include "platform/closed_batches.h"
@@ -131,24 +133,50 @@ std::optional<JournalBatch> readBatch(const std::string& id, std::string_view by
     if (!kind || !seconds || !count) return std::nullopt;
     batch.kind = *kind;
     batch.seconds = static_cast<std::int64_t>(*seconds);
-    std::vector<char> renamed;  // one per row
+    // Rows the journal stands for, as far as it can hold them: a row takes more than a byte, so
+    // a count beyond the journal's size (of one cut short, or made up) fills no more than that.
+    const auto rowsTold = static_cast<std::size_t>(std::min<std::uint64_t>(*count, bytes.size()));
+    // One per row: 1 once renamed, kUnreadable for a row on a damaged line.
+    constexpr char kUnreadable = 2;
+    std::vector<char> renamed;
     std::set<std::pair<std::size_t, Text>> temporaries;
     std::optional<std::string> folder;  // of the rows that follow, once the journal names one
+    // After a damaged line, the folder of the rows that follow is not known until the next
+    // folder record: it may have been the damaged one.
+    bool folderUncertain = false;
+    std::size_t damagedSoFar = 0;
+    const auto unreadableRow = [&] {
+        if (keepRows) batch.rows.push_back({});
+        renamed.push_back(kUnreadable);
+        ++batch.unreadableRows;
+    };
     while (reader.next(record)) {
+        if (reader.damagedLines() != damagedSoFar) {
+            damagedSoFar = reader.damagedLines();
+            folderUncertain = true;
+        }
         const std::string& type = record[0];
         const auto rowAt = [&](std::size_t field) -> std::optional<std::size_t> {
             if (record.size() <= field) return std::nullopt;
             const auto row = numberIn(record[field]);
-            if (!row || *row >= renamed.size()) return std::nullopt;
+            if (!row || *row >= rowsTold) return std::nullopt;
+            // Its own record was on a damaged line.
+            while (renamed.size() <= *row) unreadableRow();
             return static_cast<std::size_t>(*row);
         };
         if (type == "in" && record.size() == 2) {
             folder = record[1];
+            folderUncertain = false;
         } else if (type == "row" && (record.size() == 8 || record.size() == 9)) {
             const auto index = numberIn(record[1]);
             const auto device = numberIn(record[4]);
             const auto inode = numberIn(record[5]);
-            if (!index || *index != renamed.size() || !device || !inode) return std::nullopt;
+            if (!index || *index < renamed.size() || !device || !inode) return std::nullopt;
+            while (renamed.size() < *index) unreadableRow();  // rows on damaged lines
+            if (folderUncertain) {
+                unreadableRow();
+                continue;
+            }
             // Journals written before the "in" records hold whole paths.
             const auto pathOf = [&](const std::string& field) {
                 return textFromBytes(folder ? *folder + field : field);
@@ -186,6 +214,7 @@ std::optional<JournalBatch> readBatch(const std::string& id, std::string_view by
         } else if (type == "ok") {
             const auto row = rowAt(1);
             if (!row) return std::nullopt;
+            if (renamed[*row] == kUnreadable) continue;
             batch.renamedCount += renamed[*row] == 0 ? 1 : 0;
             renamed[*row] = 1;
         } else if (type == "go") {
@@ -198,13 +227,26 @@ std::optional<JournalBatch> readBatch(const std::string& id, std::string_view by
             return std::nullopt;
         }
     }
-    if (reader.damaged()) return std::nullopt;
-    // Only a plan written whole must hold every row.
+    batch.damaged = reader.damaged();
+    // A journal cut short or damaged within its rows: the rows it does not tell stand in rows of
+    // their own, so that every batch keeps its count.
+    if (renamed.size() > *count) return std::nullopt;
+    while (renamed.size() < rowsTold) unreadableRow();
     batch.rowCount = renamed.size();
-    if (batch.started && batch.rowCount != *count) return std::nullopt;
-    for (std::size_t r = 0; r < batch.rows.size(); ++r) batch.rows[r].renamed = renamed[r] != 0;
+    for (std::size_t r = 0; r < batch.rows.size(); ++r) batch.rows[r].renamed = renamed[r] == 1;
     batch.temporaries.assign(temporaries.begin(), temporaries.end());
     return batch;
+}
+
+// Whether a file of the batch is found under its new name.
+bool anyFileRenamed(const JournalBatch& batch) {
+    for (const JournalRow& row : batch.rows) {
+        if (!row.identity.known()) continue;
+        const auto status = lookUpFile(bytesFromText(row.newPath));
+        if (status && status->identity == row.identity && row.fingerprint.matches(*status))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -317,7 +359,13 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
                              : Decimal(),
                        known ? typeLetter(fingerprint.type) : std::string_view()});
     }
-    if (!written || !going || !writePlan(*writer, requests, plan, {}, keepGoing)) {
+    // Room for a progress record per step and a closing record per row, set aside before the
+    // first rename: a batch whose end could not be recorded would stay open for ever.
+    constexpr std::int64_t kRecordRoom = 32;
+    const auto closingRoom =
+        static_cast<std::int64_t>(requests.size() + plan.steps.size() + 4) * kRecordRoom;
+    if (!written || !going || !writePlan(*writer, requests, plan, {}, keepGoing) ||
+        !writer->reserve(closingRoom)) {
         removeJournalFile(pathOf(id));
         return nullptr;
     }
@@ -367,10 +415,16 @@ std::vector<JournalBatch> RenameJournal::unfinishedBatches() {
         if (journalInUse(path)) continue;
         auto batch = read(name, true);
         if (!batch) continue;
-        // Cut short while its plan was written: nothing was renamed.
+        // Cut short while its plan was written, nothing was renamed; but a journal that lost
+        // its end since (a damaged disk, a hand) may have had renames: kept for recovery when
+        // any file of it is under its new name.
         if (!batch->started) {
-            removeJournalFile(path);
-            continue;
+            if (!anyFileRenamed(*batch)) {
+                removeJournalFile(path);
+                continue;
+            }
+            batch->started = true;
+            batch->damaged = true;
         }
         result.push_back(std::move(*batch));
     }
@@ -454,6 +508,13 @@ std::optional<JournalRow> rowWithinItsFolder(const JournalRow& row, AbsolutePath
 
 int RenameJournal::recover(const JournalBatch& batch, bool finish) {
     leftBehind_.clear();
+    leftOpen_ = false;
+    const int unreadable = static_cast<int>(batch.unreadableRows);
+    if (unreadable != 0) {
+        leftBehind_.push_back({textFromBytes(pathOf(batch.id)),
+                               fillIn(kDamagedJournalRows, U"%s",
+                                      formatInteger(static_cast<std::int64_t>(unreadable)))});
+    }
     std::vector<std::vector<Text>> temporariesOf(batch.rows.size());
     for (const auto& [row, path] : batch.temporaries) {
         if (plainPath(path) && folderOfPath(path) == folderOfPath(batch.rows[row].oldPath))
@@ -534,13 +595,16 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
     rowOf = std::move(orderedRows);
     const auto leaveRequests = [&] {
         for (const auto& request : requests) leave(textFromBytes(request.path), kJournalUnwritable);
-        return failures;
+        leftOpen_ = true;
+        return failures + unreadable;
     };
     auto writer = JournalWriter::openToAppend(pathOf(batch.id));
     if (!writer) return leaveRequests();
     const RenamePlan plan = planRenames(requests);
     if (!writer->append({"recovery", finish ? "finish" : "undo"}) ||
-        !writePlan(*writer, requests, plan, rowOf)) {
+        !writePlan(*writer, requests, plan, rowOf) ||
+        !writer->reserve(static_cast<std::int64_t>(batch.rows.size() + plan.steps.size() + 4) *
+                         32)) {
         return leaveRequests();
     }
     ActiveBatch active(std::move(*writer), folder_, batch.id, rowOf);
@@ -556,7 +620,8 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
     }
     // Closed only with every file at one of its two names; otherwise the next recovery, or
     // the window's question, comes back to it.
-    if (failures != 0) {
+    leftOpen_ = failures != 0;
+    if (leftOpen_) {
         active.leaveOpen();
     } else if (finish) {
         for (const std::size_t r : alreadyThere) active.markRenamed(r);
@@ -564,7 +629,7 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
     } else {
         active.closeUndone("recovery");
     }
-    return failures;
+    return failures + unreadable;
 }
 
 }  // namespace vartel

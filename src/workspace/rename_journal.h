@@ -43,6 +43,10 @@ struct JournalBatch : BatchSummary {
     std::vector<JournalRow> rows;
     std::vector<std::pair<std::size_t, Text>> temporaries;  // row -> a temporary name it may bear
     bool started = false;  // the whole plan reached the disk, so renames may have begun
+    // Rows a damaged journal does not tell whole: they stand in rows with an unknown identity,
+    // which nothing touches. A damaged journal is read as far as its intact records go.
+    std::size_t unreadableRows = 0;
+    bool damaged = false;
 };
 
 // The batch the records of a journal make, or nothing when they do not make one (a damaged
@@ -110,9 +114,11 @@ class RenameJournal {
     void prune(std::int64_t nowSeconds);
 
     // Brings every file of an unfinished batch to one of its two names: the new one
-    // (finish) or the old one. Gives the number of files that could not be brought back; the
-    // batch is closed only when there are none, and leftBehind() then names each of them.
+    // (finish) or the old one. Gives the number of files that could not be brought back, and
+    // leftBehind() names them. The batch stays open while a file it names is left; files a
+    // damaged journal no longer names are counted and told of, but cannot hold it open.
     int recover(const JournalBatch& batch, bool finish);
+    bool lastRecoveryLeftOpen() const { return leftOpen_; }
     // The files the last recovery left, each with where it was looked for and why.
     struct LeftBehind {
         Text path;
@@ -135,6 +141,7 @@ class RenameJournal {
     std::vector<std::string> damaged_;
     std::string lastId_;
     std::vector<LeftBehind> leftBehind_;
+    bool leftOpen_ = false;
 };
 
 }  // namespace vartel

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 
 #include "../support/file_bytes.h"
@@ -243,6 +244,35 @@ TEST_F(RenameJournalTest, AFileUnderItsTemporaryNameIsBroughtBackThoughNumberedA
     }
 }
 
+// A damaged journal is read as far as its intact records go: a bad line among the steps, or an
+// end lost before the plan's last record (though files were renamed), still brings every file
+// it names back.
+TEST_F(RenameJournalTest, ADamagedJournalIsRecoveredAsFarAsItsRecordsGo) {
+    const std::vector<std::function<std::string(std::string)>> damages = {
+        [](std::string bytes) {
+            bytes[bytes.find(" step\t") + 3] ^= 0x01;
+            return bytes;
+        },
+        [](std::string bytes) { return bytes.substr(0, bytes.find(" step\t")); },
+    };
+    for (const auto& damage : damages) {
+        for (const char* emptied : {"files", "journal"}) {
+            std::filesystem::remove_all(folder.file(emptied));
+            std::filesystem::create_directories(folder.file(emptied));
+        }
+        make({"a", "b"});
+        beginAndLeaveOpen(requestsOf({{"a", "x"}, {"b", "y"}}));
+        std::filesystem::rename(file("a"), file("x"));
+        const std::string path = folder.file("journal/" + journal.lastBatchId() + ".journal");
+        writeBytes(path, damage(readBytes(path)));
+        const auto unfinished = journal.unfinishedBatches();
+        ASSERT_EQ(unfinished.size(), 1u);
+        EXPECT_EQ(journal.recover(unfinished[0], false), 0);
+        EXPECT_EQ(disk(), (Disk{{"a", "a"}, {"b", "b"}}));
+        EXPECT_TRUE(journal.unfinishedBatches().empty());
+    }
+}
+
 TEST_F(RenameJournalTest, AFileLeftUnderTwoNamesKeepsOneAndNothingElseIsTouched) {
     for (const bool finish : {false, true}) {
         SCOPED_TRACE(finish ? "finish" : "undo");
@@ -414,6 +444,15 @@ TEST_F(RenameJournalTest, OnlyBatchesClosedOnDiskAreNotedAndTheNoteFollowsPrunin
     another->closeUndone("test");
     EXPECT_TRUE(closedBatchIds(journals).empty());
     EXPECT_TRUE(std::filesystem::is_fifo(journals + "/closed-batches"));
+    // Nor is a symbolic link there written through.
+    std::filesystem::remove(journals + "/closed-batches");
+    writeBytes(folder.file("elsewhere"), "kept");
+    std::filesystem::create_symlink(folder.file("elsewhere"), journals + "/closed-batches");
+    const auto last = requestsOf({{"c", "d"}});
+    const RenamePlan lastPlan = planRenames(last);
+    journal.begin(BatchKind::Execute, last, lastPlan, lookUpBatchFiles(last, lastPlan))
+        ->closeUndone("test");
+    EXPECT_EQ(readBytes(folder.file("elsewhere")), "kept");
 }
 
 TEST_F(RenameJournalTest, PruningKeepsTheNewestHundredOrTheLastThirtyDays) {

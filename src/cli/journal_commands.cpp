@@ -124,9 +124,8 @@ int runUndo(const Arguments& args) {
         printErrorLine(entry.newName + U"\t" + entry.oldName + U"\t" + entry.failureReason.text());
     }
     dialogs.printHeld();
-    // Marked undone only once every row is back; until then the batch can be undone again,
-    // and the rows already back are passed over.
-    if (workspace.historyList().empty()) journal->markUndone(batch->id, journal->lastBatchId());
+    // The undo marks the batch undone once every row is back; until then it can be undone
+    // again, and the rows already back are passed over.
     if (interruptRequested()) {
         printErrorLine(kInterrupted);
         return kInterruptedExit;

@@ -277,6 +277,30 @@ struct UndoBatch {
     }
 };
 
+// How many history rows each batch of the workspace's table has.
+std::vector<std::size_t> rowsOfEachBatch(Workspace& workspace) {
+    std::vector<std::size_t> rows;
+    for (const HistoryEntry& entry : workspace.historyList()) {
+        if (entry.batch == HistoryEntry::kNoBatch) continue;
+        if (entry.batch >= rows.size()) rows.resize(entry.batch + 1, 0);
+        ++rows[entry.batch];
+    }
+    return rows;
+}
+
+// A batch whose rows the undo took back, every one, is undone in its journal too, so that the
+// past batches show it so and it is not undone twice.
+void markBatchesTakenBack(Workspace& workspace, const std::vector<std::size_t>& rowsBefore) {
+    RenameJournal* journal = workspace.journal();
+    if (journal == nullptr) return;
+    const std::vector<std::size_t> rowsAfter = rowsOfEachBatch(workspace);
+    for (std::size_t place = 0; place < rowsBefore.size(); ++place) {
+        if (rowsBefore[place] == 0 || (place < rowsAfter.size() && rowsAfter[place] != 0)) continue;
+        journal->markUndone(workspace.batchAt(static_cast<std::uint32_t>(place)),
+                            journal->lastBatchId());
+    }
+}
+
 // Each file undo took back takes the first conversion row that had its path before the undo
 // along to its old name. All renames of the batch count as made at once, so rows of files that
 // swapped names are not confused.
@@ -361,6 +385,9 @@ void execute(Workspace& workspace) {
         for (std::size_t k = 0; k < requestCount; ++k) requestOf[rowOf[k]] = k;
         // What the batch found of each file goes to the history, for undo to check.
         const std::vector<FileFingerprint> fingerprints = std::move(batch->files.fingerprints);
+        const std::uint32_t batchPlace =
+            batch->journal ? workspace.placeOfBatch(workspace.journal()->lastBatchId())
+                           : HistoryEntry::kNoBatch;
         // The batch's copies of the paths go before the history takes its rows, which then
         // reuse their memory. What is read below of the plan, its statuses, stays.
         releaseBatch(requests, *batch, breathe);
@@ -385,6 +412,7 @@ void execute(Workspace& workspace) {
                 HistoryEntry renamed{row.folder, std::move(row.oldName), row.newName};
                 renamed.identity = row.identity;
                 if (k < fingerprints.size()) renamed.fingerprint = fingerprints[k];
+                renamed.batch = batchPlace;
                 history.push_back(std::move(renamed));
                 FileEntry entry{row.folder, std::move(row.newName), row.facts};
                 entry.identity = row.identity;
@@ -429,6 +457,7 @@ void undo(Workspace& workspace) {
     }
     workspace.setProgressMaximum(static_cast<int>(history.size()));
     UndoBatch batch(history, [&workspace] { return workspace.keepGoing(); });
+    const std::vector<std::size_t> rowsBefore = rowsOfEachBatch(workspace);
     if (batch.stopped) {
         // "中止" while the batch was gathered: nothing to undo, and nothing to wait for.
         releaseLater(releasing(std::move(batch.requests)));
@@ -491,6 +520,7 @@ void undo(Workspace& workspace) {
         removeFlagged(history, done, breathe);
         folders.bringUpToDate(rows, workspace.previewList(), history);
         if (prepared->journal && !run.leftUnfinished) prepared->journal->close(run, breathe);
+        markBatchesTakenBack(workspace, rowsBefore);
         releaseBatch(batch.requests, *prepared, breathe);
         return errors;
     };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "common/text.h"
@@ -20,6 +21,9 @@ struct HistoryEntry {
     FileIdentity identity{};        // of the renamed file
     FileFingerprint fingerprint{};  // of the renamed file, as the batch found it
     FailureReason failureReason{};  // why undoing it failed, as the user is told
+    // The journal's batch that made the rename, by its place in the workspace's table.
+    static constexpr std::uint32_t kNoBatch = static_cast<std::uint32_t>(-1);
+    std::uint32_t batch = kNoBatch;
 
     Text pathAfter() const { return folderText(folder) + newName; }
 };

@@ -51,6 +51,7 @@ void loadIntoHistory(Workspace& workspace, const JournalBatch& batch) {
     HistoryList& history = workspace.historyList();
     history.clear();
     const FolderRenames folders = foldersRenamedAboveRows(batch);
+    const std::uint32_t place = workspace.placeOfBatch(batch.id);
     for (const JournalRow& row : batch.rows) {
         if (!row.renamed || isBackAlready(row, folders)) continue;
         const SharedFolder folder = folderPartOf(folders.now(row.newPath),
@@ -58,6 +59,7 @@ void loadIntoHistory(Workspace& workspace, const JournalBatch& batch) {
         HistoryEntry entry{folder, nameOfPath(row.oldPath), nameOfPath(row.newPath)};
         entry.identity = row.identity;
         entry.fingerprint = row.fingerprint;
+        entry.batch = place;
         history.push_back(std::move(entry));
     }
 }

@@ -13,6 +13,15 @@
 
 namespace vartel {
 
+std::uint32_t Workspace::placeOfBatch(const std::string& id) {
+    // A session makes a handful of batches; the latest is asked for most.
+    for (std::size_t place = historyBatches_.size(); place-- > 0;) {
+        if (historyBatches_[place] == id) return static_cast<std::uint32_t>(place);
+    }
+    historyBatches_.push_back(id);
+    return static_cast<std::uint32_t>(historyBatches_.size() - 1);
+}
+
 Workspace::Workspace(Dialogs& dialogs, Pump& pump, PumpThrottle::Interval pumpInterval)
     : dialogs_(dialogs), throttle_(pump, pumpInterval) {}
 

@@ -124,6 +124,10 @@ class Workspace : public CheckedFileCount {
     // do not ask for one.
     RenameJournal* journal() const { return journal_; }
     void setJournal(RenameJournal* journal) { journal_ = journal; }
+    // The journal's batches that history rows came from: a row keeps the place of its batch's
+    // id here, so that an undo that takes back a batch's last row marks the batch undone.
+    std::uint32_t placeOfBatch(const std::string& id);
+    const std::string& batchAt(std::uint32_t place) const { return historyBatches_[place]; }
 
     void writeListCount();
     void writePreviewCount();
@@ -200,6 +204,7 @@ class Workspace : public CheckedFileCount {
     bool planningPreview_ = true;
     bool groupingAhead_ = false;
     RenameJournal* journal_ = nullptr;
+    std::vector<std::string> historyBatches_;
     bool planTouchedOnly_ = false;
     TouchedFolders touched_;
     MovedRuns movedRuns_;

@@ -60,6 +60,27 @@ TEST_F(PastBatchTest, AFileReplacedSinceIsNotTakenForTheRenamedOne) {
     EXPECT_EQ(workspace.historyList()[0].failureReason.text(), U"別のファイルに置き換わっています");
 }
 
+// Undo from the history marks a batch undone once it took back every row of it, whether the
+// batch was made in this session or loaded.
+TEST_F(PastBatchTest, ABatchTakenBackWhollyIsUndoneInItsJournal) {
+    workspace.setJournal(&journal);
+    preview({"a", "b"}, {{U"a", U"c"}, {U"b", U"d"}});
+    execute(workspace);
+    const std::string executed = journal.lastBatchId();
+    const auto stateOfExecuted = [&] {
+        for (const auto& batch : journal.summaries()) {
+            if (batch.id == executed) return batch.state;
+        }
+        return BatchState::Unfinished;
+    };
+    workspace.historyList()[0].checked = false;
+    undo(workspace);
+    EXPECT_EQ(stateOfExecuted(), BatchState::Finished);
+    workspace.historyList()[0].checked = true;
+    undo(workspace);
+    EXPECT_EQ(stateOfExecuted(), BatchState::Undone);
+}
+
 // An inode number freed by a removed file is soon given to a new one: a file whose type, size
 // or time is not what the batch renamed is another file, even under the same number.
 TEST_F(PastBatchTest, AFileChangedSinceIsNotTakenForTheRenamedOne) {

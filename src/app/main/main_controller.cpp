@@ -218,11 +218,6 @@ void MainController::undoHistory() {
     const bool ran = boundary_.run([this] {
         if (!batchesSettled()) return;
         vartel::undo(workspace_);
-        // The loaded batch is wholly back once nothing of the history is left to undo.
-        if (journal_ && !loadedBatch_.empty() && workspace_.historyList().empty()) {
-            journal_->markUndone(loadedBatch_, journal_->lastBatchId());
-            loadedBatch_.clear();
-        }
     });
     if (ran) emit batchesChanged();
 }
@@ -231,7 +226,6 @@ void MainController::clearHistory() {
     boundary_.run([this] {
         if (workspace_.busy()) return;
         vartel::clearHistory(workspace_);
-        loadedBatch_.clear();
     });
 }
 
@@ -263,7 +257,6 @@ void MainController::loadPastBatch(const std::string& id) {
         reportDamagedJournals(*journal_, dialogs_, damagedReported_);
         if (!batch || !canLoadIntoHistory(*batch)) return;
         loadIntoHistory(workspace_, *batch);
-        loadedBatch_ = id;
     });
 }
 

@@ -155,8 +155,6 @@ class MainController : public QObject {
     bool photoColumnsShown_ = false;
     bool photoReadingStopped_ = false;
     std::size_t damagedReported_ = 0;
-    // The batch loaded into the history, marked undone once undo has taken back all of it.
-    std::string loadedBatch_;
     bool folderPanesShown_ = true;
     bool editTabsShown_ = true;
 };

@@ -18,11 +18,23 @@ class GroupRunner {
                 const BatchFiles& files, RenameLog* log)
         : requests_(requests), plan_(plan), files_(files), log_(log) {}
 
+    // A file of the batch is still under a temporary name: its journal must stay open.
     bool putBackFailed() const { return putBackFailed_; }
+    // A call of the last group could not be undone: some of its rows may bear their new names
+    // after all, which only the disk can tell.
+    bool lastGroupUncertain() const { return groupUncertain_; }
+    // Whether the row's file now bears its new name.
+    bool bearsNewName(std::size_t row) const {
+        const FileIdentity expected =
+            files_.identities.empty() ? requests_[row].identity : files_.identities[row];
+        const auto status = lookUpFile(plan_.targets[row]);
+        return status && expected.known() && status->identity == expected;
+    }
 
     // Carries out the steps [first, last) whole, or puts back what it made.
     FileError run(std::size_t first, std::size_t last) {
         made_.clear();
+        groupUncertain_ = false;
         for (std::size_t i = first; i < last; ++i) {
             const RenameStep& step = plan_.steps[i];
             const bool exchanges = step.kind == RenameStep::Kind::Exchange;
@@ -86,7 +98,9 @@ class GroupRunner {
 
     // Each call is undone into the name it just freed, so this fails only when another
     // program takes that name in the meantime or the disk fails; a failing call is tried
-    // again, since a file left under a temporary name is the outcome to avoid above all.
+    // again, since a file left under a temporary name is the outcome to avoid above all. A
+    // file that cannot go back from a temporary name goes on to its new name where that is
+    // free.
     void putBack() {
         constexpr int kTries = 5;
         for (auto call = made_.rbegin(); call != made_.rend(); ++call) {
@@ -95,10 +109,17 @@ class GroupRunner {
                 error = call->exchanged ? renamer_.exchange(call->to, call->from)
                                         : renamer_.rename(call->to, call->from);
             }
-            if (error != FileError::None) {
+            if (error == FileError::None) {
+                if (log_ != nullptr) log_->stepPutBack(call->step);
+                continue;
+            }
+            groupUncertain_ = true;
+            const RenameStep& step = plan_.steps[call->step];
+            const bool underTemporary = !call->exchanged && step.kind == RenameStep::Kind::Rename &&
+                                        step.to.of == StepPath::Of::Temporary;
+            if (!underTemporary ||
+                renamer_.rename(call->to, plan_.targets[step.row]) != FileError::None) {
                 putBackFailed_ = true;
-            } else if (log_ != nullptr) {
-                log_->stepPutBack(call->step);
             }
         }
         made_.clear();
@@ -112,6 +133,7 @@ class GroupRunner {
     std::vector<MadeCall> made_;
     FolderRenamer renamer_;
     bool putBackFailed_ = false;
+    bool groupUncertain_ = false;
 };
 
 }  // namespace
@@ -134,7 +156,10 @@ void carryOutPlan(const std::vector<RenameRequest>& requests, const RenamePlan& 
             const RenameStep& step = steps[i];
             if (!step.givesNewName) continue;
             for (const std::size_t row : {step.row, step.otherRow}) {
-                run.rows[row] = {error == FileError::None, error};
+                // What is on disk, where the group could not be put back whole.
+                const bool renamed = error == FileError::None ||
+                                     (runner.lastGroupUncertain() && runner.bearsNewName(row));
+                run.rows[row] = {renamed, renamed ? FileError::None : error};
                 ++rows;
                 if (step.kind != RenameStep::Kind::Exchange) break;
             }

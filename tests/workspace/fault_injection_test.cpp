@@ -9,6 +9,7 @@
 #include "../support/workspace_fixture.h"
 #include "workspace/execution.h"
 #include "workspace/list_walk.h"
+#include "workspace/rename_journal.h"
 #include "workspace/single_rename.h"
 
 namespace vartel {
@@ -104,6 +105,35 @@ TEST_F(FaultInjectionTest, AFailedRenameIsCountedAndOnlyItsFileStays) {
         EXPECT_EQ(disk(), (std::map<std::string, std::string>{
                               {"W", "a"}, {"X", "b"}, {"Y", "c"}, {"Z", "d"}}));
         expectEveryFileInOneRow();
+    }
+}
+
+// A swap where the system cannot swap goes round through a temporary name; a failure half-way
+// puts the first file back, and where even that fails, the batch stays open for recovery.
+TEST_F(FaultInjectionTest, ASwapThatFailsHalfWayLeavesNoFileUnderATemporaryName) {
+    for (const bool putBackFails : {false, true}) {
+        SCOPED_TRACE(putBackFails);
+        reset();
+        TemporaryFolder state;
+        RenameJournal journal(state.path().string());
+        workspace.setJournal(&journal);
+        preview({"a", "b"}, {{U"a", U"b"}, {U"b", U"a"}});
+        {
+            std::vector<Fault> faults = {{FileCall::Exchange, EINVAL},
+                                         {FileCall::Rename, EEXIST, 2}};
+            // Five tries to put the first file back, then one to take it on to its new name.
+            for (int call = 3; putBackFails && call <= 8; ++call)
+                faults.push_back({FileCall::Rename, EIO, call});
+            InjectedFaults injected(faults);
+            execute(workspace);
+        }
+        EXPECT_EQ(dialogs.lastMessage(), U"2個のエラーがあります");
+        EXPECT_EQ(journal.unfinishedBatches().size(), putBackFails ? 1u : 0u);
+        if (putBackFails) {
+            EXPECT_EQ(journal.recover(journal.unfinishedBatches()[0], false), 0);
+        }
+        EXPECT_EQ(disk(), (std::map<std::string, std::string>{{"a", "a"}, {"b", "b"}}));
+        workspace.setJournal(nullptr);
     }
 }
 

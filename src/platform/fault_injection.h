@@ -13,6 +13,7 @@ enum class FileCall {
     Rename,      // one rename request to the system; a rename may make more than one
     Link,        // the hard link by which a rename goes where the system lacks no-replace
     Exchange,    // one exchange of two names
+    Sync,        // bringing a journal's data to the disk
 };
 
 // Lets tests make the file system fail at chosen calls, so that every failure path can be
@@ -34,5 +35,7 @@ class FaultInjector {
 FaultInjector* installFaultInjector(FaultInjector* injector);
 // Whether an injector is installed: file calls are then kept to one thread at a time.
 bool faultsInjected();
+// True when an installed injector makes this call fail; errno then holds its error.
+bool failsOnPurpose(FileCall call, const std::string& path, const std::string& other);
 
 }  // namespace vartel

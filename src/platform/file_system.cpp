@@ -32,15 +32,6 @@ namespace {
 
 FaultInjector* faultInjector = nullptr;
 
-// True when an installed injector makes this call fail; errno then holds its error.
-bool failsOnPurpose(FileCall call, const std::string& path, const std::string& other) {
-    if (faultInjector == nullptr) return false;
-    const int error = faultInjector->failure(call, path, other);
-    if (error == 0) return false;
-    errno = error;
-    return true;
-}
-
 FileStatus statusOf(const struct stat& info) {
     FileStatus status;
     status.size = static_cast<std::int64_t>(info.st_size);
@@ -168,6 +159,14 @@ bool holdsNul(const std::string& path) {
 }
 
 }  // namespace
+
+bool failsOnPurpose(FileCall call, const std::string& path, const std::string& other) {
+    if (faultInjector == nullptr) return false;
+    const int error = faultInjector->failure(call, path, other);
+    if (error == 0) return false;
+    errno = error;
+    return true;
+}
 
 FaultInjector* installFaultInjector(FaultInjector* injector) {
     FaultInjector* const before = faultInjector;

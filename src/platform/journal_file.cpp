@@ -17,6 +17,7 @@
 #include <span>
 #include <string_view>
 
+#include "platform/fault_injection.h"
 #include "platform/file_system.h"
 #include "platform/side_by_side.h"
 
@@ -177,6 +178,16 @@ std::optional<std::string> journalFolder() {
     return folder;
 }
 
+namespace {
+
+// The one way a journal's data reaches the disk, which tests can make fail.
+bool syncData(int descriptor) {
+    if (failsOnPurpose(FileCall::Sync, {}, {})) return false;
+    return ::fdatasync(descriptor) == 0;
+}
+
+}  // namespace
+
 JournalWriter::JournalWriter(int descriptor)
     : descriptor_(descriptor), lastSync_(CoarseSteadyClock::now()) {}
 
@@ -255,7 +266,7 @@ bool JournalWriter::reserve(std::int64_t bytes) {
 
 bool JournalWriter::sync() {
     lastSync_ = CoarseSteadyClock::now();
-    if (!writePending() || ::fdatasync(descriptor_) != 0) return false;
+    if (!writePending() || !syncData(descriptor_)) return false;
     // The folder must know of a new file before a rename relies on it. Synced after the file,
     // this costs little: most file systems have just written the new entry with the file.
     if (!unsyncedFolder_.empty()) {
@@ -371,7 +382,7 @@ std::int64_t journalFileSize(const std::string& path) {
 bool syncJournalFile(const std::string& path) {
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) return false;
-    const bool synced = ::fdatasync(descriptor) == 0;
+    const bool synced = syncData(descriptor);
     ::close(descriptor);
     return synced;
 }

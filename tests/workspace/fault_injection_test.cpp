@@ -137,6 +137,23 @@ TEST_F(FaultInjectionTest, ASwapThatFailsHalfWayLeavesNoFileUnderATemporaryName)
     }
 }
 
+// A journal that cannot be brought to disk is no journal: the batch renames nothing.
+TEST_F(FaultInjectionTest, AJournalThatCannotBeSyncedStopsTheBatchBeforeItsFirstRename) {
+    TemporaryFolder state;
+    RenameJournal journal(state.path().string());
+    workspace.setJournal(&journal);
+    preview({"a"}, {{U"a", U"b"}});
+    {
+        InjectedFaults faults({{FileCall::Sync, EIO}});
+        execute(workspace);
+        EXPECT_GT(faults.failures(), 0);
+    }
+    EXPECT_EQ(dialogs.errors,
+              (std::vector<Text>{U"変換の記録を書き込めないため、ファイル名を変更しませんでした"}));
+    EXPECT_EQ(disk(), (std::map<std::string, std::string>{{"a", "a"}}));
+    workspace.setJournal(nullptr);
+}
+
 TEST_F(FaultInjectionTest, EveryRenameFailingRenamesNothing) {
     preview({"a", "b", "c"}, {{U"a", U"1"}, {U"b", U"2"}, {U"c", U"3"}});
     const auto before = disk();

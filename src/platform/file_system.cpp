@@ -538,6 +538,23 @@ std::string temporaryName() {
     return ".vartel-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
 }
 
+bool removePlaceholder(const std::string& path, std::int64_t madeSince) {
+    struct stat info {};
+    if (holdsNul(path) || ::lstat(path.c_str(), &info) != 0) return false;
+    if (info.st_mtim.tv_sec < madeSince) return false;
+    // Where the system renames without replacing or links, no placeholder is ever made: an
+    // empty file there is someone else's.
+    struct statfs system {};
+    const std::string folder = path.substr(0, path.rfind('/') + 1);
+    if (::statfs(folder.empty() ? "." : folder.c_str(), &system) != 0 ||
+        keepsCaseApart(static_cast<long>(system.f_type))) {
+        return false;
+    }
+    if (S_ISDIR(info.st_mode)) return ::rmdir(path.c_str()) == 0;  // only an empty one goes
+    return S_ISREG(info.st_mode) && info.st_size == 0 && info.st_nlink == 1 &&
+           ::unlink(path.c_str()) == 0;
+}
+
 bool createFolders(const std::string& path) {
     for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string folder = path.substr(0, slash);

@@ -182,6 +182,11 @@ bool foldsCaseByLooking(const std::string& folder);
 // Removes one of two or more names of a file: only when the entry still is that file and
 // the file keeps another name, so no content is ever lost.
 bool removeExtraName(const std::string& path, const FileIdentity& identity);
+// Removes an empty file or folder that a rename where the file system lacks both no-replace
+// renames and links put under the new name to hold it, and a kill left there: only an empty
+// regular file or an empty folder, last changed at or after madeSince (seconds since the
+// epoch). False when the entry is anything else or stays.
+bool removePlaceholder(const std::string& path, std::int64_t madeSince);
 // Writes all the bytes to the descriptor, going on after an interrupted call; false when the
 // system refuses the rest.
 bool writeAll(int descriptor, std::string_view bytes);

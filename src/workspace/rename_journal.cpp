@@ -576,6 +576,15 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
             continue;
         }
         if (found[0] != row.oldPath) current.add(row.oldPath, nameOfPath(found[0]));
+        // A kill between the placeholder and the rename over it, where the file system makes
+        // neither no-replace renames nor links, leaves an empty placeholder under one of the
+        // file's names; it goes once the file is found.
+        for (const Text& name : {candidates[0], candidates[1]}) {
+            if (std::find(found.begin(), found.end(), name) != found.end()) continue;
+            const auto status = lookUpFile(bytesFromText(name));
+            if (status && !(status->identity == row.identity))
+                removePlaceholder(bytesFromText(name), batch.seconds);
+        }
         // The first found is the best kept: the wanted name, else the other visible one.
         for (std::size_t f = 1; f < found.size(); ++f) {
             removeExtraName(bytesFromText(found[f]), row.identity);

@@ -14,6 +14,7 @@
 #include "common/name_parts.h"
 #include "platform/fault_injection.h"
 #include "platform/side_by_side.h"
+#include "workspace/batch_runner.h"
 #include "workspace/folder_renames.h"
 #include "workspace/later_release.h"
 #include "workspace/messages.h"
@@ -46,127 +47,6 @@ void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected,
         rows.push_back(std::move(*row));
     }
     releaseInSteps(collected, breathe);
-}
-
-// Lets the window breathe and moves the progress on by the rows a group finished.
-std::function<bool(std::size_t)> advanceBy(Workspace& workspace) {
-    return [&workspace](std::size_t rows) {
-        bool going = workspace.keepGoing();
-        for (std::size_t i = 0; i < rows && going; ++i) going = workspace.nextItem();
-        return going;
-    };
-}
-
-// Lets the window breathe while a batch is gathered, planned and its files looked up; 中止
-// stops it before the first rename.
-std::function<void()> breathe(Workspace& workspace) {
-    return [&workspace] { workspace.keepGoing(); };
-}
-
-// A batch ready to run: planned, its files looked up and its journal written before any file
-// is touched. The journal is null when the workspace keeps none or nothing is to be renamed;
-// nothing comes back (after telling the user) when it cannot be written. Execution leaves the
-// names taken outside the batch to the renames, which refuse to replace a file.
-struct PreparedBatch {
-    RenamePlan plan;
-    BatchFiles files;
-    std::unique_ptr<ActiveBatch> journal;
-    // "中止" came before the first rename: nothing is renamed, and the plan may be unfinished
-    // or not made at all.
-    bool stopped = false;
-};
-
-std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
-                                          const std::vector<RenameRequest>& requests) {
-    PreparedBatch batch;
-    if (!workspace.busy()) {
-        batch.stopped = true;
-        return batch;
-    }
-    const auto plan = [&] {
-        return planRenames(requests, {.literalOrder = workspace.literalOrder(),
-                                      .lookUpTargets = false,
-                                      .breathe = breathe(workspace),
-                                      .keepGoing = [&workspace] { return workspace.busy(); }});
-    };
-    const auto keepGoing = [&workspace] { return workspace.keepGoing(); };
-    // A few files are looked up sooner than the helper is woken.
-    constexpr std::size_t kWorthLookingUpBeside = 256;
-    if (requests.size() < kWorthLookingUpBeside || faultsInjected()) {
-        batch.plan = plan();
-        if (!batch.plan.stopped) batch.files = lookUpBatchFiles(requests, batch.plan, keepGoing);
-    } else {
-        // The files are looked up beside the planner, on the helper thread: the look-ups mostly
-        // wait for the file system, the planner for the processor.
-        std::atomic<bool> stopLookUps{false};
-        std::exception_ptr failure;
-        const auto caller = std::this_thread::get_id();
-        SideJob lookingUp;
-        lookingUp.start([&] {
-            try {
-                batch.files = lookUpRequestedFiles(requests, [&] {
-                    // Left to the caller's thread where the helper is held, they breathe.
-                    if (std::this_thread::get_id() == caller) return keepGoing();
-                    return !stopLookUps.load(std::memory_order_relaxed);
-                });
-            } catch (...) {
-                failure = std::current_exception();
-            }
-        });
-        batch.plan = plan();
-        if (batch.plan.stopped) stopLookUps = true;
-        while (!lookingUp.finishIfDone(std::chrono::milliseconds(2))) {
-            if (!keepGoing()) stopLookUps = true;
-        }
-        if (failure) std::rethrow_exception(failure);
-        if (!batch.plan.stopped && workspace.busy()) leaveBlockedRowsAlone(batch.files, batch.plan);
-    }
-    if (batch.plan.stopped) {
-        batch.stopped = true;
-        return batch;
-    }
-    batch.stopped = !workspace.busy();
-    RenameJournal* journal = workspace.journal();
-    if (batch.stopped || journal == nullptr || batch.plan.steps.empty()) return batch;
-    batch.journal = journal->begin(kind, requests, batch.plan, batch.files, keepGoing);
-    if (!batch.journal && !workspace.busy()) {
-        batch.stopped = true;
-        return batch;
-    }
-    if (!batch.journal) {
-        workspace.dialogs().error(kJournalUnwritable);
-        return std::nullopt;
-    }
-    // A journal begun for a batch stopped meanwhile is closed with nothing renamed.
-    batch.stopped = !workspace.busy();
-    return batch;
-}
-
-// Frees the batch's own copies of its paths once they are no longer read: in steps with the
-// window live, or after "中止" before the first rename on the helper thread, so that the stop
-// is at once. The plan's statuses stay for the rows' outcomes.
-void releaseBatch(std::vector<RenameRequest>& requests, PreparedBatch& batch,
-                  const std::function<void()>& breathe) {
-    if (batch.stopped || !breathe) {
-        releaseLater(releasing(std::move(requests), std::move(batch.plan.steps),
-                               std::move(batch.plan.targets), std::move(batch.plan.temporaries),
-                               std::move(batch.files)));
-        return;
-    }
-    releaseInSteps(requests, breathe);
-    releaseInSteps(batch.plan.steps, breathe);
-    releaseInSteps(batch.plan.targets, breathe);
-}
-
-// Carries the batch out into run, or nothing of it when it was stopped before the first rename.
-void carryOut(const std::vector<RenameRequest>& requests, const PreparedBatch& batch,
-              Workspace& workspace, RenameRun& run) {
-    if (batch.stopped) {
-        run.rows.assign(requests.size(), {});
-        run.stopped = true;
-        return;
-    }
-    carryOutPlan(requests, batch.plan, batch.files, advanceBy(workspace), run, batch.journal.get());
 }
 
 // The checked history rows as renames back, from the bottom up. A file renamed more than once

@@ -1,10 +1,7 @@
 #include "workspace/single_rename.h"
 
-#include "common/name_parts.h"
+#include "workspace/batch_runner.h"
 #include "workspace/messages.h"
-#include "workspace/plan_execution.h"
-#include "workspace/rename_journal.h"
-#include "workspace/rename_plan.h"
 #include "workspace/row_flags.h"
 
 namespace vartel {
@@ -13,34 +10,31 @@ void renameFirstSelected(Workspace& workspace, const Text& newName) {
     if (workspace.busy()) return;
     const int index = firstSelectedRow(workspace.conversionList());
     if (index < 0) return;
-    FileEntry& row = workspace.conversionList()[static_cast<std::size_t>(index)];
-    if (newName == row.name) return;  // confirming the name as it stands changes nothing
-    // A batch of one, planned and journaled like any other, so that a change of letter case
-    // goes through a temporary name where needed and a kill leaves nothing behind.
-    const std::vector<RenameRequest> requests = {
-        {bytesFromText(row.fullPath()), bytesFromText(newName), row.identity}};
-    const RenamePlan plan = planRenames(requests);
-    RenameRun run;
-    if (!blocksRow(plan.statuses[0])) {
-        const BatchFiles files = lookUpBatchFiles(requests, plan);
-        std::unique_ptr<ActiveBatch> batch;
-        if (RenameJournal* journal = workspace.journal()) {
-            batch = journal->begin(BatchKind::SingleRename, requests, plan, files);
-            if (!batch) {
-                workspace.dialogs().error(kJournalUnwritable);
-                return;
-            }
+    if (newName == workspace.conversionList()[static_cast<std::size_t>(index)].name) {
+        return;  // confirming the name as it stands changes nothing
+    }
+    bool renamed = false;
+    {
+        // A batch of one, carried out as every batch is, so that a change of letter case goes
+        // through a temporary name where needed and a kill leaves nothing behind.
+        BusyScope busy(workspace);
+        workspace.planOnlyTouchedFolders();
+        FileEntry& row = workspace.conversionList()[static_cast<std::size_t>(index)];
+        std::vector<RenameRequest> requests = {
+            {bytesFromText(row.fullPath()), bytesFromText(newName), row.identity}};
+        auto batch = prepareBatch(workspace, BatchKind::SingleRename, requests);
+        if (!batch) return;
+        RenameRun run;
+        carryOut(requests, *batch, workspace, run);
+        if (batch->journal && !run.leftUnfinished) batch->journal->close(run);
+        renamed = !run.rows.empty() && run.rows[0].renamed;
+        if (renamed) {
+            // A rename never leaves the folder, so the row keeps its folder part.
+            row.name = newName;
+            workspace.touchFolder(row.folder);
         }
-        carryOutPlan(
-            requests, plan, files, [](std::size_t) { return true; }, run, batch.get());
-        if (batch && !run.leftUnfinished) batch->close(run);
     }
-    if (run.rows.empty() || !run.rows[0].renamed) {
-        workspace.dialogs().message(kCannotRename);
-        return;
-    }
-    // A rename never leaves the folder, so the row keeps its folder part.
-    row.name = newName;
+    if (!renamed) workspace.dialogs().message(kCannotRename);
 }
 
 }  // namespace vartel

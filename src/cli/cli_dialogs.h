@@ -13,7 +13,13 @@ class CliDialogs : public Dialogs {
     explicit CliDialogs(int noAnswers = 0) : noAnswers_(noAnswers) {}
 
     void message(const Text& text) override { print(text); }
-    void error(const Text& text) override { print(errorBoxText(text)); }
+    void error(const Text& text) override {
+        ++errorsShown_;
+        print(errorBoxText(text));
+    }
+    // A command that showed an error (a journal that could not be written) failed, whatever
+    // its rows say.
+    int errorsShown() const { return errorsShown_; }
     Answer confirm(const Text&, bool) override {
         if (noAnswers_ > 0) {
             --noAnswers_;
@@ -31,6 +37,7 @@ class CliDialogs : public Dialogs {
         std::fputs(bytes.c_str(), stderr);
     }
     int noAnswers_;
+    int errorsShown_ = 0;
 };
 
 }  // namespace vartel::cli

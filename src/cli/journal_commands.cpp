@@ -130,6 +130,7 @@ int runUndo(const Arguments& args) {
         printErrorLine(kInterrupted);
         return kInterruptedExit;
     }
+    if (dialogs.errorsShown() != 0) return 1;
     return errors == 0 ? 0 : kSomeRenamesFailed;
 }
 

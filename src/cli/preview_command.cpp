@@ -204,6 +204,7 @@ int previewOrRename(const Arguments& args, bool rename) {
         reportFailedRows(workspace.previewList());
         dialogs.printHeld();
         if (interrupted()) return kInterruptedExit;
+        if (dialogs.errorsShown() != 0) return kFailed;
         for (const auto& row : workspace.previewList()) {
             if (row.failed) return kSomeRenamesFailed;
         }

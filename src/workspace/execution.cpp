@@ -1,19 +1,13 @@
 #include "workspace/execution.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <exception>
 #include <functional>
 #include <string_view>
-#include <thread>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "common/integer_text.h"
 #include "common/name_parts.h"
-#include "platform/fault_injection.h"
-#include "platform/side_by_side.h"
 #include "workspace/batch_runner.h"
 #include "workspace/folder_renames.h"
 #include "workspace/later_release.h"

@@ -171,7 +171,8 @@ std::optional<JournalBatch> readBatch(const std::string& id, std::string_view by
             const auto index = numberIn(record[1]);
             const auto device = numberIn(record[4]);
             const auto inode = numberIn(record[5]);
-            if (!index || *index < renamed.size() || !device || !inode) return std::nullopt;
+            if (!index || *index < renamed.size() || *index >= rowsTold || !device || !inode)
+                return std::nullopt;
             while (renamed.size() < *index) unreadableRow();  // rows on damaged lines
             if (folderUncertain) {
                 unreadableRow();
@@ -186,14 +187,14 @@ std::optional<JournalBatch> readBatch(const std::string& id, std::string_view by
                 // Journals of earlier builds keep no type, and size and time only for some rows.
                 FileFingerprint fingerprint;
                 if (record.size() == 9) {
+                    const auto type = typeOfLetter(record[8]);
                     const auto size = numberIn(record[6]);
                     const auto seconds = numberIn(record[7]);
-                    fingerprint.type = typeOfLetter(record[8]);
-                    if (fingerprint.type != FileFingerprint::Type::Folder && (!size || !seconds))
-                        fingerprint.type = FileFingerprint::Type::Unknown;
-                    if (fingerprint.type != FileFingerprint::Type::Folder && size && seconds) {
-                        fingerprint.size = static_cast<std::int64_t>(*size);
-                        fingerprint.modifiedSeconds = static_cast<std::int64_t>(*seconds);
+                    if (type == FileFingerprint::Type::Folder) {
+                        fingerprint.type = type;
+                    } else if (size && seconds) {
+                        fingerprint = {type, static_cast<std::int64_t>(*size),
+                                       static_cast<std::int64_t>(*seconds)};
                     }
                 }
                 batch.rows.push_back(

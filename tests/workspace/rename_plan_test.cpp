@@ -257,6 +257,14 @@ TEST_F(RenamePlanTest, ACaseOnlyRenameThatFailsHalfWayPutsTheFileBack) {
         EXPECT_EQ(disk(), (Disk{{nth == 0 ? "A" : "a", "a"}}));
         if (nth == 0) std::filesystem::rename(folder.file("A"), folder.file("a"));
     }
+    // Two in one folder pass through two temporary names, never one.
+    make({"b"});
+    const auto both = requestsOf({{"a", "A"}, {"b", "B"}});
+    const auto plan = planRenames(both);
+    ASSERT_EQ(plan.temporaries.size(), 2u);
+    EXPECT_NE(plan.temporaries[0], plan.temporaries[1]);
+    EXPECT_EQ(carryOut(both, plan), (std::vector<bool>{true, true}));
+    EXPECT_EQ(disk(), (Disk{{"A", "a"}, {"B", "b"}}));
 }
 
 TEST_F(RenamePlanTest, ASwapWithoutTheExchangeCallGoesRoundThroughATemporaryName) {

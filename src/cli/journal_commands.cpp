@@ -112,7 +112,10 @@ int runUndo(const Arguments& args) {
     Workspace workspace(dialogs, pump);
     pump.watch(workspace);
     workspace.setJournal(&*journal);
+    // The undo marks the batch undone once every row is back; until then it can be undone
+    // again, and the rows already back are passed over.
     loadIntoHistory(workspace, *batch);
+    if (workspace.historyList().empty()) return summarize(0);
     // The rows are not read again: their texts go before the batch is planned, which matters
     // for a batch of a million files.
     std::vector<JournalRow>().swap(batch->rows);
@@ -124,8 +127,6 @@ int runUndo(const Arguments& args) {
         printErrorLine(entry.newName + U"\t" + entry.oldName + U"\t" + entry.failureReason.text());
     }
     dialogs.printHeld();
-    // The undo marks the batch undone once every row is back; until then it can be undone
-    // again, and the rows already back are passed over.
     if (interruptRequested()) {
         printErrorLine(kInterrupted);
         return kInterruptedExit;

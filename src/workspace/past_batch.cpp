@@ -62,6 +62,10 @@ void loadIntoHistory(Workspace& workspace, const JournalBatch& batch) {
         entry.batch = place;
         history.push_back(std::move(entry));
     }
+    // Every file is back already (by an undo that stopped part-way and hands since): the batch
+    // is undone, and is not offered again.
+    if (history.empty() && workspace.journal() != nullptr)
+        workspace.journal()->markUndone(batch.id, {});
 }
 
 }  // namespace vartel

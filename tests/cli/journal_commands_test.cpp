@@ -149,6 +149,15 @@ TEST_F(JournalCommandsTest, HistoryAndUndoDaysLater) {
     EXPECT_EQ(retried.exitCode, 0) << retried.err;
     EXPECT_EQ(readBytes(file("b1")), "b1");
     EXPECT_TRUE(historyLines()[3].ends_with("\tundone")) << historyLines()[3];
+    // Files put back by hand leave nothing to undo: the batch is undone, not offered again.
+    ASSERT_EQ(
+        cli({"rename", "--op", "replace", "--set", "s=1", "--set", "r=2", folder.file("files")})
+            .exitCode,
+        0);
+    std::filesystem::rename(file("a2"), file("a1"));
+    std::filesystem::rename(file("b2"), file("b1"));
+    EXPECT_EQ(cli({"undo"}).out, "正常終了\n");
+    EXPECT_EQ(cli({"undo"}).exitCode, 1);
 }
 
 // Paths typed relative to one working folder name the same files from any other; one file

@@ -11,8 +11,8 @@
 
 #include "../tests/support/scripted_dialogs.h"
 #include "operations/operation.h"
-#include "recording/operation_run.h"
-#include "workspace/execution.h"
+#include "runs/operation_run.h"
+#include "workspace/execution/execution.h"
 #include "workspace/list_walk.h"
 
 namespace vartel {

@@ -5,8 +5,8 @@
 #include "macro/text_conversions.h"
 #include "macro/text_edits.h"
 #include "macro/text_regex.h"
-#include "recording/operation_run.h"
-#include "workspace/modified_time.h"
+#include "runs/operation_run.h"
+#include "workspace/rows/modified_time.h"
 
 namespace vartel {
 namespace {

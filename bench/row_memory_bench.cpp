@@ -10,8 +10,8 @@
 
 #include "../tests/support/scripted_dialogs.h"
 #include "heap_peak.h"
-#include "workspace/list_files.h"
 #include "workspace/list_walk.h"
+#include "workspace/lists/list_files.h"
 
 namespace vartel {
 namespace {

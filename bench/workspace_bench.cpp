@@ -18,12 +18,12 @@
 #include "editor/macro_editor.h"
 #include "generated_tree.h"
 #include "macro/instruction_catalogue.h"
-#include "recording/macro_run.h"
-#include "workspace/execution.h"
+#include "runs/macro_run.h"
+#include "workspace/batch/rename_plan.h"
+#include "workspace/execution/execution.h"
+#include "workspace/journal/rename_journal.h"
 #include "workspace/list_walk.h"
-#include "workspace/modified_time.h"
-#include "workspace/rename_journal.h"
-#include "workspace/rename_plan.h"
+#include "workspace/rows/modified_time.h"
 
 namespace vartel {
 namespace {

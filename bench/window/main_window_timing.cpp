@@ -30,8 +30,8 @@
 #include "app/main/adding_box.h"
 #include "app/main/program.h"
 #include "app/main/progress_box.h"
-#include "workspace/execution.h"
-#include "workspace/list_editing.h"
+#include "workspace/execution/execution.h"
+#include "workspace/lists/list_editing.h"
 
 namespace {
 

@@ -12,12 +12,13 @@
 #include "common/message_text.h"
 #include "common/name_parts.h"
 #include "platform/clock.h"
-#include "workspace/execution.h"
-#include "workspace/journal_start.h"
+#include "workspace/execution/execution.h"
+#include "workspace/journal/journal_start.h"
+#include "workspace/journal/messages.h"
+#include "workspace/journal/past_batch.h"
+#include "workspace/journal/rename_journal.h"
 #include "workspace/messages.h"
-#include "workspace/modified_time.h"
-#include "workspace/past_batch.h"
-#include "workspace/rename_journal.h"
+#include "workspace/rows/modified_time.h"
 
 namespace vartel::cli {
 namespace {

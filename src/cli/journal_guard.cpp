@@ -1,8 +1,8 @@
 #include "cli/journal_guard.h"
 
 #include "cli/output.h"
-#include "workspace/journal_start.h"
-#include "workspace/messages.h"
+#include "workspace/journal/journal_start.h"
+#include "workspace/journal/messages.h"
 
 namespace vartel::cli {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "workspace/rename_journal.h"
+#include "workspace/journal/rename_journal.h"
 
 namespace vartel::cli {
 

@@ -2,8 +2,8 @@
 #include "cli/command_table.h"
 #include "cli/commands.h"
 #include "cli/output.h"
+#include "editor/macro_catalogue.h"
 #include "platform/program_files.h"
-#include "recording/macro_catalogue.h"
 
 namespace vartel::cli {
 namespace {

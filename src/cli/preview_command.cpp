@@ -19,9 +19,9 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/interrupt.h"
-#include "recording/macro_run.h"
-#include "recording/operation_run.h"
-#include "workspace/execution.h"
+#include "runs/macro_run.h"
+#include "runs/operation_run.h"
+#include "workspace/execution/execution.h"
 
 namespace vartel::cli {
 namespace {

@@ -12,4 +12,7 @@ inline const Text kReadOnlyFile = U"読み取り専用のファイルには保�
 // A broken installation: the part that reads photo and music tags is missing; %s is why.
 inline const Text kMediaModuleMissing = U"写真と音楽のタグを読む部品を読み込めません: %s";
 
+// A folder that could not be listed.
+inline const Text kGettingFilesFailed = U"ファイルの取得に失敗しました。";
+
 }  // namespace vartel

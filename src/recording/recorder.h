@@ -6,7 +6,7 @@
 #include "editor/macro_editor.h"
 #include "operations/recording_frame.h"
 #include "operations/recording_state.h"
-#include "workspace/file_entry.h"
+#include "workspace/rows/file_entry.h"
 
 namespace vartel {
 

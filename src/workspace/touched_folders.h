@@ -4,7 +4,7 @@
 #include <unordered_set>
 
 #include "common/text.h"
-#include "workspace/file_entry.h"
+#include "workspace/rows/file_entry.h"
 
 namespace vartel {
 

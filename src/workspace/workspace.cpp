@@ -5,11 +5,11 @@
 #include <numeric>
 
 #include "common/integer_text.h"
-#include "workspace/later_release.h"
+#include "workspace/batch/rename_plan.h"
 #include "workspace/messages.h"
-#include "workspace/path_bytes.h"
-#include "workspace/remove_flagged.h"
-#include "workspace/rename_plan.h"
+#include "workspace/pacing/later_release.h"
+#include "workspace/pacing/remove_flagged.h"
+#include "workspace/rows/path_bytes.h"
 
 namespace vartel {
 

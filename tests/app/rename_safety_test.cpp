@@ -18,8 +18,8 @@
 #include "gui_test_registry.h"
 #include "platform/file_system.h"
 #include "test_program.h"
-#include "workspace/messages.h"
-#include "workspace/rename_journal.h"
+#include "workspace/journal/messages.h"
+#include "workspace/journal/rename_journal.h"
 
 using namespace vartel;
 namespace fs = std::filesystem;

@@ -9,7 +9,7 @@
 #include "../support/macro_builder.h"
 #include "../support/temporary_folder.h"
 #include "macro/macro_file.h"
-#include "workspace/rename_journal.h"
+#include "workspace/journal/rename_journal.h"
 
 namespace vartel {
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "platform/journal_file.h"
-#include "workspace/rename_journal.h"
+#include "workspace/journal/rename_journal.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vartel;

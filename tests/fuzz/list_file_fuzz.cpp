@@ -10,7 +10,7 @@
 #include "../support/scripted_dialogs.h"
 #include "common/error.h"
 #include "platform/text_file.h"
-#include "workspace/list_files.h"
+#include "workspace/lists/list_files.h"
 #include "workspace/workspace.h"
 
 namespace {

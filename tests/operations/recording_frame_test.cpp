@@ -3,7 +3,7 @@
 #include "../support/scripted_dialogs.h"
 #include "operations/character_helpers.h"
 #include "recorded_macro_runner.h"
-#include "recording/operation_run.h"
+#include "runs/operation_run.h"
 
 namespace vartel {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "workspace/file_entry.h"
-#include "workspace/history_entry.h"
-#include "workspace/modified_time.h"
-#include "workspace/preview_entry.h"
+#include "workspace/rows/file_entry.h"
+#include "workspace/rows/history_entry.h"
+#include "workspace/rows/modified_time.h"
+#include "workspace/rows/preview_entry.h"
 
 namespace vartel {
 

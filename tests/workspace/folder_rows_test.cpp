@@ -3,11 +3,11 @@
 #include "../support/macro_builder.h"
 #include "../support/workspace_fixture.h"
 #include "platform/clock.h"
-#include "recording/macro_run.h"
-#include "recording/operation_run.h"
-#include "workspace/execution.h"
-#include "workspace/list_editing.h"
-#include "workspace/search.h"
+#include "runs/macro_run.h"
+#include "runs/operation_run.h"
+#include "workspace/execution/execution.h"
+#include "workspace/lists/list_editing.h"
+#include "workspace/lists/search.h"
 
 namespace vartel {
 namespace {

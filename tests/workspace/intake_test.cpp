@@ -9,7 +9,6 @@
 
 #include "../support/injected_faults.h"
 #include "../support/workspace_fixture.h"
-#include "workspace/messages.h"
 
 namespace vartel {
 namespace {

@@ -1,7 +1,7 @@
 #include "app/lists/result_row_models.h"
 
 #include "app/messages.h"
-#include "workspace/plan_texts.h"
+#include "workspace/batch/plan_texts.h"
 
 namespace vartel {
 namespace {

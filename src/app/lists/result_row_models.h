@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/lists/row_list_model.h"
-#include "workspace/file_entry.h"
-#include "workspace/history_entry.h"
-#include "workspace/preview_entry.h"
+#include "workspace/rows/file_entry.h"
+#include "workspace/rows/history_entry.h"
+#include "workspace/rows/preview_entry.h"
 
 namespace vartel {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/qt/qt_text.h"
-#include "workspace/file_entry.h"
+#include "workspace/rows/file_entry.h"
 
 namespace vartel {
 

@@ -6,14 +6,14 @@
 #include "app/main/action_table.h"
 #include "app/main/command_boundary.h"
 #include "app/shell/desktop_shell.h"
+#include "editor/macro_catalogue.h"
 #include "editor/macro_editor.h"
 #include "platform/clock.h"
 #include "platform/program_files.h"
-#include "recording/macro_catalogue.h"
-#include "recording/operation_run.h"
 #include "recording/recorder.h"
-#include "workspace/rename_journal.h"
-#include "workspace/search.h"
+#include "runs/operation_run.h"
+#include "workspace/journal/rename_journal.h"
+#include "workspace/lists/search.h"
 #include "workspace/workspace.h"
 
 namespace vartel {

@@ -6,8 +6,8 @@
 #include <QSignalBlocker>
 
 #include "app/messages.h"
-#include "workspace/list_editing.h"
-#include "workspace/list_files.h"
+#include "workspace/lists/list_editing.h"
+#include "workspace/lists/list_files.h"
 
 namespace vartel {
 

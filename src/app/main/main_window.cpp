@@ -36,9 +36,9 @@
 #include "app/tabs/number_tab.h"
 #include "app/tabs/replace_tab.h"
 #include "app/tabs/search_tab.h"
-#include "workspace/execution.h"
-#include "workspace/list_editing.h"
-#include "workspace/list_files.h"
+#include "workspace/execution/execution.h"
+#include "workspace/lists/list_editing.h"
+#include "workspace/lists/list_files.h"
 
 namespace vartel {
 namespace {

@@ -10,8 +10,8 @@
 #include "app/qt/qt_text.h"
 #include "common/integer_text.h"
 #include "platform/clock.h"
-#include "workspace/modified_time.h"
-#include "workspace/past_batch.h"
+#include "workspace/journal/past_batch.h"
+#include "workspace/rows/modified_time.h"
 
 namespace vartel {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "workspace/rename_journal.h"
+#include "workspace/journal/rename_journal.h"
 
 class QPushButton;
 class QTreeWidget;

@@ -8,7 +8,7 @@
 #include "editor/macro_editor.h"
 #include "platform/freed_memory.h"
 #include "recording/recorder.h"
-#include "workspace/journal_start.h"
+#include "workspace/journal/journal_start.h"
 #include "workspace/workspace.h"
 
 namespace vartel {

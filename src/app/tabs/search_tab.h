@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "workspace/search.h"
+#include "workspace/lists/search.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,0 +1,135 @@
+#include "workspace/batch/batch_files.h"
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "workspace/batch/rows_by_key.h"
+
+namespace vartel {
+namespace {
+
+constexpr std::size_t kBreatheEvery = 1024;
+// Below this many files in a folder, looking each up costs less than reading the folder.
+constexpr std::size_t kReadFolderFrom = 64;
+// A folder read stops past this many entries per file looked for, so a few files in a huge
+// folder cost little more than looking them up.
+constexpr std::size_t kEntriesPerFile = 8;
+
+std::string_view folderPart(std::string_view path) {
+    const auto separator = path.rfind('/');
+    return separator == std::string_view::npos ? std::string_view() : path.substr(0, separator + 1);
+}
+
+NameKey keyOf(std::string_view name) {
+    return {name, std::hash<std::string_view>()(name)};
+}
+
+// Looks up the files of every request but those the statuses, when given, block.
+BatchFiles lookUp(const std::vector<RenameRequest>& requests,
+                  const std::vector<PlanStatus>* statuses, const std::function<bool()>& keepGoing) {
+    const auto leftAlone = [statuses](std::size_t k) {
+        return statuses != nullptr && blocksRow((*statuses)[k]);
+    };
+    const std::size_t n = requests.size();
+    BatchFiles files;
+    // Made up as the loop goes, the lists of a million files are first touched with the window
+    // breathing rather than all at once.
+    files.identities.reserve(n);
+    files.errors.reserve(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return files;
+        files.identities.emplace_back();
+        files.fingerprints.emplace_back();
+        files.errors.push_back(FileError::None);
+    }
+    std::vector<char> confirmed(n, 0);
+    // Only files the preview saw can be confirmed by inode; a row from a list file is looked
+    // up, which also gives the identity the journal keeps. Rows of one folder mostly come
+    // together, so the last folder is tried before the table.
+    std::unordered_map<std::string_view, std::vector<std::size_t>> expectedIn;
+    std::string_view lastFolder;
+    std::vector<std::size_t>* rowsInLast = nullptr;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (leftAlone(k) || !requests[k].identity.known()) continue;
+        const std::string_view folder = folderPart(requests[k].path);
+        if (rowsInLast == nullptr || folder != lastFolder) {
+            rowsInLast = &expectedIn[folder];
+            lastFolder = folder;
+        }
+        rowsInLast->push_back(k);
+    }
+    for (const auto& expected : expectedIn) {
+        const std::string_view folder = expected.first;
+        const std::vector<std::size_t>& rows = expected.second;
+        if (rows.size() < kReadFolderFrom) continue;
+        std::vector<NameKey> names;
+        names.reserve(rows.size());
+        for (const std::size_t k : rows) {
+            names.push_back(keyOf(std::string_view(requests[k].path).substr(folder.size())));
+        }
+        RowsByKey rowNamed(names, rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) rowNamed.insert(i);
+        std::vector<std::pair<std::size_t, FileStatus>> seen;
+        seen.reserve(rows.size());
+        std::size_t wantedRow = RowsByKey::kNone;
+        const auto device = listFolderInodes(
+            folder.empty() ? std::string(".") : std::string(folder), rows.size() * kEntriesPerFile,
+            [&](std::string_view name, std::uint64_t) {
+                wantedRow = rowNamed.find(keyOf(name));
+                return wantedRow != RowsByKey::kNone;
+            },
+            [&](std::string_view, const FileStatus& status) {
+                seen.emplace_back(rows[wantedRow], status);
+            });
+        if (!device) continue;
+        for (const auto& [k, status] : seen) {
+            // Anything else, a mount point included, is looked up to be sure.
+            if (requests[k].identity == status.identity && requests[k].expected.matches(status)) {
+                files.identities[k] = requests[k].identity;
+                files.fingerprints[k] = fingerprintOf(status);
+                confirmed[k] = 1;
+            }
+        }
+        if (keepGoing && !keepGoing()) return files;
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return files;
+        if (leftAlone(k) || confirmed[k]) continue;
+        const RenameRequest& request = requests[k];
+        const auto status = lookUpFile(request.path);
+        if (!status) {
+            files.errors[k] = FileError::NotFound;
+        } else if ((request.identity.known() && status->identity != request.identity) ||
+                   !request.expected.matches(*status)) {
+            files.errors[k] = FileError::Replaced;
+        } else {
+            files.identities[k] = status->identity;
+            files.fingerprints[k] = fingerprintOf(*status);
+        }
+    }
+    return files;
+}
+
+}  // namespace
+
+BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
+                            const std::function<bool()>& keepGoing) {
+    return lookUp(requests, &plan.statuses, keepGoing);
+}
+
+BatchFiles lookUpRequestedFiles(const std::vector<RenameRequest>& requests,
+                                const std::function<bool()>& keepGoing) {
+    return lookUp(requests, nullptr, keepGoing);
+}
+
+void leaveBlockedRowsAlone(BatchFiles& files, const RenamePlan& plan) {
+    for (std::size_t k = 0; k < files.identities.size(); ++k) {
+        if (!blocksRow(plan.statuses[k])) continue;
+        files.identities[k] = {};
+        files.fingerprints[k] = {};
+        files.errors[k] = FileError::None;
+    }
+}
+
+}  // namespace vartel

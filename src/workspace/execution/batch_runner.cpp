@@ -1,0 +1,123 @@
+#include "workspace/execution/batch_runner.h"
+
+#include <atomic>
+#include <chrono>
+#include <exception>
+#include <thread>
+
+#include "platform/fault_injection.h"
+#include "platform/side_by_side.h"
+#include "workspace/journal/messages.h"
+#include "workspace/pacing/later_release.h"
+#include "workspace/pacing/release_in_steps.h"
+
+namespace vartel {
+namespace {
+
+// Lets the window breathe and moves the progress on by the rows a group finished.
+std::function<bool(std::size_t)> advanceBy(Workspace& workspace) {
+    return [&workspace](std::size_t rows) {
+        bool going = workspace.keepGoing();
+        for (std::size_t i = 0; i < rows && going; ++i) going = workspace.nextItem();
+        return going;
+    };
+}
+
+// Lets the window breathe while a batch is gathered, planned and its files looked up; 中止
+// stops it before the first rename.
+std::function<void()> breathe(Workspace& workspace) {
+    return [&workspace] { workspace.keepGoing(); };
+}
+
+}  // namespace
+
+std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
+                                          const std::vector<RenameRequest>& requests) {
+    PreparedBatch batch;
+    if (!workspace.busy()) {
+        batch.stopped = true;
+        return batch;
+    }
+    const auto plan = [&] {
+        return planRenames(requests, {.literalOrder = workspace.literalOrder(),
+                                      .lookUpTargets = false,
+                                      .breathe = breathe(workspace),
+                                      .keepGoing = [&workspace] { return workspace.busy(); }});
+    };
+    const auto keepGoing = [&workspace] { return workspace.keepGoing(); };
+    // A few files are looked up sooner than the helper is woken.
+    constexpr std::size_t kWorthLookingUpBeside = 256;
+    if (requests.size() < kWorthLookingUpBeside || faultsInjected()) {
+        batch.plan = plan();
+        if (!batch.plan.stopped) batch.files = lookUpBatchFiles(requests, batch.plan, keepGoing);
+    } else {
+        // The files are looked up beside the planner, on the helper thread: the look-ups mostly
+        // wait for the file system, the planner for the processor.
+        std::atomic<bool> stopLookUps{false};
+        std::exception_ptr failure;
+        const auto caller = std::this_thread::get_id();
+        SideJob lookingUp;
+        lookingUp.start([&] {
+            try {
+                batch.files = lookUpRequestedFiles(requests, [&] {
+                    // Left to the caller's thread where the helper is held, they breathe.
+                    if (std::this_thread::get_id() == caller) return keepGoing();
+                    return !stopLookUps.load(std::memory_order_relaxed);
+                });
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+        batch.plan = plan();
+        if (batch.plan.stopped) stopLookUps = true;
+        while (!lookingUp.finishIfDone(std::chrono::milliseconds(2))) {
+            if (!keepGoing()) stopLookUps = true;
+        }
+        if (failure) std::rethrow_exception(failure);
+        if (!batch.plan.stopped && workspace.busy()) leaveBlockedRowsAlone(batch.files, batch.plan);
+    }
+    if (batch.plan.stopped) {
+        batch.stopped = true;
+        return batch;
+    }
+    batch.stopped = !workspace.busy();
+    RenameJournal* journal = workspace.journal();
+    if (batch.stopped || journal == nullptr || batch.plan.steps.empty()) return batch;
+    batch.journal = journal->begin(kind, requests, batch.plan, batch.files, keepGoing);
+    if (!batch.journal && !workspace.busy()) {
+        batch.stopped = true;
+        return batch;
+    }
+    if (!batch.journal) {
+        workspace.dialogs().error(kJournalUnwritable);
+        return std::nullopt;
+    }
+    // A journal begun for a batch stopped meanwhile is closed with nothing renamed.
+    batch.stopped = !workspace.busy();
+    return batch;
+}
+
+void releaseBatch(std::vector<RenameRequest>& requests, PreparedBatch& batch,
+                  const std::function<void()>& breathe) {
+    if (batch.stopped || !breathe) {
+        releaseLater(releasing(std::move(requests), std::move(batch.plan.steps),
+                               std::move(batch.plan.targets), std::move(batch.plan.temporaries),
+                               std::move(batch.files)));
+        return;
+    }
+    releaseInSteps(requests, breathe);
+    releaseInSteps(batch.plan.steps, breathe);
+    releaseInSteps(batch.plan.targets, breathe);
+}
+
+void carryOut(const std::vector<RenameRequest>& requests, const PreparedBatch& batch,
+              Workspace& workspace, RenameRun& run) {
+    if (batch.stopped) {
+        run.rows.assign(requests.size(), {});
+        run.stopped = true;
+        return;
+    }
+    carryOutPlan(requests, batch.plan, batch.files, advanceBy(workspace), run, batch.journal.get());
+}
+
+}  // namespace vartel

@@ -1,0 +1,27 @@
+#include "workspace/pacing/later_release.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vartel {
+namespace {
+
+// What is handed over lives until the release has run, and no longer.
+TEST(LaterReleaseTest, FreesWhatItTookOnceRun) {
+    auto texts = std::make_shared<std::vector<std::string>>(10000, std::string(40, 'x'));
+    const std::weak_ptr<std::vector<std::string>> watched = texts;
+    std::vector<int> numbers(1000, 7);
+    auto release = releasing(std::move(texts), std::move(numbers));
+    EXPECT_FALSE(watched.expired());
+    releaseLater(std::move(release));
+    releaseLater([] {});  // waits for the release before it
+    EXPECT_TRUE(watched.expired());
+    while (!finishReleasingIfDone()) {
+    }
+}
+
+}  // namespace
+}  // namespace vartel

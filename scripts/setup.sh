@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config git
+  build-essential cmake pkg-config git ccache python3
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libicu-dev
   libexiv2-dev libtag1-dev

@@ -7,6 +7,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 # The sources keep one format; a file clang-format would change fails the run.
 (cd "$root" && git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror)
+# The source folders include one another in one direction only, and Qt only in src/app.
+python3 "$root/scripts/check_rooms.py"
 
 "$root/scripts/build.sh" build -DVARTEL_GUI=ON -DVARTEL_BENCH=ON -DVARTEL_SANITIZE=OFF
 (cd "$root/build" && ctest --output-on-failure -j"$(nproc)")

@@ -2,9 +2,9 @@
 
 #include "common/error.h"
 #include "macro/macro_file.h"
-#include "platform/file_system.h"
+#include "platform/folder_listing.h"
 #include "platform/messages.h"
-#include "recording/messages.h"
+#include "editor/messages.h"
 
 namespace vartel {
 namespace {
@@ -18,9 +18,9 @@ bool isMacroFile(const std::string& name) {
 
 Text titleOf(const std::string& path) {
     try {
-        return readMacroCaption(path).value_or(kUntitledMacro);
+        return readMacroCaption(path).value_or(editor_messages::kUntitledMacro);
     } catch (const VartelError&) {
-        return kUntitledMacro;  // unreadable, as if the key were missing
+        return editor_messages::kUntitledMacro;  // unreadable, as if the key were missing
     }
 }
 

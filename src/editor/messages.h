@@ -24,6 +24,8 @@ inline const Text kHalfWidthVariable =
 // The captions of the four fields of the line input, in its order.
 inline const std::array<Text, 4> kInputFieldCaptions = {U"代入変数", U"第一関数", U"第二関数",
                                                         U"第三関数"};
+// The title of a saved macro that has none.
+inline const Text kUntitledMacro = U"名前なし";
 inline const Text kLineBreakRefused = U"改行を含む文字列は入力できません";
 
 }  // namespace vartel::editor_messages

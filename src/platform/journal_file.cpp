@@ -19,6 +19,7 @@
 
 #include "platform/fault_injection.h"
 #include "platform/file_system.h"
+#include "platform/rename_calls.h"
 #include "platform/side_by_side.h"
 
 namespace vartel {

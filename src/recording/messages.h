@@ -4,8 +4,6 @@
 
 namespace vartel {
 
-// The title of a saved macro that has none.
-inline const Text kUntitledMacro = U"名前なし";
 // The sample name is kept in the recorded macro, whose file holds one value per line.
 inline const Text kSampleNameHasLineBreak = U"改行を含むファイル名ではマクロを記録できません";
 

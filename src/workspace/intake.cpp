@@ -2,6 +2,7 @@
 #include <exception>
 
 #include "common/name_parts.h"
+#include "platform/folder_listing.h"
 #include "platform/messages.h"
 #include "workspace/messages.h"
 #include "workspace/workspace.h"

@@ -17,6 +17,7 @@
 #include "gui_input.h"
 #include "gui_test_registry.h"
 #include "platform/file_system.h"
+#include "platform/rename_calls.h"
 #include "test_program.h"
 #include "workspace/journal/messages.h"
 #include "workspace/journal/rename_journal.h"

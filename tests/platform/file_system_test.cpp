@@ -15,6 +15,9 @@
 
 #include "../support/injected_faults.h"
 #include "../support/temporary_folder.h"
+#include "platform/folder_case.h"
+#include "platform/folder_listing.h"
+#include "platform/rename_calls.h"
 
 namespace vartel {
 namespace {

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "platform/folder_listing.h"
 #include "workspace/batch/rows_by_key.h"
 
 namespace vartel {

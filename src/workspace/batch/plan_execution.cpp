@@ -1,5 +1,7 @@
 #include "workspace/batch/plan_execution.h"
 
+#include "platform/rename_calls.h"
+
 namespace vartel {
 namespace {
 

@@ -6,7 +6,9 @@
 #include <unordered_map>
 
 #include "platform/file_system.h"
+#include "platform/folder_case.h"
 #include "platform/letter_case.h"
+#include "platform/rename_calls.h"
 #include "workspace/batch/rows_by_key.h"
 
 namespace vartel {

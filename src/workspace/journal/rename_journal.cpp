@@ -11,6 +11,7 @@
 #include "platform/absolute_path.h"
 #include "platform/closed_batches.h"
 #include "platform/file_system.h"
+#include "platform/rename_calls.h"
 #include "workspace/batch/messages.h"
 #include "workspace/batch/plan_texts.h"
 #include "workspace/journal/folder_renames.h"

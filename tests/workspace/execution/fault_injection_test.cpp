@@ -7,6 +7,7 @@
 
 #include "../../support/injected_faults.h"
 #include "../../support/workspace_fixture.h"
+#include "platform/folder_listing.h"
 #include "workspace/execution/execution.h"
 #include "workspace/execution/single_rename.h"
 #include "workspace/journal/rename_journal.h"

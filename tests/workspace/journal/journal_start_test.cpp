@@ -9,6 +9,7 @@
 #include "../../support/scripted_dialogs.h"
 #include "../../support/temporary_folder.h"
 #include "platform/file_system.h"
+#include "platform/rename_calls.h"
 #include "workspace/journal/messages.h"
 
 namespace vartel {

@@ -12,6 +12,7 @@
 #include "../../support/injected_faults.h"
 #include "../../support/temporary_folder.h"
 #include "platform/closed_batches.h"
+#include "platform/rename_calls.h"
 
 namespace vartel {
 namespace {

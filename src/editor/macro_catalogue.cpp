@@ -1,10 +1,10 @@
 #include "editor/macro_catalogue.h"
 
 #include "common/error.h"
+#include "editor/messages.h"
 #include "macro/macro_file.h"
 #include "platform/folder_listing.h"
 #include "platform/messages.h"
-#include "editor/messages.h"
 
 namespace vartel {
 namespace {

@@ -7,6 +7,7 @@
 
 #include "platform/file_system.h"
 #include "platform/letter_case.h"
+#include "workspace/batch/plan_texts.h"
 #include "workspace/batch/rows_by_key.h"
 
 namespace vartel {
@@ -299,16 +300,7 @@ class Planner {
 }  // namespace
 
 bool blocksRow(PlanStatus status) {
-    switch (status) {
-        case PlanStatus::Duplicate:
-        case PlanStatus::Exists:
-        case PlanStatus::InvalidName:
-        case PlanStatus::TooLong:
-        case PlanStatus::SameFile:
-            return true;
-        default:
-            return false;
-    }
+    return planStatusRow(status).blocks;
 }
 
 bool isUsableName(std::string_view name) {

@@ -97,21 +97,6 @@ inline const QString kReturnToList = QStringLiteral("変換リストに戻す");
 inline const QString kExecute = QStringLiteral("変換実行");
 inline const QString kClear = QStringLiteral("クリア");
 inline const QString kUndo = QStringLiteral("元に戻す");
-// The tooltips of the preview's rows, by the status the plan gives them.
-inline const QString kChainHint =
-    QStringLiteral("この名前のファイルが先に名前を変えてから、この名前にします");
-inline const QString kCycleHint =
-    QStringLiteral("ファイル同士で名前を入れ替えるため、一時的な名前を経由して変更します");
-inline const QString kDuplicateHint =
-    QStringLiteral("ほかの行が同じ名前に変更するため、この行は変更されません");
-inline const QString kExistsHint =
-    QStringLiteral("同じ名前のファイルがすでにあるため、この行は変更されません");
-inline const QString kInvalidNameHint = QStringLiteral(
-    "空の名前、「.」「..」、「/」を含む名前はファイル名に使えないため、この行は変更されません");
-inline const QString kTooLongHint =
-    QStringLiteral("名前が255バイトを超えるため、この行は変更されません");
-inline const QString kSameFileHint =
-    QStringLiteral("同じファイルを別の行でも変更するため、この行は変更されません");
 inline const QString kSwitchView = QStringLiteral("表示切替");
 inline const QString kSwitchViewHint = QStringLiteral("マクロの表示形式を切り替えます");
 inline const QString kRunMacro = QStringLiteral("マクロ実行");

@@ -2,34 +2,53 @@
 
 #include <cstdio>
 
+#include "cli/operation_arguments.h"
+#include "workspace/batch/plan_texts.h"
+
 namespace vartel::cli {
 namespace {
 
-constexpr std::string_view kOperations = R"(
+constexpr std::string_view kOperationsIntro = R"(
 OPERATION is one editing tab with its settings, typed as on the tab:
   --op add|delete|replace|number|extension [--set KEY=VALUE]...
 Modes, ranges, kinds and forms are 0-based indices in the order of the tab's captions,
 flags are 0 or 1, N and C are 1 to 255; a key not given keeps the tab's default.
-  add        keys: text mode n a case
-             text T; mode 0 at the start, 1 at the end, 2 after the N-th character,
-             3 before A, 4 after A; case 1 = A matches letter case
-  delete     keys: mode n c a b case
-             mode 0 C characters from the start, 1 C characters from the end,
-             2 C characters from the N-th, 3 every A, 4 A, B and what lies between
-  replace    keys: range kind s r n c case
-             range 0 the whole stem, 1 the first C characters, 2 the last C,
-             3 C characters from the N-th; kind 0 replace S by R, 1 lower case,
-             2 upper case
-  number     keys: form start step auto a b n case group
-             form 0 A + number + B, 1 number at the start, 2 at the end, 3 after the
-             N-th character, 4 before A, 5 after A; auto 1 = zero fill to the digits
-             of the file count; group 1 = start again in every folder, the zero fill
-             then following the largest folder
-  extension  keys: mode a n c
-             mode 0 make every extension A, 1 add A at its start, 2 at its end,
-             3 after its N-th character, 4 delete C characters from the N-th;
-             A without the dot
 )";
+
+// Where a command's details list the values of --status.
+constexpr std::string_view kStatusValues = "@STATUS_VALUES@\n";
+
+std::string padded(std::string text, std::size_t width) {
+    if (text.size() < width) text.resize(width, ' ');
+    return text + " ";
+}
+
+// The words --status prints, each once, with what they mean.
+std::string statusValuesHelp() {
+    std::string text;
+    for (const auto& row : kPlanStatuses) {
+        if (row.help.empty()) continue;
+        text += "                        " + padded(std::string(row.key), 10) +
+                std::string(row.help) + "\n";
+    }
+    return text;
+}
+
+// A roff text line: hyphens as minus signs, and no control character at its start.
+std::string roff(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '\\') {
+            out += "\\e";
+        } else if (c == '-') {
+            out += "\\-";
+        } else {
+            out += c;
+        }
+    }
+    if (!out.empty() && (out[0] == '.' || out[0] == '\'')) out.insert(0, "\\&");
+    return out;
+}
 
 const std::vector<Command> kCommands = {
     {"macro-run", runMacroRun,
@@ -79,10 +98,8 @@ full path, separated by TAB. Nothing is renamed.
   --macro MACRO.vmc   run this macro over the rows
   --table TABLE.csv   the multi-condition table of its lookup lines
   OPERATION           or apply one editing operation (see below)
-  --status            add a fourth field, what renaming the row will do: ok, chain
-                      (waits for another row's file to move), cycle (a swap or a ring
-                      of names), or the row will fail: duplicate, exists, invalid,
-                      too-long, same-file
+  --status            add a fourth field, what renaming the row will do:
+@STATUS_VALUES@
   --literal-order     plan as rename --literal-order would carry it out
   --folders           the PATHs are folders, each a row of its own instead of its
                       files; its whole name is the stem
@@ -228,8 +245,79 @@ std::string programHelp(const ProgramFiles& files) {
 }
 
 std::string commandHelp(const Command& help) {
-    std::string text = "usage: " + std::string(help.usage) + "\n\n" + std::string(help.details);
-    if (takesOperations(help.name)) text += kOperations;
+    std::string details(help.details);
+    if (const auto at = details.find(kStatusValues); at != std::string::npos)
+        details.replace(at, kStatusValues.size(), statusValuesHelp());
+    std::string text = "usage: " + std::string(help.usage) + "\n\n" + details;
+    if (takesOperations(help.name)) text += std::string(kOperationsIntro) + operationsHelp();
+    return text;
+}
+
+std::string operationsHelp() {
+    std::string text;
+    for (const auto& operation : operationDeclarations()) {
+        text += "  " + padded(std::string(operation.name), 10) + "keys:";
+        for (const auto& key : operation.keys) text += " " + std::string(key.name);
+        text += "\n";
+        for (const auto& key : operation.keys) {
+            std::string line =
+                "             " + padded(std::string(key.name) + "=" + key.placeholder, 12);
+            switch (key.form) {
+                case ValueForm::Choice:
+                    for (std::size_t i = 0; i < key.values.size(); ++i) {
+                        text += (i == 0 ? line : std::string(line.size(), ' ')) +
+                                padded(std::to_string(i), 2) + key.values[i] + "\n";
+                    }
+                    continue;
+                case ValueForm::Count:
+                    line += "1 to 255, ";
+                    break;
+                case ValueForm::Number:
+                    line += "a 32-bit integer, ";
+                    break;
+                case ValueForm::Flag:
+                    line += "1: ";
+                    break;
+                case ValueForm::Text:
+                    break;
+            }
+            text += line + key.meaning + "\n";
+        }
+    }
+    return text;
+}
+
+std::string operationsManual() {
+    std::string text;
+    for (const auto& operation : operationDeclarations()) {
+        text += ".TP\n.B " + roff(operation.name) + "\n";
+        for (std::size_t k = 0; k < operation.keys.size(); ++k) {
+            const OperationKey& key = operation.keys[k];
+            if (k != 0) text += ".br\n";
+            text += "\\fB" + roff(key.name) + "\\fR=\\fI" + roff(key.placeholder) + "\\fR";
+            switch (key.form) {
+                case ValueForm::Choice:
+                    for (std::size_t i = 0; i < key.values.size(); ++i) {
+                        text += "\n.br\n\\ \\ " + std::to_string(i) + " " + roff(key.values[i]);
+                    }
+                    text += "\n";
+                    continue;
+                case ValueForm::Count:
+                    text += " 1 to 255, ";
+                    break;
+                case ValueForm::Number:
+                    text += " a 32\\-bit integer, ";
+                    break;
+                case ValueForm::Flag:
+                    text += " 1: ";
+                    break;
+                case ValueForm::Text:
+                    text += " ";
+                    break;
+            }
+            text += roff(key.meaning) + "\n";
+        }
+    }
     return text;
 }
 

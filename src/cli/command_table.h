@@ -30,6 +30,11 @@ std::string programHelp(const ProgramFiles& files);
 // "vartel-cli COMMAND --help".
 std::string commandHelp(const Command& command);
 
+// The keys and values of every operation, as "COMMAND --help" lists them after its options.
+std::string operationsHelp();
+// The same as the body of the manual page's OPERATIONS section, in roff.
+std::string operationsManual();
+
 // The line a misused command prints on standard error before exiting with 2.
 void printUsage(std::string_view command);
 

@@ -21,34 +21,11 @@
 #include "platform/interrupt.h"
 #include "runs/macro_run.h"
 #include "runs/operation_run.h"
+#include "workspace/batch/plan_texts.h"
 #include "workspace/execution/execution.h"
 
 namespace vartel::cli {
 namespace {
-
-// Stable words for scripts, one per status.
-const char* statusKey(PlanStatus status) {
-    switch (status) {
-        case PlanStatus::Unplanned:
-        case PlanStatus::Ok:
-            return "ok";
-        case PlanStatus::Chain:
-            return "chain";
-        case PlanStatus::Cycle:
-            return "cycle";
-        case PlanStatus::Duplicate:
-            return "duplicate";
-        case PlanStatus::Exists:
-            return "exists";
-        case PlanStatus::InvalidName:
-            return "invalid";
-        case PlanStatus::TooLong:
-            return "too-long";
-        case PlanStatus::SameFile:
-            return "same-file";
-    }
-    return "ok";
-}
 
 // Prints each row as printLine prints its fields joined by TABs, without making that text
 // first: the bytes are appended in place, the path of a folder is converted once for all its
@@ -73,7 +50,7 @@ void printPreviewRows(const PreviewList& rows, bool withStatus) {
         appendBytesFromText(block, row.oldName);
         if (withStatus) {
             block += '\t';
-            block += statusKey(row.status);
+            block += planStatusRow(row.status).key;
         }
         block += '\n';
         // printLine writes a record up to a NUL only, and a macro may put one in a name.

@@ -1,4 +1,7 @@
+#include <algorithm>
+
 #include "macro/instruction_catalogue.h"
+#include "macro/text_conversions.h"
 
 namespace vartel {
 
@@ -12,8 +15,24 @@ const std::vector<Text>& InstructionCatalogue::kindTable() {
     return names;
 }
 
+namespace {
+
+// The rows with the text conversions after TextToNumber, named as their table names them.
+std::vector<CatalogueRow> withTextConversions(std::vector<CatalogueRow> rows) {
+    std::vector<CatalogueRow> conversions;
+    for (const auto& conversion : kTextConversions)
+        conversions.push_back({conversion.macroType, Text(conversion.caption), 2200});
+    const auto before = std::find_if(rows.begin(), rows.end(), [](const CatalogueRow& row) {
+        return row.id == InstructionId(ConvertType::TextToNumber);
+    });
+    rows.insert(before + 1, conversions.begin(), conversions.end());
+    return rows;
+}
+
+}  // namespace
+
 const std::vector<CatalogueRow>& InstructionCatalogue::typeTable() {
-    static const std::vector<CatalogueRow> rows = {
+    static const std::vector<CatalogueRow> rows = withTextConversions({
         {AssignType::Number, U"数値", 1100},
         {AssignType::Text, U"文字", 2200},
         {TextOutputType::Copy, U"コピー", 2211},
@@ -32,14 +51,6 @@ const std::vector<CatalogueRow>& InstructionCatalogue::typeTable() {
         {ConvertType::ToUpper, U"小→大", 2200},
         {ConvertType::NumberToText, U"数値→文字", 2100},
         {ConvertType::TextToNumber, U"文字→数値", 1200},
-        {ConvertType::FullWidthToHalfWidth, U"全角英数→半角", 2200},
-        {ConvertType::HalfWidthToFullWidth, U"半角英数→全角", 2200},
-        {ConvertType::HalfWidthKanaToFullWidth, U"半角カナ→全角", 2200},
-        {ConvertType::FullWidthKanaToHalfWidth, U"全角カナ→半角", 2200},
-        {ConvertType::HiraganaToKatakana, U"ひらがな→カタカナ", 2200},
-        {ConvertType::KatakanaToHiragana, U"カタカナ→ひらがな", 2200},
-        {ConvertType::Nfc, U"NFC正規化", 2200},
-        {ConvertType::RepairGarbled, U"文字化け修復", 2200},
         {InformationType::Length, U"文字数", 1200},
         {InformationType::FileCount, U"ファイル数", 1000},
         {InformationType::Comment, U"コメント", 666},
@@ -77,7 +88,7 @@ const std::vector<CatalogueRow>& InstructionCatalogue::typeTable() {
         {LoopType::End, kLoopEndTypeName, 0},
         {MultiConditionType::Exact, U"完全一致", 2230},
         {MultiConditionType::Partial, U"部分一致", 2230},
-    };
+    });
     return rows;
 }
 

@@ -29,7 +29,8 @@ enum class TextOutputType { Copy, Insert, Join };
 enum class DeleteType { Delete, TrimLeading, TrimTrailing };
 enum class ReplaceType { CaseSensitive, IgnoringCase, Regex };
 enum class SearchType { CaseSensitive, IgnoringCase, Regex };
-// The types after TextToNumber are the text conversions, in their order.
+// The types after TextToNumber are the text conversions, in the order of their table
+// (text_conversions.h), which pins these numbers.
 enum class ConvertType {
     ToLower,
     ToUpper,

@@ -81,7 +81,7 @@ class Run {
             if (code >= kSlotCount) {
                 throw VartelError(
                     fillIn(messages::kNoSuchSlot, U"%s", line.coded.text(CodedRow::Operand1 + k)));
-            } else if (code >= 33) {
+            } else if (code >= kFirstTextCode) {
                 operand.text.assign(store_.slot(code));
                 operand.operandClass = OperandClass::Text;
             } else if (code == kTextLiteralCode) {

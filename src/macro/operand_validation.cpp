@@ -17,7 +17,7 @@ bool isNumber(int code) {
 
 // A numeric literal is a text too.
 bool isText(int code) {
-    return (code >= 33 && code <= kExtensionCode) || code == kNumericLiteralCode ||
+    return (code >= kFirstTextCode && code <= kExtensionCode) || code == kNumericLiteralCode ||
            code == kTextLiteralCode;
 }
 

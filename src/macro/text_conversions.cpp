@@ -204,26 +204,4 @@ Text repairGarbledName(std::u32string_view text) {
     return Text(text);
 }
 
-Text convertText(TextConversion conversion, std::u32string_view text) {
-    switch (conversion) {
-        case TextConversion::FullWidthToHalfWidth:
-            return fullWidthToHalfWidth(text);
-        case TextConversion::HalfWidthToFullWidth:
-            return halfWidthToFullWidth(text);
-        case TextConversion::HalfWidthKanaToFullWidth:
-            return halfWidthKanaToFullWidth(text);
-        case TextConversion::FullWidthKanaToHalfWidth:
-            return fullWidthKanaToHalfWidth(text);
-        case TextConversion::HiraganaToKatakana:
-            return hiraganaToKatakana(text);
-        case TextConversion::KatakanaToHiragana:
-            return katakanaToHiragana(text);
-        case TextConversion::Nfc:
-            return normalizeNfc(text);
-        case TextConversion::RepairGarbled:
-            return repairGarbledName(text);
-    }
-    return Text(text);
-}
-
 }  // namespace vartel

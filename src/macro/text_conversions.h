@@ -1,11 +1,15 @@
 #pragma once
 
+#include <array>
+#include <string_view>
+
 #include "common/text.h"
+#include "macro/instruction_id.h"
 
 namespace vartel {
 
 // The Japanese text conversions of the replace tab and of the macro kind "変換", in the order
-// both offer them.
+// both offer them. Each has its row in kTextConversions below.
 enum class TextConversion {
     FullWidthToHalfWidth,
     HalfWidthToFullWidth,
@@ -38,6 +42,76 @@ Text normalizeNfc(std::u32string_view text);
 // Anything else stays as it is.
 Text repairGarbledName(std::u32string_view text);
 
-Text convertText(TextConversion conversion, std::u32string_view text);
+// Everything of one conversion the others read, one row per conversion in the enum's order. A
+// new conversion is a row here and its function; it goes at the end, since the macro files
+// store its type and the command line its kind as numbers.
+struct TextConversionRow {
+    TextConversion id;
+    // Its type of the macro kind "変換": those after TextToNumber, in this order.
+    ConvertType macroType;
+    // The replace tab's choice, the recorded step's kind and the macro type's name.
+    std::u32string_view caption;
+    // How the recorded step's description ends, after the stretch it converts.
+    std::u32string_view descriptionEnding;
+    // What `vartel-cli rename --help` says of it.
+    std::string_view help;
+    Text (*convert)(std::u32string_view text);
+};
+
+inline constexpr std::array<TextConversionRow, kTextConversionCount> kTextConversions = {{
+    {TextConversion::FullWidthToHalfWidth, ConvertType::FullWidthToHalfWidth, U"全角英数→半角",
+     U"を半角英数に変換", "full-width letters, digits and symbols to half-width",
+     fullWidthToHalfWidth},
+    {TextConversion::HalfWidthToFullWidth, ConvertType::HalfWidthToFullWidth, U"半角英数→全角",
+     U"を全角英数に変換", "half-width letters, digits and symbols to full-width",
+     halfWidthToFullWidth},
+    {TextConversion::HalfWidthKanaToFullWidth, ConvertType::HalfWidthKanaToFullWidth,
+     U"半角カナ→全角", U"を全角カナに変換", "half-width katakana to full-width",
+     halfWidthKanaToFullWidth},
+    {TextConversion::FullWidthKanaToHalfWidth, ConvertType::FullWidthKanaToHalfWidth,
+     U"全角カナ→半角", U"を半角カナに変換", "full-width katakana to half-width",
+     fullWidthKanaToHalfWidth},
+    {TextConversion::HiraganaToKatakana, ConvertType::HiraganaToKatakana, U"ひらがな→カタカナ",
+     U"をカタカナに変換", "hiragana to katakana", hiraganaToKatakana},
+    {TextConversion::KatakanaToHiragana, ConvertType::KatakanaToHiragana, U"カタカナ→ひらがな",
+     U"をひらがなに変換", "katakana to hiragana", katakanaToHiragana},
+    {TextConversion::Nfc, ConvertType::Nfc, U"NFC正規化", U"をNFC正規化",
+     "Unicode NFC (joins a kana and a separate voiced-sound mark)", normalizeNfc},
+    {TextConversion::RepairGarbled, ConvertType::RepairGarbled, U"文字化け修復",
+     U"の文字化けを修復", "repair a name garbled by another system's code page", repairGarbledName},
+}};
+
+// The macro types of the conversions follow TextToNumber in the table's order: stored macro
+// files hold these numbers.
+inline constexpr int kFirstConversionType = static_cast<int>(ConvertType::TextToNumber) + 1;
+constexpr bool conversionRowsInOrder() {
+    for (std::size_t i = 0; i < kTextConversions.size(); ++i) {
+        const auto& row = kTextConversions[i];
+        if (static_cast<std::size_t>(row.id) != i ||
+            static_cast<std::size_t>(row.macroType) != kFirstConversionType + i)
+            return false;
+    }
+    return true;
+}
+static_assert(conversionRowsInOrder(),
+              "one row per conversion, in the enum's order and in the macro types' order");
+static_assert(static_cast<int>(ConvertType::RepairGarbled) + 1 ==
+                  kFirstConversionType + kTextConversionCount,
+              "the conversions are the last macro types of the kind 変換");
+
+constexpr const TextConversionRow& textConversionRow(TextConversion conversion) {
+    return kTextConversions[static_cast<std::size_t>(conversion)];
+}
+// The conversion a macro type of the kind "変換" makes, if it is one of them.
+constexpr const TextConversionRow* textConversionOfType(ConvertType type) {
+    for (const auto& row : kTextConversions) {
+        if (row.macroType == type) return &row;
+    }
+    return nullptr;
+}
+
+inline Text convertText(TextConversion conversion, std::u32string_view text) {
+    return textConversionRow(conversion).convert(text);
+}
 
 }  // namespace vartel

@@ -65,20 +65,10 @@ void conversion(ConvertType type, InstructionContext& context) {
             context.storeResult(*value);
             break;
         }
-        case ConvertType::FullWidthToHalfWidth:
-        case ConvertType::HalfWidthToFullWidth:
-        case ConvertType::HalfWidthKanaToFullWidth:
-        case ConvertType::FullWidthKanaToHalfWidth:
-        case ConvertType::HiraganaToKatakana:
-        case ConvertType::KatakanaToHiragana:
-        case ConvertType::Nfc:
-        case ConvertType::RepairGarbled: {
-            // The text conversions follow in the same order as their own enum.
-            const int conversion =
-                static_cast<int>(type) - static_cast<int>(ConvertType::FullWidthToHalfWidth);
-            context.storeResult(convertText(static_cast<TextConversion>(conversion), a.text));
+        default:
+            if (const auto* conversion = textConversionOfType(type))
+                context.storeResult(conversion->convert(a.text));
             break;
-        }
     }
 }
 

@@ -14,6 +14,8 @@ inline constexpr int kExtensionCode = 66;
 inline constexpr int kNumericLiteralCode = -1;
 inline constexpr int kTextLiteralCode = -2;
 inline constexpr int kVariableCount = 64;
+// Codes from here up hold text: the text variables 33..64, then the file name and the extension.
+inline constexpr int kFirstTextCode = 33;
 inline constexpr int kSlotCount = 67;  // slot 0 is always empty
 
 inline const Text kFileNameName = U"ファイル名";
@@ -32,7 +34,7 @@ inline bool isNumericVariable(int code) {
     return code >= 1 && code <= 32;
 }
 inline bool isTextVariable(int code) {
-    return code >= 33 && code <= 64;
+    return code >= kFirstTextCode && code <= kVariableCount;
 }
 // Persistent variables keep their values from one file of a run to the next.
 inline bool isPersistentVariable(int code) {

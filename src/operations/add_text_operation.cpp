@@ -15,11 +15,11 @@ Text description(const AddTextSettings& s) {
         case AddTextMode::AtEnd:
             return s.text + U"　を最後に追加";
         case AddTextMode::AfterNth:
-            return s.text + U"　を　" + formatInteger(s.n) + U"　番目の文字の後に挿入";
+            return s.text + U"　を　" + formatInteger(s.position) + U"　番目の文字の後に挿入";
         case AddTextMode::BeforeA:
-            return s.text + U"　を　" + s.a + U"　の前に追加";
+            return s.text + U"　を　" + s.textA + U"　の前に追加";
         case AddTextMode::AfterA:
-            return s.text + U"　を　" + s.a + U"　の後に追加";
+            return s.text + U"　を　" + s.textA + U"　の後に追加";
     }
     return {};
 }
@@ -33,10 +33,10 @@ Text addTextNewName(const AddTextSettings& s, const Text& stem, const Text& exte
         case AddTextMode::AtEnd:
             return joinedText({stem, s.text, extension});
         case AddTextMode::AfterNth:
-            return insertCharacters(stem, s.text, s.n) + extension;
+            return insertCharacters(stem, s.text, s.position) + extension;
         case AddTextMode::BeforeA:
         case AddTextMode::AfterA:
-            return insertAtSearch(stem, s.text, s.a, s.caseSensitive,
+            return insertAtSearch(stem, s.text, s.textA, s.caseSensitive,
                                   s.mode == AddTextMode::AfterA) +
                    extension;
     }
@@ -54,7 +54,7 @@ bool recordAddText(const AddTextSettings& s, RecordingFrame& frame) {
             frame.recordLine(name, TextOutputType::Join, name, text, emptyOperand());
             break;
         case AddTextMode::AfterNth:
-            frame.recordLine(name, TextOutputType::Insert, name, text, numberOperand(s.n));
+            frame.recordLine(name, TextOutputType::Insert, name, text, numberOperand(s.position));
             break;
         case AddTextMode::BeforeA:
         case AddTextMode::AfterA: {
@@ -62,7 +62,7 @@ bool recordAddText(const AddTextSettings& s, RecordingFrame& frame) {
             const auto variables = after ? frame.allocateVariables({kAllocNumber, kAllocNumber})
                                          : frame.allocateVariables({kAllocNumber});
             if (!variables) return false;
-            recordInsertAtSearch(frame, text, s.a, s.caseSensitive, (*variables)[0],
+            recordInsertAtSearch(frame, text, s.textA, s.caseSensitive, (*variables)[0],
                                  after ? std::optional<Operand>((*variables)[1]) : std::nullopt);
             break;
         }

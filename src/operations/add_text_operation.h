@@ -5,13 +5,15 @@
 namespace vartel {
 
 enum class AddTextMode { AtStart = 0, AtEnd, AfterNth, BeforeA, AfterA };
+inline constexpr int kAddTextModeCount = 5;
+static_assert(static_cast<int>(AddTextMode::AfterA) + 1 == kAddTextModeCount);
 
 // The tab "追加".
 struct AddTextSettings {
     Text text;  // T
     AddTextMode mode = AddTextMode::AtStart;
-    int n = 1;
-    Text a;
+    int position = 1;  // N
+    Text textA;
     bool caseSensitive = false;
 };
 

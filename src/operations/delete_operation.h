@@ -5,14 +5,16 @@
 namespace vartel {
 
 enum class DeleteMode { FromStart = 0, FromEnd, FromNth, TextA, AToB };
+inline constexpr int kDeleteModeCount = 5;
+static_assert(static_cast<int>(DeleteMode::AToB) + 1 == kDeleteModeCount);
 
 // The tab "削除".
 struct DeleteSettings {
     DeleteMode mode = DeleteMode::FromStart;
-    int n = 1;
-    int c = 1;
-    Text a;
-    Text b;
+    int position = 1;  // N
+    int count = 1;     // C
+    Text textA;
+    Text textB;
     bool caseSensitive = false;
 };
 

@@ -10,15 +10,15 @@ namespace {
 Text description(const ExtensionSettings& s) {
     switch (s.mode) {
         case ExtensionMode::Unify:
-            return U"拡張子を　" + s.a + U"　に統一";
+            return U"拡張子を　" + s.text + U"　に統一";
         case ExtensionMode::AtStart:
-            return U"最初に　" + s.a + U"　を追加";
+            return U"最初に　" + s.text + U"　を追加";
         case ExtensionMode::AtEnd:
-            return U"最後に　" + s.a + U"　を追加";
+            return U"最後に　" + s.text + U"　を追加";
         case ExtensionMode::AfterNth:
-            return formatInteger(s.n) + U"　番目の文字の後に　" + s.a + U"　を追加";
+            return formatInteger(s.position) + U"　番目の文字の後に　" + s.text + U"　を追加";
         case ExtensionMode::DeleteFromNth:
-            return formatInteger(s.n) + U" 番目の文字から　" + formatInteger(s.c) +
+            return formatInteger(s.position) + U" 番目の文字から　" + formatInteger(s.count) +
                    U"　個の文字を削除";
     }
     return {};
@@ -29,28 +29,28 @@ Text description(const ExtensionSettings& s) {
 Text editExtension(const ExtensionSettings& s, const Text& extension) {
     switch (s.mode) {
         case ExtensionMode::Unify:
-            return s.a;
+            return s.text;
         case ExtensionMode::AtStart:
-            return s.a + extension;
+            return s.text + extension;
         case ExtensionMode::AtEnd:
-            return extension + s.a;
+            return extension + s.text;
         case ExtensionMode::AfterNth:
-            return insertCharacters(extension, s.a, s.n);
+            return insertCharacters(extension, s.text, s.position);
         case ExtensionMode::DeleteFromNth:
-            return deleteCharacters(extension, s.n, s.c);
+            return deleteCharacters(extension, s.position, s.count);
     }
     return extension;
 }
 
 Text extensionNewName(const ExtensionSettings& s, const Text& stem, const Text& extension) {
-    if (s.mode == ExtensionMode::AtEnd) return joinedText({stem, extension, s.a});
+    if (s.mode == ExtensionMode::AtEnd) return joinedText({stem, extension, s.text});
     const Text withoutDot = extension.empty() ? Text() : extension.substr(1);
     return stem + U"." + editExtension(s, withoutDot);
 }
 
 bool recordExtension(const ExtensionSettings& s, RecordingFrame& frame) {
     const Operand ext = extensionOperand();
-    const Operand a = textOperand(s.a);
+    const Operand a = textOperand(s.text);
     const Operand none = emptyOperand();
     switch (s.mode) {
         case ExtensionMode::Unify:
@@ -63,10 +63,11 @@ bool recordExtension(const ExtensionSettings& s, RecordingFrame& frame) {
             frame.recordLine(ext, TextOutputType::Join, ext, a, none);
             break;
         case ExtensionMode::AfterNth:
-            frame.recordLine(ext, TextOutputType::Insert, ext, a, numberOperand(s.n));
+            frame.recordLine(ext, TextOutputType::Insert, ext, a, numberOperand(s.position));
             break;
         case ExtensionMode::DeleteFromNth:
-            frame.recordLine(none, DeleteType::Delete, ext, numberOperand(s.n), numberOperand(s.c));
+            frame.recordLine(none, DeleteType::Delete, ext, numberOperand(s.position),
+                             numberOperand(s.count));
             break;
     }
     frame.sampleExtension() = editExtension(s, frame.sampleExtension());

@@ -5,13 +5,15 @@
 namespace vartel {
 
 enum class ExtensionMode { Unify = 0, AtStart, AtEnd, AfterNth, DeleteFromNth };
+inline constexpr int kExtensionModeCount = 5;
+static_assert(static_cast<int>(ExtensionMode::DeleteFromNth) + 1 == kExtensionModeCount);
 
 // The tab "拡張子".
 struct ExtensionSettings {
     ExtensionMode mode = ExtensionMode::Unify;
-    Text a;  // written without a leading dot
-    int n = 1;
-    int c = 1;
+    Text text;         // A, written without a leading dot
+    int position = 1;  // N
+    int count = 1;     // C
 };
 
 // The extension without its dot, edited by the mode.

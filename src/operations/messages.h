@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-
 #include "common/text.h"
 
 namespace vartel::messages {
@@ -20,12 +18,6 @@ inline const Text kKindNumbering = U"連番";
 inline const Text kKindExtension = U"拡張子";
 // Appended to the numbering's description when the number starts again in every folder.
 inline const Text kPerFolderNote = U"（フォルダごと）";
-// The text conversions, in their order: the processing kind and how the description ends.
-inline const std::array<Text, 8> kKindTextConversions = {
-    U"全角英数→半角",     U"半角英数→全角",     U"半角カナ→全角", U"全角カナ→半角",
-    U"ひらがな→カタカナ", U"カタカナ→ひらがな", U"NFC正規化",     U"文字化け修復"};
-inline const std::array<Text, 8> kTextConversionEndings = {
-    U"を半角英数に変換", U"を全角英数に変換", U"を全角カナに変換", U"を半角カナに変換",
-    U"をカタカナに変換", U"をひらがなに変換", U"をNFC正規化",      U"の文字化けを修復"};
+// The text conversions' kinds and descriptions are their rows in kTextConversions.
 
 }  // namespace vartel::messages

@@ -11,17 +11,17 @@ namespace {
 Text formDescription(const NumberingSettings& s) {
     switch (s.form) {
         case NumberingForm::AThenNumberThenB:
-            return s.a + U"番号" + s.b + U"　に書き換え";
+            return s.textA + U"番号" + s.textB + U"　に書き換え";
         case NumberingForm::AtStart:
             return U"番号を最初に追加";
         case NumberingForm::AtEnd:
             return U"番号を最後に追加";
         case NumberingForm::AfterNth:
-            return formatInteger(s.n) + U"　番目の文字の後に番号を追加";
+            return formatInteger(s.position) + U"　番目の文字の後に番号を追加";
         case NumberingForm::BeforeA:
-            return s.a + U"　の前に番号を追加";
+            return s.textA + U"　の前に番号を追加";
         case NumberingForm::AfterA:
-            return s.a + U"　の後に番号を追加";
+            return s.textA + U"　の後に番号を追加";
     }
     return {};
 }
@@ -89,16 +89,16 @@ Text numberingNewName(const NumberingSettings& s, const Text& stem, const Text& 
                       const Text& number) {
     switch (s.form) {
         case NumberingForm::AThenNumberThenB:
-            return joinedText({s.a, number, s.b, extension});
+            return joinedText({s.textA, number, s.textB, extension});
         case NumberingForm::AtStart:
             return joinedText({number, stem, extension});
         case NumberingForm::AtEnd:
             return joinedText({stem, number, extension});
         case NumberingForm::AfterNth:
-            return insertCharacters(stem, number, s.n) + extension;
+            return insertCharacters(stem, number, s.position) + extension;
         case NumberingForm::BeforeA:
         case NumberingForm::AfterA:
-            return insertAtSearch(stem, number, s.a, s.caseSensitive,
+            return insertAtSearch(stem, number, s.textA, s.caseSensitive,
                                   s.form == NumberingForm::AfterA) +
                    extension;
     }
@@ -125,7 +125,8 @@ bool recordNumbering(const NumberingSettings& s, int widthCount, RecordingFrame&
     const Operand none = emptyOperand();
     switch (s.form) {
         case NumberingForm::AThenNumberThenB:
-            frame.recordLine(name, TextOutputType::Join, textOperand(s.a), t, textOperand(s.b));
+            frame.recordLine(name, TextOutputType::Join, textOperand(s.textA), t,
+                             textOperand(s.textB));
             break;
         case NumberingForm::AtStart:
             frame.recordLine(name, TextOutputType::Join, t, name, none);
@@ -134,12 +135,12 @@ bool recordNumbering(const NumberingSettings& s, int widthCount, RecordingFrame&
             frame.recordLine(name, TextOutputType::Join, name, t, none);
             break;
         case NumberingForm::AfterNth:
-            frame.recordLine(name, TextOutputType::Insert, name, t, numberOperand(s.n));
+            frame.recordLine(name, TextOutputType::Insert, name, t, numberOperand(s.position));
             break;
         case NumberingForm::BeforeA:
         case NumberingForm::AfterA: {
             const bool after = s.form == NumberingForm::AfterA;
-            recordInsertAtSearch(frame, t, s.a, s.caseSensitive, v[searchAt],
+            recordInsertAtSearch(frame, t, s.textA, s.caseSensitive, v[searchAt],
                                  after ? std::optional<Operand>(v[searchAt + 1]) : std::nullopt);
             break;
         }

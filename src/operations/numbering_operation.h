@@ -7,6 +7,8 @@
 namespace vartel {
 
 enum class NumberingForm { AThenNumberThenB = 0, AtStart, AtEnd, AfterNth, BeforeA, AfterA };
+inline constexpr int kNumberingFormCount = 6;
+static_assert(static_cast<int>(NumberingForm::AfterA) + 1 == kNumberingFormCount);
 
 // The tab "連番".
 struct NumberingSettings {
@@ -14,9 +16,9 @@ struct NumberingSettings {
     std::int32_t start = 1;
     std::int32_t step = 1;
     bool autoDigits = false;  // zero fill to the digits of the count of numbered rows
-    Text a;
-    Text b;
-    int n = 1;
+    Text textA;
+    Text textB;
+    int position = 1;  // N
     bool caseSensitive = false;
     // "フォルダごとに番号を振り直す": the number goes back to the start in every folder group,
     // and the zero fill follows the largest group instead of all checked rows.

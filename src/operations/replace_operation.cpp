@@ -11,20 +11,9 @@
 namespace vartel {
 namespace {
 
-// The text conversion of a kind after the case conversions; they keep the same order.
-TextConversion textConversionOf(ReplaceKind kind) {
-    return static_cast<TextConversion>(static_cast<int>(kind) -
-                                       static_cast<int>(ReplaceKind::FullWidthToHalfWidth));
-}
-
-ConvertType convertTypeOf(ReplaceKind kind) {
-    return static_cast<ConvertType>(static_cast<int>(ConvertType::FullWidthToHalfWidth) +
-                                    static_cast<int>(textConversionOf(kind)));
-}
-
 // Where the stretch of the range begins and how long it is, 0-based.
 std::pair<std::size_t, std::size_t> stretchOf(const ReplaceSettings& s, std::size_t length) {
-    const auto c = static_cast<std::size_t>(std::max(s.c, 0));
+    const auto c = static_cast<std::size_t>(std::max(s.count, 0));
     switch (s.range) {
         case ReplaceRange::Whole:
             return {0, length};
@@ -33,7 +22,8 @@ std::pair<std::size_t, std::size_t> stretchOf(const ReplaceSettings& s, std::siz
         case ReplaceRange::LastC:
             return {length - std::min(c, length), std::min(c, length)};
         case ReplaceRange::CFromNth: {
-            const auto begin = std::min(static_cast<std::size_t>(std::max(s.n, 1)) - 1, length);
+            const auto begin =
+                std::min(static_cast<std::size_t>(std::max(s.position, 1)) - 1, length);
             return {begin, std::min(c, length - begin)};
         }
     }
@@ -49,11 +39,11 @@ void recordConversion(const ReplaceSettings& s, RecordingFrame& frame, const Ope
                 // The macro's expression has no case switch of its own; ICU's inline flag
                 // makes it ignore case as the list path does.
                 frame.recordLine(x, ReplaceType::Regex, x,
-                                 textOperand(s.caseSensitive ? s.s : U"(?i)" + s.s),
-                                 textOperand(s.r));
+                                 textOperand(s.caseSensitive ? s.search : U"(?i)" + s.search),
+                                 textOperand(s.replacement));
             } else {
-                frame.recordLine(x, replaceTypeOf(s.caseSensitive), x, textOperand(s.s),
-                                 textOperand(s.r));
+                frame.recordLine(x, replaceTypeOf(s.caseSensitive), x, textOperand(s.search),
+                                 textOperand(s.replacement));
             }
             break;
         case ReplaceKind::ToLower:
@@ -63,12 +53,12 @@ void recordConversion(const ReplaceSettings& s, RecordingFrame& frame, const Ope
             frame.recordLine(x, ConvertType::ToUpper, x, none, none);
             break;
         default:
-            frame.recordLine(x, convertTypeOf(s.kind), x, none, none);
+            frame.recordLine(x, textConversionOf(s.kind)->macroType, x, none, none);
             break;
     }
 }
 
-const Text& processingKind(ReplaceKind kind) {
+Text processingKind(ReplaceKind kind) {
     switch (kind) {
         case ReplaceKind::Replace:
             return messages::kKindReplace;
@@ -77,13 +67,13 @@ const Text& processingKind(ReplaceKind kind) {
         case ReplaceKind::ToUpper:
             return messages::kKindToUpper;
         default:
-            return messages::kKindTextConversions[static_cast<std::size_t>(textConversionOf(kind))];
+            return Text(textConversionOf(kind)->caption);
     }
 }
 
 Text description(const ReplaceSettings& s) {
-    const Text n = formatInteger(s.n);
-    const Text c = formatInteger(s.c);
+    const Text n = formatInteger(s.position);
+    const Text c = formatInteger(s.count);
     Text where;
     switch (s.range) {
         case ReplaceRange::Whole:
@@ -104,15 +94,14 @@ Text description(const ReplaceSettings& s) {
     }
     switch (s.kind) {
         case ReplaceKind::Replace:
-            return where + (s.range == ReplaceRange::Whole ? U"から　" : U"の中から　") + s.s +
-                   U"　を　" + s.r + U"　に置換" + (s.regex ? U"（正規表現）" : U"");
+            return where + (s.range == ReplaceRange::Whole ? U"から　" : U"の中から　") + s.search +
+                   U"　を　" + s.replacement + U"　に置換" + (s.regex ? U"（正規表現）" : U"");
         case ReplaceKind::ToLower:
             return where + U"を小文字に変換";
         case ReplaceKind::ToUpper:
             return where + U"を大文字に変換";
         default:
-            return where + messages::kTextConversionEndings[static_cast<std::size_t>(
-                               textConversionOf(s.kind))];
+            return where + Text(textConversionOf(s.kind)->descriptionEnding);
     }
 }
 
@@ -120,8 +109,8 @@ Text description(const ReplaceSettings& s) {
 
 ReplaceEdit::ReplaceEdit(const ReplaceSettings& settings) : settings_(settings) {
     if (settings.kind == ReplaceKind::Replace && settings.regex) {
-        auto regex = std::make_shared<TextRegex>(settings.s, settings.caseSensitive);
-        regex->checkReplacement(settings.r);
+        auto regex = std::make_shared<TextRegex>(settings.search, settings.caseSensitive);
+        regex->checkReplacement(settings.replacement);
         regex_ = std::move(regex);
     }
 }
@@ -129,14 +118,15 @@ ReplaceEdit::ReplaceEdit(const ReplaceSettings& settings) : settings_(settings) 
 Text ReplaceEdit::convert(const Text& stretch) const {
     switch (settings_.kind) {
         case ReplaceKind::Replace:
-            if (regex_) return regex_->replaceAll(stretch, settings_.r);
-            return replaceAll(stretch, settings_.s, settings_.r, !settings_.caseSensitive);
+            if (regex_) return regex_->replaceAll(stretch, settings_.replacement);
+            return replaceAll(stretch, settings_.search, settings_.replacement,
+                              !settings_.caseSensitive);
         case ReplaceKind::ToLower:
             return toLower(stretch);
         case ReplaceKind::ToUpper:
             return toUpper(stretch);
         default:
-            return convertText(textConversionOf(settings_.kind), stretch);
+            return textConversionOf(settings_.kind)->convert(stretch);
     }
 }
 
@@ -166,8 +156,10 @@ bool recordReplace(const ReplaceSettings& s, RecordingFrame& frame) {
             break;
         case ReplaceRange::FirstC: {
             const Operand& t = (*variables)[0];
-            frame.recordLine(t, TextOutputType::Copy, name, numberOperand(1), numberOperand(s.c));
-            frame.recordLine(none, DeleteType::Delete, name, numberOperand(1), numberOperand(s.c));
+            frame.recordLine(t, TextOutputType::Copy, name, numberOperand(1),
+                             numberOperand(s.count));
+            frame.recordLine(none, DeleteType::Delete, name, numberOperand(1),
+                             numberOperand(s.count));
             recordConversion(s, frame, t);
             frame.recordLine(name, TextOutputType::Join, t, name, none);
             break;
@@ -176,7 +168,7 @@ bool recordReplace(const ReplaceSettings& s, RecordingFrame& frame) {
             const Operand& t = (*variables)[0];
             const Operand& m = (*variables)[1];
             frame.recordLine(m, InformationType::Length, name, none, none);
-            frame.recordLine(m, ArithmeticType::Minus, m, numberOperand(s.c), none);
+            frame.recordLine(m, ArithmeticType::Minus, m, numberOperand(s.count), none);
             frame.recordLine(t, TextOutputType::Copy, name, numberOperand(1), m);
             frame.recordLine(none, DeleteType::Delete, name, numberOperand(1), m);
             recordConversion(s, frame, name);
@@ -186,11 +178,13 @@ bool recordReplace(const ReplaceSettings& s, RecordingFrame& frame) {
         case ReplaceRange::CFromNth: {
             const Operand& t = (*variables)[0];
             const Operand& m = (*variables)[1];
-            frame.recordLine(t, TextOutputType::Copy, name, numberOperand(s.n), numberOperand(s.c));
-            frame.recordLine(none, DeleteType::Delete, name, numberOperand(s.n),
-                             numberOperand(s.c));
+            frame.recordLine(t, TextOutputType::Copy, name, numberOperand(s.position),
+                             numberOperand(s.count));
+            frame.recordLine(none, DeleteType::Delete, name, numberOperand(s.position),
+                             numberOperand(s.count));
             recordConversion(s, frame, t);
-            frame.recordLine(m, ArithmeticType::Minus, numberOperand(s.n), numberOperand(1), none);
+            frame.recordLine(m, ArithmeticType::Minus, numberOperand(s.position), numberOperand(1),
+                             none);
             frame.recordLine(name, TextOutputType::Insert, name, t, m);
             break;
         }

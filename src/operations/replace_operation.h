@@ -2,38 +2,43 @@
 
 #include <memory>
 
+#include "macro/text_conversions.h"
 #include "macro/text_regex.h"
 #include "operations/recording_frame.h"
 
 namespace vartel {
 
 enum class ReplaceRange { Whole = 0, FirstC, LastC, CFromNth };
-// After the case conversions come the text conversions, in their own order.
-enum class ReplaceKind {
-    Replace = 0,
-    ToLower,
-    ToUpper,
-    FullWidthToHalfWidth,
-    HalfWidthToFullWidth,
-    HalfWidthKanaToFullWidth,
-    FullWidthKanaToHalfWidth,
-    HiraganaToKatakana,
-    KatakanaToHiragana,
-    Nfc,
-    RepairGarbled,
-};
-inline constexpr int kReplaceKindCount = 11;
+inline constexpr int kReplaceRangeCount = 4;
+static_assert(static_cast<int>(ReplaceRange::CFromNth) + 1 == kReplaceRangeCount);
+// After the case conversions come the text conversions, in the order of their table
+// (kTextConversions): kind kFirstConversionKind + i is the conversion of row i.
+enum class ReplaceKind { Replace = 0, ToLower, ToUpper };
+inline constexpr int kFirstConversionKind = static_cast<int>(ReplaceKind::ToUpper) + 1;
+inline constexpr int kReplaceKindCount = kFirstConversionKind + kTextConversionCount;
+
+constexpr ReplaceKind replaceKindOf(TextConversion conversion) {
+    return static_cast<ReplaceKind>(kFirstConversionKind + static_cast<int>(conversion));
+}
+// The text conversion a kind makes; nothing for a replacement or a case conversion.
+constexpr const TextConversionRow* textConversionOf(ReplaceKind kind) {
+    const int row = static_cast<int>(kind) - kFirstConversionKind;
+    if (row < 0 || row >= kTextConversionCount) return nullptr;
+    return &kTextConversions[static_cast<std::size_t>(row)];
+}
+static_assert(textConversionOf(replaceKindOf(TextConversion::RepairGarbled))->id ==
+              TextConversion::RepairGarbled);
 
 // The tab "置換".
 struct ReplaceSettings {
     ReplaceRange range = ReplaceRange::Whole;
     ReplaceKind kind = ReplaceKind::Replace;
-    Text s;  // search text
-    Text r;  // replacement
-    int n = 1;
-    int c = 1;
+    Text search;       // S
+    Text replacement;  // R
+    int position = 1;  // N
+    int count = 1;     // C
     bool caseSensitive = false;
-    bool regex = false;  // S is a regular expression and R may use $0..$9
+    bool regex = false;  // the search is a regular expression and the replacement may use $0..$9
 };
 
 // The settings made ready for many names: a regular expression is compiled once. Making it

@@ -62,7 +62,7 @@ class CommandGateTest : public QObject {
         program.window.addPaths({QString::fromStdString((folder.path() / "tree").string())});
         QVERIFY(program.rows() > 0 && program.rows() < 201);
         QCOMPARE(program.workspace.conversionList().back().name, Text(U"late.txt"));
-        QCOMPARE(program.status(2),
+        QCOMPARE(program.listCount(),
                  QStringLiteral("変換リスト数： ") + QString::number(program.rows()));
     }
 

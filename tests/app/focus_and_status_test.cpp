@@ -64,7 +64,7 @@ class FocusAndStatusTest : public QObject {
         }
         // The empty size search asked for a size in Japanese and found nothing new.
         QCOMPARE(program.dialogs.lastMessage(), Text(U"検索するサイズを数値で入力してください"));
-        QCOMPARE(program.status(0), QStringLiteral("3ヒット"));
+        QCOMPARE(program.hits(), QStringLiteral("3ヒット"));
     }
 
     // 全選択, チェック and ﾁｪｯｸ解除 of the preview and history tabs leave the keyboard in
@@ -103,13 +103,13 @@ class FocusAndStatusTest : public QObject {
         std::ofstream(list) << program.folder.file("a.txt") << "\r\n";
         retype(program.field("追加", "追加文字"), "x_");
         QVERIFY(clickButton(program.tab("追加"), "プレビュー"));
-        QCOMPARE(program.status(1), QStringLiteral("変換候補数： 3"));
+        QCOMPARE(program.previewCount(), QStringLiteral("変換候補数： 3"));
         program.dialogs.answers = {Answer::No};
         program.dialogs.files = {list};
         QVERIFY(clickButton(program.window.conversionPanel(), "読込"));
         QCOMPARE(program.window.previewPanel()->list()->model()->rowCount(), 0);
-        QCOMPARE(program.status(1), QStringLiteral("変換候補数： 0"));
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 1"));
+        QCOMPARE(program.previewCount(), QStringLiteral("変換候補数： 0"));
+        QCOMPARE(program.listCount(), QStringLiteral("変換リスト数： 1"));
     }
 };
 

@@ -150,14 +150,14 @@ class MainWindowTest : public QObject {
         TestProgram program;
         program.window.addPaths({QString::fromStdString(folder.path().string())});
         QCOMPARE(program.rows(), 3);
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
+        QCOMPARE(program.listCount(), QStringLiteral("変換リスト数： 3"));
         QCOMPARE(program.window.conversionList()->model()->rowCount(), 3);
         QCOMPARE(program.addedCount(), QStringLiteral("3"));
 
         // An empty macro gives every name without an extension a trailing dot.
         QVERIFY(clickButton(program.tab("マクロ"), "マクロ実行"));
-        QCOMPARE(program.status(1), QStringLiteral("変換候補数： 2"));
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 1"));
+        QCOMPARE(program.previewCount(), QStringLiteral("変換候補数： 2"));
+        QCOMPARE(program.listCount(), QStringLiteral("変換リスト数： 1"));
         QCOMPARE(program.window.previewPanel()->list()->model()->rowCount(), 2);
 
         QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
@@ -167,7 +167,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 2);
         QCOMPARE(program.window.historyPanel()->list()->model()->index(0, 1).data().toString(),
                  QStringLiteral("one."));
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 3"));
+        QCOMPARE(program.listCount(), QStringLiteral("変換リスト数： 3"));
 
         QVERIFY(clickButton(program.window.historyPanel(), "元に戻す"));
         QVERIFY(fs::exists(folder.path() / "one"));
@@ -190,7 +190,7 @@ class MainWindowTest : public QObject {
             QVERIFY(clickButton(program.tab(tab), "プレビュー"));
             QCOMPARE(program.window.resultTabs()->currentWidget(),
                      static_cast<QWidget*>(program.window.previewPanel()));
-            QCOMPARE(program.status(1), QStringLiteral("変換候補数： 2"));
+            QCOMPARE(program.previewCount(), QStringLiteral("変換候補数： 2"));
             QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
             QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
         };
@@ -224,7 +224,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 10);
         QVERIFY(clickButton(program.window.historyPanel(), "元に戻す"));
         QCOMPARE(namesOnDisk(folder.path()), (Names{"photo.JPG", "sub/photo.txt"}));
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
+        QCOMPARE(program.listCount(), QStringLiteral("変換リスト数： 2"));
     }
 
     // A recording turns the preview into macro lines on the sample name and keeps the lists.
@@ -411,13 +411,13 @@ class MainWindowTest : public QObject {
         program.dialogs.answers = {Answer::No};
         program.entry("ファイル", "新規")->trigger();
         QCOMPARE(program.rows(), 0);
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 0"));
+        QCOMPARE(program.listCount(), QStringLiteral("変換リスト数： 0"));
         QCOMPARE(program.window.conversionList()->model()->rowCount(), 0);
 
         program.dialogs.files = {folder.file("list.csv")};
         QVERIFY(clickButton(program.window.conversionPanel(), "読込"));
         QCOMPARE(program.rows(), 2);
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
+        QCOMPARE(program.listCount(), QStringLiteral("変換リスト数： 2"));
     }
 
     // The check boxes, the buttons of the preview and history tabs and their context menus.
@@ -441,7 +441,7 @@ class MainWindowTest : public QObject {
 
         QVERIFY(clickButton(preview, "変換リストに戻す"));
         QCOMPARE(rows->rowCount(), 2);
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 1"));
+        QCOMPARE(program.listCount(), QStringLiteral("変換リスト数： 1"));
         QVERIFY(clickButton(preview, "変換実行"));
         QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
         QCOMPARE(rows->rowCount(), 2);
@@ -484,7 +484,7 @@ class MainWindowTest : public QObject {
         clickRow(program.window.conversionList(), 0);
         program.entry("編集", "貼り付け")->trigger();
         QCOMPARE(names()[1], before[2]);
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 4"));
+        QCOMPARE(program.listCount(), QStringLiteral("変換リスト数： 4"));
     }
 
     void folderPanesAddWhatTheyShow() {
@@ -530,7 +530,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.rows(), 2);
         QCOMPARE(program.workspace.conversionList()[0].name, Text(U"a.txt"));
         QCOMPARE(program.workspace.conversionList()[1].name, Text(U"c.txt"));
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
+        QCOMPARE(program.listCount(), QStringLiteral("変換リスト数： 2"));
         emit panes->addFilesBelowRequested(QString::fromStdString(folder.path().string()));
         QCOMPARE(program.rows(), 6);
     }
@@ -558,7 +558,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.workspace.previewList().size(), std::size_t(20));
         QCOMPARE(program.rows(), 1);
         QCOMPARE(program.workspace.conversionList()[0].name, Text(U"dropped.txt"));
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 1"));
+        QCOMPARE(program.listCount(), QStringLiteral("変換リスト数： 1"));
     }
 
     void failedRenamesAreRedAndCounted() {
@@ -610,7 +610,7 @@ class MainWindowTest : public QObject {
 
         program.entry("編集", "除外")->trigger();
         QCOMPARE(program.rows(), 2);
-        QCOMPARE(program.status(2), QStringLiteral("変換リスト数： 2"));
+        QCOMPARE(program.listCount(), QStringLiteral("変換リスト数： 2"));
 
         // A header click sorts by that column.
         QHeaderView* header = program.window.conversionList()->horizontalHeader();
@@ -621,7 +621,7 @@ class MainWindowTest : public QObject {
         QWidget* search = program.tab("検索");
         retype(fieldLabelled<QLineEdit>(search, "検索文字列"), toQString(list[1].name));
         QVERIFY(clickButton(search->findChildren<QGroupBox*>().at(0), "検索"));
-        QCOMPARE(program.status(0), QStringLiteral("1ヒット"));
+        QCOMPARE(program.hits(), QStringLiteral("1ヒット"));
         QCOMPARE(program.window.conversionList()->selectionModel()->selectedRows().size(), 1);
 
         retype(fieldLabelled<QLineEdit>(search, "サイズ"), "x");
@@ -659,7 +659,7 @@ class MainWindowTest : public QObject {
         program.window.addPaths({QString::fromStdString(folder.path().string())});
         QVERIFY(seenBusy);
         QVERIFY(program.rows() < 200);
-        QCOMPARE(program.status(2),
+        QCOMPARE(program.listCount(),
                  QStringLiteral("変換リスト数： ") + QString::number(program.rows()));
         QCOMPARE(program.window.conversionList()->model()->rowCount(), program.rows());
         QVERIFY(program.window.conversionList()->isEnabled());

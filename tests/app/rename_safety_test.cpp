@@ -148,7 +148,7 @@ class RenameSafetyTest : public QObject {
         QCOMPARE(cell(rows, 2, 4, Qt::ToolTipRole),
                  QStringLiteral("同じ名前のファイルがすでにあるため、この行は変更されません"));
         QCOMPARE(program.window.conflictPanel()->text(), QStringLiteral("衝突 2件"));
-        QCOMPARE(program.status(1), QStringLiteral("変換候補数： 3"));
+        QCOMPARE(program.previewCount(), QStringLiteral("変換候補数： 3"));
 
         toggleCheck(program.window.previewPanel()->list(), 0);
         QVERIFY(!program.workspace.previewList()[0].checked);

@@ -45,7 +45,10 @@ struct TestProgram : Script, Program {
         }
         return nullptr;
     }
-    QString status(int panel) const { return window.statusPanel(panel)->text(); }
+    // The status bar's panels.
+    QString hits() const { return window.hitsPanel()->text(); }
+    QString previewCount() const { return window.previewCountPanel()->text(); }
+    QString listCount() const { return window.listCountPanel()->text(); }
     int rows() const { return static_cast<int>(workspace.conversionList().size()); }
     // An editing tab, brought to the front with a click on its caption.
     QWidget* tab(const QString& caption) { return openTab(window.editTabs(), caption); }

@@ -98,7 +98,7 @@ class WindowLayoutTest : public QObject {
         program.window.addPaths({QString::fromStdString(folder.path().string())});
         retype(program.field("追加", "追加文字"), "x");
         QVERIFY(clickButton(program.tab("追加"), "プレビュー"));
-        QCOMPARE(program.status(1), QStringLiteral("変換候補数： 1"));
+        QCOMPARE(program.previewCount(), QStringLiteral("変換候補数： 1"));
         program.window.addPaths({QString::fromStdString(folder.path().string())});
         for (QTableView* list : {static_cast<QTableView*>(program.window.conversionList()),
                                  static_cast<QTableView*>(program.window.previewPanel()->list())}) {

@@ -71,7 +71,8 @@ modules=$(find "$prefix" -name libvartel_media.so)
     fail "the tag reading module is not installed once in the library folder: $modules"
 "$cli" info "$work/files/a-b.txt" >/dev/null || fail "vartel-cli info cannot read tags when installed"
 
-# Every command and every option of the help is in the manual page.
+# Every command and every option of the help is in the manual page (the operations' keys are
+# compared whole by tests/cli/command_table_test.cpp).
 manual=$(MANWIDTH=200 man -l "$prefix/share/man/man1/vartel-cli.1.gz" 2>/dev/null)
 commands=$(sed -n '/^Commands:/,/^$/s/^  \([a-z-]\+\) .*/\1/p' <<<"$help")
 [ -n "$commands" ] || fail "--help lists no commands"
@@ -120,6 +121,10 @@ if [ -f "$completion" ]; then
     [ "$(complete_line vartel-cli preview --op add --set m | tr -d '\n')" = "mode=" ] ||
         fail "completion of a key: $(complete_line vartel-cli preview --op add --set m)"
     [ "$(complete_line vartel-cli record --ch)" = --checked ] || fail "completion of an option"
+    [ "$(complete_line vartel-cli rename --op replace --set re)" = regex= ] ||
+        fail "completion of the key regex: $(complete_line vartel-cli rename --op replace --set re)"
+    [ "$(complete_line vartel-cli rename --op replace --set kind=1 | tr '\n' ' ')" = "kind=1 kind=10 " ] ||
+        fail "completion of a value: $(complete_line vartel-cli rename --op replace --set kind=1)"
 else
     fail "bash-completion is not installed (scripts/setup.sh installs it)"
 fi

@@ -107,8 +107,8 @@ OperationSettings randomOperation(Generator& g, const Text& stem) {
                 const auto& [pattern, replacement] =
                     kExpressions[g.between(0, static_cast<int>(std::size(kExpressions)) - 1)];
                 s.regex = true;
-                s.s = pattern;
-                s.r = replacement;
+                s.search = pattern;
+                s.replacement = replacement;
             }
             return s;
         }

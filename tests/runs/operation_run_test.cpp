@@ -311,7 +311,7 @@ TEST_F(PerFolderNumberingTest, RecordedMacroOverTheListAgreesWithThePreview) {
 TEST_F(RunOperationTest, AnInvalidExpressionPreviewsAndRecordsNothing) {
     addRows({U"a.txt", U"b.txt"});
     ReplaceSettings invalid;
-    invalid.s = U"(a";
+    invalid.search = U"(a";
     invalid.regex = true;
     for (const bool recordingOn : {false, true}) {
         recording.restart(U"a");
@@ -322,8 +322,8 @@ TEST_F(RunOperationTest, AnInvalidExpressionPreviewsAndRecordsNothing) {
         EXPECT_FALSE(workspace.busy());
     }
     ReplaceSettings valid = invalid;
-    valid.s = U"([ab])";
-    valid.r = U"$1$1";
+    valid.search = U"([ab])";
+    valid.replacement = U"$1$1";
     recording.on = false;
     runOperation(workspace, frame, valid);
     EXPECT_EQ(previewNames(), (std::vector<Text>{U"aa.txt", U"bb.txt"}));

@@ -15,26 +15,7 @@ Text statusColumn(const PreviewEntry& row) {
 }
 
 QString statusHint(PlanStatus status) {
-    switch (status) {
-        case PlanStatus::Unplanned:
-        case PlanStatus::Ok:
-            return {};
-        case PlanStatus::Chain:
-            return ui::kChainHint;
-        case PlanStatus::Cycle:
-            return ui::kCycleHint;
-        case PlanStatus::Duplicate:
-            return ui::kDuplicateHint;
-        case PlanStatus::Exists:
-            return ui::kExistsHint;
-        case PlanStatus::InvalidName:
-            return ui::kInvalidNameHint;
-        case PlanStatus::TooLong:
-            return ui::kTooLongHint;
-        case PlanStatus::SameFile:
-            return ui::kSameFileHint;
-    }
-    return {};
+    return toQString(Text(planStatusRow(status).hint));
 }
 
 QString previewToolTip(const PreviewEntry& row) {

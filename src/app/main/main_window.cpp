@@ -121,10 +121,10 @@ void MainWindow::buildRegions() {
     grid->setRowStretch(1, 1);
     setCentralWidget(central);
 
-    for (auto*& panel : status_) {
-        panel = new QLabel(this);
-        panel->setMinimumWidth(kStatusPanelWidth);
-        statusBar()->addWidget(panel);
+    for (QLabel** panel : {&hitsPanel_, &previewCountPanel_, &listCountPanel_}) {
+        *panel = new QLabel(this);
+        (*panel)->setMinimumWidth(kStatusPanelWidth);
+        statusBar()->addWidget(*panel);
     }
     // Beside the count of proposed renames: how many of them would fail.
     conflictPanel_ = new QLabel(this);
@@ -370,10 +370,10 @@ void MainWindow::refreshLists() {
 void MainWindow::refreshStatus() {
     addingBox_->setCount(controller_.workspace().busyState().walkCounter);
     const StatusTexts& texts = controller_.workspace().status();
-    status_[0]->setText(toQString(texts.hits));
-    status_[1]->setText(toQString(texts.previewCount));
+    hitsPanel_->setText(toQString(texts.hits));
+    previewCountPanel_->setText(toQString(texts.previewCount));
     conflictPanel_->setText(toQString(texts.conflicts));
-    status_[2]->setText(toQString(texts.listCount));
+    listCountPanel_->setText(toQString(texts.listCount));
 }
 
 void MainWindow::showPastBatches() {

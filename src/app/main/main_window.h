@@ -57,7 +57,9 @@ class MainWindow : public QMainWindow {
     ProgressBox* progressBox() const { return progressBox_; }
     RecordingBox* recordingBox() const { return recordingBox_; }
     RenameDialog* renameDialog() const { return renameDialog_; }
-    QLabel* statusPanel(int index) const { return status_[index]; }
+    QLabel* hitsPanel() const { return hitsPanel_; }
+    QLabel* previewCountPanel() const { return previewCountPanel_; }
+    QLabel* listCountPanel() const { return listCountPanel_; }
     QLabel* conflictPanel() const { return conflictPanel_; }
     PastBatchesDialog* pastBatchesDialog() const { return pastBatchesDialog_; }
 
@@ -110,7 +112,10 @@ class MainWindow : public QMainWindow {
     ResultListPanel* previewPanel_ = nullptr;
     ResultListPanel* historyPanel_ = nullptr;
     MacroResultPanel* macroPanel_ = nullptr;
-    QLabel* status_[3] = {};
+    // The status bar's panels, left to right (the conflicts beside the preview's count).
+    QLabel* hitsPanel_ = nullptr;
+    QLabel* previewCountPanel_ = nullptr;
+    QLabel* listCountPanel_ = nullptr;
     QLabel* conflictPanel_ = nullptr;
     AddingBox* addingBox_ = nullptr;
     ProgressBox* progressBox_ = nullptr;

@@ -16,8 +16,8 @@ AddTab::AddTab(QWidget* parent) : OperationTab(parent) {
     layout->addWidget(caption);
     layout->addWidget(text_);
     layout->addWidget(radioGroup(ui::kAddPosition, ui::kAddModes, 1, mode_, this));
-    a_ = textField(layout, ui::kTextA, this);
-    n_ = countField(layout, ui::kCountN, this);
+    textA_ = textField(layout, ui::kTextA, this);
+    position_ = countField(layout, ui::kCountN, this);
     caseSensitive_ = caseField(layout, this);
     finish(layout);
 }
@@ -26,8 +26,8 @@ AddTextSettings AddTab::settings() const {
     AddTextSettings settings;
     settings.text = toText(text_->text());
     settings.mode = static_cast<AddTextMode>(mode_->checkedId());
-    settings.n = n_->value();
-    settings.a = toText(a_->text());
+    settings.position = position_->value();
+    settings.textA = toText(textA_->text());
     settings.caseSensitive = caseSensitive_->isChecked();
     return settings;
 }

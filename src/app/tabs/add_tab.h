@@ -24,8 +24,8 @@ class AddTab : public OperationTab {
   private:
     QLineEdit* text_;
     QButtonGroup* mode_;
-    QLineEdit* a_;
-    QSpinBox* n_;
+    QLineEdit* textA_;
+    QSpinBox* position_;
     QCheckBox* caseSensitive_;
 };
 

@@ -9,10 +9,10 @@ namespace vartel {
 DeleteTab::DeleteTab(QWidget* parent) : OperationTab(parent) {
     auto* layout = tabLayout(this);
     layout->addWidget(radioGroup(ui::kDeletePosition, ui::kDeleteModes, 1, mode_, this));
-    a_ = textField(layout, ui::kTextA, this);
-    b_ = textField(layout, ui::kTextB, this);
-    n_ = countField(layout, ui::kCountN, this);
-    c_ = countField(layout, ui::kCountC, this);
+    textA_ = textField(layout, ui::kTextA, this);
+    textB_ = textField(layout, ui::kTextB, this);
+    position_ = countField(layout, ui::kCountN, this);
+    count_ = countField(layout, ui::kCountC, this);
     caseSensitive_ = caseField(layout, this);
     finish(layout);
 }
@@ -20,10 +20,10 @@ DeleteTab::DeleteTab(QWidget* parent) : OperationTab(parent) {
 DeleteSettings DeleteTab::settings() const {
     DeleteSettings settings;
     settings.mode = static_cast<DeleteMode>(mode_->checkedId());
-    settings.n = n_->value();
-    settings.c = c_->value();
-    settings.a = toText(a_->text());
-    settings.b = toText(b_->text());
+    settings.position = position_->value();
+    settings.count = count_->value();
+    settings.textA = toText(textA_->text());
+    settings.textB = toText(textB_->text());
     settings.caseSensitive = caseSensitive_->isChecked();
     return settings;
 }

@@ -23,10 +23,10 @@ class DeleteTab : public OperationTab {
 
   private:
     QButtonGroup* mode_;
-    QLineEdit* a_;
-    QLineEdit* b_;
-    QSpinBox* n_;
-    QSpinBox* c_;
+    QLineEdit* textA_;
+    QLineEdit* textB_;
+    QSpinBox* position_;
+    QSpinBox* count_;
     QCheckBox* caseSensitive_;
 };
 

@@ -9,18 +9,18 @@ namespace vartel {
 ExtensionTab::ExtensionTab(QWidget* parent) : OperationTab(parent) {
     auto* layout = tabLayout(this);
     layout->addWidget(radioGroup(ui::kForm, ui::kExtensionModes, 1, mode_, this));
-    a_ = textField(layout, ui::kTextA, this);
-    n_ = countField(layout, ui::kCountN, this);
-    c_ = countField(layout, ui::kCountC, this);
+    text_ = textField(layout, ui::kTextA, this);
+    position_ = countField(layout, ui::kCountN, this);
+    count_ = countField(layout, ui::kCountC, this);
     finish(layout);
 }
 
 ExtensionSettings ExtensionTab::settings() const {
     ExtensionSettings settings;
     settings.mode = static_cast<ExtensionMode>(mode_->checkedId());
-    settings.a = toText(a_->text());
-    settings.n = n_->value();
-    settings.c = c_->value();
+    settings.text = toText(text_->text());
+    settings.position = position_->value();
+    settings.count = count_->value();
     return settings;
 }
 

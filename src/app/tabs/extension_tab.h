@@ -21,9 +21,9 @@ class ExtensionTab : public OperationTab {
 
   private:
     QButtonGroup* mode_;
-    QLineEdit* a_;
-    QSpinBox* n_;
-    QSpinBox* c_;
+    QLineEdit* text_;
+    QSpinBox* position_;
+    QSpinBox* count_;
 };
 
 }  // namespace vartel

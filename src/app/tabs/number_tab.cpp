@@ -20,9 +20,9 @@ NumberTab::NumberTab(QWidget* parent) : OperationTab(parent) {
     numbersLayout->addWidget(perFolder_);
     layout->addWidget(numbers);
     layout->addWidget(radioGroup(ui::kForm, ui::kNumberingForms, 1, form_, this));
-    a_ = textField(layout, ui::kTextA, this);
-    b_ = textField(layout, ui::kTextB, this);
-    n_ = countField(layout, ui::kCountN, this);
+    textA_ = textField(layout, ui::kTextA, this);
+    textB_ = textField(layout, ui::kTextB, this);
+    position_ = countField(layout, ui::kCountN, this);
     caseSensitive_ = caseField(layout, this);
     finish(layout);
 }
@@ -34,9 +34,9 @@ NumberingSettings NumberTab::settings() const {
     settings.step = step_->value();
     settings.autoDigits = autoDigits_->isChecked();
     settings.perFolder = perFolder_->isChecked();
-    settings.a = toText(a_->text());
-    settings.b = toText(b_->text());
-    settings.n = n_->value();
+    settings.textA = toText(textA_->text());
+    settings.textB = toText(textB_->text());
+    settings.position = position_->value();
     settings.caseSensitive = caseSensitive_->isChecked();
     return settings;
 }

@@ -26,9 +26,9 @@ class NumberTab : public OperationTab {
     QCheckBox* autoDigits_;
     QCheckBox* perFolder_;
     QButtonGroup* form_;
-    QLineEdit* a_;
-    QLineEdit* b_;
-    QSpinBox* n_;
+    QLineEdit* textA_;
+    QLineEdit* textB_;
+    QSpinBox* position_;
     QCheckBox* caseSensitive_;
 };
 

@@ -3,7 +3,6 @@
 #include "app/messages.h"
 #include "app/qt/qt_text.h"
 #include "app/tabs/form_parts.h"
-#include "operations/messages.h"
 
 namespace vartel {
 
@@ -13,11 +12,11 @@ ReplaceTab::ReplaceTab(QWidget* parent) : OperationTab(parent) {
     replacement_ = textField(layout, ui::kReplacementText, this);
     layout->addWidget(radioGroup(ui::kReplaceRange, ui::kReplaceRanges, 1, range_, this));
     QStringList kinds = ui::kReplaceKinds;
-    for (const auto& conversion : messages::kKindTextConversions) kinds << toQString(conversion);
+    for (const auto& conversion : kTextConversions) kinds << toQString(Text(conversion.caption));
     // Two columns: three would make the tab, and with it the window, far wider than the rest.
     layout->addWidget(radioGroup(ui::kReplaceKind, kinds, 2, kind_, this));
-    n_ = countField(layout, ui::kCountN, this);
-    c_ = countField(layout, ui::kCountC, this);
+    position_ = countField(layout, ui::kCountN, this);
+    count_ = countField(layout, ui::kCountC, this);
     caseSensitive_ = caseField(layout, this);
     // Only a replacement has a pattern to read as a regular expression.
     regex_ = new QCheckBox(ui::kRegularExpression, this);
@@ -33,10 +32,10 @@ ReplaceSettings ReplaceTab::settings() const {
     ReplaceSettings settings;
     settings.range = static_cast<ReplaceRange>(range_->checkedId());
     settings.kind = static_cast<ReplaceKind>(kind_->checkedId());
-    settings.s = toText(search_->text());
-    settings.r = toText(replacement_->text());
-    settings.n = n_->value();
-    settings.c = c_->value();
+    settings.search = toText(search_->text());
+    settings.replacement = toText(replacement_->text());
+    settings.position = position_->value();
+    settings.count = count_->value();
     settings.caseSensitive = caseSensitive_->isChecked();
     settings.regex = settings.kind == ReplaceKind::Replace && regex_->isChecked();
     return settings;

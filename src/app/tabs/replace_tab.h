@@ -26,8 +26,8 @@ class ReplaceTab : public OperationTab {
     QLineEdit* replacement_;
     QButtonGroup* range_;
     QButtonGroup* kind_;
-    QSpinBox* n_;
-    QSpinBox* c_;
+    QSpinBox* position_;
+    QSpinBox* count_;
     QCheckBox* caseSensitive_;
     QCheckBox* regex_;
 };

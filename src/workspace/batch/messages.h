@@ -5,14 +5,7 @@
 namespace vartel {
 
 // What a planned or carried out rename shows the user, exactly as shown.
-// The status of a planned row, as the preview's "状態" column shows it.
-inline const Text kStatusChain = U"順序を調整";
-inline const Text kStatusCycle = U"入れ替え";
-inline const Text kStatusDuplicate = U"重複";
-inline const Text kStatusExists = U"同名のファイルがあります";
-inline const Text kStatusInvalidName = U"使えない名前";
-inline const Text kStatusTooLong = U"名前が長すぎます";
-inline const Text kStatusSameFile = U"同じファイルが複数あります";
+// The status of a planned row is shown as its row in plan_texts.h says.
 // Why a rename failed, from what the system said.
 inline const Text kReasonAccessDenied = U"アクセスが拒否されました";
 inline const Text kReasonNotFound = U"ファイルが見つかりません";

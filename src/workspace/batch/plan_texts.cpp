@@ -4,33 +4,10 @@
 
 namespace vartel {
 
-Text statusText(PlanStatus status) {
-    switch (status) {
-        case PlanStatus::Unplanned:
-        case PlanStatus::Ok:
-            return {};
-        case PlanStatus::Chain:
-            return kStatusChain;
-        case PlanStatus::Cycle:
-            return kStatusCycle;
-        case PlanStatus::Duplicate:
-            return kStatusDuplicate;
-        case PlanStatus::Exists:
-            return kStatusExists;
-        case PlanStatus::InvalidName:
-            return kStatusInvalidName;
-        case PlanStatus::TooLong:
-            return kStatusTooLong;
-        case PlanStatus::SameFile:
-            return kStatusSameFile;
-    }
-    return {};
-}
-
 Text failureReasonText(FileError error) {
     switch (error) {
         case FileError::Exists:
-            return kStatusExists;
+            return statusText(PlanStatus::Exists);
         case FileError::AccessDenied:
             return kReasonAccessDenied;
         case FileError::NotFound:
@@ -38,13 +15,13 @@ Text failureReasonText(FileError error) {
         case FileError::Busy:
             return kReasonBusy;
         case FileError::NameTooLong:
-            return kStatusTooLong;
+            return statusText(PlanStatus::TooLong);
         case FileError::ReadOnly:
             return kReasonReadOnly;
         case FileError::NoSpace:
             return kReasonNoSpace;
         case FileError::InvalidName:
-            return kStatusInvalidName;
+            return statusText(PlanStatus::InvalidName);
         case FileError::Replaced:
             return kReasonReplaced;
         case FileError::None:

@@ -9,6 +9,7 @@
 #include "platform/folder_case.h"
 #include "platform/letter_case.h"
 #include "platform/rename_calls.h"
+#include "workspace/batch/plan_texts.h"
 #include "workspace/batch/rows_by_key.h"
 
 namespace vartel {
@@ -301,16 +302,7 @@ class Planner {
 }  // namespace
 
 bool blocksRow(PlanStatus status) {
-    switch (status) {
-        case PlanStatus::Duplicate:
-        case PlanStatus::Exists:
-        case PlanStatus::InvalidName:
-        case PlanStatus::TooLong:
-        case PlanStatus::SameFile:
-            return true;
-        default:
-            return false;
-    }
+    return planStatusRow(status).blocks;
 }
 
 bool isUsableName(std::string_view name) {

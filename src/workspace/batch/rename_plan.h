@@ -12,8 +12,8 @@
 
 namespace vartel {
 
-// What the planner foresees for one row of a batch. The last five block the row: it fails
-// without being tried.
+// What the planner foresees for one row of a batch. What the user is shown of each, and
+// whether it blocks the row (it fails without being tried), is its row in plan_texts.h.
 enum class PlanStatus {
     Unplanned,  // not part of the batch (an unchecked row)
     Ok,
@@ -25,6 +25,7 @@ enum class PlanStatus {
     TooLong,
     SameFile,  // an earlier row of the batch renames the same file
 };
+inline constexpr std::size_t kPlanStatusCount = 9;  // one more than the last status
 
 bool blocksRow(PlanStatus status);
 

@@ -131,8 +131,8 @@ BENCHMARK(BM_RegexReplace100kNames)->Unit(benchmark::kMillisecond);
 
 void BM_PreviewRegexReplace(benchmark::State& state) {
     ReplaceSettings settings;
-    settings.s = U"photo_(\\d+)?";
-    settings.r = U"写真$1";
+    settings.search = U"photo_(\\d+)?";
+    settings.replacement = U"写真$1";
     settings.regex = true;
     previewAll(state, settings);
 }

@@ -31,6 +31,13 @@ constexpr std::size_t kChecksumLength = 8;
 
 constexpr std::uint32_t kChecksumStart = 2166136261u;
 
+// The letters after a backslash that stand for the bytes a field may not hold as themselves; a
+// backslash stands for itself.
+constexpr char kEscape = '\\';
+constexpr char kTabLetter = 't';
+constexpr char kLineFeedLetter = 'n';
+constexpr char kReturnLetter = 'r';
+
 constexpr std::uint32_t checksumStep(std::uint32_t hash, char c) {
     return (hash ^ static_cast<unsigned char>(c)) * 16777619u;
 }
@@ -69,17 +76,17 @@ bool decodeLine(std::string_view line, JournalRecord& record) {
         const char c = payload[i];
         if (c == '\t') {
             field = &nextField();
-        } else if (c != '\\') {
+        } else if (c != kEscape) {
             // Fields seldom hold an escape, so they go in by runs.
             const std::size_t runEnd = std::min(payload.find_first_of("\t\\", i), payload.size());
             field->append(payload.substr(i, runEnd - i));
             i = runEnd - 1;
         } else if (++i < payload.size()) {
             const char escaped = payload[i];
-            *field += escaped == 't'   ? '\t'
-                      : escaped == 'n' ? '\n'
-                      : escaped == 'r' ? '\r'
-                                       : escaped;
+            *field += escaped == kTabLetter        ? '\t'
+                      : escaped == kLineFeedLetter ? '\n'
+                      : escaped == kReturnLetter   ? '\r'
+                                                   : escaped;
         }
     }
     record.resize(fields);
@@ -93,10 +100,10 @@ bool makeFolder(const std::string& path) {
 // The escape letter of each byte that must not appear as itself in a field, else 0.
 constexpr std::array<char, 256> kEscapes = [] {
     std::array<char, 256> escapes{};
-    escapes['\\'] = '\\';
-    escapes['\t'] = 't';
-    escapes['\n'] = 'n';
-    escapes['\r'] = 'r';
+    escapes[static_cast<unsigned char>(kEscape)] = kEscape;
+    escapes['\t'] = kTabLetter;
+    escapes['\n'] = kLineFeedLetter;
+    escapes['\r'] = kReturnLetter;
     return escapes;
 }();
 
@@ -122,7 +129,7 @@ void appendJournalLine(std::string& out, std::span<const std::string_view> field
             if (escape == 0) {
                 put(c);
             } else {
-                put('\\');
+                put(kEscape);
                 put(escape);
             }
         }
@@ -281,13 +288,13 @@ bool JournalWriter::sync() {
     return true;
 }
 
-bool JournalWriter::sync(const std::function<void()>& whileWaiting) {
-    if (!whileWaiting) return sync();
+bool JournalWriter::sync(const Pace& pace) {
+    if (!pace) return sync();
     // A thread of its own rather than the shared helper, which may still be freeing a batch
     // stopped a moment ago and would leave the wait to the caller's thread.
     bool synced = false;
     JobOnItsOwnThread syncing([&] { synced = sync(); });
-    syncing.wait(whileWaiting);
+    syncing.wait(pace);
     return synced;
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/pace.h"
 #include "platform/clock.h"
 
 namespace vartel {
@@ -71,9 +72,10 @@ class JournalWriter {
     // file system cannot set room aside.
     bool reserve(std::int64_t bytes);
     bool sync();
-    // The same, with whileWaiting called every few milliseconds until the disk has the journal:
-    // a plan of a million rows takes a moment to reach it, and a window stays live meanwhile.
-    bool sync(const std::function<void()>& whileWaiting);
+    // The same, with pace asked every few milliseconds until the disk has the journal (its
+    // answer not heeded): a plan of a million rows takes a moment to reach it, and a window
+    // stays live meanwhile.
+    bool sync(const Pace& pace);
     bool syncIfDue();
 
   private:

@@ -139,10 +139,10 @@ JobOnItsOwnThread::~JobOnItsOwnThread() {
     if (running_) running_->thread.join();
 }
 
-void JobOnItsOwnThread::wait(const std::function<void()>& whileWaiting) {
+void JobOnItsOwnThread::wait(const Pace& pace) {
     if (running_) {
-        if (whileWaiting) {
-            while (!running_->done.try_acquire_for(std::chrono::milliseconds(2))) whileWaiting();
+        if (pace) {
+            while (!running_->done.try_acquire_for(std::chrono::milliseconds(2))) pace.now();
         }
         running_->thread.join();
         running_.reset();

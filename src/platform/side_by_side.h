@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "common/pace.h"
+
 namespace vartel {
 
 // A job for a helper thread, run while the caller goes on with its own work: work that is
@@ -46,8 +48,9 @@ class JobOnItsOwnThread {
     JobOnItsOwnThread(const JobOnItsOwnThread&) = delete;
     JobOnItsOwnThread& operator=(const JobOnItsOwnThread&) = delete;
 
-    // Returns once the job has run, calling whileWaiting every few milliseconds meanwhile.
-    void wait(const std::function<void()>& whileWaiting = nullptr);
+    // Returns once the job has run, asking pace every few milliseconds meanwhile; its answer
+    // is not heeded.
+    void wait(const Pace& pace = {});
 
   private:
     struct Running;

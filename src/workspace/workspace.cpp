@@ -55,7 +55,7 @@ void Workspace::leaveBusy() {
         replanPreview();
     // Not after "中止", which is to end at once; the first click makes them then.
     if (groupingAhead_ && planningPreview_ && state_.busy && !renameGroups_ && !preview_.empty()) {
-        if (const auto breathe = breatherOnTheWayOut()) renameGroups_.emplace(preview_, breathe);
+        if (const Pace pace = paceOnTheWayOut()) renameGroups_.emplace(preview_, pace);
     }
     planTouchedOnly_ = false;
     touched_.clear();
@@ -80,10 +80,10 @@ void Workspace::replanTouchedFolders() {
     if (touched_.empty() && !plannedEarly_) return;
     renameGroups_.reset();
     if (!planningPreview_) return;
-    const auto breathe = breatherOnTheWayOut();
+    Pace pace = paceOnTheWayOut();
     std::vector<std::size_t> rows;
     for (std::size_t i = preview_.size(); i-- > 0;) {
-        if (breathe && i % 4096 == 4095) breathe();
+        pace.step();
         PreviewEntry& row = preview_[i];
         if (!touched_.contains(row.folder)) continue;
         row.status = PlanStatus::Unplanned;
@@ -121,13 +121,13 @@ void Workspace::replanPreviewRow(std::size_t row) {
 
 template <typename Rows>
 void Workspace::planPreviewRows(const Rows& rows) {
-    const auto breathe = breatherOnTheWayOut();
+    const Pace pace = paceOnTheWayOut();
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> rowOf;
     PathBytes pathBytes;
-    std::size_t seen = 0;
+    Pace gathering = pace;
     for (const std::size_t i : rows) {
-        if (breathe && ++seen % 4096 == 0) breathe();
+        gathering.step();
         const PreviewEntry& row = preview_[i];
         if (!row.checked) continue;
         requests.push_back(
@@ -137,16 +137,16 @@ void Workspace::planPreviewRows(const Rows& rows) {
     PlanOptions options;
     options.literalOrder = literalOrder_;
     options.statusesOnly = true;  // the preview shows statuses; execution plans afresh
-    options.breathe = breathe;
+    options.pace = pace;
     const RenamePlan plan = planRenames(requests, options);
     for (std::size_t k = 0; k < requests.size(); ++k) preview_[rowOf[k]].status = plan.statuses[k];
     blockedRows_ += plan.blockedRows;
     writeConflictCount();
 }
 
-std::function<void()> Workspace::breatherOnTheWayOut() {
-    if (!state_.progressShown || std::uncaught_exceptions() > 0) return nullptr;
-    return [this] { breathe(); };
+Pace Workspace::paceOnTheWayOut() {
+    if (!state_.progressShown || std::uncaught_exceptions() > 0) return {};
+    return paceToTheEnd();
 }
 
 void Workspace::writeConflictCount() {
@@ -192,7 +192,7 @@ bool Workspace::nextItem() {
 
 void Workspace::removeMovedRows() {
     if (state_.moved > 0) {
-        removeFlagged(conversion_, leaving_, breatherOnTheWayOut());
+        removeFlagged(conversion_, leaving_, paceOnTheWayOut());
         if (preview_.capacity() > 2 * preview_.size()) preview_.shrink_to_fit();
     }
     leaving_.clear();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/dialogs.h"
+#include "common/pace.h"
 #include "common/pump.h"
 #include "macro/checked_file_count.h"
 #include "platform/absolute_path.h"
@@ -65,9 +66,18 @@ class Workspace : public CheckedFileCount {
     // whether the loop may go on; nextItem also advances the progress by one.
     bool keepGoing();
     bool nextItem();
+    // The same every few thousand items, for a loop that holds the pace (see Pace).
+    Pace pace() {
+        return [this] { return keepGoing(); };
+    }
     // For a step of a long command that cannot stop half-way: only lets the window run now and
     // then.
-    void breathe() { throttle_.tick(); }
+    Pace paceToTheEnd() {
+        return [this] {
+            throttle_.tick();
+            return true;
+        };
+    }
     void setProgressMaximum(int maximum) { state_.progressMaximum = maximum; }
 
     // The folder tree's "下層ファイルを追加", the file pane's "変換リストに追加" and a loaded
@@ -175,9 +185,9 @@ class Workspace : public CheckedFileCount {
     void planMovedRun(const MovedRuns::Finished& run);
     void writeConflictCount();
     // A command leaving the busy state with a million rows takes a while: the window lives on
-    // meanwhile, its lists frozen until the command is over. Nothing outside a busy period, and
-    // nothing for a command on its way out with a failure, which does not wait for the window.
-    std::function<void()> breatherOnTheWayOut();
+    // meanwhile, its lists frozen until the command is over. No pace outside a busy period, and
+    // none for a command on its way out with a failure, which does not wait for the window.
+    Pace paceOnTheWayOut();
 
     Dialogs& dialogs_;
     PumpThrottle throttle_;

@@ -100,7 +100,7 @@ TEST(JournalFileTest, RecordsReachTheFileInBlocksAndWhenTheWriterCloses) {
         writer->append({"end"});
         // A sync that lets the caller go on while it waits has written every record when
         // it returns, and later records go on after them.
-        ASSERT_TRUE(writer->sync([] {}));
+        ASSERT_TRUE(writer->sync([] { return true; }));
         EXPECT_EQ(decodeJournal(readBytes(path)).records, records);
         records.push_back({"after"});
         writer->append({"after"});

@@ -80,7 +80,7 @@ TEST(SideBySideTest, AJobOnItsOwnThreadRunsBesideTheCallerAndPassesOnWhatItThrew
     });
     callerWent = true;
     int calledBack = 0;
-    job.wait([&calledBack] { ++calledBack; });
+    job.wait([&calledBack] { return ++calledBack > 0; });
     EXPECT_TRUE(sawCaller);
     EXPECT_GT(calledBack, 0);
 

@@ -10,7 +10,8 @@
 namespace vartel {
 namespace {
 
-constexpr std::size_t kBreatheEvery = 1024;
+// A look-up is a call on the file system, far slower than the items of most loops.
+constexpr std::size_t kLookUpsPerCheck = 1024;
 // Below this many files in a folder, looking each up costs less than reading the folder.
 constexpr std::size_t kReadFolderFrom = 64;
 // A folder read stops past this many entries per file looked for, so a few files in a huge
@@ -28,7 +29,7 @@ NameKey keyOf(std::string_view name) {
 
 // Looks up the files of every request but those the statuses, when given, block.
 BatchFiles lookUp(const std::vector<RenameRequest>& requests,
-                  const std::vector<PlanStatus>* statuses, const std::function<bool()>& keepGoing) {
+                  const std::vector<PlanStatus>* statuses, const Pace& pace) {
     const auto leftAlone = [statuses](std::size_t k) {
         return statuses != nullptr && blocksRow((*statuses)[k]);
     };
@@ -38,8 +39,9 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
     // breathing rather than all at once.
     files.identities.reserve(n);
     files.errors.reserve(n);
+    Pace making = pace.every(kLookUpsPerCheck);
     for (std::size_t k = 0; k < n; ++k) {
-        if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return files;
+        if (!making.step()) return files;
         files.identities.emplace_back();
         files.fingerprints.emplace_back();
         files.errors.push_back(FileError::None);
@@ -92,10 +94,11 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
                 confirmed[k] = 1;
             }
         }
-        if (keepGoing && !keepGoing()) return files;
+        if (!pace.now()) return files;
     }
+    Pace lookingUp = pace.every(kLookUpsPerCheck);
     for (std::size_t k = 0; k < n; ++k) {
-        if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return files;
+        if (!lookingUp.step()) return files;
         if (leftAlone(k) || confirmed[k]) continue;
         const RenameRequest& request = requests[k];
         const auto status = lookUpFile(request.path);
@@ -115,13 +118,12 @@ BatchFiles lookUp(const std::vector<RenameRequest>& requests,
 }  // namespace
 
 BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
-                            const std::function<bool()>& keepGoing) {
-    return lookUp(requests, &plan.statuses, keepGoing);
+                            const Pace& pace) {
+    return lookUp(requests, &plan.statuses, pace);
 }
 
-BatchFiles lookUpRequestedFiles(const std::vector<RenameRequest>& requests,
-                                const std::function<bool()>& keepGoing) {
-    return lookUp(requests, nullptr, keepGoing);
+BatchFiles lookUpRequestedFiles(const std::vector<RenameRequest>& requests, const Pace& pace) {
+    return lookUp(requests, nullptr, pace);
 }
 
 void leaveBlockedRowsAlone(BatchFiles& files, const RenamePlan& plan) {

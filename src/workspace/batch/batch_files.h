@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
+#include "common/pace.h"
 #include "platform/file_system.h"
 #include "workspace/batch/rename_plan.h"
 
@@ -25,16 +25,15 @@ struct BatchFiles {
     std::vector<FileError> errors;  // one per request: None, NotFound or Replaced
 };
 
-// keepGoing is asked now and then, so a window stays live through a long batch; when it says
-// no, the look-ups stop and the files found are incomplete, their lists perhaps short of one
-// per request: the batch must not run.
+// pace is asked now and then, so a window stays live through a long batch; when it says no,
+// the look-ups stop and the files found are incomplete, their lists perhaps short of one per
+// request: the batch must not run.
 BatchFiles lookUpBatchFiles(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
-                            const std::function<bool()>& keepGoing = {});
+                            const Pace& pace = {});
 
 // The same for every request, before its plan is known, so that the look-ups can go on while
 // the plan is made; leaveBlockedRowsAlone then makes them what lookUpBatchFiles finds.
-BatchFiles lookUpRequestedFiles(const std::vector<RenameRequest>& requests,
-                                const std::function<bool()>& keepGoing = {});
+BatchFiles lookUpRequestedFiles(const std::vector<RenameRequest>& requests, const Pace& pace = {});
 void leaveBlockedRowsAlone(BatchFiles& files, const RenamePlan& plan);
 
 }  // namespace vartel

@@ -141,7 +141,7 @@ class GroupRunner {
 }  // namespace
 
 void carryOutPlan(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
-                  const BatchFiles& files, const std::function<bool(std::size_t rows)>& keepGoing,
+                  const BatchFiles& files, const std::function<bool(std::size_t rows)>& groupDone,
                   RenameRun& run, RenameLog* log) {
     run.rows.assign(requests.size(), {});
     run.stopped = false;
@@ -167,7 +167,7 @@ void carryOutPlan(const std::vector<RenameRequest>& requests, const RenamePlan& 
             }
         }
         first = last;
-        if (!keepGoing(rows)) {
+        if (!groupDone(rows)) {
             run.stopped = first < steps.size();
             break;
         }

@@ -27,18 +27,19 @@ class RenameLog {
 
 struct RenameRun {
     std::vector<RowOutcome> rows;  // one per request; blocked rows stay untouched
-    bool stopped = false;          // keepGoing said no before the end
+    bool stopped = false;          // groupDone said no before the end
     // A group could not be put back whole, so a file may still bear a temporary name: the
     // batch's journal must stay open for recovery.
     bool leftUnfinished = false;
 };
 
 // Carries out the steps of a plan in order into run, which the caller sizes and keeps even
-// when keepGoing throws. A group with a row whose file failed its check is not tried and fails
+// when groupDone throws. A group with a row whose file failed its check is not tried and fails
 // with that row's error. A group that fails part-way is put back, so no file is left under a
-// temporary name. keepGoing is asked after each group with the number of rows it finished.
+// temporary name. groupDone is told after each group the number of rows it finished, and tells
+// whether to go on.
 void carryOutPlan(const std::vector<RenameRequest>& requests, const RenamePlan& plan,
-                  const BatchFiles& files, const std::function<bool(std::size_t rows)>& keepGoing,
+                  const BatchFiles& files, const std::function<bool(std::size_t rows)>& groupDone,
                   RenameRun& run, RenameLog* log = nullptr);
 
 }  // namespace vartel

@@ -73,13 +73,14 @@ class Planner {
         : requests_(requests), options_(options), next_(requests.size(), kNone) {
         plan_.statuses.assign(requests.size(), PlanStatus::Ok);
         plan_.targets.reserve(requests.size());
+        Pace pace = options_.pace;
         for (std::size_t i = 0; i < requests.size(); ++i) {
             const RenameRequest& request = requests[i];
             const std::size_t folderLength = nameStart(request.path);
             std::string& target = plan_.targets.emplace_back();
             target.reserve(folderLength + request.newName.size());
             target.append(request.path, 0, folderLength).append(request.newName);
-            if (!breatheAt(i)) return;
+            if (!goOn(pace)) return;
         }
     }
 
@@ -95,12 +96,10 @@ class Planner {
     }
 
   private:
-    // Every few thousand rows of each pass; the clock is the caller's to read. Tells whether
+    // Once per row of a pass, which holds its own copy of the options' pace. Tells whether
     // the pass goes on.
-    bool breatheAt(std::size_t row) {
-        if (row % 4096 != 4095) return !stopped_;
-        if (options_.breathe) options_.breathe();
-        if (options_.keepGoing && !options_.keepGoing()) stopped_ = true;
+    bool goOn(Pace& pace) {
+        if (!pace.step()) stopped_ = true;
         return !stopped_;
     }
 
@@ -110,6 +109,7 @@ class Planner {
         sourceKeys_.reserve(n);
         targetKeys_.reserve(n);
         RowsByKey targetsTaken(targetKeys_, n);
+        Pace pace = options_.pace;
         for (std::size_t i = 0; i < n; ++i) {
             sourceKeys_.push_back(keys_.keyOf(requests_[i].path));
             targetKeys_.push_back(keys_.keyOf(plan_.targets[i]));
@@ -124,14 +124,15 @@ class Planner {
             } else if (targetsTaken.insert(i) != i) {
                 status = PlanStatus::Duplicate;
             }
-            if (!breatheAt(i)) return;
+            if (!goOn(pace)) return;
         }
         // A duplicate's file stays where it is, as does the file of a row that fails alone.
         fileStays_.assign(n, 0);
+        pace = options_.pace;
         for (std::size_t i = 0; i < n; ++i) {
             fileStays_[i] =
                 blocksRow(plan_.statuses[i]) && plan_.statuses[i] != PlanStatus::SameFile;
-            if (!breatheAt(i)) return;
+            if (!goOn(pace)) return;
         }
     }
 
@@ -145,14 +146,16 @@ class Planner {
     // another moving row's file, or taken for good.
     void findLinks() {
         RowsByKey staying(sourceKeys_, requests_.size());
+        Pace pace = options_.pace;
         for (std::size_t i = 0; i < requests_.size(); ++i) {
             if (blocksRow(plan_.statuses[i]) && moverOf(sourceKeys_[i]) == kNone) {
                 staying.insert(i);
             }
-            if (!breatheAt(i)) return;
+            if (!goOn(pace)) return;
         }
+        pace = options_.pace;
         for (std::size_t i = 0; i < requests_.size(); ++i) {
-            if (!breatheAt(i)) return;
+            if (!goOn(pace)) return;
             if (blocksRow(plan_.statuses[i])) continue;
             const NameKey& target = targetKeys_[i];
             if (target == sourceKeys_[i]) {
@@ -173,8 +176,9 @@ class Planner {
         enum : char { kUnseen, kOnPath, kDone };
         std::vector<char> state(requests_.size(), kUnseen);
         std::vector<std::size_t> path;
+        Pace pace = options_.pace;
         for (std::size_t start = 0; start < requests_.size(); ++start) {
-            if (!breatheAt(start)) return;
+            if (!goOn(pace)) return;
             if (state[start] != kUnseen || blocksRow(plan_.statuses[start])) continue;
             std::size_t at = start;
             while (at != kNone && state[at] == kUnseen && !blocksRow(plan_.statuses[at])) {
@@ -264,8 +268,9 @@ class Planner {
         plan_.steps.reserve(requests_.size());
         std::vector<char> placed(requests_.size(), 0);
         std::vector<std::size_t> pending;
+        Pace pace = options_.pace;
         for (std::size_t start = 0; start < requests_.size(); ++start) {
-            if (!breatheAt(start)) return;
+            if (!goOn(pace)) return;
             if (placed[start] || blocksRow(plan_.statuses[start])) continue;
             if (options_.literalOrder) {
                 addMove(start);

@@ -2,11 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/pace.h"
 #include "common/text.h"
 #include "platform/file_system.h"
 
@@ -80,7 +80,7 @@ struct RenamePlan {
     std::vector<std::string> temporaries;  // full paths of the temporary names steps pass through
     std::vector<RenameStep> steps;         // in the order they are to be made
     std::size_t blockedRows = 0;
-    bool stopped = false;  // keepGoing said no: the plan is unfinished and must not be used
+    bool stopped = false;  // the pace said no: the plan is unfinished and must not be used
 
     // The text of a step's path; requests are those the plan was made from.
     const std::string& pathOf(const std::vector<RenameRequest>& requests, StepPath path) const {
@@ -107,11 +107,10 @@ struct PlanOptions {
     // a row fails all the same when it is tried, and the lookups would cost a tenth of the
     // batch.
     bool lookUpTargets = true;
-    // Called now and then while a large batch is planned, so a window can handle its events;
-    // it must leave the requests alone.
-    std::function<void()> breathe = nullptr;
-    // Asked after each breath; once it says no, planning ends at once with the plan stopped.
-    std::function<bool()> keepGoing = nullptr;
+    // Asked every few thousand rows of each pass while a large batch is planned, so a window
+    // can handle its events; it must leave the requests alone. Once it says no, planning ends
+    // at once with the plan stopped.
+    Pace pace = {};
 };
 
 // Plans a batch. The requests come in the order they are to be carried out; where two rows

@@ -23,12 +23,6 @@ std::function<bool(std::size_t)> advanceBy(Workspace& workspace) {
     };
 }
 
-// Lets the window breathe while a batch is gathered, planned and its files looked up; 中止
-// stops it before the first rename.
-std::function<void()> breathe(Workspace& workspace) {
-    return [&workspace] { workspace.keepGoing(); };
-}
-
 }  // namespace
 
 std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
@@ -41,15 +35,14 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
     const auto plan = [&] {
         return planRenames(requests, {.literalOrder = workspace.literalOrder(),
                                       .lookUpTargets = false,
-                                      .breathe = breathe(workspace),
-                                      .keepGoing = [&workspace] { return workspace.busy(); }});
+                                      .pace = workspace.pace()});
     };
-    const auto keepGoing = [&workspace] { return workspace.keepGoing(); };
     // A few files are looked up sooner than the helper is woken.
     constexpr std::size_t kWorthLookingUpBeside = 256;
     if (requests.size() < kWorthLookingUpBeside || faultsInjected()) {
         batch.plan = plan();
-        if (!batch.plan.stopped) batch.files = lookUpBatchFiles(requests, batch.plan, keepGoing);
+        if (!batch.plan.stopped)
+            batch.files = lookUpBatchFiles(requests, batch.plan, workspace.pace());
     } else {
         // The files are looked up beside the planner, on the helper thread: the look-ups mostly
         // wait for the file system, the planner for the processor.
@@ -61,7 +54,7 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
             try {
                 batch.files = lookUpRequestedFiles(requests, [&] {
                     // Left to the caller's thread where the helper is held, they breathe.
-                    if (std::this_thread::get_id() == caller) return keepGoing();
+                    if (std::this_thread::get_id() == caller) return workspace.keepGoing();
                     return !stopLookUps.load(std::memory_order_relaxed);
                 });
             } catch (...) {
@@ -71,7 +64,7 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
         batch.plan = plan();
         if (batch.plan.stopped) stopLookUps = true;
         while (!lookingUp.finishIfDone(std::chrono::milliseconds(2))) {
-            if (!keepGoing()) stopLookUps = true;
+            if (!workspace.keepGoing()) stopLookUps = true;
         }
         if (failure) std::rethrow_exception(failure);
         if (!batch.plan.stopped && workspace.busy()) leaveBlockedRowsAlone(batch.files, batch.plan);
@@ -83,7 +76,7 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
     batch.stopped = !workspace.busy();
     RenameJournal* journal = workspace.journal();
     if (batch.stopped || journal == nullptr || batch.plan.steps.empty()) return batch;
-    batch.journal = journal->begin(kind, requests, batch.plan, batch.files, keepGoing);
+    batch.journal = journal->begin(kind, requests, batch.plan, batch.files, workspace.pace());
     if (!batch.journal && !workspace.busy()) {
         batch.stopped = true;
         return batch;
@@ -97,17 +90,16 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
     return batch;
 }
 
-void releaseBatch(std::vector<RenameRequest>& requests, PreparedBatch& batch,
-                  const std::function<void()>& breathe) {
-    if (batch.stopped || !breathe) {
+void releaseBatch(std::vector<RenameRequest>& requests, PreparedBatch& batch, const Pace& pace) {
+    if (batch.stopped || !pace) {
         releaseLater(releasing(std::move(requests), std::move(batch.plan.steps),
                                std::move(batch.plan.targets), std::move(batch.plan.temporaries),
                                std::move(batch.files)));
         return;
     }
-    releaseInSteps(requests, breathe);
-    releaseInSteps(batch.plan.steps, breathe);
-    releaseInSteps(batch.plan.targets, breathe);
+    releaseInSteps(requests, pace);
+    releaseInSteps(batch.plan.steps, pace);
+    releaseInSteps(batch.plan.targets, pace);
 }
 
 void carryOut(const std::vector<RenameRequest>& requests, const PreparedBatch& batch,

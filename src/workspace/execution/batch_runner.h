@@ -38,8 +38,7 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
 // Frees the batch's own copies of its paths once they are no longer read: in steps with the
 // window live, or after "中止" before the first rename on the helper thread, so that the stop
 // is at once. The plan's statuses stay for the rows' outcomes.
-void releaseBatch(std::vector<RenameRequest>& requests, PreparedBatch& batch,
-                  const std::function<void()>& breathe);
+void releaseBatch(std::vector<RenameRequest>& requests, PreparedBatch& batch, const Pace& pace);
 
 // Carries the batch out into run, or nothing of it when it was stopped before the first rename.
 void carryOut(const std::vector<RenameRequest>& requests, const PreparedBatch& batch,

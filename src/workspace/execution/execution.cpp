@@ -30,17 +30,16 @@ void showSummary(Dialogs& dialogs, int errors) {
 
 // The loop of return runs from the bottom and collects what it produces; the rows it
 // finishes leave their list in one pass, and what it collected is appended in top-to-bottom
-// order, breathing every few thousand rows.
+// order, asking pace every few thousand rows.
 template <typename Row>
-void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected,
-                    const std::function<void()>& breathe) {
+void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected, const Pace& pace) {
     rows.reserve(rows.size() + collected.size());
-    std::size_t moved = 0;
+    Pace moving = pace;
     for (auto row = collected.rbegin(); row != collected.rend(); ++row) {
-        if (++moved % 4096 == 0) breathe();
+        moving.step();
         rows.push_back(std::move(*row));
     }
-    releaseInSteps(collected, breathe);
+    releaseInSteps(collected, pace);
 }
 
 // The checked history rows as renames back, from the bottom up. A file renamed more than once
@@ -50,19 +49,18 @@ struct UndoBatch {
     static constexpr std::size_t kNotUndone = static_cast<std::size_t>(-1);
     static constexpr std::size_t kBackWhereItWas = kNotUndone - 1;  // renames that cancel out
 
-    // keepGoing is asked every few thousand rows; once it says no, the batch is stopped: it
-    // undoes nothing, and its requests are only to be released.
-    UndoBatch(const HistoryList& history, const std::function<bool()>& keepGoing)
+    // pace is asked every few thousand rows; once it says no, the batch is stopped: it undoes
+    // nothing, and its requests are only to be released.
+    UndoBatch(const HistoryList& history, const Pace& pace)
         : requestOf(history.size(), kNotUndone) {
-        if (!gather(history, keepGoing) || !dropRoundTrips(keepGoing)) {
+        if (!gather(history, pace) || !dropRoundTrips(pace)) {
             stopped = true;
             requestOf.assign(history.size(), kNotUndone);
             return;
         }
         // A history entry does not tell a folder from a file, so any rename back may have
         // paths below it.
-        const std::vector<std::size_t> placeOf =
-            putDeeperFirst(requests, [&keepGoing] { keepGoing(); });
+        const std::vector<std::size_t> placeOf = putDeeperFirst(requests, pace);
         for (auto& k : requestOf) {
             if (k != kNotUndone && k != kBackWhereItWas) k = placeOf[k];
         }
@@ -89,7 +87,7 @@ struct UndoBatch {
 
   private:
     // The requests, and where each takes its file back to.
-    bool gather(const HistoryList& history, const std::function<bool()>& keepGoing) {
+    bool gather(const HistoryList& history, Pace pace) {
         requests.reserve(history.size());
         ends.reserve(history.size());
         std::vector<PathParts> targets;
@@ -97,7 +95,7 @@ struct UndoBatch {
         RequestsByEnd requestEndingAt(targets, history.size());
         PathBytes pathBytes;
         for (std::size_t i = history.size(); i-- > 0;) {
-            if (i % 4096 == 4095 && !keepGoing()) return false;
+            if (!pace.step()) return false;
             const HistoryEntry& entry = history[i];
             if (!entry.checked) continue;
             const std::u32string_view folder = folderText(entry.folder);
@@ -126,11 +124,11 @@ struct UndoBatch {
 
     // Requests that end where they started leave the plan; their rows are simply done. Both
     // ends of a request lie in one folder, so their names tell.
-    bool dropRoundTrips(const std::function<bool()>& keepGoing) {
+    bool dropRoundTrips(Pace pace) {
         std::vector<std::size_t> newIndex(requests.size());
         std::size_t kept = 0;
         for (std::size_t k = 0; k < requests.size(); ++k) {
-            if (k % 4096 == 4095 && !keepGoing()) return false;
+            if (!pace.step()) return false;
             if (requests[k].name() == requests[k].newName) {
                 newIndex[k] = kBackWhereItWas;
                 continue;
@@ -179,19 +177,21 @@ void markBatchesTakenBack(Workspace& workspace, const std::vector<std::size_t>& 
 // along to its old name. All renames of the batch count as made at once, so rows of files that
 // swapped names are not confused.
 void renameRowsTakenBack(ConversionList& rows, const UndoBatch& batch, const HistoryList& history,
-                         const RenameRun& run, const std::function<void()>& breathe) {
+                         const RenameRun& run, const Pace& pace) {
     const auto& requests = batch.requests;
     std::unordered_map<std::string_view, std::size_t> requestAt;
     requestAt.reserve(requests.size());
+    Pace filing = pace;
     for (std::size_t k = 0; k < requests.size(); ++k) {
-        if (breathe && k % 4096 == 4095) breathe();
+        filing.step();
         if (run.rows[k].renamed) requestAt.emplace(requests[k].path, k);
     }
     if (requestAt.empty()) return;
     PathBytes pathBytes;
     std::string path;
+    Pace renaming = pace;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (breathe && i % 4096 == 4095) breathe();
+        renaming.step();
         FileEntry& row = rows[i];
         pathBytes.write(path, row.folder, row.name);
         const auto found = requestAt.find(path);
@@ -220,8 +220,9 @@ void execute(Workspace& workspace) {
     PathBytes pathBytes;
     requests.reserve(preview.size());
     rowOf.reserve(preview.size());
+    Pace gathering = workspace.paceToTheEnd();
     for (std::size_t i = preview.size(); i-- > 0;) {
-        if (i % 4096 == 4095) workspace.breathe();
+        gathering.step();
         const PreviewEntry& row = preview[i];
         if (!row.checked) continue;
         requests.push_back(
@@ -251,7 +252,7 @@ void execute(Workspace& workspace) {
     // lists are brought up to date on every way out.
     // With a failure on its way out the lists are brought up to date without waiting for the
     // window.
-    const auto record = [&](const std::function<void()>& breathe) {
+    const auto record = [&](const Pace& pace) {
         FolderRenames folders;
         std::vector<char> done(preview.size(), 0);
         const std::size_t requestCount = requests.size();
@@ -264,7 +265,7 @@ void execute(Workspace& workspace) {
                            : HistoryEntry::kNoBatch;
         // The batch's copies of the paths go before the history takes its rows, which then
         // reuse their memory. What is read below of the plan, its statuses, stays.
-        releaseBatch(requests, *batch, breathe);
+        releaseBatch(requests, *batch, pace);
         const auto renamedRows = static_cast<std::size_t>(std::count_if(
             run.rows.begin(), run.rows.end(), [](const auto& outcome) { return outcome.renamed; }));
         auto& history = workspace.historyList();
@@ -272,8 +273,9 @@ void execute(Workspace& workspace) {
         history.reserve(history.size() + renamedRows);
         rows.reserve(rows.size() + renamedRows);
         int errors = 0;
+        Pace recording = pace;
         for (std::size_t i = 0; i < preview.size(); ++i) {
-            if (breathe && i % 4096 == 4095) breathe();
+            recording.step();
             const std::size_t k = requestOf[i];
             if (k == requestCount) continue;
             PreviewEntry& row = preview[i];
@@ -306,18 +308,18 @@ void execute(Workspace& workspace) {
             }
         }
         if (!folders.empty()) workspace.touchEveryFolder();
-        removeFlagged(preview, done, breathe);
+        removeFlagged(preview, done, pace);
         folders.bringUpToDate(rows, preview, history);
-        if (batch->journal && !run.leftUnfinished) batch->journal->close(run, breathe);
+        if (batch->journal && !run.leftUnfinished) batch->journal->close(run, pace);
         return errors;
     };
     try {
         carryOut(requests, *batch, workspace, run);
     } catch (...) {
-        record(nullptr);
+        record({});
         throw;
     }
-    showSummary(workspace.dialogs(), record([&workspace] { workspace.breathe(); }));
+    showSummary(workspace.dialogs(), record(workspace.paceToTheEnd()));
 }
 
 void undo(Workspace& workspace) {
@@ -330,7 +332,7 @@ void undo(Workspace& workspace) {
         return;
     }
     workspace.setProgressMaximum(static_cast<int>(history.size()));
-    UndoBatch batch(history, [&workspace] { return workspace.keepGoing(); });
+    UndoBatch batch(history, workspace.pace());
     const std::vector<std::size_t> rowsBefore = rowsOfEachBatch(workspace);
     if (batch.stopped) {
         // "中止" while the batch was gathered: nothing to undo, and nothing to wait for.
@@ -344,20 +346,21 @@ void undo(Workspace& workspace) {
     RenameRun run;
     // With a failure on its way out the lists are brought up to date without waiting for the
     // window.
-    const auto record = [&](const std::function<void()>& breathe) {
+    const auto record = [&](const Pace& pace) {
         auto& rows = workspace.conversionList();
         // Nothing renamed, as after "中止", renames no folder.
         const bool renamedAny = std::any_of(run.rows.begin(), run.rows.end(),
                                             [](const auto& outcome) { return outcome.renamed; });
         const std::unordered_set<Text> foldersOfRows =
-            renamedAny ? foldersAboveRows(rows, workspace.previewList(), history, breathe)
+            renamedAny ? foldersAboveRows(rows, workspace.previewList(), history, pace)
                        : std::unordered_set<Text>{};
         FolderRenames folders;
         std::vector<char> done(history.size(), 0);
         int errors = 0;
         Text path;
+        Pace following = pace;
         for (std::size_t k = 0; k < batch.requests.size(); ++k) {
-            if (breathe && k % 4096 == 4095) breathe();
+            following.step();
             if (!run.rows[k].renamed) continue;
             const HistoryEntry& moved = history[batch.ends[k].pathFrom];
             workspace.touchFolder(moved.folder);
@@ -369,9 +372,10 @@ void undo(Workspace& workspace) {
             }
         }
         if (!folders.empty()) workspace.touchEveryFolder();
-        renameRowsTakenBack(rows, batch, history, run, breathe);
+        renameRowsTakenBack(rows, batch, history, run, pace);
+        Pace recording = pace;
         for (std::size_t i = history.size(); i-- > 0;) {
-            if (breathe && i % 4096 == 4095) breathe();
+            recording.step();
             const std::size_t k = batch.requestOf[i];
             if (k == UndoBatch::kNotUndone) continue;
             HistoryEntry& entry = history[i];
@@ -391,20 +395,20 @@ void undo(Workspace& workspace) {
             entry.failed = true;
             ++errors;
         }
-        removeFlagged(history, done, breathe);
+        removeFlagged(history, done, pace);
         folders.bringUpToDate(rows, workspace.previewList(), history);
-        if (prepared->journal && !run.leftUnfinished) prepared->journal->close(run, breathe);
+        if (prepared->journal && !run.leftUnfinished) prepared->journal->close(run, pace);
         markBatchesTakenBack(workspace, rowsBefore);
-        releaseBatch(batch.requests, *prepared, breathe);
+        releaseBatch(batch.requests, *prepared, pace);
         return errors;
     };
     try {
         carryOut(batch.requests, *prepared, workspace, run);
     } catch (...) {
-        record(nullptr);
+        record({});
         throw;
     }
-    showSummary(workspace.dialogs(), record([&workspace] { workspace.breathe(); }));
+    showSummary(workspace.dialogs(), record(workspace.paceToTheEnd()));
 }
 
 void returnToConversionList(Workspace& workspace) {
@@ -429,9 +433,9 @@ void returnToConversionList(Workspace& workspace) {
         }
         if (!workspace.nextItem()) break;
     }
-    const auto breathe = [&workspace] { workspace.breathe(); };
-    removeFlagged(preview, done, breathe);
-    appendReversed(workspace.conversionList(), rows, breathe);
+    const Pace pace = workspace.paceToTheEnd();
+    removeFlagged(preview, done, pace);
+    appendReversed(workspace.conversionList(), rows, pace);
 }
 
 void clearHistory(Workspace& workspace) {

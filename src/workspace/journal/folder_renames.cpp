@@ -34,11 +34,10 @@ std::vector<std::size_t> FolderRenames::deeperFirst(const std::vector<Text>& pat
     return orderDeeperFirst(depth);
 }
 
-std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests,
-                                        const std::function<void()>& breathe) {
+std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests, Pace pace) {
     std::vector<std::size_t> depth(requests.size());
     for (std::size_t k = 0; k < requests.size(); ++k) {
-        if (breathe && k % 4096 == 4095) breathe();
+        pace.step();
         depth[k] = depthOf(requests[k].path);
     }
     const std::vector<std::size_t> order = orderDeeperFirst(depth);
@@ -56,14 +55,12 @@ std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests,
 }
 
 std::unordered_set<Text> foldersAboveRows(const ConversionList& rows, const PreviewList& preview,
-                                          const HistoryList& history,
-                                          const std::function<void()>& breathe) {
+                                          const HistoryList& history, Pace pace) {
     std::unordered_set<Text> folders;
     // Rows of one folder share its text, mostly one after another.
     const Text* last = nullptr;
-    std::size_t seen = 0;
     const auto addAbove = [&](const SharedFolder& folder) {
-        if (breathe && ++seen % 4096 == 0) breathe();
+        pace.step();
         if (!folder || folder.get() == last) return;
         last = folder.get();
         for (std::size_t at = folder->find(kPathSeparator); at != Text::npos;

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
+#include "common/pace.h"
 #include "common/text.h"
 #include "workspace/batch/rename_plan.h"
 #include "workspace/rows/file_entry.h"
@@ -39,16 +39,14 @@ class FolderRenames {
 };
 
 // Every folder, without its last "/", that holds a row of the lists at any depth: the only
-// renamed paths whose new names the lists have to follow. breathe, when given, is called every
-// few thousand rows.
+// renamed paths whose new names the lists have to follow. pace, when given, is asked every few
+// thousand rows, its answer not heeded.
 std::unordered_set<Text> foldersAboveRows(const ConversionList& rows, const PreviewList& preview,
-                                          const HistoryList& history,
-                                          const std::function<void()>& breathe = nullptr);
+                                          const HistoryList& history, Pace pace = {});
 
 // Puts requests deeper in the tree first (see deeperFirst), so that nothing below a folder the
 // batch renames is looked for under the folder's old name. Gives each old index its new place.
-// breathe, when given, is called every few thousand requests.
-std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests,
-                                        const std::function<void()>& breathe = nullptr);
+// pace, when given, is asked every few thousand requests, its answer not heeded.
+std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests, Pace pace = {});
 
 }  // namespace vartel

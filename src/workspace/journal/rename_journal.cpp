@@ -27,7 +27,24 @@ constexpr std::size_t kBatchesKept = 100;
 constexpr std::int64_t kSecondsKept = 30 * 24 * 60 * 60;
 constexpr std::int64_t kFolderSizeLimit = std::int64_t{512} << 20;
 constexpr std::size_t kTailRead = 4096;  // the closing records fit in it
-constexpr std::size_t kBreatheEvery = 4096;
+
+// The first field of each record, which tells what the record is. The bytes stay as they are:
+// journals written before must still be read.
+constexpr std::string_view kFolderTag = "in";          // the folder of the rows that follow
+constexpr std::string_view kRowTag = "row";            // one rename of the batch
+constexpr std::string_view kStepTag = "step";          // one step of the plan
+constexpr std::string_view kPlanWrittenTag = "go";     // the whole plan is on disk
+constexpr std::string_view kStepMadeTag = "done";      // progress: a step made
+constexpr std::string_view kStepBackTag = "back";      // progress: a step put back
+constexpr std::string_view kRenamedTag = "ok";         // a row got its new name
+constexpr std::string_view kClosedTag = "end";         // the batch is over
+constexpr std::string_view kUndoneTag = "undone";      // a later batch or recovery undid it
+constexpr std::string_view kRecoveryTag = "recovery";  // a recovery begins; also who undid
+// The kinds of a step and of a recovery.
+constexpr std::string_view kRenameStep = "r";
+constexpr std::string_view kExchangeStep = "x";
+constexpr std::string_view kRecoveryFinishes = "finish";
+constexpr std::string_view kRecoveryUndoes = "undo";
 
 const std::vector<std::pair<BatchKind, std::string>> kKindNames = {
     {BatchKind::Execute, "execute"},
@@ -111,7 +128,7 @@ std::int64_t secondsOfId(const std::string& id) {
 // than decoded: every renaming command and the window look at every journal kept when they
 // start.
 bool closedRecordIn(std::string_view tail) {
-    static const std::string kClosingLine = encodeJournalRecord({"end"});
+    static const std::string kClosingLine = encodeJournalRecord({std::string(kClosedTag)});
     for (std::size_t at = tail.find(kClosingLine); at != std::string_view::npos;
          at = tail.find(kClosingLine, at + 1)) {
         if (at == 0 || tail[at - 1] == '\n') return true;
@@ -166,10 +183,10 @@ std::optional<JournalBatch> readBatch(const std::string& id, std::string_view by
             while (renamed.size() <= *row) unreadableRow();
             return static_cast<std::size_t>(*row);
         };
-        if (type == "in" && record.size() == 2) {
+        if (type == kFolderTag && record.size() == 2) {
             folder = record[1];
             folderUncertain = false;
-        } else if (type == "row" && (record.size() == 8 || record.size() == 9)) {
+        } else if (type == kRowTag && (record.size() == 8 || record.size() == 9)) {
             const auto index = numberIn(record[1]);
             const auto device = numberIn(record[4]);
             const auto inode = numberIn(record[5]);
@@ -203,7 +220,7 @@ std::optional<JournalBatch> readBatch(const std::string& id, std::string_view by
                     {pathOf(record[2]), pathOf(record[3]), {*device, *inode}, fingerprint, false});
             }
             renamed.push_back(0);
-        } else if (type == "step" && record.size() == 6) {
+        } else if (type == kStepTag && record.size() == 6) {
             const auto row = rowAt(1);
             if (!row) return std::nullopt;
             if (!keepRows) continue;
@@ -214,19 +231,19 @@ std::optional<JournalBatch> readBatch(const std::string& id, std::string_view by
                     temporaries.insert({*row, path});
                 }
             }
-        } else if (type == "ok") {
+        } else if (type == kRenamedTag) {
             const auto row = rowAt(1);
             if (!row) return std::nullopt;
             if (renamed[*row] == kUnreadable) continue;
             batch.renamedCount += renamed[*row] == 0 ? 1 : 0;
             renamed[*row] = 1;
-        } else if (type == "go") {
+        } else if (type == kPlanWrittenTag) {
             batch.started = true;
-        } else if (type == "end") {
+        } else if (type == kClosedTag) {
             batch.state = BatchState::Finished;
-        } else if (type == "undone") {
+        } else if (type == kUndoneTag) {
             batch.state = BatchState::Undone;
-        } else if (type != "done" && type != "back" && type != "recovery") {
+        } else if (type != kStepMadeTag && type != kStepBackTag && type != kRecoveryTag) {
             return std::nullopt;
         }
     }
@@ -261,36 +278,37 @@ std::optional<JournalBatch> parseJournalBatch(const std::string& id, std::string
 // Progress records are not needed to recover (files are found by identity), so they name the
 // step only; earlier journals wrote its two paths, which are read the same way.
 void ActiveBatch::stepMade(std::size_t step) {
-    writer_.append({"done", Decimal(step)});
+    writer_.append({kStepMadeTag, Decimal(step)});
     writer_.syncIfDue();
 }
 
 void ActiveBatch::stepPutBack(std::size_t step) {
-    writer_.append({"back", Decimal(step)});
+    writer_.append({kStepBackTag, Decimal(step)});
     writer_.syncIfDue();
 }
 
 void ActiveBatch::markRenamed(std::size_t row) {
-    writer_.append({"ok", Decimal(row)});
+    writer_.append({kRenamedTag, Decimal(row)});
 }
 
-void ActiveBatch::close(const RenameRun& run, const std::function<void()>& whileWaiting) {
+void ActiveBatch::close(const RenameRun& run, const Pace& pace) {
+    Pace marking = pace;
     for (std::size_t k = 0; k < run.rows.size(); ++k) {
-        if (whileWaiting && k % kBreatheEvery == kBreatheEvery - 1) whileWaiting();
+        marking.step();
         if (run.rows[k].renamed) markRenamed(rowOf_.empty() ? k : rowOf_[k]);
     }
-    writer_.append({"end"});
-    syncClosed(whileWaiting);
+    writer_.append({kClosedTag});
+    syncClosed(pace);
 }
 
 void ActiveBatch::closeUndone(const std::string& by) {
-    writer_.append({"end"});
-    writer_.append({"undone", by});
+    writer_.append({kClosedTag});
+    writer_.append({kUndoneTag, by});
     syncClosed(nullptr);
 }
 
-void ActiveBatch::syncClosed(const std::function<void()>& whileWaiting) {
-    if (writer_.sync(whileWaiting)) noteClosedBatch(folder_, id_);
+void ActiveBatch::syncClosed(const Pace& pace) {
+    if (writer_.sync(pace)) noteClosedBatch(folder_, id_);
 }
 
 std::optional<RenameJournal> RenameJournal::openDefault() {
@@ -303,32 +321,32 @@ std::optional<RenameJournal> RenameJournal::openDefault() {
 // row's record holds them, and only the other names a file may bear are read back.
 bool RenameJournal::writePlan(JournalWriter& writer, const std::vector<RenameRequest>& requests,
                               const RenamePlan& plan, const std::vector<std::size_t>& rowOf,
-                              const std::function<bool()>& keepGoing) {
+                              const Pace& pace) {
     const auto row = [&](std::size_t k) { return Decimal(rowOf.empty() ? k : rowOf[k]); };
     // Only temporary names differ from the step's row's own two paths.
     const auto pathOf = [&](StepPath path) {
         return path.of == StepPath::Of::Temporary ? std::string_view(plan.pathOf(requests, path))
                                                   : std::string_view();
     };
+    Pace writing = pace;
     for (std::size_t i = 0; i < plan.steps.size(); ++i) {
-        if (keepGoing && i % kBreatheEvery == kBreatheEvery - 1 && !keepGoing()) return false;
+        if (!writing.step()) return false;
         const RenameStep& step = plan.steps[i];
         const bool exchanges = step.kind == RenameStep::Kind::Exchange;
-        if (!writer.append({"step", row(step.row), pathOf(step.from), pathOf(step.to),
-                            exchanges ? "x" : "r",
+        if (!writer.append({kStepTag, row(step.row), pathOf(step.from), pathOf(step.to),
+                            exchanges ? kExchangeStep : kRenameStep,
                             exchanges ? pathOf(step.temporary) : std::string_view()})) {
             return false;
         }
     }
     // A stop while the plan goes to disk is seen by the caller once it is there.
-    const auto whileWaiting = keepGoing ? std::function<void()>([&] { keepGoing(); }) : nullptr;
-    return writer.append({"go"}) && writer.sync(whileWaiting);
+    return writer.append({kPlanWrittenTag}) && writer.sync(pace);
 }
 
 std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
                                                   const std::vector<RenameRequest>& requests,
                                                   const RenamePlan& plan, const BatchFiles& files,
-                                                  const std::function<bool()>& keepGoing) {
+                                                  const Pace& pace) {
     const std::string id = newJournalId();
     auto writer = JournalWriter::create(pathOf(id));
     if (!writer) return nullptr;
@@ -339,14 +357,15 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
     // batch mostly share a few folders and both paths of a row always share one.
     std::string_view folder;
     bool going = true;
+    Pace writing = pace;
     for (std::size_t k = 0; k < requests.size() && written; ++k) {
-        if (keepGoing && k % kBreatheEvery == kBreatheEvery - 1 && !(going = keepGoing())) break;
+        if (!(going = writing.step())) break;
         const RenameRequest& request = requests[k];
         const std::string_view path = request.path;
         const std::size_t nameStart = path.rfind('/') + 1;
         if (path.substr(0, nameStart) != folder) {
             folder = path.substr(0, nameStart);
-            written = writer->append({"in", folder});
+            written = writer->append({kFolderTag, folder});
         }
         // A row the batch leaves alone (blocked, or its file gone or replaced) has no identity
         // here, so that recovery never moves its file.
@@ -355,7 +374,7 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
         const bool known = identity.known() && fingerprint.known();
         written = written &&
                   writer->append(
-                      {"row", Decimal(k), path.substr(nameStart), request.newName,
+                      {kRowTag, Decimal(k), path.substr(nameStart), request.newName,
                        Decimal(identity.device), Decimal(identity.inode),
                        known ? Decimal(static_cast<std::uint64_t>(fingerprint.size)) : Decimal(),
                        known ? Decimal(static_cast<std::uint64_t>(fingerprint.modifiedSeconds))
@@ -367,7 +386,7 @@ std::unique_ptr<ActiveBatch> RenameJournal::begin(BatchKind kind,
     constexpr std::int64_t kRecordRoom = 32;
     const auto closingRoom =
         static_cast<std::int64_t>(requests.size() + plan.steps.size() + 4) * kRecordRoom;
-    if (!written || !going || !writePlan(*writer, requests, plan, {}, keepGoing) ||
+    if (!written || !going || !writePlan(*writer, requests, plan, {}, pace) ||
         !writer->reserve(closingRoom)) {
         removeJournalFile(pathOf(id));
         return nullptr;
@@ -436,7 +455,7 @@ std::vector<JournalBatch> RenameJournal::unfinishedBatches() {
 
 void RenameJournal::markUndone(const std::string& id, const std::string& by) {
     if (auto writer = JournalWriter::openToAppend(pathOf(id))) {
-        writer->append({"undone", by});
+        writer->append({kUndoneTag, by});
         writer->sync();
     }
 }
@@ -613,7 +632,7 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
     auto writer = JournalWriter::openToAppend(pathOf(batch.id));
     if (!writer) return leaveRequests();
     const RenamePlan plan = planRenames(requests);
-    if (!writer->append({"recovery", finish ? "finish" : "undo"}) ||
+    if (!writer->append({kRecoveryTag, finish ? kRecoveryFinishes : kRecoveryUndoes}) ||
         !writePlan(*writer, requests, plan, rowOf) ||
         !writer->reserve(static_cast<std::int64_t>(batch.rows.size() + plan.steps.size() + 4) *
                          32)) {
@@ -639,7 +658,7 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
         for (const std::size_t r : alreadyThere) active.markRenamed(r);
         active.close(run);
     } else {
-        active.closeUndone("recovery");
+        active.closeUndone(std::string(kRecoveryTag));
     }
     return failures + unreadable;
 }

@@ -68,9 +68,9 @@ class ActiveBatch : public RenameLog {
     void stepMade(std::size_t step) override;
     void stepPutBack(std::size_t step) override;
     void markRenamed(std::size_t row);
-    // The closing records: which rows got their new names.
-    // whileWaiting is called every few thousand records and while the journal goes to disk.
-    void close(const RenameRun& run, const std::function<void()>& whileWaiting = {});
+    // The closing records: which rows got their new names. pace is asked every few thousand
+    // records and while the journal goes to disk, its answer not heeded.
+    void close(const RenameRun& run, const Pace& pace = {});
     // Closes a batch whose files went back to their old names.
     void closeUndone(const std::string& by);
     // Brings what was recorded to disk and leaves the batch open, for a recovery that could
@@ -79,7 +79,7 @@ class ActiveBatch : public RenameLog {
 
   private:
     // Syncs the closing records, and notes the batch closed once they are on disk.
-    void syncClosed(const std::function<void()>& whileWaiting);
+    void syncClosed(const Pace& pace);
 
     JournalWriter writer_;
     std::string folder_;
@@ -96,11 +96,11 @@ class RenameJournal {
 
     // Writes the whole plan, with the identity of each file as looked up for the batch, and
     // syncs it before the first rename. Nothing when the journal cannot be written; the batch
-    // must then not start. keepGoing is asked every few thousand records, so a window stays
-    // live; when it says no, the journal is removed and nothing comes back either.
+    // must then not start. pace is asked every few thousand records, so a window stays live;
+    // when it says no, the journal is removed and nothing comes back either.
     std::unique_ptr<ActiveBatch> begin(BatchKind kind, const std::vector<RenameRequest>& requests,
                                        const RenamePlan& plan, const BatchFiles& files,
-                                       const std::function<bool()>& keepGoing = {});
+                                       const Pace& pace = {});
 
     // Every readable batch, oldest first, without its rows. A damaged journal is set aside and
     // named in damagedFound, never read again.
@@ -135,7 +135,7 @@ class RenameJournal {
     std::optional<JournalBatch> read(const std::string& name, bool keepRows);
     static bool writePlan(JournalWriter& writer, const std::vector<RenameRequest>& requests,
                           const RenamePlan& plan, const std::vector<std::size_t>& rowOf,
-                          const std::function<bool()>& keepGoing = {});
+                          const Pace& pace = {});
 
     std::string folder_;
     std::vector<std::string> damaged_;

@@ -47,10 +47,10 @@ class RowSets {
     std::vector<std::uint32_t> parent_;
 };
 
-// Sorts in pieces and merges them, breathing in between: a million rows give two million keys.
+// Sorts in pieces and merges them, asking pace in between: a million rows give two million keys.
 template <typename T>
-void sortBreathing(std::vector<T>& items, const std::function<void()>& breathe) {
-    if (!breathe) {
+void sortBreathing(std::vector<T>& items, const Pace& pace) {
+    if (!pace) {
         std::sort(items.begin(), items.end());
         return;
     }
@@ -60,27 +60,28 @@ void sortBreathing(std::vector<T>& items, const std::function<void()>& breathe) 
     };
     for (std::size_t start = 0; start < items.size(); start += kPiece) {
         std::sort(at(start), at(start + kPiece));
-        breathe();
+        pace.now();
     }
     for (std::size_t width = kPiece; width < items.size(); width *= 2) {
         for (std::size_t start = 0; start + width < items.size(); start += 2 * width) {
             std::inplace_merge(at(start), at(start + width), at(start + 2 * width));
-            breathe();
+            pace.now();
         }
     }
 }
 
 }  // namespace
 
-RenameGroups::RenameGroups(const PreviewList& rows, const std::function<void()>& breathe) {
+RenameGroups::RenameGroups(const PreviewList& rows, const Pace& pace) {
     const std::size_t n = rows.size();
     // Every row's file and new name as keys; rows whose keys meet join one set.
     std::vector<std::pair<std::uint64_t, std::uint32_t>> keys;
     keys.reserve(2 * n);
     std::u32string_view lastFolder;
     std::uint64_t lastFolderKey = 0;
+    Pace keying = pace;
     for (std::size_t i = 0; i < n; ++i) {
-        if (breathe && i % 4096 == 4095) breathe();
+        keying.step();
         const std::u32string_view folder = folderText(rows[i].folder);
         // Rows of one folder mostly come together.
         if (i == 0 || folder != lastFolder) {
@@ -91,10 +92,12 @@ RenameGroups::RenameGroups(const PreviewList& rows, const std::function<void()>&
         keys.emplace_back(nameKey(lastFolderKey, rows[i].oldName), row);
         keys.emplace_back(nameKey(lastFolderKey, rows[i].newName), row);
     }
-    sortBreathing(keys, breathe);
+    sortBreathing(keys, pace);
     RowSets sets(n);
+    // Two keys a row: asked as often per row as the other loops.
+    Pace joining = pace.every(2 * Pace::kItemsPerCheck);
     for (std::size_t k = 1; k < keys.size(); ++k) {
-        if (breathe && k % 8192 == 8191) breathe();
+        joining.step();
         if (keys[k].first == keys[k - 1].first) sets.join(keys[k].second, keys[k - 1].second);
     }
 
@@ -102,8 +105,9 @@ RenameGroups::RenameGroups(const PreviewList& rows, const std::function<void()>&
     groupOf_.assign(n, kNoGroup);
     std::vector<std::uint32_t> groupOfSet(n, kNoGroup);
     std::vector<std::uint32_t> sizes;
+    Pace grouping = pace;
     for (std::uint32_t row = 0; row < n; ++row) {
-        if (breathe && row % 4096 == 4095) breathe();
+        grouping.step();
         std::uint32_t& group = groupOfSet[sets.find(row)];
         if (group == kNoGroup) {
             group = static_cast<std::uint32_t>(sizes.size());

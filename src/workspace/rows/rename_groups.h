@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <vector>
 
+#include "common/pace.h"
 #include "workspace/rows/preview_entry.h"
 
 namespace vartel {
@@ -17,8 +17,9 @@ namespace vartel {
 // group, which plans the same.
 class RenameGroups {
   public:
-    // breathe, when given, is called every few thousand rows: a million take a while.
-    explicit RenameGroups(const PreviewList& rows, const std::function<void()>& breathe = nullptr);
+    // pace, when given, is asked every few thousand rows (a million take a while), its answer
+    // not heeded.
+    explicit RenameGroups(const PreviewList& rows, const Pace& pace = {});
 
     // The rows the groups were made for.
     std::size_t rowCount() const { return groupOf_.size(); }

@@ -289,7 +289,7 @@ TEST_F(RenamePlanTest, ALargeBatchBreathesAndPlansTheSame) {
     }
     const auto requests = requestsOf(renames);
     int breaths = 0;
-    const RenamePlan breathing = planRenames(requests, {.breathe = [&] { ++breaths; }});
+    const RenamePlan breathing = planRenames(requests, {.pace = [&] { return ++breaths > 0; }});
     const RenamePlan plain = planRenames(requests);
     EXPECT_GT(breaths, 20);
     EXPECT_EQ(breathing.statuses, plain.statuses);
@@ -336,7 +336,7 @@ TEST_F(RenamePlanTest, EveryStatusHoldsAcrossTwentyThousandRows) {
     EXPECT_EQ(plan.blockedRows, 4000u);
 }
 
-// A window stops a long plan through keepGoing: the plan ends at the next breath, marked
+// A window stops a long plan through its pace: the plan ends at the next breath, marked
 // stopped, and says nothing about the rows it did not reach.
 TEST(RenamePlanStopTest, APlanStopsAtTheFirstNoAndSaysSo) {
     TemporaryFolder folder;
@@ -346,7 +346,7 @@ TEST(RenamePlanStopTest, APlanStopsAtTheFirstNoAndSaysSo) {
     }
     for (const int answers : {0, 1, 3, -1}) {
         int asked = 0;
-        const RenamePlan plan = planRenames(requests, {.lookUpTargets = false, .keepGoing = [&] {
+        const RenamePlan plan = planRenames(requests, {.lookUpTargets = false, .pace = [&] {
                                                            return answers < 0 || asked++ < answers;
                                                        }});
         EXPECT_EQ(plan.stopped, answers >= 0) << answers;

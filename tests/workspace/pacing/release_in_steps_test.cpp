@@ -20,9 +20,9 @@ TEST(ReleaseInStepsTest, FreesAllAndBreathesInBetween) {
                           Case{10000, false, 0, 0}}) {
         SCOPED_TRACE(c.items);
         int breaths = 0;
-        const std::function<void()> breathe = [&breaths] { ++breaths; };
+        const Pace pace = [&breaths] { return ++breaths > 0; };
         std::vector<std::string> texts(c.items, std::string(40, 'x'));
-        releaseInSteps(texts, c.breathing ? breathe : nullptr);
+        releaseInSteps(texts, c.breathing ? pace : Pace());
         EXPECT_TRUE(texts.empty());
         EXPECT_EQ(texts.capacity(), 0u);
         EXPECT_GE(breaths, c.fewestBreaths);
@@ -34,7 +34,7 @@ TEST(ReleaseInStepsTest, ShrinkingKeepsTheFirstElementsInOrder) {
     std::vector<std::string> texts;
     for (int i = 0; i < 10000; ++i) texts.push_back(std::to_string(i) + std::string(40, 'x'));
     int breaths = 0;
-    shrinkInSteps(texts, 1000, [&breaths] { ++breaths; });
+    shrinkInSteps(texts, 1000, [&breaths] { return ++breaths > 0; });
     ASSERT_EQ(texts.size(), 1000u);
     for (int i = 0; i < 1000; ++i) ASSERT_EQ(texts[i], std::to_string(i) + std::string(40, 'x'));
     EXPECT_EQ(breaths, 2);

@@ -77,8 +77,8 @@ class FolderListing {
     static constexpr std::size_t kFirstBatch = 256;
     std::size_t batchSize_ = kFirstBatch;
     bool readAhead_ = false;
-    bool ended_ = false;  // next() gives nothing more
-    SideJob lookUps_;     // of the batch read ahead
+    bool ended_ = false;         // next() gives nothing more
+    JobOnHelperThread lookUps_;  // of the batch read ahead
 };
 
 // Asks wanted(name, inode) of the entries of a folder, for confirming many files at once, and

@@ -14,7 +14,7 @@
 namespace vartel {
 
 // One thread that waits for a job, runs it and says so; one job at a time.
-class SideJob::HelperThread {
+class JobOnHelperThread::HelperThread {
   public:
     HelperThread() {
         std::thread([this] { serve(); }).detach();
@@ -66,7 +66,7 @@ class SideJob::HelperThread {
     const std::function<void()>* job_ = nullptr;
 };
 
-SideJob::HelperThread* SideJob::helper() {
+JobOnHelperThread::HelperThread* JobOnHelperThread::helper() {
     // Never destroyed: its thread waits for work until the process ends. A process made by
     // fork has no such thread, so it starts one of its own.
     static std::mutex starting;
@@ -84,7 +84,7 @@ SideJob::HelperThread* SideJob::helper() {
     return helper;
 }
 
-void SideJob::start(std::function<void()> job) {
+void JobOnHelperThread::start(std::function<void()> job) {
     finish();
     job_ = std::move(job);
     started_ = true;
@@ -92,13 +92,13 @@ void SideJob::start(std::function<void()> job) {
     if (helper_ != nullptr && !helper_->tryStart(job_)) helper_ = nullptr;
 }
 
-bool SideJob::finishIfDone(std::chrono::microseconds waitAtMost) {
+bool JobOnHelperThread::finishIfDone(std::chrono::microseconds waitAtMost) {
     if (started_ && helper_ != nullptr && !helper_->done(waitAtMost)) return false;
     finish();
     return true;
 }
 
-void SideJob::finish() {
+void JobOnHelperThread::finish() {
     if (!started_) return;
     if (helper_ != nullptr) {
         helper_->wait();

@@ -14,12 +14,12 @@ namespace vartel {
 // helper is not free (another job holds it, or no thread could be started), finish() runs
 // the job on the caller's thread. The job may not throw; whatever it touches must stay put
 // until finish() has returned.
-class SideJob {
+class JobOnHelperThread {
   public:
-    SideJob() = default;
-    ~SideJob() { finish(); }
-    SideJob(const SideJob&) = delete;
-    SideJob& operator=(const SideJob&) = delete;
+    JobOnHelperThread() = default;
+    ~JobOnHelperThread() { finish(); }
+    JobOnHelperThread(const JobOnHelperThread&) = delete;
+    JobOnHelperThread& operator=(const JobOnHelperThread&) = delete;
 
     void start(std::function<void()> job);
     // Returns once the job has run; nothing when no job was started.
@@ -38,9 +38,9 @@ class SideJob {
 };
 
 // A job on a thread of its own, while the caller goes on with other work and then waits for
-// it, woken the moment it ends. Unlike SideJob it never waits for a helper held by another
-// job. Where no thread can be started, the job runs at once on the caller's thread. What the
-// job throws is thrown again by wait().
+// it, woken the moment it ends. Unlike JobOnHelperThread it never waits for a helper held by
+// another job. Where no thread can be started, the job runs at once on the caller's thread. What
+// the job throws is thrown again by wait().
 class JobOnItsOwnThread {
   public:
     explicit JobOnItsOwnThread(std::function<void()> job);

@@ -7,7 +7,7 @@
 #include "common/integer_text.h"
 #include "workspace/batch/rename_plan.h"
 #include "workspace/messages.h"
-#include "workspace/pacing/later_release.h"
+#include "workspace/pacing/release_on_helper_thread.h"
 #include "workspace/pacing/remove_flagged.h"
 #include "workspace/rows/path_bytes.h"
 
@@ -40,7 +40,7 @@ void Workspace::enterBusy() {
     currentRow_ = -1;
     planTouchedOnly_ = false;
     touched_.clear();
-    movedRuns_.start(preview_.size());
+    earlyFolderPlans_.start(preview_.size());
     plannedEarly_ = false;
     throttle_.restart();
 }
@@ -76,7 +76,7 @@ void Workspace::replanPreview() {
 }
 
 void Workspace::replanTouchedFolders() {
-    for (const auto& folder : movedRuns_.takeFoldersToPlanLater()) touched_.add(folder);
+    for (const auto& folder : earlyFolderPlans_.takeFoldersToPlanLater()) touched_.add(folder);
     if (touched_.empty() && !plannedEarly_) return;
     renameGroups_.reset();
     if (!planningPreview_) return;
@@ -96,7 +96,7 @@ void Workspace::replanTouchedFolders() {
     writeConflictCount();
 }
 
-void Workspace::planMovedRun(const MovedRuns::Finished& run) {
+void Workspace::planMovedRun(const EarlyFolderPlans::Finished& run) {
     for (const std::size_t i : run.rows) preview_[i].status = PlanStatus::Unplanned;
     planPreviewRows(run.rows);
     plannedEarly_ = true;
@@ -169,7 +169,7 @@ int Workspace::moveToPreview(int index, Text newName) {
         entry.identity = row.identity;
         preview_.push_back(std::move(entry));
         if (planTouchedOnly_ && planningPreview_) {
-            if (const auto run = movedRuns_.moved(row.folder, preview_.size() - 1, preview_))
+            if (const auto run = earlyFolderPlans_.moved(row.folder, preview_.size() - 1, preview_))
                 planMovedRun(*run);
         }
         leaving_[at] = 1;

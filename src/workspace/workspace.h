@@ -12,10 +12,10 @@
 #include "platform/absolute_path.h"
 #include "workspace/pacing/busy_state.h"
 #include "workspace/pacing/pump_throttle.h"
+#include "workspace/rows/early_folder_plans.h"
 #include "workspace/rows/file_entry.h"
 #include "workspace/rows/folder_groups.h"
 #include "workspace/rows/history_entry.h"
-#include "workspace/rows/moved_runs.h"
 #include "workspace/rows/preview_entry.h"
 #include "workspace/rows/rename_groups.h"
 #include "workspace/status_texts.h"
@@ -182,7 +182,7 @@ class Workspace : public CheckedFileCount {
     template <typename Rows>
     void planPreviewRows(const Rows& rows);
     void replanTouchedFolders();
-    void planMovedRun(const MovedRuns::Finished& run);
+    void planMovedRun(const EarlyFolderPlans::Finished& run);
     void writeConflictCount();
     // A command leaving the busy state with a million rows takes a while: the window lives on
     // meanwhile, its lists frozen until the command is over. No pace outside a busy period, and
@@ -217,7 +217,7 @@ class Workspace : public CheckedFileCount {
     std::vector<std::string> historyBatches_;
     bool planTouchedOnly_ = false;
     TouchedFolders touched_;
-    MovedRuns movedRuns_;
+    EarlyFolderPlans earlyFolderPlans_;
     bool plannedEarly_ = false;    // a run of moved rows was planned during the command
     std::size_t blockedRows_ = 0;  // preview rows the plan shows failing
     // Made at the first check box clicked after the preview was planned whole.

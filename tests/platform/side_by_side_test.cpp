@@ -17,7 +17,7 @@ namespace {
 TEST(SideBySideTest, BothJobsRunAlsoInAForkedChild) {
     const auto bothRan = [] {
         std::atomic<int> ran{0};
-        SideJob job;
+        JobOnHelperThread job;
         job.start([&ran] { ran += 2; });
         ran += 1;
         job.finish();
@@ -39,14 +39,14 @@ TEST(SideBySideTest, BothJobsRunAlsoInAForkedChild) {
 TEST(SideBySideTest, FinishIfDoneLeavesARunningJobAndFreesTheHelperOnceDone) {
     const auto caller = std::this_thread::get_id();
     std::thread::id ranOn;
-    SideJob probe;
+    JobOnHelperThread probe;
     probe.start([&ranOn] { ranOn = std::this_thread::get_id(); });
     probe.finish();
     if (ranOn == caller) GTEST_SKIP() << "the helper thread is held elsewhere";
 
     std::atomic<bool> release{false};
     std::atomic<bool> ran{false};
-    SideJob first;
+    JobOnHelperThread first;
     first.start([&] {
         while (!release && std::this_thread::get_id() != caller) std::this_thread::yield();
         ran = true;
@@ -62,7 +62,7 @@ TEST(SideBySideTest, FinishIfDoneLeavesARunningJobAndFreesTheHelperOnceDone) {
     EXPECT_TRUE(ran);
     EXPECT_TRUE(first.finishIfDone());  // nothing left to finish
 
-    SideJob second;
+    JobOnHelperThread second;
     second.start([&ranOn] { ranOn = std::this_thread::get_id(); });
     second.finish();
     EXPECT_NE(ranOn, caller);

@@ -97,7 +97,7 @@ struct RenamePlan {
 };
 
 struct PlanOptions {
-    // Each row renamed on its own, in the order given, as the program did before it planned:
+    // Each row renamed on its own, in the order given, without planning:
     // a row whose target is freed only later, or a ring of names, then fails.
     bool literalOrder = false;
     // Only the statuses are wanted (a preview): no steps are made.

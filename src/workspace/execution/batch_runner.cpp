@@ -8,8 +8,8 @@
 #include "platform/fault_injection.h"
 #include "platform/side_by_side.h"
 #include "workspace/journal/messages.h"
-#include "workspace/pacing/later_release.h"
 #include "workspace/pacing/release_in_steps.h"
+#include "workspace/pacing/release_on_helper_thread.h"
 
 namespace vartel {
 namespace {
@@ -49,7 +49,7 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
         std::atomic<bool> stopLookUps{false};
         std::exception_ptr failure;
         const auto caller = std::this_thread::get_id();
-        SideJob lookingUp;
+        JobOnHelperThread lookingUp;
         lookingUp.start([&] {
             try {
                 batch.files = lookUpRequestedFiles(requests, [&] {

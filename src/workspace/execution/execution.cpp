@@ -12,12 +12,12 @@
 #include "workspace/batch/plan_texts.h"
 #include "workspace/batch/rename_plan.h"
 #include "workspace/execution/batch_runner.h"
-#include "workspace/execution/requests_by_end.h"
+#include "workspace/execution/requests_by_target.h"
 #include "workspace/journal/folder_renames.h"
 #include "workspace/journal/rename_journal.h"
 #include "workspace/messages.h"
-#include "workspace/pacing/later_release.h"
 #include "workspace/pacing/release_in_steps.h"
+#include "workspace/pacing/release_on_helper_thread.h"
 #include "workspace/pacing/remove_flagged.h"
 #include "workspace/rows/path_bytes.h"
 
@@ -92,7 +92,7 @@ struct UndoBatch {
         ends.reserve(history.size());
         std::vector<PathParts> targets;
         targets.reserve(history.size());
-        RequestsByEnd requestEndingAt(targets, history.size());
+        RequestsByTarget requestEndingAt(targets, history.size());
         PathBytes pathBytes;
         for (std::size_t i = history.size(); i-- > 0;) {
             if (!pace.step()) return false;
@@ -101,7 +101,7 @@ struct UndoBatch {
             const std::u32string_view folder = folderText(entry.folder);
             const PathParts restored{folder, entry.oldName};
             const std::size_t earlier = requestEndingAt.find(PathParts{folder, entry.newName});
-            if (earlier != RequestsByEnd::kNone &&
+            if (earlier != RequestsByTarget::kNone &&
                 sameFileOrUnknown(requests[earlier].identity, entry.identity)) {
                 requestEndingAt.takeOut(earlier);
                 requests[earlier].newName = bytesFromText(entry.oldName);

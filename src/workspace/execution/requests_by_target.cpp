@@ -1,4 +1,4 @@
-#include "workspace/execution/requests_by_end.h"
+#include "workspace/execution/requests_by_target.h"
 
 #include <functional>
 
@@ -17,15 +17,15 @@ std::size_t roomFor(std::size_t filings) {
 
 }  // namespace
 
-RequestsByEnd::RequestsByEnd(const std::vector<PathParts>& ends, std::size_t filings)
+RequestsByTarget::RequestsByTarget(const std::vector<PathParts>& ends, std::size_t filings)
     : ends_(ends), slots_(roomFor(filings), kEmpty), mask_(slots_.size() - 1) {}
 
-std::size_t RequestsByEnd::firstSlotOf(const PathParts& end) const {
+std::size_t RequestsByTarget::firstSlotOf(const PathParts& end) const {
     const std::hash<std::u32string_view> hash;
     return (hash(end.folder) * 31 + hash(end.name)) & mask_;
 }
 
-std::size_t RequestsByEnd::find(const PathParts& end) const {
+std::size_t RequestsByTarget::find(const PathParts& end) const {
     for (std::size_t at = firstSlotOf(end);; at = (at + 1) & mask_) {
         const std::uint32_t slot = slots_[at];
         if (slot == kEmpty) return kNone;
@@ -33,7 +33,7 @@ std::size_t RequestsByEnd::find(const PathParts& end) const {
     }
 }
 
-void RequestsByEnd::file(std::size_t request) {
+void RequestsByTarget::file(std::size_t request) {
     const PathParts& end = ends_[request];
     for (std::size_t at = firstSlotOf(end);; at = (at + 1) & mask_) {
         std::uint32_t& slot = slots_[at];
@@ -44,7 +44,7 @@ void RequestsByEnd::file(std::size_t request) {
     }
 }
 
-void RequestsByEnd::takeOut(std::size_t request) {
+void RequestsByTarget::takeOut(std::size_t request) {
     for (std::size_t at = firstSlotOf(ends_[request]);; at = (at + 1) & mask_) {
         std::uint32_t& slot = slots_[at];
         if (slot == kEmpty) return;

@@ -17,7 +17,7 @@ namespace vartel {
 // begins, together with the rows the preview held of that folder before; a walk stopped
 // early then has one folder left to plan. A folder that comes back is planned at the end
 // instead, so no row is planned early twice.
-class MovedRuns {
+class EarlyFolderPlans {
   public:
     // A finished run: the preview rows of its folder, from the bottom up, to plan now.
     struct Finished {
@@ -27,7 +27,7 @@ class MovedRuns {
 
     // At the start of a walk over a preview of this many rows.
     void start(std::size_t previewRows) {
-        *this = MovedRuns();
+        *this = EarlyFolderPlans();
         earlierRows_ = previewRows;
     }
 

@@ -1,12 +1,12 @@
-#include "workspace/pacing/later_release.h"
+#include "workspace/pacing/release_on_helper_thread.h"
 
 #include "platform/side_by_side.h"
 
 namespace vartel {
 namespace {
 
-SideJob& releasingJob() {
-    static SideJob job;
+JobOnHelperThread& releasingJob() {
+    static JobOnHelperThread job;
     return job;
 }
 

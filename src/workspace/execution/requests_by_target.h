@@ -21,16 +21,15 @@ struct PathParts {
 
 // The requests of a batch being gathered, found by the path each ends at: an open table of
 // request numbers whose paths stay in the caller's list of ends, one per request. A million
-// requests are then one block, made and freed at once. A node per request stood the window
-// still while they were freed one by one, and again at the next burst of allocations, which
-// had the allocator sort every one of them.
-class RequestsByEnd {
+// requests are then one block, made and freed at once: a node per request would hold the
+// window while freed, and again when the allocator sorts a million freed blocks.
+class RequestsByTarget {
   public:
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
     // ends is read as it grows and changes; filings bounds the calls of file over the table's
     // life.
-    RequestsByEnd(const std::vector<PathParts>& ends, std::size_t filings);
+    RequestsByTarget(const std::vector<PathParts>& ends, std::size_t filings);
 
     // The request filed last under end and not taken out since, or kNone.
     std::size_t find(const PathParts& end) const;

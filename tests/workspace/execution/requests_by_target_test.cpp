@@ -1,4 +1,4 @@
-#include "workspace/execution/requests_by_end.h"
+#include "workspace/execution/requests_by_target.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace {
 // end overwrites, through long runs of filing, taking out and filing again under other ends:
 // the way an undo gathers chains of renames. Few ends in a small table make every search pass
 // over filled slots and slots left behind.
-TEST(RequestsByEndTest, FindsWhatAMapWouldFind) {
+TEST(RequestsByTargetTest, FindsWhatAMapWouldFind) {
     const std::vector<Text> folders{U"/a/", U"/b/", U"/a/b/"};
     std::vector<Text> names;
     for (int i = 0; i < 12; ++i) names.push_back(U"n" + Text(static_cast<std::size_t>(i), U'x'));
@@ -24,15 +24,15 @@ TEST(RequestsByEndTest, FindsWhatAMapWouldFind) {
         SCOPED_TRACE(filings);
         std::vector<PathParts> ends;
         ends.reserve(filings);
-        RequestsByEnd table(ends, filings);
+        RequestsByTarget table(ends, filings);
         std::unordered_map<Text, std::size_t> expected;
         const auto key = [](const PathParts& end) { return Text(end.folder) + Text(end.name); };
         for (std::size_t filed = 0; filed < filings;) {
             const PathParts end{pick(folders), pick(names)};
             const std::size_t found = table.find(end);
             const auto there = expected.find(key(end));
-            ASSERT_EQ(found, there == expected.end() ? RequestsByEnd::kNone : there->second);
-            if (found != RequestsByEnd::kNone && random() % 2 == 0) {
+            ASSERT_EQ(found, there == expected.end() ? RequestsByTarget::kNone : there->second);
+            if (found != RequestsByTarget::kNone && random() % 2 == 0) {
                 // The request moves on to another end.
                 table.takeOut(found);
                 expected.erase(key(ends[found]));
@@ -50,7 +50,7 @@ TEST(RequestsByEndTest, FindsWhatAMapWouldFind) {
             for (const Text& name : names) {
                 const auto there = expected.find(folder + name);
                 EXPECT_EQ(table.find({folder, name}),
-                          there == expected.end() ? RequestsByEnd::kNone : there->second);
+                          there == expected.end() ? RequestsByTarget::kNone : there->second);
             }
         }
     }

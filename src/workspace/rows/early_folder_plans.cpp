@@ -1,9 +1,10 @@
-#include "workspace/rows/moved_runs.h"
+#include "workspace/rows/early_folder_plans.h"
 
 namespace vartel {
 
-std::optional<MovedRuns::Finished> MovedRuns::moved(const SharedFolder& folder, std::size_t at,
-                                                    const PreviewList& preview) {
+std::optional<EarlyFolderPlans::Finished> EarlyFolderPlans::moved(const SharedFolder& folder,
+                                                                  std::size_t at,
+                                                                  const PreviewList& preview) {
     if (running_ && (folder == runFolder_ || folderText(folder) == folderText(runFolder_)))
         return std::nullopt;
     std::optional<Finished> finished;
@@ -25,14 +26,14 @@ std::optional<MovedRuns::Finished> MovedRuns::moved(const SharedFolder& folder, 
     return finished;
 }
 
-std::vector<SharedFolder> MovedRuns::takeFoldersToPlanLater() {
+std::vector<SharedFolder> EarlyFolderPlans::takeFoldersToPlanLater() {
     if (running_) later_.push_back(runFolder_);
     running_ = false;
     return std::move(later_);
 }
 
-const std::vector<std::size_t>& MovedRuns::earlierRowsOf(const SharedFolder& folder,
-                                                         const PreviewList& preview) {
+const std::vector<std::size_t>& EarlyFolderPlans::earlierRowsOf(const SharedFolder& folder,
+                                                                const PreviewList& preview) {
     if (!earlierByFolder_) {
         earlierByFolder_.emplace();
         const SharedFolder* last = nullptr;

@@ -1,4 +1,4 @@
-#include "workspace/pacing/later_release.h"
+#include "workspace/pacing/release_on_helper_thread.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace vartel {
 namespace {
 
 // What is handed over lives until the release has run, and no longer.
-TEST(LaterReleaseTest, FreesWhatItTookOnceRun) {
+TEST(ReleaseOnHelperThreadTest, FreesWhatItTookOnceRun) {
     auto texts = std::make_shared<std::vector<std::string>>(10000, std::string(40, 'x'));
     const std::weak_ptr<std::vector<std::string>> watched = texts;
     std::vector<int> numbers(1000, 7);

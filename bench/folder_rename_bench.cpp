@@ -12,7 +12,8 @@
 #include "../tests/support/scripted_dialogs.h"
 #include "operations/operation.h"
 #include "runs/operation_run.h"
-#include "workspace/execution/execution.h"
+#include "workspace/execution/execute.h"
+#include "workspace/execution/undo.h"
 #include "workspace/list_walk.h"
 
 namespace vartel {

@@ -30,7 +30,7 @@
 #include "app/main/adding_box.h"
 #include "app/main/program.h"
 #include "app/main/progress_box.h"
-#include "workspace/execution/execution.h"
+#include "workspace/execution/execute.h"
 #include "workspace/lists/list_editing.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "common/message_text.h"
 #include "common/name_parts.h"
 #include "platform/clock.h"
-#include "workspace/execution/execution.h"
+#include "workspace/execution/undo.h"
 #include "workspace/journal/journal_start.h"
 #include "workspace/journal/messages.h"
 #include "workspace/journal/past_batch.h"
@@ -50,7 +50,7 @@ const char* stateWord(BatchState state) {
 }
 
 int summarize(int errors) {
-    printLine(errors == 0 ? kFinishedNormally : formatInteger(errors) + kErrorCountSuffix);
+    printLine(summaryText(errors));
     return errors == 0 ? 0 : kSomeRenamesFailed;
 }
 

@@ -22,7 +22,7 @@
 #include "runs/macro_run.h"
 #include "runs/operation_run.h"
 #include "workspace/batch/plan_texts.h"
-#include "workspace/execution/execution.h"
+#include "workspace/execution/execute.h"
 
 namespace vartel::cli {
 namespace {
@@ -96,27 +96,72 @@ Workspace& workspaceLeftToTheEnd(Dialogs& dialogs, Pump& pump) {
     return *left;
 }
 
+// A preview cut short is not the one asked for, and must not be carried out.
+bool interrupted() {
+    if (!interruptRequested()) return false;
+    CliDialogs().message(kInterrupted);
+    return true;
+}
+
+// Exactly one of an operation and --macro; --table only with --macro; --recursive only with
+// --folders; at least one path.
+bool argumentsFit(std::size_t operations, const ArgumentReader& reader) {
+    return reader.valid() && reader.has("--macro") != (operations == 1) &&
+           (!reader.has("--table") || reader.has("--macro")) && operations <= 1 &&
+           !reader.positional().empty() && (!reader.has("--recursive") || reader.has("--folders"));
+}
+
+bool allFolders(const std::vector<std::string>& paths) {
+    for (const auto& path : paths) {
+        const auto status = lookUpFile(path);
+        if (!status || !status->isFolder) {
+            std::fprintf(stderr, "not a folder: %s\n", path.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+// The paths into the conversion list: their files, or the folders themselves as rows. Gives
+// the exit status when they cannot all be listed, 0 when they are.
+int addPaths(Workspace& workspace, const ArgumentReader& reader) {
+    if (!allPathsExist(reader.positional())) return kFailed;
+    std::vector<Text> paths;
+    for (const auto& path : reader.positional()) paths.push_back(textFromBytes(path));
+    if (reader.has("--folders")) {
+        workspace.addFolderRows(paths, reader.has("--recursive"));
+        return 0;
+    }
+    workspace.drop(paths);
+    if (interrupted()) return kInterruptedExit;
+    if (workspace.foldersNotListed().empty()) return 0;
+    for (const auto& folder : workspace.foldersNotListed()) tellAbout(folder, kFolderNotListed);
+    return kWalkIncomplete;
+}
+
+// Carries the preview out; the exit status tells whether every row was renamed.
+int renamePreview(Workspace& workspace, SummaryDialogs& dialogs) {
+    execute(workspace);
+    reportFailedRows(workspace.previewList());
+    dialogs.printHeld();
+    if (interrupted()) return kInterruptedExit;
+    if (dialogs.errorsShown() != 0) return kFailed;
+    for (const auto& row : workspace.previewList()) {
+        if (row.failed) return kSomeRenamesFailed;
+    }
+    return 0;
+}
+
 int previewOrRename(const Arguments& args, bool rename) {
     const auto split = splitOperations(args);
     const ArgumentReader reader(split ? split->rest : args, {"--macro", "--table"},
                                 {"--status", "--literal-order", "--folders", "--recursive"});
     const std::size_t operations = split ? split->operations.size() : 0;
-    if (!split || !reader.valid() || reader.has("--macro") == (operations == 1) ||
-        (reader.has("--table") && !reader.has("--macro")) || operations > 1 ||
-        reader.positional().empty() || (reader.has("--recursive") && !reader.has("--folders"))) {
+    if (!split || !argumentsFit(operations, reader)) {
         printUsage(rename ? "rename" : "preview");
         return 2;
     }
-    const bool foldersAsRows = reader.has("--folders");
-    if (foldersAsRows) {
-        for (const auto& path : reader.positional()) {
-            const auto status = lookUpFile(path);
-            if (!status || !status->isFolder) {
-                std::fprintf(stderr, "not a folder: %s\n", path.c_str());
-                return 2;
-            }
-        }
-    }
+    if (reader.has("--folders") && !allFolders(reader.positional())) return 2;
     std::optional<OperationSettings> operation;
     if (operations == 1) {
         operation = operationOf(split->operations[0].first, split->operations[0].second);
@@ -127,8 +172,7 @@ int previewOrRename(const Arguments& args, bool rename) {
     Workspace& workspace = workspaceLeftToTheEnd(dialogs, pump);
     pump.watch(workspace);
     workspace.setLiteralOrder(reader.has("--literal-order"));
-    const bool status = reader.has("--status");
-    workspace.setPlanningPreview(status);
+    workspace.setPlanningPreview(reader.has("--status"));
     std::optional<RenameJournal> journal;
     if (rename) {
         journal = openJournal();
@@ -139,32 +183,13 @@ int previewOrRename(const Arguments& args, bool rename) {
     }
     MacroEditor editor;
     const SystemClock clock;
-    const auto interrupted = [] {
-        if (!interruptRequested()) return false;
-        CliDialogs().message(kInterrupted);
-        return true;
-    };
     try {
         if (!operation && !loadMacroFile(editor.program(), *reader.value("--macro"), dialogs))
             return 1;
         if (const auto table = reader.value("--table")) {
             editor.table().rows = readMultiConditionFile(*table);
         }
-        if (!allPathsExist(reader.positional())) return kFailed;
-        std::vector<Text> paths;
-        for (const auto& path : reader.positional()) paths.push_back(textFromBytes(path));
-        if (foldersAsRows) {
-            workspace.addFolderRows(paths, reader.has("--recursive"));
-        } else {
-            workspace.drop(paths);
-            if (interrupted()) return kInterruptedExit;
-            if (!workspace.foldersNotListed().empty()) {
-                for (const auto& folder : workspace.foldersNotListed()) {
-                    tellAbout(folder, kFolderNotListed);
-                }
-                return kWalkIncomplete;
-            }
-        }
+        if (const int status = addPaths(workspace, reader); status != 0) return status;
         if (operation) {
             RecordingState notRecording;
             RecordingFrame frame(notRecording, editor.program());
@@ -172,20 +197,10 @@ int previewOrRename(const Arguments& args, bool rename) {
         } else {
             runMacroOverList(workspace, editor, clock);
         }
-        // A preview cut short is not the one asked for, and must not be carried out.
         if (interrupted()) return kInterruptedExit;
-        printPreviewRows(workspace.previewList(), status);
+        printPreviewRows(workspace.previewList(), reader.has("--status"));
         dialogs.printHeld();
-        if (!rename) return 0;
-        execute(workspace);
-        reportFailedRows(workspace.previewList());
-        dialogs.printHeld();
-        if (interrupted()) return kInterruptedExit;
-        if (dialogs.errorsShown() != 0) return kFailed;
-        for (const auto& row : workspace.previewList()) {
-            if (row.failed) return kSomeRenamesFailed;
-        }
-        return 0;
+        return rename ? renamePreview(workspace, dialogs) : 0;
     } catch (const std::exception& failure) {
         dialogs.printHeld();
         dialogs.error(failureMessage(failure));

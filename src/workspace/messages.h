@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+
+#include "common/integer_text.h"
 #include "common/text.h"
 
 namespace vartel {
@@ -15,5 +18,10 @@ inline const Text kErrorCountSuffix = U"個のエラーがあります";
 // "衝突 N件": how many rows of the preview would fail.
 inline const Text kConflictCaption = U"衝突 ";
 inline const Text kConflictSuffix = U"件";
+
+// What a command says when it ends: "正常終了", or how many rows failed.
+inline Text summaryText(std::int64_t errors) {
+    return errors == 0 ? kFinishedNormally : formatInteger(errors) + kErrorCountSuffix;
+}
 
 }  // namespace vartel

@@ -5,7 +5,8 @@
 #include "platform/clock.h"
 #include "runs/macro_run.h"
 #include "runs/operation_run.h"
-#include "workspace/execution/execution.h"
+#include "workspace/execution/execute.h"
+#include "workspace/execution/undo.h"
 #include "workspace/lists/list_editing.h"
 #include "workspace/lists/search.h"
 

@@ -36,7 +36,8 @@
 #include "app/tabs/number_tab.h"
 #include "app/tabs/replace_tab.h"
 #include "app/tabs/search_tab.h"
-#include "workspace/execution/execution.h"
+#include "workspace/execution/execute.h"
+#include "workspace/execution/undo.h"
 #include "workspace/lists/list_editing.h"
 #include "workspace/lists/list_files.h"
 

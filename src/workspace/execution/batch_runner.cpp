@@ -112,4 +112,16 @@ void carryOut(const std::vector<RenameRequest>& requests, const PreparedBatch& b
     carryOutPlan(requests, batch.plan, batch.files, advanceBy(workspace), run, batch.journal.get());
 }
 
+int carryOutAndRecord(const std::vector<RenameRequest>& requests, const PreparedBatch& batch,
+                      Workspace& workspace, RenameRun& run,
+                      const std::function<int(const Pace&)>& record) {
+    try {
+        carryOut(requests, batch, workspace, run);
+    } catch (...) {
+        record({});
+        throw;
+    }
+    return record(workspace.paceToTheEnd());
+}
+
 }  // namespace vartel

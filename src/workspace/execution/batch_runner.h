@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -43,5 +44,12 @@ void releaseBatch(std::vector<RenameRequest>& requests, PreparedBatch& batch, co
 // Carries the batch out into run, or nothing of it when it was stopped before the first rename.
 void carryOut(const std::vector<RenameRequest>& requests, const PreparedBatch& batch,
               Workspace& workspace, RenameRun& run);
+
+// Carries the batch out, then records its rows' outcomes through record, which gives how many
+// failed. Files renamed before a failure of the loop itself must still reach the history, so
+// the rows are recorded on every way out: after a failure at once, without the window.
+int carryOutAndRecord(const std::vector<RenameRequest>& requests, const PreparedBatch& batch,
+                      Workspace& workspace, RenameRun& run,
+                      const std::function<int(const Pace&)>& record);
 
 }  // namespace vartel

@@ -63,7 +63,7 @@ bool recoverUnfinishedBatches(RenameJournal& journal, Dialogs& dialogs, std::siz
         constexpr std::size_t kNamed = 20;
         Text text = outcome.leftOpen != 0
                         ? fillIn(kRecoveryLeftFiles, U"%s", formatInteger(outcome.leftOpen))
-                        : formatInteger(outcome.errors) + kErrorCountSuffix;
+                        : summaryText(outcome.errors);
         for (std::size_t i = 0; i < left.size() && i < kNamed; ++i)
             text += U"\n" + left[i].path + U"　" + left[i].reason;
         if (left.size() > kNamed) {

@@ -1,5 +1,3 @@
-#include "workspace/execution/execution.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,6 +6,8 @@
 #include "../../support/workspace_fixture.h"
 #include "common/error.h"
 #include "workspace/batch/plan_texts.h"
+#include "workspace/execution/execute.h"
+#include "workspace/execution/undo.h"
 #include "workspace/list_walk.h"
 
 namespace vartel {

@@ -8,8 +8,9 @@
 #include "../../support/injected_faults.h"
 #include "../../support/workspace_fixture.h"
 #include "platform/folder_listing.h"
-#include "workspace/execution/execution.h"
+#include "workspace/execution/execute.h"
 #include "workspace/execution/single_rename.h"
+#include "workspace/execution/undo.h"
 #include "workspace/journal/rename_journal.h"
 #include "workspace/list_walk.h"
 

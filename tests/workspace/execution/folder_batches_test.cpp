@@ -9,7 +9,8 @@
 
 #include "../../support/workspace_fixture.h"
 #include "common/name_parts.h"
-#include "workspace/execution/execution.h"
+#include "workspace/execution/execute.h"
+#include "workspace/execution/undo.h"
 #include "workspace/list_walk.h"
 
 namespace vartel {

@@ -13,8 +13,9 @@
 #include "../../support/workspace_fixture.h"
 #include "common/integer_text.h"
 #include "common/name_parts.h"
-#include "workspace/execution/execution.h"
+#include "workspace/execution/execute.h"
 #include "workspace/execution/single_rename.h"
+#include "workspace/execution/undo.h"
 #include "workspace/list_walk.h"
 
 namespace vartel {

@@ -18,7 +18,7 @@
 #include "../../support/injected_faults.h"
 #include "../../support/scripted_dialogs.h"
 #include "../../support/temporary_folder.h"
-#include "workspace/execution/execution.h"
+#include "workspace/execution/execute.h"
 #include "workspace/journal/rename_journal.h"
 #include "workspace/list_walk.h"
 

@@ -6,7 +6,8 @@
 #include <functional>
 
 #include "../../support/workspace_fixture.h"
-#include "workspace/execution/execution.h"
+#include "workspace/execution/execute.h"
+#include "workspace/execution/undo.h"
 
 namespace vartel {
 namespace {

@@ -9,7 +9,8 @@
 #include "../../support/list_rows.h"
 #include "../../support/workspace_fixture.h"
 #include "common/integer_text.h"
-#include "workspace/execution/execution.h"
+#include "workspace/execution/execute.h"
+#include "workspace/execution/undo.h"
 #include "workspace/messages.h"
 
 namespace vartel {

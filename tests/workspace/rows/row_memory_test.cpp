@@ -2,7 +2,7 @@
 #include <malloc.h>
 
 #include "../../support/workspace_fixture.h"
-#include "workspace/execution/execution.h"
+#include "workspace/execution/execute.h"
 
 namespace vartel {
 namespace {

@@ -8,11 +8,7 @@ namespace vartel {
 // the end of the conversion list and into the history, both in the preview's order; failed
 // rows stay, checked and marked.
 void execute(Workspace& workspace);
-// "元に戻す": renames the checked history rows back, the most recent first.
-void undo(Workspace& workspace);
 // "変換リストに戻す": the checked preview rows go back to the end of the conversion list.
 void returnToConversionList(Workspace& workspace);
-// "クリア"
-void clearHistory(Workspace& workspace);
 
 }  // namespace vartel

@@ -1,0 +1,193 @@
+#include "workspace/execution/execute.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "workspace/batch/plan_texts.h"
+#include "workspace/batch/rename_plan.h"
+#include "workspace/execution/batch_runner.h"
+#include "workspace/journal/folder_renames.h"
+#include "workspace/messages.h"
+#include "workspace/pacing/release_in_steps.h"
+#include "workspace/pacing/remove_flagged.h"
+#include "workspace/rows/path_bytes.h"
+
+namespace vartel {
+namespace {
+
+// The checked preview rows as requests, from the bottom row up, so that competing rows lose to
+// the lower one; with the row each request came from.
+struct ExecuteRequests {
+    std::vector<RenameRequest> requests;
+    std::vector<std::size_t> rowOf;  // per request
+};
+
+ExecuteRequests gatherRequests(const PreviewList& preview, Pace pace) {
+    ExecuteRequests gathered;
+    PathBytes pathBytes;
+    gathered.requests.reserve(preview.size());
+    gathered.rowOf.reserve(preview.size());
+    for (std::size_t i = preview.size(); i-- > 0;) {
+        pace.step();
+        const PreviewEntry& row = preview[i];
+        if (!row.checked) continue;
+        gathered.requests.push_back(
+            {pathBytes.of(row.folder, row.oldName), bytesFromText(row.newName), row.identity});
+        gathered.rowOf.push_back(i);
+    }
+    const bool withFolders = std::any_of(preview.begin(), preview.end(), [](const auto& row) {
+        return row.checked && row.facts.isFolder();
+    });
+    if (withFolders) {
+        const std::vector<std::size_t> placeOf = putDeeperFirst(gathered.requests);
+        std::vector<std::size_t> reordered(gathered.rowOf.size());
+        for (std::size_t k = 0; k < gathered.rowOf.size(); ++k)
+            reordered[placeOf[k]] = gathered.rowOf[k];
+        gathered.rowOf = std::move(reordered);
+    }
+    return gathered;
+}
+
+// A renamed row leaves the preview, so its names move on to the history and the conversion
+// list rather than being copied; the window shows no row of a list while a command runs.
+void moveToHistory(Workspace& workspace, PreviewEntry& row, const FileFingerprint& fingerprint,
+                   std::uint32_t batchPlace) {
+    HistoryEntry renamed{row.folder, std::move(row.oldName), row.newName};
+    renamed.identity = row.identity;
+    renamed.fingerprint = fingerprint;
+    renamed.batch = batchPlace;
+    workspace.historyList().push_back(std::move(renamed));
+    FileEntry entry{row.folder, std::move(row.newName), row.facts};
+    entry.identity = row.identity;
+    workspace.conversionList().push_back(std::move(entry));
+}
+
+// Renamed rows go to the history and the conversion list; rows that failed or that the plan
+// blocked stay in the preview, marked with why. Gives how many failed.
+int recordOutcomes(Workspace& workspace, ExecuteRequests& gathered, PreparedBatch& batch,
+                   const RenameRun& run, const Pace& pace) {
+    auto& preview = workspace.previewList();
+    const RenamePlan& plan = batch.plan;
+    const std::size_t requestCount = gathered.requests.size();
+    std::vector<std::size_t> requestOf(preview.size(), requestCount);
+    for (std::size_t k = 0; k < requestCount; ++k) requestOf[gathered.rowOf[k]] = k;
+    // What the batch found of each file goes to the history, for undo to check.
+    const std::vector<FileFingerprint> fingerprints = std::move(batch.files.fingerprints);
+    const std::uint32_t batchPlace =
+        batch.journal ? workspace.placeOfBatch(workspace.journal()->lastBatchId())
+                      : HistoryEntry::kNoBatch;
+    // The batch's copies of the paths go before the history takes its rows, which then reuse
+    // their memory. What is read below of the plan, its statuses, stays.
+    releaseBatch(gathered.requests, batch, pace);
+    const auto renamedRows = static_cast<std::size_t>(std::count_if(
+        run.rows.begin(), run.rows.end(), [](const auto& outcome) { return outcome.renamed; }));
+    workspace.historyList().reserve(workspace.historyList().size() + renamedRows);
+    workspace.conversionList().reserve(workspace.conversionList().size() + renamedRows);
+    FolderRenames folders;
+    std::vector<char> done(preview.size(), 0);
+    int errors = 0;
+    Pace recording = pace;
+    for (std::size_t i = 0; i < preview.size(); ++i) {
+        recording.step();
+        const std::size_t k = requestOf[i];
+        if (k == requestCount) continue;
+        PreviewEntry& row = preview[i];
+        const RowOutcome& outcome = run.rows[k];
+        if (outcome.renamed) {
+            if (row.facts.isFolder()) folders.add(row.fullPathBefore(), row.newName);
+            workspace.touchFolder(row.folder);
+            moveToHistory(workspace, row,
+                          k < fingerprints.size() ? fingerprints[k] : FileFingerprint{},
+                          batchPlace);
+            done[i] = 1;
+            continue;
+        }
+        if (outcome.error != FileError::None) {
+            row.failureReason = failureReasonText(outcome.error);
+            workspace.touchFolder(row.folder);  // its folder was not as planned
+        } else if (!run.stopped && blocksRow(plan.statuses[k])) {
+            row.failureReason = statusText(plan.statuses[k]);
+        } else {
+            continue;
+        }
+        row.failed = true;
+        ++errors;
+    }
+    if (!folders.empty()) workspace.touchEveryFolder();
+    removeFlagged(preview, done, pace);
+    folders.bringUpToDate(workspace.conversionList(), preview, workspace.historyList());
+    if (batch.journal && !run.leftUnfinished) batch.journal->close(run, pace);
+    return errors;
+}
+
+// The loop of return runs from the bottom and collects what it produces; the rows it
+// finishes leave their list in one pass, and what it collected is appended in top-to-bottom
+// order, asking pace every few thousand rows.
+template <typename Row>
+void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected, const Pace& pace) {
+    rows.reserve(rows.size() + collected.size());
+    Pace moving = pace;
+    for (auto row = collected.rbegin(); row != collected.rend(); ++row) {
+        moving.step();
+        rows.push_back(std::move(*row));
+    }
+    releaseInSteps(collected, pace);
+}
+
+}  // namespace
+
+void execute(Workspace& workspace) {
+    if (workspace.busy()) return;
+    BusyScope busy(workspace);
+    workspace.planOnlyTouchedFolders();
+    auto& preview = workspace.previewList();
+    if (preview.empty()) {
+        workspace.dialogs().message(kCreatePreviewFirst);
+        return;
+    }
+    workspace.setProgressMaximum(static_cast<int>(preview.size()));
+    ExecuteRequests gathered = gatherRequests(preview, workspace.paceToTheEnd());
+    auto batch = prepareBatch(workspace, BatchKind::Execute, gathered.requests);
+    if (!batch) return;
+    if (batch->stopped && !batch->journal) {
+        // "中止" before anything was renamed or recorded: nothing changes.
+        releaseBatch(gathered.requests, *batch, nullptr);
+        workspace.dialogs().message(summaryText(0));
+        return;
+    }
+    RenameRun run;
+    const int errors = carryOutAndRecord(
+        gathered.requests, *batch, workspace, run,
+        [&](const Pace& pace) { return recordOutcomes(workspace, gathered, *batch, run, pace); });
+    workspace.dialogs().message(summaryText(errors));
+}
+
+void returnToConversionList(Workspace& workspace) {
+    if (workspace.busy()) return;
+    BusyScope busy(workspace);
+    workspace.planOnlyTouchedFolders();
+    auto& preview = workspace.previewList();
+    workspace.setProgressMaximum(static_cast<int>(preview.size()));
+    std::vector<char> done(preview.size(), 0);
+    ConversionList rows;
+    // Grown row by row, a million rows would be moved again at each doubling.
+    rows.reserve(static_cast<std::size_t>(std::count_if(
+        preview.begin(), preview.end(), [](const auto& row) { return row.checked; })));
+    for (auto i = static_cast<std::ptrdiff_t>(preview.size()) - 1; i >= 0; --i) {
+        const PreviewEntry& row = preview[static_cast<std::size_t>(i)];
+        if (row.checked) {
+            FileEntry entry{row.folder, row.oldName, row.facts};
+            entry.identity = row.identity;
+            rows.push_back(std::move(entry));
+            workspace.touchFolder(row.folder);
+            done[static_cast<std::size_t>(i)] = 1;
+        }
+        if (!workspace.nextItem()) break;
+    }
+    const Pace pace = workspace.paceToTheEnd();
+    removeFlagged(preview, done, pace);
+    appendReversed(workspace.conversionList(), rows, pace);
+}
+
+}  // namespace vartel

@@ -205,6 +205,16 @@ void MainWindow::connectRegions() {
     actions.bind(ActionId::EditTabs, editTabs_);
     actions.bind(ActionId::ResultTabs, resultTabs_);
 
+    connectLists();
+    connectTabsAndPanes();
+    connect(addingBox_, &AddingBox::abortRequested, this, [&c] { c.abort(); });
+    connect(progressBox_, &ProgressBox::abortRequested, this, [&c] { c.abort(); });
+}
+
+// The conversion list and the two result lists.
+void MainWindow::connectLists() {
+    MainController& c = controller_;
+    ActionTable& actions = controller_.actions();
     listPanel_->bindActions(actions);
     connect(listPanel_, &ConversionListPanel::loadRequested, this, [&c] { c.runOnList(loadList); });
     connect(listPanel_, &ConversionListPanel::saveRequested, this, [&c] { c.runOnList(saveList); });
@@ -236,10 +246,12 @@ void MainWindow::connectRegions() {
     connect(previewPanel_, &ResultListPanel::mainRequested, this, [&c] { c.execute(); });
     connect(historyPanel_, &ResultListPanel::extraRequested, this, [&c] { c.clearHistory(); });
     connect(historyPanel_, &ResultListPanel::mainRequested, this, [&c] { c.undoHistory(); });
+}
 
-    connect(addingBox_, &AddingBox::abortRequested, this, [&c] { c.abort(); });
-    connect(progressBox_, &ProgressBox::abortRequested, this, [&c] { c.abort(); });
-
+// The folder panes, the editing and search tabs, and the macro's tab, panel and box.
+void MainWindow::connectTabsAndPanes() {
+    MainController& c = controller_;
+    ActionTable& actions = controller_.actions();
     connect(folderPanes_, &FolderPanes::openFolderRequested, this,
             [&c](const QString& path) { c.openFolder(path); });
     connect(folderPanes_, &FolderPanes::addFilesBelowRequested, this,

@@ -74,6 +74,8 @@ class MainWindow : public QMainWindow {
     QWidget* buildEditTabs(QWidget* parent);
     QWidget* buildResultTabs(QWidget* parent);
     void connectRegions();
+    void connectLists();
+    void connectTabsAndPanes();
     void connectController();
 
     void toggleFolderTree();

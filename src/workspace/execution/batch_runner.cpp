@@ -7,6 +7,7 @@
 
 #include "platform/fault_injection.h"
 #include "platform/side_by_side.h"
+#include "workspace/batch/plan_texts.h"
 #include "workspace/journal/messages.h"
 #include "workspace/pacing/release_in_steps.h"
 #include "workspace/pacing/release_on_helper_thread.h"
@@ -122,6 +123,14 @@ int carryOutAndRecord(const std::vector<RenameRequest>& requests, const Prepared
         throw;
     }
     return record(workspace.paceToTheEnd());
+}
+
+std::optional<Text> whyNotRenamed(const RowOutcome& outcome, const RenameRun& run,
+                                  const RenamePlan& plan, std::size_t k) {
+    if (outcome.renamed) return std::nullopt;
+    if (outcome.error != FileError::None) return failureReasonText(outcome.error);
+    if (!run.stopped && blocksRow(plan.statuses[k])) return statusText(plan.statuses[k]);
+    return std::nullopt;
 }
 
 }  // namespace vartel

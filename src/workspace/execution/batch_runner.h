@@ -45,6 +45,11 @@ void releaseBatch(std::vector<RenameRequest>& requests, PreparedBatch& batch, co
 void carryOut(const std::vector<RenameRequest>& requests, const PreparedBatch& batch,
               Workspace& workspace, RenameRun& run);
 
+// Why a row the batch did not rename failed: the system's reason, or the plan's status that
+// blocked it (unless the batch was stopped); nothing for a row renamed or never reached.
+std::optional<Text> whyNotRenamed(const RowOutcome& outcome, const RenameRun& run,
+                                  const RenamePlan& plan, std::size_t k);
+
 // Carries the batch out, then records its rows' outcomes through record, which gives how many
 // failed. Files renamed before a failure of the loop itself must still reach the history, so
 // the rows are recorded on every way out: after a failure at once, without the window.

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "workspace/batch/plan_texts.h"
 #include "workspace/batch/rename_plan.h"
 #include "workspace/execution/batch_runner.h"
 #include "workspace/journal/folder_renames.h"
@@ -39,13 +38,7 @@ ExecuteRequests gatherRequests(const PreviewList& preview, Pace pace) {
     const bool withFolders = std::any_of(preview.begin(), preview.end(), [](const auto& row) {
         return row.checked && row.facts.isFolder();
     });
-    if (withFolders) {
-        const std::vector<std::size_t> placeOf = putDeeperFirst(gathered.requests);
-        std::vector<std::size_t> reordered(gathered.rowOf.size());
-        for (std::size_t k = 0; k < gathered.rowOf.size(); ++k)
-            reordered[placeOf[k]] = gathered.rowOf[k];
-        gathered.rowOf = std::move(reordered);
-    }
+    if (withFolders) putDeeperFirst(gathered.requests, gathered.rowOf);
     return gathered;
 }
 
@@ -103,14 +96,10 @@ int recordOutcomes(Workspace& workspace, ExecuteRequests& gathered, PreparedBatc
             done[i] = 1;
             continue;
         }
-        if (outcome.error != FileError::None) {
-            row.failureReason = failureReasonText(outcome.error);
-            workspace.touchFolder(row.folder);  // its folder was not as planned
-        } else if (!run.stopped && blocksRow(plan.statuses[k])) {
-            row.failureReason = statusText(plan.statuses[k]);
-        } else {
-            continue;
-        }
+        const auto why = whyNotRenamed(outcome, run, plan, k);
+        if (!why) continue;
+        if (outcome.error != FileError::None) workspace.touchFolder(row.folder);  // not as planned
+        row.failureReason = *why;
         row.failed = true;
         ++errors;
     }

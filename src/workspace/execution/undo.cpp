@@ -6,7 +6,6 @@
 #include <unordered_set>
 #include <vector>
 
-#include "workspace/batch/plan_texts.h"
 #include "workspace/batch/rename_plan.h"
 #include "workspace/execution/batch_runner.h"
 #include "workspace/execution/requests_by_target.h"
@@ -232,13 +231,9 @@ int recordOutcomes(Workspace& workspace, UndoBatch& batch, PreparedBatch& prepar
             done[i] = 1;
             continue;
         }
-        if (outcome.error != FileError::None) {
-            entry.failureReason = failureReasonText(outcome.error);
-        } else if (!run.stopped && blocksRow(plan.statuses[k])) {
-            entry.failureReason = statusText(plan.statuses[k]);
-        } else {
-            continue;
-        }
+        const auto why = whyNotRenamed(outcome, run, plan, k);
+        if (!why) continue;
+        entry.failureReason = *why;
         entry.failed = true;
         ++errors;
     }

@@ -152,11 +152,7 @@ RecoveryRequests findFiles(const JournalBatch& batch, bool finish, const LeaveFi
             {bytesFromText(found[0]), bytesFromText(nameOfPath(wanted)), row.identity});
         gathered.rowOf.push_back(r);
     }
-    const std::vector<std::size_t> placeOf = putDeeperFirst(gathered.requests);
-    std::vector<std::size_t> orderedRows(gathered.rowOf.size());
-    for (std::size_t k = 0; k < gathered.rowOf.size(); ++k)
-        orderedRows[placeOf[k]] = gathered.rowOf[k];
-    gathered.rowOf = std::move(orderedRows);
+    putDeeperFirst(gathered.requests, gathered.rowOf);
     return gathered;
 }
 

@@ -54,6 +54,13 @@ std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests, Pa
     return placeOf;
 }
 
+void putDeeperFirst(std::vector<RenameRequest>& requests, std::vector<std::size_t>& rowOf) {
+    const std::vector<std::size_t> placeOf = putDeeperFirst(requests);
+    std::vector<std::size_t> reordered(rowOf.size());
+    for (std::size_t k = 0; k < rowOf.size(); ++k) reordered[placeOf[k]] = rowOf[k];
+    rowOf = std::move(reordered);
+}
+
 std::unordered_set<Text> foldersAboveRows(const ConversionList& rows, const PreviewList& preview,
                                           const HistoryList& history, Pace pace) {
     std::unordered_set<Text> folders;

@@ -48,5 +48,7 @@ std::unordered_set<Text> foldersAboveRows(const ConversionList& rows, const Prev
 // batch renames is looked for under the folder's old name. Gives each old index its new place.
 // pace, when given, is asked every few thousand requests, its answer not heeded.
 std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests, Pace pace = {});
+// The same, with the row each request came from moved along.
+void putDeeperFirst(std::vector<RenameRequest>& requests, std::vector<std::size_t>& rowOf);
 
 }  // namespace vartel

@@ -2,14 +2,36 @@
 
 namespace vartel {
 
+namespace {
+
+template <typename Path>
+Path lastComponent(const Path& path) {
+    const auto slash = path.rfind('/');
+    return slash == Path::npos ? path : path.substr(slash + 1);
+}
+
+template <typename Path>
+Path allButLastComponent(const Path& path) {
+    const auto slash = path.rfind('/');
+    return slash == Path::npos ? Path() : path.substr(0, slash);
+}
+
+}  // namespace
+
 Text nameOfPath(const Text& path) {
-    const auto slash = path.rfind(kPathSeparator);
-    return slash == Text::npos ? path : path.substr(slash + 1);
+    return lastComponent(path);
 }
 
 Text folderOfPath(const Text& path) {
-    const auto slash = path.rfind(kPathSeparator);
-    return slash == Text::npos ? Text() : path.substr(0, slash);
+    return allButLastComponent(path);
+}
+
+std::string nameOfPath(const std::string& path) {
+    return lastComponent(path);
+}
+
+std::string folderOfPath(const std::string& path) {
+    return allButLastComponent(path);
 }
 
 std::size_t extensionStart(std::u32string_view name) {

@@ -8,6 +8,9 @@ namespace vartel {
 // extension keeps its dot and is empty when the name has no ".".
 Text nameOfPath(const Text& path);
 Text folderOfPath(const Text& path);  // everything before the last separator, without it
+// The same of a path's bytes.
+std::string nameOfPath(const std::string& path);
+std::string folderOfPath(const std::string& path);
 Text stemOf(const Text& name);
 Text extensionOf(const Text& name);  // with its dot
 // Where the extension starts: at the last ".", or the name's length when it has none.

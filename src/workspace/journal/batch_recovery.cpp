@@ -25,12 +25,12 @@ namespace {
 
 // A path recovery may act on: no "." or ".." component and no empty one, so that a journal
 // can never take a file out of the folder its batch renamed in.
-bool plainPath(const Text& path) {
-    std::size_t start = path.starts_with(U'/') ? 1 : 0;
+bool plainPath(const std::string& path) {
+    std::size_t start = path.starts_with('/') ? 1 : 0;
     for (;;) {
-        const std::size_t end = std::min(path.find(U'/', start), path.size());
-        const std::u32string_view part(path.data() + start, end - start);
-        if (part.empty() || part == U"." || part == U"..") return false;
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        const std::string_view part(path.data() + start, end - start);
+        if (part.empty() || part == "." || part == "..") return false;
         if (end == path.size()) return true;
         start = end + 1;
     }
@@ -44,8 +44,8 @@ std::optional<JournalRow> rowWithinItsFolder(const JournalRow& row, AbsolutePath
     if (!plainPath(row.oldPath) || !plainPath(row.newPath)) return std::nullopt;
     if (folderOfPath(row.oldPath) != folderOfPath(row.newPath)) return std::nullopt;
     JournalRow plain = row;
-    plain.oldPath = textFromBytes(absolute.of(bytesFromText(row.oldPath)));
-    plain.newPath = folderOfPath(plain.oldPath) + U"/" + nameOfPath(row.newPath);
+    plain.oldPath = absolute.of(row.oldPath);
+    plain.newPath = folderOfPath(plain.oldPath) + "/" + nameOfPath(row.newPath);
     return plain;
 }
 
@@ -57,12 +57,12 @@ struct RecoveryRequests {
     std::vector<std::size_t> alreadyThere;  // rows whose file has its wanted name already
 };
 
-using LeaveFile = std::function<void(const Text& path, const Text& reason)>;
+using LeaveFile = std::function<void(const std::string& path, const Text& reason)>;
 
 // The names other than its own two that the plan gave each row's file on its way, within the
 // row's folder.
-std::vector<std::vector<Text>> temporaryNamesOf(const JournalBatch& batch) {
-    std::vector<std::vector<Text>> temporariesOf(batch.rows.size());
+std::vector<std::vector<std::string>> temporaryNamesOf(const JournalBatch& batch) {
+    std::vector<std::vector<std::string>> temporariesOf(batch.rows.size());
     for (const auto& [row, path] : batch.temporaries) {
         if (plainPath(path) && folderOfPath(path) == folderOfPath(batch.rows[row].oldPath))
             temporariesOf[row].push_back(nameOfPath(path));
@@ -74,12 +74,13 @@ std::vector<std::vector<Text>> temporaryNamesOf(const JournalBatch& batch) {
 // one of the batch's own temporary names (the candidates after the first two) is the batch's
 // file even where the file system gives it another identity by now (FUSE file systems number
 // files afresh): such a name is never left, nor given to anything else.
-std::vector<Text> namesOfTheFile(const JournalRow& row, const std::vector<Text>& candidates) {
-    std::vector<Text> found;
-    std::optional<Text> temporaryHeld;
+std::vector<std::string> namesOfTheFile(const JournalRow& row,
+                                        const std::vector<std::string>& candidates) {
+    std::vector<std::string> found;
+    std::optional<std::string> temporaryHeld;
     for (std::size_t c = 0; c < candidates.size(); ++c) {
-        const Text& path = candidates[c];
-        const auto status = lookUpFile(bytesFromText(path));
+        const std::string& path = candidates[c];
+        const auto status = lookUpFile(path);
         if (status && c >= 2 && !temporaryHeld) temporaryHeld = path;
         if (status && status->identity == row.identity && row.fingerprint.matches(*status) &&
             std::find(found.begin(), found.end(), path) == found.end()) {
@@ -93,16 +94,15 @@ std::vector<Text> namesOfTheFile(const JournalRow& row, const std::vector<Text>&
 // A kill between the placeholder and the rename over it, where the file system makes neither
 // no-replace renames nor links, leaves an empty placeholder under one of the file's two names;
 // it goes once the file is found. Names the file bears beyond the best kept go too.
-void removeLeftovers(const JournalRow& row, const std::vector<Text>& candidates,
-                     const std::vector<Text>& found, std::int64_t batchSeconds) {
-    for (const Text& name : {candidates[0], candidates[1]}) {
+void removeLeftovers(const JournalRow& row, const std::vector<std::string>& candidates,
+                     const std::vector<std::string>& found, std::int64_t batchSeconds) {
+    for (const std::string& name : {candidates[0], candidates[1]}) {
         if (std::find(found.begin(), found.end(), name) != found.end()) continue;
-        const auto status = lookUpFile(bytesFromText(name));
-        if (status && !(status->identity == row.identity))
-            removePlaceholder(bytesFromText(name), batchSeconds);
+        const auto status = lookUpFile(name);
+        if (status && !(status->identity == row.identity)) removePlaceholder(name, batchSeconds);
     }
     for (std::size_t f = 1; f < found.size(); ++f) {
-        removeExtraName(bytesFromText(found[f]), row.identity);
+        removeExtraName(found[f], row.identity);
     }
 }
 
@@ -111,7 +111,7 @@ void removeLeftovers(const JournalRow& row, const std::vector<Text>& candidates,
 // Folders are found before what lies below them, and everything below a folder is renamed
 // before the folder, with the paths found above.
 RecoveryRequests findFiles(const JournalBatch& batch, bool finish, const LeaveFile& leave) {
-    const std::vector<std::vector<Text>> temporariesOf = temporaryNamesOf(batch);
+    const std::vector<std::vector<std::string>> temporariesOf = temporaryNamesOf(batch);
     std::vector<JournalRow> rows(batch.rows.size());
     std::vector<char> usable(batch.rows.size(), 0);
     AbsolutePaths absolute;
@@ -124,20 +124,21 @@ RecoveryRequests findFiles(const JournalBatch& batch, bool finish, const LeaveFi
             leave(batch.rows[r].oldPath, kReasonOutsideBatch);
         }
     }
-    std::vector<Text> plannedPaths;
+    std::vector<std::string> plannedPaths;
     for (const auto& row : rows) plannedPaths.push_back(row.oldPath);
     std::vector<std::size_t> shallowerFirst = FolderRenames::deeperFirst(plannedPaths);
     std::reverse(shallowerFirst.begin(), shallowerFirst.end());
     RecoveryRequests gathered;
-    FolderRenames current;
+    JournalFolderRenames current;
     for (const std::size_t r : shallowerFirst) {
         if (!usable[r]) continue;
         const JournalRow& row = rows[r];
-        const Text wanted = current.now(finish ? row.newPath : row.oldPath);
-        const Text folder = folderOfPath(wanted) + U"/";
-        std::vector<Text> candidates = {wanted, current.now(finish ? row.oldPath : row.newPath)};
+        const std::string wanted = current.now(finish ? row.newPath : row.oldPath);
+        const std::string folder = folderOfPath(wanted) + "/";
+        std::vector<std::string> candidates = {wanted,
+                                               current.now(finish ? row.oldPath : row.newPath)};
         for (const auto& temporary : temporariesOf[r]) candidates.push_back(folder + temporary);
-        const std::vector<Text> found = namesOfTheFile(row, candidates);
+        const std::vector<std::string> found = namesOfTheFile(row, candidates);
         if (found.empty()) {
             leave(wanted, kReasonNotFound);
             continue;
@@ -148,8 +149,7 @@ RecoveryRequests findFiles(const JournalBatch& batch, bool finish, const LeaveFi
             if (finish) gathered.alreadyThere.push_back(r);
             continue;
         }
-        gathered.requests.push_back(
-            {bytesFromText(found[0]), bytesFromText(nameOfPath(wanted)), row.identity});
+        gathered.requests.push_back({found[0], nameOfPath(wanted), row.identity});
         gathered.rowOf.push_back(r);
     }
     putDeeperFirst(gathered.requests, gathered.rowOf);
@@ -168,14 +168,14 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
                                       formatInteger(static_cast<std::int64_t>(unreadable)))});
     }
     int failures = 0;
-    const LeaveFile leave = [&](const Text& path, const Text& reason) {
+    const LeaveFile leave = [&](const std::string& path, const Text& reason) {
         ++failures;
-        leftBehind_.push_back({path, reason});
+        leftBehind_.push_back({textFromBytes(path), reason});
     };
     RecoveryRequests gathered = findFiles(batch, finish, leave);
     const auto& requests = gathered.requests;
     const auto leaveRequests = [&] {
-        for (const auto& request : requests) leave(textFromBytes(request.path), kJournalUnwritable);
+        for (const auto& request : requests) leave(request.path, kJournalUnwritable);
         leftOpen_ = true;
         return failures + unreadable;
     };
@@ -197,7 +197,7 @@ int RenameJournal::recover(const JournalBatch& batch, bool finish) {
         if (run.rows[k].renamed) continue;
         const FileError error =
             run.rows[k].error != FileError::None ? run.rows[k].error : FileError::Other;
-        leave(textFromBytes(requests[k].path), failureReasonText(error));
+        leave(requests[k].path, failureReasonText(error));
     }
     // Closed only with every file at one of its two names; otherwise the next recovery, or
     // the window's question, comes back to it.

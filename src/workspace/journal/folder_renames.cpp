@@ -26,12 +26,21 @@ std::vector<std::size_t> orderDeeperFirst(const std::vector<std::size_t>& depth)
     return order;
 }
 
-}  // namespace
-
-std::vector<std::size_t> FolderRenames::deeperFirst(const std::vector<Text>& paths) {
+template <typename Path>
+std::vector<std::size_t> orderOfPaths(const std::vector<Path>& paths) {
     std::vector<std::size_t> depth(paths.size());
     for (std::size_t i = 0; i < paths.size(); ++i) depth[i] = depthOf(paths[i]);
     return orderDeeperFirst(depth);
+}
+
+}  // namespace
+
+std::vector<std::size_t> FolderRenames::deeperFirst(const std::vector<Text>& paths) {
+    return orderOfPaths(paths);
+}
+
+std::vector<std::size_t> FolderRenames::deeperFirst(const std::vector<std::string>& paths) {
+    return orderOfPaths(paths);
 }
 
 std::vector<std::size_t> putDeeperFirst(std::vector<RenameRequest>& requests, Pace pace) {
@@ -79,27 +88,6 @@ std::unordered_set<Text> foldersAboveRows(const ConversionList& rows, const Prev
     for (const auto& row : preview) addAbove(row.folder);
     for (const auto& entry : history) addAbove(entry.folder);
     return folders;
-}
-
-void FolderRenames::add(const Text& path, const Text& newName) {
-    newNameOf_[path] = newName;
-}
-
-Text FolderRenames::now(const Text& path) const {
-    if (newNameOf_.empty()) return path;
-    Text result;
-    std::size_t start = 0;
-    for (std::size_t at = path.find(kPathSeparator); at != Text::npos;
-         at = path.find(kPathSeparator, at + 1)) {
-        if (at > 0) {
-            const auto renamed = newNameOf_.find(path.substr(0, at));
-            result +=
-                renamed != newNameOf_.end() ? renamed->second : path.substr(start, at - start);
-        }
-        result += kPathSeparator;
-        start = at + 1;
-    }
-    return result + path.substr(start);
 }
 
 void FolderRenames::bringUpToDate(ConversionList& rows, PreviewList& preview,

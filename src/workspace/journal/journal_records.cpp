@@ -107,8 +107,8 @@ class BatchReader {
     }
 
     // Journals written before the folder records hold whole paths.
-    Text pathOf(const std::string& field) const {
-        return textFromBytes(folder_ ? *folder_ + field : field);
+    std::string pathOf(const std::string& field) const {
+        return folder_ ? *folder_ + field : field;
     }
 
     bool readRow(const JournalRecord& record) {
@@ -122,7 +122,7 @@ class BatchReader {
             addUnreadableRow();
             return true;
         }
-        if (renamed_.empty()) batch_.folder = folderOfPath(pathOf(record[2]));
+        if (renamed_.empty()) batch_.folder = textFromBytes(folderOfPath(pathOf(record[2])));
         if (keepRows_) {
             batch_.rows.push_back({pathOf(record[2]),
                                    pathOf(record[3]),
@@ -157,7 +157,7 @@ class BatchReader {
         if (!keepRows_) return true;
         const JournalRow& owner = batch_.rows[*row];
         for (const std::size_t field : {2, 3, 5}) {
-            const Text path = textFromBytes(record[field]);
+            const std::string& path = record[field];
             if (!path.empty() && path != owner.oldPath && path != owner.newPath) {
                 temporaries_.insert({*row, path});
             }
@@ -193,7 +193,7 @@ class BatchReader {
     std::uint64_t rowCount_ = 0;
     std::size_t rowsTold_ = 0;
     std::vector<char> renamed_;
-    std::set<std::pair<std::size_t, Text>> temporaries_;
+    std::set<std::pair<std::size_t, std::string>> temporaries_;
     std::optional<std::string> folder_;  // of the rows that follow, once the journal names one
     bool folderUncertain_ = false;
     std::size_t damagedSoFar_ = 0;

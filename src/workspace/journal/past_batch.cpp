@@ -1,5 +1,6 @@
 #include "workspace/journal/past_batch.h"
 
+#include <string>
 #include <unordered_set>
 
 #include "common/name_parts.h"
@@ -11,17 +12,17 @@ namespace {
 // The folders the batch renamed together with rows below them. A batch renames a folder after
 // everything below it, so its journal names those rows under the folder's old name; they lie
 // under the new one now.
-FolderRenames foldersRenamedAboveRows(const JournalBatch& batch) {
-    std::unordered_set<Text> foldersOfRows;
-    Text last;
+JournalFolderRenames foldersRenamedAboveRows(const JournalBatch& batch) {
+    std::unordered_set<std::string> foldersOfRows;
+    std::string last;
     for (const JournalRow& row : batch.rows) {
-        Text folder = folderOfPath(row.oldPath);
+        std::string folder = folderOfPath(row.oldPath);
         if (folder == last) continue;
         last = folder;
         while (!folder.empty() && foldersOfRows.insert(folder).second)
             folder = folderOfPath(folder);
     }
-    FolderRenames folders;
+    JournalFolderRenames folders;
     for (const JournalRow& row : batch.rows) {
         if (row.renamed && foldersOfRows.contains(row.oldPath))
             folders.add(row.oldPath, nameOfPath(row.newPath));
@@ -31,9 +32,9 @@ FolderRenames foldersRenamedAboveRows(const JournalBatch& batch) {
 
 // The file is under its old name again (an undo that stopped part-way, or a rename by hand):
 // nothing is left to undo of its row. Its folder may be back already too, or not yet.
-bool isBackAlready(const JournalRow& row, const FolderRenames& folders) {
-    for (const Text& path : {folders.now(row.oldPath), row.oldPath}) {
-        const auto there = lookUpFile(bytesFromText(path));
+bool isBackAlready(const JournalRow& row, const JournalFolderRenames& folders) {
+    for (const std::string& path : {folders.now(row.oldPath), row.oldPath}) {
+        const auto there = lookUpFile(path);
         if (there && there->identity == row.identity && row.fingerprint.matches(*there))
             return true;
     }
@@ -50,13 +51,15 @@ void loadIntoHistory(Workspace& workspace, const JournalBatch& batch) {
     if (workspace.busy()) return;
     HistoryList& history = workspace.historyList();
     history.clear();
-    const FolderRenames folders = foldersRenamedAboveRows(batch);
+    const JournalFolderRenames folders = foldersRenamedAboveRows(batch);
     const std::uint32_t place = workspace.placeOfBatch(batch.id);
     for (const JournalRow& row : batch.rows) {
         if (!row.renamed || isBackAlready(row, folders)) continue;
-        const SharedFolder folder = folderPartOf(folders.now(row.newPath),
+        // The rows of the history are texts: the one place a journal's paths become text.
+        const SharedFolder folder = folderPartOf(textFromBytes(folders.now(row.newPath)),
                                                  history.empty() ? nullptr : history.back().folder);
-        HistoryEntry entry{folder, nameOfPath(row.oldPath), nameOfPath(row.newPath)};
+        HistoryEntry entry{folder, textFromBytes(nameOfPath(row.oldPath)),
+                           textFromBytes(nameOfPath(row.newPath))};
         entry.identity = row.identity;
         entry.fingerprint = row.fingerprint;
         entry.batch = place;

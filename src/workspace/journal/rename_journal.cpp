@@ -42,7 +42,7 @@ std::int64_t secondsOfId(const std::string& id) {
 bool anyFileRenamed(const JournalBatch& batch) {
     for (const JournalRow& row : batch.rows) {
         if (!row.identity.known()) continue;
-        const auto status = lookUpFile(bytesFromText(row.newPath));
+        const auto status = lookUpFile(row.newPath);
         if (status && status->identity == row.identity && row.fingerprint.matches(*status))
             return true;
     }

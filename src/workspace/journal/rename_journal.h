@@ -16,10 +16,11 @@ namespace vartel {
 
 enum class BatchKind { Execute, Undo, SingleRename, Recovery };
 
-// One rename the user asked for, as a journal keeps it.
+// One rename the user asked for, as a journal keeps it: its paths are the bytes the file
+// system was given.
 struct JournalRow {
-    Text oldPath;
-    Text newPath;
+    std::string oldPath;
+    std::string newPath;
     FileIdentity identity;
     FileFingerprint fingerprint;  // unknown in journals of earlier builds
     bool renamed = false;         // the batch gave the file its new name
@@ -41,7 +42,7 @@ struct BatchSummary {
 // A batch read back from its journal.
 struct JournalBatch : BatchSummary {
     std::vector<JournalRow> rows;
-    std::vector<std::pair<std::size_t, Text>> temporaries;  // row -> a temporary name it may bear
+    std::vector<std::pair<std::size_t, std::string>> temporaries;  // row -> a path it may bear
     bool started = false;  // the whole plan reached the disk, so renames may have begun
     // Rows a damaged journal does not tell whole: they stand in rows with an unknown identity,
     // which nothing touches. A damaged journal is read as far as its intact records go.

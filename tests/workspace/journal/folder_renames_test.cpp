@@ -10,7 +10,7 @@ namespace {
 TEST(FolderRenamesTest, DeeperPathsGoFirstAndOneDepthKeepsItsOrder) {
     const std::vector<Text> paths = {U"/a", U"/a/x", U"/b/y", U"/a/b/z", U"/c", U"/a/w"};
     EXPECT_EQ(FolderRenames::deeperFirst(paths), (std::vector<std::size_t>{3, 1, 2, 5, 0, 4}));
-    EXPECT_TRUE(FolderRenames::deeperFirst({}).empty());
+    EXPECT_TRUE(FolderRenames::deeperFirst(std::vector<Text>{}).empty());
 }
 
 TEST(FolderRenamesTest, PathsBelowRenamedFoldersFollowThem) {

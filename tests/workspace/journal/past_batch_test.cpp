@@ -126,8 +126,8 @@ TEST_F(PastBatchTest, ARowLeftAloneKeepsNoIdentityInAnyBatch) {
         const JournalBatch batch = executeAndForget(files, renames);
         ASSERT_EQ(batch.rows.size(), files.size());
         for (const JournalRow& row : batch.rows) {
-            const bool leftAlone = row.oldPath == pathText(files[0]);
-            EXPECT_EQ(row.identity.known(), !leftAlone) << bytesFromText(row.oldPath);
+            const bool leftAlone = row.oldPath == bytesFromText(pathText(files[0]));
+            EXPECT_EQ(row.identity.known(), !leftAlone) << row.oldPath;
             EXPECT_EQ(row.renamed, !leftAlone);
         }
         EXPECT_EQ(contentOf(files[0]), files[0]);

@@ -102,8 +102,8 @@ TEST_F(RenameJournalTest, AFinishedBatchIsListedWithItsRenamesAndCanBeMarkedUndo
     EXPECT_EQ(summaries[0].folder, textFromBytes(folder.file("files")));
     const auto batch = journal.batch(summaries[0].id);
     ASSERT_TRUE(batch);
-    EXPECT_EQ(batch->rows[1].oldPath, textFromBytes(file("b")));
-    EXPECT_EQ(batch->rows[1].newPath, textFromBytes(file("y")));
+    EXPECT_EQ(batch->rows[1].oldPath, file("b"));
+    EXPECT_EQ(batch->rows[1].newPath, file("y"));
     EXPECT_EQ(batch->rows[1].identity, lookUpFile(file("y"))->identity);
     EXPECT_TRUE(journal.unfinishedBatches().empty());
     journal.markUndone(batch->id, "later");
@@ -206,8 +206,8 @@ TEST_F(RenameJournalTest, ALongPlanBreathesAndReadsBackRowByRow) {
     const auto& rows = unfinished[0].rows;
     ASSERT_EQ(rows.size(), requests.size());
     for (std::size_t k = 0; k < rows.size(); k += 997) {
-        EXPECT_EQ(bytesFromText(rows[k].oldPath), requests[k].path);
-        EXPECT_EQ(bytesFromText(rows[k].newPath), plan.targets[k]);
+        EXPECT_EQ(rows[k].oldPath, requests[k].path);
+        EXPECT_EQ(rows[k].newPath, plan.targets[k]);
         EXPECT_EQ(rows[k].identity, (FileIdentity{1, k + 1}));
     }
 }
@@ -320,8 +320,8 @@ TEST_F(RenameJournalTest, AJournalOfTheEarlierFormIsReadAndRecovered) {
     std::filesystem::rename(file("a"), file("x"));
     const auto unfinished = journal.unfinishedBatches();
     ASSERT_EQ(unfinished.size(), 1u);
-    EXPECT_EQ(unfinished[0].rows[1].oldPath, textFromBytes(file("b")));
-    EXPECT_EQ(unfinished[0].rows[1].newPath, textFromBytes(file("y")));
+    EXPECT_EQ(unfinished[0].rows[1].oldPath, file("b"));
+    EXPECT_EQ(unfinished[0].rows[1].newPath, file("y"));
     EXPECT_EQ(journal.recover(unfinished[0], false), 0);
     EXPECT_EQ(disk(), (Disk{{"a", "a"}, {"b", "b"}}));
 }
@@ -366,7 +366,7 @@ TEST_F(RenameJournalTest, AListingCountsWhatTheWholeBatchHolds) {
     EXPECT_TRUE(batch->rows[0].renamed);
     EXPECT_FALSE(batch->rows[1].renamed);
     EXPECT_TRUE(batch->rows[2].renamed);
-    EXPECT_EQ(batch->rows[1].oldPath, U"/photos/b");
+    EXPECT_EQ(batch->rows[1].oldPath, "/photos/b");
 }
 
 // Only a whole closing record closes a batch, wherever it stands in the last lines.

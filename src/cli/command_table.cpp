@@ -51,7 +51,8 @@ std::string roff(std::string_view text) {
 }
 
 const std::vector<Command> kCommands = {
-    {"macro-run", runMacroRun,
+    {"macro-run",
+     runMacroRun,
      "vartel-cli macro-run MACRO.vmc [--name STEM] [--ext EXT] [--path FULLPATH] "
      "[--table TABLE.csv] [--trace] [--guard-no N]",
      "run a macro once on a sample name, as the test window does",
@@ -69,8 +70,11 @@ the three operand texts and the three operand numbers, separated by TAB.
 
 Exit status: 0 done, 1 the run failed (the message on standard error), 2 usage,
 3 stopped at a repetition question (no result), 130 stopped by Ctrl+C between two lines.
-)"},
-    {"validate", runValidate,
+)",
+     {"--name", "--ext", "--path", "--table", "--guard-no"},
+     {"--trace"}},
+    {"validate",
+     runValidate,
      "vartel-cli validate --kind KIND --type TYPE [--target X] [--a A] [--b B] [--c C]",
      "check a macro line as the macro editor does",
      R"(Encodes and checks one line before the editor takes it over, and prints the number
@@ -85,8 +89,11 @@ by TAB.
   --c C               the third operand
 
 Exit status: 0 checked (valid or not), 2 usage or an unknown kind or type.
-)"},
-    {"preview", runPreview,
+)",
+     {"--kind", "--type", "--target", "--a", "--b", "--c"},
+     {}},
+    {"preview",
+     runPreview,
      "vartel-cli preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) [--status] "
      "[--literal-order] [--folders [--recursive]] PATH...",
      "print the renames an operation or a macro proposes",
@@ -108,9 +115,13 @@ full path, separated by TAB. Nothing is renamed.
 Exit status: 0 done, 1 the macro failed or a PATH does not exist (the message on
 standard error), 2 usage, 5 a folder could not be read whole (named on standard error;
 nothing is previewed), 130 stopped by Ctrl+C.
-)"},
-    {"rename", runRename,
-     "vartel-cli rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) [--literal-order] "
+)",
+     {"--macro", "--table"},
+     {"--status", "--literal-order", "--folders", "--recursive"}},
+    {"rename",
+     runRename,
+     "vartel-cli rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) [--status] "
+     "[--literal-order] "
      "[--folders [--recursive]] PATH...",
      "carry out those renames",
      R"(Does what preview does, prints the same lines, then carries the renames out, in an
@@ -123,6 +134,7 @@ The batch is journaled before the first rename (see recover).
   --macro MACRO.vmc   run this macro over the rows
   --table TABLE.csv   the multi-condition table of its lookup lines
   OPERATION           or apply one editing operation (see below)
+  --status            print each row's planned status as preview --status does
   --literal-order     rename each row on its own from the last up, without reordering:
                       chains that run the wrong way and swaps then fail
   --folders           the PATHs are folders, each a row of its own instead of its
@@ -133,7 +145,9 @@ Exit status: 0 every rename done, 1 the macro failed, a PATH does not exist or t
 journal cannot be written, 2 usage, 4 a rename failed, 5 a folder could not be read
 whole (nothing is renamed), 6 a batch cut short waits for recover, 130 stopped by
 Ctrl+C (a preview cut short is never carried out).
-)"},
+)",
+     {"--macro", "--table"},
+     {"--status", "--literal-order", "--folders", "--recursive"}},
     {"history", runHistory, "vartel-cli history", "list the batches of the journal",
      R"(Prints every batch the journal keeps, oldest first: id, time, kind (execute, undo,
 rename, recover), number of files renamed and state (finished, unfinished, undone),
@@ -150,17 +164,24 @@ its own; failed rows and the summary are written as by rename.
 Exit status: 0 every rename done, 1 no such batch, 2 usage, 4 a rename failed, 6 a
 batch cut short waits for recover.
 )"},
-    {"recover", runRecover, "vartel-cli recover [--finish | --undo]",
+    {"recover",
+     runRecover,
+     "vartel-cli recover [--finish | --undo]",
      "finish or put back a batch that was cut short",
      R"(Without an option, lists the batches cut short (id, kind, number of files) and exits
-with 6. --finish gives every file of them its new name, --undo its old one; a file
-left under a temporary name or under two names is always brought back to one of its
-two names.
+with 6. A file left under a temporary name or under two names is always brought back
+to one of its two names.
+
+  --finish            give every file of the batches cut short its new name
+  --undo              give every file of them its old name
 
 Exit status: 0 done or nothing to recover, 2 usage, 4 some files could not be
 brought back, 6 there is something to recover and no option was given.
-)"},
-    {"record", runRecord,
+)",
+     {},
+     {"--finish", "--undo"}},
+    {"record",
+     runRecord,
      "vartel-cli record --sample NAME [--checked N] OPERATION... [--steps] "
      "[-o OUT.vmc --title T]",
      "record operations as a macro",
@@ -178,7 +199,9 @@ error and the recording goes on.
   --title T           ... with this title
 
 Exit status: 0 done, 1 the macro could not be saved, 2 usage.
-)"},
+)",
+     {"--sample", "--checked", "-o", "--title"},
+     {"--steps"}},
     {"macros", runMacros, "vartel-cli macros", "list the saved macros the macro tab offers",
      R"(Prints the macros of the macro folders in the order the macro tab lists them,
 the user's before the bundled ones: title and file, separated by TAB.
@@ -213,6 +236,12 @@ const Command* findCommand(std::string_view name) {
         if (command.name == name) return &command;
     }
     return nullptr;
+}
+
+ArgumentReader readArguments(std::string_view command, const Arguments& args) {
+    const Command* found = findCommand(command);
+    return found == nullptr ? ArgumentReader(args, {}, {})
+                            : ArgumentReader(args, found->valueOptions, found->flags);
 }
 
 std::string programHelp(const ProgramFiles& files) {

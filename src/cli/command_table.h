@@ -1,9 +1,11 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/argument_reader.h"
 #include "cli/commands.h"
 #include "platform/program_files.h"
 
@@ -17,12 +19,19 @@ struct Command {
     std::string_view usage;
     std::string_view summary;
     std::string_view details;
+    // The options the command takes: those followed by a value, and bare flags. The parser
+    // takes these and no others, and the help names each.
+    std::set<std::string> valueOptions{};
+    std::set<std::string> flags{};
 };
 
 const std::vector<Command>& commands();
 
 // nullptr for a name that is no command.
 const Command* findCommand(std::string_view name);
+
+// The arguments of the named command, read with the options its entry declares.
+ArgumentReader readArguments(std::string_view command, const Arguments& args);
 
 // "vartel-cli --help": every command, the exit codes and the files this copy uses.
 std::string programHelp(const ProgramFiles& files);

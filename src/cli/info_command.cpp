@@ -30,7 +30,7 @@ std::string record(const std::string& path, const MediaMetadata& metadata) {
 }  // namespace
 
 int runInfo(const Arguments& args) {
-    const ArgumentReader reader(args, {}, {});
+    const ArgumentReader reader = readArguments("info", args);
     if (!reader.valid() || reader.positional().empty()) {
         printUsage("info");
         return 2;

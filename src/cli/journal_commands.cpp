@@ -70,7 +70,7 @@ std::optional<JournalBatch> lastUndoable(RenameJournal& journal) {
 }  // namespace
 
 int runHistory(const Arguments& args) {
-    const ArgumentReader reader(args, {}, {});
+    const ArgumentReader reader = readArguments("history", args);
     if (!reader.valid() || !reader.positional().empty()) {
         printUsage("history");
         return 2;
@@ -91,7 +91,7 @@ int runHistory(const Arguments& args) {
 }
 
 int runUndo(const Arguments& args) {
-    const ArgumentReader reader(args, {}, {});
+    const ArgumentReader reader = readArguments("undo", args);
     if (!reader.valid() || reader.positional().size() > 1) {
         printUsage("undo");
         return 2;
@@ -137,7 +137,7 @@ int runUndo(const Arguments& args) {
 }
 
 int runRecover(const Arguments& args) {
-    const ArgumentReader reader(args, {}, {"--finish", "--undo"});
+    const ArgumentReader reader = readArguments("recover", args);
     const bool finish = reader.has("--finish");
     if (!reader.valid() || !reader.positional().empty() || (finish && reader.has("--undo"))) {
         printUsage("recover");

@@ -40,8 +40,7 @@ Text traceLine(const TraceRow& row) {
 }  // namespace
 
 int runMacroRun(const Arguments& args) {
-    const ArgumentReader reader(args, {"--name", "--ext", "--path", "--table", "--guard-no"},
-                                {"--trace"});
+    const ArgumentReader reader = readArguments("macro-run", args);
     const auto guardNo = parseInteger(textFromBytes(reader.value("--guard-no").value_or("0")));
     if (!reader.valid() || reader.positional().size() != 1 || !guardNo || *guardNo < 0) {
         printUsage("macro-run");

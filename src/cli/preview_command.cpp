@@ -154,8 +154,8 @@ int renamePreview(Workspace& workspace, SummaryDialogs& dialogs) {
 
 int previewOrRename(const Arguments& args, bool rename) {
     const auto split = splitOperations(args);
-    const ArgumentReader reader(split ? split->rest : args, {"--macro", "--table"},
-                                {"--status", "--literal-order", "--folders", "--recursive"});
+    const ArgumentReader reader =
+        readArguments(rename ? "rename" : "preview", split ? split->rest : args);
     const std::size_t operations = split ? split->operations.size() : 0;
     if (!split || !argumentsFit(operations, reader)) {
         printUsage(rename ? "rename" : "preview");

@@ -37,8 +37,7 @@ class GivenCount : public CheckedFileCount {
 
 int runRecord(const Arguments& args) {
     const auto split = splitOperations(args);
-    const ArgumentReader reader(split ? split->rest : args,
-                                {"--sample", "--checked", "-o", "--title"}, {"--steps"});
+    const ArgumentReader reader = readArguments("record", split ? split->rest : args);
     const auto checked = parseInteger(textFromBytes(reader.value("--checked").value_or("0")));
     if (!split || !reader.valid() || !reader.positional().empty() || !reader.has("--sample") ||
         split->operations.empty() || reader.has("-o") != reader.has("--title") || !checked ||

@@ -20,7 +20,7 @@ std::optional<int> indexOf(const std::string& given, const std::optional<int>& b
 }  // namespace
 
 int runValidate(const Arguments& args) {
-    const ArgumentReader reader(args, {"--kind", "--type", "--target", "--a", "--b", "--c"}, {});
+    const ArgumentReader reader = readArguments("validate", args);
     const auto kindText = reader.value("--kind");
     const auto typeText = reader.value("--type");
     if (!reader.valid() || !reader.positional().empty() || !kindText || !typeText) {

@@ -45,6 +45,14 @@ TEST(CommandTableTest, EveryCommandDescribesItselfAndPrintsItsUsageWhenMisused) 
         EXPECT_EQ(help.exitCode, 0) << name;
         EXPECT_TRUE(help.out.starts_with(usage)) << help.out;
         EXPECT_NE(help.out.find("Exit status:"), std::string::npos) << name;
+        // Every option the parser takes is in the usage line and has a line of its own.
+        for (const auto* options : {&command.valueOptions, &command.flags}) {
+            for (const std::string& option : *options) {
+                EXPECT_NE(usage.find(option), std::string::npos) << name << ' ' << option;
+                EXPECT_NE(help.out.find("\n  " + option + ' '), std::string::npos)
+                    << name << ' ' << option;
+            }
+        }
 
         const CliResult misuse = runCli({name, "--no-such-option", "x"});
         EXPECT_EQ(misuse.exitCode, 2) << name;

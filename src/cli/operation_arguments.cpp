@@ -158,8 +158,8 @@ std::vector<OperationDeclaration> declareOperations() {
                         "the character form 3 numbers after"),
           Number::flag("case", &NumberingSettings::caseSensitive, "A matches letter case"),
           Number::flag("group", &NumberingSettings::perFolder,
-                       "start again in every folder, the zero fill then following the largest "
-                       "folder")}},
+                       "number each folder on its own, wherever its rows stand, the zero fill "
+                       "then following the largest folder")}},
         {"extension",
          ExtensionSettings{},
          {Extension::choice(

@@ -44,6 +44,9 @@ Text editExtension(const ExtensionSettings& s, const Text& extension) {
 
 Text extensionNewName(const ExtensionSettings& s, const Text& stem, const Text& extension) {
     if (s.mode == ExtensionMode::AtEnd) return joinedText({stem, extension, s.text});
+    // Unifying to nothing removes the extension: a name left with a trailing dot is one no
+    // user asks for, and some systems cannot even hold it.
+    if (s.mode == ExtensionMode::Unify && s.text.empty()) return stem;
     const Text withoutDot = extension.empty() ? Text() : extension.substr(1);
     return stem + U"." + editExtension(s, withoutDot);
 }

@@ -85,6 +85,12 @@ std::int32_t nextNumber(std::int32_t number, std::int32_t step) {
                                      static_cast<std::uint32_t>(step));
 }
 
+std::int32_t numberAtPlace(std::int32_t start, std::int32_t step, int place) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(start) +
+                                     static_cast<std::uint32_t>(place - 1) *
+                                         static_cast<std::uint32_t>(step));
+}
+
 Text numberingNewName(const NumberingSettings& s, const Text& stem, const Text& extension,
                       const Text& number) {
     switch (s.form) {

@@ -32,6 +32,10 @@ Text numberText(std::int32_t number, bool autoDigits, int widthCount);
 // The number after the step, wrapping in 32 bits as the macro's arithmetic does.
 std::int32_t nextNumber(std::int32_t number, std::int32_t step);
 
+// The number of the place-th row (1-based) of a folder: start + (place - 1) * step, wrapping
+// as counting on from the start would.
+std::int32_t numberAtPlace(std::int32_t start, std::int32_t step, int place);
+
 // The new name of a row from its stem, its extension (dot included) and its number text.
 Text numberingNewName(const NumberingSettings& settings, const Text& stem, const Text& extension,
                       const Text& number);

@@ -50,8 +50,12 @@ NewNameOfParts newNameFunction(const OperationSettings& operation, const Checked
                    [&list](const NumberingSettings& s) -> NewNameOfParts {
                        return [s, &list, widthCount = widthCountOf(s, list), number = s.start](
                                   const Text& stem, const Text& ext) mutable {
-                           if (s.perFolder && list.positionInFolder() == 1) number = s.start;
-                           const Text text = numberText(number, s.autoDigits, widthCount);
+                           // Per folder the number follows the row's place in its folder,
+                           // so folders interleaved by a sort keep counts of their own.
+                           const std::int32_t current =
+                               s.perFolder ? numberAtPlace(s.start, s.step, list.positionInFolder())
+                                           : number;
+                           const Text text = numberText(current, s.autoDigits, widthCount);
                            number = nextNumber(number, s.step);
                            return numberingNewName(s, stem, ext, text);
                        };

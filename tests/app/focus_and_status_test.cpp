@@ -65,6 +65,15 @@ class FocusAndStatusTest : public QObject {
         // The empty size search asked for a size in Japanese and found nothing new.
         QCOMPARE(program.dialogs.lastMessage(), Text(U"検索するサイズを数値で入力してください"));
         QCOMPARE(program.hits(), QStringLiteral("3ヒット"));
+
+        // A name stored decomposed (か + U+3099) is found by its composed spelling.
+        const fs::path decomposed = program.folder.path() / "か\u3099いと\u3099.md";
+        std::ofstream(decomposed) << "x";
+        program.window.addPaths({QString::fromStdString(decomposed.string())});
+        QLineEdit* field = fieldLabelled<QLineEdit>(tab, QStringLiteral("検索文字列"));
+        retype(field, QStringLiteral("がいど"));
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(program.hits(), QStringLiteral("1ヒット"));
     }
 
     // 全選択, チェック and ﾁｪｯｸ解除 of the preview and history tabs leave the keyboard in

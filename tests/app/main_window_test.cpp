@@ -220,8 +220,13 @@ class MainWindowTest : public QObject {
         retype(program.field("拡張子", "’Ａ’"), "jpg");
         apply("拡張子");
         for (const std::string& name : namesOnDisk(folder.path())) QVERIFY(name.ends_with(".jpg"));
+        // Unified to nothing, the extension goes with its dot.
+        retype(program.field("拡張子", "’Ａ’"), "");
+        apply("拡張子");
+        for (const std::string& name : namesOnDisk(folder.path()))
+            QVERIFY2(name.ends_with("pho7") || name.ends_with("pho8"), name.c_str());
 
-        QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 10);
+        QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 12);
         QVERIFY(clickButton(program.window.historyPanel(), "元に戻す"));
         QCOMPARE(namesOnDisk(folder.path()), (Names{"photo.JPG", "sub/photo.txt"}));
         QCOMPARE(program.listCount(), QStringLiteral("変換リスト数： 2"));

@@ -162,7 +162,7 @@ TEST_F(PreviewCommandTest, FoldersAreRowsOfTheirOwnWhenAskedFor) {
     EXPECT_EQ(runCli({"preview", "--op", "add", "--recursive", folder.file("files_")}).exitCode, 2);
 }
 
-TEST_F(PreviewCommandTest, NumberingStartsAgainInEveryFolderWithGroup) {
+TEST_F(PreviewCommandTest, GroupNumbersEachFolderWhereverItsFilesStand) {
     std::ofstream(folder.file("files/sub/c.txt")) << "c";
     const auto result = runCli(
         {"preview", "--op", "number", "--set", "form=1", "--set", "group=1", folder.file("files")});
@@ -178,6 +178,14 @@ TEST_F(PreviewCommandTest, NumberingStartsAgainInEveryFolderWithGroup) {
     EXPECT_EQ(count("\t1"), 2);
     EXPECT_EQ(count("\t2"), 2);
     EXPECT_EQ(count("\n"), 4);
+
+    // Files of two folders given interleaved: each folder counts its own.
+    const auto interleaved = runCli({"preview", "--op", "number", "--set", "form=1", "--set",
+                                     "group=1", folder.file("files/a.txt"),
+                                     folder.file("files/sub/b.txt"), folder.file("files/keep")});
+    EXPECT_EQ(interleaved.exitCode, 0);
+    for (const char* line : {"a.txt\t1a.txt\t", "b.txt\t1b.txt\t", "keep\t2keep\t"})
+        EXPECT_NE(interleaved.out.find(line), std::string::npos) << line << interleaved.out;
 }
 
 }  // namespace

@@ -169,9 +169,12 @@ TEST(OperationAgreementTest, RecordedMacroGivesThePreviewsName) {
                               [&](const ExtensionSettings& s) {
                                   preview = extensionNewName(s, stem, extension);
                                   recorded = recordExtension(s, frame);
-                                  // Adding at the end keeps a missing extension missing (a
-                                  // documented difference); every other mode writes the dot itself.
-                                  dotAdded = s.mode == ExtensionMode::AtEnd && extension.empty();
+                                  // Adding at the end keeps a missing extension missing, and
+                                  // unifying to nothing drops the dot (documented differences);
+                                  // every other mode writes the dot itself.
+                                  dotAdded =
+                                      (s.mode == ExtensionMode::AtEnd && extension.empty()) ||
+                                      (s.mode == ExtensionMode::Unify && s.text.empty());
                               }},
                    operation);
         ASSERT_TRUE(recorded);

@@ -89,7 +89,8 @@ TEST_F(RunOperationTest, ListPathEdgeCases) {
         {U"ABCabc", NumberingSettings{NF::AfterA, 5, 1, false, U"", {}, 1, true}, U"5ABCabc"},
         {U"ab.c", NumberingSettings{NF::AfterNth, -5, 1, true, {}, {}, 9, false}, U"ab-5.c"},
         {U"a.txt", ExtensionSettings{EM::Unify, U".txt", 1, 1}, U"a..txt"},
-        {U"a", ExtensionSettings{EM::Unify, U"", 1, 1}, U"a."},
+        {U"a.txt", ExtensionSettings{EM::Unify, U"", 1, 1}, U"a"},
+        {U"a.b.txt", ExtensionSettings{EM::Unify, U"", 1, 1}, U"a.b"},
         {U"a", ExtensionSettings{EM::AtEnd, U"md", 1, 1}, U"amd"},
         {U"a", ExtensionSettings{EM::DeleteFromNth, {}, 1, 1}, U"a."},
         {U"a.txt", ExtensionSettings{EM::DeleteFromNth, {}, 4, 1}, U"a.txt"},
@@ -197,7 +198,7 @@ TEST_F(RunOperationTest, RecordedNumberingOverTheListNumbersAsThePreviewDoes) {
     EXPECT_EQ(preview, (std::vector<Text>{U"a_31.txt", U"5b.txt", U"c_7.jpg", U"9d"}));
 }
 
-// Rows of three folders, the first met twice, with unchecked rows among them.
+// Rows of two folders interleaved as a sort by name leaves them, with an unchecked row.
 class PerFolderNumberingTest : public RunOperationTest {
   protected:
     void addFolderRows() {
@@ -216,7 +217,7 @@ class PerFolderNumberingTest : public RunOperationTest {
     }
 };
 
-TEST_F(PerFolderNumberingTest, CounterStartsAgainWheneverTheFolderChanges) {
+TEST_F(PerFolderNumberingTest, EachFolderCountsItsOwnRowsWhereverTheyStand) {
     struct Case {
         std::int32_t start;
         std::int32_t step;
@@ -227,21 +228,22 @@ TEST_F(PerFolderNumberingTest, CounterStartsAgainWheneverTheFolderChanges) {
         {1,
          1,
          false,
-         {U"1p0.jpg", U"2p1.jpg", U"11p10.jpg", U"1x.jpg", U"2y", U"1late.jpg", U"2later.jpg"}},
+         {U"1p0.jpg", U"2p1.jpg", U"11p10.jpg", U"1x.jpg", U"2y", U"12late.jpg", U"13later.jpg"}},
         {1,
          1,
          true,
-         {U"01p0.jpg", U"02p1.jpg", U"11p10.jpg", U"01x.jpg", U"02y", U"01late.jpg",
-          U"02later.jpg"}},
+         {U"01p0.jpg", U"02p1.jpg", U"11p10.jpg", U"01x.jpg", U"02y", U"12late.jpg",
+          U"13later.jpg"}},
         {0,
          -5,
          false,
-         {U"0p0.jpg", U"-5p1.jpg", U"-50p10.jpg", U"0x.jpg", U"-5y", U"0late.jpg", U"-5later.jpg"}},
+         {U"0p0.jpg", U"-5p1.jpg", U"-50p10.jpg", U"0x.jpg", U"-5y", U"-55late.jpg",
+          U"-60later.jpg"}},
         {2147483647,
          1,
          false,
          {U"2147483647p0.jpg", U"-2147483648p1.jpg", U"-2147483639p10.jpg", U"2147483647x.jpg",
-          U"-2147483648y", U"2147483647late.jpg", U"-2147483648later.jpg"}},
+          U"-2147483648y", U"-2147483638late.jpg", U"-2147483637later.jpg"}},
     };
     for (const auto& c : cases) {
         workspace.conversionList().clear();

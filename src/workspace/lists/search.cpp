@@ -6,6 +6,7 @@
 #include "common/integer_text.h"
 #include "common/message_text.h"
 #include "macro/messages.h"
+#include "macro/text_conversions.h"
 #include "platform/letter_case.h"
 #include "workspace/lists/messages.h"
 #include "workspace/rows/row_flags.h"
@@ -25,6 +26,14 @@ Text fieldOf(const FileEntry& row, TextSearch::Field field) {
             break;
     }
     return row.name;
+}
+
+// Some systems store a kana and its voiced-sound mark apart (か + U+3099): both sides are
+// compared composed, so がいど finds a name however it was written. ASCII needs no composing.
+Text comparableText(Text text, bool caseSensitive) {
+    if (std::any_of(text.begin(), text.end(), [](char32_t c) { return c >= 0x80; }))
+        text = normalizeNfc(text);
+    return caseSensitive ? text : toLower(text);
 }
 
 // Without narrowing, or with nothing selected, a search starts from the whole list.
@@ -60,13 +69,13 @@ void textSearch(Workspace& workspace, const TextSearch& search) {
     auto& rows = workspace.conversionList();
     selectStartingSet(rows, search.narrowing);
     const bool wanted = search.condition == TextSearch::Contains;
-    for (Text term : searchTerms(search.pattern)) {
-        if (!search.caseSensitive) term = toLower(term);
+    for (const Text& pattern : searchTerms(search.pattern)) {
+        const Text term = comparableText(pattern, search.caseSensitive);
         for (auto& row : rows) {
             if (!row.selected) continue;
-            const Text field = fieldOf(row, search.field);
-            const bool found = search.caseSensitive ? field.find(term) != Text::npos
-                                                    : toLower(field).find(term) != Text::npos;
+            const bool found =
+                comparableText(fieldOf(row, search.field), search.caseSensitive).find(term) !=
+                Text::npos;
             if (found != wanted) row.selected = false;
         }
     }

@@ -2,23 +2,28 @@
 
 #include <algorithm>
 #include <string_view>
+#include <unordered_map>
 
 #include "common/name_parts.h"
 
 namespace vartel {
-namespace {}  // namespace
 
 FolderGroups folderGroupsOf(const ConversionList& rows) {
     FolderGroups groups;
     groups.positions.assign(rows.size(), 0);
+    // Keyed by views into the rows: a long list should not copy every folder. Most lists hold
+    // runs of one folder, so the last folder's count is kept at hand.
+    std::unordered_map<std::u32string_view, int> counts;
     std::u32string_view previousFolder;
-    int position = 0;
+    int* previousCount = nullptr;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (!rows[i].checked) continue;
-        // Compared in place: a long list should not copy every folder.
         const std::u32string_view folder = folderText(rows[i].folder);
-        position = position > 0 && folder == previousFolder ? position + 1 : 1;
-        previousFolder = folder;
+        if (previousCount == nullptr || folder != previousFolder) {
+            previousCount = &counts[folder];
+            previousFolder = folder;
+        }
+        const int position = ++*previousCount;
         groups.positions[i] = position;
         groups.largest = std::max(groups.largest, position);
     }

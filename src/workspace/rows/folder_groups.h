@@ -6,10 +6,11 @@
 
 namespace vartel {
 
-// The checked rows in list order fall into folder groups: a group is a run of rows in the same
-// folder, and a row in another folder starts the next one. Unchecked rows are passed over.
+// The checked rows of one folder form its group, wherever they stand in the list: a list
+// sorted by name interleaves folders, and each still counts its own rows. Unchecked rows are
+// passed over.
 struct FolderGroups {
-    std::vector<int> positions;  // per row, 1-based within its group; 0 for an unchecked row
+    std::vector<int> positions;  // per row, 1-based within its folder, in list order; 0 unchecked
     int largest = 0;             // the row count of the largest group
 };
 

@@ -15,7 +15,7 @@ class SearchTest : public WorkspaceTest {
     void SetUp() override {
         const std::vector<std::pair<Text, std::int64_t>> rows = {
             {U"abc def.txt", 1023},   {U"ABC.TXT", 1024}, {U"def.doc", 1025},
-            {U"xyz.txt", 5368709120}, {U"abcdef", 0},
+            {U"xyz.txt", 5368709120}, {U"abcdef", 0},     {U"か\u3099いと\u3099.md", 7},
         };
         for (const auto& [name, size] : rows) {
             workspace.conversionList().push_back(rowAt(U"/Abc/" + name, size));
@@ -58,17 +58,20 @@ TEST_F(SearchTest, TextSearchCases) {
     };
     const std::vector<Case> cases = {
         {search(U"abc　def"), {}, {0, 4}},
-        {search(U"abc　def", S::Name, S::DoesNotContain), {}, {3}},
-        {search(U"xyz def", S::Name, S::DoesNotContain), {}, {1}},
+        {search(U"abc　def", S::Name, S::DoesNotContain), {}, {3, 5}},
+        {search(U"xyz def", S::Name, S::DoesNotContain), {}, {1, 5}},
         {search(U"ABC"), {}, {0, 1, 4}},
         {search(U"ABC", S::Name, S::Contains, false, true), {}, {1}},
         {search(U".txt", S::Extension), {}, {0, 1, 3}},
         {search(U"Abc/abc", S::Path, S::Contains, false, true), {}, {0, 4}},
-        {search(U"abc", S::Path), {}, {0, 1, 2, 3, 4}},
+        {search(U"abc", S::Path), {}, {0, 1, 2, 3, 4, 5}},
         {search(U"def", S::Name, S::Contains, true), {1, 2}, {2}},
         {search(U"def", S::Name, S::Contains, true), {}, {0, 2, 4}},
         {search(U"def", S::Name, S::Contains, false), {1}, {0, 2, 4}},
-        {search(U"   "), {1}, {0, 1, 2, 3, 4}},
+        {search(U"   "), {1}, {0, 1, 2, 3, 4, 5}},
+        // A name stored decomposed is found by its composed spelling and the other way round.
+        {search(U"がいど"), {}, {5}},
+        {search(U"と\u3099.MD", S::Name, S::Contains, false, false), {}, {5}},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         select(cases[i].startSelected);
@@ -94,9 +97,9 @@ TEST_F(SearchTest, SizeSearchCases) {
     };
     const std::vector<Case> cases = {
         {search(U"1", S::Kilobytes), {}, {1, 2, 3}},
-        {search(U"1", S::Kilobytes, S::AtMost), {}, {0, 1, 4}},
+        {search(U"1", S::Kilobytes, S::AtMost), {}, {0, 1, 4, 5}},
         {search(U"5", S::Gigabytes), {}, {3}},
-        {search(U"2147483647", S::Gigabytes, S::AtMost), {}, {0, 1, 2, 3, 4}},
+        {search(U"2147483647", S::Gigabytes, S::AtMost), {}, {0, 1, 2, 3, 4, 5}},
         {search(U"1024", S::Bytes, S::AtLeast, true), {0, 1, 4}, {1}},
         {search(U"1024", S::Bytes, S::AtLeast, true), {}, {1, 2, 3}},
         {search(U"1024", S::Bytes, S::AtLeast, false), {0}, {1, 2, 3}},

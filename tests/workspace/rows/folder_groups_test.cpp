@@ -17,11 +17,15 @@ struct Case {
     int largest;
 };
 
-TEST(FolderGroupsTest, RunsOfCheckedRowsInOneFolderAreGroups) {
+TEST(FolderGroupsTest, CheckedRowsOfOneFolderAreCountedWhereverTheyStand) {
     const Case cases[] = {
         {"empty list", {}, {}, 0},
         {"one folder", {{U"/a/1"}, {U"/a/2"}, {U"/a/3"}}, {1, 2, 3}, 3},
-        {"a folder met again starts a new group", {{U"/a/1"}, {U"/b/1"}, {U"/a/2"}}, {1, 1, 1}, 1},
+        {"a folder met again counts on", {{U"/a/1"}, {U"/b/1"}, {U"/a/2"}}, {1, 1, 2}, 2},
+        {"folders interleaved by a sort",
+         {{U"/b/1"}, {U"/a/1"}, {U"/b/2"}, {U"/a/2", false}, {U"/a/3"}, {U"/b/3"}},
+         {1, 1, 2, 0, 2, 3},
+         3},
         {"unchecked rows are passed over, even in another folder",
          {{U"/a/1"}, {U"/b/1", false}, {U"/a/2"}, {U"/a/3", false}, {U"/a/4"}},
          {1, 0, 2, 0, 3},

@@ -180,13 +180,14 @@ inline const QStringList kSizeRanges = {QStringLiteral("以上"), QStringLiteral
 // The columns of the lists.
 inline const QString kModifiedColumn = QStringLiteral("更新日時");
 inline const QString kDateTakenColumn = QStringLiteral("撮影日時");
+inline const QString kStatusColumn = QStringLiteral("状態");
 inline const QStringList kConversionColumns = {
     QStringLiteral("ファイル名"), QStringLiteral("拡張子"),
     QStringLiteral("サイズ"),     kModifiedColumn,
     QStringLiteral("フルパス"),   kDateTakenColumn,
     QStringLiteral("カメラ機種")};
 inline const QStringList kPreviewColumns = {
-    QStringLiteral("変換前"), QStringLiteral("変換後"), QStringLiteral("状態"),
+    QStringLiteral("変換前"), QStringLiteral("変換後"), kStatusColumn,
     QStringLiteral("サイズ"), kModifiedColumn,          QStringLiteral("変更前のフルパス")};
 inline const QStringList kHistoryColumns = {QStringLiteral("変換前"), QStringLiteral("変換後"),
                                             QStringLiteral("変換後のパス")};

@@ -109,10 +109,10 @@ bool FileFingerprint::matches(const FileStatus& status) const {
     return !known() || fingerprintOf(status) == *this;
 }
 
-bool createFolders(const std::string& path) {
+bool createFolders(const std::string& path, unsigned mode) {
     for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string folder = path.substr(0, slash);
-        if (!folder.empty() && ::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) return false;
+        if (!folder.empty() && ::mkdir(folder.c_str(), mode) != 0 && errno != EEXIST) return false;
         if (slash == std::string::npos) break;
     }
     struct stat info {};

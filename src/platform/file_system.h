@@ -65,9 +65,9 @@ enum class FileError {
 // system refuses the rest.
 bool writeAll(int descriptor, std::string_view bytes);
 
-// Creates the folder and every missing folder above it. False when it cannot be made (or a
-// file stands in its place).
-bool createFolders(const std::string& path);
+// Creates the folder and every missing folder above it, with this mode before the umask. False
+// when it cannot be made (or a file stands in its place).
+bool createFolders(const std::string& path, unsigned mode = 0777);
 
 // The folder of the running program, without a trailing separator.
 std::string executableFolder();

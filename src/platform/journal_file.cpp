@@ -19,6 +19,7 @@
 
 #include "platform/fault_injection.h"
 #include "platform/file_system.h"
+#include "platform/program_files.h"
 #include "platform/rename_calls.h"
 #include "platform/side_by_side.h"
 
@@ -170,19 +171,11 @@ JournalContents decodeJournal(std::string_view bytes) {
 }
 
 std::optional<std::string> journalFolder() {
-    std::string state;
-    if (const char* xdg = std::getenv("XDG_STATE_HOME"); xdg != nullptr && xdg[0] == '/') {
-        state = xdg;
-    } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
-        state = std::string(home) + "/.local";
-        if (!makeFolder(state)) return std::nullopt;
-        state += "/state";
-    } else {
-        return std::nullopt;
-    }
-    if (!makeFolder(state)) return std::nullopt;
+    const std::string state = userStateHome();
+    if (state.empty()) return std::nullopt;
+    // Private at every level it makes: the journals tell which files were where.
     const std::string folder = state + "/vartel";
-    if (!makeFolder(folder)) return std::nullopt;
+    if (!createFolders(folder, 0700)) return std::nullopt;
     return folder;
 }
 

@@ -17,8 +17,9 @@ std::string parentOf(const std::string& folder) {
 }
 
 std::string homeFolder() {
+    // A relative one would put the user's files wherever the program happens to be started.
     const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0') return home;
+    if (home != nullptr && home[0] == '/') return home;
     const passwd* entry = ::getpwuid(::getuid());
     return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
 }
@@ -29,10 +30,21 @@ bool isFolder(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// A per-user folder: the variable's value, or the folder below the home folder.
+std::string userFolder(const char* variable, const char* belowHome) {
+    const char* configured = std::getenv(variable);
+    // Relative paths are not valid here and are ignored, as the base-directory rules say.
+    if (configured != nullptr && configured[0] == '/') return configured;
+    const std::string home = homeFolder();
+    return home.empty() ? std::string() : home + belowHome;
+}
+
 }  // namespace
 
-ProgramFiles programFilesFor(const std::string& executableFolder, const std::string& userDataHome) {
+ProgramFiles programFilesFor(const std::string& executableFolder, const std::string& userDataHome,
+                             const std::string& userStateHome) {
     ProgramFiles files;
+    if (!userStateHome.empty()) files.windowState = userStateHome + "/vartel/window.ini";
     const std::string share = parentOf(executableFolder) + "/share";
     if (!isFolder(share + "/vartel")) {
         files.guide = executableFolder + "/ReadMe.html";
@@ -51,15 +63,15 @@ ProgramFiles programFilesFor(const std::string& executableFolder, const std::str
 }
 
 ProgramFiles programFiles() {
-    return programFilesFor(executableFolder(), userDataHome());
+    return programFilesFor(executableFolder(), userDataHome(), userStateHome());
 }
 
 std::string userDataHome() {
-    const char* configured = std::getenv("XDG_DATA_HOME");
-    // Relative paths are not valid here and are ignored, as the base-directory rules say.
-    if (configured != nullptr && configured[0] == '/') return configured;
-    const std::string home = homeFolder();
-    return home.empty() ? std::string() : home + "/.local/share";
+    return userFolder("XDG_DATA_HOME", "/.local/share");
+}
+
+std::string userStateHome() {
+    return userFolder("XDG_STATE_HOME", "/.local/state");
 }
 
 }  // namespace vartel

@@ -1,10 +1,12 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QtTest>
+#include <fstream>
 
 #include "../support/media_files.h"
 #include "../support/temporary_folder.h"
 #include "app/lists/conversion_list_view.h"
+#include "app/lists/result_list_panel.h"
 #include "gui_test_registry.h"
 #include "test_program.h"
 
@@ -32,6 +34,28 @@ void toggleInHeaderMenu(QHeaderView* header, const QString& caption) {
 void clickSection(QHeaderView* header, int column) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+}
+
+// Presses the mouse on the header at `from`, drags it to `to` and lets go there.
+void dragOnHeader(QHeaderView* header, int from, int to) {
+    const int y = header->height() / 2;
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(from, y));
+    QTest::mouseMove(header->viewport(), QPoint((from + to) / 2, y));
+    QTest::mouseMove(header->viewport(), QPoint(to, y));
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(to, y));
+}
+
+// The shown columns from left to right, each as its caption and width.
+QStringList shownColumns(QHeaderView* header) {
+    QStringList shown;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int column = header->logicalIndex(visual);
+        if (header->isSectionHidden(column)) continue;
+        shown << QStringLiteral("%1 %2")
+                     .arg(header->model()->headerData(column, Qt::Horizontal).toString())
+                     .arg(header->sectionSize(column));
+    }
+    return shown;
 }
 
 }  // namespace
@@ -78,10 +102,67 @@ class PhotoColumnsTest : public QObject {
 
         toggleInHeaderMenu(header, "カメラ機種");
         QVERIFY(!list->isColumnHidden(kCameraModel));
+        // Shown, they come right after the modified time, before the wide full path.
+        QStringList captions;
+        for (int visual = 0; visual < header->count(); ++visual)
+            captions << list->model()
+                            ->headerData(header->logicalIndex(visual), Qt::Horizontal)
+                            .toString();
+        QCOMPARE(captions, QStringList({"ファイル名", "拡張子", "サイズ", "更新日時", "撮影日時",
+                                        "カメラ機種", "フルパス"}));
         QCOMPARE(cell(1, kCameraModel), QStringLiteral("Camera X"));
         QCOMPARE(cell(3, kCameraModel), QStringLiteral("Camera Y"));
         toggleInHeaderMenu(header, "撮影日時");
         QVERIFY(list->isColumnHidden(kDateTaken));
+    }
+
+    // A column widened and one moved with the mouse, and a photo column shown, are as the user
+    // left them when the window opens again.
+    void theColumnsComeBackAfterARestart() {
+        TemporaryFolder folder;
+        // The state's folder is made when the window closes.
+        const std::string state = folder.file("state/vartel/window.ini");
+        QStringList left;
+        {
+            TestProgram program(state);
+            QHeaderView* header = program.window.conversionList()->horizontalHeader();
+            toggleInHeaderMenu(header, "撮影日時");
+            const int nameEdge = header->sectionViewportPosition(0) + header->sectionSize(0) - 1;
+            const int nameWidth = header->sectionSize(0);
+            dragOnHeader(header, nameEdge, nameEdge + 40);
+            QCOMPARE(header->sectionSize(0), nameWidth + 40);
+            // 拡張子 let go past the middle of サイズ takes its place.
+            const int size = header->sectionViewportPosition(2) + header->sectionSize(2) * 3 / 4;
+            dragOnHeader(header, header->sectionViewportPosition(1) + 5, size);
+            QCOMPARE(header->visualIndex(1), 2);
+            left = shownColumns(header);
+            QVERIFY(program.window.close());
+        }
+        TestProgram program(state);
+        ConversionListView* list = program.window.conversionList();
+        QCOMPARE(shownColumns(list->horizontalHeader()), left);
+        QVERIFY(list->isColumnHidden(kCameraModel));
+        // The photo column shows again, and rows added are read for it.
+        writeJpeg(folder.file("a.jpg"), {{"Exif.Photo.DateTimeOriginal", "2024:05:03 09:05:07"}});
+        program.window.addPaths({QString::fromStdString(folder.file("a.jpg"))});
+        QTRY_VERIFY(program.workspace.conversionList().back().photoFacts != nullptr);
+
+        // A damaged state, or another version's, leaves every list as it starts.
+        std::ofstream(folder.file("damaged.ini"))
+            << "[ConversionList]\nColumns=0:100 0:100 2:100 3:100 4:100 5:100 6:100\n"
+               "[PreviewList]\nColumns=5:50 4:50 3:50 2:50 1:50 0:50 9:50\n"
+               "[HistoryList]\nColumns=0:x 1:10 2:10\n";
+        TestProgram damaged(folder.file("damaged.ini"));
+        const auto lists = [](const TestProgram& started) {
+            QStringList shown;
+            for (QTableView* list :
+                 {static_cast<QTableView*>(started.window.conversionList()),
+                  static_cast<QTableView*>(started.window.previewPanel()->list()),
+                  static_cast<QTableView*>(started.window.historyPanel()->list())})
+                shown << shownColumns(list->horizontalHeader());
+            return shown;
+        };
+        QCOMPARE(lists(damaged), lists(TestProgram()));
     }
 };
 

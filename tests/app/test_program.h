@@ -24,10 +24,20 @@ struct Script {
     FixedClock clock{LocalDateTime{2024, 1, 2, 3, 4, 5}};
 };
 
+// The program's files with the window's state kept in this file: none unless a test gives one,
+// so that no test reads what another one, or the user, left.
+inline ProgramFiles filesKeepingWindowIn(std::string windowState) {
+    ProgramFiles files = programFiles();
+    files.windowState = std::move(windowState);
+    return files;
+}
+
 // The whole program over scripted dialogs; its pump runs the events at every item, so a test
 // can act in the middle of a long command.
 struct TestProgram : Script, Program {
-    TestProgram() : Program(dialogs, clock, std::chrono::milliseconds(0)) {
+    explicit TestProgram(std::string windowState = {})
+        : Program(dialogs, clock, std::chrono::milliseconds(0),
+                  filesKeepingWindowIn(std::move(windowState))) {
         window.show();
         static_cast<void>(QTest::qWaitForWindowExposed(&window));
     }

@@ -17,11 +17,13 @@ TEST(ProgramFilesTest, ABuildFolderKeepsEverythingBesideTheProgram) {
     TemporaryFolder folder;
     const std::string build = folder.file("build");
     std::filesystem::create_directories(build);
-    const ProgramFiles files = programFilesFor(build, folder.file("home"));
+    const ProgramFiles files = programFilesFor(build, folder.file("data"), folder.file("state"));
     EXPECT_FALSE(files.installed);
     EXPECT_EQ(files.guide, build + "/ReadMe.html");
     EXPECT_EQ(files.macroFolders, std::vector<std::string>{build + "/Data"});
     EXPECT_EQ(files.macroSaveFolder, build + "/Data");
+    // The window's state is the user's, beside the journals, wherever the program runs from.
+    EXPECT_EQ(files.windowState, folder.file("state") + "/vartel/window.ini");
 }
 
 TEST(ProgramFilesTest, AnInstalledProgramListsTheUsersMacrosBeforeTheBundledOnes) {
@@ -31,7 +33,7 @@ TEST(ProgramFilesTest, AnInstalledProgramListsTheUsersMacrosBeforeTheBundledOnes
     std::filesystem::create_directories(prefix + "/share/vartel/Data");
     const std::string home = folder.file("home/.local/share");
 
-    const ProgramFiles files = programFilesFor(prefix + "/bin", home);
+    const ProgramFiles files = programFilesFor(prefix + "/bin", home, "");
     EXPECT_TRUE(files.installed);
     EXPECT_EQ(files.guide, prefix + "/share/doc/vartel/ReadMe.html");
     EXPECT_EQ(files.macroFolders,
@@ -39,9 +41,10 @@ TEST(ProgramFilesTest, AnInstalledProgramListsTheUsersMacrosBeforeTheBundledOnes
     EXPECT_EQ(files.macroSaveFolder, home + "/vartel/Data");
 
     // Without a home folder there is only the bundled one, and no folder to start saving in.
-    const ProgramFiles homeless = programFilesFor(prefix + "/bin", "");
+    const ProgramFiles homeless = programFilesFor(prefix + "/bin", "", "");
     EXPECT_EQ(homeless.macroFolders, std::vector<std::string>{prefix + "/share/vartel/Data"});
     EXPECT_EQ(homeless.macroSaveFolder, "");
+    EXPECT_EQ(homeless.windowState, "");
 }
 
 // Sets or clears an environment variable for the life of the object.
@@ -66,17 +69,21 @@ class EnvironmentValue {
     std::optional<std::string> before_;
 };
 
-TEST(ProgramFilesTest, TheUsersDataFolderFollowsXdgDataHomeOnlyWhenAbsolute) {
+TEST(ProgramFilesTest, TheUsersFoldersFollowTheirVariablesOnlyWhenAbsolute) {
     const EnvironmentValue home("HOME", "/home/someone");
     struct Case {
-        const char* dataHome;
-        const char* expected;
+        const char* value;  // of XDG_DATA_HOME and XDG_STATE_HOME alike
+        const char* data;
+        const char* state;
     };
-    for (const Case& c :
-         {Case{"/data/here", "/data/here"}, Case{"relative/path", "/home/someone/.local/share"},
-          Case{"", "/home/someone/.local/share"}, Case{nullptr, "/home/someone/.local/share"}}) {
-        const EnvironmentValue dataHome("XDG_DATA_HOME", c.dataHome);
-        EXPECT_EQ(userDataHome(), c.expected) << (c.dataHome ? c.dataHome : "(unset)");
+    const char* const data = "/home/someone/.local/share";
+    const char* const state = "/home/someone/.local/state";
+    for (const Case& c : {Case{"/here", "/here", "/here"}, Case{"relative/path", data, state},
+                          Case{"", data, state}, Case{nullptr, data, state}}) {
+        const EnvironmentValue dataHome("XDG_DATA_HOME", c.value);
+        const EnvironmentValue stateHome("XDG_STATE_HOME", c.value);
+        EXPECT_EQ(userDataHome(), c.data) << (c.value ? c.value : "(unset)");
+        EXPECT_EQ(userStateHome(), c.state) << (c.value ? c.value : "(unset)");
     }
 }
 

@@ -19,6 +19,8 @@ RowListView::RowListView(QWidget* parent) : QTableView(parent) {
     showOneTextLinePerRow(this);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(true);
+    // Columns are dragged where the user wants them; the window keeps them so between runs.
+    horizontalHeader()->setSectionsMovable(true);
     QPalette colours = palette();
     for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
         colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
@@ -30,14 +32,12 @@ void RowListView::setRowModel(RowListModel* model, const std::vector<int>& colum
     setModel(model);
     for (std::size_t i = 0; i < columnWidths.size(); ++i)
         setColumnWidth(static_cast<int>(i), columnWidths[i]);
-    // A modified time is read whole, date and time, in whatever font the desktop has.
-    const int dateTime = fontMetrics().horizontalAdvance(QStringLiteral("2000/12/31 23:59:59")) +
-                         4 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this);
+    // A modified time is read whole, date and time.
     for (int column = 0; column < model->columnCount(); ++column) {
         const QString header =
             model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         if (header == ui::kModifiedColumn || header == ui::kDateTakenColumn)
-            setColumnWidth(column, qMax(columnWidth(column), dateTime));
+            fitColumnTo(column, {QStringLiteral("2000/12/31 23:59:59")});
     }
     horizontalHeader()->setStretchLastSection(static_cast<int>(columnWidths.size()) <
                                               model->columnCount());
@@ -45,6 +45,13 @@ void RowListView::setRowModel(RowListModel* model, const std::vector<int>& colum
             [this](const QItemSelection& selected, const QItemSelection& deselected) {
                 takeSelection(selected, deselected);
             });
+}
+
+void RowListView::fitColumnTo(int column, const QStringList& texts) {
+    int widest = 0;
+    for (const QString& text : texts) widest = qMax(widest, fontMetrics().horizontalAdvance(text));
+    const int margins = 4 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this);
+    setColumnWidth(column, qMax(columnWidth(column), widest + margins));
 }
 
 void RowListView::refresh() {

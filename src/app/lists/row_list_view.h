@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QTableView>
 #include <vector>
 
@@ -17,6 +18,9 @@ class RowListView : public QTableView {
     explicit RowListView(QWidget* parent = nullptr);
 
     void setRowModel(RowListModel* model, const std::vector<int>& columnWidths);
+    // Widens the column, if need be, to show each of these texts whole in whatever font the
+    // desktop has.
+    void fitColumnTo(int column, const QStringList& texts);
 
     // Shows the list as it is now, with the rows' own selection.
     void refresh();

@@ -39,6 +39,7 @@ class MainController : public QObject {
     // The sample name as the recording started or was reset.
     const Text& recordingStartName() const { return recordingStartName_; }
     QStringList macroTitles() const;
+    const ProgramFiles& files() const { return files_; }
 
     // Turns every control of the action table on or off as the program's state says.
     void updateEnabled();

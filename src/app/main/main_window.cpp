@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "app/lists/column_layout.h"
 #include "app/lists/conversion_list_panel.h"
 #include "app/lists/header_column_menu.h"
 #include "app/lists/macro_result_panel.h"
@@ -36,17 +37,20 @@
 #include "app/tabs/number_tab.h"
 #include "app/tabs/replace_tab.h"
 #include "app/tabs/search_tab.h"
+#include "workspace/batch/plan_texts.h"
 #include "workspace/lists/list_editing.h"
 
 namespace vartel {
 namespace {
 
 // Sizes of the regions at the design size of the window. The editing tabs grow where their
-// widest page or their captions need more, and the window's width grows with them.
+// widest page or their captions need more, and the window's width grows with them. The window
+// is tall enough to show every control of every editing tab without scrolling, and still fits
+// a screen 768 pixels high with a panel.
 constexpr int kLeftColumnWidth = 217;
 constexpr int kEditTabsWidth = 225;
 constexpr int kStatusPanelWidth = 128;
-constexpr QSize kDesignSize(792, 603);
+constexpr QSize kDesignSize(792, 650);
 constexpr QSize kMinimumSize(731, 509);
 
 }  // namespace
@@ -67,6 +71,8 @@ MainWindow::MainWindow(MainController& controller, QWidget* parent)
     buildListContextMenu(listPanel_->view(), controller_, commands);
     connectRegions();
     connectController();
+    restoreColumns(controller_.files().windowState, keptColumns());
+    if (photoColumns_->anyShown()) controller_.setPhotoColumnsShown(true);
     // Files dropped on a text field are meant for the list, like anywhere else on the window.
     for (QLineEdit* field : findChildren<QLineEdit*>()) field->setAcceptDrops(false);
     renameDialog_ = new RenameDialog(this);
@@ -106,6 +112,11 @@ void MainWindow::buildRegions() {
     photoColumns_ = new HeaderColumnMenu(
         listPanel_->view(),
         {static_cast<int>(SortColumn::DateTaken), static_cast<int>(SortColumn::CameraModel)});
+    // Shown, the photo columns are seen beside the modified time, not past the wide full path.
+    QHeaderView* header = listPanel_->view()->horizontalHeader();
+    for (const SortColumn photo : {SortColumn::DateTaken, SortColumn::CameraModel})
+        header->moveSection(header->visualIndex(static_cast<int>(photo)),
+                            header->visualIndex(static_cast<int>(SortColumn::FullPath)));
     grid->addWidget(listPanel_, 0, 2);
 
     editToggle_ = new QPushButton(ui::kShowRight, central);
@@ -179,6 +190,10 @@ QWidget* MainWindow::buildResultTabs(QWidget* parent) {
     previewPanel_ = new ResultListPanel(ui::kReturnToList, ui::kExecute);
     RowListModel* previewRows = makePreviewModel(workspace.previewList(), this);
     previewPanel_->list()->setRowModel(previewRows, {128, 128, 150, 80, 100});
+    // Every status of a planned rename whole; a failure's longer reason is whole in its tooltip.
+    QStringList statuses;
+    for (const PlanStatusRow& status : kPlanStatuses) statuses << toQString(Text(status.text));
+    previewPanel_->list()->fitColumnTo(ui::kPreviewColumns.indexOf(ui::kStatusColumn), statuses);
     // A row checked or unchecked joins or leaves the batch, which may make or end a clash.
     connect(previewRows, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& row, const QModelIndex&, const QList<int>& roles) {
@@ -315,10 +330,18 @@ void MainWindow::toggleRegion(QPushButton* toggle, QWidget* region, const QStrin
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (controller_.mayClose())
-        event->accept();
-    else
+    if (!controller_.mayClose()) {
         event->ignore();
+        return;
+    }
+    keepColumns(controller_.files().windowState, keptColumns());
+    event->accept();
+}
+
+std::vector<KeptColumns> MainWindow::keptColumns() const {
+    return {{U"ConversionList", listPanel_->view()->horizontalHeader()},
+            {U"PreviewList", previewPanel_->list()->horizontalHeader()},
+            {U"HistoryList", historyPanel_->list()->horizontalHeader()}};
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <vector>
 
 #include "app/main/main_controller.h"
 
@@ -18,6 +19,7 @@ class DeleteTab;
 class ExtensionTab;
 class FolderPanes;
 class HeaderColumnMenu;
+struct KeptColumns;
 class MacroResultPanel;
 class MacroTab;
 class NumberTab;
@@ -94,6 +96,8 @@ class MainWindow : public QMainWindow {
     void refreshLists();
     void refreshStatus();
     void placeBoxes();
+    // The lists whose columns the window keeps between runs.
+    std::vector<KeptColumns> keptColumns() const;
 
     MainController& controller_;
 

@@ -11,8 +11,7 @@ DeleteTab::DeleteTab(QWidget* parent) : OperationTab(parent) {
     layout->addWidget(radioGroup(ui::kDeletePosition, ui::kDeleteModes, 1, mode_, this));
     textA_ = textField(layout, ui::kTextA, this);
     textB_ = textField(layout, ui::kTextB, this);
-    position_ = countField(layout, ui::kCountN, this);
-    count_ = countField(layout, ui::kCountC, this);
+    countPairField(layout, position_, count_, this);
     caseSensitive_ = caseField(layout, this);
     finish(layout);
 }

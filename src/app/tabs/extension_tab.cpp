@@ -10,8 +10,7 @@ ExtensionTab::ExtensionTab(QWidget* parent) : OperationTab(parent) {
     auto* layout = tabLayout(this);
     layout->addWidget(radioGroup(ui::kForm, ui::kExtensionModes, 1, mode_, this));
     text_ = textField(layout, ui::kTextA, this);
-    position_ = countField(layout, ui::kCountN, this);
-    count_ = countField(layout, ui::kCountC, this);
+    countPairField(layout, position_, count_, this);
     finish(layout);
 }
 

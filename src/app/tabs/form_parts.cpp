@@ -17,6 +17,13 @@ QVBoxLayout* tabLayout(QWidget* tab) {
     return layout;
 }
 
+QVBoxLayout* groupLayout(QGroupBox* group) {
+    auto* layout = new QVBoxLayout(group);
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->setSpacing(2);
+    return layout;
+}
+
 QGroupBox* radioGroup(const QString& title, const QStringList& captions, int columns,
                       QButtonGroup*& buttons, QWidget* parent) {
     auto* group = new QGroupBox(title, parent);
@@ -65,6 +72,13 @@ QSpinBox* countField(QVBoxLayout* layout, const QString& label, QWidget* parent)
     return field;
 }
 
+void countPairField(QVBoxLayout* layout, QSpinBox*& position, QSpinBox*& count, QWidget* parent) {
+    position = countBox(parent);
+    count = countBox(parent);
+    layout->addWidget(sideBySide(
+        {labelled(ui::kCountN, position, parent), labelled(ui::kCountC, count, parent)}, parent));
+}
+
 QCheckBox* caseField(QVBoxLayout* layout, QWidget* parent) {
     auto* field = new QCheckBox(ui::kCaseSensitive, parent);
     layout->addWidget(field);
@@ -79,6 +93,14 @@ QWidget* labelled(const QString& label, QWidget* field, QWidget* parent) {
     caption->setBuddy(field);
     layout->addWidget(caption);
     layout->addWidget(field, 1);
+    return line;
+}
+
+QWidget* sideBySide(std::initializer_list<QWidget*> parts, QWidget* parent) {
+    auto* line = new QWidget(parent);
+    auto* layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* part : parts) layout->addWidget(part);
     return line;
 }
 

@@ -19,7 +19,7 @@ MacroTab::MacroTab(QWidget* parent) : QWidget(parent) {
     };
 
     auto* recording = new QGroupBox(ui::kNewMacroGroup, this);
-    auto* recordingLayout = new QVBoxLayout(recording);
+    auto* recordingLayout = groupLayout(recording);
     initialName_ = new QLineEdit(recording);
     auto* initialCaption = new QLabel(ui::kInitialFileName, recording);
     initialCaption->setBuddy(initialName_);
@@ -36,7 +36,7 @@ MacroTab::MacroTab(QWidget* parent) : QWidget(parent) {
     layout->addWidget(recording);
 
     auto* earlier = new QGroupBox(ui::kEarlierMacroGroup, this);
-    auto* earlierLayout = new QVBoxLayout(earlier);
+    auto* earlierLayout = groupLayout(earlier);
     chooser_ = new QComboBox(earlier);
     auto* chooserCaption = new QLabel(ui::kInDataFolder, earlier);
     chooserCaption->setBuddy(chooser_);

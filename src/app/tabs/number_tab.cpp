@@ -9,7 +9,7 @@ namespace vartel {
 NumberTab::NumberTab(QWidget* parent) : OperationTab(parent) {
     auto* layout = tabLayout(this);
     auto* numbers = new QGroupBox(ui::kNumbers, this);
-    auto* numbersLayout = new QVBoxLayout(numbers);
+    auto* numbersLayout = groupLayout(numbers);
     start_ = numberBox(1, numbers);
     step_ = numberBox(1, numbers);
     autoDigits_ = new QCheckBox(ui::kAutoDigits, numbers);
@@ -20,10 +20,13 @@ NumberTab::NumberTab(QWidget* parent) : OperationTab(parent) {
     numbersLayout->addWidget(perFolder_);
     layout->addWidget(numbers);
     layout->addWidget(radioGroup(ui::kForm, ui::kNumberingForms, 1, form_, this));
-    textA_ = textField(layout, ui::kTextA, this);
-    textB_ = textField(layout, ui::kTextB, this);
-    position_ = countField(layout, ui::kCountN, this);
-    caseSensitive_ = caseField(layout, this);
+    textA_ = new QLineEdit(this);
+    textB_ = new QLineEdit(this);
+    layout->addWidget(
+        sideBySide({labelled(ui::kTextA, textA_, this), labelled(ui::kTextB, textB_, this)}, this));
+    position_ = countBox(this);
+    caseSensitive_ = new QCheckBox(ui::kCaseSensitive, this);
+    layout->addWidget(sideBySide({labelled(ui::kCountN, position_, this), caseSensitive_}, this));
     finish(layout);
 }
 

@@ -10,17 +10,17 @@ ReplaceTab::ReplaceTab(QWidget* parent) : OperationTab(parent) {
     auto* layout = tabLayout(this);
     search_ = textField(layout, ui::kSearchText, this);
     replacement_ = textField(layout, ui::kReplacementText, this);
-    layout->addWidget(radioGroup(ui::kReplaceRange, ui::kReplaceRanges, 1, range_, this));
+    // Two columns each, so that the tab shows whole: three would make the tab, and with it the
+    // window, far wider than the rest.
+    layout->addWidget(radioGroup(ui::kReplaceRange, ui::kReplaceRanges, 2, range_, this));
     QStringList kinds = ui::kReplaceKinds;
     for (const auto& conversion : kTextConversions) kinds << toQString(Text(conversion.caption));
-    // Two columns: three would make the tab, and with it the window, far wider than the rest.
     layout->addWidget(radioGroup(ui::kReplaceKind, kinds, 2, kind_, this));
-    position_ = countField(layout, ui::kCountN, this);
-    count_ = countField(layout, ui::kCountC, this);
-    caseSensitive_ = caseField(layout, this);
+    countPairField(layout, position_, count_, this);
+    caseSensitive_ = new QCheckBox(ui::kCaseSensitive, this);
     // Only a replacement has a pattern to read as a regular expression.
     regex_ = new QCheckBox(ui::kRegularExpression, this);
-    layout->addWidget(regex_);
+    layout->addWidget(sideBySide({caseSensitive_, regex_}, this));
     const auto followKind = [this] {
         regex_->setEnabled(kind_->checkedId() == static_cast<int>(ReplaceKind::Replace));
     };

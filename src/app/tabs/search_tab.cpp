@@ -22,7 +22,7 @@ SearchTab::SearchTab(QWidget* parent) : QWidget(parent) {
     auto* layout = tabLayout(this);
 
     auto* text = new QGroupBox(ui::kTextSearchGroup, this);
-    auto* textLayout = new QVBoxLayout(text);
+    auto* textLayout = groupLayout(text);
     pattern_ = new QLineEdit(text);
     auto* patternCaption = new QLabel(ui::kSearchPattern, text);
     patternCaption->setBuddy(pattern_);
@@ -41,7 +41,7 @@ SearchTab::SearchTab(QWidget* parent) : QWidget(parent) {
     layout->addWidget(text);
 
     auto* sizeGroup = new QGroupBox(ui::kSizeSearchGroup, this);
-    auto* sizeLayout = new QVBoxLayout(sizeGroup);
+    auto* sizeLayout = groupLayout(sizeGroup);
     size_ = new QLineEdit(sizeGroup);
     unit_ = choice(ui::kSizeUnits, sizeGroup);
     auto* sizeLine = labelled(ui::kSize, size_, sizeGroup);

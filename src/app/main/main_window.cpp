@@ -63,8 +63,9 @@ MainWindow::MainWindow(MainController& controller, QWidget* parent)
     const WindowCommands commands{[this] { close(); }, [this] { renameSelected(); },
                                   [this] { toggleFolderTree(); }, [this] { toggleEditTabs(); },
                                   [this] { showPastBatches(); }};
-    buildMainMenus(menuBar(), controller_, commands);
-    buildListContextMenu(listPanel_->view(), controller_, commands);
+    const ListActions listActions = buildListActions(listPanel_, controller_, commands);
+    buildMainMenus(menuBar(), controller_, commands, listActions);
+    buildListContextMenu(listPanel_->view(), controller_, listActions);
     connectRegions();
     connectController();
     // Files dropped on a text field are meant for the list, like anywhere else on the window.

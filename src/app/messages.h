@@ -194,9 +194,13 @@ inline const QStringList kHistoryColumns = {QStringLiteral("変換前"), QString
 inline const QStringList kStepColumns = {QStringLiteral("処理後のファイル名"),
                                          QStringLiteral("処理種類"), QStringLiteral("詳細")};
 
-// The file dialogs' caption of every filter, and the note of a missing association.
+// The file dialogs' caption of every filter, and the notes of a missing association.
 inline const QString kAllFiles = QStringLiteral("すべてのファイル (*)");
 inline const QString kNotAssociated = QStringLiteral("関連付けされていません");
+// %1 stands for the guide's path.
+inline const QString kGuideNotOpened = QStringLiteral(
+    "使い方を開くプログラムが関連付けされていません。\n"
+    "次のファイルをブラウザで開いてください。\n%1");
 
 // The dialog of earlier batches.
 inline const QStringList kPastBatchColumns = {QStringLiteral("日時"), QStringLiteral("件数"),

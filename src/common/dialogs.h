@@ -15,7 +15,10 @@ class Dialogs {
   public:
     virtual ~Dialogs() = default;
     virtual void message(const Text& text) = 0;  // information box, one OK
-    virtual void error(const Text& text) = 0;    // error box, worded by errorBoxText
+    // A warning box, one OK: a command that ended with failures. Where there is no such box,
+    // a message.
+    virtual void warning(const Text& text) { message(text); }
+    virtual void error(const Text& text) = 0;  // error box, worded by errorBoxText
     virtual Answer confirm(const Text& text, bool withCancel) = 0;
     // A question that may also be left for later ("後で", which Esc and closing the box give
     // too): Yes, No, or Cancel for later. Where no box offers that answer, a question with

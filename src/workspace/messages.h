@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "common/dialogs.h"
 #include "common/integer_text.h"
 #include "common/text.h"
 
@@ -22,6 +23,13 @@ inline const Text kConflictSuffix = U"件";
 // What a command says when it ends: "正常終了", or how many rows failed.
 inline Text summaryText(std::int64_t errors) {
     return errors == 0 ? kFinishedNormally : formatInteger(errors) + kErrorCountSuffix;
+}
+// The same in a box: failures are a warning.
+inline void showSummary(Dialogs& dialogs, std::int64_t errors) {
+    if (errors == 0)
+        dialogs.message(kFinishedNormally);
+    else
+        dialogs.warning(summaryText(errors));
 }
 
 }  // namespace vartel

@@ -23,7 +23,7 @@ std::uint32_t Workspace::placeOfBatch(const std::string& id) {
 }
 
 Workspace::Workspace(Dialogs& dialogs, Pump& pump, PumpThrottle::Interval pumpInterval)
-    : dialogs_(dialogs), throttle_(pump, pumpInterval) {}
+    : dialogs_(dialogs), pump_(pump), throttle_(pump, pumpInterval) {}
 
 void Workspace::enterBusy() {
     // The helper thread is free again for the walk, unless it still frees the last batch.
@@ -62,6 +62,7 @@ void Workspace::leaveBusy() {
     plannedEarly_ = false;
     state_.progressShown = false;
     state_.busy = false;
+    pump_.busyEnded();
 }
 
 void Workspace::replanPreview() {

@@ -190,6 +190,7 @@ class Workspace : public CheckedFileCount {
     Pace paceOnTheWayOut();
 
     Dialogs& dialogs_;
+    Pump& pump_;
     PumpThrottle throttle_;
     ConversionList conversion_;
     PreviewList preview_;

@@ -77,7 +77,7 @@ class FocusAndStatusTest : public QObject {
     }
 
     // 全選択, チェック and ﾁｪｯｸ解除 of the preview and history tabs leave the keyboard in
-    // their list, from the buttons and from the list's context menu.
+    // their list, from the buttons, the list's context menu and the keys.
     void resultListCommandsHandTheFocusToTheirList() {
         ProgramWithFiles program;
         retype(program.field("追加", "追加文字"), "x_");
@@ -102,6 +102,13 @@ class FocusAndStatusTest : public QObject {
                 contextEntry(panel->list(), QString::fromUtf8(caption))->trigger();
                 QVERIFY2(panel->list()->hasFocus(), caption);
             }
+            // The keys select and check in the list that has the keyboard.
+            clickRow(panel->list(), 0);
+            QTest::keyClick(panel->list(), Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(panel->list()->selectionModel()->selectedRows().size(), 3);
+            QTest::keyClick(panel->list(), Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(panel->list()->model()->index(2, 0).data(Qt::CheckStateRole).toInt(),
+                     int(Qt::Checked));
         }
     }
 

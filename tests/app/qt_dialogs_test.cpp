@@ -3,15 +3,20 @@
 #include <QDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
+#include <fstream>
 #include <functional>
 
+#include "../support/temporary_folder.h"
 #include "app/editor/line_input_row.h"
+#include "app/lists/result_list_panel.h"
 #include "app/main/program.h"
+#include "app/main/progress_box.h"
 #include "app/qt/qt_text.h"
 #include "gui_input.h"
 #include "gui_test_registry.h"
@@ -174,6 +179,45 @@ class QtDialogsTest : public QObject {
         });
         QVERIFY(clickButton(program.editorWindow.inputRow()->parentWidget(), "追加"));
         QCOMPARE(seen, QStringList({"種類・タイプが間違っています"}));
+    }
+
+    // A run with a failure says so with a warning, over its progress finished: the bar back at
+    // 0 and "中止" off.
+    void aRunEndsWithItsSummaryOverAFinishedProgress() {
+        TemporaryFolder folder;
+        QStringList files;
+        for (const char* name : {"a", "b", "c", "d"}) {
+            std::ofstream(folder.path() / name) << name;
+            files << QString::fromStdString(folder.file(name));
+        }
+        std::ofstream(folder.path() / "a.") << "taken";
+        QtDialogs dialogs;
+        FixedClock clock{LocalDateTime{2024, 1, 2, 3, 4, 5}};
+        Program program(dialogs, clock, std::chrono::milliseconds(0));
+        dialogs.setParent(&program.window);
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        program.window.addPaths(files);
+        // An empty macro proposes "a." for "a".
+        QVERIFY(clickButton(openTab(program.window.editTabs(), "マクロ"), "マクロ実行"));
+
+        ProgressBox* progress = program.window.progressBox();
+        QStringList seen;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            poll.stop();
+            seen << box->text() << QString::number(box->icon() == QMessageBox::Warning)
+                 << QString::number(progress->isVisible())
+                 << QString::number(progress->findChild<QProgressBar*>()->value())
+                 << QString::number(buttonIn(progress, "中止")->isEnabled());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        poll.start(0);
+        QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
+        QCOMPARE(seen, QStringList({"1個のエラーがあります", "1", "1", "0", "0"}));
+        QVERIFY(progress->isHidden());
     }
 
     void qtFiltersKeepTheirCaptionAndAddTheDefaultExtension() {

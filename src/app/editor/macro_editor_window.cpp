@@ -176,9 +176,9 @@ QTableView* MacroEditorWindow::variableTable(int variableClass) const {
 void MacroEditorWindow::buildMenus() {
     using namespace editor_captions;
     QMenu* file = menuBar()->addMenu(kMenu);
-    file->addAction(kNew, this, &MacroEditorWindow::newMacro);
-    file->addAction(kOpen, this, &MacroEditorWindow::openMacro);
-    file->addAction(kSave, this, &MacroEditorWindow::saveMacro);
+    file->addAction(kNew, this, &MacroEditorWindow::newMacro)->setShortcut(Qt::CTRL | Qt::Key_N);
+    file->addAction(kOpen, this, &MacroEditorWindow::openMacro)->setShortcut(Qt::CTRL | Qt::Key_O);
+    file->addAction(kSave, this, &MacroEditorWindow::saveMacro)->setShortcut(Qt::CTRL | Qt::Key_S);
     file->addAction(kTest, this, &MacroEditorWindow::test);
     file->addAction(kClose, this, &MacroEditorWindow::closeEditor);
     QMenu* edit = menuBar()->addMenu(kEdit);
@@ -188,9 +188,14 @@ void MacroEditorWindow::buildMenus() {
     edit->addAction(kPasteAtEnd, this, &MacroEditorWindow::pasteLinesAtEnd);
     edit->addAction(kDelete, this, &MacroEditorWindow::deleteLines);
     edit->addAction(kReset, this, &MacroEditorWindow::resetLines);
-    edit->addAction(kSelectAll, this, &MacroEditorWindow::selectAllLines);
+    // Ctrl+A selects the lines only from the line list; a field selects its own text.
+    QAction* selectAll = edit->addAction(kSelectAll, this, &MacroEditorWindow::selectAllLines);
+    selectAll->setShortcut(Qt::CTRL | Qt::Key_A);
+    selectAll->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    lineList_->addAction(selectAll);
     QMenu* help = menuBar()->addMenu(kHelp);
-    help->addAction(kHowToUse, this, &MacroEditorWindow::helpRequested);
+    help->addAction(kHowToUse, this, &MacroEditorWindow::helpRequested)
+        ->setShortcut(QKeySequence(Qt::Key_F1));
 
     // The context menu runs the same commands; only its two pastes are enabled by a rule.
     lineMenu_ = new QMenu(this);

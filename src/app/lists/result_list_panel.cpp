@@ -30,13 +30,17 @@ ResultListPanel::ResultListPanel(const QString& extraCaption, const QString& mai
     add(mainCaption, [this] { emit mainRequested(); });
     layout->addLayout(buttons);
 
-    const auto entry = [this](const QString& caption, void (ResultListPanel::*intent)()) {
+    // The keys of the conversion list's commands, for this list while it has the keyboard.
+    const auto entry = [this](const QString& caption, const QKeySequence& keys,
+                              void (ResultListPanel::*intent)()) {
         auto* item = new QAction(caption, list_);
+        item->setShortcut(keys);
+        item->setShortcutContext(Qt::WidgetShortcut);
         connect(item, &QAction::triggered, this, [this, intent] { onList(intent); });
         list_->addAction(item);
     };
-    entry(ui::kCheck, &ResultListPanel::checkRequested);
-    entry(ui::kUncheck, &ResultListPanel::uncheckRequested);
+    entry(ui::kCheck, Qt::CTRL | Qt::Key_C, &ResultListPanel::checkRequested);
+    entry(ui::kUncheck, Qt::CTRL | Qt::Key_D, &ResultListPanel::uncheckRequested);
 }
 
 void ResultListPanel::onList(void (ResultListPanel::*intent)()) {

@@ -8,7 +8,8 @@ namespace vartel {
 
 // The preview or the history tab: the list, the selection and check buttons, one more command
 // on the left and the main command at the right. After a selection or check command the list
-// has the keyboard focus.
+// has the keyboard focus. Ctrl+A, Ctrl+C and Ctrl+D select, check and uncheck there, as in the
+// conversion list.
 class ResultListPanel : public QWidget {
     Q_OBJECT
 

@@ -17,12 +17,18 @@ AddingBox::AddingBox(QWidget* parent) : QGroupBox(ui::kAddingBoxCaption, parent)
     auto* abort = new QPushButton(ui::kAbort, this);
     connect(abort, &QPushButton::clicked, this, &AddingBox::abortRequested);
     layout->addWidget(abort);
+    abort_ = abort;
     setAutoFillBackground(true);
     hide();
 }
 
 void AddingBox::setCount(int count) {
     counter_->setText(QString::number(count));
+    abort_->setEnabled(true);
+}
+
+void AddingBox::finish() {
+    abort_->setEnabled(false);
 }
 
 }  // namespace vartel

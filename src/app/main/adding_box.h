@@ -12,13 +12,17 @@ class AddingBox : public QGroupBox {
 
   public:
     explicit AddingBox(QWidget* parent = nullptr);
+    // The walk's count so far; the walk may be stopped.
     void setCount(int count);
+    // The walk is over: its count stays, nothing is left to stop.
+    void finish();
 
   signals:
     void abortRequested();
 
   private:
     QLabel* counter_;
+    QWidget* abort_;
 };
 
 }  // namespace vartel

@@ -7,6 +7,10 @@ namespace vartel {
 CommandBoundary::CommandBoundary(Workspace& workspace, Dialogs& dialogs, QtPump& pump)
     : workspace_(workspace), dialogs_(dialogs) {
     pump.setBeforeEvents([this] { beforeEvents(); });
+    // The controls stay off until the command is over; only its progress is finished.
+    pump.setBusyEnded([this] {
+        if (busyShown_) emit progressEnded();
+    });
 }
 
 bool CommandBoundary::run(const std::function<void()>& command) {

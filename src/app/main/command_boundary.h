@@ -32,6 +32,8 @@ class CommandBoundary : public QObject {
     void busyChanged(bool busy);
     // A long command moved on: its counter or progress changed.
     void progressed();
+    // The long command's loop is over, though the command may still tell how it ended.
+    void progressEnded();
     // The outermost command ended; the lists may have changed.
     void commandEnded();
 

@@ -1,10 +1,8 @@
 #include "app/main/main_controller.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QTimer>
-#include <QUrl>
 
 #include "app/qt/qt_paths.h"
 #include "app/qt/qt_text.h"
@@ -41,6 +39,7 @@ MainController::MainController(Workspace& workspace, MacroEditor& editor, Record
         emit busyChanged(busy);
     });
     connect(&boundary_, &CommandBoundary::progressed, this, &MainController::progressed);
+    connect(&boundary_, &CommandBoundary::progressEnded, this, &MainController::progressEnded);
     connect(&boundary_, &CommandBoundary::commandEnded, this, [this] {
         emit commandEnded();
         emit recordingChanged();
@@ -337,12 +336,13 @@ void MainController::saveMacro() {
 }
 
 void MainController::runMacro() {
+    // Its proposals are shown whichever result tab was in front.
+    emit previewTabRequested();
     boundary_.run([this] { runMacroOverList(workspace_, editor_, clock_); });
 }
 
 void MainController::howToUse() {
-    // A help file that cannot be opened is not worth a message.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(files_.guide.c_str())));
+    shell_.openGuide(QFile::decodeName(files_.guide.c_str()));
 }
 
 void MainController::reloadMacros() {

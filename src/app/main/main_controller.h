@@ -107,6 +107,7 @@ class MainController : public QObject {
     void saveMacro();
     void editMacro() { emit editorShowRequested(); }
     void runMacro();
+    // "使い方": the guide in the browser.
     void howToUse();
     // Lists the macro folders again, after a macro was saved.
     void reloadMacros();
@@ -118,11 +119,13 @@ class MainController : public QObject {
   signals:
     void busyChanged(bool busy);
     void progressed();
+    void progressEnded();
     // The lists, the status and the recording are to be shown again.
     void commandEnded();
     void recordingChanged();
     void initialNameChanged(const QString& name);
     void macroResultTabRequested();
+    void previewTabRequested();
     void editorShowRequested();
     void editorCloseRequested();
     // The editor's macro changed outside the editor.

@@ -11,7 +11,40 @@
 
 namespace vartel {
 
-void buildMainMenus(QMenuBar* bar, MainController& controller, const WindowCommands& window) {
+ListActions buildListActions(QWidget* panel, MainController& controller,
+                             const WindowCommands& window) {
+    MainController& c = controller;
+    const auto action = [panel, &c](const QString& caption, const QKeySequence& keys,
+                                    const std::function<void()>& intent) {
+        auto* item = new QAction(caption, panel);
+        item->setShortcut(keys);
+        item->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        panel->addAction(item);
+        QObject::connect(item, &QAction::triggered, &c, intent);
+        return item;
+    };
+    const auto onList = [&action, &c](const QString& caption, const QKeySequence& keys,
+                                      void (*command)(Workspace&)) {
+        return action(caption, keys, [&c, command] { c.runOnList(command); });
+    };
+    const ListActions list{
+        .invertSelection = onList(ui::kInvertSelection, Qt::CTRL | Qt::Key_I, invertSelection),
+        .selectAll = onList(ui::kSelectAll, Qt::CTRL | Qt::Key_A, selectAll),
+        .check = onList(ui::kCheck, Qt::CTRL | Qt::Key_C, checkSelected),
+        .uncheck = onList(ui::kUncheck, Qt::CTRL | Qt::Key_D, uncheckSelected),
+        .invertCheck = onList(ui::kInvertCheck, Qt::CTRL | Qt::Key_E, invertCheck),
+        .exclude = onList(ui::kExclude, QKeySequence(Qt::Key_Delete), exclude),
+        .cut = onList(ui::kCut, Qt::CTRL | Qt::Key_X, cut),
+        .paste = onList(ui::kPaste, Qt::CTRL | Qt::Key_V, paste),
+        .rename = action(ui::kRename, QKeySequence(Qt::Key_F2), window.rename),
+        .recordWithThisFile = action(ui::kRecordWithThisFile, {}, [&c] { c.recordWithThisFile(); }),
+    };
+    controller.actions().bind(ActionId::RecordWithThisFile, list.recordWithThisFile);
+    return list;
+}
+
+void buildMainMenus(QMenuBar* bar, MainController& controller, const WindowCommands& window,
+                    const ListActions& list) {
     const auto entry = [&controller](QMenu* menu, const QString& caption,
                                      const std::function<void()>& intent,
                                      const QKeySequence& keys = {}) {
@@ -28,24 +61,18 @@ void buildMainMenus(QMenuBar* bar, MainController& controller, const WindowComma
 
     QMenu* file = bar->addMenu(ui::kFileMenu);
     actions.bind(ActionId::FileMenu, file->menuAction());
-    QMenu* list = file->addMenu(ui::kListMenu);
-    entry(list, ui::kNew, onList(newList));
-    entry(list, ui::kLoadList, onList(loadList));
-    entry(list, ui::kSave, onList(saveList));
+    QMenu* lists = file->addMenu(ui::kListMenu);
+    entry(lists, ui::kNew, onList(newList));
+    entry(lists, ui::kLoadList, onList(loadList));
+    entry(lists, ui::kSave, onList(saveList));
     entry(file, ui::kClose, window.close);
 
     QMenu* edit = bar->addMenu(ui::kEditMenu);
-    entry(edit, ui::kInvertSelection, onList(invertSelection), QKeySequence(Qt::CTRL | Qt::Key_I));
-    entry(edit, ui::kSelectAll, onList(selectAll), QKeySequence(Qt::CTRL | Qt::Key_A));
+    edit->addActions({list.invertSelection, list.selectAll});
     edit->addSeparator();
-    entry(edit, ui::kCheck, onList(checkSelected), QKeySequence(Qt::CTRL | Qt::Key_C));
-    entry(edit, ui::kUncheck, onList(uncheckSelected), QKeySequence(Qt::CTRL | Qt::Key_D));
-    entry(edit, ui::kInvertCheck, onList(invertCheck), QKeySequence(Qt::CTRL | Qt::Key_E));
+    edit->addActions({list.check, list.uncheck, list.invertCheck});
     edit->addSeparator();
-    entry(edit, ui::kExclude, onList(exclude));
-    entry(edit, ui::kCut, onList(cut));
-    entry(edit, ui::kPaste, onList(paste));
-    entry(edit, ui::kRename, window.rename);
+    edit->addActions({list.exclude, list.cut, list.paste, list.rename});
 
     QMenu* view = bar->addMenu(ui::kViewMenu);
     entry(view, ui::kFolderTree, window.toggleFolderTree);
@@ -64,8 +91,7 @@ void buildMainMenus(QMenuBar* bar, MainController& controller, const WindowComma
 
     QMenu* macro = bar->addMenu(ui::kMacroMenu);
     actions.bind(ActionId::MacroMenu, macro->menuAction());
-    actions.bind(ActionId::RecordWithThisFile,
-                 entry(macro, ui::kRecordWithThisFile, [&c] { c.recordWithThisFile(); }));
+    macro->addAction(list.recordWithThisFile);
     actions.bind(ActionId::StopRecording,
                  entry(macro, ui::kStopRecording, [&c] { c.stopRecording(); }));
     actions.bind(ActionId::EditMacro, entry(macro, ui::kEdit, [&c] { c.editMacro(); }));
@@ -74,17 +100,17 @@ void buildMainMenus(QMenuBar* bar, MainController& controller, const WindowComma
     actions.bind(ActionId::RunMacro, entry(macro, ui::kRun, [&c] { c.runMacro(); }));
 
     QMenu* help = bar->addMenu(ui::kHelpMenu);
-    entry(help, ui::kHowToUse, [&c] { c.howToUse(); });
+    entry(
+        help, ui::kHowToUse, [&c] { c.howToUse(); }, QKeySequence(Qt::Key_F1));
 }
 
-void buildListContextMenu(QWidget* list, MainController& controller, const WindowCommands& window) {
+void buildListContextMenu(QWidget* list, MainController& controller, const ListActions& shared) {
     MainController& c = controller;
     const auto entry = [&controller, list](const QString& caption,
                                            const std::function<void()>& intent) {
         auto* item = new QAction(caption, list);
         QObject::connect(item, &QAction::triggered, &controller, intent);
         list->addAction(item);
-        return item;
     };
     const auto separator = [list] {
         auto* line = new QAction(list);
@@ -93,15 +119,9 @@ void buildListContextMenu(QWidget* list, MainController& controller, const Windo
     };
     entry(ui::kOpen, [&c] { c.openFirstSelected(); });
     entry(ui::kOpenFolder, [&c] { c.openFolderOfFirstSelected(); });
-    entry(ui::kRename, window.rename);
-    entry(ui::kCheck, [&c] { c.runOnList(checkSelected); });
-    entry(ui::kUncheck, [&c] { c.runOnList(uncheckSelected); });
-    controller.actions().bind(ActionId::RecordWithThisFile,
-                              entry(ui::kRecordWithThisFile, [&c] { c.recordWithThisFile(); }));
+    list->addActions({shared.rename, shared.check, shared.uncheck, shared.recordWithThisFile});
     separator();
-    entry(ui::kCut, [&c] { c.runOnList(cut); });
-    entry(ui::kPaste, [&c] { c.runOnList(paste); });
-    entry(ui::kExclude, [&c] { c.runOnList(exclude); });
+    list->addActions({shared.cut, shared.paste, shared.exclude});
     separator();
     entry(ui::kProperties, [&c] { c.showPropertiesOfFirstSelected(); });
 }

@@ -67,8 +67,9 @@ MainWindow::MainWindow(MainController& controller, QWidget* parent)
     const WindowCommands commands{[this] { close(); }, [this] { renameSelected(); },
                                   [this] { toggleFolderTree(); }, [this] { toggleEditTabs(); },
                                   [this] { showPastBatches(); }};
-    buildMainMenus(menuBar(), controller_, commands);
-    buildListContextMenu(listPanel_->view(), controller_, commands);
+    const ListActions listActions = buildListActions(listPanel_, controller_, commands);
+    buildMainMenus(menuBar(), controller_, commands, listActions);
+    buildListContextMenu(listPanel_->view(), controller_, listActions);
     connectRegions();
     connectController();
     restoreColumns(controller_.files().windowState, keptColumns());

@@ -135,6 +135,11 @@ void MainWindow::connectTabsAndPanes() {
 void MainWindow::connectController() {
     connect(&controller_, &MainController::busyChanged, this, &MainWindow::showBusy);
     connect(&controller_, &MainController::progressed, this, &MainWindow::showProgress);
+    // The box that tells how the command ended shows over a finished progress.
+    connect(&controller_, &MainController::progressEnded, this, [this] {
+        addingBox_->finish();
+        progressBox_->finish();
+    });
     connect(&controller_, &MainController::commandEnded, this, &MainWindow::refreshLists);
     // An open list of past batches follows the journal.
     connect(&controller_, &MainController::batchesChanged, this, [this] {
@@ -146,6 +151,8 @@ void MainWindow::connectController() {
             &MacroTab::setInitialName);
     connect(&controller_, &MainController::macroResultTabRequested, this,
             [this] { resultTabs_->setCurrentWidget(macroPanel_); });
+    connect(&controller_, &MainController::previewTabRequested, this,
+            [this] { resultTabs_->setCurrentWidget(previewPanel_); });
 }
 
 }  // namespace vartel

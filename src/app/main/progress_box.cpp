@@ -20,6 +20,7 @@ ProgressBox::ProgressBox(QWidget* parent) : QFrame(parent) {
     auto* abort = new QPushButton(ui::kAbort, this);
     connect(abort, &QPushButton::clicked, this, &ProgressBox::abortRequested);
     layout->addWidget(abort);
+    abort_ = abort;
     setAutoFillBackground(true);
     hide();
 }
@@ -27,6 +28,12 @@ ProgressBox::ProgressBox(QWidget* parent) : QFrame(parent) {
 void ProgressBox::setProgress(int position, int maximum) {
     const long long percent = maximum > 0 ? 100LL * position / maximum : 0;
     bar_->setValue(static_cast<int>(std::clamp<long long>(percent, 0, 100)));
+    abort_->setEnabled(true);
+}
+
+void ProgressBox::finish() {
+    bar_->setValue(0);
+    abort_->setEnabled(false);
 }
 
 void ProgressBox::takeFocus() {

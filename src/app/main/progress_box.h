@@ -12,8 +12,10 @@ class ProgressBox : public QFrame {
 
   public:
     explicit ProgressBox(QWidget* parent = nullptr);
-    // Position out of maximum, shown from 0 to 100.
+    // Position out of maximum, shown from 0 to 100; the loop may be stopped.
     void setProgress(int position, int maximum);
+    // The loop is over: the bar back at 0, nothing left to stop.
+    void finish();
     // The bar takes the keyboard focus, away from the controls the command disabled.
     void takeFocus();
 
@@ -22,6 +24,7 @@ class ProgressBox : public QFrame {
 
   private:
     QProgressBar* bar_;
+    QWidget* abort_;
 };
 
 }  // namespace vartel

@@ -45,6 +45,10 @@ void QtDialogs::message(const Text& text) {
     showBox(QMessageBox::Information, toQString(text), owner());
 }
 
+void QtDialogs::warning(const Text& text) {
+    showBox(QMessageBox::Warning, toQString(text), owner());
+}
+
 void QtDialogs::error(const Text& text) {
     showBox(QMessageBox::Critical, toQString(errorBoxText(text)), owner());
 }

@@ -16,6 +16,7 @@ class QtDialogs : public Dialogs {
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void message(const Text& text) override;
+    void warning(const Text& text) override;
     void error(const Text& text) override;
     Answer confirm(const Text& text, bool withCancel) override;
     Answer confirmOrLater(const Text& text) override;

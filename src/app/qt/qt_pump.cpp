@@ -9,4 +9,8 @@ void QtPump::pump() {
     QCoreApplication::processEvents();
 }
 
+void QtPump::busyEnded() {
+    if (busyEnded_) busyEnded_();
+}
+
 }  // namespace vartel

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -53,6 +54,11 @@ void DesktopShell::openFolder(const QString& path) {
 void DesktopShell::showProperties(const QString& path) {
     if (askFileManager(QStringLiteral("ShowItemProperties"), path)) return;
     PropertiesDialog(path, QApplication::activeWindow()).exec();
+}
+
+void DesktopShell::openGuide(const QString& path) {
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
+    dialogs_.message(toText(ui::kGuideNotOpened.arg(QDir::toNativeSeparators(path))));
 }
 
 }  // namespace vartel

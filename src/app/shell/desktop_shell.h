@@ -18,6 +18,8 @@ class DesktopShell {
     // Opens the file manager at the item, selected.
     void openFolder(const QString& path);
     void showProperties(const QString& path);
+    // Opens the user's guide in the browser; when none opens it, says where the guide is.
+    void openGuide(const QString& path);
 
   private:
     Dialogs& dialogs_;

@@ -1,6 +1,7 @@
 #include "workspace/execution/execute.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -124,32 +125,36 @@ void appendReversed(std::vector<Row>& rows, std::vector<Row>& collected, const P
     releaseInSteps(collected, pace);
 }
 
-}  // namespace
-
-void execute(Workspace& workspace) {
-    if (workspace.busy()) return;
+// The failed renames, or nothing when no batch was carried out.
+std::optional<int> renameCheckedRows(Workspace& workspace) {
     BusyScope busy(workspace);
     workspace.planOnlyTouchedFolders();
     auto& preview = workspace.previewList();
     if (preview.empty()) {
         workspace.dialogs().message(kCreatePreviewFirst);
-        return;
+        return std::nullopt;
     }
     workspace.setProgressMaximum(static_cast<int>(preview.size()));
     ExecuteRequests gathered = gatherRequests(preview, workspace.paceToTheEnd());
     auto batch = prepareBatch(workspace, BatchKind::Execute, gathered.requests);
-    if (!batch) return;
+    if (!batch) return std::nullopt;
     if (batch->stopped && !batch->journal) {
         // "中止" before anything was renamed or recorded: nothing changes.
         releaseBatch(gathered.requests, *batch, nullptr);
-        workspace.dialogs().message(summaryText(0));
-        return;
+        return 0;
     }
     RenameRun run;
-    const int errors = carryOutAndRecord(
-        gathered.requests, *batch, workspace, run,
-        [&](const Pace& pace) { return recordOutcomes(workspace, gathered, *batch, run, pace); });
-    workspace.dialogs().message(summaryText(errors));
+    return carryOutAndRecord(gathered.requests, *batch, workspace, run, [&](const Pace& pace) {
+        return recordOutcomes(workspace, gathered, *batch, run, pace);
+    });
+}
+
+}  // namespace
+
+void execute(Workspace& workspace) {
+    if (workspace.busy()) return;
+    // Told once the busy period is over, so that nothing of the run shows behind the box.
+    if (const auto errors = renameCheckedRows(workspace)) showSummary(workspace.dialogs(), *errors);
 }
 
 void returnToConversionList(Workspace& workspace) {

@@ -1,6 +1,7 @@
 #include "workspace/execution/undo.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -245,16 +246,14 @@ int recordOutcomes(Workspace& workspace, UndoBatch& batch, PreparedBatch& prepar
     return errors;
 }
 
-}  // namespace
-
-void undo(Workspace& workspace) {
-    if (workspace.busy()) return;
+// The failed renames back, or nothing when no batch was carried out.
+std::optional<int> undoCheckedRows(Workspace& workspace) {
     BusyScope busy(workspace);
     workspace.planOnlyTouchedFolders();
     auto& history = workspace.historyList();
     if (history.empty()) {
         workspace.dialogs().message(kNoHistory);
-        return;
+        return std::nullopt;
     }
     workspace.setProgressMaximum(static_cast<int>(history.size()));
     UndoBatch batch(history, workspace.pace());
@@ -262,17 +261,22 @@ void undo(Workspace& workspace) {
     if (batch.stopped) {
         // "中止" while the batch was gathered: nothing to undo, and nothing to wait for.
         releaseLater(releasing(std::move(batch.requests)));
-        workspace.dialogs().message(summaryText(0));
-        return;
+        return 0;
     }
     auto prepared = prepareBatch(workspace, BatchKind::Undo, batch.requests);
-    if (!prepared) return;
+    if (!prepared) return std::nullopt;
     RenameRun run;
-    const int errors =
-        carryOutAndRecord(batch.requests, *prepared, workspace, run, [&](const Pace& pace) {
-            return recordOutcomes(workspace, batch, *prepared, rowsBefore, run, pace);
-        });
-    workspace.dialogs().message(summaryText(errors));
+    return carryOutAndRecord(batch.requests, *prepared, workspace, run, [&](const Pace& pace) {
+        return recordOutcomes(workspace, batch, *prepared, rowsBefore, run, pace);
+    });
+}
+
+}  // namespace
+
+void undo(Workspace& workspace) {
+    if (workspace.busy()) return;
+    // Told once the busy period is over, so that nothing of the run shows behind the box.
+    if (const auto errors = undoCheckedRows(workspace)) showSummary(workspace.dialogs(), *errors);
 }
 
 void clearHistory(Workspace& workspace) {

@@ -70,7 +70,7 @@ bool recoverUnfinishedBatches(RenameJournal& journal, Dialogs& dialogs, std::siz
             text += U"\n" + fillIn(kMoreRowsNotSaved, U"%s",
                                    formatInteger(static_cast<std::int64_t>(left.size() - kNamed)));
         }
-        dialogs.message(text);
+        dialogs.warning(text);
     }
     // A recovery that failed for some files keeps its batch open, to be tried again.
     const bool stillOpen = !journal.unfinishedBatches().empty();

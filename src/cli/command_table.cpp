@@ -95,12 +95,13 @@ Exit status: 0 checked (valid or not), 2 usage or an unknown kind or type.
     {"preview",
      runPreview,
      "vartel-cli preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) [--status] "
-     "[--literal-order] [--folders [--recursive]] PATH...",
+     "[--literal-order] [--folders [--recursive]] [-z|--null] [--] PATH...",
      "print the renames an operation or a macro proposes",
      R"(Takes the PATHs as a drop on the window does (files as they are, folders with their
 whole tree, breadth first, symbolic links as rows of their own), runs the macro or
 the operation over every row and prints each proposed rename: old name, new name and
-full path, separated by TAB. Nothing is renamed.
+full path, separated by TAB. Nothing is renamed. An empty file never becomes a row; one
+named as a PATH is counted on standard error.
 
   --macro MACRO.vmc   run this macro over the rows
   --table TABLE.csv   the multi-condition table of its lookup lines
@@ -111,18 +112,19 @@ full path, separated by TAB. Nothing is renamed.
   --folders           the PATHs are folders, each a row of its own instead of its
                       files; its whole name is the stem
   --recursive         with --folders, every folder below them is a row too
+  -z, --null          end every field in NUL and write names as they are
 
 Exit status: 0 done, 1 the macro failed or a PATH does not exist (the message on
 standard error), 2 usage, 5 a folder could not be read whole (named on standard error;
 nothing is previewed), 130 stopped by Ctrl+C.
 )",
      {"--macro", "--table"},
-     {"--status", "--literal-order", "--folders", "--recursive"}},
+     {"--status", "--literal-order", "--folders", "--recursive", "-z", "--null"}},
     {"rename",
      runRename,
      "vartel-cli rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) [--status] "
      "[--literal-order] "
-     "[--folders [--recursive]] PATH...",
+     "[--folders [--recursive]] [-z|--null] [--] PATH...",
      "carry out those renames",
      R"(Does what preview does, prints the same lines, then carries the renames out, in an
 order that lets chains and swaps of names succeed, writes every failed row on
@@ -140,6 +142,8 @@ The batch is journaled before the first rename (see recover).
   --folders           the PATHs are folders, each a row of its own instead of its
                       files; its whole name is the stem
   --recursive         with --folders, every folder below them is a row too
+  -z, --null          end every field in NUL and write names as they are; the summary
+                      then goes to standard error
 
 Exit status: 0 every rename done, 1 the macro failed, a PATH does not exist or the
 journal cannot be written, 2 usage, 4 a rename failed, 5 a folder could not be read
@@ -147,7 +151,7 @@ whole (nothing is renamed), 6 a batch cut short waits for recover, 130 stopped b
 Ctrl+C (a preview cut short is never carried out).
 )",
      {"--macro", "--table"},
-     {"--status", "--literal-order", "--folders", "--recursive"}},
+     {"--status", "--literal-order", "--folders", "--recursive", "-z", "--null"}},
     {"history", runHistory, "vartel-cli history", "list the batches of the journal",
      R"(Prints every batch the journal keeps, oldest first: id, time, kind (execute, undo,
 rename, recover), number of files renamed and state (finished, unfinished, undone),
@@ -202,23 +206,38 @@ Exit status: 0 done, 1 the macro could not be saved, 2 usage.
 )",
      {"--sample", "--checked", "-o", "--title"},
      {"--steps"}},
-    {"macros", runMacros, "vartel-cli macros", "list the saved macros the macro tab offers",
+    {"macros",
+     runMacros,
+     "vartel-cli macros [-z|--null]",
+     "list the saved macros the macro tab offers",
      R"(Prints the macros of the macro folders in the order the macro tab lists them,
 the user's before the bundled ones: title and file, separated by TAB.
 
+  -z, --null          end every field in NUL and write texts as they are
+
 Exit status: 0 done, 1 a macro folder could not be read (the message on standard
 error; the macros found are printed), 2 usage.
-)"},
-    {"info", runInfo, "vartel-cli info PATH...", "print what photos and music say about themselves",
+)",
+     {},
+     {"-z", "--null"}},
+    {"info",
+     runInfo,
+     "vartel-cli info [-z|--null] [--] PATH...",
+     "print what photos and music say about themselves",
      R"(Reads each file's own data and prints one record per file: path, date taken,
 camera model, title, artist, album and track number, separated by TAB, each empty
 where the file does not have it. The date taken is written as
 2024-05-03T09:05:07.123+09:00, with its fraction and time zone when the photo has
 them. Only the first part of a large file is read.
 
-Exit status: 0 done, 1 a file could not be read (the message on standard error; the
-other files are printed), 2 usage.
-)"},
+  -z, --null          end every field in NUL and write texts as they are
+
+Exit status: 0 done, 1 a PATH is missing, is not a file, cannot be read or is a photo
+or music file whose data is damaged (the message on standard error names it; the other
+files are printed), 2 usage.
+)",
+     {},
+     {"-z", "--null"}},
 };
 
 bool takesOperations(std::string_view name) {
@@ -240,8 +259,14 @@ const Command* findCommand(std::string_view name) {
 
 ArgumentReader readArguments(std::string_view command, const Arguments& args) {
     const Command* found = findCommand(command);
-    return found == nullptr ? ArgumentReader(args, {}, {})
-                            : ArgumentReader(args, found->valueOptions, found->flags);
+    ArgumentReader reader = found == nullptr
+                                ? ArgumentReader(args, {}, {})
+                                : ArgumentReader(args, found->valueOptions, found->flags);
+    if (!reader.valid()) {
+        std::fprintf(stderr, "vartel-cli %.*s: %s\n", static_cast<int>(command.size()),
+                     command.data(), reader.problem().c_str());
+    }
+    return reader;
 }
 
 std::string programHelp(const ProgramFiles& files) {
@@ -251,7 +276,11 @@ std::string programHelp(const ProgramFiles& files) {
         "       vartel-cli --help | --version\n\n"
         "Renames many files at once with the editing operations and macros of the Vartel\n"
         "window, without the window. Output is UTF-8, one record a line, fields separated\n"
-        "by TAB.\n\nCommands:\n";
+        "by TAB. In a field, a line break is written \\n, a TAB \\t, a backslash \\\\, and\n"
+        "any other control character or byte that is not UTF-8 \\xHH, so every record is\n"
+        "one line with a fixed number of fields. With -z (--null), where a command takes it,\n"
+        "every field ends in NUL instead and holds its text as it is. \"--\" ends the\n"
+        "options: every word after it is a PATH.\n\nCommands:\n";
     for (const auto& help : kCommands) {
         std::string name(help.name);
         name.resize(12, ' ');
@@ -353,7 +382,9 @@ std::string operationsManual() {
 void printUsage(std::string_view command) {
     const Command* help = findCommand(command);
     if (help == nullptr) return;
-    std::fprintf(stderr, "usage: %.*s\n", static_cast<int>(help->usage.size()), help->usage.data());
+    std::fprintf(stderr, "usage: %.*s\nTry 'vartel-cli %.*s --help' for more.\n",
+                 static_cast<int>(help->usage.size()), help->usage.data(),
+                 static_cast<int>(command.size()), command.data());
 }
 
 }  // namespace vartel::cli

@@ -125,7 +125,7 @@ int runUndo(const Arguments& args) {
     for (const HistoryEntry& entry : workspace.historyList()) {
         if (!entry.failed) continue;
         ++errors;
-        printErrorLine(entry.newName + U"\t" + entry.oldName + U"\t" + entry.failureReason.text());
+        printErrorRecord({entry.newName, entry.oldName, entry.failureReason.text()});
     }
     dialogs.printHeld();
     if (interruptRequested()) {
@@ -165,7 +165,7 @@ int runRecover(const Arguments& args) {
     const RecoveryOutcome outcome = recoverBatches(*journal, unfinished, finish);
     if (outcome.leftOpen != 0)
         printErrorLine(fillIn(kRecoveryLeftFiles, U"%s", formatInteger(outcome.leftOpen)));
-    for (const auto& file : outcome.left) printErrorLine(file.path + U"\t" + file.reason);
+    for (const auto& file : outcome.left) printErrorRecord({file.path, file.reason});
     return summarize(outcome.errors);
 }
 

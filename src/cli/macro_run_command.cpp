@@ -4,6 +4,7 @@
 #include "cli/cli_dialogs.h"
 #include "cli/command_table.h"
 #include "cli/commands.h"
+#include "cli/macro_input.h"
 #include "cli/messages.h"
 #include "cli/output.h"
 #include "common/error.h"
@@ -11,7 +12,6 @@
 #include "editor/macro_editor.h"
 #include "editor/multi_condition_file.h"
 #include "editor/test_run.h"
-#include "macro/macro_file.h"
 #include "platform/clock.h"
 #include "platform/interrupt.h"
 
@@ -30,11 +30,11 @@ class InterruptControl : public RunControl {
     bool keepGoing() override { return !interruptRequested(); }
 };
 
-Text traceLine(const TraceRow& row) {
-    Text line = formatInteger(row.number) + U"\t" + row.output;
-    for (const auto& text : row.operandTexts) line += U"\t" + text;
-    for (const auto number : row.operandNumbers) line.append(U"\t").append(formatInteger(number));
-    return line;
+std::vector<Text> traceFields(const TraceRow& row) {
+    std::vector<Text> fields = {formatInteger(row.number), row.output};
+    for (const auto& text : row.operandTexts) fields.push_back(text);
+    for (const auto number : row.operandNumbers) fields.push_back(formatInteger(number));
+    return fields;
 }
 
 }  // namespace
@@ -54,10 +54,10 @@ int runMacroRun(const Arguments& args) {
     InterruptControl control;
     const auto printTrace = [&] {
         if (!reader.has("--trace")) return;
-        for (const auto& row : trace) printLine(traceLine(row));
+        for (const auto& row : trace) printRecord(traceFields(row));
     };
     try {
-        if (!loadMacroFile(editor.program(), reader.positional()[0], dialogs)) return 1;
+        if (!loadNamedMacro(editor.program(), reader.positional()[0])) return kFailed;
         if (const auto table = reader.value("--table"))
             editor.table().rows = readMultiConditionFile(*table);
         const TestSample sample{textFromBytes(reader.value("--name").value_or("")),
@@ -71,7 +71,7 @@ int runMacroRun(const Arguments& args) {
             return kInterruptedExit;
         }
         if (!result) return 3;
-        printLine(*result);
+        printRecord({*result});
         return 0;
     } catch (const std::exception& failure) {
         printTrace();

@@ -22,14 +22,16 @@ class CountingDialogs : public CliDialogs {
 }  // namespace
 
 int runMacros(const Arguments& args) {
-    if (!args.empty()) {
+    const ArgumentReader reader = readArguments("macros", args);
+    if (!reader.valid() || !reader.positional().empty()) {
         printUsage("macros");
         return 2;
     }
+    takeRecordForm(reader);
     CountingDialogs dialogs;
     const MacroCatalogue catalogue = buildMacroCatalogue(programFiles().macroFolders, dialogs);
     for (std::size_t i = 0; i < catalogue.paths.size(); ++i) {
-        printLine(catalogue.titles[i] + U"\t" + textFromBytes(catalogue.paths[i]));
+        printRecord({catalogue.titles[i], textFromBytes(catalogue.paths[i])});
     }
     return dialogs.errors == 0 ? 0 : 1;
 }

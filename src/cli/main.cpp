@@ -12,26 +12,51 @@
 #include "platform/interrupt.h"
 #include "platform/program_files.h"
 
+namespace {
+
+using namespace vartel::cli;
+
+// The result is what was printed: output that did not reach its file (a full disk, a closed
+// standard output) is a failure, whatever the command thought.
+int withOutputWritten(int code) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        CliDialogs().message(kCannotWriteOutput + U": " +
+                             vartel::textFromBytes(std::strerror(errno)));
+        if (code == 0) code = kFailed;
+    }
+    return code;
+}
+
+// "--help" or "-h" among a command's options; a path after "--" may have either name.
+bool asksForHelp(const Arguments& args) {
+    const auto options = std::find(args.begin(), args.end(), "--");
+    return std::find(args.begin(), options, "--help") != options ||
+           std::find(args.begin(), options, "-h") != options;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    using namespace vartel::cli;
     const std::string first = argc > 1 ? argv[1] : "";
     if (first == "--version") {
-        std::puts("vartel-cli " VARTEL_VERSION);
-        return 0;
+        std::fputs("vartel-cli " VARTEL_VERSION "\n", stdout);
+        return withOutputWritten(0);
     }
     if (first == "--help" || first == "-h") {
         std::fputs(programHelp(vartel::programFiles()).c_str(), stdout);
-        return 0;
+        return withOutputWritten(0);
     }
     const Command* command = findCommand(first);
     if (command == nullptr) {
+        if (!first.empty())
+            std::fprintf(stderr, "vartel-cli: unknown command '%s'\n", first.c_str());
         std::fputs(programHelp(vartel::programFiles()).c_str(), stderr);
         return 2;
     }
     const Arguments args(argv + 2, argv + argc);
-    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+    if (asksForHelp(args)) {
         std::fputs(commandHelp(*command).c_str(), stdout);
-        return 0;
+        return withOutputWritten(0);
     }
     vartel::catchInterrupts();
     CliDialogs dialogs;
@@ -41,11 +66,5 @@ int main(int argc, char** argv) {
     } catch (const std::exception& failure) {
         dialogs.error(vartel::failureMessage(failure));
     }
-    // The result is what was printed: output that did not reach its file (a full disk) is a
-    // failure, whatever the command thought.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        dialogs.message(kCannotWriteOutput + U": " + vartel::textFromBytes(std::strerror(errno)));
-        if (code == 0) code = kFailed;
-    }
-    return code;
+    return withOutputWritten(code);
 }

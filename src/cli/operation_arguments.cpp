@@ -185,6 +185,10 @@ const std::vector<OperationDeclaration>& operationDeclarations() {
 std::optional<OperationArguments> splitOperations(const Arguments& args) {
     OperationArguments split;
     for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--") {  // the paths, whatever they look like
+            split.rest.insert(split.rest.end(), args.begin() + static_cast<long>(i), args.end());
+            break;
+        }
         if (args[i] != "--op" && args[i] != "--set") {
             split.rest.push_back(args[i]);
             continue;

@@ -7,15 +7,17 @@
 #include "cli/commands.h"
 #include "cli/interrupt_pump.h"
 #include "cli/journal_guard.h"
+#include "cli/macro_input.h"
 #include "cli/messages.h"
 #include "cli/operation_arguments.h"
 #include "cli/output.h"
 #include "cli/summary_dialogs.h"
 #include "common/error.h"
+#include "common/integer_text.h"
+#include "common/message_text.h"
 #include "common/pump.h"
 #include "editor/macro_editor.h"
 #include "editor/multi_condition_file.h"
-#include "macro/macro_file.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/interrupt.h"
@@ -27,9 +29,9 @@
 namespace vartel::cli {
 namespace {
 
-// Prints each row as printLine prints its fields joined by TABs, without making that text
-// first: the bytes are appended in place, the path of a folder is converted once for all its
-// rows, and the records leave in large blocks.
+// Prints each row as printRecord prints its fields, without making their texts first: the
+// bytes are appended in place, the path of a folder is converted once for all its rows, and the
+// records leave in large blocks.
 void printPreviewRows(const PreviewList& rows, bool withStatus) {
     constexpr std::size_t kBlock = 1 << 16;
     std::string block;
@@ -37,25 +39,17 @@ void printPreviewRows(const PreviewList& rows, bool withStatus) {
     const Text* folder = nullptr;
     std::string folderBytes;
     for (const auto& row : rows) {
-        const std::size_t start = block.size();
-        appendBytesFromText(block, row.oldName);
-        block += '\t';
-        appendBytesFromText(block, row.newName);
-        block += '\t';
+        appendField(block, row.oldName, false);
+        appendField(block, row.newName, false);
         if (&folderText(row.folder) != folder) {
             folder = &folderText(row.folder);
-            folderBytes = bytesFromText(*folder);
+            folderBytes.clear();
+            appendField(folderBytes, *folder, false);
+            folderBytes.pop_back();  // the path goes on with the name
         }
         block += folderBytes;
-        appendBytesFromText(block, row.oldName);
-        if (withStatus) {
-            block += '\t';
-            block += planStatusRow(row.status).key;
-        }
-        block += '\n';
-        // printLine writes a record up to a NUL only, and a macro may put one in a name.
-        const auto nul = block.find('\0', start);
-        if (nul != std::string::npos) block.resize(nul);
+        appendField(block, row.oldName, !withStatus);
+        if (withStatus) appendField(block, textFromBytes(planStatusRow(row.status).key), true);
         if (block.size() >= kBlock) {
             std::fwrite(block.data(), 1, block.size(), stdout);
             block.clear();
@@ -66,8 +60,7 @@ void printPreviewRows(const PreviewList& rows, bool withStatus) {
 
 void reportFailedRows(const PreviewList& rows) {
     for (const auto& row : rows) {
-        if (row.failed)
-            printErrorLine(row.oldName + U"\t" + row.newName + U"\t" + row.failureReason.text());
+        if (row.failed) printErrorRecord({row.oldName, row.newName, row.failureReason.text()});
     }
 }
 
@@ -85,6 +78,17 @@ bool allPathsExist(const std::vector<std::string>& paths) {
         found = false;
     }
     return found;
+}
+
+// Empty files never become rows; one named on the command line is said to be passed over, so
+// that its absence from the output is not taken for a failure.
+void tellAboutEmptyFiles(const std::vector<std::string>& paths) {
+    std::int64_t empty = 0;
+    for (const auto& path : paths) {
+        const auto status = lookUpFile(path);
+        if (status && status->isRegular && status->size == 0) ++empty;
+    }
+    if (empty != 0) CliDialogs().message(fillIn(kEmptyFilesSkipped, U"%s", formatInteger(empty)));
 }
 
 // The lists of a large walk take a tenth of a second to free, and the process ends with the
@@ -126,13 +130,14 @@ bool allFolders(const std::vector<std::string>& paths) {
 // the exit status when they cannot all be listed, 0 when they are.
 int addPaths(Workspace& workspace, const ArgumentReader& reader) {
     if (!allPathsExist(reader.positional())) return kFailed;
+    if (!reader.has("--folders")) tellAboutEmptyFiles(reader.positional());
     std::vector<Text> paths;
     for (const auto& path : reader.positional()) paths.push_back(textFromBytes(path));
     if (reader.has("--folders")) {
         workspace.addFolderRows(paths, reader.has("--recursive"));
-        return 0;
+    } else {
+        workspace.drop(paths);
     }
-    workspace.drop(paths);
     if (interrupted()) return kInterruptedExit;
     if (workspace.foldersNotListed().empty()) return 0;
     for (const auto& folder : workspace.foldersNotListed()) tellAbout(folder, kFolderNotListed);
@@ -162,6 +167,7 @@ int previewOrRename(const Arguments& args, bool rename) {
         return 2;
     }
     if (reader.has("--folders") && !allFolders(reader.positional())) return 2;
+    takeRecordForm(reader);
     std::optional<OperationSettings> operation;
     if (operations == 1) {
         operation = operationOf(split->operations[0].first, split->operations[0].second);
@@ -184,8 +190,8 @@ int previewOrRename(const Arguments& args, bool rename) {
     MacroEditor editor;
     const SystemClock clock;
     try {
-        if (!operation && !loadMacroFile(editor.program(), *reader.value("--macro"), dialogs))
-            return 1;
+        if (!operation && !loadNamedMacro(editor.program(), *reader.value("--macro")))
+            return kFailed;
         if (const auto table = reader.value("--table")) {
             editor.table().rows = readMultiConditionFile(*table);
         }

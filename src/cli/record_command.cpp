@@ -15,10 +15,10 @@
 namespace vartel::cli {
 namespace {
 
-Text displayRowLine(int number, const DisplayRow& row) {
-    Text line = formatInteger(number) + U"\t" + row.target + U"\t" + row.kind + U"\t" + row.type;
-    for (const auto& operand : row.operands) line += U"\t" + operand;
-    return line;
+std::vector<Text> displayRowFields(int number, const DisplayRow& row) {
+    std::vector<Text> fields = {formatInteger(number), row.target, row.kind, row.type};
+    fields.insert(fields.end(), row.operands.begin(), row.operands.end());
+    return fields;
 }
 
 // Without a list, the count given stands for the checked rows and, per folder, for the largest
@@ -67,12 +67,12 @@ int runRecord(const Arguments& args) {
 
     if (reader.has("--steps")) {
         for (const auto& step : recorder.state().steps) {
-            printLine(step.nameAfter + U"\t" + step.kind + U"\t" + step.detail);
+            printRecord({step.nameAfter, step.kind, step.detail});
         }
     } else {
         const auto& lines = editor.program().lines();
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            printLine(displayRowLine(static_cast<int>(i) + 1, lines[i].display));
+            printRecord(displayRowFields(static_cast<int>(i) + 1, lines[i].display));
         }
     }
     if (reader.has("-o")) {

@@ -81,6 +81,7 @@ MediaMetadata metadataOfBytes(std::string_view contents, const std::string& name
     metadata.artist = std::move(tags.artist);
     metadata.album = std::move(tags.album);
     metadata.trackNumber = static_cast<int>(std::min<unsigned>(tags.trackNumber, INT_MAX));
+    metadata.damaged = tags.damaged;
     return metadata;
 }
 

@@ -17,7 +17,8 @@ struct MediaMetadata {
     std::string title;
     std::string artist;
     std::string album;
-    int trackNumber = 0;  // 0 when absent
+    int trackNumber = 0;   // 0 when absent
+    bool damaged = false;  // a photo or music file whose data could not be read
 };
 
 // Reads the metadata of a file's contents. `name` is the file's name, which tells audio formats

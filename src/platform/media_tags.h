@@ -24,7 +24,21 @@ struct MediaTags {
     std::string artist;
     std::string album;
     unsigned trackNumber = 0;  // 0 when absent
+    // The file is of a kind a library reads (by its start, or an audio file by its name), but
+    // its data could not be read: truncated or not what its name says.
+    bool damaged = false;
 };
+
+// The extension of a file's name in lower case, without its dot; empty when it has none.
+inline std::string lowercaseExtension(const std::string& name) {
+    const auto dot = name.find_last_of("./");
+    if (dot == std::string::npos || name[dot] != '.') return {};
+    std::string extension = name.substr(dot + 1);
+    for (char& c : extension) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return extension;
+}
 
 // The module's one entry point: fills `tags` from a file's contents; `name` is the file's name,
 // which tells audio formats apart. Contents no library understands leave the tags empty. It

@@ -161,6 +161,7 @@ void Workspace::addFolderRows(const std::vector<Text>& folders, bool withSubfold
     state_.busy = true;
     state_.adding = true;
     state_.walkCounter = 0;
+    foldersNotListed_.clear();
     throttle_.restart();
     std::deque<Text> queue;
     for (const auto& given : folders) {
@@ -177,11 +178,18 @@ void Workspace::addFolderRows(const std::vector<Text>& folders, bool withSubfold
             addRow(folder, *status);
             if (withSubfolders) {
                 FolderListing listing(bytesFromText(folder));
+                // Its subfolders are missing from the rows: the command line must not call
+                // such a list complete.
+                if (!listing.isOpen() && listing.openError() != ENOENT)
+                    foldersNotListed_.push_back(folder);
                 while (auto entry = listing.next()) {
                     if (entry->status.isFolder)
                         queue.push_back(joinPath(folder, textFromBytes(entry->name)));
                 }
-                if (listing.failed()) throw WalkFailed{};
+                if (listing.failed()) {
+                    foldersNotListed_.push_back(folder);
+                    throw WalkFailed{};
+                }
             }
             if (!keepGoing()) return;
         }

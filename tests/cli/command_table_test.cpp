@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -32,7 +33,7 @@ TEST(CommandTableTest, VersionAndHelpAnswerAndAMissingOrUnknownCommandIsAUsageEr
     for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"no-such-command"}}) {
         const CliResult wrong = runCli(args);
         EXPECT_EQ(wrong.exitCode, 2);
-        EXPECT_EQ(wrong.err, help.out);
+        EXPECT_TRUE(wrong.err.ends_with(help.out)) << wrong.err;
         EXPECT_EQ(wrong.out, "");
     }
 }
@@ -45,18 +46,24 @@ TEST(CommandTableTest, EveryCommandDescribesItselfAndPrintsItsUsageWhenMisused) 
         EXPECT_EQ(help.exitCode, 0) << name;
         EXPECT_TRUE(help.out.starts_with(usage)) << help.out;
         EXPECT_NE(help.out.find("Exit status:"), std::string::npos) << name;
-        // Every option the parser takes is in the usage line and has a line of its own.
+        // Every option the parser takes is in the usage line and has a line of its own, alone
+        // or beside its other name ("-z, --null").
         for (const auto* options : {&command.valueOptions, &command.flags}) {
             for (const std::string& option : *options) {
                 EXPECT_NE(usage.find(option), std::string::npos) << name << ' ' << option;
-                EXPECT_NE(help.out.find("\n  " + option + ' '), std::string::npos)
-                    << name << ' ' << option;
+                const bool described = help.out.find("\n  " + option + ' ') != std::string::npos ||
+                                       help.out.find("\n  " + option + ", ") != std::string::npos ||
+                                       help.out.find(", " + option + ' ') != std::string::npos;
+                EXPECT_TRUE(described) << name << ' ' << option;
             }
         }
 
+        // A misuse names the option, shows the usage and points to the help.
         const CliResult misuse = runCli({name, "--no-such-option", "x"});
         EXPECT_EQ(misuse.exitCode, 2) << name;
-        EXPECT_EQ(misuse.err, usage) << name;
+        EXPECT_EQ(misuse.err, "vartel-cli " + name + ": unknown option '--no-such-option'\n" +
+                                  usage + "Try 'vartel-cli " + name + " --help' for more.\n")
+            << name;
     }
     // The operations are described wherever a command takes one.
     EXPECT_NE(runCli({"record", "--help"}).out.find("  number     keys: form start step"),
@@ -220,6 +227,21 @@ TEST(CommandTableTest, TheManualPageListsTheKeysTheHelpDoes) {
     ASSERT_NE(from, std::string::npos);
     ASSERT_NE(to, std::string::npos);
     EXPECT_EQ(text.substr(from + begin.size(), to - from - begin.size()), operationsManual());
+    // The exit codes: the page's table holds every code the help names, and no other.
+    const auto section = text.substr(text.find(".SH EXIT STATUS"));
+    std::set<std::string> pageCodes;
+    std::istringstream page_lines(section.substr(0, section.find(".SH FILES")));
+    for (std::string line, previous; std::getline(page_lines, line); previous = line)
+        if (previous == ".TP" && line.starts_with(".B ")) pageCodes.insert(line.substr(3));
+    const std::string help = runCli({"--help"}).out;
+    const std::string exits = help.substr(help.find("Exit status: "), help.find("\nOutput that"));
+    std::set<std::string> helpCodes;
+    const std::regex code("(^Exit status: |; |\n)([0-9]+) ");
+    for (auto it = std::sregex_iterator(exits.begin(), exits.end(), code);
+         it != std::sregex_iterator(); ++it)
+        helpCodes.insert((*it)[2]);
+    EXPECT_EQ(pageCodes, helpCodes);
+    EXPECT_EQ(pageCodes.size(), 8u);
     for (const auto& status : kPlanStatuses) {
         std::string key;
         for (const char c : status.key) key += c == '-' ? std::string("\\-") : std::string(1, c);

@@ -15,7 +15,7 @@ TEST(InfoCommandTest, PrintsOneRecordPerFileEmptyWhereAbsent) {
                       {"Exif.Photo.OffsetTimeOriginal", "+09:00"},
                       {"Exif.Image.Model", "Model X100 "}});
     const std::string song = folder.file("song.mp3");
-    // A tab in a tag must not split the record.
+    // A tab in a tag must not split the record: it is escaped.
     const AudioTags tags{"曲\t名", "歌手", "アルバム", 12};
     writeMp3(song, &tags);
     const std::string plain = folder.file("plain.txt");
@@ -24,7 +24,7 @@ TEST(InfoCommandTest, PrintsOneRecordPerFileEmptyWhereAbsent) {
     const CliResult result = runCli({"info", photo, song, plain});
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, photo + "\t2024-05-03T09:05:07+09:00\tModel X100\t\t\t\t\n" + song +
-                              "\t\t\t曲 名\t歌手\tアルバム\t12\n" + plain + "\t\t\t\t\t\t\n");
+                              "\t\t\t曲\\t名\t歌手\tアルバム\t12\n" + plain + "\t\t\t\t\t\t\n");
 }
 
 TEST(InfoCommandTest, AnUnreadableFileIsNamedAndTheOthersStillPrinted) {
@@ -35,7 +35,7 @@ TEST(InfoCommandTest, AnUnreadableFileIsNamedAndTheOthersStillPrinted) {
     const CliResult result = runCli({"info", missing, plain});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, plain + "\t\t\t\t\t\t\n");
-    EXPECT_EQ(result.err, "ファイル '" + missing + "' を読み込めません\n");
+    EXPECT_EQ(result.err, missing + ": ファイルまたはフォルダが見つかりません\n");
 
     EXPECT_EQ(runCli({"info"}).exitCode, 2);
 }

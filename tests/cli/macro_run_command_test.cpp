@@ -55,7 +55,8 @@ TEST_F(MacroRunCommandTest, ExitCodesTellFailureUsageAndGuardStops) {
     EXPECT_EQ(device.err, "/dev/zero: 通常のファイルではありません.\n");
     const auto missing = runCli({"macro-run", folder.file("missing.vmc")});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.err, "ファイルのバージョンが一致しません\n");
+    EXPECT_EQ(missing.err,
+              folder.file("missing.vmc") + ": ファイルまたはフォルダが見つかりません\n");
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "../support/cli_runner.h"
 #include "../support/macro_builder.h"
+#include "cli/output.h"
 #include "macro/macro_file.h"
 
 namespace vartel {
@@ -76,11 +79,86 @@ TEST_F(PreviewCommandTest, AMissingPathIsAnErrorAndNothingIsRenamed) {
     EXPECT_TRUE(std::filesystem::exists(folder.file("files/a.txt")));
 }
 
-TEST_F(PreviewCommandTest, OutputThatCannotBeWrittenIsAFailure) {
-    const auto result =
-        runCli({"preview", "--macro", macro, folder.file("files")}, {}, "/dev/full");
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(result.err.starts_with("標準出力に書き込めません: ")) << result.err;
+// Every failure exits non-zero and says on standard error what failed, naming the file.
+TEST_F(PreviewCommandTest, FailuresExitNonZeroAndNameWhatFailed) {
+    const std::string files = folder.file("files");
+    std::ofstream(folder.file("empty.vmc")).flush();
+    std::ofstream(folder.file("binary.vmc")) << std::string("\0\xFF\x01PK\x03\x04", 7);
+    std::ofstream(folder.file("damaged.jpg")) << "\xFF\xD8\xFF\xE1";
+    std::ofstream(folder.file("files/empty.txt")).flush();
+    std::ofstream(folder.file("not-a-folder")) << "x";
+    struct Case {
+        std::vector<std::string> args;
+        std::string output;  // standard output's file, when not the usual one
+        std::string stateFolder;
+        int exitCode;
+        std::string said;  // a part of what standard error says
+    };
+    const Case cases[] = {
+        {{"preview", "--macro", macro, files}, "/dev/full", {}, 1, "標準出力に書き込めません: "},
+        {{"--help"}, "/dev/full", {}, 1, "標準出力に書き込めません: "},
+        {{"--version"}, "/dev/full", {}, 1, "標準出力に書き込めません: "},
+        {{"info", "--help"}, "/dev/full", {}, 1, "標準出力に書き込めません: "},
+        {{"preview", "--macro", folder.file("missing.vmc"), files}, {}, {}, 1, "missing.vmc: "},
+        {{"preview", "--macro", folder.file("empty.vmc"), files}, {}, {}, 1, "empty.vmc: "},
+        {{"rename", "--macro", folder.file("binary.vmc"), files}, {}, {}, 1, "binary.vmc: "},
+        {{"macro-run", folder.file("missing.vmc")}, {}, {}, 1, "missing.vmc: ファイルまたは"},
+        {{"rename", "--op", "add", files}, {}, folder.file("not-a-folder"), 1, "変換の記録"},
+        {{"info", files}, {}, {}, 1, "files: ファイルではありません"},
+        {{"info", "/dev/zero"}, {}, {}, 1, "/dev/zero: ファイルではありません"},
+        {{"info", folder.file("damaged.jpg")}, {}, {}, 1, "damaged.jpg: "},
+        {{"preview", "--bogus", files}, {}, {}, 2, "unknown option '--bogus'"},
+        {{"preview", "--op", "add", "--", "--status"}, {}, {}, 1, "--status: "},
+        // Not a failure, but the file named is not in the output: said, with the count.
+        {{"preview", "--op", "add", folder.file("files/empty.txt"), folder.file("files/a.txt")},
+         {},
+         {},
+         0,
+         " 1 個のファイル"},
+    };
+    for (const auto& c : cases) {
+        const auto result = runCli(c.args, c.stateFolder, c.output);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.args[0] << ' ' << c.args[1] << result.err;
+        EXPECT_NE(result.err.find(c.said), std::string::npos) << c.said << '\n' << result.err;
+    }
+}
+
+// Names that would break a line or a field leave as one record either way: escaped, or as they
+// are with -z; the escapes read back to the very bytes.
+TEST_F(PreviewCommandTest, EveryNameLeavesAsOneRecordEscapedOrWithNul) {
+    const std::string names = folder.file("names");
+    std::filesystem::create_directory(names);
+    const std::vector<std::string> tricky = {"a\nb", "t\tab", "bad\xFF", "back\\slash", "-x"};
+    for (const auto& name : tricky) std::ofstream(names + "/" + name) << "x";
+    const auto lines = runCli({"preview", "--op", "add", "--set", "text=_", names});
+    const auto nul = runCli({"preview", "-z", "--op", "add", "--set", "text=_", names});
+    ASSERT_EQ(lines.exitCode, 0);
+    ASSERT_EQ(nul.exitCode, 0);
+    std::vector<std::string> fromLines;
+    std::istringstream text(lines.out);
+    for (std::string line; std::getline(text, line);) {
+        std::istringstream fields(line);
+        for (std::string field; std::getline(fields, field, '\t');) {
+            const auto bytes = cli::unescapedField(field);
+            ASSERT_TRUE(bytes) << field;
+            fromLines.push_back(*bytes);
+        }
+    }
+    std::vector<std::string> fromNul;
+    std::istringstream raw(nul.out);
+    for (std::string field; std::getline(raw, field, '\0');) fromNul.push_back(field);
+    EXPECT_EQ(fromLines.size(), 3 * tricky.size());
+    EXPECT_EQ(fromLines, fromNul);
+    for (const auto& name : tricky)
+        EXPECT_NE(std::find(fromNul.begin(), fromNul.end(), "_" + name), fromNul.end()) << name;
+
+    // After "--" a name that looks like an option is a path.
+    const auto here = std::filesystem::current_path();
+    std::filesystem::current_path(names);
+    const auto dashed = runCli({"preview", "--op", "add", "--set", "text=_", "--", "-x"});
+    std::filesystem::current_path(here);
+    EXPECT_EQ(dashed.exitCode, 0) << dashed.err;
+    EXPECT_EQ(dashed.out, "-x\t_-x\t" + names + "/-x\n");
 }
 
 TEST_F(PreviewCommandTest, Usage) {
@@ -126,6 +204,12 @@ TEST_F(PreviewCommandTest, ALongPreviewKeepsTheOrderOfTheWalk) {
         for (int i = 0; i < 400; ++i) std::ofstream(sub + "/f" + std::to_string(i) + ".txt") << "x";
     }
     std::string expected;
+    // The byte that is not UTF-8 is written escaped.
+    const auto escaped = [](std::string text) {
+        for (auto at = text.find('\xFF'); at != std::string::npos; at = text.find('\xFF', at))
+            text.replace(at, 1, "\\xff");
+        return text;
+    };
     std::vector<std::string> folders{root};
     for (std::size_t f = 0; f < folders.size(); ++f) {
         for (const auto& entry : std::filesystem::directory_iterator(folders[f])) {
@@ -134,7 +218,7 @@ TEST_F(PreviewCommandTest, ALongPreviewKeepsTheOrderOfTheWalk) {
             if (entry.is_directory()) {
                 folders.push_back(path);
             } else {
-                expected += name + "\tp" + name + "\t" + path + "\tok\n";
+                expected += escaped(name + "\tp" + name + "\t" + path) + "\tok\n";
             }
         }
     }

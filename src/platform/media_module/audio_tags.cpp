@@ -57,13 +57,25 @@ std::string utf8Of(const TagLib::String& text) {
     return text.to8Bit(true);
 }
 
+// A name whose extension is one the library reads: a file that then does not read is damaged,
+// where any other file is simply not music.
+bool claimsAudio(const std::string& name) {
+    const std::string extension = lowercaseExtension(name);
+    return !extension.empty() &&
+           TagLib::FileRef::defaultFileExtensions().contains(extension.c_str());
+}
+
 }  // namespace
 
 void readAudioTags(std::string_view contents, const std::string& name, MediaTags& tags) {
     BudgetedStream stream(contents, name);
     try {
         const TagLib::FileRef file(&stream, false);
-        const TagLib::Tag* tag = file.isNull() ? nullptr : file.tag();
+        if (file.isNull() || !file.file()->isValid()) {
+            tags.damaged = claimsAudio(name);
+            return;
+        }
+        const TagLib::Tag* tag = file.tag();
         if (!tag) return;
         tags.title = utf8Of(tag->title());
         tags.artist = utf8Of(tag->artist());

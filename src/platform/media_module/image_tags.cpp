@@ -3,6 +3,8 @@
 #include <exiv2/exiv2.hpp>
 #include <memory>
 #include <mutex>
+#include <set>
+#include <string>
 
 namespace vartel {
 namespace {
@@ -56,6 +58,14 @@ bool isImage(std::string_view head) {
     }
 }
 
+bool claimsImage(const std::string& name) {
+    // Only formats every build of the library reads.
+    static const std::set<std::string> kPhotoExtensions = {
+        "jpg", "jpeg", "jpe", "tif", "tiff", "png", "webp", "dng", "cr2", "crw",
+        "nef", "nrw",  "arw", "srf", "sr2",  "orf", "rw2",  "raf", "pef", "srw"};
+    return kPhotoExtensions.contains(lowercaseExtension(name));
+}
+
 void readImageTags(std::string_view head, MediaTags& tags) {
     prepareLibrary();
     // The library hands out its image in a pointer type of an older C++; it is moved at once.
@@ -63,12 +73,14 @@ void readImageTags(std::string_view head, MediaTags& tags) {
     try {
         image.reset(Exiv2::ImageFactory::open(bytesOf(head), lengthOf(head)).release());
     } catch (const std::exception&) {
+        tags.damaged = true;
         return;
     }
     try {
         image->readMetadata();
     } catch (const std::exception&) {
         // The tags decoded before the damage are still there and still worth having.
+        tags.damaged = true;
     }
     try {
         const Exiv2::ExifData& exif = image->exifData();

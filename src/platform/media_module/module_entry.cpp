@@ -22,6 +22,7 @@ extern "C" __attribute__((visibility("default"))) void vartelReadMediaTags(
             vartel::readImageTags(head, tags);
         } else {
             vartel::readAudioTags(contents, name, tags);
+            if (vartel::claimsImage(name)) tags.damaged = true;
         }
     } catch (...) {
         // Only running out of memory gets here; the file then reads as one without tags.

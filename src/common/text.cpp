@@ -143,6 +143,14 @@ std::size_t byteLengthOf(std::u32string_view text) {
     return length;
 }
 
+void appendOrderedBytes(std::string& bytes, std::u32string_view text) {
+    const std::size_t start = bytes.size();
+    bytes.resize(start + text.size() * kLongestSequence);
+    char* out = bytes.data() + start;
+    for (const char32_t c : text) out = writeUtf8(out, c);
+    bytes.resize(static_cast<std::size_t>(out - bytes.data()));
+}
+
 bool isValidUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         char32_t c;

@@ -27,6 +27,11 @@ Text joinedText(std::initializer_list<std::u32string_view> parts);
 std::u16string utf16FromText(std::u32string_view text);
 Text textFromUtf16(std::u16string_view text);
 
+// Appends bytes whose order (byte by byte) is the order of the text's code points: the UTF-8
+// layout applied to every value alike, the stand-ins for bytes that are not UTF-8 included. A
+// text decoded from valid UTF-8 gives back those bytes.
+void appendOrderedBytes(std::string& bytes, std::u32string_view text);
+
 // True when the bytes are entirely valid UTF-8 (no escaped bytes would be produced).
 bool isValidUtf8(std::string_view bytes);
 

@@ -11,9 +11,9 @@ namespace {
 
 const std::string kMacroExtension = ".vmc";
 
-bool isMacroFile(const std::string& name) {
+bool isMacroFile(std::string_view name) {
     const auto dot = name.rfind('.');
-    return dot != std::string::npos && name.substr(dot) == kMacroExtension;
+    return dot != std::string_view::npos && name.substr(dot) == kMacroExtension;
 }
 
 Text titleOf(const std::string& path) {
@@ -30,7 +30,8 @@ MacroCatalogue buildMacroCatalogue(const std::string& folder, Dialogs& dialogs) 
     MacroCatalogue catalogue;
     FolderListing listing(folder);
     while (const auto entry = listing.next()) {
-        if (isMacroFile(entry->name)) catalogue.paths.push_back(folder + "/" + entry->name);
+        if (isMacroFile(entry->name))
+            catalogue.paths.push_back(folder + "/" + std::string(entry->name));
     }
     if (listing.failed()) dialogs.error(kGettingFilesFailed);
     for (const auto& path : catalogue.paths) catalogue.titles.push_back(titleOf(path));

@@ -14,7 +14,7 @@ struct MacroCatalogue {
     std::vector<Text> titles;
 };
 
-// Lists the ".vmc" files (exact letter case) in the file system's order. A missing folder
+// Lists the ".vmc" files (exact letter case) in name order. A missing folder
 // gives an empty catalogue; a listing that breaks off keeps what it found and says so.
 MacroCatalogue buildMacroCatalogue(const std::string& folder, Dialogs& dialogs);
 

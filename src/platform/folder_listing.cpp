@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 
 #include "platform/file_calls.h"
 
@@ -35,6 +34,7 @@ FolderListing::FolderListing(const std::string& path) {
     // would have its count bounced between the two processors on every look-up.
     helperFolder_ = ::openat(::dirfd(folder_), ".", O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (helperFolder_ < 0) helperFolder_ = ::dirfd(folder_);
+    readWhole_ = names_.readFrom(folder_);
 }
 
 FolderListing::~FolderListing() {
@@ -64,7 +64,7 @@ std::optional<FolderEntry> FolderListing::next() {
             failed_ = ended_ = true;
             break;
         }
-        return FolderEntry{std::move(entry.name), entry.status};
+        return FolderEntry{entry.name, entry.status};
     }
     return std::nullopt;
 }
@@ -121,18 +121,12 @@ void FolderListing::read(Batch& batch) {
     batch.entries.clear();
     batch.taken = 0;
     batch.readAt = std::chrono::steady_clock::now();
-    while (batch.entries.size() < batchSize_) {
-        errno = 0;
-        const dirent* entry = ::readdir(folder_);
-        if (entry == nullptr) {
-            batch.readFailed = errno != 0;
-            batch.last = true;
-            return;
-        }
-        const char* name = entry->d_name;
-        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
-        batch.entries.push_back({name, {}, 0});
+    const std::size_t end = std::min(names_.size(), namesTaken_ + batchSize_);
+    for (; namesTaken_ < end; ++namesTaken_) {
+        batch.entries.push_back({names_[namesTaken_], {}, 0});
     }
+    batch.last = namesTaken_ == names_.size();
+    batch.readFailed = batch.last && !readWhole_;
 }
 
 // Called on both threads at once: each takes the next few entries until none is left.
@@ -150,7 +144,7 @@ void FolderListing::lookUpShared(Batch& batch, int folder) {
 void FolderListing::lookUpOneByOne(Batch& batch) {
     for (std::size_t i = 0; i < batch.entries.size(); ++i) {
         ReadEntry& entry = batch.entries[i];
-        if (failsOnPurpose(FileCall::ReadEntry, path_, entry.name)) {
+        if (failsOnPurpose(FileCall::ReadEntry, path_, std::string(entry.name))) {
             entry.error = errno;
         } else {
             lookUp(batch, i, i + 1, ::dirfd(folder_));
@@ -168,12 +162,21 @@ void FolderListing::lookUp(Batch& batch, std::size_t from, std::size_t to, int f
     for (std::size_t i = from; i < to; ++i) {
         ReadEntry& entry = batch.entries[i];
         struct stat info {};
-        if (::fstatat(folder, entry.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (::fstatat(folder, entry.name.data(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
             entry.status = statusOf(info);
         } else {
             entry.error = errno;
         }
     }
+}
+
+std::vector<std::string> fileNamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    FolderListing listing(folder);
+    while (auto entry = listing.next()) {
+        if (!entry->status.isFolder) names.emplace_back(entry->name);
+    }
+    return names;
 }
 
 std::optional<std::uint64_t> listFolderInodes(

@@ -12,22 +12,24 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/folder_names.h"
 #include "platform/side_by_side.h"
 
 namespace vartel {
 
 struct FolderEntry {
-    std::string name;
+    std::string_view name;  // lives as long as the listing
     FileStatus status;
 };
 
-// The entries of one folder in the order the file system gives them, without "." and "..".
-// Entries are looked up relative to the open folder, so a long walk does not resolve the whole
-// path again for every file. The look-ups are most of a walk's time: they are made a few
-// hundred at a time (up to a thousand while the folder answers quickly), the next batch on a
-// second thread while the caller takes in the one before, both threads sharing what is left
-// when it asks for more. An entry that vanishes before it is looked up is passed over; one that
-// cannot be looked up for any other reason ends the listing as failed.
+// The entries of one folder in name order (see FolderNames), without "." and "..". The names
+// are read first; each entry is then looked up relative to the open folder, so a long walk does
+// not resolve the whole path again for every file. The look-ups are most of a walk's time: they
+// are made a few hundred at a time (up to a thousand while the folder answers quickly), the next
+// batch on a second thread while the caller takes in the one before, both threads sharing what
+// is left when it asks for more. An entry that vanishes before it is looked up is passed over;
+// one that cannot be looked up for any other reason ends the listing as failed, as does a
+// folder that could not be read whole, after the entries read.
 class FolderListing {
   public:
     explicit FolderListing(const std::string& path);
@@ -44,14 +46,14 @@ class FolderListing {
 
   private:
     struct ReadEntry {
-        std::string name;
+        std::string_view name;  // followed by a NUL
         FileStatus status;
         int error = 0;  // why it could not be looked up; 0 when it was
     };
     struct Batch {
         std::vector<ReadEntry> entries;
         bool last = false;                  // the end of the folder, or a failure, is in it
-        bool readFailed = false;            // reading the folder itself failed there
+        bool readFailed = false;            // the folder could not be read whole
         std::atomic<std::size_t> taken{0};  // entries given out to be looked up
         std::chrono::steady_clock::time_point readAt;
     };
@@ -65,6 +67,9 @@ class FolderListing {
 
     DIR* folder_ = nullptr;
     int helperFolder_ = -1;  // the same folder, for the second thread's look-ups
+    FolderNames names_;
+    std::size_t namesTaken_ = 0;  // into batches
+    bool readWhole_ = true;
     bool failed_ = false;
     int openError_ = 0;
     std::string path_;  // kept only while faults are injected
@@ -80,6 +85,10 @@ class FolderListing {
     bool ended_ = false;         // next() gives nothing more
     JobOnHelperThread lookUps_;  // of the batch read ahead
 };
+
+// The names of a folder's entries that are not folders (symbolic links included), in the
+// listing's order, as far as the folder could be read: the files a user can pick from it.
+std::vector<std::string> fileNamesIn(const std::string& folder);
 
 // Asks wanted(name, inode) of the entries of a folder, for confirming many files at once, and
 // gives found(name, status) for each entry it wanted: one read of the folder and a look-up

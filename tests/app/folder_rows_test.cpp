@@ -143,6 +143,35 @@ class FolderRowsTest : public QObject {
                  (std::set<std::string>{"a", "a/p1.jpg", "a/r2.jpg", "b", "b/q1.jpg", "b/s2.jpg",
                                         "b/t3.jpg"}));
     }
+
+    // The file pane shows the files of the folder chosen in the tree, in the order a walk adds
+    // them, and no folder; a double-click on one adds that file alone.
+    void theFilePaneListsFilesInNameOrderAndADoubleClickAddsOne() {
+        TemporaryFolder folder;
+        fs::create_directories(folder.path() / "album" / "sub");
+        for (const char* file : {"IMG_0003.JPG", "あ.jpg", "img_0002.jpg", "B.jpg", "IMG_0001.JPG"})
+            std::ofstream(folder.path() / "album" / file) << "x";
+        TestProgram program;
+        QTreeView* tree = program.window.folderPanes()->tree();
+        const QModelIndex album =
+            openTreeAt(tree, QString::fromStdString((folder.path() / "album").string()));
+        QVERIFY(album.isValid());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(album).center());
+        QTableView* files = program.window.folderPanes()->files();
+        QStringList shown;
+        for (int row = 0; row < files->model()->rowCount(); ++row)
+            shown << files->model()->index(row, 0).data().toString();
+        QCOMPARE(shown,
+                 (QStringList{"B.jpg", "IMG_0001.JPG", "img_0002.jpg", "IMG_0003.JPG", "あ.jpg"}));
+
+        const QRect third = files->visualRect(files->model()->index(2, 0));
+        // The second press of a double-click comes as the double-click itself.
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, third.center());
+        QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, third.center());
+        QCOMPARE(program.rows(), 1);
+        QCOMPARE(program.workspace.conversionList()[0].fullPath(),
+                 textFromBytes((folder.path() / "album" / "img_0002.jpg").string()));
+    }
 };
 
 VARTEL_GUI_TEST(FolderRowsTest)

@@ -6,9 +6,12 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <random>
+#include <set>
 
 #include "../support/injected_faults.h"
 #include "../support/workspace_fixture.h"
+#include "workspace/lists/list_editing.h"
 
 namespace vartel {
 namespace {
@@ -20,21 +23,70 @@ std::vector<Text> sorted(std::vector<Text> texts) {
     return texts;
 }
 
-TEST_F(IntakeTest, WalksBreadthFirstAfterTheDroppedItemsInDropOrder) {
+// Each folder's entries in name order, as a click on the file name column sorts, whatever order
+// the folder gives them in: letter case aside, by code point (a byte that is not UTF-8 between
+// kanji and full-width letters), so subfolders are walked in that order too.
+TEST_F(IntakeTest, WalksBreadthFirstAfterTheDroppedItemsInDropOrderEachFolderInNameOrder) {
+    std::vector<std::string> inD{"d1.txt"};
+    for (int i = 1; i <= 12; ++i) {
+        inD.push_back((i < 10 ? "IMG_000" : "IMG_00") + std::to_string(i) + ".JPG");
+        if (i == 5) inD.push_back("img_0005.jpg");
+    }
+    for (const char* name : {"あ.txt", "名前.txt", "\xFF.txt", "Ａ.txt"}) inD.push_back(name);
     makeFile("a.txt");
-    makeFile("D/d1.txt");
+    for (auto name = inD.rbegin(); name != inD.rend(); ++name) makeFile("D/" + *name);
     makeFile("D/S/s1.txt");
     makeFile("D/S/T/t1.txt");
+    makeFile("D/r/r1.txt");
     makeFile("b.txt");
     dropPaths({"a.txt", "D", "b.txt"});
-    EXPECT_EQ(names(), (std::vector<Text>{U"a.txt", U"d1.txt", U"b.txt", U"s1.txt", U"t1.txt"}));
-    EXPECT_EQ(workspace.conversionList()[3].fullPath(), pathText("D/S/s1.txt"));
-    EXPECT_EQ(workspace.status().listCount, U"変換リスト数： 5");
-    EXPECT_EQ(workspace.busyState().walkCounter, 5);
+    std::vector<Text> expected{U"a.txt"};
+    for (const auto& name : inD) expected.push_back(textFromBytes(name));
+    for (const Text name : {U"b.txt", U"r1.txt", U"s1.txt", U"t1.txt"}) expected.push_back(name);
+    EXPECT_EQ(names(), expected);
+    EXPECT_EQ(workspace.conversionList()[21].fullPath(), pathText("D/S/s1.txt"));
+    EXPECT_EQ(workspace.status().listCount, U"変換リスト数： 23");
+    EXPECT_EQ(workspace.busyState().walkCounter, 23);
     EXPECT_FALSE(workspace.busy());
     EXPECT_FALSE(workspace.hasWaitingPaths());
     EXPECT_TRUE(std::all_of(workspace.conversionList().begin(), workspace.conversionList().end(),
                             [](const FileEntry& row) { return row.checked; }));
+}
+
+// Whatever the characters, a walk lists a folder as a click on the file name column sorts it.
+TEST_F(IntakeTest, AFolderIsWalkedInTheOrderTheNameColumnSortsIn) {
+    const std::vector<std::string> pieces{"a",
+                                          "B",
+                                          "b",
+                                          "_",
+                                          "1",
+                                          "\xC3\xA9",
+                                          "\xC3\x89",
+                                          "あ",
+                                          "ア",
+                                          "名",
+                                          "Ａ",
+                                          "ａ",
+                                          "\xFF",
+                                          "\x80",
+                                          "\xE2\x84\xAA" /* Kelvin sign */,
+                                          "k",
+                                          "\xC8\xBA" /* Ⱥ */,
+                                          "\xF0\x9F\x98\x80"};
+    std::mt19937 random(5);
+    std::set<std::string> files;
+    while (files.size() < 300) {
+        std::string name;
+        for (int n = std::uniform_int_distribution<int>(1, 4)(random); n > 0; --n)
+            name +=
+                pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
+        files.insert(name);
+    }
+    for (const auto& name : files) makeFile("D/" + name);
+    dropPaths({"D"});
+    const std::vector<Text> walked = names();
+    sortByColumn(workspace, SortColumn::Name);
+    EXPECT_EQ(names(), walked);
 }
 
 TEST_F(IntakeTest, SkipsEmptyFilesAndTheThumbnailCacheOnlyInsideFolders) {

@@ -2,17 +2,22 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileSystemModel>
+#include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/lists/one_line_rows.h"
+#include "app/lists/text_table_model.h"
 #include "app/messages.h"
+#include "app/qt/qt_paths.h"
 #include "app/shell/folder_tree_model.h"
+#include "platform/folder_listing.h"
 
 namespace vartel {
 
@@ -29,9 +34,10 @@ FolderPanes::FolderPanes(QWidget* parent) : QWidget(parent) {
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(tree_, 1);
 
-    fileModel_ = new QFileSystemModel(this);
-    fileModel_->setFilter(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    fileModel_->setReadOnly(true);
+    fileModel_ = new TextTableModel(
+        {QString()}, [this] { return static_cast<int>(fileNames_.size()); },
+        [this](int row, int) { return textFromBytes(fileNames_[static_cast<std::size_t>(row)]); },
+        this);
     files_ = new QTableView(this);
     files_->setModel(fileModel_);
     files_->setShowGrid(true);
@@ -42,9 +48,6 @@ FolderPanes::FolderPanes(QWidget* parent) : QWidget(parent) {
     showOneTextLinePerRow(files_);
     files_->horizontalHeader()->hide();
     files_->horizontalHeader()->setStretchLastSection(true);
-    for (int column = 1; column < fileModel_->columnCount(); ++column) files_->hideColumn(column);
-    files_->setSortingEnabled(true);
-    files_->sortByColumn(0, Qt::AscendingOrder);
     files_->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(files_, 1);
 
@@ -58,16 +61,42 @@ FolderPanes::FolderPanes(QWidget* parent) : QWidget(parent) {
             [this](const QModelIndex& current) { showFolder(folders_->pathOf(current)); });
     connect(tree_, &QWidget::customContextMenuRequested, this, &FolderPanes::showTreeMenu);
     connect(files_, &QWidget::customContextMenuRequested, this, &FolderPanes::showFileMenu);
+    connect(files_, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { emit addToListRequested({pathOf(index.row())}); });
+
+    // A batch of renames changes the folder many times over: it is read once they stop.
+    watcher_ = new QFileSystemWatcher(this);
+    changed_ = new QTimer(this);
+    changed_->setSingleShot(true);
+    changed_->setInterval(200);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, changed_, qOverload<>(&QTimer::start));
+    connect(changed_, &QTimer::timeout, this, &FolderPanes::readFiles);
     showFolder(QDir::homePath());
 }
 
 void FolderPanes::showFolder(const QString& path) {
-    fileModel_->setRootPath(path);
-    files_->setRootIndex(fileModel_->index(path));
+    if (!watcher_->directories().isEmpty()) watcher_->removePaths(watcher_->directories());
+    folder_ = path;
+    if (!path.isEmpty()) watcher_->addPath(path);
+    files_->scrollToTop();
+    readFiles();
+}
+
+void FolderPanes::readFiles() {
+    changed_->stop();
+    const int scrolled = files_->verticalScrollBar()->value();
+    fileNames_ = fileNamesIn(QFile::encodeName(folder_).toStdString());
+    fileModel_->refresh();
+    files_->verticalScrollBar()->setValue(scrolled);
 }
 
 QString FolderPanes::currentFolder() const {
-    return fileModel_->rootPath();
+    return folder_;
+}
+
+QString FolderPanes::pathOf(int row) const {
+    return QDir(folder_).filePath(
+        pathQString(textFromBytes(fileNames_[static_cast<std::size_t>(row)])));
 }
 
 QStringList FolderPanes::selectedFiles() const {
@@ -76,16 +105,13 @@ QStringList FolderPanes::selectedFiles() const {
     std::sort(rows.begin(), rows.end(),
               [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     QStringList paths;
-    for (const QModelIndex& index : rows) paths << fileModel_->filePath(index);
+    for (const QModelIndex& index : rows) paths << pathOf(index.row());
     return paths;
 }
 
 void FolderPanes::refresh() {
-    const QString shown = currentFolder();
     folders_->reload();
-    // The file model reads a folder again only once it has let go of it.
-    fileModel_->setRootPath(QString());
-    showFolder(shown);
+    showFolder(folder_);
 }
 
 void FolderPanes::showTreeMenu(const QPoint& at) {

@@ -2,18 +2,24 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <string>
+#include <vector>
 
-class QFileSystemModel;
+class QFileSystemWatcher;
 class QTableView;
+class QTimer;
 class QTreeView;
 
 namespace vartel {
 
 class FolderTreeModel;
+class TextTableModel;
 
 // The left column: the folder tree of the desktop, and under it the files of the folder chosen
-// in the tree. Neither renames anything in place. A command on files takes them in the pane's
-// order, whatever order they were clicked in.
+// in the tree, in the order a walk of the folder adds them, folders left out; the file pane
+// follows changes to its folder. Neither renames anything in place. A command on files takes
+// them in the pane's order, whatever order they were clicked in; a double-click on a file adds
+// it to the conversion list.
 class FolderPanes : public QWidget {
     Q_OBJECT
 
@@ -44,9 +50,15 @@ class FolderPanes : public QWidget {
   private:
     void showTreeMenu(const QPoint& at);
     void showFileMenu(const QPoint& at);
+    void readFiles();
+    QString pathOf(int row) const;
 
     FolderTreeModel* folders_;
-    QFileSystemModel* fileModel_;
+    QString folder_;
+    std::vector<std::string> fileNames_;  // of the folder, as bytes
+    TextTableModel* fileModel_;
+    QFileSystemWatcher* watcher_;
+    QTimer* changed_;  // reads the folder again once its changes have settled
     QTreeView* tree_;
     QTableView* files_;
 };

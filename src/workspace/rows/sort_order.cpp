@@ -18,28 +18,6 @@ struct TextKey {
     std::uint32_t row = 0;
 };
 
-// Code points as bytes whose order is the order of the code points: the UTF-8 layout, applied
-// to every value alike, the stand-ins for bytes that are not UTF-8 included.
-void appendOrderedBytes(std::string& bytes, const Text& text) {
-    for (const char32_t c : text) {
-        if (c < 0x80) {
-            bytes += static_cast<char>(c);
-        } else if (c < 0x800) {
-            bytes += static_cast<char>(0xC0 | (c >> 6));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            bytes += static_cast<char>(0xE0 | (c >> 12));
-            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xF0 | ((c >> 18) & 0x07));
-            bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-}
-
 }  // namespace
 
 std::vector<std::uint32_t> textOrder(std::size_t rows,

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/argument_reader.h"
+#include "common/integer_text.h"
 
 namespace vartel::cli {
 namespace {
@@ -38,13 +39,6 @@ void appendEscaped(std::string& out, std::u32string_view text) {
 
 void write(std::FILE* stream, const std::string& bytes) {
     std::fwrite(bytes.data(), 1, bytes.size(), stream);
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
 }
 
 }  // namespace
@@ -109,8 +103,8 @@ std::optional<std::string> unescapedField(std::string_view field) {
                 bytes += '\\';
                 break;
             case 'x': {
-                const int high = i + 1 < field.size() ? hexValue(field[i + 1]) : -1;
-                const int low = i + 2 < field.size() ? hexValue(field[i + 2]) : -1;
+                const int high = i + 1 < field.size() ? hexDigitValue(field[i + 1]) : -1;
+                const int low = i + 2 < field.size() ? hexDigitValue(field[i + 2]) : -1;
                 if (high < 0 || low < 0) return std::nullopt;
                 bytes += static_cast<char>(high * 16 + low);
                 i += 2;

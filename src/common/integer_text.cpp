@@ -1,7 +1,6 @@
 #include "common/integer_text.h"
 
 namespace vartel {
-namespace {
 
 int hexDigitValue(char32_t c) {
     if (c >= U'0' && c <= U'9') return static_cast<int>(c - U'0');
@@ -9,6 +8,8 @@ int hexDigitValue(char32_t c) {
     if (c >= U'A' && c <= U'F') return static_cast<int>(c - U'A') + 10;
     return -1;
 }
+
+namespace {
 
 std::optional<std::int32_t> parseHex(std::u32string_view digits) {
     if (digits.empty() || digits.size() > 8) return std::nullopt;

@@ -13,6 +13,9 @@ namespace vartel {
 // follow, not even a space. Full-width digits are not digits here.
 std::optional<std::int32_t> parseInteger(std::u32string_view text);
 
+// The value of one half-width hexadecimal digit, either case; -1 for any other character.
+int hexDigitValue(char32_t c);
+
 // Plain decimal with ASCII digits and a leading "-" for negatives.
 Text formatInteger(std::int64_t value);
 

@@ -69,14 +69,14 @@ BENCHMARK(BM_PreviewNumberingWithZeroFill)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewExtension)->Unit(benchmark::kMillisecond);
 
 // Names of 40 characters with something for every conversion: full-width letters and digits,
-// half-width kana with voiced marks, hiragana, a separate voiced mark and ASCII.
+// half-width kana with voiced marks, hiragana, a separate voiced mark, kanji numerals and ASCII.
 const std::vector<Text>& fortyCharacterNames() {
     static const std::vector<Text> names = [] {
         std::vector<Text> list;
         list.reserve(kRows);
         for (int i = 0; i < kRows; ++i) {
             Text name =
-                U"Photo_ＡＢＣ１２３_ｶﾞｲﾄﾞ_しゃしん_カ\u3099_" + formatInteger(i) + U"_abcdefgh";
+                U"Photo_ＡＢＣ１２３_ｶﾞｲﾄﾞ_しゃしん_カ\u3099_" + formatInteger(i) + U"_第十二話_ab";
             name.resize(40, U'x');
             list.push_back(std::move(name));
         }
@@ -114,6 +114,10 @@ BENCHMARK_CAPTURE(BM_Convert100kNames, KatakanaToHiragana, TextConversion::Katak
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Convert100kNames, Nfc, TextConversion::Nfc)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Convert100kNames, RepairGarbled, TextConversion::RepairGarbled)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert100kNames, KanjiNumeralsToDigits, TextConversion::KanjiNumeralsToDigits)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert100kNames, DigitsToKanjiNumerals, TextConversion::DigitsToKanjiNumerals)
     ->Unit(benchmark::kMillisecond);
 
 // The yardstick: the plain replace, ignoring case, on the same names.

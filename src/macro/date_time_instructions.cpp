@@ -1,6 +1,7 @@
 #include "common/integer_text.h"
 #include "macro/date_time_text.h"
 #include "macro/instruction_families.h"
+#include "macro/japanese_era.h"
 
 namespace vartel {
 
@@ -17,8 +18,16 @@ void currentDate(DateType type, InstructionContext& context) {
             context.storeResult(year + month + day);
             break;
         case DateType::Pattern:
-            context.storeResult(fillPlaceholders(context.operands[0].text,
-                                                 {{U"%y", year}, {U"%m", month}, {U"%d", day}}));
+            context.storeResult(formatDate(context.operands[0].text, now));
+            break;
+        case DateType::EraName:
+            context.storeResult(japaneseEraYear(now.year, now.month, now.day).era);
+            break;
+        case DateType::EraYear:
+            context.storeResult(eraYearText(japaneseEraYear(now.year, now.month, now.day).year));
+            break;
+        case DateType::EraWritten:
+            context.storeResult(eraYearWritten(japaneseEraYear(now.year, now.month, now.day)));
             break;
     }
 }

@@ -44,10 +44,12 @@ enum class ConvertType {
     KatakanaToHiragana,
     Nfc,
     RepairGarbled,
+    KanjiNumeralsToDigits,
+    DigitsToKanjiNumerals,
 };
 enum class InformationType { Length, FileCount, Comment };
 enum class ArithmeticType { Plus, Minus, Times, Divide };
-enum class DateType { Written, Digits, Pattern };
+enum class DateType { Written, Digits, Pattern, EraName, EraYear, EraWritten };
 enum class TimeType { MorningAfternoon, HoursMinutes, Digits, Pattern };
 enum class FileType {
     ParentFolder,

@@ -6,6 +6,7 @@
 #include "common/text.h"
 #include "macro/garbled_name_repair.h"
 #include "macro/instruction_id.h"
+#include "macro/kanji_numerals.h"
 
 namespace vartel {
 
@@ -20,8 +21,10 @@ enum class TextConversion {
     KatakanaToHiragana,
     Nfc,
     RepairGarbled,
+    KanjiNumeralsToDigits,
+    DigitsToKanjiNumerals,
 };
-inline constexpr int kTextConversionCount = 8;
+inline constexpr int kTextConversionCount = 10;
 
 // Full-width letters, digits and symbols (U+FF01..U+FF5E) and the ideographic space to ASCII.
 Text fullWidthToHalfWidth(std::u32string_view text);
@@ -75,6 +78,11 @@ inline constexpr std::array<TextConversionRow, kTextConversionCount> kTextConver
      "Unicode NFC (joins a kana and a separate voiced-sound mark)", normalizeNfc},
     {TextConversion::RepairGarbled, ConvertType::RepairGarbled, U"文字化け修復",
      U"の文字化けを修復", "repair a name garbled by another system's code page", repairGarbledName},
+    {TextConversion::KanjiNumeralsToDigits, ConvertType::KanjiNumeralsToDigits, U"漢数字→数字",
+     U"の漢数字を数字に変換", "numbers in kanji to digits (第三話 -> 第3話)",
+     kanjiNumeralsToDigits},
+    {TextConversion::DigitsToKanjiNumerals, ConvertType::DigitsToKanjiNumerals, U"数字→漢数字",
+     U"の数字を漢数字に変換", "numbers in digits to kanji (12 -> 十二)", digitsToKanjiNumerals},
 }};
 
 // The macro types of the conversions follow TextToNumber in the table's order: stored macro
@@ -91,7 +99,7 @@ constexpr bool conversionRowsInOrder() {
 }
 static_assert(conversionRowsInOrder(),
               "one row per conversion, in the enum's order and in the macro types' order");
-static_assert(static_cast<int>(ConvertType::RepairGarbled) + 1 ==
+static_assert(static_cast<int>(ConvertType::DigitsToKanjiNumerals) + 1 ==
                   kFirstConversionType + kTextConversionCount,
               "the conversions are the last macro types of the kind 変換");
 

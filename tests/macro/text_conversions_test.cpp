@@ -174,6 +174,31 @@ TEST(GarbledNameRepairTest, EachMisreadingComesBack) {
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    KanjiNumerals, TextConversionTest,
+    ::testing::Values(
+        ConversionCase{KanjiNumeralsToDigits, U"第三話", U"第3話"},
+        ConversionCase{KanjiNumeralsToDigits, U"二千二十四年十二月", U"2024年12月"},
+        ConversionCase{KanjiNumeralsToDigits, U"〇 零 十 百 千", U"0 0 10 100 1000"},
+        // Without units the kanji are digits, zeros kept.
+        ConversionCase{KanjiNumeralsToDigits, U"二〇二四_〇七", U"2024_07"},
+        ConversionCase{KanjiNumeralsToDigits, U"一億二千三百四十五万六千七百八十九", U"123456789"},
+        ConversionCase{KanjiNumeralsToDigits,
+                       U"九千九百九十九兆九千九百九十九億九千九百九十九万九千九百九十九",
+                       U"9999999999999999"},
+        ConversionCase{KanjiNumeralsToDigits, U"百万円と千二百万", U"1000000円と12000000"},
+        // No number as written, a 万 without its multiple, and kanji beside digits stay.
+        ConversionCase{KanjiNumeralsToDigits, U"十十 百千 三十五六 万歳 兆万 3万 2千万",
+                       U"十十 百千 三十五六 万歳 兆万 3万 2千万"},
+        ConversionCase{KanjiNumeralsToDigits, U"写真 Photo_01", U"写真 Photo_01"},
+        ConversionCase{DigitsToKanjiNumerals, U"第12話", U"第十二話"},
+        ConversionCase{DigitsToKanjiNumerals, U"2024年0月03日", U"二千二十四年〇月三日"},
+        ConversionCase{DigitsToKanjiNumerals, U"１０００００ 123456789",
+                       U"十万 一億二千三百四十五万六千七百八十九"},
+        ConversionCase{DigitsToKanjiNumerals, U"v1.5 写真", U"v一.五 写真"},
+        // Beyond 兆 the digits stay.
+        ConversionCase{DigitsToKanjiNumerals, U"12345678901234567", U"12345678901234567"}));
+
 TEST(TextConversionRoundTripTest, WidthConversionsComeBackOnTheirClasses) {
     Text ascii;
     for (char32_t c = 0x20; c <= 0x7E; ++c) ascii.push_back(c);
@@ -186,6 +211,10 @@ TEST(TextConversionRoundTripTest, WidthConversionsComeBackOnTheirClasses) {
     Text hiragana;
     for (char32_t c = U'ぁ'; c <= U'ゖ'; ++c) hiragana.push_back(c);
     EXPECT_EQ(katakanaToHiragana(hiraganaToKatakana(hiragana)), hiragana);
+    for (const Text number : {U"0", U"10", U"11", U"20", U"101", U"1000", U"10000", U"10010",
+                              U"100000000", U"9999999999999999"})
+        EXPECT_EQ(kanjiNumeralsToDigits(digitsToKanjiNumerals(number)), number)
+            << bytesFromText(number);
 }
 
 }  // namespace

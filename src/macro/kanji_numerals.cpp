@@ -134,6 +134,22 @@ std::optional<Text> kanjiOfDigits(std::u32string_view digits) {
         std::u16string_view(spelled.getBuffer(), static_cast<std::size_t>(spelled.length())));
 }
 
+bool isKanaOrKanji(char32_t c) {
+    return (c >= 0x3041 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x4DBF) ||
+           (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) || c == U'々';
+}
+
+// One numeral kanji is as often part of a word (一覧, 九州, 統一) as a number; it is taken for a
+// number after 第, before a counter, or where no kana or kanji touches it.
+bool standsAsNumber(std::u32string_view text, std::size_t at) {
+    static constexpr std::u32string_view kCounters =
+        U"話回巻章部号番年月日時分秒歳才人個枚円度階位期代世本冊匹台件点曲周節条項組品";
+    const char32_t before = at > 0 ? text[at - 1] : U' ';
+    const char32_t after = at + 1 < text.size() ? text[at + 1] : U' ';
+    if (before == U'第' || kCounters.find(after) != std::u32string_view::npos) return true;
+    return !isKanaOrKanji(before) && !isKanaOrKanji(after);
+}
+
 }  // namespace
 
 Text kanjiNumeralsToDigits(std::u32string_view text) {
@@ -151,7 +167,8 @@ Text kanjiNumeralsToDigits(std::u32string_view text) {
         const std::u32string_view run = text.substr(i, end - i);
         const bool touchesDigits =
             (i > 0 && isDigit(text[i - 1])) || (end < text.size() && isDigit(text[end]));
-        const auto digits = touchesDigits ? std::nullopt : digitsOfRun(run);
+        const bool aWord = run.size() == 1 && !standsAsNumber(text, i);
+        const auto digits = touchesDigits || aWord ? std::nullopt : digitsOfRun(run);
         result.append(digits ? std::u32string_view(*digits) : run);
         i = end;
     }

@@ -191,6 +191,9 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{KanjiNumeralsToDigits, U"十十 百千 三十五六 万歳 兆万 3万 2千万",
                        U"十十 百千 三十五六 万歳 兆万 3万 2千万"},
         ConversionCase{KanjiNumeralsToDigits, U"写真 Photo_01", U"写真 Photo_01"},
+        // One numeral kanji inside a word stays; after 第, before a counter or alone it counts.
+        ConversionCase{KanjiNumeralsToDigits, U"一覧_九州_統一_三人_vol.五_八",
+                       U"一覧_九州_統一_3人_vol.5_8"},
         ConversionCase{DigitsToKanjiNumerals, U"第12話", U"第十二話"},
         ConversionCase{DigitsToKanjiNumerals, U"2024年0月03日", U"二千二十四年〇月三日"},
         ConversionCase{DigitsToKanjiNumerals, U"１０００００ 123456789",

@@ -39,6 +39,18 @@ inline const QString kMacroTab = QStringLiteral("マクロ");
 inline const QString kSearchTab = QStringLiteral("検索");
 inline const QString kPreviewTab = QStringLiteral("プレビュー");
 inline const QString kHistoryTab = QStringLiteral("履歴");
+inline const QString kNameTextTab = QStringLiteral("名前を直接編集");
+
+// The tab "名前を直接編集".
+inline const QString kRefillNames = QStringLiteral("現在の名前に戻す");
+inline const QString kRefillNamesHint =
+    QStringLiteral("チェックされたファイルの今の名前を一行ずつ表示し直します");
+inline const QString kLoadNamesList = QStringLiteral("リストから名前を読み込む");
+inline const QString kLoadNamesListHint = QStringLiteral(
+    "一行に一つの新しい名前を並べたテキストまたは CSV、または「元の名前,新しい名前」の CSV "
+    "から名前を変えます");
+inline const QString kPreviewNamesHint = QStringLiteral(
+    "i 行目の名前を i 番目のチェックされたファイルの新しい名前としてプレビューします");
 
 // Boxes over the conversion list.
 inline const QString kRecordingBoxCaption = QStringLiteral("マクロ記録中");

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -18,6 +19,7 @@
 #include "app/editor/macro_editor_window.h"
 #include "app/lists/conversion_list_panel.h"
 #include "app/lists/macro_result_panel.h"
+#include "app/lists/name_text_panel.h"
 #include "app/lists/result_list_panel.h"
 #include "app/main/adding_box.h"
 #include "app/main/program.h"
@@ -178,6 +180,47 @@ class MainWindowTest : public QObject {
         QVERIFY(fs::exists(folder.path() / "sub" / "two"));
         QVERIFY(!fs::exists(folder.path() / "one."));
         QCOMPARE(program.window.historyPanel()->list()->model()->rowCount(), 0);
+    }
+
+    // The tab of names as text shows the checked rows' names; lines typed there become the
+    // preview, a line count that differs is refused, and a list file of pairs renames by name.
+    void namesEditedAsTextBecomeThePreview() {
+        TemporaryFolder folder;
+        writeFile(folder.path() / "a.txt");
+        writeFile(folder.path() / "b.txt");
+        TestProgram program;
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        QVERIFY(openTab(program.window.resultTabs(), "名前を直接編集"));
+        QPlainTextEdit* text = program.window.nameTextPanel()->editor();
+        QCOMPARE(text->toPlainText(), QStringLiteral("a.txt\nb.txt"));
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_Home, Qt::ControlModifier);
+        typeText(text, QStringLiteral("新_"));
+        QVERIFY(clickButton(program.window.nameTextPanel(), "プレビュー"));
+        QCOMPARE(program.window.resultTabs()->currentWidget(),
+                 static_cast<QWidget*>(program.window.previewPanel()));
+        QCOMPARE(program.previewCount(), QStringLiteral("変換候補数： 1"));
+
+        QVERIFY(openTab(program.window.resultTabs(), "名前を直接編集"));
+        QCOMPARE(text->toPlainText(), QStringLiteral("b.txt"));
+        QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_Return);
+        QTest::keyClicks(text, "c.txt");
+        QVERIFY(clickButton(program.window.nameTextPanel(), "プレビュー"));
+        QCOMPARE(
+            program.dialogs.errors.back(),
+            Text(U"名前の数（2）がチェックされたファイルの数（1）と合わないため、プレビューしま"
+                 U"せんでした。"));
+        QCOMPARE(program.previewCount(), QStringLiteral("変換候補数： 1"));
+
+        const fs::path pairs = folder.path() / "pairs.csv";
+        writeFile(pairs, "b.txt,\"b, 2.txt\"\r\nmissing.txt,x.txt\r\n");
+        program.dialogs.files.push_back(pairs.string());
+        QVERIFY(clickButton(program.window.nameTextPanel(), "リストから名前を読み込む"));
+        QCOMPARE(program.previewCount(), QStringLiteral("変換候補数： 2"));
+        QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
+        QVERIFY(fs::exists(folder.path() / "新_a.txt"));
+        QVERIFY(fs::exists(folder.path() / "b, 2.txt"));
     }
 
     // Each editing tab's preview, executed in turn, renames on disk; the history undoes all.

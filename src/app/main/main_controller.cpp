@@ -2,13 +2,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include "app/qt/qt_paths.h"
 #include "app/qt/qt_text.h"
+#include "common/integer_text.h"
+#include "common/message_text.h"
 #include "editor/macro_file_commands.h"
 #include "macro/macro_file.h"
+#include "platform/text_file.h"
 #include "runs/macro_run.h"
+#include "runs/new_names_run.h"
 #include "workspace/execution/execute.h"
 #include "workspace/execution/single_rename.h"
 #include "workspace/execution/undo.h"
@@ -16,6 +21,8 @@
 #include "workspace/journal/past_batch.h"
 #include "workspace/lists/list_editing.h"
 #include "workspace/lists/list_files.h"
+#include "workspace/lists/messages.h"
+#include "workspace/lists/new_names.h"
 #include "workspace/lists/photo_facts.h"
 #include "workspace/rows/row_flags.h"
 
@@ -277,6 +284,48 @@ void MainController::preview(const OperationSettings& operation) {
         RecordingFrame frame = recorder_.frame();
         runOperation(workspace_, frame, operation);
     });
+}
+
+QStringList MainController::checkedNames() const {
+    QStringList names;
+    for (const auto& row : workspace_.conversionList()) {
+        if (row.checked) names << toQString(row.name);
+    }
+    return names;
+}
+
+bool MainController::previewNames(const QStringList& lines) {
+    bool made = false;
+    boundary_.run([this, &lines, &made] {
+        std::vector<Text> names;
+        names.reserve(static_cast<std::size_t>(lines.size()));
+        for (const QString& line : lines) names.push_back(toText(line));
+        made = runNewNames(workspace_, namesFromLines(std::move(names)));
+    });
+    if (made) emit previewTabRequested();
+    return made;
+}
+
+bool MainController::previewNamesFromFile() {
+    bool made = false;
+    boundary_.run([this, &made] {
+        const auto path = dialogs_.openFile(kNamesFileFilter);
+        if (!path) return;
+        const bool csv = QFileInfo(QFile::decodeName(path->c_str()))
+                             .suffix()
+                             .compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
+        const NamesList list = namesListOf(readTextFile(*path), csv);
+        if (!list.byPairs) {
+            made = runNewNames(workspace_, list.names);
+            return;
+        }
+        if (const std::size_t unmatched = runNamePairs(workspace_, list.pairs))
+            dialogs_.message(fillIn(kRowsWithoutPair, U"%s",
+                                    formatInteger(static_cast<std::int64_t>(unmatched))));
+        made = true;
+    });
+    if (made) emit previewTabRequested();
+    return made;
 }
 
 void MainController::textSearch(const TextSearch& search) {

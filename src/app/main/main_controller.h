@@ -93,6 +93,11 @@ class MainController : public QObject {
     void loadPastBatch(const std::string& id);
 
     void preview(const OperationSettings& operation);
+    // The tab "名前を直接編集": the checked rows' names in list order, and the preview of new
+    // names the user typed or read from a list file; true when the preview was made.
+    QStringList checkedNames() const;
+    bool previewNames(const QStringList& lines);
+    bool previewNamesFromFile();
     void textSearch(const TextSearch& search);
     void sizeSearch(const SizeSearch& search);
 

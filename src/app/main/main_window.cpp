@@ -18,6 +18,7 @@
 #include "app/lists/conversion_list_panel.h"
 #include "app/lists/header_column_menu.h"
 #include "app/lists/macro_result_panel.h"
+#include "app/lists/name_text_panel.h"
 #include "app/lists/result_list_panel.h"
 #include "app/lists/result_row_models.h"
 #include "app/main/adding_box.h"
@@ -203,7 +204,9 @@ QWidget* MainWindow::buildResultTabs(QWidget* parent) {
     macroPanel_ = new MacroResultPanel(controller_.recorder().state());
     historyPanel_ = new ResultListPanel(ui::kClear, ui::kUndo);
     historyPanel_->list()->setRowModel(makeHistoryModel(workspace.historyList(), this), {128, 128});
+    nameTextPanel_ = new NameTextPanel;
     resultTabs_->addTab(previewPanel_, ui::kPreviewTab);
+    resultTabs_->addTab(nameTextPanel_, ui::kNameTextTab);
     resultTabs_->addTab(macroPanel_, ui::kMacroTab);
     resultTabs_->addTab(historyPanel_, ui::kHistoryTab);
     return resultTabs_;

@@ -18,6 +18,7 @@ class ConversionListView;
 class DeleteTab;
 class ExtensionTab;
 class FolderPanes;
+class NameTextPanel;
 class HeaderColumnMenu;
 struct KeptColumns;
 class MacroResultPanel;
@@ -55,6 +56,7 @@ class MainWindow : public QMainWindow {
     ResultListPanel* previewPanel() const { return previewPanel_; }
     ResultListPanel* historyPanel() const { return historyPanel_; }
     MacroResultPanel* macroPanel() const { return macroPanel_; }
+    NameTextPanel* nameTextPanel() const { return nameTextPanel_; }
     AddingBox* addingBox() const { return addingBox_; }
     ProgressBox* progressBox() const { return progressBox_; }
     RecordingBox* recordingBox() const { return recordingBox_; }
@@ -118,6 +120,7 @@ class MainWindow : public QMainWindow {
     ResultListPanel* previewPanel_ = nullptr;
     ResultListPanel* historyPanel_ = nullptr;
     MacroResultPanel* macroPanel_ = nullptr;
+    NameTextPanel* nameTextPanel_ = nullptr;
     // The status bar's panels, left to right (the conflicts beside the preview's count).
     QLabel* hitsPanel_ = nullptr;
     QLabel* previewCountPanel_ = nullptr;

@@ -5,6 +5,7 @@
 #include "app/lists/conversion_list_panel.h"
 #include "app/lists/header_column_menu.h"
 #include "app/lists/macro_result_panel.h"
+#include "app/lists/name_text_panel.h"
 #include "app/lists/result_list_panel.h"
 #include "app/main/adding_box.h"
 #include "app/main/main_window.h"
@@ -128,6 +129,22 @@ void MainWindow::connectTabsAndPanes() {
     connect(macroPanel_, &MacroResultPanel::saveRequested, this, [&c] { c.saveMacro(); });
     connect(macroPanel_, &MacroResultPanel::editRequested, this, [&c] { c.editMacro(); });
     connect(macroPanel_, &MacroResultPanel::runRequested, this, [&c] { c.runMacro(); });
+    // Once its lines are in the preview, the text shows the rows left when it comes back.
+    connect(nameTextPanel_, &NameTextPanel::previewRequested, this,
+            [this, &c](const QStringList& lines) {
+                if (c.previewNames(lines)) nameTextPanel_->fill(c.checkedNames());
+            });
+    connect(nameTextPanel_, &NameTextPanel::loadListRequested, this, [this, &c] {
+        if (c.previewNamesFromFile()) nameTextPanel_->fill(c.checkedNames());
+    });
+    connect(nameTextPanel_, &NameTextPanel::refillRequested, this,
+            [this, &c] { nameTextPanel_->fill(c.checkedNames()); });
+    // The text shows the rows as they are when it comes to the front, unless the user has
+    // typed into it since.
+    connect(resultTabs_, &QTabWidget::currentChanged, this, [this, &c] {
+        if (resultTabs_->currentWidget() == nameTextPanel_)
+            nameTextPanel_->offerNames(c.checkedNames());
+    });
     connect(recordingBox_, &RecordingBox::stopRequested, this, [&c] { c.stopRecording(); });
     connect(recordingBox_, &RecordingBox::resetRequested, this, [&c] { c.resetRecording(); });
 }

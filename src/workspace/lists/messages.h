@@ -14,6 +14,8 @@ inline const Text kRowsNotSaved = U"次のファイルは名前に改行を含�
 // %s stands for the count.
 inline const Text kMoreRowsNotSaved = U"ほか %s 件";
 
+inline const Text kNamesFileFilter =
+    U"テキスト・CSVファイル（*.txt;*.csv）|*.txt;*.csv|すべてのファイル（*）|*";
 // Names written out as text. %s stands for a line number, the reason follows.
 inline const Text kNamesListLine = U"%s 行目：";
 inline const Text kNameHoldsControl = U"名前にタブや制御文字を含めることはできません。";

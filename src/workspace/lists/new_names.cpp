@@ -79,4 +79,25 @@ std::vector<NamePair> namePairsFromCsv(const std::vector<Text>& lines) {
     return pairs;
 }
 
+NamesList namesListOf(std::vector<Text> lines, bool csv) {
+    NamesList list;
+    if (!csv) {
+        list.names = namesFromLines(std::move(lines));
+        return list;
+    }
+    if (!lines.empty()) dropByteOrderMark(lines.front());
+    std::vector<Text> single;
+    for (const auto& line : lines) {
+        const auto fields = csvFields(line);
+        if (!fields || fields->size() != 1) {
+            list.byPairs = true;
+            list.pairs = namePairsFromCsv(lines);
+            return list;
+        }
+        single.push_back((*fields)[0]);
+    }
+    list.names = namesFromLines(std::move(single));
+    return list;
+}
+
 }  // namespace vartel

@@ -24,4 +24,13 @@ std::vector<Text> namesFromLines(std::vector<Text> lines);
 // into the next line (a name with a line break).
 std::vector<NamePair> namePairsFromCsv(const std::vector<Text>& lines);
 
+// A list file as the window reads it: a CSV file whose lines all hold two fields gives pairs;
+// any other gives one new name per line (in a CSV file, the line's one field without quotes).
+struct NamesList {
+    bool byPairs = false;
+    std::vector<Text> names;
+    std::vector<NamePair> pairs;
+};
+NamesList namesListOf(std::vector<Text> lines, bool csv);
+
 }  // namespace vartel

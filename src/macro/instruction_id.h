@@ -44,6 +44,9 @@ enum class ConvertType {
     KatakanaToHiragana,
     Nfc,
     RepairGarbled,
+    KatakanaReading,
+    HiraganaReading,
+    Romaji,
 };
 enum class InformationType { Length, FileCount, Comment };
 enum class ArithmeticType { Plus, Minus, Times, Divide };

@@ -5,6 +5,7 @@
 
 #include "common/text.h"
 #include "macro/instruction_id.h"
+#include "macro/japanese_readings.h"
 
 namespace vartel {
 
@@ -19,8 +20,11 @@ enum class TextConversion {
     KatakanaToHiragana,
     Nfc,
     RepairGarbled,
+    KatakanaReading,
+    HiraganaReading,
+    Romaji,
 };
-inline constexpr int kTextConversionCount = 8;
+inline constexpr int kTextConversionCount = 11;
 
 // Full-width letters, digits and symbols (U+FF01..U+FF5E) and the ideographic space to ASCII.
 Text fullWidthToHalfWidth(std::u32string_view text);
@@ -79,6 +83,14 @@ inline constexpr std::array<TextConversionRow, kTextConversionCount> kTextConver
      "Unicode NFC (joins a kana and a separate voiced-sound mark)", normalizeNfc},
     {TextConversion::RepairGarbled, ConvertType::RepairGarbled, U"文字化け修復",
      U"の文字化けを修復", "repair a name garbled by another system's code page", repairGarbledName},
+    {TextConversion::KatakanaReading, ConvertType::KatakanaReading, U"読み（カタカナ）",
+     U"を読み（カタカナ）に変換", "the reading of the Japanese words, in katakana",
+     katakanaReading},
+    {TextConversion::HiraganaReading, ConvertType::HiraganaReading, U"読み（ひらがな）",
+     U"を読み（ひらがな）に変換", "the reading of the Japanese words, in hiragana",
+     hiraganaReading},
+    {TextConversion::Romaji, ConvertType::Romaji, U"ローマ字", U"をローマ字に変換",
+     "the reading in passport romaji (tokyo, osaka)", romajiReading},
 }};
 
 // The macro types of the conversions follow TextToNumber in the table's order: stored macro
@@ -95,7 +107,7 @@ constexpr bool conversionRowsInOrder() {
 }
 static_assert(conversionRowsInOrder(),
               "one row per conversion, in the enum's order and in the macro types' order");
-static_assert(static_cast<int>(ConvertType::RepairGarbled) + 1 ==
+static_assert(static_cast<int>(ConvertType::Romaji) + 1 ==
                   kFirstConversionType + kTextConversionCount,
               "the conversions are the last macro types of the kind 変換");
 

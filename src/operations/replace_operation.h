@@ -26,8 +26,8 @@ constexpr const TextConversionRow* textConversionOf(ReplaceKind kind) {
     if (row < 0 || row >= kTextConversionCount) return nullptr;
     return &kTextConversions[static_cast<std::size_t>(row)];
 }
-static_assert(textConversionOf(replaceKindOf(TextConversion::RepairGarbled))->id ==
-              TextConversion::RepairGarbled);
+static_assert(textConversionOf(replaceKindOf(TextConversion::Romaji))->id ==
+              TextConversion::Romaji);
 
 // The tab "置換".
 struct ReplaceSettings {

@@ -19,7 +19,7 @@ constexpr const char* kLibraryName = "libmecab.so.2";
 // The UTF-8 build of the IPA dictionary, named rather than taken from the system's default, so
 // the reading is always the feature it keeps in eighth place. An empty resource file keeps a
 // missing or foreign /etc/mecabrc from mattering.
-constexpr const char* kArguments = "-r /dev/null -d /var/lib/mecab/dic/ipadic-utf8";
+constexpr const char* kDictionary = "/var/lib/mecab/dic/ipadic-utf8";
 constexpr int kReadingField = 7;
 
 struct Analyser {
@@ -50,8 +50,11 @@ void load(Analyser& analyser) {
         analyser.failure = std::string(kLibraryName) + ": not the expected library";
         return;
     }
-    analyser.tagger = analyser.create(kArguments);
-    if (analyser.tagger == nullptr) analyser.failure = analyser.lastError(nullptr);
+    analyser.tagger = analyser.create((std::string("-r /dev/null -d ") + kDictionary).c_str());
+    if (analyser.tagger == nullptr) {
+        const std::string why = analyser.lastError(nullptr);
+        analyser.failure = kDictionary + (why.empty() ? std::string() : ": " + why);
+    }
 }
 
 Analyser& analyser() {

@@ -94,7 +94,8 @@ Exit status: 0 checked (valid or not), 2 usage or an unknown kind or type.
      {}},
     {"preview",
      runPreview,
-     "vartel-cli preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) [--status] "
+     "vartel-cli preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION | --names FILE | "
+     "--pairs FILE.csv) [--status] "
      "[--literal-order] [--folders [--recursive]] [-z|--null] [--] PATH...",
      "print the renames an operation or a macro proposes",
      R"(Takes the PATHs as a drop on the window does (files as they are, folders with their
@@ -106,6 +107,11 @@ named as a PATH is counted on standard error.
   --macro MACRO.vmc   run this macro over the rows
   --table TABLE.csv   the multi-condition table of its lookup lines
   OPERATION           or apply one editing operation (see below)
+  --names FILE        or give the new names, one per line for the rows in the order
+                      they are listed ("-" reads standard input); the counts must agree
+                      and an unchanged line leaves its row alone
+  --pairs FILE.csv    or give pairs of old name (or full path) and new name, one pair
+                      per CSV line; rows no pair names stay and are counted
   --status            add a fourth field, what renaming the row will do:
 @STATUS_VALUES@
   --literal-order     plan as rename --literal-order would carry it out
@@ -114,15 +120,16 @@ named as a PATH is counted on standard error.
   --recursive         with --folders, every folder below them is a row too
   -z, --null          end every field in NUL and write names as they are
 
-Exit status: 0 done, 1 the macro failed or a PATH does not exist (the message on
-standard error), 2 usage, 5 a folder could not be read whole (named on standard error;
-nothing is previewed), 130 stopped by Ctrl+C.
+Exit status: 0 done, 1 the macro failed, the names do not fit the rows or a PATH
+does not exist (the message on standard error), 2 usage, 5 a folder could not be read
+whole (named on standard error; nothing is previewed), 130 stopped by Ctrl+C.
 )",
-     {"--macro", "--table"},
+     {"--macro", "--table", "--names", "--pairs"},
      {"--status", "--literal-order", "--folders", "--recursive", "-z", "--null"}},
     {"rename",
      runRename,
-     "vartel-cli rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION) [--status] "
+     "vartel-cli rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION | --names FILE | "
+     "--pairs FILE.csv) [--status] "
      "[--literal-order] "
      "[--folders [--recursive]] [-z|--null] [--] PATH...",
      "carry out those renames",
@@ -136,6 +143,11 @@ The batch is journaled before the first rename (see recover).
   --macro MACRO.vmc   run this macro over the rows
   --table TABLE.csv   the multi-condition table of its lookup lines
   OPERATION           or apply one editing operation (see below)
+  --names FILE        or give the new names, one per line for the rows in the order
+                      they are listed ("-" reads standard input); the counts must agree
+                      and an unchanged line leaves its row alone
+  --pairs FILE.csv    or give pairs of old name (or full path) and new name, one pair
+                      per CSV line; rows no pair names stay and are counted
   --status            print each row's planned status as preview --status does
   --literal-order     rename each row on its own from the last up, without reordering:
                       chains that run the wrong way and swaps then fail
@@ -145,13 +157,39 @@ The batch is journaled before the first rename (see recover).
   -z, --null          end every field in NUL and write names as they are; the summary
                       then goes to standard error
 
-Exit status: 0 every rename done, 1 the macro failed, a PATH does not exist or the
-journal cannot be written, 2 usage, 4 a rename failed, 5 a folder could not be read
+Exit status: 0 every rename done, 1 the macro failed, the names do not fit the rows,
+a PATH does not exist or the journal cannot be written, 2 usage, 4 a rename failed, 5 a folder could not be read
 whole (nothing is renamed), 6 a batch cut short waits for recover, 130 stopped by
 Ctrl+C (a preview cut short is never carried out).
 )",
-     {"--macro", "--table"},
+     {"--macro", "--table", "--names", "--pairs"},
      {"--status", "--literal-order", "--folders", "--recursive", "-z", "--null"}},
+    {"edit",
+     runEdit,
+     "vartel-cli edit [--yes] [--literal-order] [--folders [--recursive]] [-z|--null] [--] "
+     "PATH...",
+     "edit the new names in a text editor",
+     R"(Takes the PATHs as preview does and opens the names of the rows, one per line, in
+the user's editor ($VISUAL, else $EDITOR, else vi). When the editor ends, each line is
+the new name of its row: the preview is printed with each row's status (as preview
+--status prints it), and the renames are carried out as rename does once the question
+is answered y. A line count that differs from the row count is refused; an unchanged
+line leaves its row alone.
+
+  --yes               rename without asking
+  --literal-order     as for rename
+  --folders           the PATHs are folders, each a row of its own instead of its
+                      files; its whole name is the stem
+  --recursive         with --folders, every folder below them is a row too
+  -z, --null          end every field in NUL and write names as they are
+
+Exit status: 0 renamed, or nothing to rename, or the question answered no; 1 the
+editor failed, the names do not fit the rows, a PATH does not exist or the journal
+cannot be written; 2 usage; 4 a rename failed; 5 a folder could not be read whole;
+6 a batch cut short waits for recover; 130 stopped by Ctrl+C.
+)",
+     {},
+     {"--yes", "--literal-order", "--folders", "--recursive", "-z", "--null"}},
     {"history", runHistory, "vartel-cli history", "list the batches of the journal",
      R"(Prints every batch the journal keeps, oldest first: id, time, kind (execute, undo,
 rename, recover), number of files renamed and state (finished, unfinished, undone),

@@ -25,6 +25,9 @@ int runValidate(const Arguments& args);
 // whole stops it after the walk (exit 5): neither would be a complete preview.
 int runPreview(const Arguments& args);
 int runRename(const Arguments& args);
+// Opens the user's editor on the names of the rows, shows the preview of what was edited with
+// each row's status and asks before renaming (--yes does not ask).
+int runEdit(const Arguments& args);
 // The journal of renames: history lists the batches; undo renames back the last (or the
 // given) finished batch; recover finishes or puts back a batch that was cut short.
 int runHistory(const Arguments& args);

@@ -13,5 +13,8 @@ inline const Text kEmptyFilesSkipped =
 inline const Text kFolderNotListed = U"フォルダの内容を読み込めませんでした";
 inline const Text kInterrupted = U"中断しました";
 inline const Text kCannotWriteOutput = U"標準出力に書き込めません";
+inline const Text kEditorFailed = U"エディタで名前を編集できませんでした";
+inline const Text kAskBeforeRenaming = U"この名前で変更しますか？ [y/N] ";
+inline const Text kCannotReadStandardInput = U"標準入力を読み込めません";
 
 }  // namespace vartel::cli

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "cli/argument_reader.h"
@@ -9,6 +10,7 @@
 #include "cli/journal_guard.h"
 #include "cli/macro_input.h"
 #include "cli/messages.h"
+#include "cli/names_input.h"
 #include "cli/operation_arguments.h"
 #include "cli/output.h"
 #include "cli/summary_dialogs.h"
@@ -21,10 +23,13 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/interrupt.h"
+#include "platform/user_editor.h"
 #include "runs/macro_run.h"
+#include "runs/new_names_run.h"
 #include "runs/operation_run.h"
 #include "workspace/batch/plan_texts.h"
 #include "workspace/execution/execute.h"
+#include "workspace/lists/messages.h"
 
 namespace vartel::cli {
 namespace {
@@ -107,12 +112,28 @@ bool interrupted() {
     return true;
 }
 
-// Exactly one of an operation and --macro; --table only with --macro; --recursive only with
-// --folders; at least one path.
-bool argumentsFit(std::size_t operations, const ArgumentReader& reader) {
-    return reader.valid() && reader.has("--macro") != (operations == 1) &&
-           (!reader.has("--table") || reader.has("--macro")) && operations <= 1 &&
-           !reader.positional().empty() && (!reader.has("--recursive") || reader.has("--folders"));
+enum class Mode { Preview, Rename, Edit };
+
+const char* commandOf(Mode mode) {
+    switch (mode) {
+        case Mode::Preview:
+            return "preview";
+        case Mode::Rename:
+            return "rename";
+        case Mode::Edit:
+            break;
+    }
+    return "edit";
+}
+
+// Exactly one of an operation, --macro, --names and --pairs (none for edit, whose names come
+// from the editor); --table only with --macro; --recursive only with --folders; a path.
+bool argumentsFit(std::size_t operations, const ArgumentReader& reader, Mode mode) {
+    const std::size_t sources = operations + (reader.has("--macro") ? 1 : 0) +
+                                (reader.has("--names") ? 1 : 0) + (reader.has("--pairs") ? 1 : 0);
+    return reader.valid() && sources == (mode == Mode::Edit ? 0 : 1) &&
+           (!reader.has("--table") || reader.has("--macro")) && !reader.positional().empty() &&
+           (!reader.has("--recursive") || reader.has("--folders"));
 }
 
 bool allFolders(const std::vector<std::string>& paths) {
@@ -157,56 +178,141 @@ int renamePreview(Workspace& workspace, SummaryDialogs& dialogs) {
     return 0;
 }
 
-int previewOrRename(const Arguments& args, bool rename) {
+// Where the new names come from: an operation, a macro, a names list or pairs, read before the
+// walk so that a fault in them is told at once. Edit asks the editor after the walk.
+struct NameSource {
+    enum class From { Operation, Macro, Names, Pairs, Editor };
+    From from = From::Editor;
+    std::optional<OperationSettings> operation;
+    MacroEditor editor;
+    std::vector<Text> names;
+    std::vector<NamePair> pairs;
+};
+
+bool loadSource(NameSource& source, const ArgumentReader& reader) {
+    if (const auto macro = reader.value("--macro")) {
+        source.from = NameSource::From::Macro;
+        if (!loadNamedMacro(source.editor.program(), *macro)) return false;
+        if (const auto table = reader.value("--table"))
+            source.editor.table().rows = readMultiConditionFile(*table);
+    }
+    if (const auto file = reader.value("--names")) {
+        source.from = NameSource::From::Names;
+        source.names = namesFromLines(readNamesFile(*file));
+    }
+    if (const auto file = reader.value("--pairs")) {
+        source.from = NameSource::From::Pairs;
+        source.pairs = namePairsFromCsv(readNamesFile(*file));
+    }
+    return true;
+}
+
+// The checked rows' names through the user's editor; false when the editor failed or a name
+// cannot stand on a line of its own.
+bool namesFromEditor(const Workspace& workspace, std::vector<Text>& names) {
+    std::vector<std::string> lines;
+    for (const auto& row : workspace.conversionList()) {
+        if (!row.checked) continue;
+        if (row.name.find(U'\n') != Text::npos) {
+            tellAbout(row.fullPath(), kNameHoldsLineBreak);
+            return false;
+        }
+        lines.push_back(bytesFromText(row.name));
+    }
+    std::string problem;
+    const auto edited = editLines(lines, problem);
+    if (!edited) {
+        CliDialogs().message(kEditorFailed + U"（" + textFromBytes(problem) + U"）");
+        return false;
+    }
+    names.clear();
+    for (const auto& line : *edited) names.push_back(textFromBytes(line));
+    names = namesFromLines(std::move(names));
+    return true;
+}
+
+// Moves the rows the source renames into the preview; false when the names do not fit.
+bool makePreview(Workspace& workspace, NameSource& source) {
+    switch (source.from) {
+        case NameSource::From::Operation: {
+            RecordingState notRecording;
+            RecordingFrame frame(notRecording, source.editor.program());
+            runOperation(workspace, frame, *source.operation);
+            return true;
+        }
+        case NameSource::From::Macro: {
+            const SystemClock clock;
+            runMacroOverList(workspace, source.editor, clock);
+            return true;
+        }
+        case NameSource::From::Pairs:
+            if (const std::size_t unmatched = runNamePairs(workspace, source.pairs))
+                CliDialogs().message(fillIn(kRowsWithoutPair, U"%s",
+                                            formatInteger(static_cast<std::int64_t>(unmatched))));
+            return true;
+        case NameSource::From::Editor:
+            if (!namesFromEditor(workspace, source.names)) return false;
+            break;
+        case NameSource::From::Names:
+            break;
+    }
+    return runNewNames(workspace, source.names);
+}
+
+// Edit asks before it renames, unless told --yes; anything but y or yes is no.
+bool renameConfirmed(const ArgumentReader& reader, const PreviewList& preview) {
+    if (reader.has("--yes") || preview.empty()) return !preview.empty();
+    std::fflush(stdout);
+    std::fputs(bytesFromText(kAskBeforeRenaming).c_str(), stderr);
+    std::fflush(stderr);
+    char answer[16] = {};
+    if (std::fgets(answer, sizeof answer, stdin) == nullptr) return false;
+    const std::string_view said(answer, std::strcspn(answer, "\r\n"));
+    return said == "y" || said == "Y" || said == "yes";
+}
+
+int previewOrRename(const Arguments& args, Mode mode) {
     const auto split = splitOperations(args);
-    const ArgumentReader reader =
-        readArguments(rename ? "rename" : "preview", split ? split->rest : args);
+    const ArgumentReader reader = readArguments(commandOf(mode), split ? split->rest : args);
     const std::size_t operations = split ? split->operations.size() : 0;
-    if (!split || !argumentsFit(operations, reader)) {
-        printUsage(rename ? "rename" : "preview");
+    if (!split || operations > 1 || !argumentsFit(operations, reader, mode)) {
+        printUsage(commandOf(mode));
         return 2;
     }
     if (reader.has("--folders") && !allFolders(reader.positional())) return 2;
     takeRecordForm(reader);
-    std::optional<OperationSettings> operation;
+    NameSource source;
     if (operations == 1) {
-        operation = operationOf(split->operations[0].first, split->operations[0].second);
-        if (!operation) return 2;
+        source.from = NameSource::From::Operation;
+        source.operation = operationOf(split->operations[0].first, split->operations[0].second);
+        if (!source.operation) return 2;
     }
     SummaryDialogs dialogs;
     InterruptPump pump;
     Workspace& workspace = workspaceLeftToTheEnd(dialogs, pump);
     pump.watch(workspace);
     workspace.setLiteralOrder(reader.has("--literal-order"));
-    workspace.setPlanningPreview(reader.has("--status"));
+    const bool withStatus = reader.has("--status") || mode == Mode::Edit;
+    workspace.setPlanningPreview(withStatus);
     std::optional<RenameJournal> journal;
-    if (rename) {
+    if (mode != Mode::Preview) {
         journal = openJournal();
         if (!journal) return 1;
         std::size_t damagedReported = 0;
         if (refuseWhileUnfinished(*journal, damagedReported)) return kUnfinishedBatchExit;
         workspace.setJournal(&*journal);
     }
-    MacroEditor editor;
-    const SystemClock clock;
     try {
-        if (!operation && !loadNamedMacro(editor.program(), *reader.value("--macro")))
-            return kFailed;
-        if (const auto table = reader.value("--table")) {
-            editor.table().rows = readMultiConditionFile(*table);
-        }
+        if (!loadSource(source, reader)) return kFailed;
         if (const int status = addPaths(workspace, reader); status != 0) return status;
-        if (operation) {
-            RecordingState notRecording;
-            RecordingFrame frame(notRecording, editor.program());
-            runOperation(workspace, frame, *operation);
-        } else {
-            runMacroOverList(workspace, editor, clock);
-        }
-        if (interrupted()) return kInterruptedExit;
-        printPreviewRows(workspace.previewList(), reader.has("--status"));
+        const bool made = makePreview(workspace, source);
         dialogs.printHeld();
-        return rename ? renamePreview(workspace, dialogs) : 0;
+        if (!made) return kFailed;
+        if (interrupted()) return kInterruptedExit;
+        printPreviewRows(workspace.previewList(), withStatus);
+        if (mode == Mode::Preview) return 0;
+        if (mode == Mode::Edit && !renameConfirmed(reader, workspace.previewList())) return 0;
+        return renamePreview(workspace, dialogs);
     } catch (const std::exception& failure) {
         dialogs.printHeld();
         dialogs.error(failureMessage(failure));
@@ -217,10 +323,13 @@ int previewOrRename(const Arguments& args, bool rename) {
 }  // namespace
 
 int runPreview(const Arguments& args) {
-    return previewOrRename(args, false);
+    return previewOrRename(args, Mode::Preview);
 }
 int runRename(const Arguments& args) {
-    return previewOrRename(args, true);
+    return previewOrRename(args, Mode::Rename);
+}
+int runEdit(const Arguments& args) {
+    return previewOrRename(args, Mode::Edit);
 }
 
 }  // namespace vartel::cli

@@ -3,10 +3,7 @@
 #include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
 
-#include <algorithm>
 #include <array>
-
-#include "platform/code_page.h"
 
 namespace vartel {
 namespace {
@@ -68,12 +65,6 @@ const HalfForms& halfFormsOfKana() {
         return table;
     }();
     return forms;
-}
-
-bool isKanaOrKanji(char32_t c) {
-    return (c >= 0x3041 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x4DBF) ||
-           (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) ||
-           (c >= 0xFF66 && c <= 0xFF9D);
 }
 
 bool isEscapedByte(char32_t c) {
@@ -179,29 +170,6 @@ Text normalizeNfc(std::u32string_view text) {
         start = end + 1;
     }
     return out;
-}
-
-Text repairGarbledName(std::u32string_view text) {
-    const std::string bytes = bytesFromText(text);
-    if (!isValidUtf8(bytes)) {
-        for (const char* codePage : {"windows-31j", "EUC-JP"}) {
-            if (auto decoded = decodeExactly(bytes, codePage)) return *decoded;
-        }
-        return Text(text);
-    }
-    // Neither code page has a character from U+2600 on, and ASCII reads back as ASCII without
-    // kana: such names cannot be misread code page 932, and most names are one or the other.
-    const bool ascii = std::all_of(text.begin(), text.end(), [](char32_t c) { return c < 0x80; });
-    if (ascii || std::any_of(text.begin(), text.end(), [](char32_t c) { return c >= 0x2600; }))
-        return Text(text);
-    for (const char* misreadAs : {"ibm-437", "windows-1252"}) {
-        const auto original = encodeExactly(text, misreadAs);
-        if (!original) continue;
-        const auto decoded = decodeExactly(*original, "windows-31j");
-        if (decoded && std::any_of(decoded->begin(), decoded->end(), isKanaOrKanji))
-            return *decoded;
-    }
-    return Text(text);
 }
 
 }  // namespace vartel

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/text.h"
+#include "macro/garbled_name_repair.h"
 #include "macro/instruction_id.h"
 #include "macro/japanese_readings.h"
 
@@ -40,11 +41,6 @@ Text katakanaToHiragana(std::u32string_view text);
 // Unicode NFC: joins a kana and a separate voiced-sound mark (カ + U+3099 -> ガ). Escaped bytes
 // of a name that is not UTF-8 stay where they are.
 Text normalizeNfc(std::u32string_view text);
-// A name garbled by an archive made on another system: bytes that are not UTF-8 are read as code
-// page 932 (else EUC-JP) when that reading is exact; a UTF-8 name that is code page 932 bytes
-// misread as code page 437 or Windows-1252 is read back when the result holds kana or kanji.
-// Anything else stays as it is.
-Text repairGarbledName(std::u32string_view text);
 
 // Everything of one conversion the others read, one row per conversion in the enum's order. A
 // new conversion is a row here and its function; it goes at the end, since the macro files

@@ -3,6 +3,8 @@
 #include <unicode/ucnv.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace vartel {
 namespace {
@@ -12,7 +14,7 @@ struct ConverterCloser {
 };
 using Converter = std::unique_ptr<UConverter, ConverterCloser>;
 
-Converter openConverter(bool strict, const char* codePage = "windows-31j") {
+Converter openConverter(bool strict, const char* codePage) {
     UErrorCode status = U_ZERO_ERROR;
     Converter converter(ucnv_open(codePage, &status));
     if (U_FAILURE(status)) return nullptr;
@@ -26,15 +28,35 @@ Converter openConverter(bool strict, const char* codePage = "windows-31j") {
     return converter;
 }
 
+// Opening a converter costs more than converting a name, and a conversion of a long list
+// converts every name, so each thread keeps the converters it opened.
+UConverter* converterFor(bool strict, const char* codePage = "windows-31j") {
+    struct Open {
+        std::string codePage;
+        bool strict;
+        Converter converter;
+    };
+    thread_local std::vector<Open> opened;
+    for (auto& open : opened) {
+        if (open.strict == strict && open.codePage == codePage) {
+            ucnv_reset(open.converter.get());
+            return open.converter.get();
+        }
+    }
+    Converter converter = openConverter(strict, codePage);
+    if (!converter) return nullptr;
+    opened.push_back({codePage, strict, std::move(converter)});
+    return opened.back().converter.get();
+}
+
 std::optional<Text> decode(std::string_view bytes, bool strict, const char* codePage) {
     if (bytes.empty()) return Text();
-    Converter converter = openConverter(strict, codePage);
+    UConverter* converter = converterFor(strict, codePage);
     if (!converter) return std::nullopt;
     std::u16string out(bytes.size() * 2 + 2, u'\0');
     UErrorCode status = U_ZERO_ERROR;
-    const int32_t length =
-        ucnv_toUChars(converter.get(), out.data(), static_cast<int32_t>(out.size()), bytes.data(),
-                      static_cast<int32_t>(bytes.size()), &status);
+    const int32_t length = ucnv_toUChars(converter, out.data(), static_cast<int32_t>(out.size()),
+                                         bytes.data(), static_cast<int32_t>(bytes.size()), &status);
     if (U_FAILURE(status)) return std::nullopt;
     out.resize(static_cast<std::size_t>(length));
     return textFromUtf16(out);
@@ -57,13 +79,13 @@ std::optional<std::string> encodeCodePage932Exactly(std::u32string_view text) {
     for (const char32_t c : text) {
         if (c >= 0xD800 && c <= 0xDFFF) return std::nullopt;
     }
-    Converter converter = openConverter(true);
+    UConverter* converter = converterFor(true);
     if (!converter) return std::nullopt;
     const std::u16string utf16 = utf16FromText(text);
     std::string out(utf16.size() * 4 + 4, '\0');
     UErrorCode status = U_ZERO_ERROR;
     const int32_t length =
-        ucnv_fromUChars(converter.get(), out.data(), static_cast<int32_t>(out.size()), utf16.data(),
+        ucnv_fromUChars(converter, out.data(), static_cast<int32_t>(out.size()), utf16.data(),
                         static_cast<int32_t>(utf16.size()), &status);
     if (U_FAILURE(status)) return std::nullopt;
     out.resize(static_cast<std::size_t>(length));
@@ -81,13 +103,13 @@ std::optional<std::string> encodeExactly(std::u32string_view text, const char* c
     for (const char32_t c : text) {
         if (c >= 0xD800 && c <= 0xDFFF) return std::nullopt;
     }
-    Converter converter = openConverter(true, codePage);
+    UConverter* converter = converterFor(true, codePage);
     if (!converter) return std::nullopt;
     const std::u16string utf16 = utf16FromText(text);
     std::string out(utf16.size() * 4 + 4, '\0');
     UErrorCode status = U_ZERO_ERROR;
     const int32_t length =
-        ucnv_fromUChars(converter.get(), out.data(), static_cast<int32_t>(out.size()), utf16.data(),
+        ucnv_fromUChars(converter, out.data(), static_cast<int32_t>(out.size()), utf16.data(),
                         static_cast<int32_t>(utf16.size()), &status);
     if (U_FAILURE(status)) return std::nullopt;
     out.resize(static_cast<std::size_t>(length));

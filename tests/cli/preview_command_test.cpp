@@ -87,6 +87,10 @@ TEST_F(PreviewCommandTest, FailuresExitNonZeroAndNameWhatFailed) {
     std::ofstream(folder.file("damaged.jpg")) << "\xFF\xD8\xFF\xE1";
     std::ofstream(folder.file("files/empty.txt")).flush();
     std::ofstream(folder.file("not-a-folder")) << "x";
+    std::ofstream(folder.file("one.txt")) << "x.txt\n";
+    std::ofstream(folder.file("tab.txt")) << "x\ty\nb\nc\n";
+    std::ofstream(folder.file("one-field.csv")) << "a.txt\n";
+    std::ofstream(folder.file("broken.csv")) << "\"a\nb\",c\n";
     struct Case {
         std::vector<std::string> args;
         std::string output;  // standard output's file, when not the usual one
@@ -108,6 +112,12 @@ TEST_F(PreviewCommandTest, FailuresExitNonZeroAndNameWhatFailed) {
         {{"info", "/dev/zero"}, {}, {}, 1, "/dev/zero: ファイルではありません"},
         {{"info", folder.file("damaged.jpg")}, {}, {}, 1, "damaged.jpg: "},
         {{"preview", "--bogus", files}, {}, {}, 2, "unknown option '--bogus'"},
+        {{"rename", "--names", folder.file("one.txt"), files}, {}, {}, 1, "名前の数（1）が"},
+        {{"preview", "--names", folder.file("tab.txt"), files}, {}, {}, 1, "1 行目：名前にタブ"},
+        {{"preview", "--pairs", folder.file("one-field.csv"), files}, {}, {}, 1, "2つの欄"},
+        {{"preview", "--pairs", folder.file("broken.csv"), files}, {}, {}, 1, "改行"},
+        {{"preview", "--names", folder.file("one.txt"), "--op", "add", files}, {}, {}, 2, ""},
+        {{"edit", "--macro", macro, files}, {}, {}, 2, ""},
         {{"preview", "--op", "add", "--", "--status"}, {}, {}, 1, "--status: "},
         // Not a failure, but the file named is not in the output: said, with the count.
         {{"preview", "--op", "add", folder.file("files/empty.txt"), folder.file("files/a.txt")},
@@ -121,6 +131,37 @@ TEST_F(PreviewCommandTest, FailuresExitNonZeroAndNameWhatFailed) {
         EXPECT_EQ(result.exitCode, c.exitCode) << c.args[0] << ' ' << c.args[1] << result.err;
         EXPECT_NE(result.err.find(c.said), std::string::npos) << c.said << '\n' << result.err;
     }
+}
+
+// New names from a list (code page 932, CR LF), from CSV pairs (a byte order mark, quotes, a
+// full path) and from the user's editor, each through the planner into one batch.
+TEST_F(PreviewCommandTest, NamesComeFromAListPairsOrTheEditor) {
+    const std::string files = folder.file("files");
+    std::ofstream(folder.file("names.txt")) << "\x82\xA0.txt\r\nkeep\r\nb b.txt\r\n";
+    auto result = runCli({"rename", "--names", folder.file("names.txt"), files});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "a.txt\tあ.txt\t" + files + "/a.txt\nb.txt\tb b.txt\t" + files +
+                              "/sub/b.txt\n正常終了\n");
+
+    std::ofstream(folder.file("pairs.csv"))
+        << "\xEF\xBB\xBF\"b b.txt\",\"c, \"\"d\"\".txt\"\r\n" + files + "/あ.txt,keep\r\n";
+    result = runCli({"preview", "--status", "--pairs", folder.file("pairs.csv"), files});
+    EXPECT_EQ(result.out, "あ.txt\tkeep\t" + files + "/あ.txt\texists\nb b.txt\tc, \"d\".txt\t" +
+                              files + "/sub/b b.txt\tok\n");
+    EXPECT_NE(result.err.find("1 個のファイルは一覧に名前がない"), std::string::npos);
+
+    setenv("EDITOR", "sed -i s/^/e_/", 1);
+    result = runCli({"edit", files});  // the question is answered by the end of input: no
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(std::filesystem::exists(folder.file("files/keep")));
+    result = runCli({"edit", "--yes", files});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(std::filesystem::exists(folder.file("files/sub/e_b b.txt")));
+    setenv("EDITOR", "false", 1);
+    result = runCli({"edit", "--yes", files});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("エディタで名前を編集できませんでした"), std::string::npos);
+    unsetenv("EDITOR");
 }
 
 // Names that would break a line or a field leave as one record either way: escaped, or as they

@@ -65,6 +65,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VARTEL_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# MeCab is opened when a name is first read, so the scan of linked libraries cannot see it;
+# the readings come from its UTF-8 IPA dictionary.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libmecab2, mecab-ipadic-utf8")
 # The window's Japanese font and Qt's Japanese texts for its standard dialogs.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -6,6 +6,7 @@ packages=(
   build-essential cmake pkg-config git ccache python3
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libicu-dev
+  libmecab-dev libmecab2 mecab-ipadic-utf8
   libexiv2-dev libtag1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic

@@ -197,7 +197,7 @@ inline const QStringList kConversionColumns = {
     QStringLiteral("ファイル名"), QStringLiteral("拡張子"),
     QStringLiteral("サイズ"),     kModifiedColumn,
     QStringLiteral("フルパス"),   kDateTakenColumn,
-    QStringLiteral("カメラ機種")};
+    QStringLiteral("カメラ機種"), QStringLiteral("ファイル名（読み）")};
 inline const QStringList kPreviewColumns = {
     QStringLiteral("変換前"), QStringLiteral("変換後"), kStatusColumn,
     QStringLiteral("サイズ"), kModifiedColumn,          QStringLiteral("変更前のフルパス")};

@@ -44,6 +44,9 @@ enum class ConvertType {
     KatakanaToHiragana,
     Nfc,
     RepairGarbled,
+    KatakanaReading,
+    HiraganaReading,
+    Romaji,
     KanjiNumeralsToDigits,
     DigitsToKanjiNumerals,
 };

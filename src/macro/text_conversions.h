@@ -7,6 +7,7 @@
 #include "macro/garbled_name_repair.h"
 #include "macro/instruction_id.h"
 #include "macro/kanji_numerals.h"
+#include "macro/japanese_readings.h"
 
 namespace vartel {
 
@@ -21,10 +22,13 @@ enum class TextConversion {
     KatakanaToHiragana,
     Nfc,
     RepairGarbled,
+    KatakanaReading,
+    HiraganaReading,
+    Romaji,
     KanjiNumeralsToDigits,
     DigitsToKanjiNumerals,
 };
-inline constexpr int kTextConversionCount = 10;
+inline constexpr int kTextConversionCount = 13;
 
 // Full-width letters, digits and symbols (U+FF01..U+FF5E) and the ideographic space to ASCII.
 Text fullWidthToHalfWidth(std::u32string_view text);
@@ -78,6 +82,14 @@ inline constexpr std::array<TextConversionRow, kTextConversionCount> kTextConver
      "Unicode NFC (joins a kana and a separate voiced-sound mark)", normalizeNfc},
     {TextConversion::RepairGarbled, ConvertType::RepairGarbled, U"文字化け修復",
      U"の文字化けを修復", "repair a name garbled by another system's code page", repairGarbledName},
+    {TextConversion::KatakanaReading, ConvertType::KatakanaReading, U"読み（カタカナ）",
+     U"を読み（カタカナ）に変換", "the reading of the Japanese words, in katakana",
+     katakanaReading},
+    {TextConversion::HiraganaReading, ConvertType::HiraganaReading, U"読み（ひらがな）",
+     U"を読み（ひらがな）に変換", "the reading of the Japanese words, in hiragana",
+     hiraganaReading},
+    {TextConversion::Romaji, ConvertType::Romaji, U"ローマ字", U"をローマ字に変換",
+     "the reading in passport romaji (tokyo, osaka)", romajiReading},
     {TextConversion::KanjiNumeralsToDigits, ConvertType::KanjiNumeralsToDigits, U"漢数字→数字",
      U"の漢数字を数字に変換", "numbers in kanji to digits (第三話 -> 第3話)",
      kanjiNumeralsToDigits},

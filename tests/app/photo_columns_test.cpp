@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kDateTaken = 5;
 constexpr int kCameraModel = 6;
+constexpr int kReading = 7;
 
 // Right-clicks the list's header and toggles the entry with this caption.
 void toggleInHeaderMenu(QHeaderView* header, const QString& caption) {
@@ -108,12 +109,38 @@ class PhotoColumnsTest : public QObject {
             captions << list->model()
                             ->headerData(header->logicalIndex(visual), Qt::Horizontal)
                             .toString();
-        QCOMPARE(captions, QStringList({"ファイル名", "拡張子", "サイズ", "更新日時", "撮影日時",
-                                        "カメラ機種", "フルパス"}));
+        QCOMPARE(captions, QStringList({"ファイル名", "ファイル名（読み）", "拡張子", "サイズ",
+                                        "更新日時", "撮影日時", "カメラ機種", "フルパス"}));
         QCOMPARE(cell(1, kCameraModel), QStringLiteral("Camera X"));
         QCOMPARE(cell(3, kCameraModel), QStringLiteral("Camera Y"));
         toggleInHeaderMenu(header, "撮影日時");
         QVERIFY(list->isColumnHidden(kDateTaken));
+    }
+
+    // ファイル名（読み） shows beside the name how it reads, and a click on it sorts by that:
+    // kanji by their reading in 五十音 order among the kana, Latin names after them.
+    void theReadingColumnSortsInTheOrderOfTheKana() {
+        TemporaryFolder folder;
+        for (const char* name : {"桜.txt", "Beatles.txt", "青空.txt", "カメラ.txt", "赤とんぼ.txt"})
+            std::ofstream(folder.file(name)) << "x";
+        TestProgram program;
+        ConversionListView* list = program.window.conversionList();
+        QHeaderView* header = list->horizontalHeader();
+        QVERIFY(list->isColumnHidden(kReading));
+        program.window.addPaths({QString::fromStdString(folder.path().string())});
+        QCOMPARE(program.rows(), 5);
+
+        toggleInHeaderMenu(header, "ファイル名（読み）");
+        QVERIFY(!list->isColumnHidden(kReading));
+        QCOMPARE(header->visualIndex(kReading), 1);
+        clickSection(header, kReading);
+        QStringList names;
+        for (int row = 0; row < program.rows(); ++row)
+            names << list->model()->index(row, 0).data().toString() + " " +
+                         list->model()->index(row, kReading).data().toString();
+        QCOMPARE(names, QStringList({"青空.txt アオゾラ.txt", "赤とんぼ.txt アカトンボ.txt",
+                                     "カメラ.txt カメラ.txt", "桜.txt サクラ.txt",
+                                     "Beatles.txt Beatles.txt"}));
     }
 
     // A column widened and one moved with the mouse, and a photo column shown, are as the user
@@ -134,7 +161,7 @@ class PhotoColumnsTest : public QObject {
             // 拡張子 let go past the middle of サイズ takes its place.
             const int size = header->sectionViewportPosition(2) + header->sectionSize(2) * 3 / 4;
             dragOnHeader(header, header->sectionViewportPosition(1) + 5, size);
-            QCOMPARE(header->visualIndex(1), 2);
+            QCOMPARE(header->visualIndex(1), header->visualIndex(2) + 1);
             left = shownColumns(header);
             QVERIFY(program.window.close());
         }

@@ -123,7 +123,7 @@ if [ -f "$completion" ]; then
     [ "$(complete_line vartel-cli record --ch)" = --checked ] || fail "completion of an option"
     [ "$(complete_line vartel-cli rename --op replace --set re)" = regex= ] ||
         fail "completion of the key regex: $(complete_line vartel-cli rename --op replace --set re)"
-    [ "$(complete_line vartel-cli rename --op replace --set kind=1 | tr '\n' ' ')" = "kind=1 kind=10 " ] ||
+    [ "$(complete_line vartel-cli rename --op replace --set kind=1 | tr '\n' ' ')" = "kind=1 kind=10 kind=11 kind=12 kind=13 kind=14 kind=15 " ] ||
         fail "completion of a value: $(complete_line vartel-cli rename --op replace --set kind=1)"
 else
     fail "bash-completion is not installed (scripts/setup.sh installs it)"

@@ -22,10 +22,11 @@ class Generator {
 
     Text word(int maxLength) {
         // Letters of every width and kana class the conversions touch, a separate voiced mark,
-        // letters a garbled name is made of, letters whose case folds oddly, and numerals.
+        // letters a garbled name is made of, letters whose case folds oddly, numerals, and kanji
+        // and kana that read as words.
         static const Text pool =
             U"abcABCxyzXYZ01_ -ａｂＡＢあア日ｶﾞﾊﾟｰがパヴヷー\u3099éáſsSςσΣıiIµ\u212Ak"
-            U"9２〇二十百万";
+            U"9２〇二十百万東京春歌っ";
         Text text;
         for (int i = between(0, maxLength); i > 0; --i) {
             text += pool[static_cast<std::size_t>(between(0, static_cast<int>(pool.size()) - 1))];

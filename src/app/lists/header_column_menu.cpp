@@ -16,8 +16,8 @@ HeaderColumnMenu::HeaderColumnMenu(QTableView* view, std::vector<int> extraColum
     connect(header, &QWidget::customContextMenuRequested, this, &HeaderColumnMenu::showMenu);
 }
 
-bool HeaderColumnMenu::anyShown() const {
-    return std::any_of(extraColumns_.begin(), extraColumns_.end(),
+bool HeaderColumnMenu::anyShown(std::initializer_list<int> columns) const {
+    return std::any_of(columns.begin(), columns.end(),
                        [this](int column) { return !view_->isColumnHidden(column); });
 }
 

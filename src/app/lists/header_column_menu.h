@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <initializer_list>
 #include <vector>
 
 class QTableView;
@@ -15,7 +16,8 @@ class HeaderColumnMenu : public QObject {
   public:
     HeaderColumnMenu(QTableView* view, std::vector<int> extraColumns);
 
-    bool anyShown() const;
+    // Whether any of these columns shows.
+    bool anyShown(std::initializer_list<int> columns) const;
 
   signals:
     // A column was shown or hidden by the user.

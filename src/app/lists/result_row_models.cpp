@@ -1,6 +1,8 @@
 #include "app/lists/result_row_models.h"
 
 #include "app/messages.h"
+#include "common/error.h"
+#include "macro/japanese_readings.h"
 #include "workspace/batch/plan_texts.h"
 
 namespace vartel {
@@ -22,6 +24,16 @@ QString previewToolTip(const PreviewEntry& row) {
     return failedWithReason(row) ? toQString(row.failureReason.text()) : statusHint(row.status);
 }
 
+// Read as the row is drawn, so only the rows in sight are read. Without the dictionary the
+// column stays empty; sorting by it says why.
+Text nameReading(const FileEntry& row) {
+    try {
+        return katakanaReading(row.name);
+    } catch (const VartelError&) {
+        return {};
+    }
+}
+
 }  // namespace
 
 RowTableModel<FileEntry>* makeConversionModel(ConversionList& rows, QObject* parent) {
@@ -31,9 +43,8 @@ RowTableModel<FileEntry>* makeConversionModel(ConversionList& rows, QObject* par
          [](const FileEntry& row) { return row.facts.sizeText(); },
          [](const FileEntry& row) { return row.facts.modifiedText(); }, &FileEntry::fullPath,
          [](const FileEntry& row) { return row.photoFacts ? row.photoFacts->dateTaken : Text(); },
-         [](const FileEntry& row) {
-             return row.photoFacts ? row.photoFacts->cameraModel : Text();
-         }},
+         [](const FileEntry& row) { return row.photoFacts ? row.photoFacts->cameraModel : Text(); },
+         nameReading},
         parent);
 }
 

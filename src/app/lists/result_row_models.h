@@ -7,8 +7,8 @@
 
 namespace vartel {
 
-// The conversion list's rows: name, extension, size, modified, full path, and the photo columns
-// 撮影日時 and カメラ機種, empty until they have been read.
+// The conversion list's rows: name, extension, size, modified, full path, the photo columns
+// 撮影日時 and カメラ機種, empty until they have been read, and the name's reading.
 RowTableModel<FileEntry>* makeConversionModel(ConversionList& rows, QObject* parent);
 
 // The preview's rows with the status the plan gives each one: a row that will fail is drawn on

@@ -74,7 +74,7 @@ MainWindow::MainWindow(MainController& controller, QWidget* parent)
     connectRegions();
     connectController();
     restoreColumns(controller_.files().windowState, keptColumns());
-    if (photoColumns_->anyShown()) controller_.setPhotoColumnsShown(true);
+    if (photoColumnsShown()) controller_.setPhotoColumnsShown(true);
     // Files dropped on a text field are meant for the list, like anywhere else on the window.
     for (QLineEdit* field : findChildren<QLineEdit*>()) field->setAcceptDrops(false);
     renameDialog_ = new RenameDialog(this);
@@ -110,15 +110,19 @@ void MainWindow::buildRegions() {
     // The models show the workspace's lists, which outlive the window.
     listPanel_->view()->setRowModel(
         makeConversionModel(controller_.workspace().conversionList(), this),
-        {128, 70, 70, 120, 200, 120, 120});
-    photoColumns_ = new HeaderColumnMenu(
-        listPanel_->view(),
-        {static_cast<int>(SortColumn::DateTaken), static_cast<int>(SortColumn::CameraModel)});
-    // Shown, the photo columns are seen beside the modified time, not past the wide full path.
+        {128, 70, 70, 120, 200, 120, 120, 128});
+    extraColumns_ =
+        new HeaderColumnMenu(listPanel_->view(), {static_cast<int>(SortColumn::Reading),
+                                                  static_cast<int>(SortColumn::DateTaken),
+                                                  static_cast<int>(SortColumn::CameraModel)});
+    // Shown, the photo columns are seen beside the modified time, not past the wide full path,
+    // and the reading beside the name it reads.
     QHeaderView* header = listPanel_->view()->horizontalHeader();
     for (const SortColumn photo : {SortColumn::DateTaken, SortColumn::CameraModel})
         header->moveSection(header->visualIndex(static_cast<int>(photo)),
                             header->visualIndex(static_cast<int>(SortColumn::FullPath)));
+    header->moveSection(header->visualIndex(static_cast<int>(SortColumn::Reading)),
+                        header->visualIndex(static_cast<int>(SortColumn::Extension)));
     grid->addWidget(listPanel_, 0, 2);
 
     editToggle_ = new QPushButton(ui::kShowRight, central);
@@ -340,6 +344,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     keepColumns(controller_.files().windowState, keptColumns());
     event->accept();
+}
+
+bool MainWindow::photoColumnsShown() const {
+    return extraColumns_->anyShown(
+        {static_cast<int>(SortColumn::DateTaken), static_cast<int>(SortColumn::CameraModel)});
 }
 
 std::vector<KeptColumns> MainWindow::keptColumns() const {

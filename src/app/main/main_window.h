@@ -100,6 +100,7 @@ class MainWindow : public QMainWindow {
     void placeBoxes();
     // The lists whose columns the window keeps between runs.
     std::vector<KeptColumns> keptColumns() const;
+    bool photoColumnsShown() const;
 
     MainController& controller_;
 
@@ -107,7 +108,7 @@ class MainWindow : public QMainWindow {
     QPushButton* folderToggle_ = nullptr;
     QPushButton* editToggle_ = nullptr;
     ConversionListPanel* listPanel_ = nullptr;
-    HeaderColumnMenu* photoColumns_ = nullptr;
+    HeaderColumnMenu* extraColumns_ = nullptr;
     QTabWidget* editTabs_ = nullptr;
     AddTab* addTab_ = nullptr;
     DeleteTab* deleteTab_ = nullptr;

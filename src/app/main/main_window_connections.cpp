@@ -60,8 +60,8 @@ void MainWindow::connectLists() {
     ConversionListView* list = listPanel_->view();
     connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [&c](int column) { c.sortBy(column); });
-    connect(photoColumns_, &HeaderColumnMenu::columnsChanged, this,
-            [this, &c] { c.setPhotoColumnsShown(photoColumns_->anyShown()); });
+    connect(extraColumns_, &HeaderColumnMenu::columnsChanged, this,
+            [this, &c] { c.setPhotoColumnsShown(photoColumnsShown()); });
     connect(list, &ConversionListView::dragStarted, this, [&c] { c.startRowDrag(); });
     connect(list, &ConversionListView::rowsDropped, this, [&c](int target) { c.dropRows(target); });
     connect(list, &ConversionListView::filesDropped, this,

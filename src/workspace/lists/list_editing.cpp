@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "macro/japanese_readings.h"
+#include "platform/japanese_collation.h"
 #include "platform/letter_case.h"
 #include "workspace/rows/row_flags.h"
 #include "workspace/rows/sort_order.h"
@@ -176,6 +178,11 @@ void sortByColumn(Workspace& workspace, SortColumn column) {
         case SortColumn::CameraModel:
             order = textKeys([](const FileEntry& row) {
                 return photoKey(row.photoFacts ? toLower(row.photoFacts->cameraModel) : Text());
+            });
+            break;
+        case SortColumn::Reading:
+            order = byteOrder(rows.size(), [&rows](std::string& bytes, std::size_t i) {
+                appendJapaneseOrderKey(bytes, katakanaReading(rows[i].name));
             });
             break;
     }

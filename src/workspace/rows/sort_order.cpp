@@ -22,13 +22,20 @@ struct TextKey {
 
 std::vector<std::uint32_t> textOrder(std::size_t rows,
                                      const std::function<Text(std::size_t row)>& keyOf) {
+    return byteOrder(rows, [&keyOf](std::string& bytes, std::size_t row) {
+        appendOrderedBytes(bytes, keyOf(row));
+    });
+}
+
+std::vector<std::uint32_t> byteOrder(
+    std::size_t rows, const std::function<void(std::string& bytes, std::size_t row)>& appendKey) {
     // All keys side by side in one buffer, and the head of each beside its row.
     std::string bytes;
     std::vector<std::size_t> starts(rows + 1, 0);
     std::vector<TextKey> keys(rows);
     for (std::size_t i = 0; i < rows; ++i) {
         starts[i] = bytes.size();
-        appendOrderedBytes(bytes, keyOf(i));
+        appendKey(bytes, i);
         const std::size_t length = std::min(bytes.size() - starts[i], kHeadBytes);
         std::memcpy(keys[i].head.data(), bytes.data() + starts[i], length);
         keys[i].row = static_cast<std::uint32_t>(i);

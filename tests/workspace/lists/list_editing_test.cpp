@@ -142,5 +142,17 @@ TEST_F(ListEditingTest, SortIsStableAndComparesByColumnRules) {
     EXPECT_EQ(names(), (Names{U"big", U"abc.doc", U"ABD.TXT", U"b.txt"}));
 }
 
+// Kanji read as kana, hiragana and katakana alike, equal readings kept in list order, numbers
+// first and Latin names last.
+TEST_F(ListEditingTest, SortByReadingIsTheOrderOfTheKana) {
+    auto& list = workspace.conversionList();
+    for (const Text name : {U"桜.jpg", U"Beatles.mp3", U"青空.txt", U"カメラ.png", U"赤とんぼ.mp3",
+                            U"あおぞら.txt", U"apple.txt", U"01 東京.jpg"})
+        list.push_back(rowAt(U"/x/" + name));
+    sortByColumn(workspace, SortColumn::Reading);
+    EXPECT_EQ(names(), (Names{U"01 東京.jpg", U"青空.txt", U"あおぞら.txt", U"赤とんぼ.mp3",
+                              U"カメラ.png", U"桜.jpg", U"apple.txt", U"Beatles.mp3"}));
+}
+
 }  // namespace
 }  // namespace vartel

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstdio>
+#include <numeric>
 #include <string>
 
 #include "cli/argument_reader.h"
@@ -25,22 +27,66 @@
 #include "runs/operation_run.h"
 #include "workspace/batch/plan_texts.h"
 #include "workspace/execution/execute.h"
+#include "workspace/execution/preview_batch.h"
 
 namespace vartel::cli {
 namespace {
 
+// A companion file as the preview lists it, after its row.
+struct CompanionLine {
+    std::size_t row;
+    Text oldName;
+    Text newName;
+    PlanStatus status;
+};
+
+// The companions execute would take along, each after its row, with the status the batch's
+// plan gives it when statuses are printed.
+std::vector<CompanionLine> companionLines(const Workspace& workspace, bool withStatus) {
+    const PreviewList& preview = workspace.previewList();
+    std::vector<std::size_t> bottomUp(preview.size());
+    std::iota(bottomUp.rbegin(), bottomUp.rend(), std::size_t{0});
+    const PreviewBatch batch = previewBatch(preview, bottomUp, true, {});
+    RenamePlan plan;
+    if (withStatus) {
+        plan = planRenames(batch.requests, {.literalOrder = workspace.literalOrder(),
+                                            .statusesOnly = true,
+                                            .groups = batch.groupsOrNone()});
+    }
+    std::vector<CompanionLine> lines;
+    for (std::size_t k = 0; k < batch.requests.size(); ++k) {
+        if (!batch.isCompanion(k)) continue;
+        lines.push_back({batch.rowOf[k], textFromBytes(batch.requests[k].name()),
+                         textFromBytes(batch.requests[k].newName),
+                         withStatus ? plan.statuses[k] : PlanStatus::Ok});
+    }
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return a.row < b.row; });
+    return lines;
+}
+
+// A companion's status field: marked as one, with the status that stops it.
+Text companionStatus(PlanStatus status) {
+    Text field = U"companion";
+    if (blocksRow(status)) field += U"/" + textFromBytes(planStatusRow(status).key);
+    return field;
+}
+
 // Prints each row as printRecord prints its fields, without making their texts first: the
 // bytes are appended in place, the path of a folder is converted once for all its rows, and the
-// records leave in large blocks.
-void printPreviewRows(const PreviewList& rows, bool withStatus) {
+// records leave in large blocks. Companion files follow their rows.
+void printPreviewRows(const PreviewList& rows, const std::vector<CompanionLine>& companions,
+                      bool withStatus) {
     constexpr std::size_t kBlock = 1 << 16;
     std::string block;
     block.reserve(kBlock + 4096);
     const Text* folder = nullptr;
     std::string folderBytes;
-    for (const auto& row : rows) {
-        appendField(block, row.oldName, false);
-        appendField(block, row.newName, false);
+    auto companion = companions.begin();
+    const auto append = [&](const PreviewEntry& row, const Text& oldName, const Text& newName,
+                            const Text& status) {
+        appendField(block, oldName, false);
+        appendField(block, newName, false);
         if (&folderText(row.folder) != folder) {
             folder = &folderText(row.folder);
             folderBytes.clear();
@@ -48,8 +94,16 @@ void printPreviewRows(const PreviewList& rows, bool withStatus) {
             folderBytes.pop_back();  // the path goes on with the name
         }
         block += folderBytes;
-        appendField(block, row.oldName, !withStatus);
-        if (withStatus) appendField(block, textFromBytes(planStatusRow(row.status).key), true);
+        appendField(block, oldName, !withStatus);
+        if (withStatus) appendField(block, status, true);
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const PreviewEntry& row = rows[i];
+        append(row, row.oldName, row.newName,
+               withStatus ? textFromBytes(planStatusRow(row.status).key) : Text());
+        for (; companion != companions.end() && companion->row == i; ++companion) {
+            append(row, companion->oldName, companion->newName, companionStatus(companion->status));
+        }
         if (block.size() >= kBlock) {
             std::fwrite(block.data(), 1, block.size(), stdout);
             block.clear();
@@ -108,11 +162,12 @@ bool interrupted() {
 }
 
 // Exactly one of an operation and --macro; --table only with --macro; --recursive only with
-// --folders; at least one path.
+// --folders; not both --companions and --no-companions; at least one path.
 bool argumentsFit(std::size_t operations, const ArgumentReader& reader) {
     return reader.valid() && reader.has("--macro") != (operations == 1) &&
            (!reader.has("--table") || reader.has("--macro")) && operations <= 1 &&
-           !reader.positional().empty() && (!reader.has("--recursive") || reader.has("--folders"));
+           !reader.positional().empty() && (!reader.has("--recursive") || reader.has("--folders")) &&
+           !(reader.has("--companions") && reader.has("--no-companions"));
 }
 
 bool allFolders(const std::vector<std::string>& paths) {
@@ -178,6 +233,7 @@ int previewOrRename(const Arguments& args, bool rename) {
     Workspace& workspace = workspaceLeftToTheEnd(dialogs, pump);
     pump.watch(workspace);
     workspace.setLiteralOrder(reader.has("--literal-order"));
+    workspace.setWithCompanions(reader.has("--companions"));
     workspace.setPlanningPreview(reader.has("--status"));
     std::optional<RenameJournal> journal;
     if (rename) {
@@ -204,7 +260,11 @@ int previewOrRename(const Arguments& args, bool rename) {
             runMacroOverList(workspace, editor, clock);
         }
         if (interrupted()) return kInterruptedExit;
-        printPreviewRows(workspace.previewList(), reader.has("--status"));
+        const bool withStatus = reader.has("--status");
+        printPreviewRows(workspace.previewList(),
+                         workspace.withCompanions() ? companionLines(workspace, withStatus)
+                                                    : std::vector<CompanionLine>{},
+                         withStatus);
         dialogs.printHeld();
         return rename ? renamePreview(workspace, dialogs) : 0;
     } catch (const std::exception& failure) {

@@ -2,6 +2,7 @@
 
 #include "app/messages.h"
 #include "workspace/batch/plan_texts.h"
+#include "workspace/execution/preview_batch.h"
 
 namespace vartel {
 namespace {
@@ -11,15 +12,31 @@ bool failedWithReason(const PreviewEntry& row) {
 }
 
 Text statusColumn(const PreviewEntry& row) {
-    return failedWithReason(row) ? row.failureReason.text() : statusText(row.status);
+    if (failedWithReason(row)) return row.failureReason.text();
+    Text text = statusText(row.status);
+    if (row.companions == 0) return text;
+    if (!text.empty()) text += toText(ui::kCompanionCountSeparator);
+    return text + toText(ui::kCompanionCount.arg(row.companions));
 }
 
 QString statusHint(PlanStatus status) {
     return toQString(Text(planStatusRow(status).hint));
 }
 
-QString previewToolTip(const PreviewEntry& row) {
-    return failedWithReason(row) ? toQString(row.failureReason.text()) : statusHint(row.status);
+// The files the row takes along are looked up again when asked for, one row at a time, so
+// that a large preview keeps only their count.
+QString previewToolTip(const PreviewList& rows, const PreviewEntry& row) {
+    if (failedWithReason(row)) return toQString(row.failureReason.text());
+    QString tip = statusHint(row.status);
+    if (row.companions == 0) return tip;
+    if (!tip.isEmpty()) tip += QLatin1Char('\n');
+    tip += ui::kCompanionsHeading;
+    for (const RenameRequest& companion :
+         companionsOfRow(rows, static_cast<std::size_t>(&row - rows.data()))) {
+        tip += QLatin1Char('\n') + ui::kCompanionLine.arg(toQString(textFromBytes(companion.name())),
+                                                          toQString(textFromBytes(companion.newName)));
+    }
+    return tip;
 }
 
 }  // namespace
@@ -44,7 +61,8 @@ RowTableModel<PreviewEntry>* makePreviewModel(PreviewList& rows, QObject* parent
          [](const PreviewEntry& row) { return row.facts.sizeText(); },
          [](const PreviewEntry& row) { return row.facts.modifiedText(); },
          &PreviewEntry::fullPathBefore},
-        parent, {previewToolTip, [](const PreviewEntry& row) {
+        parent, {[&rows](const PreviewEntry& row) { return previewToolTip(rows, row); },
+                 [](const PreviewEntry& row) {
                      return !row.failed && blocksRow(row.status);
                  }});
 }

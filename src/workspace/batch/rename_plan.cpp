@@ -69,8 +69,10 @@ class NameKeys {
 
 class Planner {
   public:
-    Planner(const std::vector<RenameRequest>& requests, PlanOptions options)
-        : requests_(requests), options_(options), next_(requests.size(), kNone) {
+    // held gives the rows already known to fail, with their statuses; empty when none are.
+    Planner(const std::vector<RenameRequest>& requests, PlanOptions options,
+            const std::vector<PlanStatus>& held)
+        : requests_(requests), options_(options), held_(held), next_(requests.size(), kNone) {
         plan_.statuses.assign(requests.size(), PlanStatus::Ok);
         plan_.targets.reserve(requests.size());
         Pace pace = options_.pace;
@@ -115,7 +117,9 @@ class Planner {
             targetKeys_.push_back(keys_.keyOf(plan_.targets[i]));
             PlanStatus& status = plan_.statuses[i];
             const std::string& name = requests_[i].newName;
-            if (!isUsableName(name)) {
+            if (!held_.empty() && held_[i] != PlanStatus::Unplanned) {
+                status = held_[i];
+            } else if (!isUsableName(name)) {
                 status = PlanStatus::InvalidName;
             } else if (name.size() > kLongestName) {
                 status = PlanStatus::TooLong;
@@ -293,6 +297,7 @@ class Planner {
 
     const std::vector<RenameRequest>& requests_;
     PlanOptions options_;
+    const std::vector<PlanStatus>& held_;
     RenamePlan plan_;
     NameKeys keys_;
     // They view the requests' paths and the plan's targets, which stay in place until run ends.
@@ -303,6 +308,25 @@ class Planner {
     std::vector<std::size_t> next_;  // the row whose file holds this row's target, or kNone
     bool stopped_ = false;
 };
+
+// Holds every request of a group that another of its requests blocks. False when no group was
+// split, so the plan stands.
+bool holdSplitGroups(const RenamePlan& plan, const RequestGroups& groups,
+                     std::vector<PlanStatus>& held) {
+    const std::size_t n = plan.statuses.size();
+    std::vector<char> blocked(n, 0);
+    for (std::size_t k = 0; k < n; ++k) {
+        if (blocksRow(plan.statuses[k])) blocked[groups.leaderOf[k]] = 1;
+    }
+    bool split = false;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (blocked[groups.leaderOf[k]] && !blocksRow(plan.statuses[k])) {
+            held[k] = PlanStatus::GroupBlocked;
+            split = true;
+        }
+    }
+    return split;
+}
 
 }  // namespace
 
@@ -316,7 +340,17 @@ bool isUsableName(std::string_view name) {
 }
 
 RenamePlan planRenames(const std::vector<RenameRequest>& requests, PlanOptions options) {
-    return Planner(requests, options).run();
+    if (options.groups == nullptr) return Planner(requests, options, {}).run();
+    std::vector<PlanStatus> held(requests.size(), PlanStatus::Unplanned);
+    for (std::size_t k = 0; k < requests.size(); ++k) {
+        if (options.groups->claimedTwice[k]) held[k] = PlanStatus::Duplicate;
+    }
+    // Holding a row only ever blocks more rows, so this ends; a batch without clashes on its
+    // companions is planned once.
+    for (;;) {
+        RenamePlan plan = Planner(requests, options, held).run();
+        if (plan.stopped || !holdSplitGroups(plan, *options.groups, held)) return plan;
+    }
 }
 
 }  // namespace vartel

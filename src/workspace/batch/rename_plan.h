@@ -115,7 +115,7 @@ struct PlanOptions {
     // Targets that no row of the batch frees are looked up on disk, so that a preview shows
     // the rows that would fail. Execution leaves it out: no step ever replaces a file, so such
     // a row fails all the same when it is tried, and the lookups would cost a tenth of the
-    // batch.
+    // batch. Rows of a group (see groups) are looked up either way.
     bool lookUpTargets = true;
     // Asked every few thousand rows of each pass while a large batch is planned, so a window
     // can handle its events; it must leave the requests alone. Once it says no, planning ends

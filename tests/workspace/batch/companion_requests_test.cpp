@@ -17,19 +17,20 @@ struct CompanionCase {
     std::string title;
     std::vector<std::string> files;  // beside the rows' own files
     Renames rows;
-    Renames companions;              // the requests added, in order
+    Renames companions;                // the requests added, in order
     std::vector<PlanStatus> statuses;  // of rows then companions; empty: all Ok
 };
 
 TEST(CompanionRequestsTest, CompanionsFollowTheirRowsAndClashesBlockBoth) {
     const std::vector<CompanionCase> cases = {
         {"a raw file and two sidecars follow a photo, a longer stem and an edit do not",
-         {"DSC01234.ARW", "DSC01234.xmp", "DSC01234.JPG.xmp", "DSC012345.ARW",
-          "DSC01234_edit.JPG", "DSC01234.txt", "DSC01234.JPG.bak"},
+         {"DSC01234.ARW", "DSC01234.xmp", "DSC01234.JPG.xmp", "DSC012345.ARW", "DSC01234_edit.JPG",
+          "DSC01234.txt", "DSC01234.JPG.bak"},
          {{"DSC01234.JPG", "2024-05-03_京都_001.JPG"}},
          {{"DSC01234.ARW", "2024-05-03_京都_001.ARW"},
           {"DSC01234.JPG.xmp", "2024-05-03_京都_001.JPG.xmp"},
-          {"DSC01234.xmp", "2024-05-03_京都_001.xmp"}}},
+          {"DSC01234.xmp", "2024-05-03_京都_001.xmp"}},
+         {}},
         {"subtitles with tags, lyrics, cue sheets, exports and iPhone edits; case kept",
          {"movie.ja.srt", "movie.en.forced.ass", "movie.SRT", "movie.ja.jpg", "song.lrc",
           "album.CUE", "photo.jpg.json", "photo.json", "IMG_0001.AAE"},
@@ -44,15 +45,18 @@ TEST(CompanionRequestsTest, CompanionsFollowTheirRowsAndClashesBlockBoth) {
           {"movie.ja.srt", "film.ja.srt"},
           {"movie.SRT", "film.SRT"},
           {"photo.jpg.json", "p.jpg.json"},
-          {"song.lrc", "曲.lrc"}}},
+          {"song.lrc", "曲.lrc"}},
+         {}},
         {"a companion that is a row is renamed once; an unchanged stem moves nothing",
          {"b.xmp"},
          {{"a.JPG", "x.JPG"}, {"a.ARW", "y.ARW"}, {"b.jpg", "b.jpeg"}},
+         {},
          {}},
         {"the longer stem takes the tagged file",
          {"movie.en.forced.srt"},
          {{"movie.mp4", "a.mp4"}, {"movie.en.mp4", "b.mp4"}},
-         {{"movie.en.forced.srt", "b.forced.srt"}}},
+         {{"movie.en.forced.srt", "b.forced.srt"}},
+         {}},
         {"two rows claim one sidecar: neither is renamed",
          {"a.xmp"},
          {{"a.JPG", "x.JPG"}, {"a.PNG", "y.PNG"}},

@@ -27,7 +27,7 @@
 #include "runs/operation_run.h"
 #include "workspace/batch/plan_texts.h"
 #include "workspace/execution/execute.h"
-#include "workspace/execution/preview_batch.h"
+#include "workspace/preview_batch.h"
 
 namespace vartel::cli {
 namespace {
@@ -166,7 +166,8 @@ bool interrupted() {
 bool argumentsFit(std::size_t operations, const ArgumentReader& reader) {
     return reader.valid() && reader.has("--macro") != (operations == 1) &&
            (!reader.has("--table") || reader.has("--macro")) && operations <= 1 &&
-           !reader.positional().empty() && (!reader.has("--recursive") || reader.has("--folders")) &&
+           !reader.positional().empty() &&
+           (!reader.has("--recursive") || reader.has("--folders")) &&
            !(reader.has("--companions") && reader.has("--no-companions"));
 }
 

@@ -6,10 +6,10 @@
 
 #include "common/integer_text.h"
 #include "workspace/batch/rename_plan.h"
-#include "workspace/execution/preview_batch.h"
 #include "workspace/messages.h"
 #include "workspace/pacing/release_on_helper_thread.h"
 #include "workspace/pacing/remove_flagged.h"
+#include "workspace/preview_batch.h"
 #include "workspace/rows/path_bytes.h"
 
 namespace vartel {

@@ -2,7 +2,7 @@
 
 #include "app/messages.h"
 #include "workspace/batch/plan_texts.h"
-#include "workspace/execution/preview_batch.h"
+#include "workspace/preview_batch.h"
 
 namespace vartel {
 namespace {
@@ -33,8 +33,9 @@ QString previewToolTip(const PreviewList& rows, const PreviewEntry& row) {
     tip += ui::kCompanionsHeading;
     for (const RenameRequest& companion :
          companionsOfRow(rows, static_cast<std::size_t>(&row - rows.data()))) {
-        tip += QLatin1Char('\n') + ui::kCompanionLine.arg(toQString(textFromBytes(companion.name())),
-                                                          toQString(textFromBytes(companion.newName)));
+        tip +=
+            QLatin1Char('\n') + ui::kCompanionLine.arg(toQString(textFromBytes(companion.name())),
+                                                       toQString(textFromBytes(companion.newName)));
     }
     return tip;
 }
@@ -61,10 +62,9 @@ RowTableModel<PreviewEntry>* makePreviewModel(PreviewList& rows, QObject* parent
          [](const PreviewEntry& row) { return row.facts.sizeText(); },
          [](const PreviewEntry& row) { return row.facts.modifiedText(); },
          &PreviewEntry::fullPathBefore},
-        parent, {[&rows](const PreviewEntry& row) { return previewToolTip(rows, row); },
-                 [](const PreviewEntry& row) {
-                     return !row.failed && blocksRow(row.status);
-                 }});
+        parent,
+        {[&rows](const PreviewEntry& row) { return previewToolTip(rows, row); },
+         [](const PreviewEntry& row) { return !row.failed && blocksRow(row.status); }});
 }
 
 RowTableModel<HistoryEntry>* makeHistoryModel(HistoryList& rows, QObject* parent) {

@@ -9,15 +9,32 @@
 #include "workspace/batch/plan_texts.h"
 #include "workspace/batch/rename_plan.h"
 #include "workspace/execution/batch_runner.h"
-#include "workspace/execution/preview_batch.h"
 #include "workspace/journal/folder_renames.h"
 #include "workspace/messages.h"
 #include "workspace/pacing/release_in_steps.h"
 #include "workspace/pacing/remove_flagged.h"
+#include "workspace/preview_batch.h"
 #include "workspace/rows/path_bytes.h"
 
 namespace vartel {
 namespace {
+
+// Puts requests deeper in the tree first (see putDeeperFirst), with their rows and groups, for
+// a batch that renames folders.
+void putDeeperFirst(PreviewBatch& batch) {
+    const std::vector<std::size_t> placeOf = putDeeperFirst(batch.requests);
+    const auto reorder = [&](auto& perRequest, auto place) {
+        std::remove_reference_t<decltype(perRequest)> reordered(perRequest.size());
+        for (std::size_t k = 0; k < perRequest.size(); ++k)
+            reordered[placeOf[k]] = place(perRequest[k]);
+        perRequest = std::move(reordered);
+    };
+    const auto same = [](auto value) { return value; };
+    reorder(batch.rowOf, same);
+    reorder(batch.groups.claimedTwice, same);
+    reorder(batch.groups.leaderOf,
+            [&](std::uint32_t leader) { return static_cast<std::uint32_t>(placeOf[leader]); });
+}
 
 // The checked preview rows as requests, from the bottom row up, so that competing rows lose to
 // the lower one; with the row each request came from, and the rows' companion files when the
@@ -181,8 +198,8 @@ std::optional<int> renameCheckedRows(Workspace& workspace) {
     }
     workspace.setProgressMaximum(static_cast<int>(preview.size()));
     PreviewBatch gathered = gatherRequests(workspace);
-    auto batch = prepareBatch(workspace, BatchKind::Execute, gathered.requests,
-                              gathered.groupsOrNone());
+    auto batch =
+        prepareBatch(workspace, BatchKind::Execute, gathered.requests, gathered.groupsOrNone());
     if (!batch) return std::nullopt;
     if (batch->stopped && !batch->journal) {
         // "中止" before anything was renamed or recorded: nothing changes.

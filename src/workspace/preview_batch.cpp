@@ -1,7 +1,6 @@
-#include "workspace/execution/preview_batch.h"
+#include "workspace/preview_batch.h"
 
 #include "workspace/batch/companion_requests.h"
-#include "workspace/journal/folder_renames.h"
 #include "workspace/rows/path_bytes.h"
 
 namespace vartel {
@@ -33,26 +32,11 @@ PreviewBatch previewBatch(const PreviewList& preview, const std::vector<std::siz
     return batch;
 }
 
-void putDeeperFirst(PreviewBatch& batch) {
-    const std::vector<std::size_t> placeOf = putDeeperFirst(batch.requests);
-    const auto reorder = [&](auto& perRequest, auto place) {
-        std::remove_reference_t<decltype(perRequest)> reordered(perRequest.size());
-        for (std::size_t k = 0; k < perRequest.size(); ++k)
-            reordered[placeOf[k]] = place(perRequest[k]);
-        perRequest = std::move(reordered);
-    };
-    const auto same = [](auto value) { return value; };
-    reorder(batch.rowOf, same);
-    reorder(batch.groups.claimedTwice, same);
-    reorder(batch.groups.leaderOf,
-            [&](std::uint32_t leader) { return static_cast<std::uint32_t>(placeOf[leader]); });
-}
-
 std::vector<RenameRequest> companionsOfRow(const PreviewList& preview, std::size_t row) {
     const PreviewEntry& entry = preview[row];
     PathBytes pathBytes;
-    std::vector<RenameRequest> requests = {{pathBytes.of(entry.folder, entry.oldName),
-                                            bytesFromText(entry.newName), entry.identity}};
+    std::vector<RenameRequest> requests = {
+        {pathBytes.of(entry.folder, entry.oldName), bytesFromText(entry.newName), entry.identity}};
     std::vector<std::string> otherRows;
     for (std::size_t i = 0; i < preview.size(); ++i) {
         if (i != row && folderText(preview[i].folder) == folderText(entry.folder))

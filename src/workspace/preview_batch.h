@@ -28,10 +28,6 @@ struct PreviewBatch {
 PreviewBatch previewBatch(const PreviewList& preview, const std::vector<std::size_t>& rows,
                           bool withCompanions, Pace pace);
 
-// Puts requests deeper in the tree first (see putDeeperFirst), with their rows and groups, for
-// a batch that renames folders.
-void putDeeperFirst(PreviewBatch& batch);
-
 // The companions of one preview row, as execute would find them: the names of its folder's
 // files that follow the row, rows of the preview left out.
 std::vector<RenameRequest> companionsOfRow(const PreviewList& preview, std::size_t row);

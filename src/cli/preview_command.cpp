@@ -46,7 +46,7 @@ std::vector<CompanionLine> companionLines(const Workspace& workspace, bool withS
     const PreviewList& preview = workspace.previewList();
     std::vector<std::size_t> bottomUp(preview.size());
     std::iota(bottomUp.rbegin(), bottomUp.rend(), std::size_t{0});
-    const PreviewBatch batch = previewBatch(preview, bottomUp, true, {});
+    const PreviewBatch batch = previewBatch(workspace, bottomUp, {});
     RenamePlan plan;
     if (withStatus) {
         plan = planRenames(batch.requests, {.literalOrder = workspace.literalOrder(),

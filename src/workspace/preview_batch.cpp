@@ -1,48 +1,68 @@
 #include "workspace/preview_batch.h"
 
+#include <string_view>
+#include <unordered_set>
+
 #include "workspace/batch/companion_requests.h"
 #include "workspace/rows/path_bytes.h"
 
 namespace vartel {
+namespace {
 
-PreviewBatch previewBatch(const PreviewList& preview, const std::vector<std::size_t>& rows,
-                          bool withCompanions, Pace pace) {
+// The rows of both lists in the folders of the requests: files the user keeps as rows of
+// their own, which no other row takes along.
+std::vector<std::string> rowsOfTheLists(const Workspace& workspace,
+                                        const std::vector<RenameRequest>& requests, Pace pace) {
+    std::unordered_set<std::string_view> folders;
+    for (const RenameRequest& request : requests)
+        folders.insert(std::string_view(request.path).substr(0, request.path.rfind('/') + 1));
+    std::vector<std::string> paths;
+    PathBytes pathBytes;
+    const auto take = [&](const SharedFolder& folder, const Text& name) {
+        pace.step();
+        std::string path = pathBytes.of(folder, name);
+        if (folders.contains(std::string_view(path).substr(0, path.rfind('/') + 1)))
+            paths.push_back(std::move(path));
+    };
+    for (const FileEntry& row : workspace.conversionList()) take(row.folder, row.name);
+    for (const PreviewEntry& row : workspace.previewList()) take(row.folder, row.oldName);
+    return paths;
+}
+
+}  // namespace
+
+PreviewBatch previewBatch(const Workspace& workspace, const std::vector<std::size_t>& rows,
+                          Pace pace) {
+    const PreviewList& preview = workspace.previewList();
     PreviewBatch batch;
     PathBytes pathBytes;
     batch.requests.reserve(rows.size());
     batch.rowOf.reserve(rows.size());
-    std::vector<std::string> unchecked;
+    std::vector<char> takesCompanions;
     for (const std::size_t i : rows) {
         pace.step();
         const PreviewEntry& row = preview[i];
-        if (!row.checked) {
-            // A row the user keeps out of the batch is no companion of another.
-            if (withCompanions) unchecked.push_back(pathBytes.of(row.folder, row.oldName));
-            continue;
-        }
+        if (!row.checked) continue;
         batch.requests.push_back(
             {pathBytes.of(row.folder, row.oldName), bytesFromText(row.newName), row.identity});
         batch.rowOf.push_back(i);
+        takesCompanions.push_back(row.facts.isFolder() ? 0 : 1);
     }
     const std::size_t rowCount = batch.requests.size();
-    if (!withCompanions || batch.requests.empty()) return batch;
-    batch.groups = addCompanions(batch.requests, unchecked, pace);
+    if (!workspace.withCompanions() || batch.requests.empty()) return batch;
+    batch.groups = addCompanions(batch.requests, rowsOfTheLists(workspace, batch.requests, pace),
+                                 takesCompanions, pace);
     for (std::size_t k = rowCount; k < batch.requests.size(); ++k)
         batch.rowOf.push_back(batch.rowOf[batch.groups.leaderOf[k]]);
     return batch;
 }
 
-std::vector<RenameRequest> companionsOfRow(const PreviewList& preview, std::size_t row) {
-    const PreviewEntry& entry = preview[row];
-    PathBytes pathBytes;
-    std::vector<RenameRequest> requests = {
-        {pathBytes.of(entry.folder, entry.oldName), bytesFromText(entry.newName), entry.identity}};
-    std::vector<std::string> otherRows;
-    for (std::size_t i = 0; i < preview.size(); ++i) {
-        if (i != row && folderText(preview[i].folder) == folderText(entry.folder))
-            otherRows.push_back(pathBytes.of(preview[i].folder, preview[i].oldName));
-    }
-    addCompanions(requests, otherRows);
+std::vector<RenameRequest> companionsOfRow(const Workspace& workspace, std::size_t row) {
+    const PreviewEntry& entry = workspace.previewList()[row];
+    if (entry.facts.isFolder()) return {};
+    std::vector<RenameRequest> requests = {{PathBytes().of(entry.folder, entry.oldName),
+                                            bytesFromText(entry.newName), entry.identity}};
+    addCompanions(requests, rowsOfTheLists(workspace, requests, {}));
     requests.erase(requests.begin());
     return requests;
 }

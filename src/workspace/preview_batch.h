@@ -6,12 +6,15 @@
 #include "common/pace.h"
 #include "workspace/batch/rename_plan.h"
 #include "workspace/rows/preview_entry.h"
+#include "workspace/workspace.h"
 
 namespace vartel {
 
 // The checked rows among the given preview rows as the requests of a batch, in the order
-// given, and with companion files after them when asked (see companion_requests.h): the
-// preview, execute and the command line's listing of companions all plan the same batch.
+// given, and with companion files after them when the workspace takes them along (see
+// companion_requests.h): the preview, execute and the command line's listing of companions all
+// plan the same batch. A file that is a row of either list is never a companion, and a folder
+// row has none.
 struct PreviewBatch {
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> rowOf;  // per request: its preview row, or its row's for a companion
@@ -25,11 +28,10 @@ struct PreviewBatch {
     }
 };
 
-PreviewBatch previewBatch(const PreviewList& preview, const std::vector<std::size_t>& rows,
-                          bool withCompanions, Pace pace);
+PreviewBatch previewBatch(const Workspace& workspace, const std::vector<std::size_t>& rows,
+                          Pace pace);
 
-// The companions of one preview row, as execute would find them: the names of its folder's
-// files that follow the row, rows of the preview left out.
-std::vector<RenameRequest> companionsOfRow(const PreviewList& preview, std::size_t row);
+// The companions of one preview row, as execute would find them.
+std::vector<RenameRequest> companionsOfRow(const Workspace& workspace, std::size_t row);
 
 }  // namespace vartel

@@ -124,7 +124,7 @@ void Workspace::replanPreviewRow(std::size_t row) {
 template <typename Rows>
 void Workspace::planPreviewRows(const Rows& rows) {
     const Pace pace = paceOnTheWayOut();
-    const PreviewBatch batch = previewBatch(preview_, rows, withCompanions_, pace);
+    const PreviewBatch batch = previewBatch(*this, rows, pace);
     PlanOptions options;
     options.literalOrder = literalOrder_;
     options.statusesOnly = true;  // the preview shows statuses; execution plans afresh

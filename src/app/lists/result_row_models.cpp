@@ -25,14 +25,14 @@ QString statusHint(PlanStatus status) {
 
 // The files the row takes along are looked up again when asked for, one row at a time, so
 // that a large preview keeps only their count.
-QString previewToolTip(const PreviewList& rows, const PreviewEntry& row) {
+QString previewToolTip(const Workspace& workspace, const PreviewEntry& row) {
     if (failedWithReason(row)) return toQString(row.failureReason.text());
     QString tip = statusHint(row.status);
     if (row.companions == 0) return tip;
     if (!tip.isEmpty()) tip += QLatin1Char('\n');
     tip += ui::kCompanionsHeading;
-    for (const RenameRequest& companion :
-         companionsOfRow(rows, static_cast<std::size_t>(&row - rows.data()))) {
+    for (const RenameRequest& companion : companionsOfRow(
+             workspace, static_cast<std::size_t>(&row - workspace.previewList().data()))) {
         tip +=
             QLatin1Char('\n') + ui::kCompanionLine.arg(toQString(textFromBytes(companion.name())),
                                                        toQString(textFromBytes(companion.newName)));
@@ -55,15 +55,15 @@ RowTableModel<FileEntry>* makeConversionModel(ConversionList& rows, QObject* par
         parent);
 }
 
-RowTableModel<PreviewEntry>* makePreviewModel(PreviewList& rows, QObject* parent) {
+RowTableModel<PreviewEntry>* makePreviewModel(Workspace& workspace, QObject* parent) {
     return new RowTableModel<PreviewEntry>(
-        rows, ui::kPreviewColumns,
+        workspace.previewList(), ui::kPreviewColumns,
         {&PreviewEntry::oldName, &PreviewEntry::newName, statusColumn,
          [](const PreviewEntry& row) { return row.facts.sizeText(); },
          [](const PreviewEntry& row) { return row.facts.modifiedText(); },
          &PreviewEntry::fullPathBefore},
         parent,
-        {[&rows](const PreviewEntry& row) { return previewToolTip(rows, row); },
+        {[&workspace](const PreviewEntry& row) { return previewToolTip(workspace, row); },
          [](const PreviewEntry& row) { return !row.failed && blocksRow(row.status); }});
 }
 

@@ -192,7 +192,7 @@ QWidget* MainWindow::buildResultTabs(QWidget* parent) {
     Workspace& workspace = controller_.workspace();
     resultTabs_ = new QTabWidget(parent);
     previewPanel_ = new ResultListPanel(ui::kReturnToList, ui::kExecute);
-    RowListModel* previewRows = makePreviewModel(workspace.previewList(), this);
+    RowListModel* previewRows = makePreviewModel(workspace, this);
     previewPanel_->list()->setRowModel(previewRows, {128, 128, 150, 80, 100});
     // Every status of a planned rename whole; a failure's longer reason is whole in its tooltip.
     QStringList statuses;

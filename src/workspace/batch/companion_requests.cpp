@@ -24,18 +24,20 @@ struct FolderRows {
 
 class CompanionFinder {
   public:
-    CompanionFinder(std::vector<RenameRequest>& requests, const std::vector<std::string>& leftAlone)
+    CompanionFinder(std::vector<RenameRequest>& requests, const std::vector<std::string>& leftAlone,
+                    const std::vector<char>& takesCompanions)
         : requests_(requests) {
         groups_.leaderOf.resize(requests.size());
         std::iota(groups_.leaderOf.begin(), groups_.leaderOf.end(), std::uint32_t{0});
         groups_.claimedTwice.assign(requests.size(), 0);
         for (std::uint32_t k = 0; k < requests.size(); ++k) {
             const std::string_view path = requests[k].path;
+            notCompanions_.insert(path);
+            if (!takesCompanions.empty() && !takesCompanions[k]) continue;
             auto [at, isNew] = rowsIn_.try_emplace(folderOf(path));
             if (isNew) folders_.push_back(at->first);
             at->second.byStem.emplace(stemOfName(requests[k].name()), k);
             at->second.byName.emplace(requests[k].name(), k);
-            notCompanions_.insert(path);
         }
         for (const auto& path : leftAlone) notCompanions_.insert(path);
     }
@@ -90,8 +92,9 @@ class CompanionFinder {
 }  // namespace
 
 RequestGroups addCompanions(std::vector<RenameRequest>& requests,
-                            const std::vector<std::string>& leftAlone, Pace pace) {
-    return CompanionFinder(requests, leftAlone).run(pace);
+                            const std::vector<std::string>& leftAlone,
+                            const std::vector<char>& takesCompanions, Pace pace) {
+    return CompanionFinder(requests, leftAlone, takesCompanions).run(pace);
 }
 
 }  // namespace vartel

@@ -14,8 +14,10 @@ namespace vartel {
 // name, with its own suffix kept. A file that is a row of the batch, or one of the paths left
 // alone (rows the user keeps out of the batch), is nobody's companion; where stems nest
 // (movie and movie.en beside movie.en.forced.srt) the longest takes the file. Gives the groups
-// the planner keeps together. pace is asked every few thousand files, its answer not heeded.
+// the planner keeps together. Only the requests marked in takesCompanions have any (every one
+// when it is empty). pace is asked every few thousand files, its answer not heeded.
 RequestGroups addCompanions(std::vector<RenameRequest>& requests,
-                            const std::vector<std::string>& leftAlone, Pace pace = {});
+                            const std::vector<std::string>& leftAlone,
+                            const std::vector<char>& takesCompanions = {}, Pace pace = {});
 
 }  // namespace vartel

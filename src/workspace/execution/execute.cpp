@@ -43,8 +43,7 @@ PreviewBatch gatherRequests(Workspace& workspace) {
     const PreviewList& preview = workspace.previewList();
     std::vector<std::size_t> bottomUp(preview.size());
     std::iota(bottomUp.rbegin(), bottomUp.rend(), std::size_t{0});
-    PreviewBatch gathered =
-        previewBatch(preview, bottomUp, workspace.withCompanions(), workspace.paceToTheEnd());
+    PreviewBatch gathered = previewBatch(workspace, bottomUp, workspace.paceToTheEnd());
     const bool withFolders = std::any_of(preview.begin(), preview.end(), [](const auto& row) {
         return row.checked && row.facts.isFolder();
     });

@@ -46,7 +46,7 @@ inline constexpr std::array<PlanStatusRow, kPlanStatusCount> kPlanStatuses = {{
      "fails: an earlier row renames the same file"},
     {PlanStatus::GroupBlocked, "with-companion", U"関連ファイルを変更できません",
      U"この行と関連ファイルのどちらかの名前を変更できないため、一緒に変更しません", true,
-     "fails: a companion file or the row it goes with cannot be renamed"},
+     "fails with its companion file, or its row"},
 }};
 
 constexpr bool rowsInEnumOrder() {

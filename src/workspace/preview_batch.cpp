@@ -31,6 +31,12 @@ std::vector<std::string> rowsOfTheLists(const Workspace& workspace,
 
 }  // namespace
 
+RequestGroups addCompanionsOfRows(const Workspace& workspace, std::vector<RenameRequest>& requests,
+                                  const std::vector<char>& takesCompanions, Pace pace) {
+    return addCompanions(requests, rowsOfTheLists(workspace, requests, pace), takesCompanions,
+                         pace);
+}
+
 PreviewBatch previewBatch(const Workspace& workspace, const std::vector<std::size_t>& rows,
                           Pace pace) {
     const PreviewList& preview = workspace.previewList();
@@ -50,8 +56,7 @@ PreviewBatch previewBatch(const Workspace& workspace, const std::vector<std::siz
     }
     const std::size_t rowCount = batch.requests.size();
     if (!workspace.withCompanions() || batch.requests.empty()) return batch;
-    batch.groups = addCompanions(batch.requests, rowsOfTheLists(workspace, batch.requests, pace),
-                                 takesCompanions, pace);
+    batch.groups = addCompanionsOfRows(workspace, batch.requests, takesCompanions, pace);
     for (std::size_t k = rowCount; k < batch.requests.size(); ++k)
         batch.rowOf.push_back(batch.rowOf[batch.groups.leaderOf[k]]);
     return batch;
@@ -62,7 +67,7 @@ std::vector<RenameRequest> companionsOfRow(const Workspace& workspace, std::size
     if (entry.facts.isFolder()) return {};
     std::vector<RenameRequest> requests = {{PathBytes().of(entry.folder, entry.oldName),
                                             bytesFromText(entry.newName), entry.identity}};
-    addCompanions(requests, rowsOfTheLists(workspace, requests, {}));
+    addCompanionsOfRows(workspace, requests, {}, {});
     requests.erase(requests.begin());
     return requests;
 }

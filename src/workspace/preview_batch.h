@@ -31,6 +31,12 @@ struct PreviewBatch {
 PreviewBatch previewBatch(const Workspace& workspace, const std::vector<std::size_t>& rows,
                           Pace pace);
 
+// Adds the companions of the requests (see companion_requests.h); the rows of both lists are
+// nobody's companions. Only the requests marked in takesCompanions have any (every one when it
+// is empty).
+RequestGroups addCompanionsOfRows(const Workspace& workspace, std::vector<RenameRequest>& requests,
+                                  const std::vector<char>& takesCompanions, Pace pace);
+
 // The companions of one preview row, as execute would find them.
 std::vector<RenameRequest> companionsOfRow(const Workspace& workspace, std::size_t row);
 

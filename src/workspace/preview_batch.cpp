@@ -52,7 +52,7 @@ PreviewBatch previewBatch(const Workspace& workspace, const std::vector<std::siz
         batch.requests.push_back(
             {pathBytes.of(row.folder, row.oldName), bytesFromText(row.newName), row.identity});
         batch.rowOf.push_back(i);
-        takesCompanions.push_back(row.facts.isFolder() ? 0 : 1);
+        if (workspace.withCompanions()) takesCompanions.push_back(row.facts.isFolder() ? 0 : 1);
     }
     const std::size_t rowCount = batch.requests.size();
     if (!workspace.withCompanions() || batch.requests.empty()) return batch;

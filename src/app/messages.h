@@ -87,6 +87,12 @@ inline const QString kFolderTree = QStringLiteral("フォルダツリー");
 inline const QString kEditTabs = QStringLiteral("編集タブ");
 inline const QString kEditMacro = QStringLiteral("マクロ編集");
 inline const QString kLiteralOrder = QStringLiteral("順序を調整しない");
+inline const QString kWithCompanions = QStringLiteral("関連ファイルも一緒に変換");
+// The preview's 状態 column and tooltip of a row that takes companion files along.
+inline const QString kCompanionCount = QStringLiteral("関連ファイル %1件");
+inline const QString kCompanionCountSeparator = QStringLiteral("、");
+inline const QString kCompanionsHeading = QStringLiteral("一緒に変換する関連ファイル:");
+inline const QString kCompanionLine = QStringLiteral("%1 → %2");
 inline const QString kPastBatches = QStringLiteral("過去の履歴");
 inline const QString kMacroMenu = QStringLiteral("マクロ");
 inline const QString kRecordWithThisFile = QStringLiteral("このファイルでマクロを記録");

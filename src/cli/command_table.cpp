@@ -95,8 +95,8 @@ Exit status: 0 checked (valid or not), 2 usage or an unknown kind or type.
     {"preview",
      runPreview,
      "vartel-cli preview (--macro MACRO.vmc [--table TABLE.csv] | OPERATION | --names FILE | "
-     "--pairs FILE.csv) [--status] "
-     "[--literal-order] [--folders [--recursive]] [-z|--null] [--] PATH...",
+     "--pairs FILE.csv) [--status] [--literal-order] [--companions|--no-companions] "
+     "[--folders [--recursive]] [-z|--null] [--] PATH...",
      "print the renames an operation or a macro proposes",
      R"(Takes the PATHs as a drop on the window does (files as they are, folders with their
 whole tree, breadth first, symbolic links as rows of their own), runs the macro or
@@ -115,6 +115,11 @@ named as a PATH is counted on standard error.
   --status            add a fourth field, what renaming the row will do:
 @STATUS_VALUES@
   --literal-order     plan as rename --literal-order would carry it out
+  --companions        rename each row's companion files with it (a raw file, a
+                      sidecar, subtitles, lyrics or a cue sheet of the same stem; the
+                      README lists them) and print each after its row; with --status
+                      marked companion, or companion/STATUS when it fails
+  --no-companions     leave companion files as they are (the default)
   --folders           the PATHs are folders, each a row of its own instead of its
                       files; its whole name is the stem
   --recursive         with --folders, every folder below them is a row too
@@ -125,12 +130,13 @@ does not exist (the message on standard error), 2 usage, 5 a folder could not be
 whole (named on standard error; nothing is previewed), 130 stopped by Ctrl+C.
 )",
      {"--macro", "--table", "--names", "--pairs"},
-     {"--status", "--literal-order", "--folders", "--recursive", "-z", "--null"}},
+     {"--status", "--literal-order", "--companions", "--no-companions", "--folders", "--recursive",
+      "-z", "--null"}},
     {"rename",
      runRename,
      "vartel-cli rename (--macro MACRO.vmc [--table TABLE.csv] | OPERATION | --names FILE | "
      "--pairs FILE.csv) [--status] "
-     "[--literal-order] "
+     "[--literal-order] [--companions|--no-companions] "
      "[--folders [--recursive]] [-z|--null] [--] PATH...",
      "carry out those renames",
      R"(Does what preview does, prints the same lines, then carries the renames out, in an
@@ -151,6 +157,9 @@ The batch is journaled before the first rename (see recover).
   --status            print each row's planned status as preview --status does
   --literal-order     rename each row on its own from the last up, without reordering:
                       chains that run the wrong way and swaps then fail
+  --companions        rename each row's companion files with it, as preview does; a
+                      row whose companion cannot be renamed is not renamed either
+  --no-companions     leave companion files as they are (the default)
   --folders           the PATHs are folders, each a row of its own instead of its
                       files; its whole name is the stem
   --recursive         with --folders, every folder below them is a row too
@@ -163,11 +172,12 @@ whole (nothing is renamed), 6 a batch cut short waits for recover, 130 stopped b
 Ctrl+C (a preview cut short is never carried out).
 )",
      {"--macro", "--table", "--names", "--pairs"},
-     {"--status", "--literal-order", "--folders", "--recursive", "-z", "--null"}},
+     {"--status", "--literal-order", "--companions", "--no-companions", "--folders", "--recursive",
+      "-z", "--null"}},
     {"edit",
      runEdit,
-     "vartel-cli edit [--yes] [--literal-order] [--folders [--recursive]] [-z|--null] [--] "
-     "PATH...",
+     "vartel-cli edit [--yes] [--literal-order] [--companions|--no-companions] "
+     "[--folders [--recursive]] [-z|--null] [--] PATH...",
      "edit the new names in a text editor",
      R"(Takes the PATHs as preview does and opens the names of the rows, one per line, in
 the user's editor ($VISUAL, else $EDITOR, else vi). When the editor ends, each line is
@@ -178,6 +188,8 @@ line leaves its row alone.
 
   --yes               rename without asking
   --literal-order     as for rename
+  --companions        rename each row's companion files with it, as rename does
+  --no-companions     leave companion files as they are (the default)
   --folders           the PATHs are folders, each a row of its own instead of its
                       files; its whole name is the stem
   --recursive         with --folders, every folder below them is a row too
@@ -189,7 +201,8 @@ cannot be written; 2 usage; 4 a rename failed; 5 a folder could not be read whol
 6 a batch cut short waits for recover; 130 stopped by Ctrl+C.
 )",
      {},
-     {"--yes", "--literal-order", "--folders", "--recursive", "-z", "--null"}},
+     {"--yes", "--literal-order", "--companions", "--no-companions", "--folders", "--recursive",
+      "-z", "--null"}},
     {"history", runHistory, "vartel-cli history", "list the batches of the journal",
      R"(Prints every batch the journal keeps, oldest first: id, time, kind (execute, undo,
 rename, recover), number of files renamed and state (finished, unfinished, undone),

@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <numeric>
 #include <string>
 
 #include "cli/argument_reader.h"
@@ -30,22 +32,66 @@
 #include "workspace/batch/plan_texts.h"
 #include "workspace/execution/execute.h"
 #include "workspace/lists/messages.h"
+#include "workspace/preview_batch.h"
 
 namespace vartel::cli {
 namespace {
 
+// A companion file as the preview lists it, after its row.
+struct CompanionLine {
+    std::size_t row;
+    Text oldName;
+    Text newName;
+    PlanStatus status;
+};
+
+// The companions execute would take along, each after its row, with the status the batch's
+// plan gives it when statuses are printed.
+std::vector<CompanionLine> companionLines(const Workspace& workspace, bool withStatus) {
+    const PreviewList& preview = workspace.previewList();
+    std::vector<std::size_t> bottomUp(preview.size());
+    std::iota(bottomUp.rbegin(), bottomUp.rend(), std::size_t{0});
+    const PreviewBatch batch = previewBatch(workspace, bottomUp, {});
+    RenamePlan plan;
+    if (withStatus) {
+        plan = planRenames(batch.requests, {.literalOrder = workspace.literalOrder(),
+                                            .statusesOnly = true,
+                                            .groups = batch.groupsOrNone()});
+    }
+    std::vector<CompanionLine> lines;
+    for (std::size_t k = 0; k < batch.requests.size(); ++k) {
+        if (!batch.isCompanion(k)) continue;
+        lines.push_back({batch.rowOf[k], textFromBytes(batch.requests[k].name()),
+                         textFromBytes(batch.requests[k].newName),
+                         withStatus ? plan.statuses[k] : PlanStatus::Ok});
+    }
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return a.row < b.row; });
+    return lines;
+}
+
+// A companion's status field: marked as one, with the status that stops it.
+Text companionStatus(PlanStatus status) {
+    Text field = U"companion";
+    if (blocksRow(status)) field += U"/" + textFromBytes(planStatusRow(status).key);
+    return field;
+}
+
 // Prints each row as printRecord prints its fields, without making their texts first: the
 // bytes are appended in place, the path of a folder is converted once for all its rows, and the
-// records leave in large blocks.
-void printPreviewRows(const PreviewList& rows, bool withStatus) {
+// records leave in large blocks. Companion files follow their rows.
+void printPreviewRows(const PreviewList& rows, const std::vector<CompanionLine>& companions,
+                      bool withStatus) {
     constexpr std::size_t kBlock = 1 << 16;
     std::string block;
     block.reserve(kBlock + 4096);
     const Text* folder = nullptr;
     std::string folderBytes;
-    for (const auto& row : rows) {
-        appendField(block, row.oldName, false);
-        appendField(block, row.newName, false);
+    auto companion = companions.begin();
+    const auto append = [&](const PreviewEntry& row, const Text& oldName, const Text& newName,
+                            const Text& status) {
+        appendField(block, oldName, false);
+        appendField(block, newName, false);
         if (&folderText(row.folder) != folder) {
             folder = &folderText(row.folder);
             folderBytes.clear();
@@ -53,8 +99,16 @@ void printPreviewRows(const PreviewList& rows, bool withStatus) {
             folderBytes.pop_back();  // the path goes on with the name
         }
         block += folderBytes;
-        appendField(block, row.oldName, !withStatus);
-        if (withStatus) appendField(block, textFromBytes(planStatusRow(row.status).key), true);
+        appendField(block, oldName, !withStatus);
+        if (withStatus) appendField(block, status, true);
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const PreviewEntry& row = rows[i];
+        append(row, row.oldName, row.newName,
+               withStatus ? textFromBytes(planStatusRow(row.status).key) : Text());
+        for (; companion != companions.end() && companion->row == i; ++companion) {
+            append(row, companion->oldName, companion->newName, companionStatus(companion->status));
+        }
         if (block.size() >= kBlock) {
             std::fwrite(block.data(), 1, block.size(), stdout);
             block.clear();
@@ -127,13 +181,15 @@ const char* commandOf(Mode mode) {
 }
 
 // Exactly one of an operation, --macro, --names and --pairs (none for edit, whose names come
-// from the editor); --table only with --macro; --recursive only with --folders; a path.
+// from the editor); --table only with --macro; --recursive only with --folders; not both
+// --companions and --no-companions; a path.
 bool argumentsFit(std::size_t operations, const ArgumentReader& reader, Mode mode) {
     const std::size_t sources = operations + (reader.has("--macro") ? 1 : 0) +
                                 (reader.has("--names") ? 1 : 0) + (reader.has("--pairs") ? 1 : 0);
     return reader.valid() && sources == (mode == Mode::Edit ? 0 : 1) &&
            (!reader.has("--table") || reader.has("--macro")) && !reader.positional().empty() &&
-           (!reader.has("--recursive") || reader.has("--folders"));
+           (!reader.has("--recursive") || reader.has("--folders")) &&
+           !(reader.has("--companions") && reader.has("--no-companions"));
 }
 
 bool allFolders(const std::vector<std::string>& paths) {
@@ -292,6 +348,7 @@ int previewOrRename(const Arguments& args, Mode mode) {
     Workspace& workspace = workspaceLeftToTheEnd(dialogs, pump);
     pump.watch(workspace);
     workspace.setLiteralOrder(reader.has("--literal-order"));
+    workspace.setWithCompanions(reader.has("--companions"));
     const bool withStatus = reader.has("--status") || mode == Mode::Edit;
     workspace.setPlanningPreview(withStatus);
     std::optional<RenameJournal> journal;
@@ -309,7 +366,10 @@ int previewOrRename(const Arguments& args, Mode mode) {
         dialogs.printHeld();
         if (!made) return kFailed;
         if (interrupted()) return kInterruptedExit;
-        printPreviewRows(workspace.previewList(), withStatus);
+        printPreviewRows(workspace.previewList(),
+                         workspace.withCompanions() ? companionLines(workspace, withStatus)
+                                                    : std::vector<CompanionLine>{},
+                         withStatus);
         if (mode == Mode::Preview) return 0;
         if (mode == Mode::Edit && !renameConfirmed(reader, workspace.previewList())) return 0;
         return renamePreview(workspace, dialogs);

@@ -9,6 +9,7 @@
 #include "workspace/messages.h"
 #include "workspace/pacing/release_on_helper_thread.h"
 #include "workspace/pacing/remove_flagged.h"
+#include "workspace/preview_batch.h"
 #include "workspace/rows/path_bytes.h"
 
 namespace vartel {
@@ -123,25 +124,23 @@ void Workspace::replanPreviewRow(std::size_t row) {
 template <typename Rows>
 void Workspace::planPreviewRows(const Rows& rows) {
     const Pace pace = paceOnTheWayOut();
-    std::vector<RenameRequest> requests;
-    std::vector<std::size_t> rowOf;
-    PathBytes pathBytes;
-    Pace gathering = pace;
-    for (const std::size_t i : rows) {
-        gathering.step();
-        const PreviewEntry& row = preview_[i];
-        if (!row.checked) continue;
-        requests.push_back(
-            {pathBytes.of(row.folder, row.oldName), bytesFromText(row.newName), row.identity});
-        rowOf.push_back(i);
-    }
+    const PreviewBatch batch = previewBatch(*this, rows, pace);
     PlanOptions options;
     options.literalOrder = literalOrder_;
     options.statusesOnly = true;  // the preview shows statuses; execution plans afresh
     options.pace = pace;
-    const RenamePlan plan = planRenames(requests, options);
-    for (std::size_t k = 0; k < requests.size(); ++k) preview_[rowOf[k]].status = plan.statuses[k];
-    blockedRows_ += plan.blockedRows;
+    options.groups = batch.groupsOrNone();
+    const RenamePlan plan = planRenames(batch.requests, options);
+    for (const std::size_t i : rows) preview_[i].companions = 0;
+    for (std::size_t k = 0; k < batch.requests.size(); ++k) {
+        PreviewEntry& row = preview_[batch.rowOf[k]];
+        if (!batch.isCompanion(k)) {
+            row.status = plan.statuses[k];
+            blockedRows_ += blocksRow(row.status) ? 1 : 0;
+        } else if (row.companions < kMostCompanionsCounted) {
+            ++row.companions;
+        }
+    }
     writeConflictCount();
 }
 

@@ -130,6 +130,10 @@ class Workspace : public CheckedFileCount {
     // Each rename on its own from the bottom up, without reordering or temporary names.
     bool literalOrder() const { return literalOrder_; }
     void setLiteralOrder(bool literal) { literalOrder_ = literal; }
+    // Execute and the preview's plan take each row's companion files along (see
+    // companion_requests.h); undo finds them in the history like any row.
+    bool withCompanions() const { return withCompanions_; }
+    void setWithCompanions(bool with) { withCompanions_ = with; }
     // Where execute and undo record their batches before touching a file; none in tests that
     // do not ask for one.
     RenameJournal* journal() const { return journal_; }
@@ -212,6 +216,7 @@ class Workspace : public CheckedFileCount {
     LocalTimeConverter walkTimes_;  // of the files the running walk meets
     int commands_ = 0;
     bool literalOrder_ = false;
+    bool withCompanions_ = false;
     bool planningPreview_ = true;
     bool groupingAhead_ = false;
     RenameJournal* journal_ = nullptr;

@@ -223,6 +223,44 @@ class RenameSafetyTest : public QObject {
         QCOMPARE(namesIn(folder.path()), (std::set<std::string>{"xxa", "xa"}));
     }
 
+    // Off at first and remembered between runs, the entry takes each row's companion files
+    // along: the 状態 column counts them, its tooltip names them, and undo brings all back.
+    void companionsAreAViewMenuEntryKeptBetweenRuns() {
+        TemporaryFolder folder;
+        for (const char* name : {"DSC01234.JPG", "DSC01234.ARW", "DSC01234.xmp", "DSC012345.ARW"})
+            writeFile(folder.path() / name);
+        const std::string state = folder.file("state/window.ini");
+        {
+            TestProgram program(state);
+            QAction* companions = program.entry("表示", "関連ファイルも一緒に変換");
+            QVERIFY(companions && companions->isCheckable());
+            QVERIFY(!companions->isChecked());
+            companions->trigger();
+            QVERIFY(program.window.close());
+        }
+        TestProgram program(state);
+        QVERIFY(program.entry("表示", "関連ファイルも一緒に変換")->isChecked());
+        program.window.addPaths({QString::fromStdString(folder.file("DSC01234.JPG"))});
+        retype(program.field("追加", "追加文字"), "京都_");
+        QVERIFY(clickButton(program.tab("追加"), "プレビュー"));
+        QAbstractItemModel* rows = previewRows(program);
+        QCOMPARE(rows->rowCount(), 1);
+        QCOMPARE(cell(rows, 0, 2), QStringLiteral("関連ファイル 2件"));
+        QCOMPARE(cell(rows, 0, 2, Qt::ToolTipRole),
+                 QStringLiteral("一緒に変換する関連ファイル:\nDSC01234.ARW → 京都_DSC01234.ARW\n"
+                                "DSC01234.xmp → 京都_DSC01234.xmp"));
+        QVERIFY(clickButton(program.window.previewPanel(), "変換実行"));
+        QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
+        QCOMPARE(namesIn(folder.path()),
+                 (std::set<std::string>{"京都_DSC01234.JPG", "京都_DSC01234.ARW",
+                                        "京都_DSC01234.xmp", "DSC012345.ARW", "state"}));
+        QVERIFY(clickButton(program.window.historyPanel(), "元に戻す"));
+        QCOMPARE(program.dialogs.lastMessage(), Text(U"正常終了"));
+        QCOMPARE(namesIn(folder.path()),
+                 (std::set<std::string>{"DSC01234.JPG", "DSC01234.ARW", "DSC01234.xmp",
+                                        "DSC012345.ARW", "state"}));
+    }
+
     // A batch killed half-way is found at the next start; the user chooses to put it back.
     void startUpOffersToRecoverABatchCutShort() {
         TemporaryFolder folder;

@@ -55,6 +55,33 @@ TEST_F(JournalCommandsTest, PreviewShowsEachRowsStatusOnlyWhenAsked) {
     EXPECT_TRUE(plain.out.find("x1\tx2\t" + file("x1") + "\n") != std::string::npos);
 }
 
+// Companions are rows of their own in the output, after their row; one that cannot follow keeps
+// its row where it is, and undo takes the others back with their rows.
+TEST_F(JournalCommandsTest, CompanionsFollowTheirRowsOnlyWhenAsked) {
+    make({"p1.JPG", "p1.ARW", "q1.JPG", "q1.xmp", "q2.xmp"});
+    const std::vector<std::string> args = {"--op",  "replace", "--set",        "s=1",
+                                           "--set", "r=2",     file("p1.JPG"), file("q1.JPG")};
+    const auto run = [&](std::vector<std::string> options) {
+        options.insert(options.end(), args.begin(), args.end());
+        return cli(options);
+    };
+    const auto previewed = run({"preview", "--companions", "--status"});
+    EXPECT_EQ(previewed.out, "p1.JPG\tp2.JPG\t" + file("p1.JPG") + "\tok\n" + "p1.ARW\tp2.ARW\t" +
+                                 file("p1.ARW") + "\tcompanion\n" + "q1.JPG\tq2.JPG\t" +
+                                 file("q1.JPG") + "\twith-companion\n" + "q1.xmp\tq2.xmp\t" +
+                                 file("q1.xmp") + "\tcompanion/exists\n");
+    EXPECT_EQ(run({"preview", "--no-companions"}).out.find("ARW"), std::string::npos);
+    EXPECT_EQ(run({"preview", "--companions", "--no-companions"}).exitCode, 2);
+    const auto renamed = run({"rename", "--companions"});
+    EXPECT_EQ(renamed.exitCode, 4);
+    EXPECT_EQ(renamed.err, "q1.JPG\tq2.JPG\t関連ファイルを変更できません\n");
+    EXPECT_EQ(readBytes(file("p2.ARW")), "p1.ARW");
+    EXPECT_EQ(readBytes(file("q1.xmp")), "q1.xmp");
+    EXPECT_EQ(cli({"undo"}).exitCode, 0);
+    EXPECT_EQ(readBytes(file("p1.ARW")), "p1.ARW");
+    EXPECT_EQ(readBytes(file("p1.JPG")), "p1.JPG");
+}
+
 TEST_F(JournalCommandsTest, RenameReportsEveryFailedRowWithItsReason) {
     make({"b1", "c1", "c2"});
     // c1 becomes c2, which another file holds.

@@ -6,9 +6,6 @@
 #include <vector>
 
 #include "app/qt/qt_text.h"
-#include "common/error.h"
-#include "common/name_parts.h"
-#include "platform/file_system.h"
 #include "platform/profile_file.h"
 
 namespace vartel {
@@ -62,29 +59,16 @@ void applyColumnLayout(QHeaderView& header, const QString& layout) {
     }
 }
 
-void restoreColumns(const std::string& stateFile, const std::vector<KeptColumns>& lists) {
-    if (stateFile.empty()) return;
-    try {
-        const ProfileFile state = ProfileFile::read(stateFile);
-        for (const KeptColumns& list : lists) {
-            if (const auto layout = state.value(list.section, kColumnsKey))
-                applyColumnLayout(*list.header, toQString(*layout));
-        }
-    } catch (const VartelError&) {
-        // An unreadable file is as good as none: the columns start as they always did.
+void restoreColumns(const ProfileFile& state, const std::vector<KeptColumns>& lists) {
+    for (const KeptColumns& list : lists) {
+        if (const auto layout = state.value(list.section, kColumnsKey))
+            applyColumnLayout(*list.header, toQString(*layout));
     }
 }
 
-void keepColumns(const std::string& stateFile, const std::vector<KeptColumns>& lists) {
-    if (stateFile.empty()) return;
-    ProfileFile state;
+void keepColumns(ProfileFile& state, const std::vector<KeptColumns>& lists) {
     for (const KeptColumns& list : lists)
         state.append(list.section, kColumnsKey, toText(columnLayout(*list.header)));
-    try {
-        if (createFolders(folderOfPath(stateFile))) state.write(stateFile);
-    } catch (const VartelError&) {
-        // Passed over: see the declaration.
-    }
 }
 
 }  // namespace vartel

@@ -8,6 +8,8 @@ class QHeaderView;
 
 namespace vartel {
 
+class ProfileFile;
+
 // The columns of a list as the user left them, as one line of text: each column from left to
 // right as its number and its width, 0 for a hidden one ("0:128 1:70 5:150 6:0 2:70 3:120").
 QString columnLayout(const QHeaderView& header);
@@ -21,10 +23,9 @@ struct KeptColumns {
     QHeaderView* header;
 };
 
-// The lists' columns as the state file keeps them; without the file they stay as they are.
-void restoreColumns(const std::string& stateFile, const std::vector<KeptColumns>& lists);
-// Keeps the lists' columns for the next start. A file that cannot be written is passed over
-// in silence: the user is leaving, and column widths are not worth stopping them.
-void keepColumns(const std::string& stateFile, const std::vector<KeptColumns>& lists);
+// The lists' columns as the window's state keeps them; without them they stay as they are.
+void restoreColumns(const ProfileFile& state, const std::vector<KeptColumns>& lists);
+// Adds the lists' columns to the state kept for the next start.
+void keepColumns(ProfileFile& state, const std::vector<KeptColumns>& lists);
 
 }  // namespace vartel

@@ -4,6 +4,7 @@
 #include "common/error.h"
 #include "macro/japanese_readings.h"
 #include "workspace/batch/plan_texts.h"
+#include "workspace/preview_batch.h"
 
 namespace vartel {
 namespace {
@@ -13,15 +14,32 @@ bool failedWithReason(const PreviewEntry& row) {
 }
 
 Text statusColumn(const PreviewEntry& row) {
-    return failedWithReason(row) ? row.failureReason.text() : statusText(row.status);
+    if (failedWithReason(row)) return row.failureReason.text();
+    Text text = statusText(row.status);
+    if (row.companions == 0) return text;
+    if (!text.empty()) text += toText(ui::kCompanionCountSeparator);
+    return text + toText(ui::kCompanionCount.arg(row.companions));
 }
 
 QString statusHint(PlanStatus status) {
     return toQString(Text(planStatusRow(status).hint));
 }
 
-QString previewToolTip(const PreviewEntry& row) {
-    return failedWithReason(row) ? toQString(row.failureReason.text()) : statusHint(row.status);
+// The files the row takes along are looked up again when asked for, one row at a time, so
+// that a large preview keeps only their count.
+QString previewToolTip(const Workspace& workspace, const PreviewEntry& row) {
+    if (failedWithReason(row)) return toQString(row.failureReason.text());
+    QString tip = statusHint(row.status);
+    if (row.companions == 0) return tip;
+    if (!tip.isEmpty()) tip += QLatin1Char('\n');
+    tip += ui::kCompanionsHeading;
+    for (const RenameRequest& companion : companionsOfRow(
+             workspace, static_cast<std::size_t>(&row - workspace.previewList().data()))) {
+        tip +=
+            QLatin1Char('\n') + ui::kCompanionLine.arg(toQString(textFromBytes(companion.name())),
+                                                       toQString(textFromBytes(companion.newName)));
+    }
+    return tip;
 }
 
 // Read as the row is drawn, so only the rows in sight are read. Without the dictionary the
@@ -48,16 +66,16 @@ RowTableModel<FileEntry>* makeConversionModel(ConversionList& rows, QObject* par
         parent);
 }
 
-RowTableModel<PreviewEntry>* makePreviewModel(PreviewList& rows, QObject* parent) {
+RowTableModel<PreviewEntry>* makePreviewModel(Workspace& workspace, QObject* parent) {
     return new RowTableModel<PreviewEntry>(
-        rows, ui::kPreviewColumns,
+        workspace.previewList(), ui::kPreviewColumns,
         {&PreviewEntry::oldName, &PreviewEntry::newName, statusColumn,
          [](const PreviewEntry& row) { return row.facts.sizeText(); },
          [](const PreviewEntry& row) { return row.facts.modifiedText(); },
          &PreviewEntry::fullPathBefore},
-        parent, {previewToolTip, [](const PreviewEntry& row) {
-                     return !row.failed && blocksRow(row.status);
-                 }});
+        parent,
+        {[&workspace](const PreviewEntry& row) { return previewToolTip(workspace, row); },
+         [](const PreviewEntry& row) { return !row.failed && blocksRow(row.status); }});
 }
 
 RowTableModel<HistoryEntry>* makeHistoryModel(HistoryList& rows, QObject* parent) {

@@ -4,6 +4,7 @@
 #include "workspace/rows/file_entry.h"
 #include "workspace/rows/history_entry.h"
 #include "workspace/rows/preview_entry.h"
+#include "workspace/workspace.h"
 
 namespace vartel {
 
@@ -13,8 +14,8 @@ RowTableModel<FileEntry>* makeConversionModel(ConversionList& rows, QObject* par
 
 // The preview's rows with the status the plan gives each one: a row that will fail is drawn on
 // the warning colour until the clash is resolved, a row that failed says why in its status
-// column, and the tooltip explains either.
-RowTableModel<PreviewEntry>* makePreviewModel(PreviewList& rows, QObject* parent);
+// column, and the tooltip explains either and names the companion files the row takes along.
+RowTableModel<PreviewEntry>* makePreviewModel(Workspace& workspace, QObject* parent);
 
 // The history's rows; a row whose undo failed says why in its tooltip.
 RowTableModel<HistoryEntry>* makeHistoryModel(HistoryList& rows, QObject* parent);

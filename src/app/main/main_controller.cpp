@@ -243,6 +243,13 @@ void MainController::setLiteralOrder(bool literal) {
     });
 }
 
+void MainController::setWithCompanions(bool with) {
+    boundary_.run([this, with] {
+        workspace_.setWithCompanions(with);
+        BusyScope busy(workspace_);  // which plans the preview again on its way out
+    });
+}
+
 void MainController::startJournal(RenameJournal& journal) {
     journal_ = &journal;
     // An answer of "後で" leaves the batch open; the commands that rename ask again.

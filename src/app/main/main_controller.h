@@ -84,6 +84,8 @@ class MainController : public QObject {
     void clearHistory();
     // "順序を調整しない": each rename on its own from the bottom up, as the plan then shows.
     void setLiteralOrder(bool literal);
+    // Whether execute takes each row's companion files along; refused while a command runs.
+    void setWithCompanions(bool with);
 
     // The journal the workspace records its batches in: a batch cut short is settled first.
     void startJournal(RenameJournal& journal);

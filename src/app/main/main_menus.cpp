@@ -87,6 +87,14 @@ void buildMainMenus(QMenuBar* bar, MainController& controller, const WindowComma
         const QSignalBlocker quiet(literal);
         literal->setChecked(c.workspace().literalOrder());
     });
+    QAction* companions = view->addAction(ui::kWithCompanions);
+    companions->setCheckable(true);
+    companions->setChecked(c.workspace().withCompanions());
+    QObject::connect(companions, &QAction::toggled, &controller, [&c, companions](bool on) {
+        c.setWithCompanions(on);
+        const QSignalBlocker quiet(companions);
+        companions->setChecked(c.workspace().withCompanions());
+    });
     entry(view, ui::kPastBatches, window.showPastBatches);
 
     QMenu* macro = bar->addMenu(ui::kMacroMenu);

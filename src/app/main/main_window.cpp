@@ -26,6 +26,7 @@
 #include "app/main/past_batches_dialog.h"
 #include "app/main/progress_box.h"
 #include "app/main/recording_box.h"
+#include "app/main/window_state.h"
 #include "app/messages.h"
 #include "app/qt/qt_text.h"
 #include "app/shell/folder_panes.h"
@@ -68,12 +69,14 @@ MainWindow::MainWindow(MainController& controller, QWidget* parent)
     const WindowCommands commands{[this] { close(); }, [this] { renameSelected(); },
                                   [this] { toggleFolderTree(); }, [this] { toggleEditTabs(); },
                                   [this] { showPastBatches(); }};
+    const ProfileFile state = readWindowState(controller_.files().windowState);
+    controller_.setWithCompanions(state.value(kViewSection, kCompanionsKey) == Text(U"1"));
     const ListActions listActions = buildListActions(listPanel_, controller_, commands);
     buildMainMenus(menuBar(), controller_, commands, listActions);
     buildListContextMenu(listPanel_->view(), controller_, listActions);
     connectRegions();
     connectController();
-    restoreColumns(controller_.files().windowState, keptColumns());
+    restoreColumns(state, keptColumns());
     if (photoColumnsShown()) controller_.setPhotoColumnsShown(true);
     // Files dropped on a text field are meant for the list, like anywhere else on the window.
     for (QLineEdit* field : findChildren<QLineEdit*>()) field->setAcceptDrops(false);
@@ -194,7 +197,7 @@ QWidget* MainWindow::buildResultTabs(QWidget* parent) {
     Workspace& workspace = controller_.workspace();
     resultTabs_ = new QTabWidget(parent);
     previewPanel_ = new ResultListPanel(ui::kReturnToList, ui::kExecute);
-    RowListModel* previewRows = makePreviewModel(workspace.previewList(), this);
+    RowListModel* previewRows = makePreviewModel(workspace, this);
     previewPanel_->list()->setRowModel(previewRows, {128, 128, 150, 80, 100});
     // Every status of a planned rename whole; a failure's longer reason is whole in its tooltip.
     QStringList statuses;
@@ -342,7 +345,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    keepColumns(controller_.files().windowState, keptColumns());
+    ProfileFile state;
+    keepColumns(state, keptColumns());
+    state.append(kViewSection, kCompanionsKey,
+                 controller_.workspace().withCompanions() ? U"1" : U"0");
+    writeWindowState(controller_.files().windowState, state);
     event->accept();
 }
 

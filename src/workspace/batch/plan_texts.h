@@ -44,6 +44,9 @@ inline constexpr std::array<PlanStatusRow, kPlanStatusCount> kPlanStatuses = {{
     {PlanStatus::SameFile, "same-file", U"同じファイルが複数あります",
      U"同じファイルを別の行でも変更するため、この行は変更されません", true,
      "fails: an earlier row renames the same file"},
+    {PlanStatus::GroupBlocked, "with-companion", U"関連ファイルを変更できません",
+     U"この行と関連ファイルのどちらかの名前を変更できないため、一緒に変更しません", true,
+     "fails with its companion file, or its row"},
 }};
 
 constexpr bool rowsInEnumOrder() {

@@ -69,8 +69,16 @@ class NameKeys {
 
 class Planner {
   public:
-    Planner(const std::vector<RenameRequest>& requests, PlanOptions options)
-        : requests_(requests), options_(options), next_(requests.size(), kNone) {
+    // held gives the rows already known to fail, with their statuses; empty when none are.
+    // lookedUp marks the rows whose targets are looked up although the options leave targets
+    // alone; empty when none are.
+    Planner(const std::vector<RenameRequest>& requests, PlanOptions options,
+            const std::vector<PlanStatus>& held, const std::vector<char>& lookedUp)
+        : requests_(requests),
+          options_(options),
+          held_(held),
+          lookedUp_(lookedUp),
+          next_(requests.size(), kNone) {
         plan_.statuses.assign(requests.size(), PlanStatus::Ok);
         plan_.targets.reserve(requests.size());
         Pace pace = options_.pace;
@@ -115,7 +123,9 @@ class Planner {
             targetKeys_.push_back(keys_.keyOf(plan_.targets[i]));
             PlanStatus& status = plan_.statuses[i];
             const std::string& name = requests_[i].newName;
-            if (!isUsableName(name)) {
+            if (!held_.empty() && held_[i] != PlanStatus::Unplanned) {
+                status = held_[i];
+            } else if (!isUsableName(name)) {
                 status = PlanStatus::InvalidName;
             } else if (name.size() > kLongestName) {
                 status = PlanStatus::TooLong;
@@ -163,10 +173,14 @@ class Planner {
             } else if (const std::size_t mover = moverOf(target); mover != kNone) {
                 next_[i] = mover;
             } else if (staying.find(target) != kNone ||
-                       (options_.lookUpTargets && lookUpFile(plan_.targets[i]).has_value())) {
+                       (lookUpTarget(i) && lookUpFile(plan_.targets[i]).has_value())) {
                 plan_.statuses[i] = PlanStatus::Exists;
             }
         }
+    }
+
+    bool lookUpTarget(std::size_t i) const {
+        return options_.lookUpTargets || (!lookedUp_.empty() && lookedUp_[i]);
     }
 
     // Follows each row's links to a free name, a blocked row or back to itself (a ring).
@@ -293,6 +307,8 @@ class Planner {
 
     const std::vector<RenameRequest>& requests_;
     PlanOptions options_;
+    const std::vector<PlanStatus>& held_;
+    const std::vector<char>& lookedUp_;
     RenamePlan plan_;
     NameKeys keys_;
     // They view the requests' paths and the plan's targets, which stay in place until run ends.
@@ -303,6 +319,25 @@ class Planner {
     std::vector<std::size_t> next_;  // the row whose file holds this row's target, or kNone
     bool stopped_ = false;
 };
+
+// Holds every request of a group that another of its requests blocks. False when no group was
+// split, so the plan stands.
+bool holdSplitGroups(const RenamePlan& plan, const RequestGroups& groups,
+                     std::vector<PlanStatus>& held) {
+    const std::size_t n = plan.statuses.size();
+    std::vector<char> blocked(n, 0);
+    for (std::size_t k = 0; k < n; ++k) {
+        if (blocksRow(plan.statuses[k])) blocked[groups.leaderOf[k]] = 1;
+    }
+    bool split = false;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (blocked[groups.leaderOf[k]] && !blocksRow(plan.statuses[k])) {
+            held[k] = PlanStatus::GroupBlocked;
+            split = true;
+        }
+    }
+    return split;
+}
 
 }  // namespace
 
@@ -316,7 +351,22 @@ bool isUsableName(std::string_view name) {
 }
 
 RenamePlan planRenames(const std::vector<RenameRequest>& requests, PlanOptions options) {
-    return Planner(requests, options).run();
+    if (options.groups == nullptr) return Planner(requests, options, {}, {}).run();
+    std::vector<PlanStatus> held(requests.size(), PlanStatus::Unplanned);
+    // A row must not go when its companion would fail: the targets of both are looked up, even
+    // where execution leaves the others to the renames.
+    std::vector<char> lookedUp(requests.size(), 0);
+    for (std::size_t k = 0; k < requests.size(); ++k) {
+        if (options.groups->claimedTwice[k]) held[k] = PlanStatus::Duplicate;
+        const std::uint32_t leader = options.groups->leaderOf[k];
+        if (leader != k) lookedUp[k] = lookedUp[leader] = 1;
+    }
+    // Holding a row only ever blocks more rows, so this ends; a batch without clashes on its
+    // companions is planned once.
+    for (;;) {
+        RenamePlan plan = Planner(requests, options, held, lookedUp).run();
+        if (plan.stopped || !holdSplitGroups(plan, *options.groups, held)) return plan;
+    }
 }
 
 }  // namespace vartel

@@ -24,8 +24,11 @@ enum class PlanStatus {
     InvalidName,
     TooLong,
     SameFile,  // an earlier row of the batch renames the same file
+    // A file of its group (a row and its companion files) cannot be renamed, so none of the
+    // group is: a photo never leaves its sidecar behind, nor the sidecar its photo.
+    GroupBlocked,
 };
-inline constexpr std::size_t kPlanStatusCount = 9;  // one more than the last status
+inline constexpr std::size_t kPlanStatusCount = 10;  // one more than the last status
 
 bool blocksRow(PlanStatus status);
 
@@ -96,6 +99,13 @@ struct RenamePlan {
     }
 };
 
+// Requests that are renamed together or not at all: a row and its companion files.
+struct RequestGroups {
+    std::vector<std::uint32_t> leaderOf;  // per request: the row it goes with, itself for a row
+    // Per request: a file that two rows claim, which neither may take; it fails as Duplicate.
+    std::vector<char> claimedTwice;
+};
+
 struct PlanOptions {
     // Each row renamed on its own, in the order given, without planning:
     // a row whose target is freed only later, or a ring of names, then fails.
@@ -105,12 +115,15 @@ struct PlanOptions {
     // Targets that no row of the batch frees are looked up on disk, so that a preview shows
     // the rows that would fail. Execution leaves it out: no step ever replaces a file, so such
     // a row fails all the same when it is tried, and the lookups would cost a tenth of the
-    // batch.
+    // batch. Rows of a group (see groups) are looked up either way.
     bool lookUpTargets = true;
     // Asked every few thousand rows of each pass while a large batch is planned, so a window
     // can handle its events; it must leave the requests alone. Once it says no, planning ends
     // at once with the plan stopped.
     Pace pace = {};
+    // When given, a group with a blocked request is blocked whole (GroupBlocked), which may
+    // block further rows in turn; the planner plans again until no group is split.
+    const RequestGroups* groups = nullptr;
 };
 
 // Plans a batch. The requests come in the order they are to be carried out; where two rows

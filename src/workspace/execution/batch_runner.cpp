@@ -27,7 +27,8 @@ std::function<bool(std::size_t)> advanceBy(Workspace& workspace) {
 }  // namespace
 
 std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
-                                          const std::vector<RenameRequest>& requests) {
+                                          const std::vector<RenameRequest>& requests,
+                                          const RequestGroups* groups) {
     PreparedBatch batch;
     if (!workspace.busy()) {
         batch.stopped = true;
@@ -36,7 +37,8 @@ std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
     const auto plan = [&] {
         return planRenames(requests, {.literalOrder = workspace.literalOrder(),
                                       .lookUpTargets = false,
-                                      .pace = workspace.pace()});
+                                      .pace = workspace.pace(),
+                                      .groups = groups});
     };
     // A few files are looked up sooner than the helper is woken.
     constexpr std::size_t kWorthLookingUpBeside = 256;

@@ -31,10 +31,11 @@ struct PreparedBatch {
     bool stopped = false;
 };
 
-// Plans the requests, looks their files up and begins the journal. Nothing (after telling the
-// user) when the journal cannot be written.
+// Plans the requests, keeping the groups together when given, looks their files up and begins
+// the journal. Nothing (after telling the user) when the journal cannot be written.
 std::optional<PreparedBatch> prepareBatch(Workspace& workspace, BatchKind kind,
-                                          const std::vector<RenameRequest>& requests);
+                                          const std::vector<RenameRequest>& requests,
+                                          const RequestGroups* groups = nullptr);
 
 // Frees the batch's own copies of its paths once they are no longer read: in steps with the
 // window live, or after "中止" before the first rename on the helper thread, so that the stop

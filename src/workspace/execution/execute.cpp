@@ -1,45 +1,53 @@
 #include "workspace/execution/execute.h"
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "workspace/batch/plan_texts.h"
 #include "workspace/batch/rename_plan.h"
 #include "workspace/execution/batch_runner.h"
 #include "workspace/journal/folder_renames.h"
 #include "workspace/messages.h"
 #include "workspace/pacing/release_in_steps.h"
 #include "workspace/pacing/remove_flagged.h"
+#include "workspace/preview_batch.h"
 #include "workspace/rows/path_bytes.h"
 
 namespace vartel {
 namespace {
 
-// The checked preview rows as requests, from the bottom row up, so that competing rows lose to
-// the lower one; with the row each request came from.
-struct ExecuteRequests {
-    std::vector<RenameRequest> requests;
-    std::vector<std::size_t> rowOf;  // per request
-};
+// Puts requests deeper in the tree first (see putDeeperFirst), with their rows and groups, for
+// a batch that renames folders.
+void putDeeperFirst(PreviewBatch& batch) {
+    const std::vector<std::size_t> placeOf = putDeeperFirst(batch.requests);
+    const auto reorder = [&](auto& perRequest, auto place) {
+        std::remove_reference_t<decltype(perRequest)> reordered(perRequest.size());
+        for (std::size_t k = 0; k < perRequest.size(); ++k)
+            reordered[placeOf[k]] = place(perRequest[k]);
+        perRequest = std::move(reordered);
+    };
+    const auto same = [](auto value) { return value; };
+    reorder(batch.rowOf, same);
+    reorder(batch.groups.claimedTwice, same);
+    reorder(batch.groups.leaderOf,
+            [&](std::uint32_t leader) { return static_cast<std::uint32_t>(placeOf[leader]); });
+}
 
-ExecuteRequests gatherRequests(const PreviewList& preview, Pace pace) {
-    ExecuteRequests gathered;
-    PathBytes pathBytes;
-    gathered.requests.reserve(preview.size());
-    gathered.rowOf.reserve(preview.size());
-    for (std::size_t i = preview.size(); i-- > 0;) {
-        pace.step();
-        const PreviewEntry& row = preview[i];
-        if (!row.checked) continue;
-        gathered.requests.push_back(
-            {pathBytes.of(row.folder, row.oldName), bytesFromText(row.newName), row.identity});
-        gathered.rowOf.push_back(i);
-    }
+// The checked preview rows as requests, from the bottom row up, so that competing rows lose to
+// the lower one; with the row each request came from, and the rows' companion files when the
+// workspace renames them too.
+PreviewBatch gatherRequests(Workspace& workspace) {
+    const PreviewList& preview = workspace.previewList();
+    std::vector<std::size_t> bottomUp(preview.size());
+    std::iota(bottomUp.rbegin(), bottomUp.rend(), std::size_t{0});
+    PreviewBatch gathered = previewBatch(workspace, bottomUp, workspace.paceToTheEnd());
     const bool withFolders = std::any_of(preview.begin(), preview.end(), [](const auto& row) {
         return row.checked && row.facts.isFolder();
     });
-    if (withFolders) putDeeperFirst(gathered.requests, gathered.rowOf);
+    if (withFolders) putDeeperFirst(gathered);
     return gathered;
 }
 
@@ -57,20 +65,64 @@ void moveToHistory(Workspace& workspace, PreviewEntry& row, const FileFingerprin
     workspace.conversionList().push_back(std::move(entry));
 }
 
+// What became of the companion files: those renamed follow their rows into the history (not
+// the conversion list, which they never were in), so that undo takes them back; those the
+// system refused join the preview marked with why, so that none is left behind unseen. Read
+// before the batch's paths are released.
+struct CompanionOutcomes {
+    std::vector<std::pair<std::size_t, HistoryEntry>> renamed;  // by preview row, in order
+    PreviewList refused;
+};
+
+CompanionOutcomes companionOutcomes(const PreviewList& preview, const PreviewBatch& gathered,
+                                    const RenameRun& run,
+                                    const std::vector<FileFingerprint>& fingerprints,
+                                    std::uint32_t batchPlace) {
+    CompanionOutcomes outcomes;
+    for (std::size_t k = 0; k < gathered.requests.size(); ++k) {
+        const RowOutcome& outcome = run.rows[k];
+        if (!gathered.isCompanion(k) || (!outcome.renamed && outcome.error == FileError::None))
+            continue;
+        const RenameRequest& request = gathered.requests[k];
+        const std::size_t row = gathered.rowOf[k];
+        Text oldName = textFromBytes(request.name());
+        Text newName = textFromBytes(request.newName);
+        if (outcome.renamed) {
+            HistoryEntry entry{preview[row].folder, std::move(oldName), std::move(newName)};
+            if (k < fingerprints.size()) entry.fingerprint = fingerprints[k];
+            entry.batch = batchPlace;
+            outcomes.renamed.emplace_back(row, std::move(entry));
+        } else {
+            PreviewEntry entry{preview[row].folder, std::move(oldName), std::move(newName), {}};
+            entry.failed = true;
+            entry.failureReason = failureReasonText(outcome.error);
+            outcomes.refused.push_back(std::move(entry));
+        }
+    }
+    std::stable_sort(outcomes.renamed.begin(), outcomes.renamed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    return outcomes;
+}
+
 // Renamed rows go to the history and the conversion list; rows that failed or that the plan
 // blocked stay in the preview, marked with why. Gives how many failed.
-int recordOutcomes(Workspace& workspace, ExecuteRequests& gathered, PreparedBatch& batch,
+int recordOutcomes(Workspace& workspace, PreviewBatch& gathered, PreparedBatch& batch,
                    const RenameRun& run, const Pace& pace) {
     auto& preview = workspace.previewList();
     const RenamePlan& plan = batch.plan;
     const std::size_t requestCount = gathered.requests.size();
     std::vector<std::size_t> requestOf(preview.size(), requestCount);
-    for (std::size_t k = 0; k < requestCount; ++k) requestOf[gathered.rowOf[k]] = k;
+    for (std::size_t k = 0; k < requestCount; ++k) {
+        if (!gathered.isCompanion(k)) requestOf[gathered.rowOf[k]] = k;
+    }
     // What the batch found of each file goes to the history, for undo to check.
     const std::vector<FileFingerprint> fingerprints = std::move(batch.files.fingerprints);
     const std::uint32_t batchPlace =
         batch.journal ? workspace.placeOfBatch(workspace.journal()->lastBatchId())
                       : HistoryEntry::kNoBatch;
+    CompanionOutcomes companions =
+        companionOutcomes(preview, gathered, run, fingerprints, batchPlace);
+    auto nextCompanion = companions.renamed.begin();
     // The batch's copies of the paths go before the history takes its rows, which then reuse
     // their memory. What is read below of the plan, its statuses, stays.
     releaseBatch(gathered.requests, batch, pace);
@@ -87,6 +139,10 @@ int recordOutcomes(Workspace& workspace, ExecuteRequests& gathered, PreparedBatc
         const std::size_t k = requestOf[i];
         if (k == requestCount) continue;
         PreviewEntry& row = preview[i];
+        for (; nextCompanion != companions.renamed.end() && nextCompanion->first == i;
+             ++nextCompanion) {
+            workspace.historyList().push_back(std::move(nextCompanion->second));
+        }
         const RowOutcome& outcome = run.rows[k];
         if (outcome.renamed) {
             if (row.facts.isFolder()) folders.add(row.fullPathBefore(), row.newName);
@@ -106,6 +162,11 @@ int recordOutcomes(Workspace& workspace, ExecuteRequests& gathered, PreparedBatc
     }
     if (!folders.empty()) workspace.touchEveryFolder();
     removeFlagged(preview, done, pace);
+    for (auto& refused : companions.refused) {
+        workspace.touchFolder(refused.folder);
+        preview.push_back(std::move(refused));
+        ++errors;
+    }
     folders.bringUpToDate(workspace.conversionList(), preview, workspace.historyList());
     if (batch.journal && !run.leftUnfinished) batch.journal->close(run, pace);
     return errors;
@@ -135,8 +196,9 @@ std::optional<int> renameCheckedRows(Workspace& workspace) {
         return std::nullopt;
     }
     workspace.setProgressMaximum(static_cast<int>(preview.size()));
-    ExecuteRequests gathered = gatherRequests(preview, workspace.paceToTheEnd());
-    auto batch = prepareBatch(workspace, BatchKind::Execute, gathered.requests);
+    PreviewBatch gathered = gatherRequests(workspace);
+    auto batch =
+        prepareBatch(workspace, BatchKind::Execute, gathered.requests, gathered.groupsOrNone());
     if (!batch) return std::nullopt;
     if (batch->stopped && !batch->journal) {
         // "中止" before anything was renamed or recorded: nothing changes.

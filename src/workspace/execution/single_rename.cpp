@@ -1,8 +1,11 @@
 #include "workspace/execution/single_rename.h"
 
+#include <optional>
+
 #include "workspace/batch/messages.h"
 #include "workspace/execution/batch_runner.h"
 #include "workspace/messages.h"
+#include "workspace/preview_batch.h"
 #include "workspace/rows/row_flags.h"
 
 namespace vartel {
@@ -23,7 +26,12 @@ void renameFirstSelected(Workspace& workspace, const Text& newName) {
         FileEntry& row = workspace.conversionList()[static_cast<std::size_t>(index)];
         std::vector<RenameRequest> requests = {
             {bytesFromText(row.fullPath()), bytesFromText(newName), row.identity}};
-        auto batch = prepareBatch(workspace, BatchKind::SingleRename, requests);
+        // A file renamed by hand takes its companions along as a batch's rows would.
+        std::optional<RequestGroups> groups;
+        if (workspace.withCompanions() && !row.facts.isFolder())
+            groups = addCompanionsOfRows(workspace, requests, {}, {});
+        auto batch =
+            prepareBatch(workspace, BatchKind::SingleRename, requests, groups ? &*groups : nullptr);
         if (!batch) return;
         RenameRun run;
         carryOut(requests, *batch, workspace, run);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -12,6 +13,8 @@
 namespace vartel {
 
 // A proposed rename: a row that left the conversion list with a new name.
+inline constexpr std::uint8_t kMostCompanionsCounted = 255;
+
 struct PreviewEntry {
     SharedFolder folder;  // of the path before, shared with the conversion row it came from
     Text oldName;
@@ -20,6 +23,7 @@ struct PreviewEntry {
     bool checked = true;
     bool failed = false;  // drawn red; set when executing it failed
     bool selected = false;
+    std::uint8_t companions = 0;  // files the plan takes along with it, counted up to the limit
     PlanStatus status = PlanStatus::Unplanned;
     FileIdentity identity{};        // of the file when the preview was made
     FailureReason failureReason{};  // why executing it failed, as the user is told

@@ -158,6 +158,46 @@ TEST_F(ExecutionTest, SwapsAndChainsSucceedAndUndoWholly) {
     EXPECT_EQ(names(), (std::vector<Text>{U"1", U"2", U"3", U"a", U"b"}));
 }
 
+// Raw files, sidecars and subtitles follow their rows into the history and come back with them;
+// a file that is a row of the list stays its own; a row whose companion's new name is taken
+// stays whole, and says why.
+TEST_F(ExecutionTest, CompanionsAreRenamedAndUndoneWithTheirRows) {
+    const std::vector<std::string> companions = {
+        "DSC01234.ARW", "DSC01234.JPG.xmp", "movie.ja.srt", "movie.en.forced.ass",
+        "DSC05678.ARW", "京都_002.ARW",     "DSC012345.ARW"};
+    for (const auto& name : companions) makeFile(name, name);
+    workspace.setWithCompanions(true);
+    preview({"DSC01234.JPG", "movie.mp4", "DSC05678.JPG", "DSC01234.xmp"},
+            {{U"DSC01234.JPG", U"京都_001.JPG"},
+             {U"movie.mp4", U"映画.mp4"},
+             {U"DSC05678.JPG", U"京都_002.JPG"}});
+    std::vector<Text> statuses;
+    for (const auto& row : workspace.previewList()) statuses.push_back(statusText(row.status));
+    EXPECT_EQ(statuses, (std::vector<Text>{U"", U"", U"関連ファイルを変更できません"}));
+    EXPECT_EQ(workspace.previewList()[0].companions, 2);
+    execute(workspace);
+    EXPECT_EQ(dialogs.messages.back(), U"1個のエラーがあります");
+    for (const auto& [now, was] :
+         std::map<std::string, std::string>{{"京都_001.JPG", "DSC01234.JPG"},
+                                            {"京都_001.ARW", "DSC01234.ARW"},
+                                            {"DSC01234.xmp", "DSC01234.xmp"},
+                                            {"京都_001.JPG.xmp", "DSC01234.JPG.xmp"},
+                                            {"映画.ja.srt", "movie.ja.srt"},
+                                            {"映画.en.forced.ass", "movie.en.forced.ass"},
+                                            {"DSC05678.ARW", "DSC05678.ARW"},
+                                            {"DSC012345.ARW", "DSC012345.ARW"}}) {
+        EXPECT_EQ(contentOf(now), was) << now;
+    }
+    EXPECT_EQ(workspace.historyList().size(), 6u);
+    ASSERT_EQ(workspace.previewList().size(), 1u);
+    EXPECT_EQ(workspace.previewList()[0].failureReason.text(), U"関連ファイルを変更できません");
+    undo(workspace);
+    EXPECT_EQ(dialogs.messages.back(), U"正常終了");
+    for (const auto& name : companions) EXPECT_EQ(contentOf(name), name);
+    EXPECT_EQ(contentOf("DSC01234.JPG"), "DSC01234.JPG");
+    EXPECT_EQ(contentOf("movie.mp4"), "movie.mp4");
+}
+
 // A file replaced under its name after the preview was made is not renamed, nor undone when
 // replaced after its rename.
 TEST_F(ExecutionTest, AReplacedFileFailsWithTheReason) {

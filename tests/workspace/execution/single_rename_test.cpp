@@ -31,6 +31,23 @@ TEST_F(SingleRenameTest, RenamesTheFirstSelectedRowWithoutHistory) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// With companions taken along, a sidecar follows unless its new name is taken; then neither
+// moves. A file of the list is nobody's companion.
+TEST_F(SingleRenameTest, CompanionsFollowTheRenamedFile) {
+    workspace.setWithCompanions(true);
+    makeFile("a.xmp", "a.xmp");
+    makeFile("b.srt", "b.srt");
+    makeFile("taken.srt", "taken");
+    renameFirstSelected(workspace, U"c.doc");
+    EXPECT_EQ(contentOf("c.xmp"), "a.xmp");
+    EXPECT_EQ(contentOf("b.txt"), "b");
+    workspace.conversionList()[0].selected = false;
+    renameFirstSelected(workspace, U"taken.txt");
+    EXPECT_EQ(dialogs.lastMessage(), U"ファイル名を変更できません");
+    EXPECT_EQ(contentOf("b.txt"), "b");
+    EXPECT_EQ(contentOf("b.srt"), "b.srt");
+}
+
 TEST_F(SingleRenameTest, RefusalsLeaveFilesAndRowAsTheyWere) {
     for (const Text name : {U"other.doc", U"", U"..", U"sub/a.txt"}) {
         renameFirstSelected(workspace, name);

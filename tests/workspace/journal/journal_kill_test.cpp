@@ -28,7 +28,8 @@ namespace {
 using Disk = std::map<std::string, std::string>;
 
 // Folders: ten files in each folder, and every folder renamed together with its files.
-enum class Variant { Plain, LinkFallback, CaseOnly, Folders };
+// Companions: each file has a sidecar that follows it, through its chains and rings.
+enum class Variant { Plain, LinkFallback, CaseOnly, Folders, Companions };
 constexpr int kFilesPerFolder = 10;
 
 class FoldingFolders : public InjectedFaults {
@@ -80,14 +81,17 @@ class JournalKillTest : public ::testing::TestWithParam<Variant> {
             const std::string name = numbered("f", i);
             std::filesystem::create_directories(files() + "/" + folderOf(i, false));
             writeBytes(files() + "/" + folderOf(i, false) + name, name);
+            if (GetParam() == Variant::Companions)
+                writeBytes(files() + "/" + name + ".xmp", name + ".xmp");
         }
     }
     Disk expected(int count, bool renamed) const {
         Disk disk;
         for (int i = 0; i < count; ++i) {
             const std::string name = numbered("f", i);
-            disk[folderOf(i, renamed) + (renamed ? newNameOf(name, GetParam(), count) : name)] =
-                name;
+            const std::string now = renamed ? newNameOf(name, GetParam(), count) : name;
+            disk[folderOf(i, renamed) + now] = name;
+            if (GetParam() == Variant::Companions) disk[now + ".xmp"] = name + ".xmp";
         }
         return disk;
     }
@@ -116,10 +120,18 @@ class JournalKillTest : public ::testing::TestWithParam<Variant> {
         NoPump pump;
         Workspace workspace(dialogs, pump);
         workspace.setJournal(&journal);
+        workspace.setWithCompanions(GetParam() == Variant::Companions);
         // Plain batches are given their folder relative to the working folder, and are
         // recovered from another one.
         if (GetParam() == Variant::Plain && ::chdir(files().c_str()) != 0) std::_Exit(1);
-        workspace.drop({GetParam() == Variant::Plain ? U"." : textFromBytes(files())});
+        if (GetParam() == Variant::Companions) {
+            std::vector<Text> rows;  // the sidecars only follow
+            for (int i = 0; i < count; ++i)
+                rows.push_back(textFromBytes(files() + "/" + numbered("f", i)));
+            workspace.drop(rows);
+        } else {
+            workspace.drop({GetParam() == Variant::Plain ? U"." : textFromBytes(files())});
+        }
         if (GetParam() == Variant::Folders) {
             std::vector<Text> folders;
             for (int i = 0; i < count; i += kFilesPerFolder)
@@ -229,7 +241,7 @@ TEST_P(JournalKillTest, EveryKillIsRecoveredEitherWay) {
 
 INSTANTIATE_TEST_SUITE_P(Variants, JournalKillTest,
                          ::testing::Values(Variant::Plain, Variant::LinkFallback, Variant::CaseOnly,
-                                           Variant::Folders));
+                                           Variant::Folders, Variant::Companions));
 
 }  // namespace
 }  // namespace vartel

@@ -15,7 +15,7 @@ ReplaceTab::ReplaceTab(QWidget* parent) : OperationTab(parent) {
     layout->addWidget(radioGroup(ui::kReplaceRange, ui::kReplaceRanges, 2, range_, this));
     QStringList kinds = ui::kReplaceKinds;
     for (const auto& conversion : kTextConversions) kinds << toQString(Text(conversion.caption));
-    layout->addWidget(radioGroup(ui::kReplaceKind, kinds, 2, kind_, this));
+    layout->addWidget(radioGroup(ui::kReplaceKind, kinds, 3, kind_, this));
     countPairField(layout, position_, count_, this);
     caseSensitive_ = new QCheckBox(ui::kCaseSensitive, this);
     // Only a replacement has a pattern to read as a regular expression.

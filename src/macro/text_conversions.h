@@ -6,8 +6,8 @@
 #include "common/text.h"
 #include "macro/garbled_name_repair.h"
 #include "macro/instruction_id.h"
-#include "macro/kanji_numerals.h"
 #include "macro/japanese_readings.h"
+#include "macro/kanji_numerals.h"
 
 namespace vartel {
 
